@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian packages named on the command line that are not yet installed.
+# Sourced by the start and test scripts; safe to run again.
+set -euo pipefail
+
+quillset_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        echo "==> All required Debian packages are installed."
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "error: these packages are missing and sudo is not available: ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "==> Installing Debian packages: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# What building and running the program needs.
+QUILLSET_BUILD_PACKAGES=(
+    ca-certificates cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+    fonts-wine fonts-dejavu-core unixodbc odbcinst libsqliteodbc sqlite3
+)
+
+# What the tests need on top: PDF text extraction.
+QUILLSET_TEST_PACKAGES=(
+    poppler-utils
+)
+
+quillset_build() {
+    local build_dir=$1
+    echo "==> Configuring the build in $build_dir"
+    cmake -S "$QUILLSET_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    echo "==> Building"
+    cmake --build "$build_dir"
+}

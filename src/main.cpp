@@ -1,0 +1,6 @@
+#include "shell/Program.h"
+
+int main(int argc, char *argv[])
+{
+    return quillset::runProgram(argc, argv);
+}

@@ -1,0 +1,87 @@
+#include "frmMain.h"
+
+#include "AppServices.h"
+#include "CentreWindow.h"
+#include "Twips.h"
+#include "store/Database.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace quillset {
+
+namespace {
+
+constexpr int kButtonTop = 1680;
+constexpr int kButtonHeight = 320;
+const QColor kButtonFace(224, 224, 224);
+
+} // namespace
+
+frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcInstaller &installer, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillset"));
+    setFixedSize(twipsToPixels(4785), twipsToPixels(2055));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/quillset/banner.jpg")));
+    picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
+
+    m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
+    m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);
+    m_options = addCommand("cmdOptions", QStringLiteral("Options"), 2106, 915);
+    m_report = addCommand("cmdReport", QStringLiteral("Report"), 3054, 855);
+    m_exit = addCommand("cmdExit", QStringLiteral("Exit"), 3945, 795);
+    setTabOrder(m_printCheque, m_bankData);
+    setTabOrder(m_bankData, m_options);
+    setTabOrder(m_options, m_exit);
+    setTabOrder(m_exit, m_report);
+
+    // The working windows arrive with their own commands; until then their buttons stay unavailable.
+    for (QPushButton *pending : {m_printCheque, m_bankData, m_options, m_report})
+        pending->setEnabled(false);
+    connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
+
+    CentreWindow(*this);
+    OpenDatabase(databasePath, installer);
+}
+
+frmMain::~frmMain()
+{
+    CloseDatabase();
+}
+
+QPushButton *frmMain::addCommand(const char *objectName, const QString &caption, int left, int width)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(twipRect(left, kButtonTop, width, kButtonHeight));
+    QPalette face = button->palette();
+    face.setColor(QPalette::Button, kButtonFace);
+    button->setPalette(face);
+    return button;
+}
+
+void frmMain::exitProgram()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Any close request, the system's included, ends the program the way "Exit" does.
+    CloseDatabase();
+    event->accept();
+}
+
+} // namespace quillset

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace quillset {
+
+struct AppServices;
+struct OdbcInstaller;
+
+/// The start-up window: a picture and five commands. Loading it opens the database; unloading closes it.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Opens the database at the path; throws Failure, leaving nothing open, when that is impossible.
+    frmMain(AppServices &services, const QString &databasePath, const OdbcInstaller &installer,
+            QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    /// "Exit": closes the working windows, then this window and the database.
+    void exitProgram();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPushButton *addCommand(const char *objectName, const QString &caption, int left, int width);
+
+    AppServices &m_services;
+    QPushButton *m_printCheque = nullptr;
+    QPushButton *m_bankData = nullptr;
+    QPushButton *m_options = nullptr;
+    QPushButton *m_report = nullptr;
+    QPushButton *m_exit = nullptr;
+};
+
+} // namespace quillset

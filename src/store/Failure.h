@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace quillset {
+
+/// Numbers that identify what went wrong; they appear in the operator's "ERR:" messages.
+enum class ErrorNumber : int {
+    DatabaseMissing = 1001,
+    DatabaseUnreadable = 1002,
+    DatabaseLocked = 1003,
+    DatabaseStatement = 1004,
+    ParameterMissing = 1010,
+    ParameterNotNumber = 1011,
+    AccountMissing = 1020,
+    MeasurementMissing = 1021,
+    AmountOutOfRange = 1030,
+    PrinterMissing = 1101,
+    PrinterRefused = 1102,
+    ReportDefinition = 1201,
+    FileWrite = 1202,
+};
+
+/// The one error type of the core. Windows catch it at their handler's edge and show it to the operator.
+class Failure : public std::exception
+{
+public:
+    Failure(ErrorNumber number, QString description)
+        : m_number(number)
+        , m_description(std::move(description))
+        , m_utf8(m_description.toUtf8())
+    {
+    }
+
+    ErrorNumber number() const { return m_number; }
+    int code() const { return static_cast<int>(m_number); }
+    const QString &description() const { return m_description; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    ErrorNumber m_number;
+    QString m_description;
+    QByteArray m_utf8;
+};
+
+} // namespace quillset

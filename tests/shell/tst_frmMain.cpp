@@ -1,0 +1,117 @@
+#include "doubles/RecordingPrompter.h"
+#include "support/TestDatabase.h"
+
+#include "shell/AppServices.h"
+#include "shell/frmMain.h"
+#include "store/DataSource.h"
+#include "store/Database.h"
+#include "store/Failure.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace quillset;
+using namespace quillset::test;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensCentredWithItsFiveCommands();
+    void tabFollowsTheCommandOrder();
+    void exitClosesTheWindowAndTheDatabase();
+    void systemCloseRequestExitsToo();
+    void missingDatabaseLeavesNothingOpen();
+};
+
+void TestMainWindow::opensCentredWithItsFiveCommands()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(window.size(), QSize(319, 137));
+    const QRect screen = window.screen()->geometry();
+    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+    QVERIFY(SharedConnection().isOpen());
+
+    const QList<std::pair<QString, QString>> commands
+        = {{QStringLiteral("cmdPrintCheq"), QStringLiteral("Print Cheque")},
+           {QStringLiteral("cmdBankData"), QStringLiteral("Bank Data")},
+           {QStringLiteral("cmdOptions"), QStringLiteral("Options")},
+           {QStringLiteral("cmdReport"), QStringLiteral("Report")},
+           {QStringLiteral("cmdExit"), QStringLiteral("Exit")}};
+    for (const auto &[name, caption] : commands) {
+        const auto *button = window.findChild<QPushButton *>(name);
+        QVERIFY2(button, qPrintable(name));
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->geometry().top(), 112);
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(224, 224, 224));
+    }
+    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("cmdExit"))->geometry(), QRect(263, 112, 53, 21));
+}
+
+void TestMainWindow::tabFollowsTheCommandOrder()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    // Buttons of windows still to come are disabled and skipped, so check the declared chain itself.
+    QStringList chain;
+    QWidget *widget = window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq"));
+    for (int i = 0; i < 5; ++i, widget = widget->nextInFocusChain())
+        chain.append(widget->objectName());
+    QCOMPARE(chain,
+             QStringList({QStringLiteral("cmdPrintCheq"), QStringLiteral("cmdBankData"), QStringLiteral("cmdOptions"),
+                          QStringLiteral("cmdExit"), QStringLiteral("cmdReport")}));
+}
+
+void TestMainWindow::exitClosesTheWindowAndTheDatabase()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!SharedConnection().isOpen());
+    QVERIFY(prompter.messages.isEmpty());
+}
+
+void TestMainWindow::systemCloseRequestExitsToo()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    QVERIFY(!SharedConnection().isOpen());
+}
+
+void TestMainWindow::missingDatabaseLeavesNothingOpen()
+{
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    QTemporaryDir folder;
+    QVERIFY_THROWS_EXCEPTION(Failure, frmMain(services, databasePathIn(folder.path()), OdbcInstaller::none()));
+    QVERIFY(!SharedConnection().isOpen());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_frmMain.moc"
