@@ -67,7 +67,7 @@ INSERT INTO BankAccount (
     Rupee2Left, Rupee2Bottom, Rupee2Width, Rupee3Left, Rupee3Bottom, Rupee3Width, Rupee3Active
 ) VALUES (
     'ACC1', 'Sample Bank', '012345678901', '1 Market Street', 'Springfield', 'Current', 20.3, 9.2,
-    15.3, 1.5, 4.8, 1.6, 2.7, 15.5,
+    15.3, 1.5, 4.8, 3.0, 2.7, 14.5,
     15.7, 4.1, 4.0, 3.2, 3.4, 11.5,
     1.0, 4.2, 13.0, 14.0, 5.9, 6.0, 1
 );

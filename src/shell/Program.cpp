@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "AppServices.h"
+#include "CommandLinePrint.h"
 #include "MessageBoxPrompter.h"
 #include "frmMain.h"
 #include "layout/Fonts.h"
@@ -30,6 +31,10 @@ QIcon programIcon()
 
 int runProgram(int argc, char *argv[])
 {
+    const bool printOnly = wantsChequePrint(argc, argv);
+    // A cheque printed from the command line opens no window, so it needs no display either.
+    if (printOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillset"));
     QApplication::setOrganizationName(QStringLiteral("Quillset"));
@@ -46,10 +51,23 @@ int runProgram(int argc, char *argv[])
         QStringLiteral("Use the database at <path> instead of Records.mdb beside the program."),
         QStringLiteral("path"));
     parser.addOption(databaseOption);
+    addChequePrintOptions(parser);
     parser.process(app);
 
     const QString databasePath = parser.isSet(databaseOption) ? parser.value(databaseOption)
                                                               : databasePathIn(QApplication::applicationDirPath());
+    if (printOnly) {
+        try {
+            OpenDatabase(databasePath, OdbcInstaller::systemLibrary());
+        } catch (const Failure &failure) {
+            std::fprintf(stderr, "quillset: %s\n", failure.what());
+            return 1;
+        }
+        const int status = printChequeFromCommandLine(parser);
+        CloseDatabase();
+        return status;
+    }
+
     MessageBoxPrompter prompter;
     AppServices services {prompter};
     try {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+namespace quillset {
+
+/// One thing on the printed page: a text in its box, or the crossing stamp. Lengths are twips.
+struct PageItem
+{
+    enum class Kind { Text, Stamp };
+
+    QString name; ///< lblDate, lblPay, lblAmount, lblRupeeL1..3, CompanyName, Stamp
+    Kind kind = Kind::Text;
+    QRectF rect; ///< left, top, width, height in twips from the page's top-left corner
+    QString text;
+    double pointSize = 9.75;
+    bool bold = false;
+    bool centred = false;
+    bool shown = true;
+
+    bool operator==(const PageItem &) const = default;
+};
+
+/// The composed cheque page: what the preview shows and the printer prints, item for item.
+struct ChequePage
+{
+    int orientation = 1; ///< 1 portrait, 2 landscape
+    int widthTwips = 0;
+    int heightTwips = 0;
+    double chequeLeft = 0; ///< the leaf's top-left corner on the page
+    float chequeTop = 0; ///< after the one-line allowance, as the fields are placed from it
+    QString fontFamily;
+    QList<PageItem> items;
+
+    /// The item of that name; the page always holds every item, shown or not.
+    const PageItem &item(const QString &name) const;
+    bool operator==(const ChequePage &) const = default;
+};
+
+} // namespace quillset

@@ -1,0 +1,50 @@
+#include "PageRenderer.h"
+
+#include "ChequePage.h"
+#include "CrossingStamp.h"
+#include "LineMetrics.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace quillset {
+
+void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerInch)
+{
+    const double scale = dotsPerInch / 1440.0;
+    const auto toDevice = [scale](const QRectF &twips) {
+        return QRectF(twips.left() * scale, twips.top() * scale, twips.width() * scale, twips.height() * scale);
+    };
+    // Fonts are sized by the device's own resolution; correct for it so text matches the page's scale.
+    const double fontScale = dotsPerInch / painter.device()->logicalDpiY();
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+    for (const PageItem &item : page.items) {
+        if (!item.shown)
+            continue;
+        const QRectF box = toDevice(item.rect);
+        if (item.kind == PageItem::Kind::Stamp) {
+            drawCrossingStamp(painter, box, page.fontFamily, fontScale);
+            continue;
+        }
+        QFont font(page.fontFamily);
+        font.setPointSizeF(item.pointSize * fontScale);
+        font.setBold(item.bold);
+        painter.setFont(font);
+        // The baseline sits where Windows puts it in a box of this height, which is what layouts were
+        // measured against. Texts are never clipped: a long name must not lose characters on the cheque.
+        const double ascent = windowsLineMetrics(font).ascent * item.pointSize * kTwipsPerPoint * scale;
+        double left = box.left();
+        if (item.centred)
+            left += (box.width() - QFontMetricsF(font, painter.device()).horizontalAdvance(item.text)) / 2;
+        painter.drawText(QPointF(left, box.top() + ascent), item.text);
+    }
+    painter.restore();
+}
+
+} // namespace quillset

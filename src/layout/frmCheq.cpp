@@ -1,0 +1,69 @@
+#include "frmCheq.h"
+
+#include "PageRenderer.h"
+#include "shell/Twips.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace quillset {
+
+namespace {
+
+constexpr double kScreenDpi = 1440.0 / kTwipsPerPixel;
+
+} // namespace
+
+frmCheq::frmCheq(ChequePage page, QWidget *parent)
+    : QWidget(parent)
+    , m_page(std::move(page))
+{
+    setObjectName(QStringLiteral("frmCheq"));
+    setFixedSize(twipsToPixels(m_page.widthTwips), twipsToPixels(m_page.heightTwips));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void frmCheq::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    renderChequePage(painter, m_page, kScreenDpi);
+}
+
+const PageItem *frmCheq::textItemAt(const QPoint &position) const
+{
+    const QPointF twips = QPointF(position) * kTwipsPerPixel;
+    for (const PageItem &item : m_page.items) {
+        if (item.shown && item.kind == PageItem::Kind::Text && item.rect.contains(twips))
+            return &item;
+    }
+    return nullptr;
+}
+
+void frmCheq::mousePressEvent(QMouseEvent *event)
+{
+    // A click on the first words line shows its whole text, which may run past what is visible.
+    const PageItem *item = textItemAt(event->position().toPoint());
+    if (item && item->name == QLatin1String("lblRupeeL1"))
+        QToolTip::showText(event->globalPosition().toPoint(), item->text, this);
+    QWidget::mousePressEvent(event);
+}
+
+bool frmCheq::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const PageItem *item = textItemAt(help->pos());
+        if (item && item->name == QLatin1String("lblRupeeL2"))
+            QToolTip::showText(help->globalPos(), item->text, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace quillset

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace quillset::test {
+
+/// A word of a PDF page as pdftotext -bbox reports it, in points from the page's top-left corner.
+struct PdfWord
+{
+    QString text;
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+};
+
+/// The words of the PDF's first page; empty (with a warning) when pdftotext is missing or fails.
+QList<PdfWord> pdfWords(const QString &pdfPath);
+
+/// Twips to points: 20 twips make a point.
+inline double pointsFromTwips(double twips)
+{
+    return twips / 20.0;
+}
+
+} // namespace quillset::test
