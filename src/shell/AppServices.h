@@ -4,17 +4,26 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace quillset {
 
 class Prompter;
+class PrinterServices;
 
 /// What every window needs from outside itself, so that tests can put their own doubles in.
 struct AppServices
 {
+    explicit AppServices(Prompter &prompter)
+        : prompter(prompter)
+    {
+    }
+
     Prompter &prompter;
     /// Today's date, replaceable so that date tests repeat exactly.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
+    /// The printer a cheque goes to: the system's default printer, or a double in tests.
+    std::function<std::shared_ptr<PrinterServices>()> makePrinter;
 };
 
 } // namespace quillset

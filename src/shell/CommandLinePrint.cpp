@@ -1,6 +1,7 @@
 #include "CommandLinePrint.h"
 
 #include "issue/ChequeEntryRules.h"
+#include "issue/IssueCheque.h"
 #include "layout/ComposeCheque.h"
 #include "layout/SystemPrinter.h"
 #include "store/Failure.h"
@@ -17,6 +18,7 @@ namespace quillset {
 namespace {
 
 const QString kPdf = QStringLiteral("pdf");
+const QString kPrint = QStringLiteral("print");
 const QString kAccount = QStringLiteral("account");
 const QString kChequeNo = QStringLiteral("cheque");
 const QString kPay = QStringLiteral("pay");
@@ -36,7 +38,10 @@ int refuse(const QString &message)
 void addChequePrintOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
-        {kPdf, QStringLiteral("Write the cheque to the PDF <file> instead of opening the windows."),
+        {kPrint,
+         QStringLiteral("Print the cheque on the default printer and record it in the register, "
+                        "without opening the windows.")},
+        {kPdf, QStringLiteral("Write a proof of the cheque to the PDF <file>; nothing is recorded."),
          QStringLiteral("file")},
         {kAccount, QStringLiteral("The bank account code of the cheque."), QStringLiteral("code")},
         {kChequeNo, QStringLiteral("The cheque number."), QStringLiteral("number")},
@@ -51,7 +56,8 @@ void addChequePrintOptions(QCommandLineParser &parser)
 bool wantsChequePrint(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+        if (std::strcmp(argv[i], "--print") == 0 || std::strcmp(argv[i], "--pdf") == 0
+            || std::strncmp(argv[i], "--pdf=", 6) == 0)
             return true;
     }
     return false;
@@ -82,6 +88,24 @@ int printChequeFromCommandLine(const QCommandLineParser &parser)
             entry.stamp = parser.isSet(kStamp);
         else
             entry.stamp = wholeNumberParameter(Parameter::Stamp) != 0;
+    } catch (const Failure &failure) {
+        return refuse(failure.description());
+    }
+    if (parser.isSet(kPrint)) {
+        // The same sequence as the entry window's "&Print": recorded only once it is printed.
+        SystemPrinter printer;
+        const IssueResult result = printAndRecord(entry, printer);
+        switch (result.outcome) {
+        case IssueResult::Outcome::Printed:
+            return 0;
+        case IssueResult::Outcome::NotPrinted:
+            return refuse(result.message);
+        case IssueResult::Outcome::PrintedNotRecorded:
+            refuse(result.message);
+            return 2;
+        }
+    }
+    try {
         SystemPrinter printer(parser.value(kPdf));
         const ChequePage page = ComposeCheque(entry, printer);
         printer.printPage(page);

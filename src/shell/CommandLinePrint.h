@@ -10,8 +10,9 @@ void addChequePrintOptions(QCommandLineParser &parser);
 /// True when the command line asks for a cheque to be printed rather than for the windows.
 bool wantsChequePrint(int argc, char *argv[]);
 
-/// Composes the cheque the options describe and writes it to the PDF file. Returns the exit status;
-/// problems are said in plain words on standard error.
+/// Prints and records the cheque the options describe (--print), or writes a proof of it to a PDF
+/// file (--pdf). Returns the exit status: 0 done, 1 nothing printed, 2 printed but not recorded.
+/// Problems are said in plain words on standard error.
 int printChequeFromCommandLine(const QCommandLineParser &parser);
 
 } // namespace quillset

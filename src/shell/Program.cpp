@@ -5,6 +5,7 @@
 #include "MessageBoxPrompter.h"
 #include "frmMain.h"
 #include "layout/Fonts.h"
+#include "layout/SystemPrinter.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Failure.h"

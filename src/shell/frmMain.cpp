@@ -3,6 +3,7 @@
 #include "AppServices.h"
 #include "CentreWindow.h"
 #include "Twips.h"
+#include "issue/frmCheque.h"
 #include "store/Database.h"
 
 #include <QCloseEvent>
@@ -48,8 +49,9 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     setTabOrder(m_exit, m_report);
 
     // The working windows arrive with their own commands; until then their buttons stay unavailable.
-    for (QPushButton *pending : {m_printCheque, m_bankData, m_options, m_report})
+    for (QPushButton *pending : {m_bankData, m_options, m_report})
         pending->setEnabled(false);
+    connect(m_printCheque, &QPushButton::clicked, this, &frmMain::openChequeEntry);
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
     CentreWindow(*this);
@@ -72,6 +74,17 @@ QPushButton *frmMain::addCommand(const char *objectName, const QString &caption,
     return button;
 }
 
+void frmMain::openChequeEntry()
+{
+    hide();
+    if (!m_chequeEntry) {
+        m_chequeEntry = new frmCheque(m_services, this);
+        connect(m_chequeEntry, &frmCheque::unloaded, this, &QWidget::show);
+    }
+    m_chequeEntry->show();
+    m_chequeEntry->activateWindow();
+}
+
 void frmMain::exitProgram()
 {
     close();
@@ -79,7 +92,12 @@ void frmMain::exitProgram()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // Any close request, the system's included, ends the program the way "Exit" does.
+    // Any close request, the system's included, ends the program the way "Exit" does: the working
+    // windows close first (the entry window takes its preview with it), then the database.
+    if (m_chequeEntry) {
+        disconnect(m_chequeEntry, &frmCheque::unloaded, this, nullptr);
+        m_chequeEntry->close();
+    }
     CloseDatabase();
     event->accept();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QPushButton;
 
 namespace quillset {
 
+class frmCheque;
 struct AppServices;
 struct OdbcInstaller;
 
@@ -27,6 +29,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void openChequeEntry();
     QPushButton *addCommand(const char *objectName, const QString &caption, int left, int width);
 
     AppServices &m_services;
@@ -35,6 +38,7 @@ private:
     QPushButton *m_options = nullptr;
     QPushButton *m_report = nullptr;
     QPushButton *m_exit = nullptr;
+    QPointer<frmCheque> m_chequeEntry;
 };
 
 } // namespace quillset

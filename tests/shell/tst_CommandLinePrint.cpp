@@ -1,6 +1,7 @@
 #include "support/PdfWords.h"
 #include "support/TestDatabase.h"
 
+#include "store/DataSource.h"
 #include "store/Database.h"
 
 #include <QFile>
@@ -19,6 +20,7 @@ private slots:
     void writesTheChequeToAPdf();
     void refusesWhatTheEntryWindowRefuses_data();
     void refusesWhatTheEntryWindowRefuses();
+    void printWithoutAPrinterRecordsNothing();
 
 private:
     struct Run
@@ -32,6 +34,10 @@ private:
 TestCommandLinePrint::Run TestCommandLinePrint::run(const QStringList &arguments)
 {
     QProcess program;
+    // No test reaches a real printer queue: this one has none.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+    program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUILLSET_PROGRAM), arguments);
     if (!program.waitForFinished(60000))
         return {};
@@ -101,6 +107,21 @@ void TestCommandLinePrint::refusesWhatTheEntryWindowRefuses()
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.said.contains(said), qPrintable(result.said));
     QVERIFY(!QFile::exists(pdf));
+}
+
+void TestCommandLinePrint::printWithoutAPrinterRecordsNothing()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    CloseDatabase();
+    const Run result = run({QStringLiteral("--database"), db.path(), QStringLiteral("--print"),
+                            QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--cheque"),
+                            QStringLiteral("9"), QStringLiteral("--pay"), QStringLiteral("X"), QStringLiteral("--date"),
+                            QStringLiteral("2026-12-06"), QStringLiteral("--amount"), QStringLiteral("5")});
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.said.contains(QStringLiteral("ERR:1101:No printer is installed")), qPrintable(result.said));
+    OpenDatabase(db.path(), OdbcInstaller::none());
+    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLinePrint)

@@ -1,12 +1,16 @@
 #include "doubles/RecordingPrompter.h"
 #include "support/TestDatabase.h"
 
+#include "doubles/RecordingPrinter.h"
+#include "issue/frmCheque.h"
 #include "shell/AppServices.h"
+#include "shell/MDIForm1.h"
 #include "shell/frmMain.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Failure.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -24,6 +28,9 @@ private slots:
     void exitClosesTheWindowAndTheDatabase();
     void systemCloseRequestExitsToo();
     void missingDatabaseLeavesNothingOpen();
+    void printChequeHidesTheMainWindowUntilTheEntryCloses();
+    void exitClosesTheEntryAndItsPreview();
+    void issuesAChequeFromTypingToTheRegister();
 };
 
 void TestMainWindow::opensCentredWithItsFiveCommands()
@@ -111,6 +118,82 @@ void TestMainWindow::missingDatabaseLeavesNothingOpen()
     QTemporaryDir folder;
     QVERIFY_THROWS_EXCEPTION(Failure, frmMain(services, databasePathIn(folder.path()), OdbcInstaller::none()));
     QVERIFY(!SharedConnection().isOpen());
+}
+
+void TestMainWindow::printChequeHidesTheMainWindowUntilTheEntryCloses()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
+    auto *entry = window.findChild<frmCheque *>();
+    QVERIFY(entry && entry->isVisible());
+    QVERIFY(!window.isVisible());
+    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    QTRY_VERIFY(!window.findChild<frmCheque *>()); // built afresh next time
+}
+
+void TestMainWindow::exitClosesTheEntryAndItsPreview()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    auto printer = std::make_shared<RecordingPrinter>();
+    services.makePrinter = [printer] { return printer; };
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
+    QPointer<frmCheque> entry = window.findChild<frmCheque *>();
+    for (const auto &[name, text] :
+         {std::pair {"txtChequeNo", "1"}, std::pair {"txtPay", "X"}, std::pair {"txtAmount", "5"}})
+        QTest::keyClicks(entry->findChild<QLineEdit *>(QString::fromLatin1(name)), QString::fromLatin1(text));
+    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview")), Qt::LeftButton);
+    QPointer<MDIForm1> preview = entry->previewFrame();
+    QVERIFY(preview && preview->isVisible());
+
+    window.exitProgram();
+    QVERIFY(!preview || !preview->isVisible());
+    QVERIFY(!entry || !entry->isVisible());
+    QVERIFY(!window.isVisible());
+    QVERIFY(!SharedConnection().isOpen());
+    QVERIFY(prompter.messages.isEmpty());
+}
+
+void TestMainWindow::issuesAChequeFromTypingToTheRegister()
+{
+    TestDatabase db; // the delivered schema, with its sample account
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    services.today = [] { return QDate(2026, 12, 6); };
+    auto printer = std::make_shared<RecordingPrinter>();
+    services.makePrinter = [printer] { return printer; };
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
+    auto *entry = window.findChild<frmCheque *>();
+    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtChequeNo")), QStringLiteral("000123"));
+    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtPay")), QStringLiteral("ABC Traders"));
+    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtAmount")), QStringLiteral("12345"));
+    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview")), Qt::LeftButton);
+    QVERIFY(entry->previewFrame()->layoutWindow()->isVisible());
+    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+
+    QCOMPARE(printer->printed.size(), 1);
+    QCOMPARE(printer->printed.first().item(QStringLiteral("lblRupeeL1")).text
+                 + printer->printed.first().item(QStringLiteral("lblRupeeL2")).text,
+             QStringLiteral("TWELVE THOUSAND THREE HUNDRED FORTY FIVE ONLY."));
+    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT BankID || '|' || ChequeNo || '|' || Amount || '|' || Pay || "
+                                                 "'|' || PrintDate FROM Cheque"))
+                 .toString(),
+             QStringLiteral("ACC1|000123|12345.0|ABC Traders|2026-12-06"));
+    QVERIFY(prompter.messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,354 @@
+#include "frmCheque.h"
+
+#include "ChequeEntryRules.h"
+#include "IssueCheque.h"
+#include "layout/ChequeFormats.h"
+#include "layout/ComposeCheque.h"
+#include "layout/PrinterServices.h"
+#include "shell/AppServices.h"
+#include "shell/CentreWindow.h"
+#include "shell/Controls.h"
+#include "shell/MDIForm1.h"
+#include "shell/ProgramInfo.h"
+#include "shell/Prompter.h"
+#include "store/BankAccounts.h"
+#include "store/Failure.h"
+#include "store/SystemParameters.h"
+#include "words/AmountInWords.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace quillset {
+
+namespace {
+
+QFrame *addPanel(QWidget *parent, const char *name, const QRect &twips)
+{
+    auto *panel = addControl<QFrame>(parent, name, twips);
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return panel;
+}
+
+QLabel *addCaption(QWidget *parent, const char *name, const QRect &twips, const QString &text, QWidget *buddy = nullptr)
+{
+    auto *label = addControl<QLabel>(parent, name, twips, text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmCheque::frmCheque(AppServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmCheque"));
+    setWindowTitle(QStringLiteral("Quillset Program"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(6600), twipsToPixels(3195));
+    buildControls();
+    CentreWindow(*this);
+    // The window sees every key and click before its controls do (Enter, the amount filter, the date).
+    qApp->installEventFilter(this);
+
+    loadAccounts();
+    m_date->setText(formatChequeDate(m_services.today()));
+    setStampFromParameter();
+    m_narration->setText(narrationForAmountText(m_amount->text()));
+    m_print->setFocus();
+}
+
+void frmCheque::buildControls()
+{
+    QFrame *fields = addPanel(this, "Frame1", QRect(0, -90, 6585, 2685));
+    m_bankId = addControl<QComboBox>(fields, "comBankID", QRect(780, 150, 2535, 315));
+    addCaption(fields, "Label4", QRect(60, 210, 705, 285), QStringLiteral("&Bank ID:"), m_bankId);
+    addCaption(fields, "Label9", QRect(3360, 180, 555, 285), QStringLiteral("Acc. #:"));
+    m_accountNo = addCaption(fields, "lblAcc", QRect(3930, 180, 2505, 285), QString());
+    addCaption(fields, "lbl", QRect(270, 510, 465, 285), QStringLiteral("Bank:"));
+    m_bankName = addCaption(fields, "lblBank", QRect(780, 480, 5655, 300), QString());
+    addCaption(fields, "Label11", QRect(90, 810, 645, 285), QStringLiteral("Address:"));
+    m_address = addCaption(fields, "lblAddress", QRect(780, 780, 5655, 300), QString());
+    addCaption(fields, "Label13", QRect(90, 1080, 645, 255), QStringLiteral("City:"));
+    m_city = addCaption(fields, "lblCity", QRect(780, 1080, 2415, 300), QString());
+    m_chequeNo = addControl<QLineEdit>(fields, "txtChequeNo", QRect(4260, 1080, 2205, 300));
+    addCaption(fields, "Label5", QRect(3360, 1140, 855, 285), QStringLiteral("Cheque No:"));
+    m_pay = addControl<QLineEdit>(fields, "txtPay", QRect(780, 1380, 5685, 300));
+    addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("&Pay:"), m_pay);
+    m_date = addControl<QLineEdit>(fields, "txtDate", QRect(780, 1680, 2535, 300));
+    addCaption(fields, "Label1", QRect(180, 1740, 555, 285), QStringLiteral("&Date:"), m_date);
+    m_amount = addControl<QLineEdit>(fields, "txtAmount", QRect(4260, 1680, 2205, 300));
+    addCaption(fields, "Label6", QRect(3630, 1740, 585, 195), QStringLiteral("&Amount:"), m_amount);
+    addCaption(fields, "Label3", QRect(60, 2040, 675, 225), QStringLiteral("Naration:"));
+    m_narration = addCaption(fields, "lblNaration", QRect(780, 2010, 5685, 585), QString());
+    m_narration->setWordWrap(true);
+
+    m_amount->setAlignment(Qt::AlignRight);
+    m_amount->setMaxLength(kAmountMaxDigits);
+    // Typed keys are filtered one by one; the validator also refuses pasted text that is not digits.
+    m_amount->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), m_amount));
+
+    QFrame *commands = addPanel(this, "Frame2", QRect(0, 2550, 6585, 615));
+    m_stamp = addControl<QCheckBox>(commands, "chkStamp", QRect(150, 210, 2745, 285),
+                                    QStringLiteral("Stamp for Payee's Account Only"));
+    m_printPreview = addControl<QPushButton>(commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375),
+                                             QStringLiteral("Print Pri&view"));
+    m_print = addControl<QPushButton>(commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
+    m_exit = addControl<QPushButton>(commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
+    for (QPushButton *button : {m_printPreview, m_print, m_exit})
+        button->setAutoDefault(false);
+
+    setFocusOrder({m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp});
+
+    connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
+    connect(m_amount, &QLineEdit::textChanged, this,
+            [this](const QString &amount) { m_narration->setText(narrationForAmountText(amount)); });
+    connect(m_amount, &QLineEdit::inputRejected, this, [this] { m_services.prompter.beep(); });
+    connect(m_print, &QPushButton::clicked, this, &frmCheque::printCheque);
+    connect(m_printPreview, &QPushButton::clicked, this, &frmCheque::previewCheque);
+    connect(m_exit, &QPushButton::clicked, this, [this] {
+        if (dateIsAcceptable())
+            close();
+    });
+}
+
+void frmCheque::tell(const QString &text)
+{
+    m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+}
+
+void frmCheque::loadAccounts()
+{
+    try {
+        const QStringList codes = bankAccountCodes();
+        const QSignalBlocker quiet(m_bankId);
+        m_bankId->clear();
+        m_bankId->addItems(codes);
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
+    }
+    showAccount(m_bankId->currentText());
+}
+
+void frmCheque::showAccount(const QString &code)
+{
+    m_chequeNo->clear();
+    std::optional<BankAccountRecord> account;
+    if (!code.isEmpty()) {
+        try {
+            account = findBankAccount(code);
+        } catch (const Failure &failure) {
+            tell(
+                QStringLiteral("The details of account \"%1\" could not be read: %2").arg(code, failure.description()));
+        }
+    }
+    const BankAccountRecord shown = account.value_or(BankAccountRecord {});
+    m_accountNo->setText(shown.accountNo);
+    m_bankName->setText(shown.bankName);
+    m_address->setText(shown.address);
+    m_city->setText(shown.city);
+}
+
+void frmCheque::setStampFromParameter()
+{
+    try {
+        m_stamp->setChecked(wholeNumberParameter(Parameter::Stamp) != 0);
+    } catch (const Failure &failure) {
+        m_stamp->setChecked(false);
+        tell(failure.description() + QStringLiteral(" The stamp box starts unticked; set the default under Options."));
+    }
+}
+
+ChequeEntry frmCheque::currentEntry() const
+{
+    ChequeEntry entry;
+    entry.bankId = m_bankId->currentText();
+    entry.chequeNo = m_chequeNo->text();
+    entry.date = m_date->text();
+    entry.pay = m_pay->text();
+    entry.amount = m_amount->text();
+    entry.narration = m_narration->text();
+    entry.stamp = m_stamp->isChecked();
+    return entry;
+}
+
+void frmCheque::Process()
+{
+    recordCheque(currentEntry());
+}
+
+bool frmCheque::readyToPrint()
+{
+    if (!dateIsAcceptable()) {
+        m_date->setFocus();
+        return false;
+    }
+    if (!isComplete(currentEntry())) {
+        m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
+        return false;
+    }
+    if (m_bankId->count() == 0) {
+        tell(QStringLiteral("No bank account is set up yet. Add the account and its cheque layout under "
+                            "Bank Data, then print the cheque."));
+        return false;
+    }
+    return true;
+}
+
+void frmCheque::printCheque()
+{
+    if (!readyToPrint())
+        return;
+    // The printed page is always composed from the fields as they are now, so the cheque on paper
+    // and its register row cannot differ, whatever a preview showed earlier.
+    closePreview();
+    const std::shared_ptr<PrinterServices> printer = m_services.makePrinter();
+    const IssueResult result = printAndRecord(currentEntry(), *printer);
+    QCoreApplication::processEvents();
+    activateWindow();
+    switch (result.outcome) {
+    case IssueResult::Outcome::Printed:
+        m_chequeNo->clear();
+        m_pay->clear();
+        m_amount->clear();
+        setStampFromParameter();
+        break;
+    case IssueResult::Outcome::NotPrinted:
+        m_services.prompter.message(kProgramTitle, result.message, Prompter::Icon::None);
+        break;
+    case IssueResult::Outcome::PrintedNotRecorded:
+        m_services.prompter.message(kProgramTitle, result.message, Prompter::Icon::Warning);
+        break;
+    }
+}
+
+void frmCheque::previewCheque()
+{
+    if (!readyToPrint())
+        return;
+    ChequePage page;
+    try {
+        const std::shared_ptr<PrinterServices> printer = m_services.makePrinter();
+        page = ComposeCheque(currentEntry(), *printer);
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle, errorMessage(failure), Prompter::Icon::None);
+        return;
+    }
+    if (!m_preview) {
+        m_preview = new MDIForm1(this);
+        connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printCheque);
+    }
+    m_preview->showPage(page);
+}
+
+void frmCheque::closePreview()
+{
+    if (!m_preview)
+        return;
+    m_preview->hide();
+    m_preview->unloadLayout();
+}
+
+void frmCheque::closeEvent(QCloseEvent *event)
+{
+    if (m_preview)
+        m_preview->close();
+    emit unloaded();
+    event->accept();
+}
+
+bool frmCheque::dateIsAcceptable() const
+{
+    return isAcceptableDateText(m_date->text());
+}
+
+bool frmCheque::filterAmountKey(QKeyEvent *key)
+{
+    const QString text = key->text();
+    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || text.front() == u'\x7f')
+        return false;
+    const QChar typed = text.front();
+    if ((typed >= u'0' && typed <= u'9') || typed == u'\b')
+        return false;
+    m_services.prompter.beep();
+    return true;
+}
+
+bool frmCheque::holdsDateFocus(QObject *watched, QEvent *event)
+{
+    // While the date cannot be read, nothing in this window may take the focus from it: the focus
+    // comes straight back, and the click, Tab, Enter or access key that tried is swallowed. The
+    // window's close box still closes it.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    if (dateIsAcceptable()) {
+        m_dateLostFocus = false;
+        return false;
+    }
+    if (watched == m_date) {
+        switch (event->type()) {
+        case QEvent::FocusOut:
+            m_dateLostFocus = static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason;
+            return false;
+        case QEvent::ShortcutOverride:
+            if (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier) {
+                event->accept();
+                return true;
+            }
+            return false;
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || isEnter(key);
+        }
+        default:
+            return false;
+        }
+    }
+    if (event->type() == QEvent::FocusIn && m_dateLostFocus) {
+        m_dateLostFocus = false;
+        m_date->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    const bool click = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick
+        || event->type() == QEvent::MouseButtonRelease;
+    return click && QApplication::focusWidget() == m_date;
+}
+
+bool frmCheque::eventFilter(QObject *watched, QEvent *event)
+{
+    if (holdsDateFocus(watched, event))
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (isEnter(key) && (watched == m_chequeNo || watched == m_pay || watched == m_date || watched == m_amount)) {
+        // Enter moves one field on, as Tab would; the amount field also refuses the key audibly.
+        focusNextChild();
+        if (watched == m_amount)
+            m_services.prompter.beep();
+        return true;
+    }
+    if (watched == m_amount)
+        return filterAmountKey(key);
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quillset

@@ -1,0 +1,83 @@
+// Opens each window on a copy of the delivered database, fills it as an operator would, and saves a
+// picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
+//   quillset_screenshots <delivered Records.mdb> <output folder>
+#include "issue/frmCheque.h"
+#include "layout/Fonts.h"
+#include "layout/SystemPrinter.h"
+#include "shell/AppServices.h"
+#include "shell/MDIForm1.h"
+#include "shell/MessageBoxPrompter.h"
+#include "shell/frmMain.h"
+#include "store/DataSource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace quillset;
+
+namespace {
+
+void save(QWidget &window, const QDir &out, const QString &name)
+{
+    QTest::qWait(300);
+    // The whole window with its frame, as the operator sees it.
+    const QRect frame = window.frameGeometry();
+    const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    shot.save(out.filePath(name + QStringLiteral(".png")));
+    std::printf("saved %s.png\n", qPrintable(name));
+}
+
+void type(QWidget &window, const char *field, const QString &text)
+{
+    auto *edit = window.findChild<QLineEdit *>(QString::fromLatin1(field));
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <Records.mdb> <output folder>\n", argv[0]);
+        return 2;
+    }
+    loadChequeFonts();
+    QApplication::setFont(QFont(chequeFontFamily(), 8));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillset/quillset-64.png")));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QTemporaryDir work;
+    const QString database = work.filePath(QStringLiteral("Records.mdb"));
+    QFile::copy(QString::fromLocal8Bit(argv[1]), database);
+
+    MessageBoxPrompter prompter;
+    AppServices services(prompter);
+    const QString proof = work.filePath(QStringLiteral("proof.pdf"));
+    services.makePrinter = [proof] { return std::make_shared<SystemPrinter>(proof); };
+    frmMain mainWindow(services, database, OdbcInstaller::none());
+    mainWindow.show();
+    save(mainWindow, out, QStringLiteral("main-window"));
+
+    mainWindow.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq"))->click();
+    auto *entry = mainWindow.findChild<frmCheque *>();
+    type(*entry, "txtChequeNo", QStringLiteral("000123"));
+    type(*entry, "txtPay", QStringLiteral("ABC Traders"));
+    type(*entry, "txtAmount", QStringLiteral("12345"));
+    save(*entry, out, QStringLiteral("cheque-entry"));
+
+    entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview"))->click();
+    save(*entry->previewFrame(), out, QStringLiteral("preview"));
+    entry->previewFrame()->close();
+    entry->close();
+    return 0;
+}
