@@ -8,6 +8,7 @@
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
+#include "shell/FocusGuard.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
@@ -20,7 +21,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,8 +65,10 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     setFixedSize(twipsToPixels(6600), twipsToPixels(3195));
     buildControls();
     CentreWindow(*this);
-    // The window sees every key and click before its controls do (Enter, the amount filter, the date).
+    // The window sees every key before its controls do: Enter moves on, the amount takes digits only.
     qApp->installEventFilter(this);
+    // A date that cannot be read keeps the focus, silently, until it is corrected or cleared.
+    new FocusGuard(m_date, [this] { return dateIsAcceptable(); });
 
     loadAccounts();
     m_date->setText(formatChequeDate(m_services.today()));
@@ -291,51 +293,8 @@ bool frmCheque::filterAmountKey(QKeyEvent *key)
     return true;
 }
 
-bool frmCheque::holdsDateFocus(QObject *watched, QEvent *event)
-{
-    // While the date cannot be read, nothing in this window may take the focus from it: the focus
-    // comes straight back, and the click, Tab, Enter or access key that tried is swallowed. The
-    // window's close box still closes it.
-    const auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    if (dateIsAcceptable()) {
-        m_dateLostFocus = false;
-        return false;
-    }
-    if (watched == m_date) {
-        switch (event->type()) {
-        case QEvent::FocusOut:
-            m_dateLostFocus = static_cast<QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason;
-            return false;
-        case QEvent::ShortcutOverride:
-            if (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier) {
-                event->accept();
-                return true;
-            }
-            return false;
-        case QEvent::KeyPress: {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || isEnter(key);
-        }
-        default:
-            return false;
-        }
-    }
-    if (event->type() == QEvent::FocusIn && m_dateLostFocus) {
-        m_dateLostFocus = false;
-        m_date->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    const bool click = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick
-        || event->type() == QEvent::MouseButtonRelease;
-    return click && QApplication::focusWidget() == m_date;
-}
-
 bool frmCheque::eventFilter(QObject *watched, QEvent *event)
 {
-    if (holdsDateFocus(watched, event))
-        return true;
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

@@ -52,7 +52,6 @@ private:
     void closePreview();
     bool dateIsAcceptable() const;
     bool filterAmountKey(QKeyEvent *event);
-    bool holdsDateFocus(QObject *watched, QEvent *event);
     void tell(const QString &text);
 
     AppServices &m_services;
@@ -71,7 +70,6 @@ private:
     QPushButton *m_print = nullptr;
     QPushButton *m_exit = nullptr;
     QPointer<MDIForm1> m_preview;
-    bool m_dateLostFocus = false;
 };
 
 } // namespace quillset

@@ -3,6 +3,7 @@
 #include "AppServices.h"
 #include "CentreWindow.h"
 #include "Twips.h"
+#include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
 #include "store/Database.h"
 
@@ -49,9 +50,10 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     setTabOrder(m_exit, m_report);
 
     // The working windows arrive with their own commands; until then their buttons stay unavailable.
-    for (QPushButton *pending : {m_bankData, m_options, m_report})
+    for (QPushButton *pending : {m_options, m_report})
         pending->setEnabled(false);
-    connect(m_printCheque, &QPushButton::clicked, this, &frmMain::openChequeEntry);
+    connect(m_printCheque, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_chequeEntry); });
+    connect(m_bankData, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_bankAccounts); });
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
     CentreWindow(*this);
@@ -74,15 +76,17 @@ QPushButton *frmMain::addCommand(const char *objectName, const QString &caption,
     return button;
 }
 
-void frmMain::openChequeEntry()
+template<typename Window>
+void frmMain::openInPlaceOfMain(QPointer<Window> &window)
 {
     hide();
-    if (!m_chequeEntry) {
-        m_chequeEntry = new frmCheque(m_services, this);
-        connect(m_chequeEntry, &frmCheque::unloaded, this, &QWidget::show);
+    // Created on first use and gone when closed, so that each opening starts afresh.
+    if (!window) {
+        window = new Window(m_services, this);
+        connect(window, &Window::unloaded, this, &QWidget::show);
     }
-    m_chequeEntry->show();
-    m_chequeEntry->activateWindow();
+    window->show();
+    window->activateWindow();
 }
 
 void frmMain::exitProgram()
@@ -94,9 +98,13 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     // Any close request, the system's included, ends the program the way "Exit" does: the working
     // windows close first (the entry window takes its preview with it), then the database.
-    if (m_chequeEntry) {
-        disconnect(m_chequeEntry, &frmCheque::unloaded, this, nullptr);
-        m_chequeEntry->close();
+    if (m_chequeEntry && m_chequeEntry->previewFrame())
+        m_chequeEntry->previewFrame()->close();
+    for (QWidget *working : std::initializer_list<QWidget *> {m_bankAccounts, m_chequeEntry}) {
+        if (working) {
+            disconnect(working, nullptr, this, nullptr);
+            working->close();
+        }
     }
     CloseDatabase();
     event->accept();

@@ -7,6 +7,7 @@ class QPushButton;
 
 namespace quillset {
 
+class frmBanks;
 class frmCheque;
 struct AppServices;
 struct OdbcInstaller;
@@ -29,7 +30,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void openChequeEntry();
+    /// Opens a window that takes the main window's place until it closes.
+    template<typename Window>
+    void openInPlaceOfMain(QPointer<Window> &window);
     QPushButton *addCommand(const char *objectName, const QString &caption, int left, int width);
 
     AppServices &m_services;
@@ -39,6 +42,7 @@ private:
     QPushButton *m_report = nullptr;
     QPushButton *m_exit = nullptr;
     QPointer<frmCheque> m_chequeEntry;
+    QPointer<frmBanks> m_bankAccounts;
 };
 
 } // namespace quillset

@@ -1,6 +1,7 @@
 #include "BankAccounts.h"
 
 #include "Database.h"
+#include "Failure.h"
 
 #include <QSqlRecord>
 #include <QVariant>
@@ -48,6 +49,27 @@ BankAccountRecord bankAccountFromRecord(const QSqlRecord &record)
     return account;
 }
 
+// The account's values in column order, BankID first: the order of the insert and update below.
+QVariantList columnValues(const BankAccountRecord &account)
+{
+    QVariantList values
+        = {account.bankId, account.bankName, account.accountNo, account.address, account.city, account.accountType};
+    for (const std::optional<double> &measurement : account.measurements)
+        values.append(measurement ? QVariant(*measurement) : QVariant(QMetaType(QMetaType::Double)));
+    values.append(account.rupee3Active ? 1 : 0);
+    return values;
+}
+
+QStringList columnNames()
+{
+    QStringList names = {QStringLiteral("BankID"),  QStringLiteral("BankName"), QStringLiteral("AccountNo"),
+                         QStringLiteral("Address"), QStringLiteral("City"),     QStringLiteral("AccountType")};
+    for (int i = 0; i < kMeasurementCount; ++i)
+        names.append(measurementColumn(static_cast<Measurement>(i)));
+    names.append(QStringLiteral("Rupee3Active"));
+    return names;
+}
+
 } // namespace
 
 QString measurementColumn(Measurement measurement)
@@ -75,6 +97,50 @@ QStringList bankAccountCodes()
     while (query.next())
         codes.append(query.value(0).toString());
     return codes;
+}
+
+} // namespace quillset
+
+namespace quillset {
+
+QList<BankAccountRecord> allBankAccounts()
+{
+    QSqlQuery query = runStatement(QStringLiteral("SELECT * from bankAccount ORDER BY rowid"));
+    QList<BankAccountRecord> accounts;
+    while (query.next())
+        accounts.append(bankAccountFromRecord(query.record()));
+    return accounts;
+}
+
+int countBankAccounts(const QString &code)
+{
+    QSqlQuery query = runStatement(QStringLiteral("SELECT count(BankID) FROM BankAccount Where BankID = ?"), {code});
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+void insertBankAccount(const BankAccountRecord &account)
+{
+    const QStringList names = columnNames();
+    QStringList marks;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        marks.append(QStringLiteral("?"));
+    runStatement(QStringLiteral("INSERT INTO BankAccount (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')),
+                 columnValues(account));
+}
+
+void updateBankAccount(const BankAccountRecord &account)
+{
+    QStringList assignments;
+    for (const QString &name : columnNames())
+        assignments.append(name + QStringLiteral(" = ?"));
+    QVariantList values = columnValues(account);
+    values.append(account.bankId);
+    const QSqlQuery update = runStatement(
+        QStringLiteral("UPDATE BankAccount SET %1 WHERE BankID = ?").arg(assignments.join(QStringLiteral(", "))),
+        values);
+    if (update.numRowsAffected() != 1)
+        throw Failure(ErrorNumber::AccountMissing,
+                      QStringLiteral("The bank account \"%1\" is no longer in the database.").arg(account.bankId));
 }
 
 } // namespace quillset

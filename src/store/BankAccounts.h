@@ -68,4 +68,16 @@ std::optional<BankAccountRecord> findBankAccount(const QString &code);
 /// Every account code, in the order the accounts were added.
 QStringList bankAccountCodes();
 
+/// Every account, in the order they were added.
+QList<BankAccountRecord> allBankAccounts();
+
+/// How many accounts carry this code (0 or 1).
+int countBankAccounts(const QString &code);
+
+/// Adds the account as a new row. Throws Failure when the database refuses it, writing nothing.
+void insertBankAccount(const BankAccountRecord &account);
+
+/// Writes every value of the account over the row with its code.
+void updateBankAccount(const BankAccountRecord &account);
+
 } // namespace quillset

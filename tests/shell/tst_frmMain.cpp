@@ -28,7 +28,8 @@ private slots:
     void exitClosesTheWindowAndTheDatabase();
     void systemCloseRequestExitsToo();
     void missingDatabaseLeavesNothingOpen();
-    void printChequeHidesTheMainWindowUntilTheEntryCloses();
+    void workingWindowsTakeTheMainWindowsPlace_data();
+    void workingWindowsTakeTheMainWindowsPlace();
     void exitClosesTheEntryAndItsPreview();
     void issuesAChequeFromTypingToTheRegister();
 };
@@ -120,22 +121,39 @@ void TestMainWindow::missingDatabaseLeavesNothingOpen()
     QVERIFY(!SharedConnection().isOpen());
 }
 
-void TestMainWindow::printChequeHidesTheMainWindowUntilTheEntryCloses()
+void TestMainWindow::workingWindowsTakeTheMainWindowsPlace_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("closer");
+    QTest::newRow("Print Cheque") << "cmdPrintCheq"
+                                  << "frmCheque"
+                                  << "cmdCancel";
+    QTest::newRow("Bank Data") << "cmdBankData"
+                               << "frmBanks"
+                               << "cmdExit";
+}
+
+void TestMainWindow::workingWindowsTakeTheMainWindowsPlace()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QString, closer);
     TestDatabase db;
     QVERIFY(db.isReady());
     RecordingPrompter prompter;
     AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
-    auto *entry = window.findChild<frmCheque *>();
-    QVERIFY(entry && entry->isVisible());
-    QVERIFY(!window.isVisible());
-    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-    QVERIFY(window.isVisible());
-    QTRY_VERIFY(!window.findChild<frmCheque *>()); // built afresh next time
+    frmMain main(services, db.path(), OdbcInstaller::none());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QTest::mouseClick(main.findChild<QPushButton *>(command), Qt::LeftButton);
+    auto *working = main.findChild<QWidget *>(window);
+    QVERIFY(working && working->isVisible());
+    QVERIFY(!main.isVisible());
+    QTest::mouseClick(working->findChild<QPushButton *>(closer), Qt::LeftButton);
+    QVERIFY(main.isVisible());
+    QTRY_VERIFY(!main.findChild<QWidget *>(window)); // built afresh next time
+    QVERIFY(prompter.messages.isEmpty());
 }
 
 void TestMainWindow::exitClosesTheEntryAndItsPreview()

@@ -1,6 +1,7 @@
 // Opens each window on a copy of the delivered database, fills it as an operator would, and saves a
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
 //   quillset_screenshots <delivered Records.mdb> <output folder>
+#include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
 #include "layout/Fonts.h"
 #include "layout/SystemPrinter.h"
@@ -79,5 +80,10 @@ int main(int argc, char *argv[])
     save(*entry->previewFrame(), out, QStringLiteral("preview"));
     entry->previewFrame()->close();
     entry->close();
+
+    mainWindow.findChild<QPushButton *>(QStringLiteral("cmdBankData"))->click();
+    auto *banks = mainWindow.findChild<frmBanks *>();
+    save(*banks, out, QStringLiteral("bank-accounts"));
+    banks->close();
     return 0;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/BankAccounts.h"
+
+#include <QString>
+
+#include <array>
+
+namespace quillset {
+
+/// The bank window's 26 texts, in the order they are copied: BankID, BankName, AccountNo, Address,
+/// City, AccountType, Width, Height, then the grid column by column (DateLeft, DateBottom, DateWidth,
+/// PayLeft, ... Rupee3Width), and the "Active:" tick.
+struct BankAccountTexts
+{
+    static constexpr int kCount = 26;
+    static constexpr int kFirstMeasurement = 6;
+
+    std::array<QString, kCount> texts;
+    bool active = false;
+};
+
+/// What the window shows for a record: empty text for a missing value, numbers in their plain form.
+BankAccountTexts textsFromRecord(const BankAccountRecord &account);
+
+/// The record the texts describe. Throws Failure naming the field when the Bank ID is empty or a
+/// measurement is not a number of centimetres.
+BankAccountRecord recordFromTexts(const BankAccountTexts &texts);
+
+/// The label of the i-th text, such as "Bank ID" or "Date, Top".
+QString textLabel(int index);
+
+} // namespace quillset

@@ -1,0 +1,325 @@
+#include "frmBanks.h"
+
+#include "BankRecordTransfer.h"
+#include "shell/AppServices.h"
+#include "shell/CentreWindow.h"
+#include "shell/Controls.h"
+#include "shell/FocusGuard.h"
+#include "shell/ProgramInfo.h"
+#include "shell/Prompter.h"
+#include "store/Failure.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quillset {
+
+namespace {
+
+const QString kDuplicate = QStringLiteral("Duplicate Entry Not Allowed");
+
+// Account boxes: object name, label, label and box geometry in twips, longest text (0: no limit).
+struct AccountBox
+{
+    const char *name;
+    const char *label;
+    QRect labelTwips;
+    QRect boxTwips;
+    int maxLength;
+};
+
+// In copying order; the window shows them in five lines.
+const AccountBox kAccountBoxes[] = {
+    {"txtBankID", "Bank ID:", {90, 180, 1000, 255}, {1140, 150, 1500, 285}, 0},
+    {"txtBankName", "Bank Name:", {90, 480, 1000, 255}, {1140, 450, 4380, 285}, 30},
+    {"txtAccountNO", "Account #:", {2700, 180, 1000, 255}, {3720, 150, 1800, 285}, 20},
+    {"txtAddress", "Address:", {90, 780, 1000, 255}, {1140, 750, 4380, 285}, 40},
+    {"txtCity", "City:", {90, 1080, 1000, 255}, {1140, 1050, 1500, 285}, 15},
+    {"txtAccountType", "Acc Type:", {2700, 1080, 1000, 255}, {3720, 1050, 1000, 285}, 7},
+    {"txtWidth", "Paper Width:", {90, 1380, 1000, 255}, {1140, 1350, 800, 285}, 0},
+    {"txtHeight", "Cheq Height:", {2700, 1380, 1000, 255}, {3720, 1350, 800, 285}, 0},
+};
+
+// The grid: six columns 810 twips apart, rows 300 apart, cells 825 by 300.
+constexpr int kGridLeft = 780;
+constexpr int kGridTop = 510;
+constexpr int kColumnStep = 810;
+constexpr int kRowStep = 300;
+
+QRect gridCell(int column, int row)
+{
+    return QRect(kGridLeft + column * kColumnStep, kGridTop + row * kRowStep, 825, 300);
+}
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmBanks::frmBanks(AppServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmBanks"));
+    setWindowTitle(QStringLiteral("Bank Basic Data Entry"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(6825), twipsToPixels(4155));
+    buildControls();
+    CentreWindow(*this);
+    // The window sees every key before its controls: Enter moves on, Bank ID letters become capitals.
+    qApp->installEventFilter(this);
+    new FocusGuard(
+        m_bankId, [this] { return bankIdIsFree(); },
+        [this] { m_services.prompter.message(kProgramTitle, kDuplicate, Prompter::Icon::None); });
+
+    LockTextBoxes(true);
+    try {
+        m_records = allBankAccounts();
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
+    }
+    showRecord(m_records.isEmpty() ? -1 : 0);
+    m_add->setFocus();
+}
+
+void frmBanks::buildControls()
+{
+    auto *account = addControl<QGroupBox>(this, "Frame1", QRect(60, 0, 5700, 1740));
+    for (size_t i = 0; i < std::size(kAccountBoxes); ++i) {
+        const AccountBox &spec = kAccountBoxes[i];
+        auto *box = addControl<QLineEdit>(account, spec.name, spec.boxTwips);
+        addControl<QLabel>(account, "", spec.labelTwips, QString::fromLatin1(spec.label))->setBuddy(box);
+        if (spec.maxLength > 0)
+            box->setMaxLength(spec.maxLength);
+        m_boxes.at(i) = box;
+    }
+    m_bankId = m_boxes.at(0);
+    for (QLineEdit *measure : {m_boxes.at(6), m_boxes.at(7)})
+        measure->setAlignment(Qt::AlignRight);
+
+    auto *grid
+        = addControl<QGroupBox>(this, "Frame4", QRect(60, 1770, 5700, 1740), QStringLiteral("Printing Parameters"));
+    addControl<QLabel>(grid, "lblCorner", QRect(120, 270, 600, 240), QStringLiteral("cm"));
+    const char *headings[] = {"Date", "Pay", "Amount", "Rupee L1", "Rupee L2", "Stamp"};
+    for (int column = 0; column < 6; ++column) {
+        auto *heading = addControl<QLabel>(grid, "", gridCell(column, -1).adjusted(0, 30, 0, 0),
+                                           QString::fromLatin1(headings[column]));
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    const char *rows[] = {"Left", "Top", "Width", "Active:"};
+    for (int row = 0; row < 4; ++row)
+        addControl<QLabel>(grid, "", QRect(120, kGridTop + row * kRowStep + 30, 640, 255),
+                           QString::fromLatin1(rows[row]));
+    for (int index = 0; index < 18; ++index) {
+        // Down each column, columns from left to right.
+        auto *cell = addControl<QLineEdit>(grid, "", gridCell(index / 3, index % 3));
+        cell->setObjectName(QStringLiteral("txtCheqParametrs_%1").arg(index));
+        cell->setProperty("index", index);
+        cell->setAlignment(Qt::AlignRight);
+        m_boxes.at(static_cast<size_t>(8 + index)) = cell;
+    }
+    m_active = addControl<QCheckBox>(grid, "txtRupee3Active", gridCell(5, 3).adjusted(300, 0, 0, 0));
+
+    m_navigation = addControl<QGroupBox>(this, "Frame3", QRect(60, 3540, 5700, 555));
+    auto *first = addControl<QPushButton>(m_navigation, "cmdFirst", QRect(120, 120, 600, 345), QStringLiteral("<<"));
+    auto *previous
+        = addControl<QPushButton>(m_navigation, "cmdPrevious", QRect(750, 120, 600, 345), QStringLiteral("<"));
+    auto *next = addControl<QPushButton>(m_navigation, "cmdNext", QRect(1380, 120, 600, 345), QStringLiteral(">"));
+    auto *last = addControl<QPushButton>(m_navigation, "cmdLast", QRect(2010, 120, 600, 345), QStringLiteral(">>"));
+    auto *find = addControl<QPushButton>(m_navigation, "cmdFind", QRect(2640, 120, 800, 345), QStringLiteral("Find"));
+    find->hide();
+
+    auto *actions = addControl<QGroupBox>(this, "Frame2", QRect(5820, 0, 945, 4095));
+    m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("Add"));
+    m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), QStringLiteral("Edit"));
+    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), QStringLiteral("Delet"));
+    m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("Save"));
+    m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("Cancel"));
+    m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("Exit"));
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+
+    QList<QWidget *> order = {m_add, m_edit, m_delete, m_save, m_cancel, m_exit};
+    for (const int copying : {0, 2, 1, 3, 4, 5, 6, 7}) // the account boxes as they are laid out
+        order.append(m_boxes.at(static_cast<size_t>(copying)));
+    for (size_t cell = 8; cell < m_boxes.size(); ++cell)
+        order.append(m_boxes.at(cell));
+    order << m_active << first << previous << next << last;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    connect(first, &QPushButton::clicked, this, [this] { showRecord(0); });
+    connect(previous, &QPushButton::clicked, this, [this] { showRecord(qMax(0, m_current - 1)); });
+    connect(next, &QPushButton::clicked, this,
+            [this] { showRecord(qMin(static_cast<int>(m_records.size()) - 1, m_current + 1)); });
+    connect(last, &QPushButton::clicked, this, [this] { showRecord(static_cast<int>(m_records.size()) - 1); });
+    connect(find, &QPushButton::clicked, this, &frmBanks::FillTextBoxes);
+    connect(m_add, &QPushButton::clicked, this, &frmBanks::add);
+    connect(m_edit, &QPushButton::clicked, this, &frmBanks::edit);
+    connect(m_save, &QPushButton::clicked, this, &frmBanks::save);
+    connect(m_cancel, &QPushButton::clicked, this, &frmBanks::cancel);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmBanks::tell(const QString &text)
+{
+    m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+}
+
+void frmBanks::LockTextBoxes(bool st)
+{
+    for (QLineEdit *box : m_boxes)
+        box->setReadOnly(st);
+    m_add->setEnabled(st);
+    m_edit->setEnabled(st && m_current >= 0);
+    m_delete->setEnabled(st);
+    m_save->setEnabled(!st);
+    m_cancel->setEnabled(!st);
+    m_exit->setEnabled(st);
+    m_navigation->setEnabled(st && !m_records.isEmpty());
+}
+
+void frmBanks::showRecord(int index)
+{
+    m_current = index;
+    FillTextBoxes();
+    m_edit->setEnabled(m_add->isEnabled() && m_current >= 0);
+    m_navigation->setEnabled(m_add->isEnabled() && !m_records.isEmpty());
+}
+
+void frmBanks::FillTextBoxes()
+{
+    if (m_current < 0 || m_current >= m_records.size()) {
+        ClearTextBoxes();
+        return;
+    }
+    const BankAccountTexts shown = textsFromRecord(m_records.at(m_current));
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes.at(i)->setText(shown.texts.at(i));
+    m_active->setChecked(shown.active);
+}
+
+void frmBanks::ClearTextBoxes()
+{
+    for (QLineEdit *box : m_boxes)
+        box->clear();
+}
+
+BankAccountTexts frmBanks::textsOnScreen() const
+{
+    BankAccountTexts typed;
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        typed.texts.at(i) = m_boxes.at(i)->text();
+    typed.active = m_active->isChecked();
+    return typed;
+}
+
+bool frmBanks::StoreTextBoxes()
+{
+    // Everything is checked before anything is written; a refusal keeps what was typed.
+    try {
+        const BankAccountRecord account = recordFromTexts(textsOnScreen());
+        if (m_addingRecord && countBankAccounts(account.bankId) > 0) {
+            tell(kDuplicate + QStringLiteral(": the Bank ID \"%1\" already exists.").arg(account.bankId));
+            m_bankId->setFocus();
+            return false;
+        }
+        if (m_addingRecord) {
+            insertBankAccount(account);
+            m_records.append(account);
+            m_current = static_cast<int>(m_records.size()) - 1;
+        } else {
+            updateBankAccount(account);
+            m_records[m_current] = account;
+        }
+        return true;
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The account was not saved. %1").arg(failure.description()));
+        return false;
+    }
+}
+
+void frmBanks::add()
+{
+    m_addingRecord = true;
+    LockTextBoxes(false);
+    ClearTextBoxes();
+    m_bankId->setFocus();
+}
+
+void frmBanks::edit()
+{
+    m_addingRecord = false;
+    LockTextBoxes(false);
+    m_bankId->setReadOnly(true); // an account keeps its code
+    m_boxes.at(2)->setFocus();
+}
+
+void frmBanks::save()
+{
+    if (StoreTextBoxes())
+        LockTextBoxes(true);
+}
+
+void frmBanks::cancel()
+{
+    FillTextBoxes();
+    LockTextBoxes(true);
+}
+
+bool frmBanks::bankIdIsFree() const
+{
+    if (m_bankId->isReadOnly())
+        return true;
+    try {
+        return countBankAccounts(m_bankId->text()) == 0;
+    } catch (const Failure &) {
+        return true; // the save reports a database that cannot answer
+    }
+}
+
+void frmBanks::closeEvent(QCloseEvent *event)
+{
+    emit unloaded();
+    event->accept();
+}
+
+bool frmBanks::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QLineEdit *>(watched);
+    if (!box || box->window() != this)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn && box->property("index").isValid()) {
+        // A grid box offers its whole value, so that typing replaces it.
+        QTimer::singleShot(0, box, [box] { box->setSelection(0, static_cast<int>(box->text().size())); });
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (isEnter(key)) {
+        focusNextChild();
+        return true;
+    }
+    const QString upper = key->text().toUpper();
+    if (box == m_bankId && !m_retyping && upper != key->text()) {
+        // Letters typed into the Bank ID arrive as capitals; pasted text is left as it is.
+        QKeyEvent retyped(key->type(), key->key(), key->modifiers(), upper, key->isAutoRepeat(), key->count());
+        m_retyping = true;
+        QCoreApplication::sendEvent(box, &retyped);
+        m_retyping = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace quillset

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "store/BankAccounts.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quillset {
+
+struct AppServices;
+struct BankAccountTexts;
+
+/// The bank account window: browse the accounts one at a time, add new ones, and edit their
+/// details and the measured layout of their cheque leaf.
+class frmBanks : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmBanks(AppServices &services, QWidget *parent = nullptr);
+
+    /// true: browsing (boxes locked, navigation on); false: adding or editing.
+    void LockTextBoxes(bool st);
+
+signals:
+    /// The window has closed; the main window shows itself again.
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void FillTextBoxes();
+    bool StoreTextBoxes();
+    void ClearTextBoxes();
+    void showRecord(int index);
+    void add();
+    void edit();
+    void save();
+    void cancel();
+    bool bankIdIsFree() const;
+    BankAccountTexts textsOnScreen() const;
+    void tell(const QString &text);
+
+    AppServices &m_services;
+    std::array<QLineEdit *, 26> m_boxes {}; ///< in copying order: account boxes, then the grid 0..17
+    QLineEdit *m_bankId = nullptr;
+    QCheckBox *m_active = nullptr;
+    QWidget *m_navigation = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_edit = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_exit = nullptr;
+    QList<BankAccountRecord> m_records; ///< every account, in the order the database returns them
+    int m_current = -1;
+    bool m_addingRecord = false;
+    bool m_retyping = false;
+};
+
+} // namespace quillset
