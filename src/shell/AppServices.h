@@ -24,6 +24,10 @@ struct AppServices
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     /// The printer a cheque goes to: the system's default printer, or a double in tests.
     std::function<std::shared_ptr<PrinterServices>()> makePrinter;
+    /// Where the program's own files live, such as the report definition.
+    QString programFolder;
+    /// Asks where to save a file (caption, suggested name, filter); empty when the operator declines.
+    std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
 };
 
 } // namespace quillset

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileDialog>
 #include <QIcon>
 
 #include <cstdio>

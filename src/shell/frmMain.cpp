@@ -5,6 +5,8 @@
 #include "Twips.h"
 #include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
+#include "options/frmOptions.h"
+#include "report/frmReport.h"
 #include "store/Database.h"
 
 #include <QCloseEvent>
@@ -49,11 +51,10 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     setTabOrder(m_options, m_exit);
     setTabOrder(m_exit, m_report);
 
-    // The working windows arrive with their own commands; until then their buttons stay unavailable.
-    for (QPushButton *pending : {m_options, m_report})
-        pending->setEnabled(false);
     connect(m_printCheque, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_chequeEntry); });
     connect(m_bankData, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_bankAccounts); });
+    connect(m_options, &QPushButton::clicked, this, [this] { openBeside(m_optionsWindow); });
+    connect(m_report, &QPushButton::clicked, this, [this] { openBeside(m_reportWindow); });
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
     CentreWindow(*this);
@@ -89,6 +90,16 @@ void frmMain::openInPlaceOfMain(QPointer<Window> &window)
     window->activateWindow();
 }
 
+template<typename Window>
+void frmMain::openBeside(QPointer<Window> &window)
+{
+    if (!window)
+        window = new Window(m_services, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void frmMain::exitProgram()
 {
     close();
@@ -97,10 +108,11 @@ void frmMain::exitProgram()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     // Any close request, the system's included, ends the program the way "Exit" does: the working
-    // windows close first (the entry window takes its preview with it), then the database.
+    // windows close first, the options and report windows included, then the database.
     if (m_chequeEntry && m_chequeEntry->previewFrame())
         m_chequeEntry->previewFrame()->close();
-    for (QWidget *working : std::initializer_list<QWidget *> {m_bankAccounts, m_chequeEntry}) {
+    for (QWidget *working :
+         std::initializer_list<QWidget *> {m_bankAccounts, m_chequeEntry, m_optionsWindow, m_reportWindow}) {
         if (working) {
             disconnect(working, nullptr, this, nullptr);
             working->close();

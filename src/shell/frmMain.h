@@ -9,6 +9,8 @@ namespace quillset {
 
 class frmBanks;
 class frmCheque;
+class frmOptions;
+class frmReport;
 struct AppServices;
 struct OdbcInstaller;
 
@@ -33,6 +35,9 @@ private:
     /// Opens a window that takes the main window's place until it closes.
     template<typename Window>
     void openInPlaceOfMain(QPointer<Window> &window);
+    /// Opens a window beside the main window, or brings the open one forward.
+    template<typename Window>
+    void openBeside(QPointer<Window> &window);
     QPushButton *addCommand(const char *objectName, const QString &caption, int left, int width);
 
     AppServices &m_services;
@@ -43,6 +48,8 @@ private:
     QPushButton *m_exit = nullptr;
     QPointer<frmCheque> m_chequeEntry;
     QPointer<frmBanks> m_bankAccounts;
+    QPointer<frmOptions> m_optionsWindow;
+    QPointer<frmReport> m_reportWindow;
 };
 
 } // namespace quillset

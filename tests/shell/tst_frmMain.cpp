@@ -31,6 +31,7 @@ private slots:
     void workingWindowsTakeTheMainWindowsPlace_data();
     void workingWindowsTakeTheMainWindowsPlace();
     void exitClosesTheEntryAndItsPreview();
+    void optionsAndReportOpenBesideAndCloseOnExit();
     void issuesAChequeFromTypingToTheRegister();
 };
 
@@ -181,6 +182,30 @@ void TestMainWindow::exitClosesTheEntryAndItsPreview()
     QVERIFY(!window.isVisible());
     QVERIFY(!SharedConnection().isOpen());
     QVERIFY(prompter.messages.isEmpty());
+}
+
+void TestMainWindow::optionsAndReportOpenBesideAndCloseOnExit()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    RecordingPrompter prompter;
+    AppServices services {prompter};
+    frmMain window(services, db.path(), OdbcInstaller::none());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOptions")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdReport")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdReport")), Qt::LeftButton);
+    QPointer<QWidget> options = window.findChild<QWidget *>(QStringLiteral("frmOptions"));
+    QPointer<QWidget> report = window.findChild<QWidget *>(QStringLiteral("frmReport"));
+    QVERIFY(options && options->isVisible() && report && report->isVisible());
+    QCOMPARE(window.findChildren<QWidget *>(QStringLiteral("frmReport")).size(), 1); // one instance
+    QVERIFY(window.isVisible());
+
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QVERIFY(!options || !options->isVisible());
+    QVERIFY(!report || !report->isVisible());
+    QVERIFY(!SharedConnection().isOpen());
 }
 
 void TestMainWindow::issuesAChequeFromTypingToTheRegister()

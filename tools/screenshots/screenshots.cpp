@@ -5,6 +5,9 @@
 #include "issue/frmCheque.h"
 #include "layout/Fonts.h"
 #include "layout/SystemPrinter.h"
+#include "options/frmOptions.h"
+#include "report/ReportPreview.h"
+#include "report/frmReport.h"
 #include "shell/AppServices.h"
 #include "shell/MDIForm1.h"
 #include "shell/MessageBoxPrompter.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +69,7 @@ int main(int argc, char *argv[])
     AppServices services(prompter);
     const QString proof = work.filePath(QStringLiteral("proof.pdf"));
     services.makePrinter = [proof] { return std::make_shared<SystemPrinter>(proof); };
+    services.programFolder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
     frmMain mainWindow(services, database, OdbcInstaller::none());
     mainWindow.show();
     save(mainWindow, out, QStringLiteral("main-window"));
@@ -78,12 +83,33 @@ int main(int argc, char *argv[])
 
     entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview"))->click();
     save(*entry->previewFrame(), out, QStringLiteral("preview"));
-    entry->previewFrame()->close();
+    // Print it and two more, so that the report has something to show.
+    entry->previewFrame()->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+    const QStringList payees = {QStringLiteral("Dealer's Co."), QStringLiteral("Municipal Water Board")};
+    for (int i = 0; i < payees.size(); ++i) {
+        type(*entry, "txtChequeNo", QStringLiteral("00012%1").arg(4 + i));
+        type(*entry, "txtPay", payees.at(i));
+        type(*entry, "txtAmount", QString::number(2500 * (i + 1) + 75));
+        entry->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+    }
     entry->close();
 
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdBankData"))->click();
     auto *banks = mainWindow.findChild<frmBanks *>();
     save(*banks, out, QStringLiteral("bank-accounts"));
     banks->close();
+
+    mainWindow.findChild<QPushButton *>(QStringLiteral("cmdOptions"))->click();
+    auto *options = mainWindow.findChild<frmOptions *>();
+    save(*options, out, QStringLiteral("options"));
+    options->close();
+
+    mainWindow.findChild<QPushButton *>(QStringLiteral("cmdReport"))->click();
+    auto *report = mainWindow.findChild<frmReport *>();
+    save(*report, out, QStringLiteral("report"));
+    ReportPreview *listing = report->preview();
+    listing->resize(660, 520);
+    save(*listing, out, QStringLiteral("report-preview"));
+    report->close();
     return 0;
 }

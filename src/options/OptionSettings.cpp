@@ -1,0 +1,87 @@
+#include "OptionSettings.h"
+
+#include "store/Conversions.h"
+#include "store/Database.h"
+#include "store/Failure.h"
+#include "store/SystemParameters.h"
+
+#include <functional>
+
+namespace quillset {
+
+namespace {
+
+// Reads one setting; a failure leaves the default in place and says which setting and why.
+void readInto(const QString &key, QStringList &unreadable, const std::function<bool(const QString &)> &accept)
+{
+    try {
+        const QString text = GetSystemParameter(key);
+        if (!accept(text))
+            unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, text));
+    } catch (const Failure &) {
+        unreadable.append(QStringLiteral("\"%1\" is missing").arg(key));
+    }
+}
+
+} // namespace
+
+OptionSettings loadOptionSettings(QStringList &unreadable)
+{
+    OptionSettings settings;
+    readInto(Parameter::Orientation, unreadable, [&](const QString &text) {
+        const std::optional<qint64> number = wholeNumber(text);
+        settings.portrait = !number || *number == 1;
+        return number.has_value();
+    });
+    readInto(Parameter::ChequePosition, unreadable, [&](const QString &text) {
+        const std::optional<qint64> number = wholeNumber(text);
+        const bool onThePage = number && *number >= 0 && *number <= 6;
+        settings.position = onThePage ? static_cast<int>(*number) : 0;
+        return onThePage;
+    });
+    readInto(Parameter::CompanyName, unreadable, [&](const QString &text) {
+        settings.companyName = text;
+        return true;
+    });
+    readInto(Parameter::CalibrationLeft, unreadable, [&](const QString &text) {
+        settings.calibrationLeft = text;
+        return true;
+    });
+    readInto(Parameter::CalibrationTop, unreadable, [&](const QString &text) {
+        settings.calibrationTop = text;
+        return true;
+    });
+    readInto(Parameter::Stamp, unreadable, [&](const QString &text) {
+        const std::optional<qint64> number = wholeNumber(text);
+        const bool valid = number && (*number == 0 || *number == 1);
+        settings.stamp = valid && *number == 1;
+        return valid;
+    });
+    return settings;
+}
+
+void saveOptionSettings(const OptionSettings &settings)
+{
+    inTransaction([&] {
+        SetSystemParameter(Parameter::Orientation, settings.portrait ? QStringLiteral("1") : QStringLiteral("2"));
+        SetSystemParameter(Parameter::ChequePosition, QString::number(settings.position));
+        SetSystemParameter(Parameter::CompanyName, settings.companyName);
+        SetSystemParameter(Parameter::CalibrationLeft, settings.calibrationLeft);
+        SetSystemParameter(Parameter::CalibrationTop, settings.calibrationTop);
+        SetSystemParameter(Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0"));
+    });
+}
+
+double calibrationCentimetres(const QString &text)
+{
+    return numericValue(text);
+}
+
+bool isPlainNumber(const QString &text)
+{
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+} // namespace quillset

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace quillset {
+
+/// The six system settings as the options window edits them.
+struct OptionSettings
+{
+    bool portrait = true;
+    int position = 0; ///< 0 "Top Left" ... 6 "Center Botom"
+    QString companyName;
+    QString calibrationLeft = QStringLiteral("0");
+    QString calibrationTop = QStringLiteral("0");
+    bool stamp = false;
+};
+
+/// The stored settings. One that is missing or cannot be read takes its default (portrait, "Top Left",
+/// no calibration, stamp off) and is listed in `unreadable`, with what it holds.
+OptionSettings loadOptionSettings(QStringList &unreadable);
+
+/// Writes all six settings in one transaction: all of them, or none when the database refuses.
+void saveOptionSettings(const OptionSettings &settings);
+
+/// What the page placement makes of a calibration text, in centimetres: its leading number.
+double calibrationCentimetres(const QString &text);
+
+/// True when the text is a plain number, so the placement uses exactly what was typed.
+bool isPlainNumber(const QString &text);
+
+} // namespace quillset

@@ -1,0 +1,157 @@
+#include "frmOptions.h"
+
+#include "OptionSettings.h"
+#include "shell/AppServices.h"
+#include "shell/CentreWindow.h"
+#include "shell/Controls.h"
+#include "shell/ProgramInfo.h"
+#include "shell/Prompter.h"
+#include "store/Conversions.h"
+#include "store/Failure.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quillset {
+
+namespace {
+
+struct PositionButton
+{
+    const char *caption;
+    QRect twips;
+};
+
+// Laid out as a picture of the page; the index is what is stored.
+const PositionButton kPositions[] = {
+    {"Top Left", {60, 300, 1140, 255}},       {"Bottom Left", {60, 870, 1140, 255}},
+    {"Center Top", {1200, 300, 1300, 255}},   {"Top Right", {2550, 300, 1250, 255}},
+    {"Bottom Right", {2550, 900, 1250, 255}}, {"Center Center", {1200, 600, 1300, 255}},
+    {"Center Botom", {1200, 930, 1300, 255}},
+};
+
+} // namespace
+
+frmOptions::frmOptions(AppServices &services, QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("System Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(4110), twipsToPixels(4065));
+    buildControls();
+    CentreWindow(*this);
+    LoadOptions();
+}
+
+void frmOptions::buildControls()
+{
+    auto *settings = addControl<QGroupBox>(this, "Frame1", QRect(0, 0, 4110, 3420));
+
+    auto *orientation
+        = addControl<QGroupBox>(settings, "Frame2", QRect(60, 150, 2025, 900), QStringLiteral("Cheque Orientation"));
+    m_orientation[0] = addControl<QRadioButton>(orientation, "opOrientation_0", QRect(90, 210, 1800, 255),
+                                                QStringLiteral("Portrait"));
+    m_orientation[1] = addControl<QRadioButton>(orientation, "opOrientation_1", QRect(90, 540, 1800, 255),
+                                                QStringLiteral("LandScape"));
+    m_orientation[0]->setChecked(true);
+
+    // Wide enough to show, beside each box, the centimetres the placement will use.
+    auto *calibration
+        = addControl<QGroupBox>(settings, "Frame5", QRect(2130, 150, 1920, 900), QStringLiteral("Calebration"));
+    addControl<QLabel>(calibration, "Label2", QRect(300, 210, 600, 255), QStringLiteral("Left"));
+    m_left = addControl<QLineEdit>(calibration, "txtCBL", QRect(930, 180, 555, 285), QStringLiteral("Text1"));
+    m_leftInUse = addControl<QLabel>(calibration, "lblCBLInUse", QRect(1500, 210, 410, 255));
+    addControl<QLabel>(calibration, "Label3", QRect(300, 510, 600, 255), QStringLiteral("Top "));
+    m_top = addControl<QLineEdit>(calibration, "txtCBT", QRect(930, 510, 555, 285), QStringLiteral("Text1"));
+    m_topInUse = addControl<QLabel>(calibration, "lblCBTInUse", QRect(1500, 540, 410, 255));
+
+    auto *page = addControl<QGroupBox>(settings, "Frame3", QRect(60, 1110, 3855, 1275),
+                                       QStringLiteral("Printing Location for A4 Size"));
+    m_positions = new QButtonGroup(this);
+    for (int index = 0; index < 7; ++index) {
+        auto *button = addControl<QRadioButton>(page, "", kPositions[index].twips,
+                                                QString::fromLatin1(kPositions[index].caption));
+        button->setObjectName(QStringLiteral("opPosition_%1").arg(index));
+        m_positions->addButton(button, index);
+        m_position.at(static_cast<size_t>(index)) = button;
+    }
+    m_position[0]->setChecked(true);
+
+    addControl<QLabel>(settings, "Label1", QRect(120, 2460, 3795, 240), QStringLiteral("Company Name for Stamp"));
+    m_companyName = addControl<QLineEdit>(settings, "txtCompanyName", QRect(120, 2700, 3795, 285));
+    m_stamp = addControl<QCheckBox>(settings, "chkStamp", QRect(150, 3030, 3765, 285),
+                                    QStringLiteral("Print Stamp for Payee's Account Only"));
+
+    auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, 3420, 4110, 645));
+    auto *ok = addControl<QPushButton>(commands, "cmdSave", QRect(1950, 240, 975, 330), QStringLiteral("OK"));
+    auto *cancel = addControl<QPushButton>(commands, "cmdExit", QRect(2970, 240, 975, 330), QStringLiteral("Cancel"));
+
+    setFocusOrder(
+        {m_orientation[0], m_orientation[1], m_left, m_top, m_position[0], m_companyName, m_stamp, ok, cancel});
+    connect(ok, &QPushButton::clicked, this, &frmOptions::save);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_left, &QLineEdit::textChanged, this, [this] { showCalibrationInUse(m_left, m_leftInUse); });
+    connect(m_top, &QLineEdit::textChanged, this, [this] { showCalibrationInUse(m_top, m_topInUse); });
+}
+
+void frmOptions::showCalibrationInUse(QLineEdit *box, QLabel *inUse)
+{
+    // Text that is not a plain number is stored as typed but placed by its leading number; say which.
+    const QString text = box->text();
+    if (isPlainNumber(text)) {
+        inUse->clear();
+        inUse->setToolTip(QString());
+        return;
+    }
+    const QString centimetres = plainNumber(calibrationCentimetres(text));
+    inUse->setText(QStringLiteral("= %1 cm").arg(centimetres));
+    inUse->setToolTip(
+        QStringLiteral("\"%1\" is not a plain number: the cheque is moved by %2 cm.").arg(text, centimetres));
+}
+
+void frmOptions::LoadOptions()
+{
+    QStringList unreadable;
+    const OptionSettings settings = loadOptionSettings(unreadable);
+    m_orientation[settings.portrait ? 0 : 1]->setChecked(true);
+    m_position.at(static_cast<size_t>(settings.position))->setChecked(true);
+    m_companyName->setText(settings.companyName);
+    m_left->setText(settings.calibrationLeft);
+    m_top->setText(settings.calibrationTop);
+    m_stamp->setChecked(settings.stamp);
+    if (!unreadable.isEmpty())
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("These settings could not be read and show their defaults: %1. "
+                                                   "Press OK to store what the window shows.")
+                                        .arg(unreadable.join(QStringLiteral("; "))),
+                                    Prompter::Icon::Warning);
+}
+
+void frmOptions::save()
+{
+    OptionSettings settings;
+    settings.portrait = m_orientation[0]->isChecked();
+    settings.position = qMax(0, m_positions->checkedId());
+    settings.companyName = m_companyName->text();
+    settings.calibrationLeft = m_left->text();
+    settings.calibrationTop = m_top->text();
+    settings.stamp = m_stamp->isChecked();
+    try {
+        saveOptionSettings(settings);
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The settings were not saved: %1").arg(failure.description()),
+                                    Prompter::Icon::Warning);
+        return;
+    }
+    close();
+}
+
+} // namespace quillset

@@ -1,0 +1,119 @@
+#include "ReportDefinition.h"
+
+#include "layout/ChequeFormats.h"
+#include "layout/Fonts.h"
+#include "store/Conversions.h"
+#include "store/Failure.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace quillset {
+
+namespace {
+
+[[noreturn]] void refuse(const QString &path, const QString &problem)
+{
+    throw Failure(ErrorNumber::ReportDefinition,
+                  QStringLiteral("The report definition \"%1\" %2").arg(QDir::toNativeSeparators(path), problem));
+}
+
+std::optional<ReportDefinition::Field> fieldNamed(const QString &name)
+{
+    static const QHash<QString, ReportDefinition::Field> fields = {
+        {QStringLiteral("date"), ReportDefinition::Field::Date},
+        {QStringLiteral("account"), ReportDefinition::Field::Account},
+        {QStringLiteral("cheque"), ReportDefinition::Field::Cheque},
+        {QStringLiteral("payee"), ReportDefinition::Field::Payee},
+        {QStringLiteral("amount"), ReportDefinition::Field::Amount},
+    };
+    const auto found = fields.constFind(name.trimmed().toLower());
+    if (found == fields.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+QString amountAsOnTheCheque(double amount)
+{
+    return formatAmountFigures(plainNumber(amount));
+}
+
+} // namespace
+
+ReportDefinition ReportDefinition::load(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        refuse(path, QStringLiteral("is missing or cannot be read. Reinstall Quillset or restore the file."));
+    QSettings ini(path, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError)
+        refuse(path, QStringLiteral("cannot be read: it is not in the expected form."));
+
+    ReportDefinition definition;
+    ini.beginGroup(QStringLiteral("Report"));
+    definition.fontFamily = ini.value(QStringLiteral("Font"), chequeFontFamily()).toString();
+    definition.fontSize = ini.value(QStringLiteral("FontSize"), 9).toDouble();
+    definition.titleFontSize = ini.value(QStringLiteral("TitleFontSize"), 13).toDouble();
+    definition.subtitle = ini.value(QStringLiteral("Subtitle")).toStringList().join(QStringLiteral(", "));
+    definition.summary
+        = ini.value(QStringLiteral("Summary"), definition.summary).toStringList().join(QStringLiteral(", "));
+    definition.headerBackground
+        = QColor(ini.value(QStringLiteral("HeaderBackground"), QStringLiteral("#e8ecef")).toString());
+    definition.rowLines = QColor(ini.value(QStringLiteral("RowLines")).toString());
+    ini.endGroup();
+    if (definition.fontSize < 4 || definition.fontSize > 30 || definition.titleFontSize < 4
+        || definition.titleFontSize > 48)
+        refuse(path, QStringLiteral("asks for font sizes outside 4 to 30 points."));
+
+    ini.beginGroup(QStringLiteral("Columns"));
+    QStringList keys = ini.childKeys();
+    std::sort(keys.begin(), keys.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+    for (const QString &key : keys) {
+        const QStringList parts = ini.value(key).toStringList();
+        const std::optional<Field> field = parts.isEmpty() ? std::nullopt : fieldNamed(parts.first());
+        if (!field || parts.size() < 3)
+            refuse(path, QStringLiteral("has a column %1 that is not \"field, heading, width, alignment\".").arg(key));
+        Column column;
+        column.field = *field;
+        column.heading = parts.at(1).trimmed();
+        column.widthPercent = parts.at(2).trimmed().toDouble();
+        column.alignRight
+            = parts.size() > 3 && parts.at(3).trimmed().compare(QLatin1String("right"), Qt::CaseInsensitive) == 0;
+        if (column.widthPercent <= 0)
+            refuse(path, QStringLiteral("gives column %1 no width.").arg(key));
+        definition.columns.append(column);
+    }
+    if (definition.columns.isEmpty())
+        refuse(path, QStringLiteral("has no [Columns] to show."));
+    return definition;
+}
+
+QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
+{
+    switch (field) {
+    case Field::Date:
+        return formatChequeDate(entry.date);
+    case Field::Account:
+        return entry.bankId;
+    case Field::Cheque:
+        return entry.chequeNo;
+    case Field::Payee:
+        return entry.pay;
+    case Field::Amount:
+        return amountAsOnTheCheque(entry.amount);
+    }
+    return QString();
+}
+
+QString ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) const
+{
+    double total = 0;
+    for (const RegisterEntry &entry : entries)
+        total += entry.amount;
+    QString line = summary;
+    return line.replace(QStringLiteral("{count}"), QString::number(entries.size()))
+        .replace(QStringLiteral("{total}"), amountAsOnTheCheque(total));
+}
+
+} // namespace quillset
