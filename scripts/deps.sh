@@ -31,13 +31,14 @@ quillset_install_packages() {
 # What building and running the program needs.
 QUILLSET_BUILD_PACKAGES=(
     ca-certificates cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libcups2-dev
     fonts-wine fonts-dejavu-core unixodbc odbcinst libsqliteodbc sqlite3
 )
 
-# What the tests need on top: PDF text extraction.
+# What the tests need on top: PDF text extraction, and a print system with a PDF printer for the
+# end-to-end print tests (they start a private CUPS server of their own).
 QUILLSET_TEST_PACKAGES=(
-    poppler-utils
+    poppler-utils cups cups-client cups-filters printer-driver-cups-pdf
 )
 
 quillset_build() {

@@ -4,12 +4,15 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 #include <memory>
 
 namespace quillset {
 
-/// The system's default printer (through CUPS on Linux), or a named PDF file standing in for it.
+/// The system's default printer, through CUPS, or a named PDF file standing in for it. The page is
+/// drawn into a PDF either way; for the printer, that PDF is then handed to the print queue, and
+/// only the queue's acceptance counts as printed.
 class SystemPrinter final : public BasicPrinter
 {
 public:
@@ -27,11 +30,13 @@ protected:
     QPaintDevice &metricsDevice() override;
 
 private:
-    void configure();
+    void submitToQueue();
 
     QPrinter m_printer;
     QString m_pdfPath;
-    bool m_configured = false;
+    QString m_queue; ///< the default printer's name; empty when writing a PDF file
+    std::unique_ptr<QTemporaryDir> m_spool;
+    bool m_ready = false;
     std::unique_ptr<QPainter> m_painter;
 };
 

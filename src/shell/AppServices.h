@@ -30,4 +30,7 @@ struct AppServices
     std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
 };
 
+/// Fills in what the program uses for real: the default printer, the program's folder and file dialogs.
+void useSystemServices(AppServices &services);
+
 } // namespace quillset

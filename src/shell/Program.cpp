@@ -32,6 +32,16 @@ QIcon programIcon()
 
 } // namespace
 
+void useSystemServices(AppServices &services)
+{
+    services.makePrinter = [] { return std::make_shared<SystemPrinter>(); };
+    services.programFolder = QApplication::applicationDirPath();
+    services.chooseSaveFile = [](const QString &caption, const QString &suggested, const QString &filter) {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QDir::home().filePath(suggested),
+                                            filter);
+    };
+}
+
 int runProgram(int argc, char *argv[])
 {
     const bool printOnly = wantsChequePrint(argc, argv);

@@ -1,5 +1,6 @@
 #include "doubles/RecordingPrinter.h"
 #include "support/PdfWords.h"
+#include "support/PrintedPageCheck.h"
 #include "support/TestDatabase.h"
 
 #include "layout/ComposeCheque.h"
@@ -32,13 +33,10 @@ private slots:
     void missingPrinterIsReportedNotPrintedBlank();
 
 private:
-    /// Where pdftotext puts a word's box relative to the top-left of the text box it was drawn in.
-    QPointF textOffset(const PageItem &style);
     ChequePage composeToPdf(const ChequeEntry &entry, const QString &pdf);
     static ChequeEntry sampleEntry();
 
     QTemporaryDir m_folder;
-    QHash<QString, QPointF> m_offsets;
 };
 
 void TestPrintedPage::initTestCase()
@@ -70,35 +68,6 @@ ChequePage TestPrintedPage::composeToPdf(const ChequeEntry &entry, const QString
     return page;
 }
 
-QPointF TestPrintedPage::textOffset(const PageItem &style)
-{
-    const QString key = QStringLiteral("%1/%2").arg(style.pointSize).arg(style.bold);
-    if (m_offsets.contains(key))
-        return m_offsets.value(key);
-    // A page with one word at a known place tells how the viewer's word box sits against the text box.
-    ChequePage probe;
-    probe.widthTwips = 11906;
-    probe.heightTwips = 16838;
-    probe.fontFamily = chequeFontFamily();
-    PageItem word = style;
-    word.name = QStringLiteral("probe");
-    word.text = QStringLiteral("Probe");
-    word.centred = false;
-    word.shown = true;
-    word.rect = QRectF(5000, 9000, 3000, 255);
-    probe.items = {word};
-    const QString pdf = m_folder.filePath(QStringLiteral("probe-%1.pdf").arg(m_offsets.size()));
-    SystemPrinter printer(pdf);
-    printer.printPage(probe);
-    printer.endDocument();
-    const QList<PdfWord> words = pdfWords(pdf);
-    if (words.size() != 1)
-        return QPointF(1e9, 1e9);
-    const QPointF offset(words.first().xMin - 250, words.first().yMin - 450);
-    m_offsets.insert(key, offset);
-    return offset;
-}
-
 void TestPrintedPage::everyShownWordLandsAtItsPlace_data()
 {
     QTest::addColumn<int>("position");
@@ -120,43 +89,9 @@ void TestPrintedPage::everyShownWordLandsAtItsPlace()
                        {calibration});
     const QString pdf = m_folder.filePath(QStringLiteral("cheque-%1.pdf").arg(position));
     const ChequePage page = composeToPdf(sampleEntry(), pdf);
-    const QList<PdfWord> words = pdfWords(pdf);
-    QVERIFY(!words.isEmpty());
-
-    constexpr double kTolerance = 0.2 / 25.4 * 72; // 0.2 mm in points
     int checked = 0;
-    for (const PageItem &item : page.items) {
-        if (!item.shown || item.kind != PageItem::Kind::Text || item.text.trimmed().isEmpty())
-            continue;
-        const QPointF offset = textOffset(item);
-        QVERIFY2(qAbs(offset.x()) < 1 && offset.y() > -1 && offset.y() < 5, qPrintable(item.name));
-        const QStringList itemWords = item.text.split(u' ', Qt::SkipEmptyParts);
-        double expectedLeft = pointsFromTwips(item.rect.left()) + offset.x();
-        const double expectedTop = pointsFromTwips(item.rect.top()) + offset.y();
-        const PdfWord *first = nullptr;
-        const PdfWord *last = nullptr;
-        for (const PdfWord &word : words) {
-            if (qAbs(word.yMin - expectedTop) > kTolerance)
-                continue;
-            if (word.text == itemWords.first() && (!first || word.xMin < first->xMin))
-                first = &word;
-            if (word.text == itemWords.last() && (!last || word.xMax > last->xMax))
-                last = &word;
-        }
-        QVERIFY2(first && last,
-                 qPrintable(item.name + QStringLiteral(": no \"") + itemWords.first()
-                            + QStringLiteral("\" at the computed height")));
-        if (item.centred) {
-            const double centre = pointsFromTwips(item.rect.center().x());
-            QVERIFY2(qAbs((first->xMin + last->xMax) / 2 - centre) < kTolerance, qPrintable(item.name));
-        } else {
-            QVERIFY2(
-                qAbs(first->xMin - expectedLeft) < kTolerance,
-                qPrintable(
-                    QStringLiteral("%1 at %2 pt, computed %3 pt").arg(item.name).arg(first->xMin).arg(expectedLeft)));
-        }
-        ++checked;
-    }
+    const QStringList misplaced = misplacedItems(page, pdf, &checked);
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
     QCOMPARE(checked, 6); // date, payee, amount, two words lines, company name
 }
 
