@@ -14,10 +14,9 @@ class PrinterServices;
 /// What every window needs from outside itself, so that tests can put their own doubles in.
 struct AppServices
 {
-    explicit AppServices(Prompter &prompter)
-        : prompter(prompter)
-    {
-    }
+    /// The program's real services: the default printer, the program's folder, file dialogs. Tests
+    /// replace what they need to watch.
+    explicit AppServices(Prompter &prompter);
 
     Prompter &prompter;
     /// Today's date, replaceable so that date tests repeat exactly.
@@ -29,8 +28,5 @@ struct AppServices
     /// Asks where to save a file (caption, suggested name, filter); empty when the operator declines.
     std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
 };
-
-/// Fills in what the program uses for real: the default printer, the program's folder and file dialogs.
-void useSystemServices(AppServices &services);
 
 } // namespace quillset

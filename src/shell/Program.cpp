@@ -5,15 +5,12 @@
 #include "MessageBoxPrompter.h"
 #include "frmMain.h"
 #include "layout/Fonts.h"
-#include "layout/SystemPrinter.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Failure.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileDialog>
 #include <QIcon>
 
 #include <cstdio>
@@ -31,16 +28,6 @@ QIcon programIcon()
 }
 
 } // namespace
-
-void useSystemServices(AppServices &services)
-{
-    services.makePrinter = [] { return std::make_shared<SystemPrinter>(); };
-    services.programFolder = QApplication::applicationDirPath();
-    services.chooseSaveFile = [](const QString &caption, const QString &suggested, const QString &filter) {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QDir::home().filePath(suggested),
-                                            filter);
-    };
-}
 
 int runProgram(int argc, char *argv[])
 {

@@ -56,8 +56,8 @@ void TestPrintQueue::initTestCase()
         QSKIP("The end-to-end print tests need root, because the PDF printer (cups-pdf) writes as root. "
               "Run ./scripts/test as root or with sudo.");
     QProcess start;
-    start.start(QStringLiteral("bash"), {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), QStringLiteral("start"),
-                                         m_server.path()});
+    start.start(QStringLiteral("bash"),
+                {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), QStringLiteral("start"), m_server.path()});
     QVERIFY(start.waitForFinished(60000));
     const QString said = QString::fromLocal8Bit(start.readAllStandardError());
     if (start.exitCode() == 3)
@@ -72,8 +72,8 @@ void TestPrintQueue::initTestCase()
 void TestPrintQueue::cleanupTestCase()
 {
     if (m_running)
-        QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), QStringLiteral("stop"),
-                                                   m_server.path()});
+        QProcess::execute(QStringLiteral("bash"),
+                          {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), QStringLiteral("stop"), m_server.path()});
 }
 
 void TestPrintQueue::init()
@@ -83,7 +83,6 @@ void TestPrintQueue::init()
     CloseDatabase(); // the main window opens it, as at start-up
     m_prompter = std::make_unique<RecordingPrompter>();
     m_services = std::make_unique<AppServices>(*m_prompter);
-    useSystemServices(*m_services);
     m_services->today = [] { return QDate(2026, 12, 6); };
     m_main = std::make_unique<frmMain>(*m_services, m_db->path(), OdbcInstaller::none());
     m_main->show();
@@ -102,8 +101,8 @@ void TestPrintQueue::cleanup()
 
 bool TestPrintQueue::queueCommand(const QString &program, const QStringList &arguments)
 {
-    return QProcess::execute(program, QStringList{QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock"))}
-                                          + arguments)
+    return QProcess::execute(
+               program, QStringList {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock"))} + arguments)
         == 0;
 }
 
