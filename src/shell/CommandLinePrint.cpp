@@ -63,6 +63,16 @@ bool wantsChequePrint(int argc, char *argv[])
     return false;
 }
 
+bool wantsHelp(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "-?") == 0
+            || std::strcmp(argv[i], "--help-all") == 0)
+            return true;
+    }
+    return false;
+}
+
 int printChequeFromCommandLine(const QCommandLineParser &parser)
 {
     ChequeEntry entry;

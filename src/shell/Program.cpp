@@ -7,11 +7,14 @@
 #include "layout/Fonts.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
+#include "store/DatabaseLocation.h"
 #include "store/Failure.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
+#include <QStandardPaths>
 
 #include <cstdio>
 
@@ -32,9 +35,16 @@ QIcon programIcon()
 int runProgram(int argc, char *argv[])
 {
     const bool printOnly = wantsChequePrint(argc, argv);
-    // A cheque printed from the command line opens no window, so it needs no display either.
-    if (printOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A cheque printed from the command line, or the help text, needs no window and so no display.
+    if ((printOnly || wantsHelp(argc, argv)) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr,
+                     "quillset: there is no display to show the windows on. Start Quillset from a desktop "
+                     "session; to print a cheque without windows, use --print or --pdf (see --help).\n");
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillset"));
     QApplication::setOrganizationName(QStringLiteral("Quillset"));
@@ -54,8 +64,17 @@ int runProgram(int argc, char *argv[])
     addChequePrintOptions(parser);
     parser.process(app);
 
-    const QString databasePath = parser.isSet(databaseOption) ? parser.value(databaseOption)
-                                                              : databasePathIn(QApplication::applicationDirPath());
+    QString databasePath;
+    try {
+        const QString programFolder = QApplication::applicationDirPath();
+        databasePath = parser.isSet(databaseOption)
+            ? parser.value(databaseOption)
+            : chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    } catch (const Failure &failure) {
+        std::fprintf(stderr, "quillset: %s\n", failure.what());
+        return 1;
+    }
     if (printOnly) {
         try {
             OpenDatabase(databasePath, OdbcInstaller::systemLibrary());

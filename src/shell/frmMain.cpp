@@ -10,6 +10,8 @@
 #include "store/Database.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -40,6 +42,9 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     picture->setObjectName(QStringLiteral("picture"));
     picture->setPixmap(QPixmap(QStringLiteral(":/quillset/banner.jpg")));
     picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
+    // Where the records are kept, for the operator who needs to back them up.
+    picture->setToolTip(QStringLiteral("Records are kept in %1")
+                            .arg(QDir::toNativeSeparators(QFileInfo(databasePath).absoluteFilePath())));
 
     m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
     m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);

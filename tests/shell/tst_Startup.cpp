@@ -15,6 +15,7 @@ class TestStartup : public QObject
 private slots:
     void unusableDatabaseIsNamedAndEndsTheProgram_data();
     void unusableDatabaseIsNamedAndEndsTheProgram();
+    void noDisplayIsSaidPlainly();
 };
 
 void TestStartup::unusableDatabaseIsNamedAndEndsTheProgram_data()
@@ -48,6 +49,21 @@ void TestStartup::unusableDatabaseIsNamedAndEndsTheProgram()
     QCOMPARE(program.exitCode(), 1);
     QVERIFY2(said.contains(path) && said.contains(cause), qPrintable(said));
     QCOMPARE(QFile::exists(path), !content.isEmpty());
+}
+
+void TestStartup::noDisplayIsSaidPlainly()
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(variable));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLSET_PROGRAM), {});
+    QVERIFY(program.waitForFinished(30000));
+    const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(said.contains(QStringLiteral("no display")), qPrintable(said));
+    QVERIFY(!said.contains(QStringLiteral("platform plugin")));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
