@@ -1,6 +1,6 @@
 // Opens each window on a copy of the delivered database, fills it as an operator would, and saves a
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
-//   quillset_screenshots <delivered Records.mdb> <output folder>
+//   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
 #include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
 #include "layout/Fonts.h"
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <Records.mdb> <output folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder with Records.mdb and rptCheque.rpt> <output folder>\n", argv[0]);
         return 2;
     }
     loadChequeFonts();
@@ -63,13 +63,16 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QTemporaryDir work;
     const QString database = work.filePath(QStringLiteral("Records.mdb"));
-    QFile::copy(QString::fromLocal8Bit(argv[1]), database);
+    const QString delivered = QString::fromLocal8Bit(argv[1]);
+    QFile::copy(QDir(delivered).filePath(QStringLiteral("Records.mdb")), database);
 
     MessageBoxPrompter prompter;
     AppServices services(prompter);
     const QString proof = work.filePath(QStringLiteral("proof.pdf"));
     services.makePrinter = [proof] { return std::make_shared<SystemPrinter>(proof); };
-    services.programFolder = QFileInfo(QString::fromLocal8Bit(argv[1])).absolutePath();
+    services.programFolder = delivered;
+    // A fixed day, so that refreshed pictures differ only where the windows did.
+    services.today = [] { return QDate(2026, 12, 6); };
     frmMain mainWindow(services, database, OdbcInstaller::none());
     mainWindow.show();
     save(mainWindow, out, QStringLiteral("main-window"));
