@@ -95,11 +95,11 @@ void frmBanks::buildControls()
 {
     auto *account = addControl<QGroupBox>(this, "Frame1", QRect(60, 0, 5700, 1740));
     for (size_t i = 0; i < std::size(kAccountBoxes); ++i) {
-        const AccountBox &spec = kAccountBoxes[i];
-        auto *box = addControl<QLineEdit>(account, spec.name, spec.boxTwips);
-        addControl<QLabel>(account, "", spec.labelTwips, QString::fromLatin1(spec.label))->setBuddy(box);
-        if (spec.maxLength > 0)
-            box->setMaxLength(spec.maxLength);
+        const AccountBox &layout = kAccountBoxes[i];
+        auto *box = addControl<QLineEdit>(account, layout.name, layout.boxTwips);
+        addControl<QLabel>(account, "", layout.labelTwips, QString::fromLatin1(layout.label))->setBuddy(box);
+        if (layout.maxLength > 0)
+            box->setMaxLength(layout.maxLength);
         m_boxes.at(i) = box;
     }
     m_bankId = m_boxes.at(0);

@@ -82,9 +82,10 @@ void SystemPrinter::printPage(const ChequePage &page)
         if (!m_printer.newPage())
             throw Failure(ErrorNumber::PrinterRefused, QStringLiteral("The printer refused a further page."));
     } else if (!m_painter->begin(&m_printer)) {
-        throw Failure(ErrorNumber::FileWrite, QStringLiteral("The cheque could not be written to \"%1\". Check the "
-                                                             "folder exists and can be written, then try again.")
-                                                  .arg(QDir::toNativeSeparators(m_pdfPath)));
+        throw Failure(ErrorNumber::FileWrite,
+                      QStringLiteral("The cheque could not be written to \"%1\". Check the "
+                                     "folder exists and can be written, then try again.")
+                          .arg(QDir::toNativeSeparators(m_pdfPath)));
     }
     renderChequePage(*m_painter, page, m_printer.resolution());
 }
@@ -94,8 +95,9 @@ void SystemPrinter::endDocument()
     if (!m_painter || !m_painter->isActive())
         return;
     if (!m_painter->end() || m_printer.printerState() == QPrinter::Error)
-        throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The cheque could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_pdfPath)));
+        throw Failure(
+            ErrorNumber::FileWrite,
+            QStringLiteral("The cheque could not be written to \"%1\".").arg(QDir::toNativeSeparators(m_pdfPath)));
     if (!m_queue.isEmpty())
         submitToQueue();
 }

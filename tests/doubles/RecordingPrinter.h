@@ -10,34 +10,15 @@
 
 namespace quillset::test {
 
-/// A printer that keeps what it was asked and the pages it was given. It measures text as a
-/// 1200 dpi printer does, and can play a missing printer or one that refuses the page.
+/// A printer that keeps what it was asked and the pages it was given. It measures text as a 1200 dpi
+/// printer does, and can play a missing printer or one that refuses the job.
 class RecordingPrinter final : public BasicPrinter
 {
 public:
     RecordingPrinter()
-        : m_device(1, 1, QImage::Format_RGB32)
     {
         m_device.setDotsPerMeterX(qRound(1200 / 0.0254));
         m_device.setDotsPerMeterY(qRound(1200 / 0.0254));
-    }
-
-    void printPage(const ChequePage &page) override
-    {
-        ensureAvailable();
-        calls.append(QStringLiteral("printPage"));
-        if (refusePage)
-            throw Failure(ErrorNumber::PrinterRefused, QStringLiteral("The printer refused the page."));
-        pending.append(page);
-    }
-
-    void endDocument() override
-    {
-        calls.append(QStringLiteral("endDocument"));
-        if (refuseJob)
-            throw Failure(ErrorNumber::PrinterRefused, QStringLiteral("The printer did not accept the cheque."));
-        printed.append(pending);
-        pending.clear();
     }
 
     void setOrientation(int orientation) override
@@ -45,31 +26,31 @@ public:
         calls.append(QStringLiteral("setOrientation %1").arg(orientation));
         BasicPrinter::setOrientation(orientation);
     }
-
     void setPaperSize(int paperSize) override
     {
         calls.append(QStringLiteral("setPaperSize %1").arg(paperSize));
         BasicPrinter::setPaperSize(paperSize);
     }
-
-    int pageWidth() override
+    int pageWidth() override { return calls.append(QStringLiteral("pageWidth")), BasicPrinter::pageWidth(); }
+    int pageHeight() override { return calls.append(QStringLiteral("pageHeight")), BasicPrinter::pageHeight(); }
+    void printPage(const ChequePage &page) override
     {
-        calls.append(QStringLiteral("pageWidth"));
-        return BasicPrinter::pageWidth();
+        ensureAvailable();
+        pending.append(page);
     }
-
-    int pageHeight() override
+    void endDocument() override
     {
-        calls.append(QStringLiteral("pageHeight"));
-        return BasicPrinter::pageHeight();
+        if (refuseJob)
+            throw Failure(ErrorNumber::PrinterRefused, QStringLiteral("The printer did not accept the cheque."));
+        printed.append(pending);
+        pending.clear();
     }
 
     bool installed = true;
-    bool refusePage = false;
     bool refuseJob = false;
     QStringList calls;
     QList<ChequePage> pending;
-    QList<ChequePage> printed; ///< pages released to the printer by endDocument
+    QList<ChequePage> printed; ///< pages the printer accepted
 
 protected:
     void ensureAvailable() override
@@ -80,7 +61,7 @@ protected:
     QPaintDevice &metricsDevice() override { return m_device; }
 
 private:
-    QImage m_device;
+    QImage m_device {1, 1, QImage::Format_RGB32};
 };
 
 } // namespace quillset::test

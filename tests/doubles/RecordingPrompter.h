@@ -3,7 +3,7 @@
 #include "shell/Prompter.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
 namespace quillset::test {
 
@@ -23,18 +23,12 @@ public:
         messages.append({title, text, icon});
     }
     void beep() override { ++beeps; }
-
     QStringList texts() const
     {
         QStringList all;
-        for (const Message &m : messages)
-            all.append(m.text);
+        for (const Message &shown : messages)
+            all.append(shown.text);
         return all;
-    }
-    void clear()
-    {
-        messages.clear();
-        beeps = 0;
     }
 
     QList<Message> messages;

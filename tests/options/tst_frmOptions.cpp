@@ -1,18 +1,11 @@
-#include "doubles/RecordingPrinter.h"
-#include "doubles/RecordingPrompter.h"
-#include "support/TestDatabase.h"
+#include "support/WindowTest.h"
 
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
-#include "shell/AppServices.h"
 #include "store/SystemParameters.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -26,92 +19,76 @@ private slots:
     void init();
     void cleanup();
 
-    void loadsEveryStoredSetting();
-    void okStoresEveryControl();
+    void loadsAndStoresEveryControl();
     void cancelAndCloseBoxWriteNothing_data();
     void cancelAndCloseBoxWriteNothing();
-    void tickedStampStartsTheNextChequeTicked();
     void unreadableSettingsOpenAsDefaults_data();
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
 
 private:
-    void openWindow();
-    QRadioButton *radio(const QString &name) const { return m_window->findChild<QRadioButton *>(name); }
-    QLineEdit *box(const char *name) const { return m_window->findChild<QLineEdit *>(QString::fromLatin1(name)); }
+    void open();
+    bool checked(const char *name) const { return find<QAbstractButton>(m_window, name)->isChecked(); }
     static QString stored();
 
-    std::unique_ptr<TestDatabase> m_db;
-    std::unique_ptr<RecordingPrompter> m_prompter;
-    std::unique_ptr<AppServices> m_services;
+    std::unique_ptr<WindowFixture> m_f;
     QPointer<frmOptions> m_window;
 };
 
 void TestOptions::init()
 {
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isReady());
-    m_prompter = std::make_unique<RecordingPrompter>();
-    m_services = std::make_unique<AppServices>(*m_prompter);
-    auto printer = std::make_shared<RecordingPrinter>();
-    m_services->makePrinter = [printer] { return printer; };
+    m_f = std::make_unique<WindowFixture>();
+    QVERIFY(m_f->db.isReady());
 }
 
 void TestOptions::cleanup()
 {
     delete m_window;
-    m_services.reset();
-    m_db.reset();
+    m_f.reset();
 }
 
-void TestOptions::openWindow()
+void TestOptions::open()
 {
-    m_window = new frmOptions(*m_services);
+    m_window = new frmOptions(m_f->services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 QString TestOptions::stored()
 {
-    QStringList values;
-    for (const QString &key : {Parameter::Orientation, Parameter::ChequePosition, Parameter::CompanyName,
-                               Parameter::CalibrationLeft, Parameter::CalibrationTop, Parameter::Stamp})
-        values.append(GetSystemParameter(key));
-    return values.join(u'|');
+    return TestDatabase::scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms "
+                                               "ORDER BY CASE Description WHEN 'Orientation' THEN 1 WHEN "
+                                               "'CequePosition' THEN 2 WHEN 'CompanyName' THEN 3 WHEN 'CBLeft' THEN 4 "
+                                               "WHEN 'CBTop' THEN 5 ELSE 6 END)"))
+        .toString();
 }
 
-void TestOptions::loadsEveryStoredSetting()
+void TestOptions::loadsAndStoresEveryControl()
 {
     TestDatabase::exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
                                       "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
                                       "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' ELSE '0' END"));
-    openWindow();
+    open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("System Options"));
-    QVERIFY(radio(QStringLiteral("opOrientation_1"))->isChecked());
-    QVERIFY(radio(QStringLiteral("opPosition_6"))->isChecked());
-    QCOMPARE(radio(QStringLiteral("opPosition_6"))->text(), QStringLiteral("Center Botom"));
-    QCOMPARE(box("txtCompanyName")->text(), QStringLiteral("Dealer's Co."));
-    QCOMPARE(box("txtCBL")->text(), QStringLiteral("0.5"));
-    QCOMPARE(box("txtCBT")->text(), QStringLiteral("-1"));
-    QVERIFY(!m_window->findChild<QCheckBox *>(QStringLiteral("chkStamp"))->isChecked());
-    QVERIFY(m_prompter->messages.isEmpty());
-}
+    QVERIFY(checked("opOrientation_1") && checked("opPosition_6") && !checked("chkStamp"));
+    QCOMPARE(find<QRadioButton>(m_window, "opPosition_6")->text(), QStringLiteral("Center Botom"));
+    QCOMPARE(shown(m_window, "txtCompanyName") + u'|' + shown(m_window, "txtCBL") + u'|' + shown(m_window, "txtCBT"),
+             QStringLiteral("Dealer's Co.|0.5|-1"));
+    QVERIFY(m_f->prompter.messages.isEmpty());
 
-void TestOptions::okStoresEveryControl()
-{
-    openWindow();
-    QTest::mouseClick(radio(QStringLiteral("opOrientation_1")), Qt::LeftButton);
-    QTest::mouseClick(radio(QStringLiteral("opPosition_3")), Qt::LeftButton);
-    QVERIFY(!radio(QStringLiteral("opPosition_0"))->isChecked());
-    box("txtCompanyName")->selectAll();
-    QTest::keyClicks(box("txtCompanyName"), QStringLiteral("O'Neil & Sons"));
-    box("txtCBL")->selectAll();
-    QTest::keyClicks(box("txtCBL"), QStringLiteral("1,5"));
-    box("txtCBT")->selectAll();
-    QTest::keyClicks(box("txtCBT"), QStringLiteral("0.25"));
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
-    QCOMPARE(stored(), QStringLiteral("2|3|O'Neil & Sons|1,5|0.25|1"));
+    click(m_window, "opOrientation_0");
+    click(m_window, "opPosition_3");
+    QVERIFY(!checked("opPosition_6"));
+    retype(m_window, "txtCompanyName", QStringLiteral("O'Neil & Sons"));
+    retype(m_window, "txtCBL", QStringLiteral("1,5")); // stored as typed
+    find<QCheckBox>(m_window, "chkStamp")->setChecked(true);
+    click(m_window, "cmdSave");
+    QCOMPARE(stored(), QStringLiteral("1|3|O'Neil & Sons|1,5|-1|1"));
     QVERIFY(!m_window || !m_window->isVisible());
+
+    // A ticked stamp starts the next cheque ticked.
+    frmCheque entry(m_f->services);
+    QVERIFY(find<QCheckBox>(&entry, "chkStamp")->isChecked());
 }
 
 void TestOptions::cancelAndCloseBoxWriteNothing_data()
@@ -125,31 +102,17 @@ void TestOptions::cancelAndCloseBoxWriteNothing()
 {
     QFETCH(bool, closeBox);
     const QString before = stored();
-    openWindow();
-    QTest::mouseClick(radio(QStringLiteral("opOrientation_1")), Qt::LeftButton);
-    QTest::mouseClick(radio(QStringLiteral("opPosition_5")), Qt::LeftButton);
-    QTest::keyClicks(box("txtCompanyName"), QStringLiteral(" changed"));
-    QTest::keyClicks(box("txtCBL"), QStringLiteral("9"));
-    QTest::keyClicks(box("txtCBT"), QStringLiteral("9"));
-    m_window->findChild<QCheckBox *>(QStringLiteral("chkStamp"))->setChecked(false);
+    open();
+    click(m_window, "opOrientation_1");
+    click(m_window, "opPosition_5");
+    for (const char *box : {"txtCompanyName", "txtCBL", "txtCBT"})
+        retype(m_window, box, QStringLiteral("9"));
+    find<QCheckBox>(m_window, "chkStamp")->setChecked(false);
     if (closeBox)
         m_window->close();
     else
-        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+        click(m_window, "cmdExit");
     QCOMPARE(stored(), before);
-}
-
-void TestOptions::tickedStampStartsTheNextChequeTicked()
-{
-    SetSystemParameter(Parameter::Stamp, QStringLiteral("0"));
-    openWindow();
-    auto *stamp = m_window->findChild<QCheckBox *>(QStringLiteral("chkStamp"));
-    QVERIFY(!stamp->isChecked());
-    stamp->setChecked(true);
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
-    QCOMPARE(GetSystemParameter(Parameter::Stamp), QStringLiteral("1"));
-    frmCheque entry(*m_services);
-    QVERIFY(entry.findChild<QCheckBox *>(QStringLiteral("chkStamp"))->isChecked());
 }
 
 void TestOptions::unreadableSettingsOpenAsDefaults_data()
@@ -177,28 +140,23 @@ void TestOptions::unreadableSettingsOpenAsDefaults()
     QFETCH(QString, named);
     QFETCH(QString, saved);
     TestDatabase::exec(setUp);
-    openWindow();
-    QCOMPARE(m_prompter->messages.size(), 1);
-    QVERIFY2(m_prompter->messages.first().text.contains(named), qPrintable(m_prompter->messages.first().text));
-    QVERIFY(m_window->isVisible());
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdSave")), Qt::LeftButton);
+    open();
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(named), qPrintable(m_f->prompter.texts().first()));
+    click(m_window, "cmdSave");
     QCOMPARE(stored(), saved);
 }
 
 void TestOptions::calibrationShowsWhatThePlacementUses()
 {
-    openWindow();
-    const auto *leftInUse = m_window->findChild<QLabel *>(QStringLiteral("lblCBLInUse"));
-    QCOMPARE(leftInUse->text(), QString()); // "0" is used as typed
-    box("txtCBL")->selectAll();
-    QTest::keyClicks(box("txtCBL"), QStringLiteral("abc"));
-    QCOMPARE(leftInUse->text(), QStringLiteral("= 0 cm"));
-    box("txtCBL")->selectAll();
-    QTest::keyClicks(box("txtCBL"), QStringLiteral("1.5cm"));
-    QCOMPARE(leftInUse->text(), QStringLiteral("= 1.5 cm"));
-    box("txtCBL")->selectAll();
-    QTest::keyClicks(box("txtCBL"), QStringLiteral("-0.25"));
-    QCOMPARE(leftInUse->text(), QString());
+    open();
+    QStringList hints;
+    for (const QString &typed :
+         {QStringLiteral("0"), QStringLiteral("abc"), QStringLiteral("1.5cm"), QStringLiteral("-0.25")}) {
+        retype(m_window, "txtCBL", typed);
+        hints.append(shown(m_window, "lblCBLInUse"));
+    }
+    QCOMPARE(hints, QStringList({QString(), QStringLiteral("= 0 cm"), QStringLiteral("= 1.5 cm"), QString()}));
 }
 
 QTEST_MAIN(TestOptions)

@@ -1,19 +1,14 @@
-#include "doubles/RecordingPrompter.h"
-#include "support/TestDatabase.h"
+#include "support/WindowTest.h"
 
-#include "doubles/RecordingPrinter.h"
 #include "issue/frmCheque.h"
-#include "shell/AppServices.h"
 #include "shell/MDIForm1.h"
 #include "shell/frmMain.h"
 #include "store/DataSource.h"
 #include "store/Database.h"
 #include "store/Failure.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -23,103 +18,56 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void opensCentredWithItsFiveCommands();
-    void tabFollowsTheCommandOrder();
-    void exitClosesTheWindowAndTheDatabase();
-    void systemCloseRequestExitsToo();
-    void missingDatabaseLeavesNothingOpen();
     void workingWindowsTakeTheMainWindowsPlace_data();
     void workingWindowsTakeTheMainWindowsPlace();
-    void exitClosesTheEntryAndItsPreview();
-    void optionsAndReportOpenBesideAndCloseOnExit();
-    void issuesAChequeFromTypingToTheRegister();
+    void exitClosesEveryWindowAndTheDatabase_data();
+    void exitClosesEveryWindowAndTheDatabase();
+    void missingDatabaseLeavesNothingOpen();
+
+private:
+    std::unique_ptr<WindowFixture> m_f;
+    std::unique_ptr<frmMain> m_main;
 };
+
+void TestMainWindow::init()
+{
+    m_f = std::make_unique<WindowFixture>();
+    QVERIFY(m_f->db.isReady());
+    m_main = std::make_unique<frmMain>(m_f->services, m_f->db.path(), OdbcInstaller::none());
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_main.reset();
+    m_f.reset();
+}
 
 void TestMainWindow::opensCentredWithItsFiveCommands()
 {
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(window.size(), QSize(319, 137));
-    const QRect screen = window.screen()->geometry();
-    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+    QVERIFY(m_main->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(m_main->size(), QSize(319, 137));
+    const QPoint offCentre = m_main->frameGeometry().center() - m_main->screen()->geometry().center();
+    QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
     QVERIFY(SharedConnection().isOpen());
 
-    const QList<std::pair<QString, QString>> commands
-        = {{QStringLiteral("cmdPrintCheq"), QStringLiteral("Print Cheque")},
-           {QStringLiteral("cmdBankData"), QStringLiteral("Bank Data")},
-           {QStringLiteral("cmdOptions"), QStringLiteral("Options")},
-           {QStringLiteral("cmdReport"), QStringLiteral("Report")},
-           {QStringLiteral("cmdExit"), QStringLiteral("Exit")}};
-    for (const auto &[name, caption] : commands) {
-        const auto *button = window.findChild<QPushButton *>(name);
-        QVERIFY2(button, qPrintable(name));
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(button->geometry().top(), 112);
+    QStringList commands;
+    for (QWidget *widget = find(m_main.get(), "cmdPrintCheq"); commands.size() < 5;
+         widget = widget->nextInFocusChain()) {
+        const auto *button = qobject_cast<QPushButton *>(widget);
         QCOMPARE(button->palette().color(QPalette::Button), QColor(224, 224, 224));
+        QCOMPARE(button->geometry().top(), 112);
+        commands.append(button->text());
     }
-    QCOMPARE(window.findChild<QPushButton *>(QStringLiteral("cmdExit"))->geometry(), QRect(263, 112, 53, 21));
-}
-
-void TestMainWindow::tabFollowsTheCommandOrder()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    // Buttons of windows still to come are disabled and skipped, so check the declared chain itself.
-    QStringList chain;
-    QWidget *widget = window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq"));
-    for (int i = 0; i < 5; ++i, widget = widget->nextInFocusChain())
-        chain.append(widget->objectName());
-    QCOMPARE(chain,
-             QStringList({QStringLiteral("cmdPrintCheq"), QStringLiteral("cmdBankData"), QStringLiteral("cmdOptions"),
-                          QStringLiteral("cmdExit"), QStringLiteral("cmdReport")}));
-}
-
-void TestMainWindow::exitClosesTheWindowAndTheDatabase()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!SharedConnection().isOpen());
-    QVERIFY(prompter.messages.isEmpty());
-}
-
-void TestMainWindow::systemCloseRequestExitsToo()
-{
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.close();
-    QVERIFY(!SharedConnection().isOpen());
-}
-
-void TestMainWindow::missingDatabaseLeavesNothingOpen()
-{
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    QTemporaryDir folder;
-    QVERIFY_THROWS_EXCEPTION(Failure, frmMain(services, databasePathIn(folder.path()), OdbcInstaller::none()));
-    QVERIFY(!SharedConnection().isOpen());
+    QCOMPARE(commands,
+             QStringList({QStringLiteral("Print Cheque"), QStringLiteral("Bank Data"), QStringLiteral("Options"),
+                          QStringLiteral("Exit"), QStringLiteral("Report")}));
+    QCOMPARE(find(m_main.get(), "cmdExit")->geometry(), QRect(263, 112, 53, 21));
 }
 
 void TestMainWindow::workingWindowsTakeTheMainWindowsPlace_data()
@@ -127,12 +75,19 @@ void TestMainWindow::workingWindowsTakeTheMainWindowsPlace_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("closer");
+    QTest::addColumn<bool>("mainStays");
     QTest::newRow("Print Cheque") << "cmdPrintCheq"
                                   << "frmCheque"
-                                  << "cmdCancel";
+                                  << "cmdCancel" << false;
     QTest::newRow("Bank Data") << "cmdBankData"
                                << "frmBanks"
-                               << "cmdExit";
+                               << "cmdExit" << false;
+    QTest::newRow("Options") << "cmdOptions"
+                             << "frmOptions"
+                             << "cmdExit" << true;
+    QTest::newRow("Report") << "cmdReport"
+                            << "frmReport"
+                            << "Command1" << true;
 }
 
 void TestMainWindow::workingWindowsTakeTheMainWindowsPlace()
@@ -140,103 +95,58 @@ void TestMainWindow::workingWindowsTakeTheMainWindowsPlace()
     QFETCH(QString, command);
     QFETCH(QString, window);
     QFETCH(QString, closer);
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain main(services, db.path(), OdbcInstaller::none());
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QTest::mouseClick(main.findChild<QPushButton *>(command), Qt::LeftButton);
-    auto *working = main.findChild<QWidget *>(window);
-    QVERIFY(working && working->isVisible());
-    QVERIFY(!main.isVisible());
-    QTest::mouseClick(working->findChild<QPushButton *>(closer), Qt::LeftButton);
-    QVERIFY(main.isVisible());
-    QTRY_VERIFY(!main.findChild<QWidget *>(window)); // built afresh next time
-    QVERIFY(prompter.messages.isEmpty());
+    QFETCH(bool, mainStays);
+    click(m_main.get(), qPrintable(command));
+    click(m_main.get(), qPrintable(command)); // a second press brings back the same window
+    QCOMPARE(m_main->findChildren<QWidget *>(window).size(), 1);
+    auto *working = m_main->findChild<QWidget *>(window);
+    QVERIFY(working->isVisible());
+    QCOMPARE(m_main->isVisible(), mainStays);
+    click(working, qPrintable(closer));
+    QVERIFY(m_main->isVisible());
+    QTRY_VERIFY(!m_main->findChild<QWidget *>(window)); // built afresh next time
+    QVERIFY(m_f->prompter.messages.isEmpty());
 }
 
-void TestMainWindow::exitClosesTheEntryAndItsPreview()
+void TestMainWindow::exitClosesEveryWindowAndTheDatabase_data()
 {
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    auto printer = std::make_shared<RecordingPrinter>();
-    services.makePrinter = [printer] { return printer; };
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
-    QPointer<frmCheque> entry = window.findChild<frmCheque *>();
-    for (const auto &[name, text] :
-         {std::pair {"txtChequeNo", "1"}, std::pair {"txtPay", "X"}, std::pair {"txtAmount", "5"}})
-        QTest::keyClicks(entry->findChild<QLineEdit *>(QString::fromLatin1(name)), QString::fromLatin1(text));
-    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview")), Qt::LeftButton);
-    QPointer<MDIForm1> preview = entry->previewFrame();
-    QVERIFY(preview && preview->isVisible());
+    QTest::addColumn<bool>("systemClose");
+    QTest::newRow("Exit") << false;
+    QTest::newRow("close request from the system") << true;
+}
 
-    window.exitProgram();
-    QVERIFY(!preview || !preview->isVisible());
-    QVERIFY(!entry || !entry->isVisible());
-    QVERIFY(!window.isVisible());
+void TestMainWindow::exitClosesEveryWindowAndTheDatabase()
+{
+    QFETCH(bool, systemClose);
+    click(m_main.get(), "cmdOptions");
+    click(m_main.get(), "cmdReport");
+    click(m_main.get(), "cmdPrintCheq");
+    QPointer<frmCheque> entry = m_main->findChild<frmCheque *>();
+    for (const char *field : {"txtChequeNo", "txtPay", "txtAmount"})
+        QTest::keyClicks(find(entry, field), QStringLiteral("5"));
+    click(entry, "cmdPrintPreview");
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *window : std::initializer_list<QWidget *> {
+             entry->previewFrame(), entry, find(m_main.get(), "frmOptions"), find(m_main.get(), "frmReport")})
+        windows.append(window);
+
+    if (systemClose)
+        m_main->close();
+    else
+        m_main->exitProgram();
+    for (const QPointer<QWidget> &window : windows)
+        QVERIFY(!window || !window->isVisible());
+    QVERIFY(!m_main->isVisible());
     QVERIFY(!SharedConnection().isOpen());
-    QVERIFY(prompter.messages.isEmpty());
+    QVERIFY(m_f->prompter.messages.isEmpty());
 }
 
-void TestMainWindow::optionsAndReportOpenBesideAndCloseOnExit()
+void TestMainWindow::missingDatabaseLeavesNothingOpen()
 {
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOptions")), Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdReport")), Qt::LeftButton);
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdReport")), Qt::LeftButton);
-    QPointer<QWidget> options = window.findChild<QWidget *>(QStringLiteral("frmOptions"));
-    QPointer<QWidget> report = window.findChild<QWidget *>(QStringLiteral("frmReport"));
-    QVERIFY(options && options->isVisible() && report && report->isVisible());
-    QCOMPARE(window.findChildren<QWidget *>(QStringLiteral("frmReport")).size(), 1); // one instance
-    QVERIFY(window.isVisible());
-
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
-    QVERIFY(!options || !options->isVisible());
-    QVERIFY(!report || !report->isVisible());
+    m_main.reset();
+    QTemporaryDir folder;
+    QVERIFY_THROWS_EXCEPTION(Failure, frmMain(m_f->services, databasePathIn(folder.path()), OdbcInstaller::none()));
     QVERIFY(!SharedConnection().isOpen());
-}
-
-void TestMainWindow::issuesAChequeFromTypingToTheRegister()
-{
-    TestDatabase db; // the delivered schema, with its sample account
-    QVERIFY(db.isReady());
-    RecordingPrompter prompter;
-    AppServices services {prompter};
-    services.today = [] { return QDate(2026, 12, 6); };
-    auto printer = std::make_shared<RecordingPrinter>();
-    services.makePrinter = [printer] { return printer; };
-    frmMain window(services, db.path(), OdbcInstaller::none());
-    window.show();
-    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq")), Qt::LeftButton);
-    auto *entry = window.findChild<frmCheque *>();
-    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtChequeNo")), QStringLiteral("000123"));
-    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtPay")), QStringLiteral("ABC Traders"));
-    QTest::keyClicks(entry->findChild<QLineEdit *>(QStringLiteral("txtAmount")), QStringLiteral("12345"));
-    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrintPreview")), Qt::LeftButton);
-    QVERIFY(entry->previewFrame()->layoutWindow()->isVisible());
-    QTest::mouseClick(entry->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
-
-    QCOMPARE(printer->printed.size(), 1);
-    QCOMPARE(printer->printed.first().item(QStringLiteral("lblRupeeL1")).text
-                 + printer->printed.first().item(QStringLiteral("lblRupeeL2")).text,
-             QStringLiteral("TWELVE THOUSAND THREE HUNDRED FORTY FIVE ONLY."));
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT BankID || '|' || ChequeNo || '|' || Amount || '|' || Pay || "
-                                                 "'|' || PrintDate FROM Cheque"))
-                 .toString(),
-             QStringLiteral("ACC1|000123|12345.0|ABC Traders|2026-12-06"));
-    QVERIFY(prompter.messages.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -43,8 +43,8 @@ QPointF textOffset(const ChequePage &page, const PageItem &style)
         renderChequePage(painter, probe, writer.resolution());
     }
     const QList<PdfWord> words = pdfWords(pdf);
-    const QPointF offset = words.size() == 1 ? QPointF(words.first().xMin - 250, words.first().yMin - 450)
-                                             : QPointF(1e9, 1e9);
+    const QPointF offset
+        = words.size() == 1 ? QPointF(words.first().xMin - 250, words.first().yMin - 450) : QPointF(1e9, 1e9);
     offsets.insert(key, offset);
     return offset;
 }
@@ -88,8 +88,8 @@ QStringList misplacedItems(const ChequePage &page, const QString &pdf, int *chec
             continue;
         }
         const double found = item.centred ? (first->xMin + last->xMax) / 2 : first->xMin;
-        const double expected = item.centred ? pointsFromTwips(item.rect.center().x())
-                                             : pointsFromTwips(item.rect.left()) + offset.x();
+        const double expected
+            = item.centred ? pointsFromTwips(item.rect.center().x()) : pointsFromTwips(item.rect.left()) + offset.x();
         if (qAbs(found - expected) > kTolerance)
             problems.append(QStringLiteral("%1 at %2 pt, placed at %3 pt").arg(item.name).arg(found).arg(expected));
     }

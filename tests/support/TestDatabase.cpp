@@ -26,7 +26,9 @@ TestDatabase::TestDatabase()
 
 TestDatabase::~TestDatabase()
 {
-    CloseDatabase();
+    // Only its own: a test may already have opened the next database.
+    if (SharedConnection().databaseName().contains(m_folder.path()))
+        CloseDatabase();
 }
 
 bool TestDatabase::createAt(const QString &path)

@@ -1,0 +1,238 @@
+#include "support/PdfWords.h"
+#include "support/TestDatabase.h"
+
+#include "store/DataSource.h"
+#include "store/Database.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <unistd.h>
+
+using namespace quillset;
+using namespace quillset::test;
+
+// Starts the real program as an operator, a script or an installer would, and reads what it says.
+class TestProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void unusableDatabaseIsNamedAndEndsTheProgram_data();
+    void unusableDatabaseIsNamedAndEndsTheProgram();
+    void noDisplayIsSaidPlainly();
+    void writesAChequeToAPdf();
+    void refusesWhatTheEntryWindowRefuses_data();
+    void refusesWhatTheEntryWindowRefuses();
+    void printWithoutAPrinterRecordsNothing();
+    void installsWithItsFilesAndKeepsTheOfficesData();
+    void readOnlyInstallKeepsDataInTheUsersFolder();
+
+private:
+    int run(const QString &program, const QStringList &arguments, const QStringList &unset = {},
+            const QStringList &runAs = {});
+    QStringList cheque(const QString &pdf) const;
+
+    QString m_said;
+    QTemporaryDir m_prefix; // where the program is installed
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+};
+
+void TestProgram::initTestCase()
+{
+    // None of these runs may reach a real printer queue.
+    m_environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+    m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+}
+
+int TestProgram::run(const QString &program, const QStringList &arguments, const QStringList &unset,
+                     const QStringList &runAs)
+{
+    QProcess process;
+    QProcessEnvironment environment = m_environment;
+    for (const QString &variable : unset)
+        environment.remove(variable);
+    process.setProcessEnvironment(environment);
+    if (runAs.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start(runAs.first(), runAs.mid(1) + QStringList {program} + arguments);
+    if (!process.waitForFinished(120000))
+        return -1;
+    m_said = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+    return process.exitCode();
+}
+
+QStringList TestProgram::cheque(const QString &pdf) const
+{
+    return {QStringLiteral("--pdf"),     pdf,
+            QStringLiteral("--account"), QStringLiteral("ACC1"),
+            QStringLiteral("--cheque"),  QStringLiteral("1"),
+            QStringLiteral("--pay"),     QStringLiteral("X"),
+            QStringLiteral("--date"),    QStringLiteral("06-Dec-2026"),
+            QStringLiteral("--amount"),  QStringLiteral("5")};
+}
+
+void TestProgram::unusableDatabaseIsNamedAndEndsTheProgram_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file at all
+    QTest::addColumn<QString>("cause");
+    QByteArray access(4096, '\0');
+    access.replace(4, 15, QByteArray("Standard Jet DB"));
+    QTest::newRow("missing") << QByteArray() << "does not exist";
+    QTest::newRow("Access format") << access << "Access-format";
+    QTest::newRow("damaged") << QByteArray("SQLite format 3\0garbage garbage garbage", 40).repeated(200) << "damaged";
+}
+
+void TestProgram::unusableDatabaseIsNamedAndEndsTheProgram()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, cause);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Records.mdb"));
+    if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), {QStringLiteral("--database"), path}), 1);
+    QVERIFY2(m_said.contains(path) && m_said.contains(cause), qPrintable(m_said));
+    QCOMPARE(QFile::exists(path), !content.isNull());
+}
+
+void TestProgram::noDisplayIsSaidPlainly()
+{
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), {},
+                 {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")}),
+             1);
+    QVERIFY2(m_said.contains(QStringLiteral("no display")) && !m_said.contains(QStringLiteral("plugin")),
+             qPrintable(m_said));
+}
+
+void TestProgram::writesAChequeToAPdf()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    TestDatabase::exec(QStringLiteral("UPDATE BankAccount SET BankID = ?"), {QStringLiteral("D'Costa & Co")});
+    CloseDatabase(); // the program opens the file itself
+    const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+    QStringList arguments = cheque(pdf);
+    arguments.replace(3, QStringLiteral("D'Costa & Co"));
+    arguments.replace(11, QStringLiteral("12345"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments + QStringList {QStringLiteral("--database"), db.path()}),
+             0);
+    QStringList words;
+    for (const PdfWord &word : pdfWords(pdf))
+        words.append(word.text);
+    QVERIFY2(words.contains(QStringLiteral("=12,345/-")) && words.contains(QStringLiteral("TWELVE")),
+             qPrintable(words.join(u' ')));
+}
+
+void TestProgram::refusesWhatTheEntryWindowRefuses_data()
+{
+    QTest::addColumn<int>("replaced"); // which argument of the cheque is replaced
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no such account") << 3 << "NOPE"
+                                     << "no bank account with the code \"NOPE\"";
+    QTest::newRow("amount with letters") << 11 << "12a"
+                                         << "digits only";
+    QTest::newRow("ten digits") << 11 << "1234567890"
+                                << "at most 9";
+    QTest::newRow("impossible date") << 9 << "31-Feb-2026"
+                                     << "is not a date";
+    QTest::newRow("empty payee") << 7 << ""
+                                 << "All the fields must be selected";
+}
+
+void TestProgram::refusesWhatTheEntryWindowRefuses()
+{
+    QFETCH(int, replaced);
+    QFETCH(QString, value);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    CloseDatabase();
+    const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+    QStringList arguments = cheque(pdf);
+    arguments.replace(replaced, value);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments + QStringList {QStringLiteral("--database"), db.path()}),
+             1);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestProgram::printWithoutAPrinterRecordsNothing()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    CloseDatabase();
+    QStringList arguments = cheque(QString());
+    arguments.replace(0, QStringLiteral("--print"));
+    arguments.removeAt(1);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments + QStringList {QStringLiteral("--database"), db.path()}),
+             1);
+    QVERIFY2(m_said.contains(QStringLiteral("ERR:1101:No printer is installed")), qPrintable(m_said));
+    OpenDatabase(db.path(), OdbcInstaller::none());
+    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
+{
+    const QStringList install = {QStringLiteral("--install"), QStringLiteral(QUILLSET_BUILD_DIR),
+                                 QStringLiteral("--prefix"), m_prefix.path()};
+    QCOMPARE(run(QStringLiteral(QUILLSET_CMAKE), install), 0);
+    for (const char *file : {"lib/quillset/quillset", "lib/quillset/rptCheque.rpt",
+                             "share/applications/quillset.desktop", "share/icons/hicolor/64x64/apps/quillset.png"})
+        QVERIFY2(QFile::exists(m_prefix.filePath(QString::fromLatin1(file))), file);
+    QFile desktop(m_prefix.filePath(QStringLiteral("share/applications/quillset.desktop")));
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    QVERIFY(desktop.readAll().contains("Exec=quillset\nIcon=quillset\n"));
+
+    // The installed command finds its database beside the program and prints from it.
+    const QString program = m_prefix.filePath(QStringLiteral("bin/quillset"));
+    QCOMPARE(run(program, cheque(m_prefix.filePath(QStringLiteral("proof.pdf")))), 0);
+    QVERIFY(QFile::exists(m_prefix.filePath(QStringLiteral("proof.pdf"))));
+
+    // Installing again keeps the office's register and report layout.
+    const QString database = m_prefix.filePath(QStringLiteral("lib/quillset/Records.mdb"));
+    OpenDatabase(database, OdbcInstaller::none());
+    TestDatabase::exec(QStringLiteral("INSERT INTO Cheque VALUES ('ACC1', '7', 5, 'Kept', '2026-12-06')"));
+    CloseDatabase();
+    QFile report(m_prefix.filePath(QStringLiteral("lib/quillset/rptCheque.rpt")));
+    QVERIFY(report.open(QIODevice::Append));
+    report.write("; the office's own change\n");
+    report.close();
+    QCOMPARE(run(QStringLiteral(QUILLSET_CMAKE), install), 0);
+    QVERIFY(report.open(QIODevice::ReadOnly) && report.readAll().contains("the office's own change"));
+    OpenDatabase(database, OdbcInstaller::none());
+    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("Kept"));
+    CloseDatabase();
+}
+
+void TestProgram::readOnlyInstallKeepsDataInTheUsersFolder()
+{
+    if (geteuid() != 0)
+        QSKIP("Needs root, to run the installed program as another user for whom its folder is read-only.");
+    if (!QFile::exists(m_prefix.filePath(QStringLiteral("bin/quillset"))))
+        QSKIP("The program was not installed.");
+    QTemporaryDir home;
+    for (const QString &folder : {m_prefix.path(), home.path()})
+        QFile::setPermissions(folder,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                  | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    m_environment.insert(QStringLiteral("HOME"), home.path());
+    m_environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+    const QStringList asNobody = {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")};
+    QCOMPARE(run(m_prefix.filePath(QStringLiteral("bin/quillset")), cheque(home.filePath(QStringLiteral("p.pdf"))), {},
+                 asNobody),
+             0);
+    QVERIFY2(QFile::exists(home.filePath(QStringLiteral("data/Quillset/Quillset/Records.mdb"))), qPrintable(m_said));
+}
+
+QTEST_GUILESS_MAIN(TestProgram)
+#include "tst_Program.moc"
