@@ -24,7 +24,7 @@ void recordCheque(const ChequeEntry &entry)
                  {entry.bankId, entry.chequeNo, numericValue(entry.amount), entry.pay, date->toString(Qt::ISODate)});
 }
 
-IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer)
+IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer, const std::function<void()> &record)
 {
     // A cheque whose date the register could not hold is never printed: every printed cheque is recorded.
     if (!parseChequeDate(entry.date))
@@ -40,7 +40,7 @@ IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer)
         return {IssueResult::Outcome::NotPrinted, errorMessage(failure)};
     }
     try {
-        recordCheque(entry);
+        record();
     } catch (const Failure &failure) {
         return {IssueResult::Outcome::PrintedNotRecorded,
                 QStringLiteral("The cheque WAS printed but NOT recorded in the register.\n\nReason: %1\n\n"

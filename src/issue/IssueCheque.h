@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace quillset {
 
 class Failure;
@@ -26,7 +28,8 @@ struct IssueResult
     QString message; ///< what to tell the operator; empty when all went well
 };
 
-/// Composes the cheque afresh, prints it and, only once the page is with the printer, records it.
-IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer);
+/// Composes the cheque afresh, prints it and, only once the page is with the printer, records it
+/// with `record` (the entry window's Process, or recordCheque).
+IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer, const std::function<void()> &record);
 
 } // namespace quillset

@@ -222,7 +222,7 @@ void frmCheque::printCheque()
     // and its register row cannot differ, whatever a preview showed earlier.
     closePreview();
     const std::shared_ptr<PrinterServices> printer = m_services.makePrinter();
-    const IssueResult result = printAndRecord(currentEntry(), *printer);
+    const IssueResult result = printAndRecord(currentEntry(), *printer, [this] { Process(); });
     QCoreApplication::processEvents();
     activateWindow();
     switch (result.outcome) {

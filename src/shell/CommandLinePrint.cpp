@@ -104,7 +104,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser)
     if (parser.isSet(kPrint)) {
         // The same sequence as the entry window's "&Print": recorded only once it is printed.
         SystemPrinter printer;
-        const IssueResult result = printAndRecord(entry, printer);
+        const IssueResult result = printAndRecord(entry, printer, [&entry] { recordCheque(entry); });
         switch (result.outcome) {
         case IssueResult::Outcome::Printed:
             return 0;
