@@ -23,7 +23,6 @@ public:
     double textWidth(const QString &text) override;
     double textHeight(const QString &text) override;
 
-    int orientation() const { return m_orientation; }
     const QFont &font() const { return m_font; }
 
 protected:
