@@ -30,21 +30,35 @@ quillset_install_packages() {
 
 # What building and running the program needs.
 QUILLSET_BUILD_PACKAGES=(
-    ca-certificates cmake ninja-build g++ pkg-config
+    ca-certificates cmake ninja-build g++ pkg-config git
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libcups2-dev
-    fonts-wine fonts-dejavu-core unixodbc odbcinst libsqliteodbc sqlite3
+    fonts-wine fonts-dejavu-core unixodbc odbcinst libsqliteodbc
 )
 
-# What the tests need on top: PDF text extraction, and a print system with a PDF printer for the
-# end-to-end print tests (they start a private CUPS server of their own).
+# What the tests need on top: PDF text extraction, the formatter the code is checked against, the
+# SQLite shell for the benchmarks, and a print server for the end-to-end print tests (they start a
+# private CUPS server of their own).
 QUILLSET_TEST_PACKAGES=(
-    poppler-utils cups cups-client cups-filters printer-driver-cups-pdf
+    poppler-utils clang-format sqlite3 cups cups-client
 )
 
+# quillset_build <folder> [cmake options...]
 quillset_build() {
     local build_dir=$1
+    shift
     echo "==> Configuring the build in $build_dir"
-    cmake -S "$QUILLSET_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$QUILLSET_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     echo "==> Building"
     cmake --build "$build_dir"
+}
+
+# Fails, naming the files, when any source file is not formatted as .clang-format says.
+quillset_check_format() {
+    echo "==> Checking the code's formatting"
+    local files
+    mapfile -t files < <(cd "$QUILLSET_ROOT" && git ls-files -- '*.cpp' '*.h')
+    if ! (cd "$QUILLSET_ROOT" && clang-format --dry-run --Werror "${files[@]}"); then
+        echo "error: these files are not formatted; run clang-format -i on them" >&2
+        return 1
+    fi
 }
