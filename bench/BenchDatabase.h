@@ -1,36 +1,38 @@
 #pragma once
 
+#include "core/Failure.h"
 #include "store/DataSource.h"
-#include "store/Database.h"
+#include "store/DatabaseLocation.h"
+#include "store/Store.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
-/// A fresh database made from the schema in a temporary folder, opened as the shared connection.
+/// A fresh database made by the program's own schema in a temporary folder, opened as a store.
 class BenchDatabase
 {
 public:
     BenchDatabase()
         : m_path(quillset::databasePathIn(m_folder.path()))
     {
-        QProcess sqlite;
-        sqlite.setStandardInputFile(QStringLiteral(QUILLSET_SCHEMA_PATH));
-        sqlite.start(QStringLiteral(QUILLSET_SQLITE3), {QStringLiteral("-batch"), m_path});
-        if (!sqlite.waitForFinished(60000) || sqlite.exitCode() != 0) {
-            std::fprintf(stderr, "could not create the benchmark database\n");
+        try {
+            quillset::Store::createDatabase(m_path, true);
+            m_store = quillset::Store::OpenDatabase(m_path, quillset::OdbcInstaller::none());
+        } catch (const quillset::Failure &failure) {
+            std::fprintf(stderr, "could not create the benchmark database: %s\n", failure.what());
             std::exit(1);
         }
-        quillset::OpenDatabase(m_path, quillset::OdbcInstaller::none());
     }
-    ~BenchDatabase() { quillset::CloseDatabase(); }
 
     QString path() const { return m_path; }
     QString folder() const { return m_folder.path(); }
+    quillset::Store &store() const { return *m_store; }
 
 private:
     QTemporaryDir m_folder;
     QString m_path;
+    std::unique_ptr<quillset::Store> m_store;
 };

@@ -1,15 +1,20 @@
 // Time per cheque to compose and print to PDF, beside the floor: the same texts drawn straight onto a
-// blank PDF page through the same printer, with no composition.
+// blank PDF page through the same PDF writer, with no composition.
 #include "BenchDatabase.h"
 
-#include "layout/ComposeCheque.h"
+#include "cheque/Cheque.h"
+#include "issue/IssueCheque.h"
 #include "layout/Fonts.h"
-#include "layout/SystemPrinter.h"
+#include "layout/PageMetrics.h"
+#include "layout/PdfDocument.h"
 #include "words/AmountInWords.h"
+#include "words/MoneyStyle.h"
 
-#include <QApplication>
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include <chrono>
 #include <cstdio>
@@ -20,17 +25,10 @@ namespace {
 
 constexpr int kCheques = 1000;
 
-ChequeEntry chequeNumber(int i)
+Cheque chequeNumber(int i)
 {
-    ChequeEntry entry;
-    entry.bankId = QStringLiteral("ACC1");
-    entry.chequeNo = QString::number(100000 + i);
-    entry.date = QStringLiteral("06-Dec-2026");
-    entry.pay = QStringLiteral("Payee number %1").arg(i);
-    entry.amount = QString::number(1000 + i * 7919);
-    entry.narration = narrationForAmountText(entry.amount);
-    entry.stamp = i % 2 == 0;
-    return entry;
+    return {QStringLiteral("ACC1"), QString::number(100000 + i), QStringLiteral("Payee number %1").arg(i),
+            QDate(2026, 12, 6),     1000 + i * 7919LL,           i % 2 == 0};
 }
 
 template<typename Work>
@@ -46,46 +44,46 @@ double secondsFor(Work &&work)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     loadChequeFonts();
     BenchDatabase db;
     const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+    const PageMetrics metrics;
 
     const double composed = secondsFor([&](int i) {
-        SystemPrinter printer(pdf);
-        const ChequePage page = ComposeCheque(chequeNumber(i), printer);
-        printer.printPage(page);
-        printer.endDocument();
+        const ChequePage page = composeChequePage(db.store(), chequeNumber(i), metrics);
+        writePdfFile(pdf, renderPdf({page}, QStringLiteral("cheque")));
     });
 
     const double floor = secondsFor([&](int i) {
-        const ChequeEntry entry = chequeNumber(i);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setResolution(1200);
-        printer.setFullPage(true);
-        QPainter painter(&printer);
-        QFont regular(chequeFontFamily());
-        regular.setPointSizeF(9.75);
-        QFont bold = regular;
-        bold.setBold(true);
-        // The same texts in the same faces: the figures and the company name are bold on the cheque.
-        const QList<std::pair<QString, const QFont *>> texts = {{entry.date, &regular},
-                                                                {entry.pay, &regular},
-                                                                {entry.amount, &bold},
-                                                                {entry.narration, &regular},
-                                                                {QStringLiteral("Sample Traders Pvt. Ltd."), &bold}};
-        for (int line = 0; line < texts.size(); ++line) {
-            painter.setFont(*texts.at(line).second);
-            painter.drawText(QPointF(1000, 1000 + line * 400), texts.at(line).first);
+        const Cheque cheque = chequeNumber(i);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(1200);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            QPainter painter(&writer);
+            QFont regular(chequeFontFamily());
+            regular.setPointSizeF(9.75);
+            QFont bold = regular;
+            bold.setBold(true);
+            // The same texts in the same faces: the figures and the company name are bold on the cheque.
+            const QList<std::pair<QString, const QFont *>> texts
+                = {{cheque.date.toString(QStringLiteral("dd    MM    yyyy")), &regular},
+                   {cheque.payee, &regular},
+                   {chequeFigures(cheque.amount, MoneyStyle {}), &bold},
+                   {wordsForWhole(cheque.amount).toUpper(), &regular},
+                   {QStringLiteral("Sample Traders Pvt. Ltd."), &bold}};
+            for (int line = 0; line < texts.size(); ++line) {
+                painter.setFont(*texts.at(line).second);
+                painter.drawText(QPointF(1000, 1000 + line * 400), texts.at(line).first);
+            }
         }
+        writePdfFile(pdf, buffer.data());
     });
 
-    const double composeOnly = secondsFor([&](int i) {
-        SystemPrinter printer(pdf);
-        ComposeCheque(chequeNumber(i), printer);
-    });
+    const double composeOnly = secondsFor([&](int i) { composeChequePage(db.store(), chequeNumber(i), metrics); });
 
     std::printf("compose alone: %.2f ms per cheque\n", composeOnly * 1000 / kCheques);
     std::printf("compose + print to PDF: %.2f ms per cheque (%d cheques)\n", composed * 1000 / kCheques, kCheques);

@@ -7,12 +7,13 @@
 #include "report/frmReport.h"
 #include "shell/AppServices.h"
 #include "shell/MessageBoxPrompter.h"
-#include "store/Database.h"
+#include "store/Connection.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -29,14 +30,15 @@ const QDate kLastDay(2026, 12, 31);
 const QString kMonthStart = QStringLiteral("2021-03-01");
 const QString kMonthEnd = QStringLiteral("2021-03-31");
 
-void fillRegister()
+void fillRegister(const Store &store)
 {
     QElapsedTimer timer;
     timer.start();
     const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
     QRandomGenerator random(2026);
-    inTransaction([&] {
-        QSqlQuery insert(SharedConnection());
+    const Connection &connection = store.SharedConnection();
+    connection.inTransaction([&] {
+        QSqlQuery insert(connection.database());
         insert.prepare(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES (?,?,?,?,?)"));
         for (int i = 0; i < kCheques; ++i) {
@@ -48,7 +50,7 @@ void fillRegister()
             insert.exec();
         }
     });
-    runStatement(QStringLiteral("ANALYZE"));
+    connection.run(QStringLiteral("ANALYZE"));
     std::printf("register filled: %d cheques in %.1f s\n", kCheques, timer.elapsed() / 1000.0);
 }
 
@@ -57,7 +59,7 @@ QString sqliteShell(const QString &database, const QString &sql, double *millise
     QProcess shell;
     QElapsedTimer timer;
     timer.start();
-    shell.start(QStringLiteral(QUILLSET_SQLITE3), {database, sql});
+    shell.start(QStringLiteral("sqlite3"), {database, sql});
     shell.waitForFinished(60000);
     if (milliseconds)
         *milliseconds = timer.nsecsElapsed() / 1e6;
@@ -71,7 +73,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     loadChequeFonts();
     BenchDatabase db;
-    fillRegister();
+    fillRegister(db.store());
     QFile::copy(QStringLiteral(QUILLSET_REPORT_DEFINITION), db.folder() + QStringLiteral("/rptCheque.rpt"));
 
     const QString query = QStringLiteral("SELECT PrintDate, BankID, ChequeNo, Pay, Amount FROM Cheque WHERE PrintDate "
@@ -90,6 +92,7 @@ int main(int argc, char *argv[])
     MessageBoxPrompter prompter;
     AppServices services(prompter);
     services.programFolder = db.folder();
+    services.store = &db.store();
     frmReport window(services);
     window.findChild<QDateEdit *>(QStringLiteral("dtpStartDate"))->setDate(QDate::fromString(kMonthStart, Qt::ISODate));
     window.findChild<QDateEdit *>(QStringLiteral("dtpEndDate"))->setDate(QDate::fromString(kMonthEnd, Qt::ISODate));

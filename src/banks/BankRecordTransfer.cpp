@@ -1,7 +1,7 @@
 #include "BankRecordTransfer.h"
 
-#include "store/Conversions.h"
-#include "store/Failure.h"
+#include "core/Conversions.h"
+#include "core/Failure.h"
 
 #include <cmath>
 
@@ -47,7 +47,7 @@ BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
     BankAccountRecord account;
     account.bankId = text(BankId);
     if (account.bankId.trimmed().isEmpty())
-        throw Failure(ErrorNumber::DatabaseStatement,
+        throw Failure(ErrorNumber::EntryInvalid,
                       QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
     account.bankName = text(BankName);
     account.accountNo = text(AccountNo);
@@ -58,7 +58,7 @@ BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
         bool ok = false;
         const double value = text(i).trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(value))
-            throw Failure(ErrorNumber::DatabaseStatement,
+            throw Failure(ErrorNumber::EntryInvalid,
                           QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
                               .arg(textLabel(i), text(i)));
         account.setValue(measurementAt(i), value);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/BankAccounts.h"
+#include "BankAccount.h"
 
 #include <QString>
 

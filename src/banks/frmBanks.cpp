@@ -1,13 +1,14 @@
 #include "frmBanks.h"
 
 #include "BankRecordTransfer.h"
+#include "core/Failure.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
 #include "shell/FocusGuard.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
-#include "store/Failure.h"
+#include "store/Store.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -83,7 +84,7 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
 
     LockTextBoxes(true);
     try {
-        m_records = allBankAccounts();
+        m_records = m_services.store->accounts().all();
     } catch (const Failure &failure) {
         tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
     }
@@ -228,17 +229,17 @@ bool frmBanks::StoreTextBoxes()
     // Everything is checked before anything is written; a refusal keeps what was typed.
     try {
         const BankAccountRecord account = recordFromTexts(textsOnScreen());
-        if (m_addingRecord && countBankAccounts(account.bankId) > 0) {
+        if (m_addingRecord && m_services.store->accounts().count(account.bankId) > 0) {
             tell(kDuplicate + QStringLiteral(": the Bank ID \"%1\" already exists.").arg(account.bankId));
             m_bankId->setFocus();
             return false;
         }
         if (m_addingRecord) {
-            insertBankAccount(account);
+            m_services.store->accounts().insert(account);
             m_records.append(account);
             m_current = static_cast<int>(m_records.size()) - 1;
         } else {
-            updateBankAccount(account);
+            m_services.store->accounts().update(account);
             m_records[m_current] = account;
         }
         return true;
@@ -281,7 +282,7 @@ bool frmBanks::bankIdIsFree() const
     if (m_bankId->isReadOnly())
         return true;
     try {
-        return countBankAccounts(m_bankId->text()) == 0;
+        return m_services.store->accounts().count(m_bankId->text()) == 0;
     } catch (const Failure &) {
         return true; // the save reports a database that cannot answer
     }

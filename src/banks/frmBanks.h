@@ -1,6 +1,8 @@
 #pragma once
 
-#include "store/BankAccounts.h"
+#include "BankAccount.h"
+
+#include <QList>
 
 #include <QWidget>
 

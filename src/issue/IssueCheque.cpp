@@ -1,11 +1,11 @@
 #include "IssueCheque.h"
 
-#include "layout/ChequeFormats.h"
+#include "cheque/Cheque.h"
+#include "core/Failure.h"
 #include "layout/ComposeCheque.h"
-#include "layout/PrinterServices.h"
-#include "store/Conversions.h"
-#include "store/Database.h"
-#include "store/Failure.h"
+#include "layout/PdfDocument.h"
+#include "layout/PrintQueue.h"
+#include "store/Store.h"
 
 namespace quillset {
 
@@ -14,33 +14,41 @@ QString errorMessage(const Failure &failure)
     return QStringLiteral("ERR:%1:%2").arg(failure.code()).arg(failure.description());
 }
 
-void recordCheque(const ChequeEntry &entry)
+namespace {
+
+BankAccountRecord accountOf(const Store &store, const Cheque &cheque)
 {
-    const std::optional<QDate> date = parseChequeDate(entry.date);
-    if (!date)
-        throw Failure(ErrorNumber::DatabaseStatement,
-                      QStringLiteral("\"%1\" is not a date, so the cheque cannot be recorded.").arg(entry.date));
-    runStatement(QStringLiteral("Insert into Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) values(?,?,?,?,?)"),
-                 {entry.bankId, entry.chequeNo, numericValue(entry.amount), entry.pay, date->toString(Qt::ISODate)});
+    const std::optional<BankAccountRecord> account = store.accounts().find(cheque.accountCode);
+    if (!account)
+        throw Failure(ErrorNumber::AccountMissing,
+                      QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
+                                     "list, or add it under Bank Data.")
+                          .arg(cheque.accountCode));
+    return *account;
 }
 
-IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer, const std::function<void()> &record)
+} // namespace
+
+ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics)
 {
-    // A cheque whose date the register could not hold is never printed: every printed cheque is recorded.
-    if (!parseChequeDate(entry.date))
-        return {
-            IssueResult::Outcome::NotPrinted,
-            errorMessage(Failure(ErrorNumber::DatabaseStatement,
-                                 QStringLiteral("\"%1\" is not a date; write it as 06-Dec-2026.").arg(entry.date)))};
+    return ComposeCheque(cheque, accountOf(store, cheque), store.parameters().printSettings(), metrics);
+}
+
+IssueResult issueCheque(const Cheque &cheque, const Store &store, PrintQueue &queue, const PageMetrics &metrics,
+                        const RecordCheque &record)
+{
+    BankAccountRecord account;
     try {
-        const ChequePage page = ComposeCheque(entry, printer);
-        printer.printPage(page);
-        printer.endDocument();
+        account = accountOf(store, cheque);
+        const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettings(), metrics);
+        const QString title = QStringLiteral("Quillset cheque %1").arg(cheque.number);
+        const QString printer = queue.defaultQueue();
+        queue.submit(printer, {title, {page}, renderPdf({page}, title)});
     } catch (const Failure &failure) {
         return {IssueResult::Outcome::NotPrinted, errorMessage(failure)};
     }
     try {
-        record();
+        record(cheque, account.money);
     } catch (const Failure &failure) {
         return {IssueResult::Outcome::PrintedNotRecorded,
                 QStringLiteral("The cheque WAS printed but NOT recorded in the register.\n\nReason: %1\n\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/ChequePage.h"
+
 #include <QString>
 
 #include <functional>
@@ -7,15 +9,18 @@
 namespace quillset {
 
 class Failure;
-class PrinterServices;
-struct ChequeEntry;
+class PageMetrics;
+class PrintQueue;
+class Store;
+struct Cheque;
+struct MoneyStyle;
 
 /// The operator's message for a step that failed: "ERR:" + number + ":" + description.
 QString errorMessage(const Failure &failure);
 
-/// Writes the cheque into the register: the date as typed is stored as its ISO date, the amount as
-/// the number its text begins with. Throws Failure when the database refuses.
-void recordCheque(const ChequeEntry &entry);
+/// The cheque's page, composed from its account's layout and the stored settings. Throws Failure
+/// when the account is missing or the page cannot be composed.
+ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics);
 
 struct IssueResult
 {
@@ -28,8 +33,12 @@ struct IssueResult
     QString message; ///< what to tell the operator; empty when all went well
 };
 
-/// Composes the cheque afresh, prints it and, only once the page is with the printer, records it
-/// with `record` (the entry window's Process, or recordCheque).
-IssueResult printAndRecord(const ChequeEntry &entry, PrinterServices &printer, const std::function<void()> &record);
+/// Writes a printed cheque into the register, in its account's money.
+using RecordCheque = std::function<void(const Cheque &, const MoneyStyle &)>;
+
+/// Composes the cheque afresh, prints it and, only once the queue has taken the page, records that
+/// very cheque with `record` (the entry window's Process, or the register itself).
+IssueResult issueCheque(const Cheque &cheque, const Store &store, PrintQueue &queue, const PageMetrics &metrics,
+                        const RecordCheque &record);
 
 } // namespace quillset

@@ -1,10 +1,10 @@
 #include "frmCheque.h"
 
-#include "ChequeEntryRules.h"
+#include "AmountValidator.h"
 #include "IssueCheque.h"
-#include "layout/ChequeFormats.h"
-#include "layout/ComposeCheque.h"
-#include "layout/PrinterServices.h"
+#include "cheque/ChequeInput.h"
+#include "core/Failure.h"
+#include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
@@ -12,9 +12,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
-#include "store/BankAccounts.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
+#include "store/Store.h"
 #include "words/AmountInWords.h"
 
 #include <QApplication>
@@ -26,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace quillset {
 
@@ -73,7 +70,7 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     loadAccounts();
     m_date->setText(formatChequeDate(m_services.today()));
     setStampFromParameter();
-    m_narration->setText(narrationForAmountText(m_amount->text()));
+    showNarration();
     m_print->setFocus();
 }
 
@@ -104,8 +101,9 @@ void frmCheque::buildControls()
 
     m_amount->setAlignment(Qt::AlignRight);
     m_amount->setMaxLength(kAmountMaxDigits);
-    // Typed keys are filtered one by one; the validator also refuses pasted text that is not digits.
-    m_amount->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), m_amount));
+    // Typed keys are filtered one by one; the validator also refuses pasted text that is not an amount.
+    m_amountValidator = new AmountValidator(m_amount);
+    m_amount->setValidator(m_amountValidator);
 
     QFrame *commands = addPanel(this, "Frame2", QRect(0, 2550, 6585, 615));
     m_stamp = addControl<QCheckBox>(commands, "chkStamp", QRect(150, 210, 2745, 285),
@@ -120,8 +118,7 @@ void frmCheque::buildControls()
     setFocusOrder({m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
-    connect(m_amount, &QLineEdit::textChanged, this,
-            [this](const QString &amount) { m_narration->setText(narrationForAmountText(amount)); });
+    connect(m_amount, &QLineEdit::textChanged, this, &frmCheque::showNarration);
     connect(m_amount, &QLineEdit::inputRejected, this, [this] { m_services.prompter.beep(); });
     connect(m_print, &QPushButton::clicked, this, &frmCheque::printCheque);
     connect(m_printPreview, &QPushButton::clicked, this, &frmCheque::previewCheque);
@@ -139,7 +136,7 @@ void frmCheque::tell(const QString &text)
 void frmCheque::loadAccounts()
 {
     try {
-        const QStringList codes = bankAccountCodes();
+        const QStringList codes = m_services.store->accounts().codes();
         const QSignalBlocker quiet(m_bankId);
         m_bankId->clear();
         m_bankId->addItems(codes);
@@ -155,7 +152,7 @@ void frmCheque::showAccount(const QString &code)
     std::optional<BankAccountRecord> account;
     if (!code.isEmpty()) {
         try {
-            account = findBankAccount(code);
+            account = m_services.store->accounts().find(code);
         } catch (const Failure &failure) {
             tell(
                 QStringLiteral("The details of account \"%1\" could not be read: %2").arg(code, failure.description()));
@@ -166,63 +163,74 @@ void frmCheque::showAccount(const QString &code)
     m_bankName->setText(shown.bankName);
     m_address->setText(shown.address);
     m_city->setText(shown.city);
+    m_money = shown.money;
+    m_amountValidator->setMoney(m_money);
+    showNarration();
+}
+
+void frmCheque::showNarration()
+{
+    // The words for what the field holds now; an empty or partial amount reads as 0.
+    const qint64 amount = parseAmount(m_amount->text(), m_money).value_or(0);
+    m_narration->setText(chequeWords(amount, m_money).toUpper());
 }
 
 void frmCheque::setStampFromParameter()
 {
     try {
-        m_stamp->setChecked(wholeNumberParameter(Parameter::Stamp) != 0);
+        m_stamp->setChecked(m_services.store->parameters().wholeNumberParameter(Parameter::Stamp) != 0);
     } catch (const Failure &failure) {
         m_stamp->setChecked(false);
         tell(failure.description() + QStringLiteral(" The stamp box starts unticked; set the default under Options."));
     }
 }
 
-ChequeEntry frmCheque::currentEntry() const
+ChequeTexts frmCheque::currentTexts() const
 {
-    ChequeEntry entry;
-    entry.bankId = m_bankId->currentText();
-    entry.chequeNo = m_chequeNo->text();
-    entry.date = m_date->text();
-    entry.pay = m_pay->text();
-    entry.amount = m_amount->text();
-    entry.narration = m_narration->text();
-    entry.stamp = m_stamp->isChecked();
-    return entry;
+    return {m_bankId->currentText(), m_chequeNo->text(), m_pay->text(),
+            m_date->text(),          m_amount->text(),   m_stamp->isChecked()};
 }
 
-void frmCheque::Process()
+void frmCheque::Process(const Cheque &cheque, const MoneyStyle &money)
 {
-    recordCheque(currentEntry());
+    m_services.store->cheques().record(cheque, money);
 }
 
-bool frmCheque::readyToPrint()
+std::optional<Cheque> frmCheque::readyToPrint()
 {
     if (!dateIsAcceptable()) {
         m_date->setFocus();
-        return false;
+        return std::nullopt;
     }
-    if (!isComplete(currentEntry())) {
+    const ChequeReading reading = readCheque(currentTexts(), m_money);
+    if (reading.incomplete()) {
         m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
-        return false;
+        return std::nullopt;
     }
     if (m_bankId->count() == 0) {
         tell(QStringLiteral("No bank account is set up yet. Add the account and its cheque layout under "
                             "Bank Data, then print the cheque."));
-        return false;
+        return std::nullopt;
     }
-    return true;
+    if (!reading.cheque) {
+        tell(reading.messages());
+        return std::nullopt;
+    }
+    return reading.cheque;
 }
 
 void frmCheque::printCheque()
 {
-    if (!readyToPrint())
+    const std::optional<Cheque> cheque = readyToPrint();
+    if (!cheque)
         return;
-    // The printed page is always composed from the fields as they are now, so the cheque on paper
-    // and its register row cannot differ, whatever a preview showed earlier.
+    // The printed page is always composed from the fields as they are now, and the register row is
+    // written from that same cheque, so the cheque on paper and its row cannot differ.
     closePreview();
-    const std::shared_ptr<PrinterServices> printer = m_services.makePrinter();
-    const IssueResult result = printAndRecord(currentEntry(), *printer, [this] { Process(); });
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    const IssueResult result
+        = issueCheque(*cheque, *m_services.store, *queue, *m_services.metrics,
+                      [this](const Cheque &printed, const MoneyStyle &money) { Process(printed, money); });
     QCoreApplication::processEvents();
     activateWindow();
     switch (result.outcome) {
@@ -243,12 +251,12 @@ void frmCheque::printCheque()
 
 void frmCheque::previewCheque()
 {
-    if (!readyToPrint())
+    const std::optional<Cheque> cheque = readyToPrint();
+    if (!cheque)
         return;
     ChequePage page;
     try {
-        const std::shared_ptr<PrinterServices> printer = m_services.makePrinter();
-        page = ComposeCheque(currentEntry(), *printer);
+        page = composeChequePage(*m_services.store, *cheque, *m_services.metrics);
     } catch (const Failure &failure) {
         m_services.prompter.message(kProgramTitle, errorMessage(failure), Prompter::Icon::None);
         return;

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "cheque/Cheque.h"
 #include "shell/MDIForm1.h"
+#include "words/MoneyStyle.h"
 
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -13,8 +17,9 @@ class QPushButton;
 
 namespace quillset {
 
+class AmountValidator;
 struct AppServices;
-struct ChequeEntry;
+struct ChequeTexts;
 
 /// The cheque entry window: account, cheque number, payee, date and amount, the amount in words,
 /// and the commands that preview, print and record the cheque.
@@ -25,10 +30,11 @@ class frmCheque : public QWidget
 public:
     explicit frmCheque(AppServices &services, QWidget *parent = nullptr);
 
-    /// Writes the cheque in the fields into the register. Throws Failure when the database refuses.
-    void Process();
-    /// The cheque as the fields hold it now.
-    ChequeEntry currentEntry() const;
+    /// Writes a printed cheque into the register, exactly as it was printed. Throws Failure when the
+    /// database refuses.
+    void Process(const Cheque &cheque, const MoneyStyle &money);
+    /// The fields as they stand now.
+    ChequeTexts currentTexts() const;
     /// The preview frame, while one exists.
     MDIForm1 *previewFrame() const { return m_preview; }
 
@@ -47,8 +53,9 @@ private:
     void setStampFromParameter();
     void printCheque();
     void previewCheque();
-    /// The first test of both commands: a complete cheque on an existing account.
-    bool readyToPrint();
+    /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
+    std::optional<Cheque> readyToPrint();
+    void showNarration();
     void closePreview();
     bool dateIsAcceptable() const;
     bool filterAmountKey(QKeyEvent *event);
@@ -69,6 +76,8 @@ private:
     QPushButton *m_printPreview = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_exit = nullptr;
+    AmountValidator *m_amountValidator = nullptr;
+    MoneyStyle m_money; ///< the chosen account's
     QPointer<MDIForm1> m_preview;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrintSettings.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -26,7 +28,7 @@ struct PageItem
 /// The composed cheque page: what the preview shows and the printer prints, item for item.
 struct ChequePage
 {
-    int orientation = 1; ///< 1 portrait, 2 landscape
+    Orientation orientation = Orientation::Portrait;
     int widthTwips = 0;
     int heightTwips = 0;
     double chequeLeft = 0; ///< the leaf's top-left corner on the page

@@ -2,10 +2,12 @@
 
 #include "ChequeFormats.h"
 #include "Fonts.h"
-#include "PrinterServices.h"
-#include "store/BankAccounts.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
+#include "PageMetrics.h"
+#include "SplitWords.h"
+#include "banks/BankAccount.h"
+#include "cheque/Cheque.h"
+#include "core/Failure.h"
+#include "words/AmountInWords.h"
 
 namespace quillset {
 
@@ -31,6 +33,15 @@ double twips(const BankAccountRecord &account, Measurement measurement)
     return *value * kTwipsPerCentimetre;
 }
 
+double offset(const std::optional<double> &centimetres, const char *key)
+{
+    if (!centimetres)
+        throw Failure(
+            ErrorNumber::ParameterMissing,
+            QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(QString::fromLatin1(key)));
+    return *centimetres * kTwipsPerCentimetre;
+}
+
 PageItem textItem(const QString &name, double pointSize)
 {
     PageItem item;
@@ -47,15 +58,16 @@ QRectF fieldBox(double left, double top, double width)
 
 } // namespace
 
-ChequeOrigin PlaceCheque(int position, const BankAccountRecord &account, PrinterServices &printer)
+ChequeOrigin PlaceCheque(const PrintSettings &settings, const BankAccountRecord &account, const QSize &page)
 {
+    const int position = settings.position;
     if (position < 0 || position > 6)
         return {};
-    const double left = numericParameter(Parameter::CalibrationLeft) * kTwipsPerCentimetre;
-    const double top = numericParameter(Parameter::CalibrationTop) * kTwipsPerCentimetre;
-    // Page and leaf sizes are read only where a position uses them.
-    const auto spareWidth = [&] { return printer.pageWidth() - twips(account, Measurement::Width); };
-    const auto spareHeight = [&] { return printer.pageHeight() - twips(account, Measurement::Height); };
+    const double left = offset(settings.calibrationLeft, "CBLeft");
+    const double top = offset(settings.calibrationTop, "CBTop");
+    // Leaf sizes are read only where a position uses them.
+    const auto spareWidth = [&] { return page.width() - twips(account, Measurement::Width); };
+    const auto spareHeight = [&] { return page.height() - twips(account, Measurement::Height); };
     switch (position) {
     case 0: // Top Left
         return {left, top};
@@ -74,34 +86,22 @@ ChequeOrigin PlaceCheque(int position, const BankAccountRecord &account, Printer
     }
 }
 
-ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer)
+ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account, const PrintSettings &settings,
+                         const PageMetrics &metrics)
 {
-    return ComposeCheque(entry, printer, screenTextWidth(chequeFontFamily(), kFieldPointSize));
-}
-
-ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer, const TextWidth &screenWidth)
-{
-    const std::optional<BankAccountRecord> found = findBankAccount(entry.bankId);
-    if (!found)
-        throw Failure(ErrorNumber::AccountMissing,
-                      QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
-                                     "list, or add it under Bank Data.")
-                          .arg(entry.bankId));
-    const BankAccountRecord &account = *found;
-
     ChequePage page;
     page.fontFamily = chequeFontFamily();
-    page.orientation = wholeNumberParameter(Parameter::Orientation);
-    printer.setOrientation(page.orientation);
-    printer.setPaperSize(PrinterServices::kPaperA4);
-    const int position = wholeNumberParameter(Parameter::ChequePosition);
+    page.orientation = settings.orientation;
+    const QSize sheet = metrics.pageSize(settings.orientation);
+    page.widthTwips = sheet.width();
+    page.heightTwips = sheet.height();
 
     PageItem company = textItem(QStringLiteral("CompanyName"), kCompanyPointSize);
-    company.text = GetSystemParameter(Parameter::CompanyName);
+    company.text = settings.companyName;
     company.bold = true;
     company.centred = true;
 
-    const ChequeOrigin origin = PlaceCheque(position, account, printer);
+    const ChequeOrigin origin = PlaceCheque(settings, account, sheet);
     page.chequeLeft = origin.left;
     page.chequeTop = static_cast<float>(origin.top);
 
@@ -109,12 +109,11 @@ ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer, con
     stamp.name = QStringLiteral("Stamp");
     stamp.kind = PageItem::Kind::Stamp;
     stamp.rect = QRectF(page.chequeLeft, page.chequeTop, kStampWidth, kStampHeight);
-    stamp.shown = entry.stamp;
+    stamp.shown = cheque.stamp;
 
     // Bottoms are measured from one text line above the leaf; the stamp keeps the leaf's own top.
-    page.chequeTop = static_cast<float>(page.chequeTop - printer.textHeight(QStringLiteral("A")));
-    page.widthTwips = printer.pageWidth();
-    page.heightTwips = printer.pageHeight();
+    const TextStyle measuring {page.fontFamily, kMeasuringPointSize, false};
+    page.chequeTop = static_cast<float>(page.chequeTop - metrics.lineHeight(measuring));
 
     const double x = page.chequeLeft;
     const double y = page.chequeTop;
@@ -139,14 +138,16 @@ ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer, con
     company.rect = fieldBox(x + twips(account, M::Rupee3Left), y + twips(account, M::Rupee3Bottom),
                             twips(account, M::Rupee3Width));
 
-    date.text = spreadDateDigits(entry.date);
-    pay.text = entry.pay;
-    amount.text = formatAmountFigures(entry.amount);
+    date.text = spreadDateDigits(cheque.date);
+    pay.text = cheque.payee;
+    amount.text = chequeFigures(cheque.amount, account.money);
     amount.bold = true;
 
-    printer.setFont(page.fontFamily, kMeasuringPointSize);
+    const QString words = chequeWords(cheque.amount, account.money).toUpper();
+    const TextStyle screen {page.fontFamily, kFieldPointSize, false};
     const WordsLines lines = SplitWords(
-        entry.narration, line1.rect.width(), [&](const QString &text) { return printer.textWidth(text); }, screenWidth);
+        words, line1.rect.width(), [&](const QString &text) { return metrics.textWidth(text, measuring); },
+        [&](const QString &text) { return metrics.screenTextWidth(text, screen); });
     line1.text = lines.first;
     line2.text = lines.second;
     line2.shown = lines.secondShown;

@@ -1,26 +1,13 @@
 #pragma once
 
 #include "ChequePage.h"
-#include "SplitWords.h"
-
-#include <QString>
 
 namespace quillset {
 
-class PrinterServices;
+class PageMetrics;
 struct BankAccountRecord;
-
-/// The values of one cheque as the entry window holds them.
-struct ChequeEntry
-{
-    QString bankId;
-    QString chequeNo;
-    QString date;
-    QString pay;
-    QString amount;
-    QString narration; ///< the amount in words, as shown (in capitals)
-    bool stamp = false;
-};
+struct Cheque;
+struct PrintSettings;
 
 struct ChequeOrigin
 {
@@ -28,14 +15,16 @@ struct ChequeOrigin
     double top = 0;
 };
 
-/// Where the leaf's top-left corner lies on the page, in twips, for a position index 0 to 6 and the
-/// calibration offsets. Any other index leaves the leaf at the page's corner and reads nothing.
-ChequeOrigin PlaceCheque(int position, const BankAccountRecord &account, PrinterServices &printer);
+/// Where the leaf's top-left corner lies on a page of that size, in twips, for the settings' position
+/// (0 to 6) and calibration offsets. Any other position leaves the leaf at the page's corner.
+/// Throws Failure when the position needs a leaf size or an offset that is missing.
+ChequeOrigin PlaceCheque(const PrintSettings &settings, const BankAccountRecord &account, const QSize &page);
 
-/// Composes the printed page for a cheque: sets the printer up, places the leaf and every field at
-/// the account's measurements, and splits the words over two lines. Throws Failure naming the account
-/// or the setting when the page cannot be composed; nothing is printed then.
-ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer);
-ChequePage ComposeCheque(const ChequeEntry &entry, PrinterServices &printer, const TextWidth &screenWidth);
+/// The printed page of a cheque: the leaf placed on the sheet and every field at the account's
+/// measurements, with the amount in words and figures made from the cheque's amount. A pure function
+/// of its arguments. Throws Failure naming the account or the setting when the page cannot be
+/// composed.
+ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account, const PrintSettings &settings,
+                         const PageMetrics &metrics);
 
 } // namespace quillset

@@ -1,9 +1,9 @@
 #include "Fonts.h"
 
+#include "PrintLog.h"
+
 #include <QFontDatabase>
 #include <QStringList>
-
-#include <cstdio>
 
 namespace quillset {
 
@@ -36,10 +36,10 @@ void loadChequeFonts()
         return;
     }
     loadedFamily() = kFallback;
-    std::fprintf(stderr,
-                 "quillset: the Tahoma font (Debian package fonts-wine) is not installed; cheques are set in %s, "
-                 "so texts may be a little wider or narrower than on a Tahoma cheque.\n",
-                 qUtf8Printable(kFallback));
+    qCWarning(lcPrint,
+              "the Tahoma font (Debian package fonts-wine) is not installed; cheques are set in %s, so texts may "
+              "be a little wider or narrower than on a Tahoma cheque.",
+              qUtf8Printable(kFallback));
 }
 
 QString chequeFontFamily()

@@ -23,7 +23,4 @@ struct WordsLines
 WordsLines SplitWords(const QString &words, double boxWidth, const TextWidth &printerWidth,
                       const TextWidth &screenWidth);
 
-/// Screen metrics at 96 dpi, in twips, for a face at a point size.
-TextWidth screenTextWidth(const QString &family, double pointSize);
-
 } // namespace quillset

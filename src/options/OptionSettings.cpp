@@ -1,9 +1,9 @@
 #include "OptionSettings.h"
 
-#include "store/Conversions.h"
-#include "store/Database.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
+#include "core/Conversions.h"
+#include "core/Failure.h"
+#include "store/Connection.h"
+#include "store/Store.h"
 
 #include <functional>
 
@@ -12,10 +12,11 @@ namespace quillset {
 namespace {
 
 // Reads one setting; a failure leaves the default in place and says which setting and why.
-void readInto(const QString &key, QStringList &unreadable, const std::function<bool(const QString &)> &accept)
+void readInto(const SystemParameters &parameters, const QString &key, QStringList &unreadable,
+              const std::function<bool(const QString &)> &accept)
 {
     try {
-        const QString text = GetSystemParameter(key);
+        const QString text = parameters.GetSystemParameter(key);
         if (!accept(text))
             unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, text));
     } catch (const Failure &) {
@@ -25,33 +26,34 @@ void readInto(const QString &key, QStringList &unreadable, const std::function<b
 
 } // namespace
 
-OptionSettings loadOptionSettings(QStringList &unreadable)
+OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable)
 {
     OptionSettings settings;
-    readInto(Parameter::Orientation, unreadable, [&](const QString &text) {
+    const SystemParameters &parameters = store.parameters();
+    readInto(parameters, Parameter::Orientation, unreadable, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         settings.portrait = !number || *number == 1;
         return number.has_value();
     });
-    readInto(Parameter::ChequePosition, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::ChequePosition, unreadable, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         const bool onThePage = number && *number >= 0 && *number <= 6;
         settings.position = onThePage ? static_cast<int>(*number) : 0;
         return onThePage;
     });
-    readInto(Parameter::CompanyName, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CompanyName, unreadable, [&](const QString &text) {
         settings.companyName = text;
         return true;
     });
-    readInto(Parameter::CalibrationLeft, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CalibrationLeft, unreadable, [&](const QString &text) {
         settings.calibrationLeft = text;
         return true;
     });
-    readInto(Parameter::CalibrationTop, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CalibrationTop, unreadable, [&](const QString &text) {
         settings.calibrationTop = text;
         return true;
     });
-    readInto(Parameter::Stamp, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::Stamp, unreadable, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         const bool valid = number && (*number == 0 || *number == 1);
         settings.stamp = valid && *number == 1;
@@ -60,15 +62,17 @@ OptionSettings loadOptionSettings(QStringList &unreadable)
     return settings;
 }
 
-void saveOptionSettings(const OptionSettings &settings)
+void saveOptionSettings(const Store &store, const OptionSettings &settings)
 {
-    inTransaction([&] {
-        SetSystemParameter(Parameter::Orientation, settings.portrait ? QStringLiteral("1") : QStringLiteral("2"));
-        SetSystemParameter(Parameter::ChequePosition, QString::number(settings.position));
-        SetSystemParameter(Parameter::CompanyName, settings.companyName);
-        SetSystemParameter(Parameter::CalibrationLeft, settings.calibrationLeft);
-        SetSystemParameter(Parameter::CalibrationTop, settings.calibrationTop);
-        SetSystemParameter(Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0"));
+    const SystemParameters &parameters = store.parameters();
+    store.SharedConnection().inTransaction([&] {
+        parameters.SetSystemParameter(Parameter::Orientation,
+                                      settings.portrait ? QStringLiteral("1") : QStringLiteral("2"));
+        parameters.SetSystemParameter(Parameter::ChequePosition, QString::number(settings.position));
+        parameters.SetSystemParameter(Parameter::CompanyName, settings.companyName);
+        parameters.SetSystemParameter(Parameter::CalibrationLeft, settings.calibrationLeft);
+        parameters.SetSystemParameter(Parameter::CalibrationTop, settings.calibrationTop);
+        parameters.SetSystemParameter(Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0"));
     });
 }
 

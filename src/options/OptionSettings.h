@@ -5,6 +5,8 @@
 
 namespace quillset {
 
+class Store;
+
 /// The six system settings as the options window edits them.
 struct OptionSettings
 {
@@ -18,10 +20,10 @@ struct OptionSettings
 
 /// The stored settings. One that is missing or cannot be read takes its default (portrait, "Top Left",
 /// no calibration, stamp off) and is listed in `unreadable`, with what it holds.
-OptionSettings loadOptionSettings(QStringList &unreadable);
+OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable);
 
 /// Writes all six settings in one transaction: all of them, or none when the database refuses.
-void saveOptionSettings(const OptionSettings &settings);
+void saveOptionSettings(const Store &store, const OptionSettings &settings);
 
 /// What the page placement makes of a calibration text, in centimetres: its leading number.
 double calibrationCentimetres(const QString &text);

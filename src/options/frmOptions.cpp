@@ -1,13 +1,14 @@
 #include "frmOptions.h"
 
 #include "OptionSettings.h"
+#include "core/Conversions.h"
+#include "core/Failure.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
-#include "store/Conversions.h"
-#include "store/Failure.h"
+#include "store/Store.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -119,7 +120,7 @@ void frmOptions::showCalibrationInUse(QLineEdit *box, QLabel *inUse)
 void frmOptions::LoadOptions()
 {
     QStringList unreadable;
-    const OptionSettings settings = loadOptionSettings(unreadable);
+    const OptionSettings settings = loadOptionSettings(*m_services.store, unreadable);
     m_orientation[settings.portrait ? 0 : 1]->setChecked(true);
     m_position.at(static_cast<size_t>(settings.position))->setChecked(true);
     m_companyName->setText(settings.companyName);
@@ -144,7 +145,7 @@ void frmOptions::save()
     settings.calibrationTop = m_top->text();
     settings.stamp = m_stamp->isChecked();
     try {
-        saveOptionSettings(settings);
+        saveOptionSettings(*m_services.store, settings);
     } catch (const Failure &failure) {
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("The settings were not saved: %1").arg(failure.description()),

@@ -1,26 +1,8 @@
 #include "ChequeRegister.h"
 
-#include "layout/ChequeFormats.h"
-#include "store/Conversions.h"
-#include "store/Database.h"
-
-#include <QVariant>
+#include "cheque/ChequeInput.h"
 
 namespace quillset {
-
-QList<RegisterEntry> chequesBetween(const QDate &from, const QDate &to)
-{
-    // Dates are stored as YYYY-MM-DD, so the range compares as text and uses the PrintDate index.
-    QSqlQuery query = runStatement(QStringLiteral("SELECT PrintDate, BankID, ChequeNo, Pay, Amount FROM Cheque "
-                                                  "WHERE PrintDate BETWEEN ? AND ? ORDER BY PrintDate, ChequeNo"),
-                                   {from.toString(Qt::ISODate), to.toString(Qt::ISODate)});
-    QList<RegisterEntry> entries;
-    while (query.next()) {
-        entries.append({QDate::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toString(),
-                        query.value(2).toString(), query.value(3).toString(), query.value(4).toDouble()});
-    }
-    return entries;
-}
 
 QString reportTitle(const QDate &from, const QDate &to)
 {
@@ -40,12 +22,21 @@ QString csvField(const QString &value)
 
 } // namespace
 
+QString plainAmount(qint64 amount, const MoneyStyle &money)
+{
+    const qint64 perWhole = money.unitsPerWhole();
+    QString text = QString::number(amount / perWhole);
+    if (money.subunitDigits > 0)
+        text += u'.' + QString::number(amount % perWhole).rightJustified(money.subunitDigits, u'0');
+    return text;
+}
+
 QString registerCsv(const QList<RegisterEntry> &entries)
 {
     QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount\r\n");
     for (const RegisterEntry &entry : entries) {
         csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u',' + csvField(entry.chequeNo) + u','
-            + csvField(entry.pay) + u',' + plainNumber(entry.amount) + QStringLiteral("\r\n");
+            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + QStringLiteral("\r\n");
     }
     return csv;
 }

@@ -1,29 +1,20 @@
 #pragma once
 
+#include "store/ChequeRegister.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
 
 namespace quillset {
 
-/// One printed cheque as the register holds it.
-struct RegisterEntry
-{
-    QDate date;
-    QString bankId;
-    QString chequeNo;
-    QString pay;
-    double amount = 0;
-};
-
-/// The cheques dated from `from` to `to`, both days included, by date and then cheque number.
-/// A start after the end gives none. Throws Failure when the database fails.
-QList<RegisterEntry> chequesBetween(const QDate &from, const QDate &to);
-
 /// "List of cheques printed from 01-Dec-2026 to 06-Dec-2026".
 QString reportTitle(const QDate &from, const QDate &to);
 
 /// The entries as CSV with a heading line: ISO dates and plain amounts, for a spreadsheet.
 QString registerCsv(const QList<RegisterEntry> &entries);
+
+/// An amount as a plain decimal number in its money, without grouping: 2500, 1234.50.
+QString plainAmount(qint64 amount, const MoneyStyle &money);
 
 } // namespace quillset

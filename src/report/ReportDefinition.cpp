@@ -1,9 +1,9 @@
 #include "ReportDefinition.h"
 
-#include "layout/ChequeFormats.h"
+#include "cheque/ChequeInput.h"
+#include "core/Failure.h"
 #include "layout/Fonts.h"
-#include "store/Conversions.h"
-#include "store/Failure.h"
+#include "words/AmountInWords.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,9 +34,9 @@ std::optional<ReportDefinition::Field> fieldNamed(const QString &name)
     return *found;
 }
 
-QString amountAsOnTheCheque(double amount)
+QString amountAsOnTheCheque(qint64 amount, const MoneyStyle &money)
 {
-    return formatAmountFigures(plainNumber(amount));
+    return chequeFigures(amount, money);
 }
 
 } // namespace
@@ -101,19 +101,19 @@ QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
     case Field::Payee:
         return entry.pay;
     case Field::Amount:
-        return amountAsOnTheCheque(entry.amount);
+        return amountAsOnTheCheque(entry.amount, entry.money);
     }
     return QString();
 }
 
 QString ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) const
 {
-    double total = 0;
+    qint64 total = 0;
     for (const RegisterEntry &entry : entries)
         total += entry.amount;
     QString line = summary;
     return line.replace(QStringLiteral("{count}"), QString::number(entries.size()))
-        .replace(QStringLiteral("{total}"), amountAsOnTheCheque(total));
+        .replace(QStringLiteral("{total}"), amountAsOnTheCheque(total, MoneyStyle {}));
 }
 
 } // namespace quillset

@@ -3,11 +3,12 @@
 #include "ChequeRegister.h"
 #include "ReportDefinition.h"
 #include "ReportPreview.h"
+#include "core/Failure.h"
 #include "shell/AppServices.h"
 #include "shell/Controls.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
-#include "store/Failure.h"
+#include "store/Store.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -63,7 +64,8 @@ ReportPreview *frmReport::preview()
     const QString definitionPath = QDir(m_services.programFolder).filePath(QStringLiteral("rptCheque.rpt"));
     try {
         ReportDefinition definition = ReportDefinition::load(definitionPath);
-        auto *report = new ReportPreview(m_services, std::move(definition), title, chequesBetween(from, to), this);
+        auto *report = new ReportPreview(m_services, std::move(definition), title,
+                                         m_services.store->cheques().between(from, to), this);
         report->show();
         return report;
     } catch (const Failure &failure) {

@@ -1,6 +1,7 @@
 #include "AppServices.h"
 
-#include "layout/SystemPrinter.h"
+#include "layout/CupsPrintQueue.h"
+#include "layout/PageMetrics.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,7 +11,8 @@ namespace quillset {
 
 AppServices::AppServices(Prompter &prompter)
     : prompter(prompter)
-    , makePrinter([] { return std::make_shared<SystemPrinter>(); })
+    , printQueue([] { return std::make_shared<CupsPrintQueue>(); })
+    , metrics(std::make_shared<PageMetrics>())
     , programFolder(QCoreApplication::applicationDirPath())
     , chooseSaveFile([](const QString &caption, const QString &suggested, const QString &filter) {
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QDir::home().filePath(suggested),
@@ -18,5 +20,7 @@ AppServices::AppServices(Prompter &prompter)
     })
 {
 }
+
+AppServices::~AppServices() = default;
 
 } // namespace quillset

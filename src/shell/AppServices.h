@@ -8,21 +8,28 @@
 
 namespace quillset {
 
+class PageMetrics;
+class PrintQueue;
 class Prompter;
-class PrinterServices;
+class Store;
 
 /// What every window needs from outside itself, so that tests can put their own doubles in.
 struct AppServices
 {
-    /// The program's real services: the default printer, the program's folder, file dialogs. Tests
-    /// replace what they need to watch.
+    /// The program's real services: the system's print server, the program's folder, file dialogs.
+    /// Tests replace what they need to watch.
     explicit AppServices(Prompter &prompter);
+    ~AppServices();
 
     Prompter &prompter;
+    /// The database; open for as long as any window is.
+    Store *store = nullptr;
     /// Today's date, replaceable so that date tests repeat exactly.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
-    /// The printer a cheque goes to: the system's default printer, or a double in tests.
-    std::function<std::shared_ptr<PrinterServices>()> makePrinter;
+    /// The print queue a cheque goes to: the system's print server, or a double in tests.
+    std::function<std::shared_ptr<PrintQueue>()> printQueue;
+    /// The page and text measures every composition uses.
+    std::shared_ptr<const PageMetrics> metrics;
     /// Where the program's own files live, such as the report definition.
     QString programFolder;
     /// Asks where to save a file (caption, suggested name, filter); empty when the operator declines.

@@ -1,17 +1,16 @@
 #include "CommandLinePrint.h"
 
-#include "issue/ChequeEntryRules.h"
+#include "cheque/ChequeInput.h"
+#include "core/Failure.h"
 #include "issue/IssueCheque.h"
-#include "layout/ComposeCheque.h"
-#include "layout/SystemPrinter.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
-#include "words/AmountInWords.h"
+#include "layout/CupsPrintQueue.h"
+#include "layout/PageMetrics.h"
+#include "layout/PdfDocument.h"
+#include "store/Store.h"
 
 #include <QCommandLineParser>
 
 #include <cstdio>
-#include <cstring>
 
 namespace quillset {
 
@@ -27,13 +26,13 @@ const QString kAmount = QStringLiteral("amount");
 const QString kStamp = QStringLiteral("stamp");
 const QString kNoStamp = QStringLiteral("no-stamp");
 
-int refuse(const QString &message)
+} // namespace
+
+int sayFailure(const QString &message, int status)
 {
     std::fprintf(stderr, "quillset: %s\n", qUtf8Printable(message));
-    return 1;
+    return status;
 }
-
-} // namespace
 
 void addChequePrintOptions(QCommandLineParser &parser)
 {
@@ -47,83 +46,72 @@ void addChequePrintOptions(QCommandLineParser &parser)
         {kChequeNo, QStringLiteral("The cheque number."), QStringLiteral("number")},
         {kPay, QStringLiteral("The payee."), QStringLiteral("payee")},
         {kDate, QStringLiteral("The cheque date, such as 06-Dec-2026."), QStringLiteral("date")},
-        {kAmount, QStringLiteral("The amount in whole rupees, digits only."), QStringLiteral("amount")},
+        {kAmount, QStringLiteral("The amount, digits only."), QStringLiteral("amount")},
         {kStamp, QStringLiteral("Print the \"Payee's Account Only\" crossing.")},
         {kNoStamp, QStringLiteral("Leave the crossing off (without either, the Stamp setting decides).")},
     });
 }
 
-bool wantsChequePrint(int argc, char *argv[])
+bool wantsChequePrint(const QCommandLineParser &parser)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--print") == 0 || std::strcmp(argv[i], "--pdf") == 0
-            || std::strncmp(argv[i], "--pdf=", 6) == 0)
-            return true;
-    }
-    return false;
+    return parser.isSet(kPrint) || parser.isSet(kPdf);
 }
 
-bool wantsHelp(int argc, char *argv[])
+QString chequePrintUsageProblem(const QCommandLineParser &parser)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "-?") == 0
-            || std::strcmp(argv[i], "--help-all") == 0)
-            return true;
-    }
-    return false;
+    if (parser.isSet(kPrint) && parser.isSet(kPdf))
+        return QStringLiteral("--print and --pdf cannot go together: print the cheque, or write its proof.");
+    if (parser.isSet(kStamp) && parser.isSet(kNoStamp))
+        return QStringLiteral("--stamp and --no-stamp cannot go together.");
+    return QString();
 }
 
-int printChequeFromCommandLine(const QCommandLineParser &parser)
+int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &store)
 {
-    ChequeEntry entry;
-    entry.bankId = parser.value(kAccount);
-    entry.chequeNo = parser.value(kChequeNo);
-    entry.pay = parser.value(kPay);
-    entry.date = parser.value(kDate);
-    entry.amount = parser.value(kAmount);
-    if (entry.bankId.isEmpty())
-        return refuse(QStringLiteral("say which bank account the cheque is drawn on with --account."));
-    if (!isComplete(entry))
-        return refuse(kIncompleteChequeMessage + QStringLiteral(": give --cheque, --pay, --date and --amount."));
-    if (!isAcceptableAmountText(entry.amount))
-        return refuse(QStringLiteral("the amount \"%1\" must be whole rupees in digits only, at most %2 of them.")
-                          .arg(entry.amount)
-                          .arg(kAmountMaxDigits));
-    if (!isAcceptableDateText(entry.date))
-        return refuse(
-            QStringLiteral("\"%1\" is not a date; write it as 06-Dec-2026, 06/12/2026 or 2026-12-06.").arg(entry.date));
+    ChequeTexts texts {parser.value(kAccount), parser.value(kChequeNo), parser.value(kPay),
+                       parser.value(kDate),    parser.value(kAmount),   false};
+    if (texts.accountCode.isEmpty())
+        return sayFailure(QStringLiteral("say which bank account the cheque is drawn on with --account."));
     try {
-        entry.narration = narrationForAmountText(entry.amount);
+        const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
+        if (!account)
+            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
         if (parser.isSet(kStamp) || parser.isSet(kNoStamp))
-            entry.stamp = parser.isSet(kStamp);
+            texts.stamp = parser.isSet(kStamp);
         else
-            entry.stamp = wholeNumberParameter(Parameter::Stamp) != 0;
-    } catch (const Failure &failure) {
-        return refuse(failure.description());
-    }
-    if (parser.isSet(kPrint)) {
-        // The same sequence as the entry window's "&Print": recorded only once it is printed.
-        SystemPrinter printer;
-        const IssueResult result = printAndRecord(entry, printer, [&entry] { recordCheque(entry); });
-        switch (result.outcome) {
-        case IssueResult::Outcome::Printed:
-            return 0;
-        case IssueResult::Outcome::NotPrinted:
-            return refuse(result.message);
-        case IssueResult::Outcome::PrintedNotRecorded:
-            refuse(result.message);
-            return 2;
+            texts.stamp = store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
+
+        const ChequeReading reading = readCheque(texts, account->money);
+        if (reading.incomplete())
+            return sayFailure(kIncompleteChequeMessage
+                              + QStringLiteral(": give --cheque, --pay, --date and --amount."));
+        if (!reading.cheque)
+            return sayFailure(reading.messages());
+        const Cheque &cheque = *reading.cheque;
+
+        const PageMetrics metrics;
+        if (parser.isSet(kPrint)) {
+            // The same sequence as the entry window's "&Print": recorded only once it is printed.
+            CupsPrintQueue queue;
+            const IssueResult result
+                = issueCheque(cheque, store, queue, metrics, [&store](const Cheque &printed, const MoneyStyle &money) {
+                      store.cheques().record(printed, money);
+                  });
+            switch (result.outcome) {
+            case IssueResult::Outcome::Printed:
+                return ExitStatus::Done;
+            case IssueResult::Outcome::NotPrinted:
+                return sayFailure(result.message);
+            case IssueResult::Outcome::PrintedNotRecorded:
+                return sayFailure(result.message, ExitStatus::PrintedNotRecorded);
+            }
         }
-    }
-    try {
-        SystemPrinter printer(parser.value(kPdf));
-        const ChequePage page = ComposeCheque(entry, printer);
-        printer.printPage(page);
-        printer.endDocument();
+        const ChequePage page = composeChequePage(store, cheque, metrics);
+        writePdfFile(parser.value(kPdf), renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)));
     } catch (const Failure &failure) {
-        return refuse(failure.description());
+        return sayFailure(failure.description());
     }
-    return 0;
+    return ExitStatus::Done;
 }
 
 } // namespace quillset

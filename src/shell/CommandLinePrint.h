@@ -1,21 +1,34 @@
 #pragma once
 
 class QCommandLineParser;
+class QString;
 
 namespace quillset {
+
+class Store;
+
+/// Exit statuses of the command line.
+namespace ExitStatus {
+inline constexpr int Done = 0;
+inline constexpr int Failed = 1; ///< nothing was done; the message says why
+inline constexpr int PrintedNotRecorded = 2;
+inline constexpr int Usage = 64; ///< the command's words were wrong
+} // namespace ExitStatus
 
 /// Adds the options that compose and print one cheque without opening a window.
 void addChequePrintOptions(QCommandLineParser &parser);
 
-/// True when the command line asks for a cheque to be printed rather than for the windows.
-bool wantsChequePrint(int argc, char *argv[]);
+/// True when the command line asks for a cheque to be printed or a proof written.
+bool wantsChequePrint(const QCommandLineParser &parser);
 
-/// True when the command line only asks for help, which needs no window either.
-bool wantsHelp(int argc, char *argv[]);
+/// Checks the options go together; returns the problem, or an empty text when they do.
+QString chequePrintUsageProblem(const QCommandLineParser &parser);
 
 /// Prints and records the cheque the options describe (--print), or writes a proof of it to a PDF
-/// file (--pdf). Returns the exit status: 0 done, 1 nothing printed, 2 printed but not recorded.
-/// Problems are said in plain words on standard error.
-int printChequeFromCommandLine(const QCommandLineParser &parser);
+/// file (--pdf). Returns the exit status. Problems are said in plain words on standard error.
+int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &store);
+
+/// Says a problem on standard error, as every command-line message is said.
+int sayFailure(const QString &message, int status = ExitStatus::Failed);
 
 } // namespace quillset

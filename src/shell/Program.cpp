@@ -3,12 +3,12 @@
 #include "AppServices.h"
 #include "CommandLinePrint.h"
 #include "MessageBoxPrompter.h"
+#include "core/Failure.h"
 #include "frmMain.h"
 #include "layout/Fonts.h"
 #include "store/DataSource.h"
-#include "store/Database.h"
 #include "store/DatabaseLocation.h"
-#include "store/Failure.h"
+#include "store/Store.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,10 +17,15 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstring>
 
 namespace quillset {
 
 namespace {
+
+const QString kDatabase = QStringLiteral("database");
+const QString kInitialise = QStringLiteral("initialise");
+const QString kSampleAccount = QStringLiteral("sample-account");
 
 QIcon programIcon()
 {
@@ -30,20 +35,60 @@ QIcon programIcon()
     return icon;
 }
 
+// Work the command line does without windows, and so without a display.
+bool wantsNoWindow(int argc, char *argv[])
+{
+    static const char *const windowless[] = {"--print", "--pdf", "--initialise", "--help", "-h", "-?", "--help-all"};
+    for (int i = 1; i < argc; ++i) {
+        for (const char *option : windowless) {
+            const size_t length = std::strlen(option);
+            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+void addProgramOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral("Prints bank cheques and keeps the register of every cheque."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {kDatabase, QStringLiteral("Use the database at <path> instead of Records.mdb beside the program."),
+         QStringLiteral("path")},
+        {kInitialise, QStringLiteral("Make a new database at the --database path, with the program's settings.")},
+        {kSampleAccount, QStringLiteral("With --initialise: add the sample account ACC1.")},
+    });
+    addChequePrintOptions(parser);
+}
+
+int initialiseDatabase(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(kDatabase))
+        return sayFailure(QStringLiteral("--initialise needs --database, naming where the new database goes."),
+                          ExitStatus::Usage);
+    try {
+        Store::createDatabase(parser.value(kDatabase), parser.isSet(kSampleAccount));
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    std::printf("Made the new database %s\n", qUtf8Printable(parser.value(kDatabase)));
+    return ExitStatus::Done;
+}
+
 } // namespace
 
 int runProgram(int argc, char *argv[])
 {
-    const bool printOnly = wantsChequePrint(argc, argv);
-    // A cheque printed from the command line, or the help text, needs no window and so no display.
-    if ((printOnly || wantsHelp(argc, argv)) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Printing from the command line, or the help text, needs no window and so no display.
+    if (wantsNoWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr,
                      "quillset: there is no display to show the windows on. Start Quillset from a desktop "
                      "session; to print a cheque without windows, use --print or --pdf (see --help).\n");
-        return 1;
+        return ExitStatus::Failed;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillset"));
@@ -54,50 +99,50 @@ int runProgram(int argc, char *argv[])
     QApplication::setFont(QFont(chequeFontFamily(), 8));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Prints bank cheques and keeps the register of every cheque."));
-    parser.addHelpOption();
-    const QCommandLineOption databaseOption(
-        QStringLiteral("database"),
-        QStringLiteral("Use the database at <path> instead of Records.mdb beside the program."),
-        QStringLiteral("path"));
-    parser.addOption(databaseOption);
-    addChequePrintOptions(parser);
-    parser.process(app);
+    addProgramOptions(parser);
+    if (!parser.parse(QApplication::arguments()))
+        return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(ExitStatus::Done);
+    if (!parser.positionalArguments().isEmpty())
+        return sayFailure(
+            QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
+            ExitStatus::Usage);
+    if (const QString problem = chequePrintUsageProblem(parser); !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
+    if (parser.isSet(kInitialise))
+        return initialiseDatabase(parser);
 
-    QString databasePath;
+    QString location;
     try {
         const QString programFolder = QApplication::applicationDirPath();
-        databasePath = parser.isSet(databaseOption)
-            ? parser.value(databaseOption)
+        location = parser.isSet(kDatabase)
+            ? parser.value(kDatabase)
             : chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } catch (const Failure &failure) {
-        std::fprintf(stderr, "quillset: %s\n", failure.what());
-        return 1;
+        return sayFailure(failure.description());
     }
-    if (printOnly) {
+    if (wantsChequePrint(parser)) {
         try {
-            OpenDatabase(databasePath, OdbcInstaller::systemLibrary());
+            const std::unique_ptr<Store> store = Store::OpenDatabase(location, OdbcInstaller::systemLibrary());
+            return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {
-            std::fprintf(stderr, "quillset: %s\n", failure.what());
-            return 1;
+            return sayFailure(failure.description());
         }
-        const int status = printChequeFromCommandLine(parser);
-        CloseDatabase();
-        return status;
     }
 
     MessageBoxPrompter prompter;
     AppServices services {prompter};
     try {
-        frmMain mainWindow(services, databasePath, OdbcInstaller::systemLibrary());
+        frmMain mainWindow(services, location, OdbcInstaller::systemLibrary());
         mainWindow.show();
         return QApplication::exec();
     } catch (const Failure &failure) {
-        std::fprintf(stderr, "quillset: %s\n", failure.what());
+        sayFailure(failure.description());
         if (MessageBoxPrompter::hasVisibleScreen())
             prompter.message(QStringLiteral("Quillset"), failure.description(), Prompter::Icon::Error);
-        return 1;
+        return ExitStatus::Failed;
     }
 }
 

@@ -7,7 +7,7 @@
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
 #include "report/frmReport.h"
-#include "store/Database.h"
+#include "store/Store.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,7 +26,8 @@ const QColor kButtonFace(224, 224, 224);
 
 } // namespace
 
-frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcInstaller &installer, QWidget *parent)
+frmMain::frmMain(AppServices &services, const QString &databaseLocation, const OdbcInstaller &installer,
+                 QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
 {
@@ -44,7 +45,7 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
     // Where the records are kept, for the operator who needs to back them up.
     picture->setToolTip(QStringLiteral("Records are kept in %1")
-                            .arg(QDir::toNativeSeparators(QFileInfo(databasePath).absoluteFilePath())));
+                            .arg(QDir::toNativeSeparators(QFileInfo(databaseLocation).absoluteFilePath())));
 
     m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
     m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);
@@ -63,12 +64,20 @@ frmMain::frmMain(AppServices &services, const QString &databasePath, const OdbcI
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
     CentreWindow(*this);
-    OpenDatabase(databasePath, installer);
+    m_store = Store::OpenDatabase(databaseLocation, installer);
+    m_services.store = m_store.get();
 }
 
 frmMain::~frmMain()
 {
-    CloseDatabase();
+    closeDatabase();
+}
+
+void frmMain::closeDatabase()
+{
+    if (m_services.store == m_store.get())
+        m_services.store = nullptr;
+    m_store.reset();
 }
 
 QPushButton *frmMain::addCommand(const char *objectName, const QString &caption, int left, int width)
@@ -123,7 +132,7 @@ void frmMain::closeEvent(QCloseEvent *event)
             working->close();
         }
     }
-    CloseDatabase();
+    closeDatabase();
     event->accept();
 }
 

@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QPushButton;
 
 namespace quillset {
@@ -11,6 +13,7 @@ class frmBanks;
 class frmCheque;
 class frmOptions;
 class frmReport;
+class Store;
 struct AppServices;
 struct OdbcInstaller;
 
@@ -20,8 +23,9 @@ class frmMain : public QWidget
     Q_OBJECT
 
 public:
-    /// Opens the database at the path; throws Failure, leaving nothing open, when that is impossible.
-    frmMain(AppServices &services, const QString &databasePath, const OdbcInstaller &installer,
+    /// Opens the database at the location for every window; throws Failure, leaving nothing open,
+    /// when that is impossible.
+    frmMain(AppServices &services, const QString &databaseLocation, const OdbcInstaller &installer,
             QWidget *parent = nullptr);
     ~frmMain() override;
 
@@ -39,6 +43,7 @@ private:
     template<typename Window>
     void openBeside(QPointer<Window> &window);
     QPushButton *addCommand(const char *objectName, const QString &caption, int left, int width);
+    void closeDatabase();
 
     AppServices &m_services;
     QPushButton *m_printCheque = nullptr;
@@ -50,6 +55,7 @@ private:
     QPointer<frmBanks> m_bankAccounts;
     QPointer<frmOptions> m_optionsWindow;
     QPointer<frmReport> m_reportWindow;
+    std::unique_ptr<Store> m_store;
 };
 
 } // namespace quillset

@@ -1,7 +1,6 @@
 #include "BankAccounts.h"
 
-#include "Database.h"
-#include "Failure.h"
+#include "Connection.h"
 
 #include <QSqlRecord>
 #include <QVariant>
@@ -10,42 +9,40 @@ namespace quillset {
 
 namespace {
 
-struct MeasurementName
-{
-    const char *column;
-    const char *label;
-};
+const QString kIdentity = QStringLiteral("BankID, BankName, AccountNo, Address, City, AccountType");
 
-constexpr std::array<MeasurementName, kMeasurementCount> kMeasurementNames = {{
-    {"Width", "Paper Width"},          {"Height", "Cheq Height"},          {"DateLeft", "Date, Left"},
-    {"DateBottom", "Date, Top"},       {"DateWidth", "Date, Width"},       {"PayLeft", "Pay, Left"},
-    {"PayBottom", "Pay, Top"},         {"PayWidth", "Pay, Width"},         {"AmountLeft", "Amount, Left"},
-    {"AmountBottom", "Amount, Top"},   {"AmountWidth", "Amount, Width"},   {"Rupee1Left", "Rupee L1, Left"},
-    {"Rupee1Bottom", "Rupee L1, Top"}, {"Rupee1Width", "Rupee L1, Width"}, {"Rupee2Left", "Rupee L2, Left"},
-    {"Rupee2Bottom", "Rupee L2, Top"}, {"Rupee2Width", "Rupee L2, Width"}, {"Rupee3Left", "Stamp, Left"},
-    {"Rupee3Bottom", "Stamp, Top"},    {"Rupee3Width", "Stamp, Width"},
-}};
-
-QString text(const QSqlRecord &record, const char *column)
+QStringList columnNames()
 {
-    return record.value(QString::fromLatin1(column)).toString();
+    QStringList names = kIdentity.split(QStringLiteral(", "));
+    for (int i = 0; i < kMeasurementCount; ++i)
+        names.append(measurementColumn(static_cast<Measurement>(i)));
+    names.append(QStringLiteral("Rupee3Active"));
+    return names;
 }
 
-BankAccountRecord bankAccountFromRecord(const QSqlRecord &record)
+const QString &selectColumns()
+{
+    static const QString columns = columnNames().join(QStringLiteral(", "));
+    return columns;
+}
+
+BankAccountRecord bankAccountFromQuery(const QSqlQuery &query)
 {
     BankAccountRecord account;
-    account.bankId = text(record, "BankID");
-    account.bankName = text(record, "BankName");
-    account.accountNo = text(record, "AccountNo");
-    account.address = text(record, "Address");
-    account.city = text(record, "City");
-    account.accountType = text(record, "AccountType");
+    int column = 0;
+    const auto text = [&] { return query.value(column++).toString(); };
+    account.bankId = text();
+    account.bankName = text();
+    account.accountNo = text();
+    account.address = text();
+    account.city = text();
+    account.accountType = text();
     for (int i = 0; i < kMeasurementCount; ++i) {
-        const QVariant value = record.value(measurementColumn(static_cast<Measurement>(i)));
+        const QVariant value = query.value(column++);
         if (!value.isNull())
             account.measurements.at(static_cast<size_t>(i)) = value.toDouble();
     }
-    account.rupee3Active = record.value(QStringLiteral("Rupee3Active")).toInt() != 0;
+    account.rupee3Active = query.value(column++).toInt() != 0;
     return account;
 }
 
@@ -60,82 +57,63 @@ QVariantList columnValues(const BankAccountRecord &account)
     return values;
 }
 
-QStringList columnNames()
-{
-    QStringList names = {QStringLiteral("BankID"),  QStringLiteral("BankName"), QStringLiteral("AccountNo"),
-                         QStringLiteral("Address"), QStringLiteral("City"),     QStringLiteral("AccountType")};
-    for (int i = 0; i < kMeasurementCount; ++i)
-        names.append(measurementColumn(static_cast<Measurement>(i)));
-    names.append(QStringLiteral("Rupee3Active"));
-    return names;
-}
-
 } // namespace
 
-QString measurementColumn(Measurement measurement)
+BankAccounts::BankAccounts(const Connection &connection)
+    : m_connection(connection)
 {
-    return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).column);
 }
 
-QString measurementLabel(Measurement measurement)
+std::optional<BankAccountRecord> BankAccounts::find(const QString &code) const
 {
-    return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
-}
-
-std::optional<BankAccountRecord> findBankAccount(const QString &code)
-{
-    QSqlQuery query = runStatement(QStringLiteral("SELECT * FROM BankAccount Where BankID = ?"), {code});
-    if (!query.next())
+    QSqlQuery query
+        = m_connection.run(QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = ?").arg(selectColumns()), {code});
+    if (!m_connection.next(query))
         return std::nullopt;
-    return bankAccountFromRecord(query.record());
+    return bankAccountFromQuery(query);
 }
 
-QStringList bankAccountCodes()
+QStringList BankAccounts::codes() const
 {
-    QSqlQuery query = runStatement(QStringLiteral("SELECT BankID,accountno FROM BankAccount ORDER BY rowid"));
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT BankID FROM BankAccount ORDER BY Id"));
     QStringList codes;
-    while (query.next())
+    while (m_connection.next(query))
         codes.append(query.value(0).toString());
     return codes;
 }
 
-} // namespace quillset
-
-namespace quillset {
-
-QList<BankAccountRecord> allBankAccounts()
+QList<BankAccountRecord> BankAccounts::all() const
 {
-    QSqlQuery query = runStatement(QStringLiteral("SELECT * from bankAccount ORDER BY rowid"));
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT %1 FROM BankAccount ORDER BY Id").arg(selectColumns()));
     QList<BankAccountRecord> accounts;
-    while (query.next())
-        accounts.append(bankAccountFromRecord(query.record()));
+    while (m_connection.next(query))
+        accounts.append(bankAccountFromQuery(query));
     return accounts;
 }
 
-int countBankAccounts(const QString &code)
+int BankAccounts::count(const QString &code) const
 {
-    QSqlQuery query = runStatement(QStringLiteral("SELECT count(BankID) FROM BankAccount Where BankID = ?"), {code});
-    return query.next() ? query.value(0).toInt() : 0;
+    QSqlQuery query
+        = m_connection.run(QStringLiteral("SELECT count(BankID) FROM BankAccount WHERE BankID = ?"), {code});
+    return m_connection.next(query) ? query.value(0).toInt() : 0;
 }
 
-void insertBankAccount(const BankAccountRecord &account)
+void BankAccounts::insert(const BankAccountRecord &account) const
 {
     const QStringList names = columnNames();
-    QStringList marks;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        marks.append(QStringLiteral("?"));
-    runStatement(QStringLiteral("INSERT INTO BankAccount (%1) VALUES (%2)").arg(names.join(u','), marks.join(u',')),
-                 columnValues(account));
+    m_connection.run(QStringLiteral("INSERT INTO BankAccount (%1) VALUES (%2)")
+                         .arg(names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u',')),
+                     columnValues(account));
 }
 
-void updateBankAccount(const BankAccountRecord &account)
+void BankAccounts::update(const BankAccountRecord &account) const
 {
     QStringList assignments;
     for (const QString &name : columnNames())
         assignments.append(name + QStringLiteral(" = ?"));
     QVariantList values = columnValues(account);
     values.append(account.bankId);
-    const QSqlQuery update = runStatement(
+    const QSqlQuery update = m_connection.run(
         QStringLiteral("UPDATE BankAccount SET %1 WHERE BankID = ?").arg(assignments.join(QStringLiteral(", "))),
         values);
     if (update.numRowsAffected() != 1)

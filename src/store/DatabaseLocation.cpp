@@ -1,12 +1,16 @@
 #include "DatabaseLocation.h"
 
-#include "Database.h"
-#include "Failure.h"
+#include "core/Failure.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace quillset {
+
+QString databasePathIn(const QString &folder)
+{
+    return QDir(folder).filePath(QStringLiteral("Records.mdb"));
+}
 
 QString chooseDatabasePath(const QString &programFolder, bool programFolderWritable, const QString &userDataFolder)
 {

@@ -1,8 +1,7 @@
 #include "SystemParameters.h"
 
-#include "Conversions.h"
-#include "Database.h"
-#include "Failure.h"
+#include "Connection.h"
+#include "core/Conversions.h"
 
 #include <QVariant>
 
@@ -10,24 +9,37 @@
 
 namespace quillset {
 
-QString GetSystemParameter(const QString &key)
+SystemParameters::SystemParameters(const Connection &connection)
+    : m_connection(connection)
 {
-    QSqlQuery query = runStatement(QStringLiteral("SELECT [Value] from sys_parms where Description = ?"), {key});
-    if (!query.next())
-        throw Failure(ErrorNumber::ParameterMissing,
-                      QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(key));
+}
+
+std::optional<QString> SystemParameters::find(const QString &key) const
+{
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT Value FROM sys_parms WHERE Description = ?"), {key});
+    if (!m_connection.next(query))
+        return std::nullopt;
     return query.value(0).toString();
 }
 
-void SetSystemParameter(const QString &key, const QString &value)
+QString SystemParameters::GetSystemParameter(const QString &key) const
 {
-    const QSqlQuery update
-        = runStatement(QStringLiteral("UPDATE sys_parms  set [Value] = ? where Description = ?"), {value, key});
-    if (update.numRowsAffected() == 0)
-        runStatement(QStringLiteral("INSERT INTO sys_parms (Description, [Value]) VALUES (?, ?)"), {key, value});
+    const std::optional<QString> value = find(key);
+    if (!value)
+        throw Failure(ErrorNumber::ParameterMissing,
+                      QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(key));
+    return *value;
 }
 
-int wholeNumberParameter(const QString &key)
+void SystemParameters::SetSystemParameter(const QString &key, const QString &value) const
+{
+    const QSqlQuery update
+        = m_connection.run(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = ?"), {value, key});
+    if (update.numRowsAffected() == 0)
+        m_connection.run(QStringLiteral("INSERT INTO sys_parms (Description, Value) VALUES (?, ?)"), {key, value});
+}
+
+int SystemParameters::wholeNumberParameter(const QString &key) const
 {
     const QString text = GetSystemParameter(key);
     const std::optional<qint64> number = wholeNumber(text);
@@ -38,9 +50,32 @@ int wholeNumberParameter(const QString &key)
     return static_cast<int>(*number);
 }
 
-double numericParameter(const QString &key)
+double SystemParameters::numericParameter(const QString &key) const
 {
     return numericValue(GetSystemParameter(key));
+}
+
+PrintSettings SystemParameters::printSettings() const
+{
+    PrintSettings settings;
+    const int orientation = wholeNumberParameter(Parameter::Orientation);
+    if (orientation != static_cast<int>(Orientation::Portrait)
+        && orientation != static_cast<int>(Orientation::Landscape))
+        throw Failure(ErrorNumber::ParameterNotNumber,
+                      QStringLiteral("The printer does not accept the orientation %1; the \"Orientation\" setting "
+                                     "must be 1 (portrait) or 2 (landscape).")
+                          .arg(orientation));
+    settings.orientation = static_cast<Orientation>(orientation);
+    settings.position = wholeNumberParameter(Parameter::ChequePosition);
+    settings.companyName = GetSystemParameter(Parameter::CompanyName);
+    // A missing offset matters only to a position that uses it; composition says so then.
+    const auto offset = [&](const QString &key) -> std::optional<double> {
+        const std::optional<QString> text = find(key);
+        return text ? std::optional<double>(numericValue(*text)) : std::nullopt;
+    };
+    settings.calibrationLeft = offset(Parameter::CalibrationLeft);
+    settings.calibrationTop = offset(Parameter::CalibrationTop);
+    return settings;
 }
 
 } // namespace quillset

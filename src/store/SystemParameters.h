@@ -1,8 +1,12 @@
 #pragma once
 
+#include "layout/PrintSettings.h"
+
 #include <QString>
 
 namespace quillset {
+
+class Connection;
 
 /// Keys of the six system parameters.
 namespace Parameter {
@@ -14,16 +18,29 @@ inline const QString CalibrationTop = QStringLiteral("CBTop");
 inline const QString Stamp = QStringLiteral("Stamp");
 } // namespace Parameter
 
-/// The parameter's text; a null value reads as "". Throws Failure naming the key when the row is missing.
-QString GetSystemParameter(const QString &key);
+/// The store's named system settings, read afresh at every use. Every call throws Failure when the
+/// database fails.
+class SystemParameters
+{
+public:
+    explicit SystemParameters(const Connection &connection);
 
-/// Writes the parameter's text exactly as given. A missing row is added, so that a setting is never lost.
-void SetSystemParameter(const QString &key, const QString &value);
+    /// The parameter's text; a null value reads as "". Throws Failure naming the key when the row is missing.
+    QString GetSystemParameter(const QString &key) const;
+    /// The parameter's text, or nothing when its row is missing.
+    std::optional<QString> find(const QString &key) const;
+    /// Writes the parameter's text exactly as given. A missing row is added, so that a setting is never lost.
+    void SetSystemParameter(const QString &key, const QString &value) const;
+    /// The parameter as a whole number (halves to even). Throws Failure naming the key when it is not a number.
+    int wholeNumberParameter(const QString &key) const;
+    /// The leading number of the parameter's text, 0 when it has none.
+    double numericParameter(const QString &key) const;
 
-/// The parameter as a whole number (halves to even). Throws Failure naming the key when it is not a number.
-int wholeNumberParameter(const QString &key);
+    /// The settings that shape the printed page. Throws Failure naming the setting that cannot be used.
+    PrintSettings printSettings() const;
 
-/// The leading number of the parameter's text, 0 when it has none.
-double numericParameter(const QString &key);
+private:
+    const Connection &m_connection;
+};
 
 } // namespace quillset

@@ -1,7 +1,8 @@
 #include "AmountInWords.h"
 
-#include "store/Conversions.h"
-#include "store/Failure.h"
+#include "MoneyStyle.h"
+#include "core/Conversions.h"
+#include "core/Failure.h"
 
 #include <array>
 #include <cmath>
@@ -34,6 +35,21 @@ int takeGroup(qint64 &amount, qint64 modulus)
     return group;
 }
 
+Failure outOfRange()
+{
+    return Failure(ErrorNumber::AmountOutOfRange,
+                   QStringLiteral("Amounts of a thousand billion or more cannot be written in words."));
+}
+
+// Groups of three digits with commas: 1234567 gives 1,234,567.
+QString grouped(qint64 whole)
+{
+    QString digits = QString::number(whole);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return digits;
+}
+
 } // namespace
 
 QString GroupInWords(int n)
@@ -51,18 +67,13 @@ QString GroupInWords(int n)
     return result;
 }
 
-QString AmountInWords(double amount)
+QString wordsForWhole(qint64 amount)
 {
-    if (!std::isfinite(amount) || amount < 0)
+    if (amount < 0)
         throw Failure(ErrorNumber::AmountOutOfRange, QStringLiteral("A cheque amount cannot be negative."));
-    // The fraction is rounded into the last two digits; a round-up to 100 carries into the hundreds.
-    const double hundreds = std::floor(amount / 100.0);
-    const double lastTwo = roundHalfEven(amount - hundreds * 100.0);
-    if (hundreds * 100.0 + lastTwo > static_cast<double>(kLargestAmount))
-        throw Failure(ErrorNumber::AmountOutOfRange,
-                      QStringLiteral("Amounts of a thousand billion or more cannot be written in words."));
-    qint64 rest = static_cast<qint64>(hundreds) * 100 + static_cast<qint64>(lastTwo);
-
+    if (amount > kLargestAmount)
+        throw outOfRange();
+    qint64 rest = amount;
     QString s = GroupInWords(takeGroup(rest, 100)) + u' ' + u"Only.";
     static const QString scales[]
         = {QStringLiteral(" Thousand "), QStringLiteral(" Million "), QStringLiteral(" Billion ")};
@@ -81,9 +92,30 @@ QString AmountInWords(double amount)
     return s;
 }
 
-QString narrationForAmountText(const QString &amountText)
+QString AmountInWords(double amount)
 {
-    return AmountInWords(numericValue(amountText)).toUpper();
+    if (!std::isfinite(amount) || amount < 0)
+        throw Failure(ErrorNumber::AmountOutOfRange, QStringLiteral("A cheque amount cannot be negative."));
+    // The fraction is rounded into the last two digits; a round-up to 100 carries into the hundreds.
+    const double hundreds = std::floor(amount / 100.0);
+    const double lastTwo = roundHalfEven(amount - hundreds * 100.0);
+    if (hundreds * 100.0 + lastTwo > static_cast<double>(kLargestAmount))
+        throw outOfRange();
+    return wordsForWhole(static_cast<qint64>(hundreds) * 100 + static_cast<qint64>(lastTwo));
+}
+
+QString chequeWords(qint64 amount, const MoneyStyle &money)
+{
+    return wordsForWhole(amount / money.unitsPerWhole());
+}
+
+QString chequeFigures(qint64 amount, const MoneyStyle &money)
+{
+    const qint64 perWhole = money.unitsPerWhole();
+    QString figures = QStringLiteral("=") + grouped(amount / perWhole);
+    if (money.subunitDigits > 0)
+        figures += u'.' + QString::number(amount % perWhole).rightJustified(money.subunitDigits, u'0');
+    return figures + QStringLiteral("/-");
 }
 
 } // namespace quillset

@@ -2,7 +2,8 @@
 
 #include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
-#include "store/BankAccounts.h"
+#include "store/Store.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,7 +40,7 @@ private:
     {
         return m_window->findChild<QLineEdit *>(QStringLiteral("txtCheqParametrs_%1").arg(index));
     }
-    static QString table();
+    QString table() const;
 
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmBanks> m_window;
@@ -49,8 +50,8 @@ void TestBankAccounts::init()
 {
     m_f = std::make_unique<WindowFixture>();
     QVERIFY(m_f->db.isReady());
-    TestDatabase::exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, Width, Height) VALUES "
-                                      "('B2', 'Second', 18, 8.5), ('B3', 'Third', 17.5, 8)"));
+    m_f->db.exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, Width, Height) VALUES "
+                                "('B2', 'Second', 18, 8.5), ('B3', 'Third', 17.5, 8)"));
 }
 
 void TestBankAccounts::cleanup()
@@ -76,10 +77,11 @@ void TestBankAccounts::fillNewAccount(const QString &code, double base)
         retype(m_window, qPrintable(cell(i)->objectName()), QString::number(base + i * 0.25));
 }
 
-QString TestBankAccounts::table()
+QString TestBankAccounts::table() const
 {
-    return TestDatabase::scalar(QStringLiteral("SELECT group_concat(quote(BankID) || BankName || Width || DateLeft || "
-                                               "Rupee3Width || Rupee3Active, ';') FROM BankAccount"))
+    return m_f->db
+        .scalar(QStringLiteral("SELECT group_concat(quote(BankID) || BankName || Width || DateLeft || "
+                               "Rupee3Width || Rupee3Active, ';') FROM BankAccount"))
         .toString();
 }
 
@@ -150,7 +152,7 @@ void TestBankAccounts::cancelAddsAndChangesNothing()
 
 void TestBankAccounts::duplicateBankIdHoldsTheFocus()
 {
-    TestDatabase::exec(QStringLiteral("UPDATE BankAccount SET BankID = 'O''BRIEN' WHERE BankID = 'B3'"));
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET BankID = 'O''BRIEN' WHERE BankID = 'B3'"));
     open();
     const QString before = table();
     click(m_window, "cmdAdd");
@@ -209,7 +211,7 @@ void TestBankAccounts::everyValueSurvivesSaveAndReload()
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
 
     // Down each grid column: Left, then the "Top" row that holds the Bottom column, then Width.
-    const std::optional<BankAccountRecord> stored = findBankAccount(QStringLiteral("RT'9"));
+    const std::optional<BankAccountRecord> stored = m_f->db.store().accounts().find(QStringLiteral("RT'9"));
     QVERIFY(stored && stored->rupee3Active);
     QCOMPARE(stored->address, QStringLiteral("Shop 4, Dealer's Lane"));
     QCOMPARE(stored->value(Measurement::Width), 20.3);
@@ -264,7 +266,7 @@ void TestBankAccounts::refusalsWriteNothing()
     QFETCH(QString, trigger);
     QFETCH(QString, said);
     if (!trigger.isEmpty())
-        TestDatabase::exec(trigger);
+        m_f->db.exec(trigger);
     open();
     const QString before = table();
     click(m_window, "cmdAdd");
@@ -282,7 +284,7 @@ void TestBankAccounts::refusalsWriteNothing()
 
 void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
 {
-    TestDatabase::exec(QStringLiteral("DELETE FROM BankAccount"));
+    m_f->db.exec(QStringLiteral("DELETE FROM BankAccount"));
     open();
     QVERIFY(m_f->prompter.messages.isEmpty());
     QVERIFY(!find(m_window, "cmdNext")->isEnabled() && !find(m_window, "cmdEdit")->isEnabled());
@@ -299,11 +301,11 @@ void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
     QTest::keyClicks(find(&entry, "txtPay"), QStringLiteral("Payee"));
     QTest::keyClicks(find(&entry, "txtAmount"), QStringLiteral("5"));
     click(&entry, "cmdPrint");
-    QCOMPARE(m_f->printer->printed.size(), 1);
+    QCOMPARE(m_f->queue->printed().size(), 1);
     // Pay Left is grid box 3: 3 + 3 x 0.25 = 3.75 cm from the leaf's edge, which is the page's.
-    QCOMPARE(m_f->printer->printed.first().item(QStringLiteral("lblPay")).rect.left(), double(3.75f * 567));
-    QCOMPARE(registerRows(), 1);
+    QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).rect.left(), double(3.75f * 567));
+    QCOMPARE(registerRows(m_f->db), 1);
 }
 
-QTEST_MAIN(TestBankAccounts)
+QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)
 #include "tst_frmBanks.moc"

@@ -1,49 +1,99 @@
 #!/usr/bin/env bash
-# A private CUPS server with one PDF print queue, for the end-to-end print tests.
+# A private CUPS server with one print queue, for the end-to-end print tests.
 #   print-queue.sh start <folder>   starts cupsd on <folder>/cups.sock with the default queue
-#                                   QuillsetTestPDF, whose PDFs land in <folder>/out
-#   print-queue.sh stop <folder>    stops that cupsd and removes the queue's cups-pdf settings
-# The server has its own configuration, spool and socket under <folder>: the system's CUPS and any
-# printer already set up are never touched. Printing to it needs root, because cups-pdf does.
+#                                   QuillsetTest, whose printer writes each job's PDF to <folder>/out
+#   print-queue.sh stop <folder>    stops that cupsd
+#   print-queue.sh printer <folder> <behaviour>
+#                                   how the printer takes the next jobs: "ok", "slow SECONDS",
+#                                   "fail" (the job aborts once printing started), "media-empty"
+#                                   (it waits, saying so, until the behaviour changes) or
+#                                   "hang" (it never finishes)
+# Everything the server reads and writes is under <folder>: its configuration, spool, socket and
+# its printer, a backend of this script's own. The system's CUPS and any printer already set up
+# are never touched.
 set -euo pipefail
 
 command=${1:-}
 folder=${2:-}
-queue=QuillsetTestPDF
-pdf_settings=/etc/cups/cups-pdf-$queue.conf
+queue=QuillsetTest
 
 if [ -z "$command" ] || [ -z "$folder" ]; then
-    echo "usage: $0 start|stop <folder>" >&2
+    echo "usage: $0 start|stop|printer <folder> [behaviour]" >&2
     exit 2
 fi
 
 stop() {
     if [ -f "$folder/cupsd.pid" ]; then
-        kill "$(cat "$folder/cupsd.pid")" 2>/dev/null || true
+        local pid
+        pid=$(cat "$folder/cupsd.pid")
+        kill -CONT "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+        for _ in $(seq 1 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
         rm -f "$folder/cupsd.pid"
     fi
-    rm -f "$pdf_settings"
+}
+
+write_backend() {
+    # The printer: takes the job's PDF as it was sent and writes it out whole, or plays a fault.
+    cat > "$folder/lib/backend/quillset-test" <<'BACKEND'
+#!/bin/sh
+if [ $# -eq 0 ]; then
+    echo 'direct quillset-test "Unknown" "Quillset test printer"'
+    exit 0
+fi
+umask 022
+folder=${DEVICE_URI#quillset-test:}
+behaviour=$(cat "$folder/behaviour" 2>/dev/null || echo ok)
+job=$1
+input=${6:-}
+partial="$folder/out/.job-$job.partial"
+if [ -n "$input" ]; then cat "$input" > "$partial"; else cat > "$partial"; fi
+case "$behaviour" in
+slow\ *)
+    echo "INFO: warming up" >&2
+    sleep "${behaviour#slow }"
+    ;;
+fail)
+    echo "ERROR: paper jam" >&2
+    rm -f "$partial"
+    exit 4
+    ;;
+media-empty)
+    echo "STATE: +media-empty" >&2
+    echo "INFO: media-empty" >&2
+    while [ "$(cat "$folder/behaviour" 2>/dev/null)" = media-empty ]; do sleep 0.2; done
+    echo "STATE: -media-empty" >&2
+    ;;
+hang)
+    while :; do sleep 1; done
+    ;;
+esac
+mv "$partial" "$folder/out/job-$job.pdf"
+exit 0
+BACKEND
+    chmod 0755 "$folder/lib/backend/quillset-test"
 }
 
 start() {
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "the test print queue needs root (cups-pdf writes as root)" >&2
+    if [ ! -x /usr/sbin/cupsd ] || [ ! -x /usr/sbin/lpadmin ]; then
+        echo "cupsd is missing: install the Debian packages cups and cups-client" >&2
         exit 3
     fi
-    for tool in /usr/sbin/cupsd /usr/sbin/lpadmin /usr/lib/cups/backend/cups-pdf; do
-        if [ ! -x "$tool" ]; then
-            echo "$tool is missing: install the Debian packages cups and printer-driver-cups-pdf" >&2
-            exit 3
-        fi
-    done
-    ppd=$(ls /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null || true)
-    [ -n "$ppd" ] || { echo "the CUPS-PDF printer description is missing" >&2; exit 3; }
-
     stop
-    mkdir -p "$folder"/{etc/ppd,etc/ssl,spool,tmp,cache,state,log,out}
-    chmod 0755 "$folder" "$folder/etc"
+    mkdir -p "$folder"/{etc/ppd,etc/ssl,spool,tmp,cache,state,log,out,lib/backend}
+    chmod 0755 "$folder" "$folder/etc" "$folder/lib" "$folder/lib/backend"
     chmod 1777 "$folder/tmp"
     chmod 0777 "$folder/out"
+    # The server's own programs, but for the backends: only this queue's printer.
+    for part in cgi-bin daemon filter monitor notifier; do
+        [ -e "/usr/lib/cups/$part" ] && ln -sfn "/usr/lib/cups/$part" "$folder/lib/$part"
+    done
+    write_backend
+    echo ok > "$folder/behaviour"
+    chmod 0666 "$folder/behaviour"
     cat > "$folder/etc/cupsd.conf" <<CONF
 Listen $folder/cups.sock
 LogLevel warn
@@ -51,6 +101,7 @@ WebInterface No
 Browsing No
 BrowseLocalProtocols none
 DefaultAuthType None
+JobRetryLimit 0
 <Location />
   Order allow,deny
   Allow all
@@ -63,6 +114,7 @@ DefaultAuthType None
 CONF
     cat > "$folder/etc/cups-files.conf" <<CONF
 ServerRoot $folder/etc
+ServerBin $folder/lib
 RequestRoot $folder/spool
 TempDir $folder/tmp
 CacheDir $folder/cache
@@ -73,13 +125,6 @@ PageLog $folder/log/page_log
 Printcap $folder/printcap
 SystemGroup root
 Sandboxing Relaxed
-CONF
-    # cups-pdf reads settings named after the queue; only this queue uses them.
-    cat > "$pdf_settings" <<CONF
-Out $folder/out
-AnonDirName $folder/out
-Grp root
-Log $folder/log
 CONF
 
     setsid /usr/sbin/cupsd -f -c "$folder/etc/cupsd.conf" -s "$folder/etc/cups-files.conf" \
@@ -94,9 +139,10 @@ CONF
         cat "$folder/log/cupsd.out" "$folder/log/error_log" 2>/dev/null >&2 || true
         exit 1
     fi
-    # Rendering through Cairo keeps the text as text, so that the PDF can be read back word by word.
-    /usr/sbin/lpadmin -h "$folder/cups.sock" -p "$queue" -E -v "cups-pdf:/$queue" -P "$ppd" \
-        -o pdftops-renderer-default=pdftocairo 2>/dev/null
+    # A raw queue: the printer receives the very PDF the program sent, so it can be read back word by
+    # word. A failing job is aborted rather than stopping the queue.
+    /usr/sbin/lpadmin -h "$folder/cups.sock" -p "$queue" -E -v "quillset-test:$folder" -m raw \
+        -o printer-error-policy=abort-job 2>/dev/null
     /usr/sbin/lpadmin -h "$folder/cups.sock" -d "$queue"
     echo "$queue"
 }
@@ -104,8 +150,11 @@ CONF
 case "$command" in
 start) start ;;
 stop) stop ;;
+printer)
+    echo "${3:-ok}" > "$folder/behaviour"
+    ;;
 *)
-    echo "usage: $0 start|stop <folder>" >&2
+    echo "usage: $0 start|stop|printer <folder> [behaviour]" >&2
     exit 2
     ;;
 esac

@@ -3,7 +3,8 @@
 #include "issue/frmCheque.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
-#include "store/SystemParameters.h"
+#include "store/Store.h"
+#include "support/TestMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -33,6 +34,7 @@ private slots:
     void failedRecordSaysThePrintedChequeIsNotRecorded();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
+    void previewNeedsNoPrintServer();
     void missingAccountsAndStampSettingAreSaid();
 
 private:
@@ -48,8 +50,8 @@ void TestChequeEntry::init()
 {
     m_f = std::make_unique<WindowFixture>();
     QVERIFY(m_f->db.isReady());
-    TestDatabase::exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, AccountNo, City) "
-                                      "VALUES ('ACC2', 'Second Bank', '99-88', 'Pune')"));
+    m_f->db.exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, AccountNo, City) "
+                                "VALUES ('ACC2', 'Second Bank', '99-88', 'Pune')"));
 }
 
 void TestChequeEntry::cleanup()
@@ -145,8 +147,8 @@ void TestChequeEntry::invalidDateHoldsTheFocus()
         click(m_window, button);
     QCOMPARE(focused(), date);
     QVERIFY(m_window->isVisible());
-    QVERIFY(m_f->printer->calls.isEmpty());
-    QCOMPARE(registerRows(), 0);
+    QVERIFY(m_f->queue->jobs.isEmpty());
+    QCOMPARE(registerRows(m_f->db), 0);
     QVERIFY(m_f->prompter.messages.isEmpty()); // silently
     QCOMPARE(m_f->prompter.beeps, 0);
 
@@ -175,14 +177,14 @@ void TestChequeEntry::incompleteChequeIsRefused()
     click(m_window, "cmdPrintPreview");
     QCOMPARE(m_f->prompter.texts(), QStringList(2, QStringLiteral("You cannot print All the fields must be selected")));
     QCOMPARE(m_f->prompter.messages.first().icon, Prompter::Icon::Error);
-    QVERIFY(m_f->printer->calls.isEmpty() && !m_window->previewFrame());
-    QCOMPARE(registerRows(), 0);
+    QVERIFY(m_f->queue->jobs.isEmpty() && !m_window->previewFrame());
+    QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtPay").isEmpty(), emptied == QLatin1String("txtPay"));
 }
 
 void TestChequeEntry::printRecordsExactlyWhatWasTyped()
 {
-    SetSystemParameter(Parameter::Stamp, QStringLiteral("0"));
+    m_f->db.store().parameters().SetSystemParameter(Parameter::Stamp, QStringLiteral("0"));
     open();
     auto *stamp = find<QCheckBox>(m_window, "chkStamp");
     QTest::mouseClick(stamp, Qt::LeftButton, {}, QPoint(5, stamp->height() / 2));
@@ -190,13 +192,14 @@ void TestChequeEntry::printRecordsExactlyWhatWasTyped()
     click(m_window, "cmdPrint");
 
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
-    QCOMPARE(m_f->printer->printed.size(), 1);
-    const ChequePage &page = m_f->printer->printed.first();
+    QCOMPARE(m_f->queue->printed().size(), 1);
+    const ChequePage &page = m_f->queue->printed().first();
     QCOMPARE(page.item(QStringLiteral("lblPay")).text, QStringLiteral("Dealer's Co."));
     QCOMPARE(page.item(QStringLiteral("lblAmount")).text, QStringLiteral("=12,345/-"));
     QVERIFY(page.item(QStringLiteral("Stamp")).shown);
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT group_concat(BankID || '|' || ChequeNo || '|' || Amount || "
-                                                 "'|' || Pay || '|' || PrintDate) FROM Cheque"))
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT group_concat(BankID || '|' || ChequeNo || '|' || Amount || "
+                                        "'|' || Pay || '|' || PrintDate) FROM Cheque"))
                  .toString(),
              QStringLiteral("ACC1|000123|12345.0|Dealer's Co.|2026-12-06"));
 
@@ -211,31 +214,31 @@ void TestChequeEntry::failedPrintRecordsNothingAndKeepsTheFields()
 {
     open();
     typeCheque(QStringLiteral("000124"), QStringLiteral("ABC Traders"), QStringLiteral("0"));
-    m_f->printer->installed = false;
+    m_f->queue->installed = false;
     click(m_window, "cmdPrint");
-    m_f->printer->installed = true;
-    m_f->printer->refuseJob = true; // takes the page, refuses the job
+    m_f->queue->installed = true;
+    m_f->queue->refuseJob = true; // takes the page, refuses the job
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->prompter.messages.size(), 2);
     QVERIFY(m_f->prompter.texts().at(0).startsWith(QStringLiteral("ERR:1101:No printer")));
     QVERIFY(m_f->prompter.texts().at(1).startsWith(QStringLiteral("ERR:1102:")));
-    QCOMPARE(registerRows(), 0);
+    QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtChequeNo") + u'|' + shown(m_window, "txtAmount"), QStringLiteral("000124|0"));
 
-    m_f->printer->refuseJob = false; // the same fields now print and record a cheque for 0
+    m_f->queue->refuseJob = false; // the same fields now print and record a cheque for 0
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->prompter.messages.size(), 2);
-    QCOMPARE(registerRows(), 1);
+    QCOMPARE(registerRows(m_f->db), 1);
 }
 
 void TestChequeEntry::failedRecordSaysThePrintedChequeIsNotRecorded()
 {
-    TestDatabase::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Cheque BEGIN "
-                                      "SELECT RAISE(ABORT, 'the disk is full'); END"));
+    m_f->db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Cheque BEGIN "
+                                "SELECT RAISE(ABORT, 'the disk is full'); END"));
     open();
     typeCheque(QStringLiteral("000125"), QStringLiteral("ABC Traders"), QStringLiteral("900"));
     click(m_window, "cmdPrint");
-    QCOMPARE(m_f->printer->printed.size(), 1);
+    QCOMPARE(m_f->queue->printed().size(), 1);
     QCOMPARE(m_f->prompter.messages.size(), 1);
     const QString said = m_f->prompter.messages.first().text;
     QVERIFY2(said.contains(QStringLiteral("WAS printed but NOT recorded"))
@@ -252,14 +255,14 @@ void TestChequeEntry::previewPrintsAndRecordsThePagePreviewed()
     MDIForm1 *preview = m_window->previewFrame();
     QVERIFY(preview && preview->isVisible() && preview->layoutWindow());
     QCOMPARE(preview->windowTitle(), QStringLiteral("Printing Preview of Cheque"));
-    QCOMPARE(registerRows(), 0);
+    QCOMPARE(registerRows(m_f->db), 0);
     const ChequePage previewed = preview->layoutWindow()->page();
     QCOMPARE(previewed.item(QStringLiteral("lblPay")).text, QStringLiteral("Preview Payee"));
 
     click(preview, "cmdPrint");
-    QCOMPARE(m_f->printer->printed.size(), 1);
-    QCOMPARE(m_f->printer->printed.first(), previewed);
-    QCOMPARE(registerRows(), 1);
+    QCOMPARE(m_f->queue->printed().size(), 1);
+    QCOMPARE(m_f->queue->printed().first(), previewed);
+    QCOMPARE(registerRows(m_f->db), 1);
     QVERIFY(!preview->isVisible() && !preview->layoutWindow());
     QCOMPARE(shown(m_window, "txtPay"), QString());
 }
@@ -272,7 +275,7 @@ void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
     MDIForm1 *preview = m_window->previewFrame();
     click(preview, "cmdClose");
     QVERIFY(!preview->isVisible() && !preview->layoutWindow());
-    QCOMPARE(registerRows(), 0);
+    QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtPay"), QStringLiteral("Old Payee"));
 
     // The close box discards the page too; a later preview brings the frame back.
@@ -285,15 +288,37 @@ void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
     // Printing while the preview shows the old payee prints, and records, the fields as they are now.
     retype(m_window, "txtPay", QStringLiteral("New Payee"));
     click(m_window, "cmdPrint");
-    QCOMPARE(m_f->printer->printed.first().item(QStringLiteral("lblPay")).text, QStringLiteral("New Payee"));
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("New Payee"));
+    QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).text, QStringLiteral("New Payee"));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("New Payee"));
     QVERIFY(!preview->isVisible());
+}
+
+void TestChequeEntry::previewNeedsNoPrintServer()
+{
+    // The program's own print queue, on a machine whose print server is not there at all.
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    m_f->services.printQueue = AppServices(m_f->prompter).printQueue;
+    open();
+    typeCheque(QStringLiteral("000128"), QStringLiteral("No Printer Ltd"), QStringLiteral("4500"));
+    click(m_window, "cmdPrintPreview");
+    MDIForm1 *preview = m_window->previewFrame();
+    QVERIFY(preview && preview->isVisible() && preview->layoutWindow());
+    QCOMPARE(preview->layoutWindow()->page().item(QStringLiteral("lblAmount")).text, QStringLiteral("=4,500/-"));
+    QVERIFY(m_f->prompter.messages.isEmpty());
+
+    click(preview, "cmdPrint");
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("ERR:1101:No printer is installed")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(registerRows(m_f->db), 0);
+    QCOMPARE(shown(m_window, "txtPay"), QStringLiteral("No Printer Ltd"));
+    qunsetenv("CUPS_SERVER");
 }
 
 void TestChequeEntry::missingAccountsAndStampSettingAreSaid()
 {
-    TestDatabase::exec(QStringLiteral("DELETE FROM BankAccount"));
-    SetSystemParameter(Parameter::Stamp, QStringLiteral("yes"));
+    m_f->db.exec(QStringLiteral("DELETE FROM BankAccount"));
+    m_f->db.store().parameters().SetSystemParameter(Parameter::Stamp, QStringLiteral("yes"));
     open();
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY(m_f->prompter.texts().first().contains(QStringLiteral("\"Stamp\"")));
@@ -305,8 +330,8 @@ void TestChequeEntry::missingAccountsAndStampSettingAreSaid()
     click(m_window, "cmdPrintPreview");
     QCOMPARE(m_f->prompter.messages.size(), 3);
     QVERIFY(m_f->prompter.texts().at(1).contains(QStringLiteral("Bank Data")));
-    QVERIFY(m_f->printer->calls.isEmpty());
+    QVERIFY(m_f->queue->jobs.isEmpty());
 }
 
-QTEST_MAIN(TestChequeEntry)
+QUILLSET_TEST_MAIN(TestChequeEntry, QApplication)
 #include "tst_frmCheque.moc"

@@ -1,74 +1,55 @@
-#include "doubles/RecordingPrinter.h"
-#include "support/TestDatabase.h"
+#include "support/TestMain.h"
 
+#include "banks/BankAccount.h"
+#include "cheque/Cheque.h"
+#include "core/Failure.h"
 #include "layout/ComposeCheque.h"
 #include "layout/Fonts.h"
-#include "store/BankAccounts.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
-#include "words/AmountInWords.h"
+#include "layout/PageMetrics.h"
+#include "layout/PrintSettings.h"
 
-#include <QTest>
+#include <QGuiApplication>
 
 using namespace quillset;
-using namespace quillset::test;
 
-// Where the leaf lies on the page and where every field lies on the leaf, against a real database.
+// Where the leaf lies on the page and where every field lies on the leaf: a pure function of the
+// cheque, the account's layout, the settings and the font metrics.
 class TestComposeCheque : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void placesTheLeafAtEachPosition_data();
     void placesTheLeafAtEachPosition();
     void readsOnlyWhatThePositionUses();
     void placesEveryFieldAtItsMeasurement();
     void fillsTheTextsAndTheStamp();
-    void refusesWhatItCannotCompose_data();
-    void refusesWhatItCannotCompose();
 
 private:
-    static BankAccountRecord leaf(double width, double height);
-    static ChequeEntry entry(const QString &code = QStringLiteral("T1"));
-    std::unique_ptr<TestDatabase> m_db;
+    // Round measurements, so that every box can be read off by eye.
+    static BankAccountRecord roundAccount();
+    static Cheque cheque(qint64 amount = 1234567);
+
+    PageMetrics m_metrics;
 };
 
-void TestComposeCheque::init()
-{
-    m_db = std::make_unique<TestDatabase>();
-    QVERIFY(m_db->isReady());
-    // Round measurements, so that every box can be read off by eye.
-    TestDatabase::exec(QStringLiteral(
-        "INSERT INTO BankAccount (BankID, Width, Height, DateLeft, DateBottom, DateWidth, PayLeft, PayBottom, "
-        "PayWidth, AmountLeft, AmountBottom, AmountWidth, Rupee1Left, Rupee1Bottom, Rupee1Width, Rupee2Left, "
-        "Rupee2Bottom, Rupee2Width, Rupee3Left, Rupee3Bottom, Rupee3Width, Rupee3Active) VALUES "
-        "('T1', 20, 9, 15, 1, 4, 2, 2, 12, 15, 4, 4, 3, 3, 10, 1, 4, 12, 14, 6, 5, 0)"));
-}
-
-void TestComposeCheque::cleanup()
-{
-    m_db.reset();
-}
-
-BankAccountRecord TestComposeCheque::leaf(double width, double height)
+BankAccountRecord TestComposeCheque::roundAccount()
 {
     BankAccountRecord account;
-    account.setValue(Measurement::Width, width);
-    account.setValue(Measurement::Height, height);
+    account.bankId = QStringLiteral("T1");
+    const double values[] = {20, 9, 15, 1, 4, 2, 2, 12, 15, 4, 4, 3, 3, 10, 1, 4, 12, 14, 6, 5};
+    for (int i = 0; i < kMeasurementCount; ++i)
+        account.setValue(static_cast<Measurement>(i), values[i]);
     return account;
 }
 
-ChequeEntry TestComposeCheque::entry(const QString &code)
+Cheque TestComposeCheque::cheque(qint64 amount)
 {
-    return {code,
+    return {QStringLiteral("T1"),
             QStringLiteral("000123"),
-            QStringLiteral("31-Dec-2025"),
             QStringLiteral("ABC Traders"),
-            QStringLiteral("1234567"),
-            narrationForAmountText(QStringLiteral("1234567")),
+            QDate(2025, 12, 31),
+            amount,
             true};
 }
 
@@ -77,22 +58,21 @@ void TestComposeCheque::placesTheLeafAtEachPosition_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<double>("width"); // of the leaf, cm
     QTest::addColumn<int>("orientation");
-    QTest::addColumn<QString>("leftOffset");
+    QTest::addColumn<double>("leftOffset");
     QTest::addColumn<QPointF>("origin");
     // A4 portrait, a 17.5 x 8 cm leaf, 0.5 cm left and 1 cm top calibration.
-    QTest::newRow("Top Left") << 0 << 17.5 << 1 << "0.5" << QPointF(283.5, 567);
-    QTest::newRow("Bottom Left") << 1 << 17.5 << 1 << "0.5" << QPointF(283.5, 12869);
-    QTest::newRow("Center Top") << 2 << 17.5 << 1 << "0.5" << QPointF(708.25, 567);
-    QTest::newRow("Top Right") << 3 << 17.5 << 1 << "0.5" << QPointF(2267, 567);
-    QTest::newRow("Bottom Right") << 4 << 17.5 << 1 << "0.5" << QPointF(2267, 12869);
-    QTest::newRow("Center Center") << 5 << 17.5 << 1 << "0.5" << QPointF(708.25, 6718);
-    QTest::newRow("Center Botom") << 6 << 17.5 << 1 << "0.5" << QPointF(708.25, 12869);
-    QTest::newRow("7 stays at the corner") << 7 << 17.5 << 1 << "0.5" << QPointF(0, 0);
-    QTest::newRow("-1 stays at the corner") << -1 << 17.5 << 1 << "0.5" << QPointF(0, 0);
-    QTest::newRow("landscape Top Right") << 3 << 17.5 << 2 << "0.5" << QPointF(16838 - 9922.5 + 283.5, 567);
-    QTest::newRow("offset abc counts as 0") << 0 << 17.5 << 1 << "abc" << QPointF(0, 567);
-    QTest::newRow("offset -1 leaves the page") << 0 << 17.5 << 1 << "-1" << QPointF(-567, 567);
-    QTest::newRow("leaf wider than the page") << 2 << 25.0 << 1 << "0" << QPointF((11906 - 14175) / 2.0, 567);
+    QTest::newRow("Top Left") << 0 << 17.5 << 1 << 0.5 << QPointF(283.5, 567);
+    QTest::newRow("Bottom Left") << 1 << 17.5 << 1 << 0.5 << QPointF(283.5, 12869);
+    QTest::newRow("Center Top") << 2 << 17.5 << 1 << 0.5 << QPointF(708.25, 567);
+    QTest::newRow("Top Right") << 3 << 17.5 << 1 << 0.5 << QPointF(2267, 567);
+    QTest::newRow("Bottom Right") << 4 << 17.5 << 1 << 0.5 << QPointF(2267, 12869);
+    QTest::newRow("Center Center") << 5 << 17.5 << 1 << 0.5 << QPointF(708.25, 6718);
+    QTest::newRow("Center Botom") << 6 << 17.5 << 1 << 0.5 << QPointF(708.25, 12869);
+    QTest::newRow("7 stays at the corner") << 7 << 17.5 << 1 << 0.5 << QPointF(0, 0);
+    QTest::newRow("-1 stays at the corner") << -1 << 17.5 << 1 << 0.5 << QPointF(0, 0);
+    QTest::newRow("landscape Top Right") << 3 << 17.5 << 2 << 0.5 << QPointF(16838 - 9922.5 + 283.5, 567);
+    QTest::newRow("offset -1 leaves the page") << 0 << 17.5 << 1 << -1.0 << QPointF(-567, 567);
+    QTest::newRow("leaf wider than the page") << 2 << 25.0 << 1 << 0.0 << QPointF((11906 - 14175) / 2.0, 567);
 }
 
 void TestComposeCheque::placesTheLeafAtEachPosition()
@@ -100,38 +80,47 @@ void TestComposeCheque::placesTheLeafAtEachPosition()
     QFETCH(int, position);
     QFETCH(double, width);
     QFETCH(int, orientation);
-    QFETCH(QString, leftOffset);
+    QFETCH(double, leftOffset);
     QFETCH(QPointF, origin);
-    SetSystemParameter(Parameter::CalibrationLeft, leftOffset);
-    SetSystemParameter(Parameter::CalibrationTop, QStringLiteral("1"));
-    RecordingPrinter printer;
-    printer.setOrientation(orientation);
-    const ChequeOrigin placed = PlaceCheque(position, leaf(width, 8), printer);
+    PrintSettings settings;
+    settings.position = position;
+    settings.orientation = static_cast<Orientation>(orientation);
+    settings.calibrationLeft = leftOffset;
+    settings.calibrationTop = 1.0;
+    BankAccountRecord leaf;
+    leaf.setValue(Measurement::Width, width);
+    leaf.setValue(Measurement::Height, 8);
+    const ChequeOrigin placed = PlaceCheque(settings, leaf, m_metrics.pageSize(settings.orientation));
     QCOMPARE(QPointF(placed.left, placed.top), origin);
 }
 
 void TestComposeCheque::readsOnlyWhatThePositionUses()
 {
-    RecordingPrinter printer;
-    QCOMPARE(printer.pageWidth(), 11906);
-    QCOMPARE(printer.pageHeight(), 16838);
-    printer.calls.clear();
-    // Top Left needs neither page nor leaf size, so a leaf without measurements still places.
-    PlaceCheque(0, BankAccountRecord {}, printer);
-    QVERIFY(printer.calls.isEmpty());
-    QVERIFY_THROWS_EXCEPTION(Failure, PlaceCheque(1, BankAccountRecord {}, printer));
-    QCOMPARE(printer.calls, QStringList {QStringLiteral("pageHeight")});
-    // Positions off the page read no offsets: without their rows, nothing fails.
-    TestDatabase::exec(QStringLiteral("DELETE FROM sys_parms WHERE Description IN ('CBLeft', 'CBTop')"));
-    PlaceCheque(7, BankAccountRecord {}, printer);
-    QVERIFY_THROWS_EXCEPTION(Failure, PlaceCheque(0, BankAccountRecord {}, printer));
+    QCOMPARE(m_metrics.pageSize(Orientation::Portrait), QSize(11906, 16838));
+    const QSize page = m_metrics.pageSize(Orientation::Portrait);
+    PrintSettings settings;
+    // Top Left needs no leaf size, so a leaf without measurements still places; Bottom Left needs the height.
+    PlaceCheque(settings, BankAccountRecord {}, page);
+    settings.position = 1;
+    try {
+        PlaceCheque(settings, BankAccountRecord {}, page);
+        QFAIL("a leaf without a height was placed at the bottom");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(QStringLiteral("Cheq Height")), failure.what());
+    }
+    // Positions off the page use no offsets: without their settings, nothing fails.
+    settings.calibrationLeft.reset();
+    settings.position = 7;
+    PlaceCheque(settings, BankAccountRecord {}, page);
+    settings.position = 0;
+    QVERIFY_THROWS_EXCEPTION(Failure, PlaceCheque(settings, BankAccountRecord {}, page));
 }
 
 void TestComposeCheque::placesEveryFieldAtItsMeasurement()
 {
-    SetSystemParameter(Parameter::CalibrationTop, QStringLiteral("2"));
-    RecordingPrinter printer;
-    const ChequePage page = ComposeCheque(entry(), printer);
+    PrintSettings settings;
+    settings.calibrationTop = 2.0;
+    const ChequePage page = ComposeCheque(cheque(), roundAccount(), settings, m_metrics);
     QCOMPARE(page.widthTwips, 11906);
     QCOMPARE(page.heightTwips, 16838);
     // Bottoms count from one Tahoma 10 pt line above the leaf, as Windows sets it: (2049 + 423) / 2048
@@ -153,81 +142,40 @@ void TestComposeCheque::placesEveryFieldAtItsMeasurement()
     const PageItem &company = page.item(QStringLiteral("CompanyName"));
     QCOMPARE(company.rect, QRectF(14 * 567, y + 6 * 567, 5 * 567, 255));
     QVERIFY(company.centred && company.bold && company.pointSize == 9.0);
-    QCOMPARE(printer.calls.mid(0, 2),
-             QStringList({QStringLiteral("setOrientation 1"), QStringLiteral("setPaperSize 9")}));
-    QCOMPARE(printer.font().pointSizeF(), 10.0); // the words were measured in Tahoma 10 pt
+
+    BankAccountRecord holed = roundAccount();
+    holed.setValue(Measurement::Rupee2Bottom, std::nullopt);
+    try {
+        ComposeCheque(cheque(), holed, settings, m_metrics);
+        QFAIL("a leaf with a missing measurement was composed");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(QStringLiteral("Rupee L2, Top")), failure.what());
+    }
 }
 
 void TestComposeCheque::fillsTheTextsAndTheStamp()
 {
-    const QString code = QStringLiteral("O'Brien & Sons — बैंक");
-    TestDatabase::exec(QStringLiteral("UPDATE BankAccount SET BankID = ? WHERE BankID = 'T1'"), {code});
-    RecordingPrinter printer;
-    ChequeEntry cheque = entry(code);
-    const ChequePage page = ComposeCheque(cheque, printer);
+    PrintSettings settings;
+    settings.companyName = QStringLiteral("Sample Traders Pvt. Ltd.");
+    const ChequePage page = ComposeCheque(cheque(), roundAccount(), settings, m_metrics);
     QCOMPARE(page.item(QStringLiteral("lblDate")).text, QStringLiteral("3    1    1    2    2    0    2    5"));
     QCOMPARE(page.item(QStringLiteral("lblPay")).text, QStringLiteral("ABC Traders"));
     QCOMPARE(page.item(QStringLiteral("lblAmount")).text, QStringLiteral("=1,234,567/-"));
     QVERIFY(page.item(QStringLiteral("lblAmount")).bold && !page.item(QStringLiteral("lblPay")).bold);
+    // Made from the amount itself, in capitals, split at a blank over the two lines.
     QCOMPARE(page.item(QStringLiteral("lblRupeeL1")).text + page.item(QStringLiteral("lblRupeeL2")).text,
-             cheque.narration);
+             QStringLiteral("ONE MILLION TWO HUNDRED THIRTY FOUR THOUSAND FIVE HUNDRED SIXTY SEVEN ONLY."));
+    QVERIFY(page.item(QStringLiteral("lblRupeeL1")).text.endsWith(u' '));
     QVERIFY(page.item(QStringLiteral("Stamp")).shown);
 
     // A short amount fits the first line; without the stamp, the company name is still printed.
-    cheque.narration = narrationForAmountText(QStringLiteral("5"));
-    cheque.stamp = false;
-    const ChequePage plain = ComposeCheque(cheque, printer);
-    QCOMPARE(plain.item(QStringLiteral("lblRupeeL1")).text, QStringLiteral("FIVE ONLY."));
-    QVERIFY(!plain.item(QStringLiteral("lblRupeeL2")).shown && !plain.item(QStringLiteral("Stamp")).shown);
-    QCOMPARE(plain.item(QStringLiteral("CompanyName")).text, QStringLiteral("Sample Traders Pvt. Ltd."));
+    Cheque plain = cheque(5);
+    plain.stamp = false;
+    const ChequePage short_ = ComposeCheque(plain, roundAccount(), settings, m_metrics);
+    QCOMPARE(short_.item(QStringLiteral("lblRupeeL1")).text, QStringLiteral("FIVE ONLY."));
+    QVERIFY(!short_.item(QStringLiteral("lblRupeeL2")).shown && !short_.item(QStringLiteral("Stamp")).shown);
+    QCOMPARE(short_.item(QStringLiteral("CompanyName")).text, QStringLiteral("Sample Traders Pvt. Ltd."));
 }
 
-void TestComposeCheque::refusesWhatItCannotCompose_data()
-{
-    QTest::addColumn<QString>("setUp");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("named");
-    QTest::newRow("no such account") << ""
-                                     << "NOPE"
-                                     << "\"NOPE\"";
-    QTest::newRow("null measurement") << "UPDATE BankAccount SET Rupee2Bottom = NULL"
-                                      << "T1"
-                                      << "Rupee L2, Top";
-    QTest::newRow("empty orientation") << "UPDATE sys_parms SET Value = '' WHERE Description = 'Orientation'"
-                                       << "T1"
-                                       << "\"Orientation\"";
-    QTest::newRow("orientation the printer refuses")
-        << "UPDATE sys_parms SET Value = '3' WHERE Description = 'Orientation'"
-        << "T1"
-        << "orientation 3";
-    QTest::newRow("position not a number") << "UPDATE sys_parms SET Value = 'abc' WHERE Description = 'CequePosition'"
-                                           << "T1"
-                                           << "\"CequePosition\"";
-    QTest::newRow("missing company name") << "DELETE FROM sys_parms WHERE Description = 'CompanyName'"
-                                          << "T1"
-                                          << "\"CompanyName\"";
-    QTest::newRow("no printer") << ""
-                                << "T1"
-                                << "No printer";
-}
-
-void TestComposeCheque::refusesWhatItCannotCompose()
-{
-    QFETCH(QString, setUp);
-    QFETCH(QString, code);
-    QFETCH(QString, named);
-    if (!setUp.isEmpty())
-        TestDatabase::exec(setUp);
-    RecordingPrinter printer;
-    printer.installed = !named.startsWith(QLatin1String("No printer"));
-    try {
-        ComposeCheque(entry(code), printer);
-        QFAIL("the cheque was composed");
-    } catch (const Failure &failure) {
-        QVERIFY2(failure.description().contains(named), failure.what());
-    }
-    QVERIFY(printer.pending.isEmpty() && printer.printed.isEmpty());
-}
-
-QTEST_MAIN(TestComposeCheque)
+QUILLSET_TEST_MAIN(TestComposeCheque, QGuiApplication)
 #include "tst_ComposeCheque.moc"

@@ -1,18 +1,18 @@
-#include "doubles/RecordingPrinter.h"
 #include "support/PdfWords.h"
 #include "support/PrintedPageCheck.h"
 #include "support/TestDatabase.h"
+#include "support/TestMain.h"
 
-#include "layout/ComposeCheque.h"
+#include "cheque/Cheque.h"
+#include "issue/IssueCheque.h"
 #include "layout/Fonts.h"
+#include "layout/PageMetrics.h"
 #include "layout/PageRenderer.h"
-#include "layout/SystemPrinter.h"
-#include "words/AmountInWords.h"
+#include "layout/PdfDocument.h"
 
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -30,10 +30,12 @@ private slots:
     void stampIsDrawnOnlyWhenAsked();
 
 private:
-    static ChequeEntry sampleEntry();
+    static Cheque sampleCheque();
     QString print(const ChequePage &page);
+    ChequePage compose(const Cheque &cheque) const { return composeChequePage(m_db->store(), cheque, m_metrics); }
 
     std::unique_ptr<TestDatabase> m_db;
+    PageMetrics m_metrics;
 };
 
 void TestPrintedPage::init()
@@ -42,23 +44,20 @@ void TestPrintedPage::init()
     QVERIFY(m_db->isReady());
 }
 
-ChequeEntry TestPrintedPage::sampleEntry()
+Cheque TestPrintedPage::sampleCheque()
 {
     return {QStringLiteral("ACC1"),
             QStringLiteral("000123"),
-            QStringLiteral("06-Dec-2026"),
             QStringLiteral("ABC Traders"),
-            QStringLiteral("123456789"),
-            narrationForAmountText(QStringLiteral("123456789")),
+            QDate(2026, 12, 6),
+            123456789,
             true};
 }
 
 QString TestPrintedPage::print(const ChequePage &page)
 {
     const QString pdf = m_db->folder() + QStringLiteral("/cheque.pdf");
-    SystemPrinter printer(pdf);
-    printer.printPage(page);
-    printer.endDocument();
+    writePdfFile(pdf, renderPdf({page}, QStringLiteral("cheque")));
     return pdf;
 }
 
@@ -75,15 +74,12 @@ void TestPrintedPage::everyShownWordLandsAtItsPlace()
 {
     QFETCH(int, position);
     QFETCH(QString, calibration);
-    TestDatabase::exec(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = 'CequePosition'"),
-                       {QString::number(position)});
-    TestDatabase::exec(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description IN ('CBLeft', 'CBTop')"),
-                       {calibration});
-    const QString pdf = m_db->folder() + QStringLiteral("/cheque.pdf");
-    SystemPrinter printer(pdf); // composed with the very printer it goes to
-    const ChequePage page = ComposeCheque(sampleEntry(), printer);
-    printer.printPage(page);
-    printer.endDocument();
+    m_db->exec(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = 'CequePosition'"),
+               {QString::number(position)});
+    m_db->exec(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description IN ('CBLeft', 'CBTop')"),
+               {calibration});
+    const ChequePage page = compose(sampleCheque());
+    const QString pdf = print(page);
 
     int checked = 0;
     const QStringList misplaced = misplacedItems(page, pdf, &checked);
@@ -93,8 +89,7 @@ void TestPrintedPage::everyShownWordLandsAtItsPlace()
 
 void TestPrintedPage::amountIsBoldAndHiddenItemsAreNotPrinted()
 {
-    RecordingPrinter composer;
-    ChequePage page = ComposeCheque(sampleEntry(), composer);
+    ChequePage page = compose(sampleCheque());
     for (PageItem &item : page.items) {
         if (item.name == QLatin1String("lblRupeeL3"))
             item.text = QStringLiteral("HIDDENTHIRDLINE");
@@ -126,13 +121,13 @@ void TestPrintedPage::amountIsBoldAndHiddenItemsAreNotPrinted()
 
 void TestPrintedPage::stampIsDrawnOnlyWhenAsked()
 {
-    const auto inkInStamp = [](bool stamp) {
-        RecordingPrinter printer;
-        ChequeEntry entry = sampleEntry();
-        entry.pay.clear(); // keep the stamp's corner free of other text
-        entry.narration.clear();
-        entry.stamp = stamp;
-        const ChequePage page = ComposeCheque(entry, printer);
+    // Keep the stamp's corner free of the words lines.
+    m_db->exec(QStringLiteral("UPDATE BankAccount SET Rupee1Left = 6, Rupee2Left = 6"));
+    const auto inkInStamp = [this](bool stamp) {
+        Cheque cheque = sampleCheque();
+        cheque.payee.clear(); // keep the stamp's corner free of other text
+        cheque.stamp = stamp;
+        const ChequePage page = compose(cheque);
         QImage image(page.widthTwips / 10, page.heightTwips / 10, QImage::Format_RGB32); // 144 dpi
         image.setDotsPerMeterX(qRound(144 / 0.0254));
         image.setDotsPerMeterY(qRound(144 / 0.0254));
@@ -152,5 +147,5 @@ void TestPrintedPage::stampIsDrawnOnlyWhenAsked()
     QCOMPARE(inkInStamp(false), 0);
 }
 
-QTEST_MAIN(TestPrintedPage)
+QUILLSET_TEST_MAIN(TestPrintedPage, QGuiApplication)
 #include "tst_PrintedPage.moc"

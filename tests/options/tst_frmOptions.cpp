@@ -1,8 +1,9 @@
+#include "support/TestMain.h"
 #include "support/WindowTest.h"
 
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
-#include "store/SystemParameters.h"
+#include "store/Store.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -29,7 +30,7 @@ private slots:
 private:
     void open();
     bool checked(const char *name) const { return find<QAbstractButton>(m_window, name)->isChecked(); }
-    static QString stored();
+    QString stored() const;
 
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmOptions> m_window;
@@ -54,20 +55,21 @@ void TestOptions::open()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-QString TestOptions::stored()
+QString TestOptions::stored() const
 {
-    return TestDatabase::scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms "
-                                               "ORDER BY CASE Description WHEN 'Orientation' THEN 1 WHEN "
-                                               "'CequePosition' THEN 2 WHEN 'CompanyName' THEN 3 WHEN 'CBLeft' THEN 4 "
-                                               "WHEN 'CBTop' THEN 5 ELSE 6 END)"))
+    return m_f->db
+        .scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms "
+                               "ORDER BY CASE Description WHEN 'Orientation' THEN 1 WHEN "
+                               "'CequePosition' THEN 2 WHEN 'CompanyName' THEN 3 WHEN 'CBLeft' THEN 4 "
+                               "WHEN 'CBTop' THEN 5 ELSE 6 END)"))
         .toString();
 }
 
 void TestOptions::loadsAndStoresEveryControl()
 {
-    TestDatabase::exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
-                                      "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
-                                      "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' ELSE '0' END"));
+    m_f->db.exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
+                                "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
+                                "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' ELSE '0' END"));
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("System Options"));
     QVERIFY(checked("opOrientation_1") && checked("opPosition_6") && !checked("chkStamp"));
@@ -139,7 +141,7 @@ void TestOptions::unreadableSettingsOpenAsDefaults()
     QFETCH(QString, setUp);
     QFETCH(QString, named);
     QFETCH(QString, saved);
-    TestDatabase::exec(setUp);
+    m_f->db.exec(setUp);
     open();
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().contains(named), qPrintable(m_f->prompter.texts().first()));
@@ -159,5 +161,5 @@ void TestOptions::calibrationShowsWhatThePlacementUses()
     QCOMPARE(hints, QStringList({QString(), QStringLiteral("= 0 cm"), QStringLiteral("= 1.5 cm"), QString()}));
 }
 
-QTEST_MAIN(TestOptions)
+QUILLSET_TEST_MAIN(TestOptions, QApplication)
 #include "tst_frmOptions.moc"

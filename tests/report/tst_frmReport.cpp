@@ -1,4 +1,5 @@
 #include "support/PdfWords.h"
+#include "support/TestMain.h"
 #include "support/WindowTest.h"
 
 #include "report/ReportPreview.h"
@@ -36,9 +37,9 @@ void TestReportWindow::init()
     QVERIFY(m_f->db.isReady());
     QVERIFY(
         QFile::copy(QStringLiteral(QUILLSET_REPORT_DEFINITION), m_f->db.folder() + QStringLiteral("/rptCheque.rpt")));
-    TestDatabase::exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
-                                      "('ACC1', '000125', 2500, 'Rao, Sons', '2026-12-01'), "
-                                      "('ACC1', '000126', 75, 'Today''s payee', '2026-12-06')"));
+    m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
+                                "('ACC1', '000125', 2500, 'Rao, Sons', '2026-12-01'), "
+                                "('ACC1', '000126', 75, 'Today''s payee', '2026-12-06')"));
     m_window = new frmReport(m_f->services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -120,5 +121,5 @@ void TestReportWindow::missingDefinitionIsNamedAndTheWindowStays()
     QVERIFY(m_window->isVisible());
 }
 
-QTEST_MAIN(TestReportWindow)
+QUILLSET_TEST_MAIN(TestReportWindow, QApplication)
 #include "tst_frmReport.moc"

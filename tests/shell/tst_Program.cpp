@@ -1,12 +1,13 @@
 #include "support/PdfWords.h"
 #include "support/TestDatabase.h"
+#include "support/TestMain.h"
 
 #include "store/DataSource.h"
-#include "store/Database.h"
+#include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
-#include <QTest>
 
 #include <unistd.h>
 
@@ -26,6 +27,9 @@ private slots:
     void writesAChequeToAPdf();
     void refusesWhatTheEntryWindowRefuses_data();
     void refusesWhatTheEntryWindowRefuses();
+    void wrongWordsAreAUsageError_data();
+    void wrongWordsAreAUsageError();
+    void initialiseMakesANewDatabaseOnly();
     void printWithoutAPrinterRecordsNothing();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
@@ -115,8 +119,8 @@ void TestProgram::writesAChequeToAPdf()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    TestDatabase::exec(QStringLiteral("UPDATE BankAccount SET BankID = ?"), {QStringLiteral("D'Costa & Co")});
-    CloseDatabase(); // the program opens the file itself
+    db.exec(QStringLiteral("UPDATE BankAccount SET BankID = ?"), {QStringLiteral("D'Costa & Co")});
+    db.close(); // the program opens the file itself
     const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
     QStringList arguments = cheque(pdf);
     arguments.replace(3, QStringLiteral("D'Costa & Co"));
@@ -154,7 +158,7 @@ void TestProgram::refusesWhatTheEntryWindowRefuses()
     QFETCH(QString, said);
     TestDatabase db;
     QVERIFY(db.isReady());
-    CloseDatabase();
+    db.close();
     const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
     QStringList arguments = cheque(pdf);
     arguments.replace(replaced, value);
@@ -164,19 +168,66 @@ void TestProgram::refusesWhatTheEntryWindowRefuses()
     QVERIFY(!QFile::exists(pdf));
 }
 
+void TestProgram::wrongWordsAreAUsageError_data()
+{
+    QTest::addColumn<QString>("arguments"); // apart by blanks
+    QTest::addColumn<QString>("said");
+    QTest::newRow("unknown option") << "--colour"
+                                    << "Unknown option 'colour'";
+    QTest::newRow("stray word") << "print"
+                                << "\"print\" is not an option";
+    QTest::newRow("print and pdf") << "--print --pdf x.pdf"
+                                   << "cannot go together";
+    QTest::newRow("stamp and no stamp") << "--pdf x.pdf --stamp --no-stamp"
+                                        << "cannot go together";
+    QTest::newRow("initialise without a place") << "--initialise"
+                                                << "needs --database";
+}
+
+void TestProgram::wrongWordsAreAUsageError()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, said);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments.split(u' ')), 64);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+}
+
+void TestProgram::initialiseMakesANewDatabaseOnly()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("New.mdb"));
+    QCOMPARE(
+        run(QStringLiteral(QUILLSET_PROGRAM), {QStringLiteral("--database"), path, QStringLiteral("--initialise")}), 0);
+    {
+        const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
+        QVERIFY(store->accounts().codes().isEmpty()); // the sample account only when asked for
+        QCOMPARE(store->parameters().GetSystemParameter(QStringLiteral("CequePosition")), QStringLiteral("0"));
+        exec(*store,
+             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
+                            "VALUES ('A', '1', 5, 'Kept', '2026-12-06')"));
+    }
+    // Never over a file that is there.
+    QCOMPARE(
+        run(QStringLiteral(QUILLSET_PROGRAM), {QStringLiteral("--database"), path, QStringLiteral("--initialise")}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("exists already")), qPrintable(m_said));
+    QCOMPARE(
+        scalar(*Store::OpenDatabase(path, OdbcInstaller::none()), QStringLiteral("SELECT Pay FROM Cheque")).toString(),
+        QStringLiteral("Kept"));
+}
+
 void TestProgram::printWithoutAPrinterRecordsNothing()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    CloseDatabase();
+    db.close();
     QStringList arguments = cheque(QString());
     arguments.replace(0, QStringLiteral("--print"));
     arguments.removeAt(1);
     QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments + QStringList {QStringLiteral("--database"), db.path()}),
              1);
     QVERIFY2(m_said.contains(QStringLiteral("ERR:1101:No printer is installed")), qPrintable(m_said));
-    OpenDatabase(db.path(), OdbcInstaller::none());
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
 void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
@@ -198,18 +249,18 @@ void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
 
     // Installing again keeps the office's register and report layout.
     const QString database = m_prefix.filePath(QStringLiteral("lib/quillset/Records.mdb"));
-    OpenDatabase(database, OdbcInstaller::none());
-    TestDatabase::exec(QStringLiteral("INSERT INTO Cheque VALUES ('ACC1', '7', 5, 'Kept', '2026-12-06')"));
-    CloseDatabase();
+    exec(*Store::OpenDatabase(database, OdbcInstaller::none()),
+         QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
+                        "VALUES ('ACC1', '7', 5, 'Kept', '2026-12-06')"));
     QFile report(m_prefix.filePath(QStringLiteral("lib/quillset/rptCheque.rpt")));
     QVERIFY(report.open(QIODevice::Append));
     report.write("; the office's own change\n");
     report.close();
     QCOMPARE(run(QStringLiteral(QUILLSET_CMAKE), install), 0);
     QVERIFY(report.open(QIODevice::ReadOnly) && report.readAll().contains("the office's own change"));
-    OpenDatabase(database, OdbcInstaller::none());
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("Kept"));
-    CloseDatabase();
+    QCOMPARE(scalar(*Store::OpenDatabase(database, OdbcInstaller::none()), QStringLiteral("SELECT Pay FROM Cheque"))
+                 .toString(),
+             QStringLiteral("Kept"));
 }
 
 void TestProgram::readOnlyInstallKeepsDataInTheUsersFolder()
@@ -234,5 +285,5 @@ void TestProgram::readOnlyInstallKeepsDataInTheUsersFolder()
     QVERIFY2(QFile::exists(home.filePath(QStringLiteral("data/Quillset/Quillset/Records.mdb"))), qPrintable(m_said));
 }
 
-QTEST_GUILESS_MAIN(TestProgram)
+QUILLSET_TEST_MAIN(TestProgram, QCoreApplication)
 #include "tst_Program.moc"

@@ -1,14 +1,16 @@
+#include "support/TestMain.h"
 #include "support/WindowTest.h"
 
+#include "core/Failure.h"
 #include "issue/frmCheque.h"
 #include "shell/MDIForm1.h"
 #include "shell/frmMain.h"
 #include "store/DataSource.h"
-#include "store/Database.h"
-#include "store/Failure.h"
+#include "store/DatabaseLocation.h"
 
 #include <QPushButton>
 #include <QScreen>
+#include <QSqlDatabase>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -54,7 +56,8 @@ void TestMainWindow::opensCentredWithItsFiveCommands()
     QCOMPARE(m_main->size(), QSize(319, 137));
     const QPoint offCentre = m_main->frameGeometry().center() - m_main->screen()->geometry().center();
     QVERIFY(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1);
-    QVERIFY(SharedConnection().isOpen());
+    QVERIFY(m_f->services.store);
+    QCOMPARE(QSqlDatabase::connectionNames().size(), 2); // the fixture's own, and the program's
 
     QStringList commands;
     for (QWidget *widget = find(m_main.get(), "cmdPrintCheq"); commands.size() < 5;
@@ -137,7 +140,8 @@ void TestMainWindow::exitClosesEveryWindowAndTheDatabase()
     for (const QPointer<QWidget> &window : windows)
         QVERIFY(!window || !window->isVisible());
     QVERIFY(!m_main->isVisible());
-    QVERIFY(!SharedConnection().isOpen());
+    QVERIFY(!m_f->services.store);
+    QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
     QVERIFY(m_f->prompter.messages.isEmpty());
 }
 
@@ -146,8 +150,8 @@ void TestMainWindow::missingDatabaseLeavesNothingOpen()
     m_main.reset();
     QTemporaryDir folder;
     QVERIFY_THROWS_EXCEPTION(Failure, frmMain(m_f->services, databasePathIn(folder.path()), OdbcInstaller::none()));
-    QVERIFY(!SharedConnection().isOpen());
+    QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
 }
 
-QTEST_MAIN(TestMainWindow)
+QUILLSET_TEST_MAIN(TestMainWindow, QApplication)
 #include "tst_frmMain.moc"

@@ -1,19 +1,22 @@
 #include "support/TestDatabase.h"
+#include "support/TestMain.h"
 
+#include "cheque/Cheque.h"
+#include "core/Failure.h"
+#include "store/Connection.h"
 #include "store/DataSource.h"
-#include "store/Database.h"
 #include "store/DatabaseLocation.h"
-#include "store/Failure.h"
-#include "store/SystemParameters.h"
+#include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QTest>
 
 using namespace quillset;
-using quillset::test::TestDatabase;
+using namespace quillset::test;
 
 // The database file, its settings and its data source, against real SQLite files.
 class TestStore : public QObject
@@ -30,6 +33,9 @@ private slots:
     void readsSettingsAsTheirUsersNeed_data();
     void readsSettingsAsTheirUsersNeed();
     void missingAndDuplicateSettingRows();
+    void printSettingsNameWhatCannotBeUsed_data();
+    void printSettingsNameWhatCannotBeUsed();
+    void readErrorIsSaidNotAShorterList();
     void registersTheTradingDataSource();
     void registersWithTheRealInstaller();
     void readOnlyProgramFolderKeepsTheDatabaseWithTheUser();
@@ -41,7 +47,7 @@ private:
 QString TestStore::openFailure(const QString &path)
 {
     try {
-        OpenDatabase(path, OdbcInstaller::none());
+        Store::OpenDatabase(path, OdbcInstaller::none());
     } catch (const Failure &failure) {
         return failure.description();
     }
@@ -74,7 +80,7 @@ void TestStore::refusesFilesThatAreNotItsDatabase()
     }
     const QString message = openFailure(path);
     QVERIFY2(message.contains(path) && message.contains(cause), qPrintable(message));
-    QVERIFY(!SharedConnection().isOpen());
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     QFile unchanged(path); // never replaced, never created
     QCOMPARE(unchanged.open(QIODevice::ReadOnly) ? unchanged.readAll() : QByteArray(), content);
 }
@@ -83,7 +89,7 @@ void TestStore::refusesADatabaseLockedByAnotherProgram()
 {
     QTemporaryDir folder;
     const QString path = databasePathIn(folder.path());
-    QVERIFY(TestDatabase::createAt(path));
+    Store::createDatabase(path, false);
     {
         QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
         other.setDatabaseName(path);
@@ -96,19 +102,19 @@ void TestStore::refusesADatabaseLockedByAnotherProgram()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("otherProgram"));
     QCOMPARE(openFailure(path), QString());
-    CloseDatabase();
-    CloseDatabase(); // a second close is harmless
 }
 
 void TestStore::refusesTextInANumberColumn()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    QVERIFY_THROWS_EXCEPTION(Failure, runStatement(QStringLiteral("UPDATE BankAccount SET Width = 'wide'")));
-    QVERIFY_THROWS_EXCEPTION(Failure,
-                             runStatement(QStringLiteral("INSERT INTO Cheque VALUES ('A', '1', 5, 'X', ?)"),
-                                          {QStringLiteral("06-Dec-2026")}));
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT Width || 'x' || Height FROM BankAccount")).toString(),
+    const Connection &connection = db.store().SharedConnection();
+    QVERIFY_THROWS_EXCEPTION(Failure, connection.run(QStringLiteral("UPDATE BankAccount SET Width = 'wide'")));
+    QVERIFY_THROWS_EXCEPTION(
+        Failure,
+        db.store().cheques().record({QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("X"), QDate(), 5, false},
+                                    MoneyStyle {}));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT Width || 'x' || Height FROM BankAccount")).toString(),
              QStringLiteral("20.3x9.2"));
 }
 
@@ -126,9 +132,10 @@ void TestStore::storesSettingsExactlyAsTyped()
     QFETCH(QString, value);
     TestDatabase db;
     QVERIFY(db.isReady());
-    SetSystemParameter(Parameter::CompanyName, value);
-    QCOMPARE(GetSystemParameter(Parameter::CompanyName), value);
-    QCOMPARE(GetSystemParameter(Parameter::Stamp), QStringLiteral("1")); // the others untouched
+    const SystemParameters &parameters = db.store().parameters();
+    parameters.SetSystemParameter(Parameter::CompanyName, value);
+    QCOMPARE(parameters.GetSystemParameter(Parameter::CompanyName), value);
+    QCOMPARE(parameters.GetSystemParameter(Parameter::Stamp), QStringLiteral("1")); // the others untouched
 }
 
 void TestStore::readsSettingsAsTheirUsersNeed_data()
@@ -153,14 +160,16 @@ void TestStore::readsSettingsAsTheirUsersNeed()
     QFETCH(double, leading);
     TestDatabase db;
     QVERIFY(db.isReady());
-    SetSystemParameter(Parameter::CalibrationLeft, stored);
-    QCOMPARE(numericParameter(Parameter::CalibrationLeft), leading);
+    const SystemParameters &parameters = db.store().parameters();
+    parameters.SetSystemParameter(Parameter::CalibrationLeft, stored);
+    QCOMPARE(parameters.numericParameter(Parameter::CalibrationLeft), leading);
+    QCOMPARE(parameters.printSettings().calibrationLeft, leading);
     if (whole != -999) {
-        QCOMPARE(wholeNumberParameter(Parameter::CalibrationLeft), whole);
+        QCOMPARE(parameters.wholeNumberParameter(Parameter::CalibrationLeft), whole);
         return;
     }
     try {
-        wholeNumberParameter(Parameter::CalibrationLeft);
+        parameters.wholeNumberParameter(Parameter::CalibrationLeft);
         QFAIL("a value that is not a whole number was accepted");
     } catch (const Failure &failure) {
         QVERIFY(failure.description().contains(QStringLiteral("\"CBLeft\"")));
@@ -171,27 +180,86 @@ void TestStore::missingAndDuplicateSettingRows()
 {
     TestDatabase db;
     QVERIFY(db.isReady());
-    TestDatabase::exec(QStringLiteral("UPDATE sys_parms SET Value = NULL WHERE Description = 'CBTop'"));
-    QCOMPARE(GetSystemParameter(Parameter::CalibrationTop), QString());
+    const SystemParameters &parameters = db.store().parameters();
+    db.exec(QStringLiteral("UPDATE sys_parms SET Value = NULL WHERE Description = 'CBTop'"));
+    QCOMPARE(parameters.GetSystemParameter(Parameter::CalibrationTop), QString());
 
-    TestDatabase::exec(QStringLiteral("DELETE FROM sys_parms WHERE Description = 'CequePosition'"));
+    db.exec(QStringLiteral("DELETE FROM sys_parms WHERE Description = 'CequePosition'"));
     try {
-        GetSystemParameter(Parameter::ChequePosition);
+        parameters.GetSystemParameter(Parameter::ChequePosition);
         QFAIL("a missing setting was read");
     } catch (const Failure &failure) {
         QVERIFY(failure.description().contains(QStringLiteral("\"CequePosition\" is missing")));
     }
-    SetSystemParameter(Parameter::ChequePosition, QStringLiteral("3")); // saving adds the row again
-    QCOMPARE(GetSystemParameter(Parameter::ChequePosition), QStringLiteral("3"));
+    parameters.SetSystemParameter(Parameter::ChequePosition, QStringLiteral("3")); // saving adds the row again
+    QCOMPARE(parameters.GetSystemParameter(Parameter::ChequePosition), QStringLiteral("3"));
 
     // With two rows of one name, the first is read and both are written.
-    TestDatabase::exec(QStringLiteral("INSERT INTO sys_parms VALUES ('Stamp', '0')"));
-    QCOMPARE(GetSystemParameter(Parameter::Stamp), QStringLiteral("1"));
-    SetSystemParameter(Parameter::Stamp, QStringLiteral("0"));
+    db.exec(QStringLiteral("INSERT INTO sys_parms VALUES ('Stamp', '0')"));
+    QCOMPARE(parameters.GetSystemParameter(Parameter::Stamp), QStringLiteral("1"));
+    parameters.SetSystemParameter(Parameter::Stamp, QStringLiteral("0"));
     QCOMPARE(
-        TestDatabase::scalar(QStringLiteral("SELECT group_concat(Value) FROM sys_parms WHERE Description = 'Stamp'"))
-            .toString(),
+        db.scalar(QStringLiteral("SELECT group_concat(Value) FROM sys_parms WHERE Description = 'Stamp'")).toString(),
         QStringLiteral("0,0"));
+}
+
+void TestStore::printSettingsNameWhatCannotBeUsed_data()
+{
+    QTest::addColumn<QString>("spoil");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("empty orientation") << "UPDATE sys_parms SET Value = '' WHERE Description = 'Orientation'"
+                                       << "\"Orientation\"";
+    QTest::newRow("orientation the printer refuses")
+        << "UPDATE sys_parms SET Value = '3' WHERE Description = 'Orientation'"
+        << "orientation 3";
+    QTest::newRow("position not a number") << "UPDATE sys_parms SET Value = 'abc' WHERE Description = 'CequePosition'"
+                                           << "\"CequePosition\"";
+    QTest::newRow("missing company name") << "DELETE FROM sys_parms WHERE Description = 'CompanyName'"
+                                          << "\"CompanyName\"";
+}
+
+void TestStore::printSettingsNameWhatCannotBeUsed()
+{
+    QFETCH(QString, spoil);
+    QFETCH(QString, named);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(spoil);
+    try {
+        db.store().parameters().printSettings();
+        QFAIL("settings that cannot be used were read");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(named), failure.what());
+    }
+}
+
+void TestStore::readErrorIsSaidNotAShorterList()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.store().SharedConnection().inTransaction([&] {
+        for (int i = 0; i < 3000; ++i)
+            db.store().cheques().record({QStringLiteral("ACC1"), QString::number(i),
+                                         QStringLiteral("A payee with a long name, number %1").arg(i),
+                                         QDate(2026, 1, 1).addDays(i % 300), 100 + i, false},
+                                        MoneyStyle {});
+    });
+    db.close();
+    // Damage a run of pages in the middle of the file, as a failing disk would.
+    QFile file(db.path());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const qint64 pages = file.size() / 4096;
+    QVERIFY(pages > 40);
+    file.seek(pages / 2 * 4096);
+    file.write(QByteArray(4096 * 8, '\x5a'));
+    file.close();
+    QVERIFY(db.reopen());
+    try {
+        const QList<RegisterEntry> read = db.store().cheques().between(QDate(2026, 1, 1), QDate(2026, 12, 31));
+        QFAIL(qPrintable(QStringLiteral("a damaged register read as %1 rows").arg(read.size())));
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(QStringLiteral("damaged")), failure.what());
+    }
 }
 
 void TestStore::registersTheTradingDataSource()
@@ -259,20 +327,22 @@ void TestStore::readOnlyProgramFolderKeepsTheDatabaseWithTheUser()
     const QString own = databasePathIn(userFolder);
     QCOMPARE(chooseDatabasePath(program.path(), false, userFolder), own);
     QVERIFY(!QFile::exists(own)); // nothing delivered, nothing copied: opening will say so
-    QVERIFY(TestDatabase::createAt(delivered));
+    Store::createDatabase(delivered, true);
     QCOMPARE(chooseDatabasePath(program.path(), true, userFolder), delivered);
 
     // Copied on the first start into a file the user can write, and never replaced afterwards.
     QCOMPARE(chooseDatabasePath(program.path(), false, userFolder), own);
     QVERIFY(QFileInfo(own).permissions().testFlag(QFileDevice::WriteOwner));
-    QCOMPARE(openFailure(own), QString());
-    TestDatabase::exec(QStringLiteral("INSERT INTO Cheque VALUES ('ACC1', '1', 5, 'Kept', '2026-12-06')"));
-    CloseDatabase();
+    {
+        const std::unique_ptr<Store> store = Store::OpenDatabase(own, OdbcInstaller::none());
+        test::exec(*store,
+                   QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
+                                  "VALUES ('ACC1', '1', 5, 'Kept', '2026-12-06')"));
+    }
     chooseDatabasePath(program.path(), false, userFolder);
-    QCOMPARE(openFailure(own), QString());
-    QCOMPARE(TestDatabase::scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("Kept"));
-    CloseDatabase();
+    const std::unique_ptr<Store> store = Store::OpenDatabase(own, OdbcInstaller::none());
+    QCOMPARE(test::scalar(*store, QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("Kept"));
 }
 
-QTEST_GUILESS_MAIN(TestStore)
+QUILLSET_TEST_MAIN(TestStore, QCoreApplication)
 #include "tst_Store.moc"

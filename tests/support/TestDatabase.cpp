@@ -1,61 +1,79 @@
 #include "TestDatabase.h"
 
+#include "core/Failure.h"
+#include "store/Connection.h"
 #include "store/DataSource.h"
-#include "store/Database.h"
-#include "store/Failure.h"
+#include "store/DatabaseLocation.h"
+#include "store/Store.h"
 
-#include <QProcess>
-#include <QSqlQuery>
+#include <QFile>
 #include <QTest>
-#include <QVariant>
 
 namespace quillset::test {
 
 TestDatabase::TestDatabase()
     : m_path(databasePathIn(m_folder.path()))
 {
-    if (!createAt(m_path))
-        return;
     try {
-        OpenDatabase(m_path, OdbcInstaller::none());
-        m_ready = true;
+        Store::createDatabase(m_path, true);
+    } catch (const Failure &failure) {
+        qWarning("creating the test database failed: %s", failure.what());
+        return;
+    }
+    reopen();
+}
+
+TestDatabase::~TestDatabase() = default;
+
+void TestDatabase::close()
+{
+    m_store.reset();
+}
+
+bool TestDatabase::reopen()
+{
+    try {
+        m_store = Store::OpenDatabase(m_path, OdbcInstaller::none());
     } catch (const Failure &failure) {
         qWarning("%s", failure.what());
+        m_store.reset();
     }
+    return m_store != nullptr;
 }
 
-TestDatabase::~TestDatabase()
+void TestDatabase::exec(const QString &sql, const QVariantList &values) const
 {
-    // Only its own: a test may already have opened the next database.
-    if (SharedConnection().databaseName().contains(m_folder.path()))
-        CloseDatabase();
+    test::exec(*m_store, sql, values);
 }
 
-bool TestDatabase::createAt(const QString &path)
+QVariant TestDatabase::scalar(const QString &sql, const QVariantList &values) const
 {
-    QProcess sqlite;
-    sqlite.setStandardInputFile(QStringLiteral(QUILLSET_SCHEMA_PATH));
-    sqlite.start(QStringLiteral(QUILLSET_SQLITE3), {QStringLiteral("-batch"), QStringLiteral("-bail"), path});
-    if (!sqlite.waitForFinished(30000) || sqlite.exitCode() != 0) {
-        qWarning("creating the test database failed: %s", sqlite.readAllStandardError().constData());
-        return false;
-    }
-    return true;
+    return test::scalar(*m_store, sql, values);
 }
 
-void TestDatabase::exec(const QString &sql, const QVariantList &values)
+QString TestDatabase::copyFixture(const QString &name) const
+{
+    const QString copy = m_folder.filePath(name);
+    QFile::remove(copy);
+    if (!QFile::copy(QStringLiteral(QUILLSET_TEST_DATA) + u'/' + name, copy))
+        qWarning("the fixture %s is missing", qPrintable(name));
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return copy;
+}
+
+void exec(const Store &store, const QString &sql, const QVariantList &values)
 {
     try {
-        runStatement(sql, values);
+        store.SharedConnection().run(sql, values);
     } catch (const Failure &failure) {
         QFAIL(failure.what());
     }
 }
 
-QVariant TestDatabase::scalar(const QString &sql, const QVariantList &values)
+QVariant scalar(const Store &store, const QString &sql, const QVariantList &values)
 {
     try {
-        QSqlQuery query = runStatement(sql, values);
+        QSqlQuery query = store.SharedConnection().run(sql, values);
         return query.next() ? query.value(0) : QVariant();
     } catch (const Failure &failure) {
         qWarning("%s", failure.what());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "doubles/RecordingPrinter.h"
 #include "doubles/RecordingPrompter.h"
+#include "doubles/RecordingQueue.h"
 #include "support/TestDatabase.h"
 
 #include "shell/AppServices.h"
@@ -20,13 +20,15 @@ struct WindowFixture
     WindowFixture()
     {
         services.today = [] { return QDate(2026, 12, 6); };
-        services.makePrinter = [recorder = printer] { return recorder; };
+        services.printQueue = [recorder = queue] { return recorder; };
         services.programFolder = db.folder();
+        if (db.isReady())
+            services.store = &db.store();
     }
 
     TestDatabase db;
     RecordingPrompter prompter;
-    std::shared_ptr<RecordingPrinter> printer = std::make_shared<RecordingPrinter>();
+    std::shared_ptr<RecordingQueue> queue = std::make_shared<RecordingQueue>();
     AppServices services {prompter};
 };
 
@@ -59,9 +61,9 @@ inline QString shown(const QObject *window, const char *name)
     return find<QLabel>(window, name)->text();
 }
 
-inline int registerRows()
+inline int registerRows(const TestDatabase &db)
 {
-    return TestDatabase::scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt();
+    return db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt();
 }
 
 } // namespace quillset::test

@@ -1,7 +1,9 @@
-#include "store/Failure.h"
+#include "support/TestMain.h"
+
+#include "core/Failure.h"
 #include "words/AmountInWords.h"
 
-#include <QTest>
+#include <QCoreApplication>
 
 using namespace quillset;
 
@@ -78,5 +80,5 @@ void TestAmountInWords::refusesAmountsItCannotWrite()
     QVERIFY_THROWS_EXCEPTION(Failure, AmountInWords(amount));
 }
 
-QTEST_GUILESS_MAIN(TestAmountInWords)
+QUILLSET_TEST_MAIN(TestAmountInWords, QCoreApplication)
 #include "tst_AmountInWords.moc"

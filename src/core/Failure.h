@@ -6,21 +6,26 @@
 
 namespace quillset {
 
-/// Numbers that identify what went wrong; they appear in the operator's "ERR:" messages.
+/// Numbers that identify what went wrong; they appear in the operator's "ERR:" messages. Each range
+/// is one kind of failure, so that a number always means one thing: 10xx the database, 11xx the
+/// printer, 12xx files, 13xx what was typed or asked for.
 enum class ErrorNumber : int {
     DatabaseMissing = 1001,
     DatabaseUnreadable = 1002,
     DatabaseLocked = 1003,
     DatabaseStatement = 1004,
+    DatabaseTooNew = 1005,
+    DatabaseUpgrade = 1006,
     ParameterMissing = 1010,
     ParameterNotNumber = 1011,
-    AccountMissing = 1020,
-    MeasurementMissing = 1021,
-    AmountOutOfRange = 1030,
     PrinterMissing = 1101,
     PrinterRefused = 1102,
     ReportDefinition = 1201,
     FileWrite = 1202,
+    AccountMissing = 1301,
+    MeasurementMissing = 1302,
+    AmountOutOfRange = 1303,
+    EntryInvalid = 1304,
 };
 
 /// The one error type of the core. Windows catch it at their handler's edge and show it to the operator.

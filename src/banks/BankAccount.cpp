@@ -1,0 +1,35 @@
+#include "BankAccount.h"
+
+namespace quillset {
+
+namespace {
+
+struct MeasurementName
+{
+    const char *column;
+    const char *label;
+};
+
+constexpr std::array<MeasurementName, kMeasurementCount> kMeasurementNames = {{
+    {"Width", "Paper Width"},          {"Height", "Cheq Height"},          {"DateLeft", "Date, Left"},
+    {"DateBottom", "Date, Top"},       {"DateWidth", "Date, Width"},       {"PayLeft", "Pay, Left"},
+    {"PayBottom", "Pay, Top"},         {"PayWidth", "Pay, Width"},         {"AmountLeft", "Amount, Left"},
+    {"AmountBottom", "Amount, Top"},   {"AmountWidth", "Amount, Width"},   {"Rupee1Left", "Rupee L1, Left"},
+    {"Rupee1Bottom", "Rupee L1, Top"}, {"Rupee1Width", "Rupee L1, Width"}, {"Rupee2Left", "Rupee L2, Left"},
+    {"Rupee2Bottom", "Rupee L2, Top"}, {"Rupee2Width", "Rupee L2, Width"}, {"Rupee3Left", "Stamp, Left"},
+    {"Rupee3Bottom", "Stamp, Top"},    {"Rupee3Width", "Stamp, Width"},
+}};
+
+} // namespace
+
+QString measurementColumn(Measurement measurement)
+{
+    return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).column);
+}
+
+QString measurementLabel(Measurement measurement)
+{
+    return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
+}
+
+} // namespace quillset

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "words/MoneyStyle.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace quillset {
+
+/// The measured layout of a cheque leaf, in centimetres, in the order the columns are stored.
+enum class Measurement {
+    Width,
+    Height,
+    DateLeft,
+    DateBottom,
+    DateWidth,
+    PayLeft,
+    PayBottom,
+    PayWidth,
+    AmountLeft,
+    AmountBottom,
+    AmountWidth,
+    Rupee1Left,
+    Rupee1Bottom,
+    Rupee1Width,
+    Rupee2Left,
+    Rupee2Bottom,
+    Rupee2Width,
+    Rupee3Left,
+    Rupee3Bottom,
+    Rupee3Width,
+};
+inline constexpr int kMeasurementCount = 20;
+
+/// The column that stores a measurement, such as "DateBottom".
+QString measurementColumn(Measurement measurement);
+/// How the bank window labels a measurement, such as "Date, Top".
+QString measurementLabel(Measurement measurement);
+
+/// A bank account: who it is with, and the measured layout of its cheque leaf.
+struct BankAccountRecord
+{
+    QString bankId;
+    QString bankName;
+    QString accountNo;
+    QString address;
+    QString city;
+    QString accountType;
+    std::array<std::optional<double>, kMeasurementCount> measurements {};
+    bool rupee3Active = false;
+    MoneyStyle money;
+
+    std::optional<double> value(Measurement measurement) const
+    {
+        return measurements.at(static_cast<size_t>(measurement));
+    }
+    void setValue(Measurement measurement, std::optional<double> value)
+    {
+        measurements.at(static_cast<size_t>(measurement)) = value;
+    }
+    bool operator==(const BankAccountRecord &) const = default;
+};
+
+} // namespace quillset

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace quillset {
+
+/// One cheque, as typed and as printed: the value that travels from the entry window (or the command
+/// line, or a batch file) to the page and into the register.
+struct Cheque
+{
+    QString accountCode; ///< the BankID of the account it is drawn on
+    QString number; ///< the cheque number as typed, leading zeros kept
+    QString payee;
+    QDate date;
+    qint64 amount = 0; ///< in the smallest unit of the account's currency (paise, fils; rupees when it has none)
+    bool stamp = false; ///< carries the "Payee's Account Only" crossing
+
+    bool operator==(const Cheque &) const = default;
+};
+
+/// The fields of a cheque, for naming the one a problem is in.
+enum class ChequeField { Account, Number, Payee, Date, Amount, Stamp };
+
+/// What is wrong with one field, in words the operator can act on.
+struct FieldProblem
+{
+    ChequeField field = ChequeField::Account;
+    QString message;
+    bool empty = false; ///< the field was left empty
+
+    bool operator==(const FieldProblem &) const = default;
+};
+
+/// The field's name as the operator knows it: "Cheque No", "Pay", "Date", "Amount".
+QString fieldName(ChequeField field);
+
+} // namespace quillset

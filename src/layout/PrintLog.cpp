@@ -1,0 +1,7 @@
+#include "PrintLog.h"
+
+namespace quillset {
+
+Q_LOGGING_CATEGORY(lcPrint, "quillset.print", QtInfoMsg)
+
+} // namespace quillset

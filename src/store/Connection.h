@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Dialect.h"
+#include "core/Failure.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+
+#include <memory>
+
+namespace quillset {
+
+/// One connection to the database and the backend's dialect. Every statement of the program runs
+/// here, prepared, with every value bound; every failure becomes a Failure a person can read.
+class Connection
+{
+public:
+    /// Opens the connection through the dialect; throws Failure when that is impossible.
+    explicit Connection(std::unique_ptr<Dialect> dialect);
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    const Dialect &dialect() const { return *m_dialect; }
+    QSqlDatabase database() const;
+
+    /// Runs one statement with its values bound; throws Failure on any error.
+    QSqlQuery run(const QString &sql, const QVariantList &values = {}) const;
+    /// Steps to the next row; throws Failure when the read itself failed rather than ended, so a
+    /// read error is never taken for a shorter list.
+    bool next(QSqlQuery &query) const;
+    /// The failure a statement's error stands for.
+    Failure failure(const QSqlError &error) const;
+
+    /// Runs the work in one transaction: all of it is written, or none of it.
+    template<typename Work>
+    decltype(auto) inTransaction(Work &&work) const;
+
+private:
+    void begin() const;
+    void commit() const;
+    void rollback() const;
+
+    std::unique_ptr<Dialect> m_dialect;
+    QString m_name;
+};
+
+template<typename Work>
+decltype(auto) Connection::inTransaction(Work &&work) const
+{
+    begin();
+    try {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            work();
+            commit();
+        } else {
+            auto result = work();
+            commit();
+            return result;
+        }
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+} // namespace quillset

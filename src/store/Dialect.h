@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QSqlDatabase;
+class QSqlError;
+
+namespace quillset {
+
+class Connection;
+
+/// What a failed statement means, whatever the backend: the kinds a caller words differently.
+enum class StoreError { Busy, ReadOnly, Full, Damaged, Duplicate, Gone, Other };
+
+/// Everything that differs between database backends, in one place per backend: how to connect,
+/// how the schema's version is kept, how errors are told apart, and the dialect of the schema.
+class Dialect
+{
+public:
+    enum class Kind { Sqlite, Postgres };
+
+    virtual ~Dialect() = default;
+
+    virtual Kind kind() const = 0;
+    /// Where the database is, as the operator would recognise it in a message.
+    virtual QString describe() const = 0;
+    /// Opens the connection on an existing database and makes sure it is one of ours and usable;
+    /// throws Failure, leaving the database untouched, when it is not.
+    virtual void open(QSqlDatabase &db) const = 0;
+    virtual int schemaVersion(const Connection &connection) const = 0;
+    /// Written inside the migration's transaction, so it changes with the schema or not at all.
+    virtual void setSchemaVersion(const Connection &connection, int version) const = 0;
+    virtual bool hasTable(const Connection &connection, const QString &table) const = 0;
+    /// Keeps a copy of the database as it is before it is upgraded from this version.
+    virtual void backUp(const Connection &connection, int version) const = 0;
+    virtual StoreError classify(const QSqlError &error) const = 0;
+};
+
+} // namespace quillset

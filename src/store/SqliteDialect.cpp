@@ -1,0 +1,188 @@
+#include "SqliteDialect.h"
+
+#include "Connection.h"
+#include "core/Failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QUrl>
+#include <QVariant>
+
+namespace quillset {
+
+namespace {
+
+// SQLite's primary result codes, as the driver reports them.
+enum SqliteCode {
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    IoError = 10,
+    Corrupt = 11,
+    Full = 13,
+    CantOpen = 14,
+    Constraint = 19,
+    NotADatabase = 26,
+};
+
+int primaryCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+// The first bytes of a Jet (Access) database, so that an old Records.mdb gets a message of its own.
+bool looksLikeAccessFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(32);
+    return head.contains("Standard Jet DB") || head.contains("Standard ACE DB");
+}
+
+const QString kLockedByAnother = QStringLiteral("the file is locked by another program. Close it and try again.");
+
+} // namespace
+
+SqliteDialect::SqliteDialect(QString path)
+    : m_path(QFileInfo(path).absoluteFilePath())
+{
+}
+
+QString SqliteDialect::describe() const
+{
+    return QStringLiteral("The database \"%1\"").arg(QDir::toNativeSeparators(m_path));
+}
+
+void SqliteDialect::refuse(ErrorNumber number, const QString &cause) const
+{
+    throw Failure(
+        number,
+        QStringLiteral("Quillset cannot open its database \"%1\": %2").arg(QDir::toNativeSeparators(m_path), cause));
+}
+
+void SqliteDialect::createFile(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        throw Failure(ErrorNumber::FileWrite,
+                      QStringLiteral("\"%1\" exists already; a new database is never made over a file.")
+                          .arg(QDir::toNativeSeparators(path)));
+    QFile file(path);
+    if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
+        throw Failure(ErrorNumber::FileWrite,
+                      QStringLiteral("The database \"%1\" cannot be made: %2.")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+void SqliteDialect::open(QSqlDatabase &db) const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        refuse(ErrorNumber::DatabaseMissing, QStringLiteral("the file does not exist."));
+    if (!info.isFile())
+        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("it is a folder, not a file."));
+    if (!info.isReadable())
+        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("you have no permission to read it."));
+    // "mode=rw" keeps SQLite from creating an empty file should the real one vanish meanwhile.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500;QSQLITE_OPEN_URI"));
+    db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+    if (!db.open())
+        refuse(ErrorNumber::DatabaseUnreadable, db.lastError().databaseText());
+    probe(db);
+}
+
+void SqliteDialect::probe(QSqlDatabase &db) const
+{
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const int code = primaryCode(probe.lastError());
+        if (code == Busy || code == Locked)
+            refuse(ErrorNumber::DatabaseLocked, kLockedByAnother);
+        if (looksLikeAccessFile(m_path))
+            refuse(ErrorNumber::DatabaseUnreadable,
+                   QStringLiteral("it is an old Access-format database. Quillset keeps its records in SQLite; use "
+                                  "the Records.mdb delivered with this version."));
+        refuse(ErrorNumber::DatabaseUnreadable,
+               QStringLiteral("the file is not a Quillset database or is damaged (%1).")
+                   .arg(probe.lastError().databaseText()));
+    }
+    // Taking the write lock once proves the file can be written and nobody else holds it.
+    QSqlQuery lock(db);
+    if (lock.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        lock.exec(QStringLiteral("ROLLBACK"));
+        return;
+    }
+    if (classify(lock.lastError()) == StoreError::Busy)
+        refuse(ErrorNumber::DatabaseLocked, kLockedByAnother);
+    refuse(ErrorNumber::DatabaseUnreadable,
+           QStringLiteral("the file cannot be written (%1).").arg(lock.lastError().databaseText()));
+}
+
+int SqliteDialect::schemaVersion(const Connection &connection) const
+{
+    QSqlQuery query = connection.run(QStringLiteral("PRAGMA user_version"));
+    return connection.next(query) ? query.value(0).toInt() : 0;
+}
+
+void SqliteDialect::setSchemaVersion(const Connection &connection, int version) const
+{
+    // A pragma takes no bound value; the version is one of the program's own numbers.
+    connection.run(QStringLiteral("PRAGMA user_version = %1").arg(version));
+}
+
+bool SqliteDialect::hasTable(const Connection &connection, const QString &table) const
+{
+    QSqlQuery query = connection.run(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"), {table});
+    return connection.next(query);
+}
+
+void SqliteDialect::backUp(const Connection &connection, int version) const
+{
+    // A consistent copy, made by SQLite itself, that never replaces an earlier backup.
+    QString backup = QStringLiteral("%1.v%2.bak").arg(m_path).arg(version);
+    for (int n = 2; QFileInfo::exists(backup); ++n)
+        backup = QStringLiteral("%1.v%2-%3.bak").arg(m_path).arg(version).arg(n);
+    try {
+        connection.run(QStringLiteral("VACUUM INTO ?"), {backup});
+    } catch (const Failure &failure) {
+        QFile::remove(backup);
+        throw Failure(
+            ErrorNumber::DatabaseUpgrade,
+            QStringLiteral("Quillset needs to upgrade the database \"%1\" and first keeps a copy of it, "
+                           "but the copy \"%2\" could not be made: %3 Nothing was changed.")
+                .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup), failure.description()));
+    }
+}
+
+StoreError SqliteDialect::classify(const QSqlError &error) const
+{
+    switch (primaryCode(error)) {
+    case Busy:
+    case Locked:
+        return StoreError::Busy;
+    case ReadOnly:
+    case CantOpen:
+        return StoreError::ReadOnly;
+    case Full:
+        return StoreError::Full;
+    case Corrupt:
+    case NotADatabase:
+        return StoreError::Damaged;
+    case IoError:
+        return error.databaseText().contains(QLatin1String("full")) ? StoreError::Full : StoreError::Damaged;
+    case Constraint:
+        return error.databaseText().contains(QLatin1String("UNIQUE")) ? StoreError::Duplicate : StoreError::Other;
+    default:
+        break;
+    }
+    if (error.databaseText().contains(QLatin1String("locked")))
+        return StoreError::Busy;
+    return StoreError::Other;
+}
+
+} // namespace quillset

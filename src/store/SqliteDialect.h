@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Dialect.h"
+#include "core/Failure.h"
+
+namespace quillset {
+
+/// The embedded backend: one SQLite file, "Records.mdb" unless another is named.
+class SqliteDialect final : public Dialect
+{
+public:
+    explicit SqliteDialect(QString path);
+
+    Kind kind() const override { return Kind::Sqlite; }
+    QString describe() const override;
+    void open(QSqlDatabase &db) const override;
+    int schemaVersion(const Connection &connection) const override;
+    void setSchemaVersion(const Connection &connection, int version) const override;
+    bool hasTable(const Connection &connection, const QString &table) const override;
+    void backUp(const Connection &connection, int version) const override;
+    StoreError classify(const QSqlError &error) const override;
+
+    /// Makes the file for a new database; throws Failure when it exists already or cannot be made.
+    static void createFile(const QString &path);
+
+private:
+    [[noreturn]] void refuse(ErrorNumber number, const QString &cause) const;
+    void probe(QSqlDatabase &db) const;
+
+    QString m_path;
+};
+
+} // namespace quillset

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "BankAccounts.h"
+#include "ChequeRegister.h"
+#include "SystemParameters.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace quillset {
+
+class Connection;
+struct OdbcInstaller;
+
+/// Everything the program keeps: accounts, settings and the register, behind the one connection
+/// that owns them. Windows and the command line reach the database only through this object.
+class Store
+{
+public:
+    /// Opens an existing Quillset database and upgrades it to this program's version when it is
+    /// older. Throws Failure with a plain-words cause when it is missing, locked, unreadable, not
+    /// ours or newer than this program; never creates a database, and leaves a refused one as it was.
+    static std::unique_ptr<Store> OpenDatabase(const QString &location, const OdbcInstaller &installer);
+    /// Makes a new database at the location with the program's schema and settings, and the sample
+    /// account when asked. Throws Failure, leaving nothing behind, when it cannot.
+    static void createDatabase(const QString &location, bool sampleAccount);
+
+    /// Closes the database.
+    ~Store();
+    Store(const Store &) = delete;
+    Store &operator=(const Store &) = delete;
+
+    const BankAccounts &accounts() const { return m_accounts; }
+    const SystemParameters &parameters() const { return m_parameters; }
+    const ChequeRegister &cheques() const { return m_cheques; }
+
+    /// The connection every part runs its statements on.
+    const Connection &SharedConnection() const { return *m_connection; }
+    /// Where the database is: its file.
+    const QString &location() const { return m_location; }
+
+private:
+    Store(QString location, std::unique_ptr<Connection> connection);
+
+    QString m_location;
+    std::unique_ptr<Connection> m_connection;
+    BankAccounts m_accounts;
+    SystemParameters m_parameters;
+    ChequeRegister m_cheques;
+};
+
+} // namespace quillset

@@ -1,0 +1,24 @@
+#include "MoneyStyle.h"
+
+namespace quillset {
+
+qint64 MoneyStyle::unitsPerWhole() const
+{
+    qint64 units = 1;
+    for (int i = 0; i < subunitDigits; ++i)
+        units *= 10;
+    return units;
+}
+
+QString amountFormHint(const QString &text, const MoneyStyle &money)
+{
+    if (money.subunitDigits == 0)
+        return QStringLiteral("The amount \"%1\" must be whole rupees in digits only, at most 9 of them.").arg(text);
+    return QStringLiteral("The amount \"%1\" must be digits, at most 9 of them, with at most %2 after the decimal "
+                          "point, such as 1234.%3.")
+        .arg(text)
+        .arg(money.subunitDigits)
+        .arg(QString(money.subunitDigits, u'5'));
+}
+
+} // namespace quillset

@@ -1,0 +1,159 @@
+#include "support/TestDatabase.h"
+#include "support/TestMain.h"
+
+#include "core/Failure.h"
+#include "store/DataSource.h"
+#include "store/Schema.h"
+#include "store/Store.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace quillset;
+using namespace quillset::test;
+
+// A database made by an earlier release opens, is upgraded and keeps every row; one it cannot
+// upgrade, or one from a later release, is left exactly as it was.
+class TestSchema : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void upgradesTheFirstReleaseKeepingEveryRow();
+    void newDatabaseIsTheUpgradedOne();
+    void refusesWithoutTouchingIt_data();
+    void refusesWithoutTouchingIt();
+
+private:
+    static QByteArray fingerprint(const QString &path);
+    // The rows of a table, read straight from the file with a connection of the test's own.
+    static QStringList rows(const QString &path, const QString &sql);
+
+    std::unique_ptr<TestDatabase> m_scratch;
+};
+
+void TestSchema::init()
+{
+    m_scratch = std::make_unique<TestDatabase>();
+    QVERIFY(m_scratch->isReady());
+}
+
+QByteArray TestSchema::fingerprint(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                          : QByteArray();
+}
+
+QStringList TestSchema::rows(const QString &path, const QString &sql)
+{
+    QStringList found;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.exec(sql);
+            while (query.next()) {
+                QStringList values;
+                for (int i = 0; query.value(i).isValid(); ++i)
+                    values.append(query.value(i).toString());
+                found.append(values.join(u'|'));
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+    return found;
+}
+
+void TestSchema::upgradesTheFirstReleaseKeepingEveryRow()
+{
+    const QString path = m_scratch->copyFixture(QStringLiteral("records-v0.mdb"));
+    const QString accounts = QStringLiteral("SELECT * FROM BankAccount ORDER BY rowid");
+    const QString cheques
+        = QStringLiteral("SELECT BankID, ChequeNo, Amount, Pay, PrintDate FROM Cheque ORDER BY rowid");
+    const QString settings = QStringLiteral("SELECT * FROM sys_parms ORDER BY rowid");
+    const QStringList accountsBefore = rows(path, accounts);
+    const QStringList chequesBefore = rows(path, cheques);
+    const QStringList settingsBefore = rows(path, settings);
+    QCOMPARE(accountsBefore.size(), 3);
+    QCOMPARE(chequesBefore.size(), 6);
+
+    {
+        const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
+        QCOMPARE(scalar(*store, QStringLiteral("PRAGMA user_version")).toInt(), kSchemaVersion);
+        // Read through the program's own store as well: the accounts in the order they were added.
+        QCOMPARE(store->accounts().codes(),
+                 QStringList({QStringLiteral("ACC1"), QStringLiteral("HDFC01"), QStringLiteral("SBI-2")}));
+        QCOMPARE(store->parameters().GetSystemParameter(QStringLiteral("CBTop")), QStringLiteral("-0.2cm"));
+        QCOMPARE(store->cheques().between(QDate(2026, 11, 1), QDate(2026, 12, 31)).size(), 6);
+    }
+    QCOMPARE(rows(path, QStringLiteral("SELECT Id, BankID FROM BankAccount ORDER BY Id")),
+             QStringList({QStringLiteral("1|ACC1"), QStringLiteral("2|HDFC01"), QStringLiteral("3|SBI-2")}));
+    QStringList accountsAfter = rows(path, accounts);
+    for (QString &row : accountsAfter)
+        row = row.section(u'|', 1); // the new Id column comes first
+    QCOMPARE(accountsAfter, accountsBefore);
+    QCOMPARE(rows(path, cheques), chequesBefore);
+    QCOMPARE(rows(path, settings), settingsBefore);
+
+    // The copy kept beside it is the database exactly as it was, and opening again changes nothing.
+    QCOMPARE(rows(path + QStringLiteral(".v0.bak"), cheques), chequesBefore);
+    QCOMPARE(rows(path + QStringLiteral(".v0.bak"), QStringLiteral("PRAGMA user_version")),
+             QStringList {QStringLiteral("0")});
+    Store::OpenDatabase(path, OdbcInstaller::none());
+    QVERIFY(!QFile::exists(path + QStringLiteral(".v0-2.bak")));
+}
+
+void TestSchema::newDatabaseIsTheUpgradedOne()
+{
+    const QString upgraded = m_scratch->copyFixture(QStringLiteral("records-v0.mdb"));
+    Store::OpenDatabase(upgraded, OdbcInstaller::none());
+    // The same tables and indexes, with the same columns, constraints and defaults.
+    const QString schema = QStringLiteral(
+        "SELECT m.type, m.name, c.name, c.type, c.\"notnull\", c.dflt_value, c.pk FROM sqlite_master m "
+        "LEFT JOIN pragma_table_info(m.name) c WHERE m.name NOT LIKE 'sqlite_%' ORDER BY m.name, c.cid");
+    QCOMPARE(rows(m_scratch->path(), schema), rows(upgraded, schema));
+    const QString checks = QStringLiteral("SELECT name FROM sqlite_master WHERE sql LIKE '%CHECK%' ORDER BY name");
+    QCOMPARE(rows(m_scratch->path(), checks), rows(upgraded, checks));
+}
+
+void TestSchema::refusesWithoutTouchingIt_data()
+{
+    QTest::addColumn<QString>("spoil"); // run on the first-release fixture before it is opened
+    QTest::addColumn<QString>("said");
+    QTest::newRow("newer than the program") << "PRAGMA user_version = 99"
+                                            << "newer version of Quillset";
+    QTest::newRow("an upgrade step fails") << "CREATE TABLE Cheque_v1 (x)"
+                                           << "could not be upgraded from version 0";
+}
+
+void TestSchema::refusesWithoutTouchingIt()
+{
+    QFETCH(QString, spoil);
+    QFETCH(QString, said);
+    const QString path = m_scratch->copyFixture(QStringLiteral("records-v0.mdb"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("spoiler"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery(db).exec(spoil);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("spoiler"));
+    const QByteArray before = fingerprint(path);
+    try {
+        Store::OpenDatabase(path, OdbcInstaller::none());
+        QFAIL("the database was opened");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(said) && failure.description().contains(path), failure.what());
+    }
+    QCOMPARE(fingerprint(path), before);
+}
+
+QUILLSET_TEST_MAIN(TestSchema, QCoreApplication)
+#include "tst_Schema.moc"

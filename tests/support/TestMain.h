@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace quillset::test {
+
+/// Points everything a test program could change outside its own folders (the ODBC data sources,
+/// the user's settings, data and runtime folders) at a temporary folder of its own, before anything
+/// reads them, and removes it at the end.
+class IsolatedMachine
+{
+public:
+    IsolatedMachine()
+    {
+        const QByteArray home = QFile::encodeName(m_folder.path());
+        for (const char *variable : {"ODBCSYSINI", "ODBCINI", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+                                     "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+            const QByteArray folder = home + '/' + QByteArray(variable).toLower();
+            QDir().mkpath(QFile::decodeName(folder));
+            QFile::setPermissions(QFile::decodeName(folder),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv(variable, variable == QByteArray("ODBCINI") ? folder + "/odbc.ini" : folder);
+        }
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    QString folder() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace quillset::test
+
+/// A test program's main: the machine isolated first, then the application of the given class.
+#define QUILLSET_TEST_MAIN(TestObject, Application)                                                                    \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        quillset::test::IsolatedMachine machine;                                                                       \
+        Application app(argc, argv);                                                                                   \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
