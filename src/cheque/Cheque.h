@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace quillset {
 
 /// One cheque, as typed and as printed: the value that travels from the entry window (or the command
@@ -19,6 +21,20 @@ struct Cheque
 
     bool operator==(const Cheque &) const = default;
 };
+
+/// Where a cheque stands in its life. A row is written pending before the cheque goes to the printer,
+/// and becomes printed once the print server says the job completed.
+enum class ChequeStatus {
+    Pending, ///< about to print, or its outcome is not known yet
+    Printed, ///< the print server reported the job completed
+    Spoiled, ///< the leaf was used but is unusable (jammed, misprinted)
+    Void, ///< a printed cheque cancelled afterwards (lost, stopped, replaced)
+};
+
+/// The stored word for a status: "pending", "printed", "spoiled", "void".
+QString statusWord(ChequeStatus status);
+/// The status a stored word stands for; nothing for a word that is none of them.
+std::optional<ChequeStatus> statusFromWord(const QString &word);
 
 /// The fields of a cheque, for naming the one a problem is in.
 enum class ChequeField { Account, Number, Payee, Date, Amount, Stamp };

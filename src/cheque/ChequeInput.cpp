@@ -40,6 +40,31 @@ FieldProblem emptyField(ChequeField field, const QString &message)
 
 } // namespace
 
+QString statusWord(ChequeStatus status)
+{
+    switch (status) {
+    case ChequeStatus::Pending:
+        return QStringLiteral("pending");
+    case ChequeStatus::Printed:
+        return QStringLiteral("printed");
+    case ChequeStatus::Spoiled:
+        return QStringLiteral("spoiled");
+    case ChequeStatus::Void:
+        return QStringLiteral("void");
+    }
+    return QString();
+}
+
+std::optional<ChequeStatus> statusFromWord(const QString &word)
+{
+    for (const ChequeStatus status :
+         {ChequeStatus::Pending, ChequeStatus::Printed, ChequeStatus::Spoiled, ChequeStatus::Void}) {
+        if (word == statusWord(status))
+            return status;
+    }
+    return std::nullopt;
+}
+
 QString fieldName(ChequeField field)
 {
     switch (field) {

@@ -20,12 +20,18 @@ enum class ErrorNumber : int {
     ParameterNotNumber = 1011,
     PrinterMissing = 1101,
     PrinterRefused = 1102,
+    PrinterTimeout = 1103,
+    PrinterOutcomeUnknown = 1104,
     ReportDefinition = 1201,
     FileWrite = 1202,
     AccountMissing = 1301,
     MeasurementMissing = 1302,
     AmountOutOfRange = 1303,
     EntryInvalid = 1304,
+    NumberTaken = 1305,
+    DoesNotFit = 1306,
+    OffThePage = 1307,
+    NotSettleable = 1308,
 };
 
 /// The one error type of the core. Windows catch it at their handler's edge and show it to the operator.

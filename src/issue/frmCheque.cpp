@@ -1,9 +1,13 @@
 #include "frmCheque.h"
 
 #include "AmountValidator.h"
+#include "ChequeLife.h"
 #include "IssueCheque.h"
+#include "PrintProgressDialog.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
+#include "frmRegister.h"
+#include "layout/PageChecks.h"
 #include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
@@ -12,6 +16,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/ResponsiveWaiter.h"
 #include "store/Store.h"
 #include "words/AmountInWords.h"
 
@@ -50,6 +55,8 @@ bool isEnter(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+constexpr int kStripHeight = 450;
+
 } // namespace
 
 frmCheque::frmCheque(AppServices &services, QWidget *parent)
@@ -59,7 +66,9 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmCheque"));
     setWindowTitle(QStringLiteral("Quillset Program"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(6600), twipsToPixels(3195));
+    // Below the cheque's own panels, a strip says what the window is about to do or has done, and
+    // leads to the register.
+    setFixedSize(twipsToPixels(6600), twipsToPixels(3195 + kStripHeight));
     buildControls();
     CentreWindow(*this);
     // The window sees every key before its controls do: Enter moves on, the amount takes digits only.
@@ -112,10 +121,15 @@ void frmCheque::buildControls()
                                              QStringLiteral("Print Pri&view"));
     m_print = addControl<QPushButton>(commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
     m_exit = addControl<QPushButton>(commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
-    for (QPushButton *button : {m_printPreview, m_print, m_exit})
+    QFrame *strip = addPanel(this, "Frame3", QRect(0, 3165, 6585, kStripHeight - 15));
+    m_status = addCaption(strip, "lblStatus", QRect(90, 90, 5100, 285), QString());
+    m_register
+        = addControl<QPushButton>(strip, "cmdRegister", QRect(5280, 45, 1245, 345), QStringLiteral("Re&gister..."));
+    for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register})
         button->setAutoDefault(false);
 
-    setFocusOrder({m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp});
+    setFocusOrder(
+        {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_register});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
     connect(m_amount, &QLineEdit::textChanged, this, &frmCheque::showNarration);
@@ -126,6 +140,7 @@ void frmCheque::buildControls()
         if (dateIsAcceptable())
             close();
     });
+    connect(m_register, &QPushButton::clicked, this, &frmCheque::openRegister);
 }
 
 void frmCheque::tell(const QString &text)
@@ -149,6 +164,7 @@ void frmCheque::loadAccounts()
 void frmCheque::showAccount(const QString &code)
 {
     m_chequeNo->clear();
+    m_status->clear();
     std::optional<BankAccountRecord> account;
     if (!code.isEmpty()) {
         try {
@@ -166,6 +182,23 @@ void frmCheque::showAccount(const QString &code)
     m_money = shown.money;
     m_amountValidator->setMoney(m_money);
     showNarration();
+    offerNextNumber();
+}
+
+void frmCheque::offerNextNumber()
+{
+    m_offeredNumber.clear();
+    if (!m_bankId->currentText().isEmpty()) {
+        try {
+            m_offeredNumber = offeredNumber(*m_services.store, m_bankId->currentText());
+        } catch (const Failure &failure) {
+            m_status->setText(
+                QStringLiteral("The next cheque number could not be read: %1").arg(failure.description()));
+        }
+    }
+    // Offered, never filled in: a number is only printed once the operator has seen and taken it.
+    m_chequeNo->setPlaceholderText(
+        m_offeredNumber.isEmpty() ? QString() : QStringLiteral("%1 (Down takes it)").arg(m_offeredNumber));
 }
 
 void frmCheque::showNarration()
@@ -191,9 +224,14 @@ ChequeTexts frmCheque::currentTexts() const
             m_date->text(),          m_amount->text(),   m_stamp->isChecked()};
 }
 
-void frmCheque::Process(const Cheque &cheque, const MoneyStyle &money)
+IssueOutcome frmCheque::Process(const Cheque &cheque)
 {
-    m_services.store->cheques().record(cheque, money);
+    const PrintGate gate(m_services);
+    PrintProgressDialog progress(this);
+    ResponsiveWaiter waiter;
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    return issueCheque(cheque,
+                       {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation});
 }
 
 std::optional<Cheque> frmCheque::readyToPrint()
@@ -221,36 +259,40 @@ std::optional<Cheque> frmCheque::readyToPrint()
 
 void frmCheque::printCheque()
 {
+    // A second click or key press while a cheque prints does nothing, in this window and every other.
+    if (m_services.printing)
+        return;
     const std::optional<Cheque> cheque = readyToPrint();
     if (!cheque)
         return;
     // The printed page is always composed from the fields as they are now, and the register row is
     // written from that same cheque, so the cheque on paper and its row cannot differ.
     closePreview();
-    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
-    const IssueResult result
-        = issueCheque(*cheque, *m_services.store, *queue, *m_services.metrics,
-                      [this](const Cheque &printed, const MoneyStyle &money) { Process(printed, money); });
-    QCoreApplication::processEvents();
+    const IssueOutcome outcome = Process(*cheque);
     activateWindow();
-    switch (result.outcome) {
-    case IssueResult::Outcome::Printed:
+    switch (outcome.kind) {
+    case IssueOutcome::Kind::Printed:
         m_chequeNo->clear();
         m_pay->clear();
         m_amount->clear();
         setStampFromParameter();
+        offerNextNumber();
         break;
-    case IssueResult::Outcome::NotPrinted:
-        m_services.prompter.message(kProgramTitle, result.message, Prompter::Icon::None);
+    case IssueOutcome::Kind::NotPrinted:
+        m_services.prompter.message(kProgramTitle, outcome.message, Prompter::Icon::None);
         break;
-    case IssueResult::Outcome::PrintedNotRecorded:
-        m_services.prompter.message(kProgramTitle, result.message, Prompter::Icon::Warning);
+    case IssueOutcome::Kind::Unknown:
+    case IssueOutcome::Kind::NotMarked:
+        m_services.prompter.message(kProgramTitle, outcome.message, Prompter::Icon::Warning);
+        offerNextNumber();
         break;
     }
 }
 
 void frmCheque::previewCheque()
 {
+    if (m_services.printing)
+        return;
     const std::optional<Cheque> cheque = readyToPrint();
     if (!cheque)
         return;
@@ -266,6 +308,19 @@ void frmCheque::previewCheque()
         connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printCheque);
     }
     m_preview->showPage(page);
+    // What would stop it printing is said now, not only when Print is pressed.
+    const QStringList problems = pageProblems(page, *m_services.metrics);
+    if (!problems.isEmpty())
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("This cheque would not be printed: %1").arg(problems.join(u' ')),
+                                    Prompter::Icon::Warning);
+}
+
+void frmCheque::openRegister()
+{
+    auto *settling = new frmRegister(m_services, m_bankId->currentText(), this);
+    connect(settling, &frmRegister::settled, this, &frmCheque::offerNextNumber);
+    settling->show();
 }
 
 void frmCheque::closePreview()
@@ -278,6 +333,11 @@ void frmCheque::closePreview()
 
 void frmCheque::closeEvent(QCloseEvent *event)
 {
+    // The print sequence still runs inside this window: it closes once the cheque's fate is known.
+    if (m_services.printing) {
+        event->ignore();
+        return;
+    }
     if (m_preview)
         m_preview->close();
     emit unloaded();
@@ -315,6 +375,11 @@ bool frmCheque::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == m_amount)
         return filterAmountKey(key);
+    if (watched == m_chequeNo && key->key() == Qt::Key_Down && m_chequeNo->text().isEmpty()
+        && !m_offeredNumber.isEmpty()) {
+        m_chequeNo->setText(m_offeredNumber);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

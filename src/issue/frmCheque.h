@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChequeLife.h"
 #include "cheque/Cheque.h"
 #include "shell/MDIForm1.h"
 #include "words/MoneyStyle.h"
@@ -30,9 +31,8 @@ class frmCheque : public QWidget
 public:
     explicit frmCheque(AppServices &services, QWidget *parent = nullptr);
 
-    /// Writes a printed cheque into the register, exactly as it was printed. Throws Failure when the
-    /// database refuses.
-    void Process(const Cheque &cheque, const MoneyStyle &money);
+    /// Prints the cheque through its life, from a pending row to its outcome, showing its progress.
+    IssueOutcome Process(const Cheque &cheque);
     /// The fields as they stand now.
     ChequeTexts currentTexts() const;
     /// The preview frame, while one exists.
@@ -57,6 +57,8 @@ private:
     std::optional<Cheque> readyToPrint();
     void showNarration();
     void closePreview();
+    void offerNextNumber();
+    void openRegister();
     bool dateIsAcceptable() const;
     bool filterAmountKey(QKeyEvent *event);
     void tell(const QString &text);
@@ -76,6 +78,9 @@ private:
     QPushButton *m_printPreview = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_exit = nullptr;
+    QLabel *m_status = nullptr;
+    QPushButton *m_register = nullptr;
+    QString m_offeredNumber;
     AmountValidator *m_amountValidator = nullptr;
     MoneyStyle m_money; ///< the chosen account's
     QPointer<MDIForm1> m_preview;

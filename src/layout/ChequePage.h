@@ -21,6 +21,7 @@ struct PageItem
     bool bold = false;
     bool centred = false;
     bool shown = true;
+    bool overflows = false; ///< wider than its box even in the smallest size it may be set in
 
     bool operator==(const PageItem &) const = default;
 };
@@ -33,6 +34,7 @@ struct ChequePage
     int heightTwips = 0;
     double chequeLeft = 0; ///< the leaf's top-left corner on the page
     float chequeTop = 0; ///< after the one-line allowance, as the fields are placed from it
+    QRectF leaf; ///< the cheque leaf itself, in twips from the page's corner
     QString fontFamily;
     QList<PageItem> items;
 

@@ -20,6 +20,8 @@ constexpr double kStampHeight = 2040.0;
 constexpr double kFieldPointSize = 9.75;
 constexpr double kCompanyPointSize = 9.0;
 constexpr double kMeasuringPointSize = 10.0;
+constexpr double kSmallestPointSize = 7.0;
+constexpr double kPointStep = 0.25;
 
 // A measurement in twips; a missing one stops the composition with a message the operator can act on.
 double twips(const BankAccountRecord &account, Measurement measurement)
@@ -54,6 +56,22 @@ PageItem textItem(const QString &name, double pointSize)
 QRectF fieldBox(double left, double top, double width)
 {
     return QRectF(static_cast<float>(left), static_cast<float>(top), static_cast<float>(width), kFieldHeight);
+}
+
+// A text wider than its box is set smaller, a quarter point at a time, down to 7 pt; one that still
+// does not fit is marked, and the cheque is refused rather than printed over its neighbours.
+void fitToBox(PageItem &item, const QString &family, const PageMetrics &metrics)
+{
+    QString text = item.text;
+    while (text.endsWith(u' '))
+        text.chop(1);
+    while (metrics.textWidth(text, {family, item.pointSize, item.bold}) > item.rect.width()) {
+        if (item.pointSize - kPointStep < kSmallestPointSize - 1e-9) {
+            item.overflows = true;
+            return;
+        }
+        item.pointSize -= kPointStep;
+    }
 }
 
 } // namespace
@@ -104,6 +122,8 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
     const ChequeOrigin origin = PlaceCheque(settings, account, sheet);
     page.chequeLeft = origin.left;
     page.chequeTop = static_cast<float>(origin.top);
+    page.leaf = QRectF(origin.left, origin.top, account.value(Measurement::Width).value_or(0) * kTwipsPerCentimetre,
+                       account.value(Measurement::Height).value_or(0) * kTwipsPerCentimetre);
 
     PageItem stamp;
     stamp.name = QStringLiteral("Stamp");
@@ -152,6 +172,8 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
     line2.text = lines.second;
     line2.shown = lines.secondShown;
     line3.shown = false;
+    for (PageItem *item : {&pay, &line1, &line2})
+        fitToBox(*item, page.fontFamily, metrics);
 
     page.items = {stamp, company, date, pay, amount, line1, line2, line3};
     return page;

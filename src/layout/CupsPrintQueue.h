@@ -2,6 +2,8 @@
 
 #include "PrintQueue.h"
 
+#include <atomic>
+
 namespace quillset {
 
 /// The system's print server, through the CUPS library. Jobs are streamed to the queue as PDF and
@@ -9,13 +11,15 @@ namespace quillset {
 class CupsPrintQueue final : public PrintQueue
 {
 public:
-    explicit CupsPrintQueue(int timeoutSeconds = 30);
+    explicit CupsPrintQueue(int timeoutMilliseconds = 15000);
 
     QString defaultQueue() override;
     int submit(const QString &queue, const PrintJob &job) override;
+    JobStatus jobStatus(const QString &queue, int job) override;
+    void setCallTimeout(int milliseconds) override { m_timeoutMilliseconds = milliseconds; }
 
 private:
-    int m_timeoutSeconds;
+    std::atomic<int> m_timeoutMilliseconds;
 };
 
 } // namespace quillset

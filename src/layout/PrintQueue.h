@@ -16,6 +16,17 @@ struct PrintJob
     QByteArray pdf;
 };
 
+/// Where a job stands in the print server.
+struct JobStatus
+{
+    enum class State { Waiting, Printing, Completed, Cancelled, Aborted };
+    State state = State::Waiting;
+    bool started = false; ///< the printer has begun on it, so paper may have moved
+    QString printerMessage; ///< what the printer says about itself, such as "media-empty"; may be empty
+
+    bool finished() const { return state == State::Completed || state == State::Cancelled || state == State::Aborted; }
+};
+
 /// The print server's queue that cheques go to. Every call answers within the queue's time limit
 /// and throws Failure when there is no printer, the printer refuses, or the server does not answer.
 class PrintQueue
@@ -26,7 +37,13 @@ public:
     /// The default printer's name; throws when there is none or it is stopped.
     virtual QString defaultQueue() = 0;
     /// Hands the job to the queue; returns the server's job number once the queue has accepted it.
+    /// Throws PrinterOutcomeUnknown when the job may have reached the printer although the queue did
+    /// not say it took it.
     virtual int submit(const QString &queue, const PrintJob &job) = 0;
+    /// Where the job stands now.
+    virtual JobStatus jobStatus(const QString &queue, int job) = 0;
+    /// How long any one call may wait for the print server, in milliseconds.
+    virtual void setCallTimeout(int milliseconds) = 0;
 };
 
 } // namespace quillset

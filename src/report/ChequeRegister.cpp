@@ -33,10 +33,11 @@ QString plainAmount(qint64 amount, const MoneyStyle &money)
 
 QString registerCsv(const QList<RegisterEntry> &entries)
 {
-    QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount\r\n");
+    QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n");
     for (const RegisterEntry &entry : entries) {
         csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u',' + csvField(entry.chequeNo) + u','
-            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + QStringLiteral("\r\n");
+            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status)
+            + QStringLiteral("\r\n");
     }
     return csv;
 }

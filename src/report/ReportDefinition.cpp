@@ -27,6 +27,7 @@ std::optional<ReportDefinition::Field> fieldNamed(const QString &name)
         {QStringLiteral("cheque"), ReportDefinition::Field::Cheque},
         {QStringLiteral("payee"), ReportDefinition::Field::Payee},
         {QStringLiteral("amount"), ReportDefinition::Field::Amount},
+        {QStringLiteral("status"), ReportDefinition::Field::Status},
     };
     const auto found = fields.constFind(name.trimmed().toLower());
     if (found == fields.constEnd())
@@ -102,6 +103,9 @@ QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
         return entry.pay;
     case Field::Amount:
         return amountAsOnTheCheque(entry.amount, entry.money);
+    case Field::Status:
+        // A number the register holds twice (rows from before numbers were unique) is marked.
+        return statusWord(entry.status) + (entry.repeated ? QStringLiteral(", number repeated") : QString());
     }
     return QString();
 }
@@ -109,11 +113,19 @@ QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
 QString ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) const
 {
     qint64 total = 0;
-    for (const RegisterEntry &entry : entries)
-        total += entry.amount;
+    QHash<ChequeStatus, int> counts;
+    for (const RegisterEntry &entry : entries) {
+        ++counts[entry.status];
+        if (entry.status == ChequeStatus::Printed)
+            total += entry.amount;
+    }
     QString line = summary;
-    return line.replace(QStringLiteral("{count}"), QString::number(entries.size()))
+    line.replace(QStringLiteral("{count}"), QString::number(entries.size()))
         .replace(QStringLiteral("{total}"), amountAsOnTheCheque(total, MoneyStyle {}));
+    for (const ChequeStatus status :
+         {ChequeStatus::Pending, ChequeStatus::Printed, ChequeStatus::Spoiled, ChequeStatus::Void})
+        line.replace(u'{' + statusWord(status) + u'}', QString::number(counts.value(status)));
+    return line;
 }
 
 } // namespace quillset

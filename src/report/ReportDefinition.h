@@ -11,7 +11,7 @@ namespace quillset {
 /// The report's look, read from a definition file an office may edit: faces, wording and columns.
 struct ReportDefinition
 {
-    enum class Field { Date, Account, Cheque, Payee, Amount };
+    enum class Field { Date, Account, Cheque, Payee, Amount, Status };
 
     struct Column
     {
@@ -25,7 +25,8 @@ struct ReportDefinition
     double fontSize = 9;
     double titleFontSize = 13;
     QString subtitle;
-    QString summary = QStringLiteral("{count} cheques, total {total}");
+    QString summary
+        = QStringLiteral("{printed} printed, total {total}. {pending} pending, {spoiled} spoiled, {void} void.");
     QColor headerBackground = QColor(232, 236, 239);
     QColor rowLines;
     QList<Column> columns;
@@ -36,7 +37,8 @@ struct ReportDefinition
 
     /// A cell's text, as the report prints it: dates as 06-Dec-2026, amounts as on the cheque.
     static QString cellText(Field field, const RegisterEntry &entry);
-    /// The summary line for these entries.
+    /// The summary line for these entries: {count} is every row, {printed}, {pending}, {spoiled} and
+    /// {void} count each status, and {total} sums the printed cheques only.
     QString summaryFor(const QList<RegisterEntry> &entries) const;
 };
 

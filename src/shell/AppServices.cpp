@@ -1,5 +1,6 @@
 #include "AppServices.h"
 
+#include "issue/ChequeLife.h"
 #include "layout/CupsPrintQueue.h"
 #include "layout/PageMetrics.h"
 
@@ -18,6 +19,7 @@ AppServices::AppServices(Prompter &prompter)
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QDir::home().filePath(suggested),
                                             filter);
     })
+    , workstation(workstationName())
 {
 }
 

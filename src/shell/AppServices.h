@@ -34,6 +34,28 @@ struct AppServices
     QString programFolder;
     /// Asks where to save a file (caption, suggested name, filter); empty when the operator declines.
     std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
+    /// This workstation, as a pending row names it.
+    QString workstation;
+    /// True while a cheque is printing: every print and preview command does nothing then, and the
+    /// windows that print stay open.
+    bool printing = false;
+};
+
+/// Holds the print gate shut for as long as it lives.
+class PrintGate
+{
+public:
+    explicit PrintGate(AppServices &services)
+        : m_printing(services.printing)
+    {
+        m_printing = true;
+    }
+    ~PrintGate() { m_printing = false; }
+    PrintGate(const PrintGate &) = delete;
+    PrintGate &operator=(const PrintGate &) = delete;
+
+private:
+    bool &m_printing;
 };
 
 } // namespace quillset

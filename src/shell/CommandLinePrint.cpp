@@ -2,13 +2,18 @@
 
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
+#include "issue/ChequeLife.h"
 #include "issue/IssueCheque.h"
 #include "layout/CupsPrintQueue.h"
+#include "layout/PageChecks.h"
 #include "layout/PageMetrics.h"
 #include "layout/PdfDocument.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -25,13 +30,32 @@ const QString kDate = QStringLiteral("date");
 const QString kAmount = QStringLiteral("amount");
 const QString kStamp = QStringLiteral("stamp");
 const QString kNoStamp = QStringLiteral("no-stamp");
+const QString kMark = QStringLiteral("mark");
+const QString kReason = QStringLiteral("reason");
+const QString kNext = QStringLiteral("next");
+
+void say(const QString &message)
+{
+    std::fprintf(stderr, "quillset: %s\n", qUtf8Printable(message));
+}
 
 } // namespace
 
 int sayFailure(const QString &message, int status)
 {
-    std::fprintf(stderr, "quillset: %s\n", qUtf8Printable(message));
+    say(message);
     return status;
+}
+
+void sayPendingCheques(const Store &store)
+{
+    try {
+        const QString notice = pendingNotice(store.cheques().pendingCount(), true);
+        if (!notice.isEmpty())
+            say(notice);
+    } catch (const Failure &) {
+        // The command itself meets the same fault and says it.
+    }
 }
 
 void addChequePrintOptions(QCommandLineParser &parser)
@@ -43,12 +67,18 @@ void addChequePrintOptions(QCommandLineParser &parser)
         {kPdf, QStringLiteral("Write a proof of the cheque to the PDF <file>; nothing is recorded."),
          QStringLiteral("file")},
         {kAccount, QStringLiteral("The bank account code of the cheque."), QStringLiteral("code")},
-        {kChequeNo, QStringLiteral("The cheque number."), QStringLiteral("number")},
+        {kChequeNo, QStringLiteral("The cheque number, or \"next\" for the one after the account's highest."),
+         QStringLiteral("number")},
         {kPay, QStringLiteral("The payee."), QStringLiteral("payee")},
         {kDate, QStringLiteral("The cheque date, such as 06-Dec-2026."), QStringLiteral("date")},
         {kAmount, QStringLiteral("The amount, digits only."), QStringLiteral("amount")},
         {kStamp, QStringLiteral("Print the \"Payee's Account Only\" crossing.")},
         {kNoStamp, QStringLiteral("Leave the crossing off (without either, the Stamp setting decides).")},
+        {kMark,
+         QStringLiteral("Settle the --account's --cheque: printed, spoiled or unprinted for a pending cheque, void "
+                        "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
+         QStringLiteral("how")},
+        {kReason, QStringLiteral("Why a cheque is spoiled or void (with --mark)."), QStringLiteral("text")},
     });
 }
 
@@ -57,12 +87,41 @@ bool wantsChequePrint(const QCommandLineParser &parser)
     return parser.isSet(kPrint) || parser.isSet(kPdf);
 }
 
+bool wantsSettling(const QCommandLineParser &parser)
+{
+    return parser.isSet(kMark);
+}
+
 QString chequePrintUsageProblem(const QCommandLineParser &parser)
 {
     if (parser.isSet(kPrint) && parser.isSet(kPdf))
         return QStringLiteral("--print and --pdf cannot go together: print the cheque, or write its proof.");
     if (parser.isSet(kStamp) && parser.isSet(kNoStamp))
         return QStringLiteral("--stamp and --no-stamp cannot go together.");
+    if (parser.isSet(kMark) && wantsChequePrint(parser))
+        return QStringLiteral("--mark settles a cheque already sent; it cannot go with --print or --pdf.");
+    if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
+        return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
+    return QString();
+}
+
+QString pdfTargetProblem(const QString &path, const QString &databaseLocation)
+{
+    const QFileInfo target(path);
+    if (path.isEmpty())
+        return QStringLiteral("--pdf needs the name of the PDF file to write.");
+    if (target.exists() && target.canonicalFilePath() == QFileInfo(databaseLocation).canonicalFilePath())
+        return QStringLiteral("--pdf names the database \"%1\"; a proof is never written over it.")
+            .arg(QDir::toNativeSeparators(path));
+    if (target.isDir())
+        return QStringLiteral("--pdf names the folder \"%1\"; name a file in it.").arg(QDir::toNativeSeparators(path));
+    if (target.exists()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-"))
+            return QStringLiteral("\"%1\" is there already and is not a PDF file; a proof is only ever written over "
+                                  "an earlier PDF. Choose another name.")
+                .arg(QDir::toNativeSeparators(path));
+    }
     return QString();
 }
 
@@ -72,10 +131,21 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
                        parser.value(kDate),    parser.value(kAmount),   false};
     if (texts.accountCode.isEmpty())
         return sayFailure(QStringLiteral("say which bank account the cheque is drawn on with --account."));
+    if (parser.isSet(kPdf)) {
+        if (const QString problem = pdfTargetProblem(parser.value(kPdf), store.location()); !problem.isEmpty())
+            return sayFailure(problem);
+    }
     try {
         const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
         if (!account)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
+        if (texts.number == kNext) {
+            texts.number = offeredNumber(store, texts.accountCode);
+            if (texts.number.isEmpty())
+                return sayFailure(QStringLiteral("the account \"%1\" has no cheque numbered in digits yet, so there "
+                                                 "is no next number: give the first one with --cheque.")
+                                      .arg(texts.accountCode));
+        }
         if (parser.isSet(kStamp) || parser.isSet(kNoStamp))
             texts.stamp = parser.isSet(kStamp);
         else
@@ -91,23 +161,46 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
 
         const PageMetrics metrics;
         if (parser.isSet(kPrint)) {
-            // The same sequence as the entry window's "&Print": recorded only once it is printed.
+            // The same cheque life as the window's "&Print": pending first, printed once the server says so.
             CupsPrintQueue queue;
-            const IssueResult result
-                = issueCheque(cheque, store, queue, metrics, [&store](const Cheque &printed, const MoneyStyle &money) {
-                      store.cheques().record(printed, money);
-                  });
-            switch (result.outcome) {
-            case IssueResult::Outcome::Printed:
+            BlockingWaiter waiter;
+            const IssueOutcome outcome
+                = issueCheque(cheque, {store, queue, metrics, waiter, nullptr, workstationName()});
+            switch (outcome.kind) {
+            case IssueOutcome::Kind::Printed:
+                std::printf("Cheque %s printed and recorded.\n", qUtf8Printable(cheque.number));
                 return ExitStatus::Done;
-            case IssueResult::Outcome::NotPrinted:
-                return sayFailure(result.message);
-            case IssueResult::Outcome::PrintedNotRecorded:
-                return sayFailure(result.message, ExitStatus::PrintedNotRecorded);
+            case IssueOutcome::Kind::NotPrinted:
+                return sayFailure(outcome.message);
+            case IssueOutcome::Kind::Unknown:
+                return sayFailure(outcome.message, ExitStatus::OutcomeUnknown);
+            case IssueOutcome::Kind::NotMarked:
+                return sayFailure(outcome.message, ExitStatus::PrintedNotRecorded);
             }
         }
         const ChequePage page = composeChequePage(store, cheque, metrics);
         writePdfFile(parser.value(kPdf), renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)));
+        // A proof shows what would print; say what would stop it printing.
+        for (const QString &problem : pageProblems(page, metrics))
+            say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem));
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    return ExitStatus::Done;
+}
+
+int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
+{
+    const QString account = parser.value(kAccount);
+    const QString number = parser.value(kChequeNo);
+    if (account.isEmpty() || number.isEmpty())
+        return sayFailure(QStringLiteral("--mark needs the cheque's --account and --cheque."), ExitStatus::Usage);
+    try {
+        if (!store.accounts().find(account))
+            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        const QString done = settleNumber(store, account, number, *settlementFromWord(parser.value(kMark)),
+                                          parser.value(kReason), QDate::currentDate());
+        std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }

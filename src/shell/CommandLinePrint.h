@@ -11,7 +11,8 @@ class Store;
 namespace ExitStatus {
 inline constexpr int Done = 0;
 inline constexpr int Failed = 1; ///< nothing was done; the message says why
-inline constexpr int PrintedNotRecorded = 2;
+inline constexpr int PrintedNotRecorded = 2; ///< it printed, but could not be marked printed
+inline constexpr int OutcomeUnknown = 3; ///< handed to the printer; whether it printed is not known
 inline constexpr int Usage = 64; ///< the command's words were wrong
 } // namespace ExitStatus
 
@@ -20,13 +21,25 @@ void addChequePrintOptions(QCommandLineParser &parser);
 
 /// True when the command line asks for a cheque to be printed or a proof written.
 bool wantsChequePrint(const QCommandLineParser &parser);
+/// True when the command line asks for a cheque to be settled.
+bool wantsSettling(const QCommandLineParser &parser);
 
 /// Checks the options go together; returns the problem, or an empty text when they do.
 QString chequePrintUsageProblem(const QCommandLineParser &parser);
 
+/// The problem with writing a PDF at that path, or an empty text: a PDF never goes over the database
+/// or over a file that is not a PDF.
+QString pdfTargetProblem(const QString &path, const QString &databaseLocation);
+
 /// Prints and records the cheque the options describe (--print), or writes a proof of it to a PDF
 /// file (--pdf). Returns the exit status. Problems are said in plain words on standard error.
 int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &store);
+
+/// Settles a cheque of the register (--mark). Returns the exit status.
+int settleFromCommandLine(const QCommandLineParser &parser, const Store &store);
+
+/// Tells, on standard error, how many cheques are pending, if any are.
+void sayPendingCheques(const Store &store);
 
 /// Says a problem on standard error, as every command-line message is said.
 int sayFailure(const QString &message, int status = ExitStatus::Failed);

@@ -1,6 +1,7 @@
 #include "MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -40,6 +41,28 @@ void MessageBoxPrompter::message(const QString &title, const QString &text, Icon
     }
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+bool MessageBoxPrompter::ask(const QString &title, const QString &question)
+{
+    if (!hasVisibleScreen()) {
+        std::fprintf(stderr, "%s: %s (answered No: nobody can see the question)\n", qUtf8Printable(title),
+                     qUtf8Printable(question));
+        return false;
+    }
+    return QMessageBox::question(QApplication::activeWindow(), title, question) == QMessageBox::Yes;
+}
+
+std::optional<QString> MessageBoxPrompter::askText(const QString &title, const QString &label)
+{
+    if (!hasVisibleScreen())
+        return std::nullopt;
+    bool ok = false;
+    const QString text
+        = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 void MessageBoxPrompter::beep()

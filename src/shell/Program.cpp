@@ -38,7 +38,8 @@ QIcon programIcon()
 // Work the command line does without windows, and so without a display.
 bool wantsNoWindow(int argc, char *argv[])
 {
-    static const char *const windowless[] = {"--print", "--pdf", "--initialise", "--help", "-h", "-?", "--help-all"};
+    static const char *const windowless[]
+        = {"--print", "--pdf", "--mark", "--initialise", "--help", "-h", "-?", "--help-all"};
     for (int i = 1; i < argc; ++i) {
         for (const char *option : windowless) {
             const size_t length = std::strlen(option);
@@ -123,9 +124,12 @@ int runProgram(int argc, char *argv[])
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
-    if (wantsChequePrint(parser)) {
+    if (wantsChequePrint(parser) || wantsSettling(parser)) {
         try {
             const std::unique_ptr<Store> store = Store::OpenDatabase(location, OdbcInstaller::systemLibrary());
+            if (wantsSettling(parser))
+                return settleFromCommandLine(parser, *store);
+            sayPendingCheques(*store);
             return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {
             return sayFailure(failure.description());

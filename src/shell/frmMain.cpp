@@ -2,8 +2,12 @@
 
 #include "AppServices.h"
 #include "CentreWindow.h"
+#include "ProgramInfo.h"
+#include "Prompter.h"
 #include "Twips.h"
 #include "banks/frmBanks.h"
+#include "core/Failure.h"
+#include "issue/ChequeLife.h"
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
 #include "report/frmReport.h"
@@ -15,6 +19,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 
 namespace quillset {
 
@@ -66,6 +71,17 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     CentreWindow(*this);
     m_store = Store::OpenDatabase(databaseLocation, installer);
     m_services.store = m_store.get();
+    // Cheques left pending by a print that never learnt its outcome (the program killed, the power
+    // gone) are said once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        try {
+            const QString notice = pendingNotice(m_store->cheques().pendingCount(), false);
+            if (!notice.isEmpty())
+                m_services.prompter.message(kProgramTitle, notice, Prompter::Icon::Warning);
+        } catch (const Failure &failure) {
+            m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
+        }
+    });
 }
 
 frmMain::~frmMain()
@@ -121,6 +137,13 @@ void frmMain::exitProgram()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (m_services.printing) {
+        event->ignore();
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("A cheque is printing. Quillset closes once its outcome is known."),
+                                    Prompter::Icon::Information);
+        return;
+    }
     // Any close request, the system's included, ends the program the way "Exit" does: the working
     // windows close first, the options and report windows included, then the database.
     if (m_chequeEntry && m_chequeEntry->previewFrame())

@@ -1,10 +1,11 @@
 #include "ChequeRegister.h"
 
 #include "Connection.h"
-#include "cheque/Cheque.h"
+#include "cheque/ChequeNumber.h"
 
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillset {
@@ -23,6 +24,43 @@ qint64 amountFromStore(double stored, const MoneyStyle &money)
     return std::llround(stored * static_cast<double>(money.unitsPerWhole()));
 }
 
+QString now()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+}
+
+const QString kColumns = QStringLiteral(
+    "c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, c.Amount, c.Status, c.Reason, c.Workstation, c.Queue, "
+    "c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE o.Duplicate = 1 AND "
+    "o.BankID = c.BankID AND o.NumberKey = c.NumberKey))");
+
+RegisterEntry entryFromQuery(const QSqlQuery &query)
+{
+    RegisterEntry entry;
+    entry.id = query.value(0).toLongLong();
+    entry.date = QDate::fromString(query.value(1).toString(), Qt::ISODate);
+    entry.bankId = query.value(2).toString();
+    entry.chequeNo = query.value(3).toString();
+    entry.pay = query.value(4).toString();
+    entry.amount = amountFromStore(query.value(5).toDouble(), entry.money);
+    entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
+    entry.reason = query.value(7).toString();
+    entry.workstation = query.value(8).toString();
+    entry.queue = query.value(9).toString();
+    entry.jobId = query.value(10).toInt();
+    entry.changedAt = QDateTime::fromString(query.value(11).toString(), Qt::ISODate);
+    entry.repeated = query.value(12).toBool();
+    return entry;
+}
+
+Failure numberTaken(const QString &number, const QString &account)
+{
+    return Failure(ErrorNumber::NumberTaken,
+                   QStringLiteral("Cheque number %1 is already in the register for the account \"%2\"; nothing was "
+                                  "printed. Take the next number.")
+                       .arg(number, account));
+}
+
 } // namespace
 
 ChequeRegister::ChequeRegister(const Connection &connection)
@@ -30,30 +68,149 @@ ChequeRegister::ChequeRegister(const Connection &connection)
 {
 }
 
-void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const
+qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const
 {
-    m_connection.run(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES (?,?,?,?,?)"),
-                     {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-                      cheque.date.toString(Qt::ISODate)});
+    try {
+        const QSqlQuery insert = m_connection.run(
+            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
+                           "Workstation, ChangedAt) VALUES (?, ?, ?, ?, ?, 'pending', ?, ?, ?)"),
+            {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now()});
+        return insert.lastInsertId().toLongLong();
+    } catch (const Failure &) {
+        // Another workstation may have taken the number since it was checked; the index says so.
+        if (findNumber(cheque.accountCode, cheque.number))
+            throw numberTaken(cheque.number, cheque.accountCode);
+        throw;
+    }
+}
+
+void ChequeRegister::setJob(qint64 id, const QString &queue, int jobId) const
+{
+    m_connection.run(QStringLiteral("UPDATE Cheque SET Queue = ?, JobId = ?, ChangedAt = ? WHERE Id = ?"),
+                     {queue, jobId, now(), id});
+}
+
+void ChequeRegister::changePending(qint64 id, ChequeStatus to, const QString &reason) const
+{
+    const QSqlQuery update = m_connection.run(
+        QStringLiteral("UPDATE Cheque SET Status = ?, Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'pending'"),
+        {statusWord(to), reason.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(reason), now(), id});
+    if (update.numRowsAffected() != 1)
+        throw Failure(ErrorNumber::NotSettleable,
+                      QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+}
+
+void ChequeRegister::markPrinted(qint64 id) const
+{
+    changePending(id, ChequeStatus::Printed, QString());
+}
+
+void ChequeRegister::markSpoiled(qint64 id, const QString &reason) const
+{
+    changePending(id, ChequeStatus::Spoiled, reason);
+}
+
+void ChequeRegister::removeUnprinted(qint64 id) const
+{
+    const QSqlQuery remove
+        = m_connection.run(QStringLiteral("DELETE FROM Cheque WHERE Id = ? AND Status = 'pending'"), {id});
+    if (remove.numRowsAffected() != 1)
+        throw Failure(ErrorNumber::NotSettleable,
+                      QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+}
+
+void ChequeRegister::markVoid(qint64 id, const QString &reason) const
+{
+    const QSqlQuery update = m_connection.run(
+        QStringLiteral(
+            "UPDATE Cheque SET Status = 'void', Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'printed'"),
+        {reason, now(), id});
+    if (update.numRowsAffected() != 1)
+        throw Failure(ErrorNumber::NotSettleable, QStringLiteral("Only a printed cheque can be voided."));
+}
+
+qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &number, const QDate &date,
+                                      const QString &reason) const
+{
+    if (findNumber(account, number))
+        throw numberTaken(number, account);
+    const QSqlQuery insert = m_connection.run(
+        QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
+                       "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
+        {account, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
+    return insert.lastInsertId().toLongLong();
+}
+
+QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariantList &values,
+                                            const QString &order) const
+{
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT %1 FROM Cheque AS c WHERE %2 ORDER BY %3").arg(kColumns, where, order), values);
+    QList<RegisterEntry> entries;
+    while (m_connection.next(query))
+        entries.append(entryFromQuery(query));
+    return entries;
+}
+
+std::optional<RegisterEntry> ChequeRegister::findNumber(const QString &account, const QString &number) const
+{
+    // Rows from before numbers were unique are marked; the first of them is the one that counts.
+    const QList<RegisterEntry> found = select(QStringLiteral("c.BankID = ? AND c.NumberKey = ? AND c.Duplicate = 0"),
+                                              {account, numberKey(number)}, QStringLiteral("c.Id"));
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+std::optional<QString> ChequeRegister::highestNumber(const QString &account) const
+{
+    // A longer number of digits is a larger one; of equal lengths, the text orders as the value.
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT ChequeNo FROM Cheque WHERE BankID = ? AND Duplicate = 0 "
+                                                      "AND NumberKey NOT GLOB '*[^0-9]*' AND NumberKey <> '' "
+                                                      "ORDER BY length(NumberKey) DESC, NumberKey DESC LIMIT 1"),
+                                       {account});
+    if (!m_connection.next(query))
+        return std::nullopt;
+    return query.value(0).toString();
+}
+
+QList<RegisterEntry> ChequeRegister::rowsOf(const QString &account, int limit) const
+{
+    QList<RegisterEntry> rows
+        = select(QStringLiteral("c.BankID = ? AND c.Id IN (SELECT Id FROM Cheque WHERE BankID = ? "
+                                "ORDER BY Id DESC LIMIT ?)"),
+                 {account, account, limit}, QStringLiteral("c.Id DESC"));
+    const QList<RegisterEntry> pending
+        = select(QStringLiteral("c.Status = 'pending' AND c.BankID = ?"), {account}, QStringLiteral("c.Id DESC"));
+    for (const RegisterEntry &row : pending) {
+        if (std::none_of(rows.begin(), rows.end(), [&](const RegisterEntry &shown) { return shown.id == row.id; }))
+            rows.append(row);
+    }
+    std::sort(rows.begin(), rows.end(), [](const RegisterEntry &a, const RegisterEntry &b) { return a.id > b.id; });
+    return rows;
+}
+
+int ChequeRegister::pendingCount() const
+{
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT count(*) FROM Cheque WHERE Status = 'pending'"));
+    return m_connection.next(query) ? query.value(0).toInt() : 0;
 }
 
 QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to) const
 {
     // Dates are stored as YYYY-MM-DD, so the range compares as text and uses the PrintDate index.
-    QSqlQuery query = m_connection.run(QStringLiteral("SELECT PrintDate, BankID, ChequeNo, Pay, Amount FROM Cheque "
-                                                      "WHERE PrintDate BETWEEN ? AND ? ORDER BY PrintDate, ChequeNo"),
-                                       {from.toString(Qt::ISODate), to.toString(Qt::ISODate)});
-    QList<RegisterEntry> entries;
-    while (m_connection.next(query)) {
-        RegisterEntry entry;
-        entry.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
-        entry.bankId = query.value(1).toString();
-        entry.chequeNo = query.value(2).toString();
-        entry.pay = query.value(3).toString();
-        entry.amount = amountFromStore(query.value(4).toDouble(), entry.money);
-        entries.append(entry);
-    }
-    return entries;
+    return select(QStringLiteral("c.PrintDate BETWEEN ? AND ?"), {from.toString(Qt::ISODate), to.toString(Qt::ISODate)},
+                  QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
+}
+
+void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const
+{
+    m_connection.run(
+        QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+        {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+         cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
 }
 
 } // namespace quillset

@@ -1,42 +1,84 @@
 #pragma once
 
+#include "cheque/Cheque.h"
 #include "words/MoneyStyle.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace quillset {
 
 class Connection;
-struct Cheque;
 
-/// One cheque as the register holds it.
+/// One row of the register.
 struct RegisterEntry
 {
+    qint64 id = 0;
     QDate date;
     QString bankId;
     QString chequeNo;
     QString pay;
     qint64 amount = 0; ///< in the smallest unit of the account's money
     MoneyStyle money;
+    ChequeStatus status = ChequeStatus::Printed;
+    QString reason; ///< why a leaf was spoiled or a cheque voided
+    bool repeated = false; ///< another row of the account has the same number (rows from before numbers were unique)
+    QString workstation; ///< where a pending cheque was sent from: host and user
+    QString queue; ///< the print queue it went to
+    int jobId = 0; ///< the print server's job number
+    QDateTime changedAt;
 
     bool operator==(const RegisterEntry &) const = default;
 };
 
-/// The store's register of cheques. Every call throws Failure when the database fails.
+/// The store's register of cheques, and every change in a cheque's life. Every call throws Failure
+/// when the database fails.
 class ChequeRegister
 {
 public:
     explicit ChequeRegister(const Connection &connection);
 
-    /// Writes the cheque into the register exactly as it was printed.
-    void record(const Cheque &cheque, const MoneyStyle &money) const;
-    /// The cheques dated from `from` to `to`, both days included, by date and then cheque number.
-    /// A start after the end gives none.
+    /// Writes the cheque as pending, committed at once: the proof that the register can take it,
+    /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
+    /// is already used on the account.
+    qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const;
+    /// Notes the print job a pending row went out as.
+    void setJob(qint64 id, const QString &queue, int jobId) const;
+    /// A pending row that printed.
+    void markPrinted(qint64 id) const;
+    /// A pending row whose leaf came out unusable.
+    void markSpoiled(qint64 id, const QString &reason) const;
+    /// A pending row that did not print: it is removed, and its number is free again.
+    void removeUnprinted(qint64 id) const;
+    /// A printed cheque cancelled afterwards.
+    void markVoid(qint64 id, const QString &reason) const;
+    /// A leaf spoiled before the program printed anything on it.
+    qint64 addSpoiledLeaf(const QString &account, const QString &number, const QDate &date,
+                          const QString &reason) const;
+
+    /// The row using this number on the account, if any (by value for numbers of digits).
+    std::optional<RegisterEntry> findNumber(const QString &account, const QString &number) const;
+    /// The highest number of digits the account has used, as it was typed.
+    std::optional<QString> highestNumber(const QString &account) const;
+    /// The account's rows, newest first: its pending rows and the latest `limit` others.
+    QList<RegisterEntry> rowsOf(const QString &account, int limit) const;
+    /// How many cheques are pending, on every account.
+    int pendingCount() const;
+    /// The rows dated from `from` to `to`, both days included, by date and then cheque number (by value
+    /// where it is digits). A start after the end gives none.
     QList<RegisterEntry> between(const QDate &from, const QDate &to) const;
 
+    /// Writes a printed cheque straight into the register: only for copying a register over.
+    void record(const Cheque &cheque, const MoneyStyle &money) const;
+
 private:
+    void changePending(qint64 id, ChequeStatus to, const QString &reason) const;
+    QList<RegisterEntry> select(const QString &where, const QVariantList &values, const QString &order) const;
+
     const Connection &m_connection;
 };
 

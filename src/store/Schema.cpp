@@ -57,6 +57,38 @@ const QList<Step> kSteps = {
                      "SELECT rowid, BankID, ChequeNo, Amount, Pay, PrintDate FROM Cheque"),
       QStringLiteral("DROP TABLE Cheque"), QStringLiteral("ALTER TABLE Cheque_v1 RENAME TO Cheque"),
       QStringLiteral("CREATE INDEX ChequePrintDate ON Cheque (PrintDate)")}},
+    // The cheque's life: a row is pending from before it prints until the print server says how it
+    // ended; a leaf can be spoiled and a printed cheque voided, each with a reason. A cheque number
+    // is unique on its account by its value, except between rows that were there before, which are
+    // kept as they are and marked.
+    {2,
+     {QStringLiteral("ALTER TABLE Cheque ADD COLUMN Status TEXT NOT NULL DEFAULT 'printed' "
+                     "CHECK (Status IN ('pending', 'printed', 'spoiled', 'void'))"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN Reason TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN NumberKey TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN Duplicate INTEGER NOT NULL DEFAULT 0 CHECK (Duplicate IN (0, 1))"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN Workstation TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN Queue TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN JobId INTEGER"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN ChangedAt TEXT"),
+      QStringLiteral("UPDATE Cheque SET NumberKey = CASE WHEN ChequeNo <> '' AND ChequeNo NOT GLOB '*[^0-9]*' "
+                     "THEN coalesce(nullif(ltrim(ChequeNo, '0'), ''), '0') ELSE ChequeNo END"),
+      QStringLiteral(
+          "UPDATE Cheque SET Duplicate = 1 WHERE EXISTS (SELECT 1 FROM Cheque AS Earlier WHERE "
+          "Earlier.BankID = Cheque.BankID AND Earlier.NumberKey = Cheque.NumberKey AND Earlier.Id < Cheque.Id)"),
+      QStringLiteral("CREATE UNIQUE INDEX ChequeNumber ON Cheque (BankID, NumberKey) WHERE Duplicate = 0"),
+      // Rows written by another program (through the "Trading" data source, say) get their key too.
+      QStringLiteral("CREATE TRIGGER ChequeNumberKey AFTER INSERT ON Cheque WHEN NEW.NumberKey = '' BEGIN "
+                     "UPDATE Cheque SET NumberKey = CASE WHEN NEW.ChequeNo <> '' AND NEW.ChequeNo NOT GLOB '*[^0-9]*' "
+                     "THEN coalesce(nullif(ltrim(NEW.ChequeNo, '0'), ''), '0') ELSE NEW.ChequeNo END "
+                     "WHERE Id = NEW.Id; END"),
+      QStringLiteral("CREATE INDEX ChequeRepeated ON Cheque (BankID, NumberKey) WHERE Duplicate = 1"),
+      QStringLiteral("CREATE INDEX ChequeHighest ON Cheque (BankID, length(NumberKey), NumberKey) "
+                     "WHERE Duplicate = 0 AND NumberKey NOT GLOB '*[^0-9]*'"),
+      QStringLiteral("CREATE INDEX ChequeAccount ON Cheque (BankID, Id)"),
+      QStringLiteral("CREATE INDEX ChequePending ON Cheque (Status) WHERE Status = 'pending'"),
+      QStringLiteral("INSERT INTO sys_parms (Description, Value) SELECT 'PrintTimeout', '60' WHERE NOT EXISTS "
+                     "(SELECT 1 FROM sys_parms WHERE Description = 'PrintTimeout')")}},
 };
 
 void applySteps(const Connection &connection, int from)

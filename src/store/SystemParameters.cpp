@@ -55,6 +55,14 @@ double SystemParameters::numericParameter(const QString &key) const
     return numericValue(GetSystemParameter(key));
 }
 
+int SystemParameters::printTimeoutSeconds() const
+{
+    constexpr int kDefault = 60;
+    const std::optional<QString> text = find(Parameter::PrintTimeout);
+    const std::optional<qint64> seconds = text ? wholeNumber(*text) : std::nullopt;
+    return seconds && *seconds >= 1 && *seconds <= 3600 ? static_cast<int>(*seconds) : kDefault;
+}
+
 PrintSettings SystemParameters::printSettings() const
 {
     PrintSettings settings;

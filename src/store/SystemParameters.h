@@ -8,7 +8,7 @@ namespace quillset {
 
 class Connection;
 
-/// Keys of the six system parameters.
+/// Keys of the system parameters: the six the options window edits, and the others.
 namespace Parameter {
 inline const QString Orientation = QStringLiteral("Orientation");
 inline const QString ChequePosition = QStringLiteral("CequePosition");
@@ -16,6 +16,8 @@ inline const QString CompanyName = QStringLiteral("CompanyName");
 inline const QString CalibrationLeft = QStringLiteral("CBLeft");
 inline const QString CalibrationTop = QStringLiteral("CBTop");
 inline const QString Stamp = QStringLiteral("Stamp");
+/// Seconds a print may take from the job's start to its end before its outcome counts as unknown.
+inline const QString PrintTimeout = QStringLiteral("PrintTimeout");
 } // namespace Parameter
 
 /// The store's named system settings, read afresh at every use. Every call throws Failure when the
@@ -38,6 +40,9 @@ public:
 
     /// The settings that shape the printed page. Throws Failure naming the setting that cannot be used.
     PrintSettings printSettings() const;
+    /// How long a print may take, in seconds: the "PrintTimeout" setting, a minute when it is missing
+    /// or not a number of seconds from 1 to 3600.
+    int printTimeoutSeconds() const;
 
 private:
     const Connection &m_connection;

@@ -7,7 +7,8 @@
 
 namespace quillset::test {
 
-/// Records what the operator would have been shown, and answers at once.
+/// Records what the operator would have been shown and asked, and answers at once: Yes, and the
+/// texts queued in `texts` (a reason when none are queued).
 class RecordingPrompter final : public Prompter
 {
 public:
@@ -22,6 +23,18 @@ public:
     {
         messages.append({title, text, icon});
     }
+    bool ask(const QString &, const QString &question) override
+    {
+        questions.append(question);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    std::optional<QString> askText(const QString &, const QString &label) override
+    {
+        questions.append(label);
+        if (textAnswers.isEmpty())
+            return QStringLiteral("a reason");
+        return textAnswers.takeFirst();
+    }
     void beep() override { ++beeps; }
     QStringList texts() const
     {
@@ -32,6 +45,9 @@ public:
     }
 
     QList<Message> messages;
+    QStringList questions;
+    QList<bool> answers;
+    QList<std::optional<QString>> textAnswers;
     int beeps = 0;
 };
 

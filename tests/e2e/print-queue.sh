@@ -3,6 +3,8 @@
 #   print-queue.sh start <folder>   starts cupsd on <folder>/cups.sock with the default queue
 #                                   QuillsetTest, whose printer writes each job's PDF to <folder>/out
 #   print-queue.sh stop <folder>    stops that cupsd
+#   print-queue.sh freeze|thaw <folder>
+#                                   stops the server's process dead, as a hung server, and lets it go on
 #   print-queue.sh printer <folder> <behaviour>
 #                                   how the printer takes the next jobs: "ok", "slow SECONDS",
 #                                   "fail" (the job aborts once printing started), "media-empty"
@@ -59,7 +61,7 @@ slow\ *)
 fail)
     echo "ERROR: paper jam" >&2
     rm -f "$partial"
-    exit 4
+    exit 1
     ;;
 media-empty)
     echo "STATE: +media-empty" >&2
@@ -153,8 +155,10 @@ stop) stop ;;
 printer)
     echo "${3:-ok}" > "$folder/behaviour"
     ;;
+freeze) kill -STOP "$(cat "$folder/cupsd.pid")" ;;
+thaw) kill -CONT "$(cat "$folder/cupsd.pid")" ;;
 *)
-    echo "usage: $0 start|stop|printer <folder> [behaviour]" >&2
+    echo "usage: $0 start|stop|printer|freeze|thaw <folder> [behaviour]" >&2
     exit 2
     ;;
 esac

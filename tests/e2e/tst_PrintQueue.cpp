@@ -1,3 +1,4 @@
+#include "support/PdfWords.h"
 #include "support/PrintedPageCheck.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
@@ -7,17 +8,28 @@
 #include "issue/frmCheque.h"
 #include "layout/PageMetrics.h"
 #include "shell/frmMain.h"
+#include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimer>
+
+#include <csignal>
 
 using namespace quillset;
 using namespace quillset::test;
 
-// Issues cheques through the real windows to the default printer of a real CUPS server: a private
-// one, started here, whose printer writes each job's PDF to a file.
+// Issues cheques through the real windows and the real command line to the default printer of a
+// real CUPS server: a private one, started here, whose printer writes each job's PDF to a file and
+// can be told to play the faults of a real printer.
 class TestPrintQueue : public QObject
 {
     Q_OBJECT
@@ -31,49 +43,68 @@ private slots:
     void printedChequeLandsAtItsPlacesAndIsRecorded();
     void refusingQueueRecordsNothing_data();
     void refusingQueueRecordsNothing();
+    void printerFaultsLeaveTheRightRow_data();
+    void printerFaultsLeaveTheRightRow();
+    void frozenServerIsSaidWithinTheLimit();
+    void registerThatCannotBeWrittenSendsNoJob();
+    void commandLineExitSaysTheOutcome_data();
+    void commandLineExitSaysTheOutcome();
+    void killedPrintsLeaveEveryPrintedChequeInTheRegister();
 
 private:
-    int queue(const QString &command, const QString &argument);
-    /// The jobs the private server holds or has held, one line each.
-    QStringList jobList();
-    void issueCheque(const QString &chequeNo);
+    int server(const QString &command, const QString &argument = QString());
+    int lp(const QString &command, const QStringList &arguments);
+    /// The jobs the private server holds ("all", the finished ones included, or "not-completed").
+    QStringList jobList(const QString &which = QStringLiteral("all"));
+    void issueCheque(const QString &chequeNo, const QString &payee = QStringLiteral("ABC Traders"));
+    QString registerRow(const QString &chequeNo);
     QStringList printedFiles() const;
+    frmCheque *entry() const { return m_main->findChild<frmCheque *>(); }
 
     QTemporaryDir m_server;
     std::unique_ptr<WindowFixture> m_f;
     std::unique_ptr<frmMain> m_main;
 };
 
-int TestPrintQueue::queue(const QString &command, const QString &argument)
+int TestPrintQueue::server(const QString &command, const QString &argument)
 {
     QProcess process;
-    if (command == QLatin1String("start") || command == QLatin1String("stop"))
-        process.start(QStringLiteral("bash"), {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), command, argument});
-    else
-        process.start(command, {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock")), argument});
+    QStringList arguments = {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), command, m_server.path()};
+    if (!argument.isEmpty())
+        arguments.append(argument);
+    process.start(QStringLiteral("bash"), arguments);
     process.waitForFinished(60000);
     if (process.exitCode() != 0)
         qWarning("%s", process.readAllStandardError().constData());
     return process.exitCode();
 }
 
-QStringList TestPrintQueue::jobList()
+int TestPrintQueue::lp(const QString &command, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(command,
+                  QStringList {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock"))} + arguments);
+    process.waitForFinished(60000);
+    return process.exitCode();
+}
+
+QStringList TestPrintQueue::jobList(const QString &which)
 {
     QProcess lpstat;
     lpstat.start(QStringLiteral("lpstat"),
-                 {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock")), QStringLiteral("-W"),
-                  QStringLiteral("all"), QStringLiteral("-o")});
+                 {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock")), QStringLiteral("-W"), which,
+                  QStringLiteral("-o")});
     lpstat.waitForFinished(30000);
     return QString::fromLocal8Bit(lpstat.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 void TestPrintQueue::initTestCase()
 {
-    const int started = queue(QStringLiteral("start"), m_server.path());
+    const int started = server(QStringLiteral("start"));
     if (started == 3)
         QSKIP("No test print server: CUPS is not installed (Debian packages cups and cups-client).");
     QCOMPARE(started, 0);
-    // This process prints to the private server only; its default printer is the test queue.
+    // This process and the programs it starts print to the private server only.
     qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("cups.sock"))));
     qputenv("LPDEST", "QuillsetTest");
 }
@@ -81,15 +112,15 @@ void TestPrintQueue::initTestCase()
 void TestPrintQueue::cleanupTestCase()
 {
     if (qEnvironmentVariableIsSet("LPDEST"))
-        queue(QStringLiteral("stop"), m_server.path());
+        server(QStringLiteral("stop"));
 }
 
 void TestPrintQueue::init()
 {
     m_f = std::make_unique<WindowFixture>();
     QVERIFY(m_f->db.isReady());
+    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("20"));
     m_f->services.printQueue = AppServices(m_f->prompter).printQueue; // the program's own printer
-    m_f->db.close(); // the main window opens it, as at start-up
     m_main = std::make_unique<frmMain>(m_f->services, m_f->db.path(), OdbcInstaller::none());
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
@@ -100,22 +131,33 @@ void TestPrintQueue::cleanup()
 {
     m_main.reset();
     m_f.reset();
-    queue(QStringLiteral("cupsenable"), QStringLiteral("QuillsetTest"));
-    queue(QStringLiteral("cupsaccept"), QStringLiteral("QuillsetTest"));
+    server(QStringLiteral("thaw"));
+    server(QStringLiteral("printer"), QStringLiteral("ok"));
+    lp(QStringLiteral("cancel"), {QStringLiteral("-a"), QStringLiteral("-x")});
+    lp(QStringLiteral("cupsenable"), {QStringLiteral("QuillsetTest")});
+    lp(QStringLiteral("cupsaccept"), {QStringLiteral("QuillsetTest")});
 }
 
 QStringList TestPrintQueue::printedFiles() const
 {
-    return QDir(m_server.filePath(QStringLiteral("out"))).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    QStringList files;
+    for (const QString &file :
+         QDir(m_server.filePath(QStringLiteral("out"))).entryList({QStringLiteral("job-*.pdf")}, QDir::Files))
+        files.append(m_server.filePath(QStringLiteral("out/") + file));
+    return files;
 }
 
-void TestPrintQueue::issueCheque(const QString &chequeNo)
+void TestPrintQueue::issueCheque(const QString &chequeNo, const QString &payee)
 {
-    auto *entry = m_main->findChild<frmCheque *>();
-    QTest::keyClicks(find(entry, "txtChequeNo"), chequeNo);
-    QTest::keyClicks(find(entry, "txtPay"), QStringLiteral("ABC Traders"));
-    QTest::keyClicks(find(entry, "txtAmount"), QStringLiteral("123456789"));
-    click(entry, "cmdPrint");
+    QTest::keyClicks(find(entry(), "txtChequeNo"), chequeNo);
+    QTest::keyClicks(find(entry(), "txtPay"), payee);
+    QTest::keyClicks(find(entry(), "txtAmount"), QStringLiteral("123456789"));
+    click(entry(), "cmdPrint");
+}
+
+QString TestPrintQueue::registerRow(const QString &chequeNo)
+{
+    return m_f->db.scalar(QStringLiteral("SELECT Status FROM Cheque WHERE ChequeNo = ?"), {chequeNo}).toString();
 }
 
 void TestPrintQueue::printedChequeLandsAtItsPlacesAndIsRecorded()
@@ -123,28 +165,27 @@ void TestPrintQueue::printedChequeLandsAtItsPlacesAndIsRecorded()
     const QStringList before = printedFiles();
     issueCheque(QStringLiteral("000123"));
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
-
-    // The queue converts and writes the page in the background; wait for it, within reason.
-    QTRY_VERIFY_WITH_TIMEOUT(printedFiles().size() > before.size(), 60000);
+    // Marked printed only once the server said the job completed, so its page is there already.
+    QCOMPARE(registerRow(QStringLiteral("000123")), QStringLiteral("printed"));
+    QCOMPARE(printedFiles().size(), before.size() + 1);
     QString printed;
     for (const QString &file : printedFiles())
-        printed = before.contains(file) ? printed : m_server.filePath(QStringLiteral("out/") + file);
+        printed = before.contains(file) ? printed : file;
 
     // Where every field belongs: the same cheque composed again from the same account and settings.
-    QVERIFY(m_f->db.reopen());
     const ChequePage page = composeChequePage(m_f->db.store(),
                                               {QStringLiteral("ACC1"), QStringLiteral("000123"),
                                                QStringLiteral("ABC Traders"), QDate(2026, 12, 6), 123456789, true},
                                               PageMetrics());
     int checked = 0;
-    QStringList misplaced;
-    QTRY_VERIFY_WITH_TIMEOUT((misplaced = misplacedItems(page, printed, &checked)).isEmpty(), 20000);
+    const QStringList misplaced = misplacedItems(page, printed, &checked);
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
     QCOMPARE(checked, 6);
     QCOMPARE(m_f->db
                  .scalar(QStringLiteral("SELECT BankID || '|' || ChequeNo || '|' || Amount || '|' || Pay || "
-                                        "'|' || PrintDate FROM Cheque"))
+                                        "'|' || PrintDate || '|' || Queue FROM Cheque"))
                  .toString(),
-             QStringLiteral("ACC1|000123|123456789.0|ABC Traders|2026-12-06"));
+             QStringLiteral("ACC1|000123|123456789.0|ABC Traders|2026-12-06|QuillsetTest"));
 }
 
 void TestPrintQueue::refusingQueueRecordsNothing_data()
@@ -161,16 +202,204 @@ void TestPrintQueue::refusingQueueRecordsNothing()
 {
     QFETCH(QString, command);
     QFETCH(QString, said);
-    QCOMPARE(queue(command, QStringLiteral("QuillsetTest")), 0);
+    QCOMPARE(lp(command, {QStringLiteral("QuillsetTest")}), 0);
     const QStringList jobsBefore = jobList();
     issueCheque(QStringLiteral("000124"));
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
-    QVERIFY(m_f->db.reopen());
     QCOMPARE(registerRows(m_f->db), 0);
-    QCOMPARE(shown(m_main->findChild<frmCheque *>(), "txtChequeNo"), QStringLiteral("000124"));
+    QCOMPARE(shown(entry(), "txtChequeNo"), QStringLiteral("000124"));
     // The server holds no job for it, so nothing can print later either.
     QCOMPARE(jobList(), jobsBefore);
+}
+
+void TestPrintQueue::printerFaultsLeaveTheRightRow_data()
+{
+    QTest::addColumn<QString>("behaviour");
+    QTest::addColumn<int>("timeout");
+    QTest::addColumn<QString>("status"); // of the row afterwards
+    QTest::addColumn<QString>("said"); // empty: nothing
+    QTest::newRow("jams after it began") << "fail" << 20 << "pending"
+                                         << "after it began printing cheque 000125";
+    QTest::newRow("never finishes") << "hang" << 4 << "pending"
+                                    << "had not finished after 4 seconds";
+    QTest::newRow("out of paper, then refilled") << "media-empty" << 20 << "printed"
+                                                 << "";
+}
+
+void TestPrintQueue::printerFaultsLeaveTheRightRow()
+{
+    QFETCH(QString, behaviour);
+    QFETCH(int, timeout);
+    QFETCH(QString, status);
+    QFETCH(QString, said);
+    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QString::number(timeout));
+    QCOMPARE(server(QStringLiteral("printer"), behaviour), 0);
+    // What the window shows while it waits, and the paper put back after a while.
+    QStringList progress;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (auto *dialog = entry()->findChild<QProgressDialog *>(QStringLiteral("printProgress")))
+            progress.append(dialog->labelText());
+    });
+    watch.start(100);
+    if (behaviour == QLatin1String("media-empty"))
+        QTimer::singleShot(2500, this, [this] { server(QStringLiteral("printer"), QStringLiteral("ok")); });
+    QElapsedTimer clock;
+    clock.start();
+    issueCheque(QStringLiteral("000125"));
+    watch.stop();
+    QVERIFY(clock.elapsed() < (timeout + 3) * 1000);
+    QCOMPARE(registerRow(QStringLiteral("000125")), status);
+    if (said.isEmpty()) {
+        QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
+        QVERIFY2(progress.join(u'\n').contains(QStringLiteral("Cheque 000125 on \"QuillsetTest\", job "))
+                     && progress.join(u'\n').contains(QStringLiteral("media-empty")),
+                 qPrintable(progress.join(u'\n')));
+        return;
+    }
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(said), qPrintable(m_f->prompter.texts().first()));
+}
+
+void TestPrintQueue::frozenServerIsSaidWithinTheLimit()
+{
+    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("4"));
+    QCOMPARE(server(QStringLiteral("freeze")), 0);
+    QElapsedTimer clock;
+    clock.start();
+    issueCheque(QStringLiteral("000126"));
+    const qint64 took = clock.elapsed();
+    server(QStringLiteral("thaw"));
+    QVERIFY2(took < 6000, qPrintable(QString::number(took)));
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("did not answer within 4 seconds")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(registerRows(m_f->db), 0);
+}
+
+void TestPrintQueue::registerThatCannotBeWrittenSendsNoJob()
+{
+    // Another program reads the register and holds on to it, so nothing can be written into it.
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+    other.setDatabaseName(m_f->db.path());
+    QVERIFY(other.open());
+    {
+        QSqlQuery hold(other);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN")));
+        QVERIFY(hold.exec(QStringLiteral("SELECT count(*) FROM Cheque")) && hold.next());
+        const QStringList jobsBefore = jobList();
+        issueCheque(QStringLiteral("000127"));
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(
+            m_f->prompter.texts().first().contains(QStringLiteral("cannot take the cheque, so nothing was printed")),
+            qPrintable(m_f->prompter.texts().first()));
+        QCOMPARE(jobList(), jobsBefore);
+        hold.exec(QStringLiteral("ROLLBACK"));
+    }
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+    QCOMPARE(registerRows(m_f->db), 0);
+}
+
+void TestPrintQueue::commandLineExitSaysTheOutcome_data()
+{
+    QTest::addColumn<QString>("behaviour");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("printed") << "ok" << 0 << "printed";
+    QTest::newRow("not known in time") << "hang" << 3 << "pending";
+    QTest::newRow("stopped queue") << "stopped" << 1 << "";
+}
+
+void TestPrintQueue::commandLineExitSaysTheOutcome()
+{
+    QFETCH(QString, behaviour);
+    QFETCH(int, status);
+    QFETCH(QString, left);
+    m_main.reset();
+    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("3"));
+    if (behaviour == QLatin1String("stopped"))
+        QCOMPARE(lp(QStringLiteral("cupsdisable"), {QStringLiteral("QuillsetTest")}), 0);
+    else
+        QCOMPARE(server(QStringLiteral("printer"), behaviour), 0);
+    QProcess print;
+    print.start(QStringLiteral(QUILLSET_PROGRAM),
+                {QStringLiteral("--print"), QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
+                 QStringLiteral("ACC1"), QStringLiteral("--cheque"), QStringLiteral("000130"), QStringLiteral("--pay"),
+                 QStringLiteral("Script"), QStringLiteral("--date"), QStringLiteral("06-Dec-2026"),
+                 QStringLiteral("--amount"), QStringLiteral("9")});
+    QVERIFY(print.waitForFinished(30000));
+    QCOMPARE(print.exitCode(), status);
+    QCOMPARE(registerRow(QStringLiteral("000130")), left);
+}
+
+void TestPrintQueue::killedPrintsLeaveEveryPrintedChequeInTheRegister()
+{
+    m_main.reset(); // the command line has the database to itself
+    const int runs = qEnvironmentVariableIntValue("QUILLSET_CRASH_RUNS") > 0
+        ? qEnvironmentVariableIntValue("QUILLSET_CRASH_RUNS")
+        : 30;
+    QCOMPARE(server(QStringLiteral("printer"), QStringLiteral("slow 0.3")), 0);
+    const QStringList before = printedFiles();
+    m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                                "('ACC1', '100000', 1, 'First', '2026-12-06', '100000')"));
+    QRandomGenerator random(20261207);
+    int killed = 0;
+    for (int run = 0; run < runs; ++run) {
+        QProcess print;
+        print.start(QStringLiteral(QUILLSET_PROGRAM),
+                    {QStringLiteral("--print"), QStringLiteral("--database"), m_f->db.path(),
+                     QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--cheque"),
+                     QStringLiteral("next"), QStringLiteral("--pay"), QStringLiteral("Crash %1 Traders").arg(run),
+                     QStringLiteral("--date"), QStringLiteral("06-Dec-2026"), QStringLiteral("--amount"),
+                     QString::number(run + 1)});
+        QVERIFY(print.waitForStarted());
+        if (!print.waitForFinished(static_cast<int>(random.bounded(10, 1000)))) {
+            ::kill(static_cast<pid_t>(print.processId()), SIGKILL);
+            print.waitForFinished();
+            ++killed;
+        }
+    }
+    // Let the server finish what it took, then compare its pages with the register.
+    QTRY_VERIFY_WITH_TIMEOUT(jobList(QStringLiteral("not-completed")).isEmpty(), 60000);
+    QSet<QString> printedRuns;
+    for (const QString &file : printedFiles()) {
+        if (before.contains(file))
+            continue;
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+        text.waitForFinished();
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Crash (\\d+) Traders"))
+                                                  .match(QString::fromUtf8(text.readAllStandardOutput()));
+        QVERIFY2(match.hasMatch(), qPrintable(file));
+        printedRuns.insert(match.captured(1));
+    }
+    QVERIFY(m_f->db.reopen());
+    QMap<QString, QString> rows; // run -> status
+    QSqlQuery query = m_f->db.store().SharedConnection().run(
+        QStringLiteral("SELECT Pay, Status, ChequeNo FROM Cheque WHERE Pay LIKE 'Crash %'"));
+    QSet<QString> numbers;
+    int rowCount = 0;
+    while (query.next()) {
+        rows.insert(query.value(0).toString().section(u' ', 1, 1), query.value(1).toString());
+        numbers.insert(query.value(2).toString());
+        ++rowCount;
+    }
+    QCOMPARE(numbers.size(), rowCount); // no number twice
+    for (const QString &run : printedRuns)
+        QVERIFY2(rows.contains(run), qPrintable(QStringLiteral("run %1 printed but left no row").arg(run)));
+    int printedRows = 0;
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
+        if (it.value() == QLatin1String("printed")) {
+            ++printedRows;
+            QVERIFY2(printedRuns.contains(it.key()),
+                     qPrintable(QStringLiteral("run %1 is printed but has no page").arg(it.key())));
+        }
+    }
+    qInfo("%d runs, %d killed: %lld pages printed, %d rows (%d printed, %d pending)", runs, killed,
+          static_cast<long long>(printedRuns.size()), rowCount, printedRows, rowCount - printedRows);
 }
 
 QUILLSET_TEST_MAIN(TestPrintQueue, QApplication)

@@ -1,6 +1,7 @@
 #include "support/WindowTest.h"
 
 #include "issue/frmCheque.h"
+#include "issue/frmRegister.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
 #include "store/Store.h"
@@ -10,6 +11,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -31,7 +35,10 @@ private slots:
     void incompleteChequeIsRefused();
     void printRecordsExactlyWhatWasTyped();
     void failedPrintRecordsNothingAndKeepsTheFields();
-    void failedRecordSaysThePrintedChequeIsNotRecorded();
+    void registerThatCannotTakeTheChequePrintsNothing();
+    void secondPrintWhilePrintingDoesNothing();
+    void offersTheNextNumberAndRefusesAUsedOne();
+    void settlesChequesFromTheRegister();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
     void previewNeedsNoPrintServer();
@@ -78,7 +85,7 @@ void TestChequeEntry::showsTheChosenAccount()
 {
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillset Program"));
-    QCOMPARE(m_window->size(), QSize(440, 213));
+    QCOMPARE(m_window->size(), QSize(440, 243));
     QCOMPARE(find<QComboBox>(m_window, "comBankID")->count(), 2);
     QCOMPARE(shown(m_window, "lblAcc") + u'|' + shown(m_window, "lblBank") + u'|' + shown(m_window, "lblAddress"),
              QStringLiteral("012345678901|Sample Bank|1 Market Street"));
@@ -231,20 +238,119 @@ void TestChequeEntry::failedPrintRecordsNothingAndKeepsTheFields()
     QCOMPARE(registerRows(m_f->db), 1);
 }
 
-void TestChequeEntry::failedRecordSaysThePrintedChequeIsNotRecorded()
+void TestChequeEntry::registerThatCannotTakeTheChequePrintsNothing()
 {
     m_f->db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Cheque BEGIN "
                                 "SELECT RAISE(ABORT, 'the disk is full'); END"));
     open();
     typeCheque(QStringLiteral("000125"), QStringLiteral("ABC Traders"), QStringLiteral("900"));
     click(m_window, "cmdPrint");
-    QCOMPARE(m_f->queue->printed().size(), 1);
+    QVERIFY(m_f->queue->jobs.isEmpty());
     QCOMPARE(m_f->prompter.messages.size(), 1);
     const QString said = m_f->prompter.messages.first().text;
-    QVERIFY2(said.contains(QStringLiteral("WAS printed but NOT recorded"))
+    QVERIFY2(said.contains(QStringLiteral("cannot take the cheque, so nothing was printed"))
                  && said.contains(QStringLiteral("disk is full")),
              qPrintable(said));
     QCOMPARE(shown(m_window, "txtChequeNo") + u'|' + shown(m_window, "txtPay"), QStringLiteral("000125|ABC Traders"));
+}
+
+void TestChequeEntry::secondPrintWhilePrintingDoesNothing()
+{
+    open();
+    typeCheque(QStringLiteral("000126"), QStringLiteral("Twice Clicked"), QStringLiteral("100"));
+    m_f->queue->printSlowly(6); // about one and a half seconds at the printer
+    // While it prints: a second click, Space on the button, the preview, and Alt+P.
+    auto *print = find<QPushButton>(m_window, "cmdPrint");
+    QTimer::singleShot(100, print, [print] { QTest::mouseClick(print, Qt::LeftButton); });
+    QTimer::singleShot(200, print, [print] {
+        print->setFocus();
+        QTest::keyClick(print, Qt::Key_Space);
+    });
+    QTimer::singleShot(300, m_window, [this] { click(m_window, "cmdPrintPreview"); });
+    QTimer::singleShot(400, m_window, [this] { QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier); });
+    QTimer::singleShot(500, m_window, [this] { m_window->close(); });
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT group_concat(ChequeNo || ' ' || Status) FROM Cheque")).toString(),
+             QStringLiteral("000126 printed"));
+    QVERIFY(m_window->isVisible()); // closing waited for the print
+    QVERIFY(!m_window->previewFrame());
+    QCOMPARE(shown(m_window, "txtPay"), QString());
+}
+
+void TestChequeEntry::offersTheNextNumberAndRefusesAUsedOne()
+{
+    open();
+    auto *number = find<QLineEdit>(m_window, "txtChequeNo");
+    QCOMPARE(number->placeholderText(), QString()); // nothing printed yet, nothing to offer
+    typeCheque(QStringLiteral("000123"), QStringLiteral("First"), QStringLiteral("5"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(number->placeholderText(), QStringLiteral("000124 (Down takes it)"));
+    QCOMPARE(number->text(), QString()); // offered, never filled in unseen
+    number->setFocus();
+    QTest::keyClick(number, Qt::Key_Down);
+    QCOMPARE(number->text(), QStringLiteral("000124"));
+
+    // 123 is the same leaf as 000123: refused, nothing printed, the fields kept.
+    number->clear();
+    typeCheque(QStringLiteral("123"), QStringLiteral("Second"), QStringLiteral("7"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("ERR:1305:Cheque number 123 is already"))
+                 && m_f->prompter.texts().first().contains(QStringLiteral("The next number is 000124")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(shown(m_window, "txtPay"), QStringLiteral("Second"));
+
+    // Another account has its own numbers.
+    QTest::keyClick(find(m_window, "comBankID"), Qt::Key_Down);
+    QCOMPARE(number->placeholderText(), QString());
+}
+
+void TestChequeEntry::settlesChequesFromTheRegister()
+{
+    open();
+    // Two cheques whose outcome the print server could not tell, and one that printed.
+    for (const char *chequeNo : {"000201", "000202", "000203"}) {
+        m_f->queue->statuses = {{JobStatus::State::Aborted, qstrcmp(chequeNo, "000203") != 0, QString()}};
+        if (qstrcmp(chequeNo, "000203") == 0)
+            m_f->queue->statuses.clear();
+        typeCheque(QString::fromLatin1(chequeNo), QStringLiteral("Payee ") + QString::fromLatin1(chequeNo),
+                   QStringLiteral("50"));
+        click(m_window, "cmdPrint");
+        find<QLineEdit>(m_window, "txtChequeNo")->clear();
+    }
+    QCOMPARE(m_f->prompter.messages.size(), 2);
+    QVERIFY(m_f->prompter.texts().first().contains(QStringLiteral("stays in the register as pending")));
+
+    click(m_window, "cmdRegister");
+    auto *settling = m_window->findChild<frmRegister *>();
+    QVERIFY(settling && settling->isVisible());
+    QCOMPARE(shown(settling, "lblSummary"),
+             QStringLiteral("2 cheques are pending: settle each once you know whether "
+                            "it printed."));
+    auto *table = find<QTableWidget>(settling, "tblCheques");
+    const auto settleRow = [&](int row, const char *command) {
+        table->selectRow(row);
+        click(settling, command);
+    };
+    // Newest first: 000203 printed, 000202 and 000201 pending.
+    QCOMPARE(table->item(0, 1)->text() + u' ' + table->item(0, 4)->text(), QStringLiteral("000203 printed"));
+    QVERIFY(!find(settling, "cmdPrinted")->isEnabled());
+    m_f->prompter.textAnswers = {QStringLiteral("torn by the payee")};
+    settleRow(0, "cmdVoid");
+    m_f->prompter.textAnswers = {QStringLiteral("jammed")};
+    settleRow(1, "cmdSpoiled");
+    settleRow(2, "cmdUnprinted");
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT group_concat(ChequeNo || ' ' || Status || ' ' || Reason, '; ') "
+                                        "FROM (SELECT * FROM Cheque ORDER BY Id)"))
+                 .toString(),
+             QStringLiteral("000202 spoiled jammed; 000203 void torn by the payee"));
+    QCOMPARE(shown(settling, "lblSummary"), QStringLiteral("No cheque of this account is pending."));
+    QVERIFY(m_f->prompter.questions.last().contains(QStringLiteral("Remove cheque 000201")));
+    // The removed number is free again, and offered as the next one is the one after the highest.
+    QCOMPARE(find<QLineEdit>(m_window, "txtChequeNo")->placeholderText(), QStringLiteral("000204 (Down takes it)"));
 }
 
 void TestChequeEntry::previewPrintsAndRecordsThePagePreviewed()

@@ -82,16 +82,18 @@ void TestChequeRegister::reportShowsRowsCountAndTotal()
     const ReportDocument report(definition, title, entries);
     QCOMPARE(report.pageCount(), 1);
     QCOMPARE(report.plainText().split(u'\n').mid(2),
-             QStringList({QStringLiteral("Date\tAccount\tCheque No\tPayee\tAmount"),
-                          QStringLiteral("01-Dec-2026\tACC2\t000121\tDealer's <Co>\t=1,234,567/-"),
-                          QStringLiteral("01-Dec-2026\tACC1\t000125\tRao, \"Senior\" & Sons\t=2,501/-"),
-                          QStringLiteral("06-Dec-2026\tACC1\t000126\tLast day\t=75/-"),
-                          QStringLiteral("3 cheques, total =1,237,143/-")}));
-    QVERIFY(ReportDocument(definition, title, {}).plainText().endsWith(QStringLiteral("0 cheques, total =0/-")));
+             QStringList({QStringLiteral("Date\tAccount\tCheque No\tPayee\tAmount\tStatus"),
+                          QStringLiteral("01-Dec-2026\tACC2\t000121\tDealer's <Co>\t=1,234,567/-\tprinted"),
+                          QStringLiteral("01-Dec-2026\tACC1\t000125\tRao, \"Senior\" & Sons\t=2,501/-\tprinted"),
+                          QStringLiteral("06-Dec-2026\tACC1\t000126\tLast day\t=75/-\tprinted"),
+                          QStringLiteral("3 printed, total =1,237,143/-. 0 pending, 0 spoiled, 0 void.")}));
+    QVERIFY(ReportDocument(definition, title, {})
+                .plainText()
+                .endsWith(QStringLiteral("0 printed, total =0/-. 0 pending, 0 spoiled, 0 void.")));
 
     QCOMPARE(registerCsv(entries.mid(1, 1)),
-             QStringLiteral("Date,Account,Cheque No,Payee,Amount\r\n"
-                            "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",2501\r\n"));
+             QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n"
+                            "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",2501,printed\r\n"));
 }
 
 void TestChequeRegister::definitionShapesTheReport_data()
@@ -128,8 +130,13 @@ void TestChequeRegister::definitionShapesTheReport()
 
 void TestChequeRegister::longReportBreaksIntoPages()
 {
-    QList<RegisterEntry> many(
-        400, {QDate(2026, 12, 1), QStringLiteral("ACC1"), QStringLiteral("1"), QStringLiteral("Payee"), 1, {}});
+    RegisterEntry one;
+    one.date = QDate(2026, 12, 1);
+    one.bankId = QStringLiteral("ACC1");
+    one.chequeNo = QStringLiteral("1");
+    one.pay = QStringLiteral("Payee");
+    one.amount = 1;
+    QList<RegisterEntry> many(400, one);
     // A payee too long for its column wraps onto more lines instead of losing text.
     many[10].pay = QStringLiteral("A payee name far too long to fit on one line of its column ").repeated(3);
     const ReportDocument report(ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION)), QStringLiteral("M"),

@@ -30,6 +30,9 @@ private slots:
     void wrongWordsAreAUsageError_data();
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
+    void proofNeverGoesOverAnotherFile_data();
+    void proofNeverGoesOverAnotherFile();
+    void marksAndOffersFromTheCommandLine();
     void printWithoutAPrinterRecordsNothing();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
@@ -213,6 +216,87 @@ void TestProgram::initialiseMakesANewDatabaseOnly()
     QCOMPARE(
         scalar(*Store::OpenDatabase(path, OdbcInstaller::none()), QStringLiteral("SELECT Pay FROM Cheque")).toString(),
         QStringLiteral("Kept"));
+}
+
+void TestProgram::proofNeverGoesOverAnotherFile_data()
+{
+    QTest::addColumn<QString>("target"); // "database", "text file", "earlier proof"
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("the database") << "database" << 1 << "never written over it";
+    QTest::newRow("a file that is not a PDF") << "text file" << 1 << "is not a PDF file";
+    QTest::newRow("an earlier proof") << "earlier proof" << 0 << "";
+    QTest::newRow("a folder that does not exist") << "no folder" << 1 << "could not be written";
+}
+
+void TestProgram::proofNeverGoesOverAnotherFile()
+{
+    QFETCH(QString, target);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.close();
+    QString path = db.folder() + QStringLiteral("/target");
+    if (target == QLatin1String("database"))
+        path = db.path();
+    if (target == QLatin1String("no folder"))
+        path = db.folder() + QStringLiteral("/gone/proof.pdf");
+    if (target == QLatin1String("text file") || target == QLatin1String("earlier proof")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(target == QLatin1String("earlier proof") ? "%PDF-1.4 an earlier proof" : "the office's notes");
+    }
+    QFile original(path);
+    const QByteArray before = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+    original.close();
+    QCOMPARE(
+        run(QStringLiteral(QUILLSET_PROGRAM), cheque(path) + QStringList {QStringLiteral("--database"), db.path()}),
+        status);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QCOMPARE(original.open(QIODevice::ReadOnly), target != QLatin1String("no folder"));
+    const QByteArray after = original.readAll();
+    QCOMPARE(after == before, status != 0);
+    if (status == 0)
+        QVERIFY(after.startsWith("%PDF-") && after.size() > 1000);
+    QVERIFY(db.reopen()); // the database itself is whole
+}
+
+void TestProgram::marksAndOffersFromTheCommandLine()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES "
+                           "('ACC1', '000041', 5, 'Sent', '2026-12-05', 'pending', '41'), "
+                           "('ACC1', '000040', 5, 'Kept', '2026-12-05', 'printed', '40')"));
+    db.close();
+    const QStringList where
+        = {QStringLiteral("--database"), db.path(), QStringLiteral("--account"), QStringLiteral("ACC1")};
+    const auto mark = [&](const QString &how, const QString &number, const QString &reason = QString()) {
+        QStringList arguments = where + QStringList {QStringLiteral("--mark"), how, QStringLiteral("--cheque"), number};
+        if (!reason.isEmpty())
+            arguments << QStringLiteral("--reason") << reason;
+        return run(QStringLiteral(QUILLSET_PROGRAM), arguments);
+    };
+    // At the start of a print, the pending cheque is said; a proof of the next number is 000042.
+    QStringList proof = cheque(db.folder() + QStringLiteral("/next.pdf")) + where.mid(0, 2);
+    proof.replace(5, QStringLiteral("next"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), proof), 0);
+    QVERIFY2(m_said.contains(QStringLiteral("1 cheque is pending")), qPrintable(m_said));
+
+    QCOMPARE(mark(QStringLiteral("void"), QStringLiteral("41"), QStringLiteral("lost")), 1); // pending, not printed
+    QVERIFY2(m_said.contains(QStringLiteral("only a printed cheque can be void")), qPrintable(m_said));
+    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("41")), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("Say why")), qPrintable(m_said));
+    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("41"), QStringLiteral("jammed")), 0);
+    QCOMPARE(mark(QStringLiteral("void"), QStringLiteral("40"), QStringLiteral("stopped at the bank")), 0);
+    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("000042"), QStringLiteral("torn")), 0); // a spoiled leaf
+    QCOMPARE(mark(QStringLiteral("torn"), QStringLiteral("43")), 64);
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(ChequeNo || ' ' || Status || ' ' || Reason, '; ') FROM "
+                                      "(SELECT * FROM Cheque ORDER BY ChequeNo)"))
+                 .toString(),
+             QStringLiteral("000040 void stopped at the bank; 000041 spoiled jammed; 000042 spoiled torn"));
 }
 
 void TestProgram::printWithoutAPrinterRecordsNothing()

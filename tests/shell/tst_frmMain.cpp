@@ -29,6 +29,7 @@ private slots:
     void exitClosesEveryWindowAndTheDatabase_data();
     void exitClosesEveryWindowAndTheDatabase();
     void missingDatabaseLeavesNothingOpen();
+    void pendingChequesAreSaidAtStart();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -151,6 +152,21 @@ void TestMainWindow::missingDatabaseLeavesNothingOpen()
     QTemporaryDir folder;
     QVERIFY_THROWS_EXCEPTION(Failure, frmMain(m_f->services, databasePathIn(folder.path()), OdbcInstaller::none()));
     QCOMPARE(QSqlDatabase::connectionNames().size(), 1);
+}
+
+void TestMainWindow::pendingChequesAreSaidAtStart()
+{
+    m_main.reset();
+    QVERIFY(m_f->prompter.messages.isEmpty());
+    m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) "
+                                "VALUES ('ACC1', '9', 5, 'Killed', '2026-12-06', 'pending', '9'), "
+                                "('ACC1', '10', 5, 'Killed', '2026-12-06', 'pending', '10')"));
+    m_main = std::make_unique<frmMain>(m_f->services, m_f->db.path(), OdbcInstaller::none());
+    m_main->show();
+    QTRY_COMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("2 cheques are pending in the register"))
+                 && m_f->prompter.texts().first().contains(QStringLiteral("Print Cheque, Register")),
+             qPrintable(m_f->prompter.texts().first()));
 }
 
 QUILLSET_TEST_MAIN(TestMainWindow, QApplication)

@@ -1,0 +1,313 @@
+#include "ChequeLife.h"
+
+#include "IssueCheque.h"
+#include "banks/BankAccount.h"
+#include "cheque/ChequeInput.h"
+#include "cheque/ChequeNumber.h"
+#include "core/Failure.h"
+#include "layout/ComposeCheque.h"
+#include "layout/PageChecks.h"
+#include "layout/PdfDocument.h"
+#include "layout/PrintQueue.h"
+#include "store/Store.h"
+
+#include <QDeadlineTimer>
+#include <QSysInfo>
+#include <QThread>
+
+namespace quillset {
+
+namespace {
+
+constexpr int kLongestCallMilliseconds = 15000;
+constexpr int kPollMilliseconds = 250;
+
+IssueOutcome notPrinted(const QString &message)
+{
+    return {IssueOutcome::Kind::NotPrinted, message, 0};
+}
+
+QString stateWords(const JobStatus &status)
+{
+    QString words = status.state == JobStatus::State::Printing ? QStringLiteral("printing")
+                                                               : QStringLiteral("waiting in the queue");
+    if (!status.printerMessage.isEmpty())
+        words += QStringLiteral(" (the printer says: %1)").arg(status.printerMessage);
+    return words;
+}
+
+QString settleHint()
+{
+    return QStringLiteral("When you know whether it printed, settle it under Print Cheque, Register, or with "
+                          "quillset --mark.");
+}
+
+} // namespace
+
+void BlockingWaiter::pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             BankAccountRecord &account)
+{
+    account = chequeAccount(store, cheque.accountCode);
+    if (const std::optional<RegisterEntry> used = store.cheques().findNumber(cheque.accountCode, cheque.number)) {
+        const QString next = offeredNumber(store, cheque.accountCode);
+        throw Failure(ErrorNumber::NumberTaken,
+                      QStringLiteral("Cheque number %1 is already in the register for the account \"%2\" (%3, dated "
+                                     "%4); nothing was printed.%5")
+                          .arg(cheque.number, cheque.accountCode, statusWord(used->status),
+                               formatChequeDate(used->date),
+                               next.isEmpty() ? QString() : QStringLiteral(" The next number is %1.").arg(next)));
+    }
+    const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettings(), metrics);
+    const QStringList problems = pageProblems(page, metrics);
+    if (!problems.isEmpty()) {
+        const bool tooLong = problems.first().contains(QLatin1String("too long"));
+        throw Failure(tooLong ? ErrorNumber::DoesNotFit : ErrorNumber::OffThePage,
+                      problems.join(u' ') + QStringLiteral(" Nothing was printed."));
+    }
+    return page;
+}
+
+IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
+{
+    const ChequeRegister &cheques = context.store.cheques();
+    const auto tell = [&](const QString &text) {
+        if (context.progress)
+            context.progress->update(text);
+    };
+
+    BankAccountRecord account;
+    ChequePage page;
+    int timeoutSeconds = 60;
+    try {
+        page = checkedChequePage(context.store, cheque, context.metrics, account);
+        timeoutSeconds = context.store.parameters().printTimeoutSeconds();
+    } catch (const Failure &failure) {
+        return notPrinted(errorMessage(failure));
+    }
+
+    // The pending row comes first: if the register cannot take the cheque, it is never printed.
+    qint64 row = 0;
+    try {
+        row = cheques.addPending(cheque, account.money, context.workstation);
+    } catch (const Failure &failure) {
+        if (failure.number() == ErrorNumber::NumberTaken)
+            return notPrinted(errorMessage(failure));
+        return notPrinted(
+            errorMessage(Failure(failure.number(),
+                                 QStringLiteral("The register cannot take the cheque, so nothing was printed: %1")
+                                     .arg(failure.description()))));
+    }
+    const auto withdraw = [&](const QString &message) {
+        try {
+            cheques.removeUnprinted(row);
+        } catch (const Failure &failure) {
+            return IssueOutcome {IssueOutcome::Kind::Unknown,
+                                 message
+                                     + QStringLiteral("\n\nThe cheque did not print, but its pending row could not be "
+                                                      "removed (%1). Settle it as not printed.")
+                                           .arg(failure.description()),
+                                 0};
+        }
+        return notPrinted(message);
+    };
+
+    const QDeadlineTimer deadline(timeoutSeconds * 1000);
+    const auto callTimeout = [&] {
+        return static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
+    };
+    QString printer;
+    int job = 0;
+    try {
+        tell(QStringLiteral("Cheque %1: looking for the printer").arg(cheque.number));
+        context.queue.setCallTimeout(callTimeout());
+        context.waiter.run([&] { printer = context.queue.defaultQueue(); });
+        const QString title = QStringLiteral("Quillset cheque %1").arg(cheque.number);
+        const PrintJob printJob {title, {page}, renderPdf({page}, title)};
+        tell(QStringLiteral("Cheque %1: sending it to \"%2\"").arg(cheque.number, printer));
+        context.queue.setCallTimeout(callTimeout());
+        context.waiter.run([&] { job = context.queue.submit(printer, printJob); });
+    } catch (const Failure &failure) {
+        if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
+            return {IssueOutcome::Kind::Unknown,
+                    QStringLiteral("%1 It may print or not; the cheque stays in the register as pending. %2")
+                        .arg(failure.description(), settleHint()),
+                    0};
+        return withdraw(errorMessage(failure));
+    }
+    try {
+        cheques.setJob(row, printer, job);
+    } catch (const Failure &) {
+        // Only a note for settling by hand; the follow below does not need it.
+    }
+
+    JobStatus status;
+    QString silence;
+    for (;;) {
+        try {
+            context.queue.setCallTimeout(callTimeout());
+            context.waiter.run([&] { status = context.queue.jobStatus(printer, job); });
+            silence.clear();
+        } catch (const Failure &failure) {
+            silence = failure.description();
+        }
+        if (status.finished())
+            break;
+        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: %4")
+                 .arg(cheque.number, printer)
+                 .arg(job)
+                 .arg(silence.isEmpty() ? stateWords(status) : silence));
+        if (deadline.hasExpired())
+            return {IssueOutcome::Kind::Unknown,
+                    QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
+                                   "seconds (last: %5). It stays in the register as pending. %6")
+                        .arg(cheque.number, printer)
+                        .arg(job)
+                        .arg(timeoutSeconds)
+                        .arg(silence.isEmpty() ? stateWords(status) : silence, settleHint()),
+                    job};
+        context.waiter.pause(kPollMilliseconds);
+    }
+
+    if (status.state == JobStatus::State::Completed) {
+        try {
+            cheques.markPrinted(row);
+        } catch (const Failure &failure) {
+            return {IssueOutcome::Kind::NotMarked,
+                    QStringLiteral("Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3\n\n"
+                                   "It stays in the register as pending; mark it printed under Print Cheque, "
+                                   "Register. Do not print it again.")
+                        .arg(cheque.number)
+                        .arg(job)
+                        .arg(failure.description()),
+                    job};
+        }
+        return {IssueOutcome::Kind::Printed, QString(), job};
+    }
+    const QString ended = status.state == JobStatus::State::Cancelled ? QStringLiteral("cancelled")
+                                                                      : QStringLiteral("stopped with an error");
+    if (!status.started)
+        return withdraw(errorMessage(Failure(ErrorNumber::PrinterRefused,
+                                             QStringLiteral("The print server %1 job %2 on \"%3\" before it printed "
+                                                            "anything. Nothing was recorded; check the printer, then "
+                                                            "print the cheque again.")
+                                                 .arg(ended)
+                                                 .arg(job)
+                                                 .arg(printer))));
+    return {IssueOutcome::Kind::Unknown,
+            QStringLiteral("The print server %1 job %2 on \"%3\" after it began printing cheque %4. Look at the "
+                           "leaf: it stays in the register as pending. %5")
+                .arg(ended)
+                .arg(job)
+                .arg(printer, cheque.number, settleHint()),
+            job};
+}
+
+QString offeredNumber(const Store &store, const QString &account)
+{
+    const std::optional<QString> highest = store.cheques().highestNumber(account);
+    return highest ? numberAfter(*highest) : QString();
+}
+
+QString workstationName()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("LOGNAME");
+    return QStringLiteral("%1 (%2)").arg(QSysInfo::machineHostName(), user.isEmpty() ? QStringLiteral("?") : user);
+}
+
+QString pendingNotice(int pending, bool commandLine)
+{
+    if (pending == 0)
+        return QString();
+    const QString where = commandLine
+        ? QStringLiteral("Settle them in the window's Print Cheque, Register, or with quillset --mark.")
+        : QStringLiteral("Settle them under Print Cheque, Register.");
+    return QStringLiteral("%1 pending in the register: %2 may or may not have printed. %3")
+        .arg(pending == 1 ? QStringLiteral("1 cheque is") : QStringLiteral("%1 cheques are").arg(pending),
+             pending == 1 ? QStringLiteral("it") : QStringLiteral("they"), where);
+}
+
+std::optional<Settlement> settlementFromWord(const QString &word)
+{
+    if (word == QLatin1String("printed"))
+        return Settlement::Printed;
+    if (word == QLatin1String("spoiled"))
+        return Settlement::Spoiled;
+    if (word == QLatin1String("unprinted"))
+        return Settlement::Unprinted;
+    if (word == QLatin1String("void"))
+        return Settlement::Void;
+    return std::nullopt;
+}
+
+void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason)
+{
+    const bool needsReason = settlement == Settlement::Spoiled || settlement == Settlement::Void;
+    if (needsReason && reason.trimmed().isEmpty())
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("Say why cheque %1 is %2: a reason is kept with it.")
+                          .arg(row.chequeNo,
+                               settlement == Settlement::Void ? QStringLiteral("void") : QStringLiteral("spoiled")));
+    const bool pendingOnly = settlement != Settlement::Void;
+    if (pendingOnly && row.status != ChequeStatus::Pending)
+        throw Failure(ErrorNumber::NotSettleable,
+                      QStringLiteral("Cheque %1 is %2, not pending; only a pending cheque can be marked that way.")
+                          .arg(row.chequeNo, statusWord(row.status)));
+    if (!pendingOnly && row.status != ChequeStatus::Printed)
+        throw Failure(ErrorNumber::NotSettleable,
+                      QStringLiteral("Cheque %1 is %2; only a printed cheque can be void.")
+                          .arg(row.chequeNo, statusWord(row.status)));
+    switch (settlement) {
+    case Settlement::Printed:
+        cheques.markPrinted(row.id);
+        break;
+    case Settlement::Spoiled:
+        cheques.markSpoiled(row.id, reason.trimmed());
+        break;
+    case Settlement::Unprinted:
+        cheques.removeUnprinted(row.id);
+        break;
+    case Settlement::Void:
+        cheques.markVoid(row.id, reason.trimmed());
+        break;
+    }
+}
+
+QString settleNumber(const Store &store, const QString &account, const QString &number, Settlement settlement,
+                     const QString &reason, const QDate &today)
+{
+    const ChequeRegister &cheques = store.cheques();
+    const std::optional<RegisterEntry> row = cheques.findNumber(account, number);
+    if (!row) {
+        if (settlement != Settlement::Spoiled)
+            throw Failure(
+                ErrorNumber::EntryInvalid,
+                QStringLiteral("The register holds no cheque %1 for the account \"%2\".").arg(number, account));
+        if (reason.trimmed().isEmpty())
+            throw Failure(ErrorNumber::EntryInvalid,
+                          QStringLiteral("Say why leaf %1 is spoiled: a reason is kept with it.").arg(number));
+        cheques.addSpoiledLeaf(account, number, today, reason.trimmed());
+        return QStringLiteral("Leaf %1 of \"%2\" is recorded as spoiled.").arg(number, account);
+    }
+    settle(cheques, *row, settlement, reason);
+    switch (settlement) {
+    case Settlement::Unprinted:
+        return QStringLiteral("Cheque %1 of \"%2\" is removed from the register; its number is free.")
+            .arg(number, account);
+    case Settlement::Printed:
+        return QStringLiteral("Cheque %1 of \"%2\" is recorded as printed.").arg(number, account);
+    case Settlement::Spoiled:
+        return QStringLiteral("Cheque %1 of \"%2\" is recorded as spoiled.").arg(number, account);
+    case Settlement::Void:
+        return QStringLiteral("Cheque %1 of \"%2\" is now void.").arg(number, account);
+    }
+    return QString();
+}
+
+} // namespace quillset

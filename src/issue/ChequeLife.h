@@ -1,0 +1,114 @@
+#pragma once
+
+#include "store/ChequeRegister.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace quillset {
+
+class PageMetrics;
+class PrintQueue;
+class Store;
+struct BankAccountRecord;
+struct Cheque;
+struct ChequePage;
+
+/// How a print sequence waits on the print server: keeping a window responsive, or simply blocking.
+class Waiter
+{
+public:
+    virtual ~Waiter() = default;
+    /// Runs a call that may block, such as a call into the print server, and returns once it has
+    /// finished; what it threw is thrown again here.
+    virtual void run(const std::function<void()> &call) = 0;
+    /// Waits a moment before looking again.
+    virtual void pause(int milliseconds) = 0;
+};
+
+/// Blocks the calling thread: for the command line.
+class BlockingWaiter final : public Waiter
+{
+public:
+    void run(const std::function<void()> &call) override { call(); }
+    void pause(int milliseconds) override;
+};
+
+/// Hears how a print is getting on, to show it while it runs.
+class IssueProgress
+{
+public:
+    virtual ~IssueProgress() = default;
+    virtual void update(const QString &text) = 0;
+};
+
+/// What happened to a cheque sent to print.
+struct IssueOutcome
+{
+    enum class Kind {
+        Printed, ///< the print server reported it completed, and it is recorded as printed
+        NotPrinted, ///< nothing reached the paper; no row is left
+        Unknown, ///< it may have printed; the row stays pending for the operator to settle
+        NotMarked, ///< it printed, but its row could not be marked printed and stays pending
+    };
+    Kind kind = Kind::NotPrinted;
+    QString message; ///< what to tell the operator; empty when all went well
+    int jobId = 0;
+};
+
+/// What a print sequence works with.
+struct IssueContext
+{
+    const Store &store;
+    PrintQueue &queue;
+    const PageMetrics &metrics;
+    Waiter &waiter;
+    IssueProgress *progress = nullptr;
+    QString workstation;
+};
+
+/// The cheque's page once every check a cheque must pass before printing has passed: its account
+/// exists, its number is free on the account, the leaf and every field lie on the sheet, and the
+/// payee and words fit their boxes. Throws Failure saying which check failed.
+ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             BankAccountRecord &account);
+
+/// Prints one cheque so that the register holds it exactly once: checked, written pending (which
+/// proves the register can take it), sent to the queue, followed until the print server says how
+/// it ended, then marked printed, or removed when it did not print. A program killed at any moment
+/// leaves every cheque that may have printed as a pending row.
+IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context);
+
+/// The number offered for the account's next cheque: one after its highest, as wide; empty when it
+/// has none yet.
+QString offeredNumber(const Store &store, const QString &account);
+
+/// This workstation, as a pending row names it: host name and user.
+QString workstationName();
+
+/// What the operator is told at start-up when cheques are pending; empty when none are.
+QString pendingNotice(int pending, bool commandLine);
+
+/// The ways a register row is settled by hand.
+enum class Settlement {
+    Printed, ///< a pending cheque that did print
+    Spoiled, ///< a pending cheque whose leaf is unusable, or a leaf spoiled before printing
+    Unprinted, ///< a pending cheque that did not print: the row goes and its number is free
+    Void, ///< a printed cheque cancelled afterwards
+};
+
+/// The settlement a word names: "printed", "spoiled", "void" or "unprinted".
+std::optional<Settlement> settlementFromWord(const QString &word);
+
+/// Settles a row. A reason is required for spoiled and void. Throws Failure saying why when the
+/// row cannot be settled that way.
+void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason);
+
+/// Settles the account's cheque of that number; spoiling a number the register does not hold
+/// records the spoiled leaf. Returns what was done, in words.
+QString settleNumber(const Store &store, const QString &account, const QString &number, Settlement settlement,
+                     const QString &reason, const QDate &today);
+
+} // namespace quillset
