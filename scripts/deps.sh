@@ -32,7 +32,7 @@ quillset_install_packages() {
 QUILLSET_BUILD_PACKAGES=(
     ca-certificates cmake ninja-build g++ pkg-config git
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libcups2-dev
-    fonts-wine fonts-dejavu-core unixodbc odbcinst libsqliteodbc
+    fonts-wine fonts-dejavu-core fonts-noto-core unixodbc odbcinst libsqliteodbc
 )
 
 # What the tests need on top: PDF text extraction, the formatter the code is checked against, the

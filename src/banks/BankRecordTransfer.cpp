@@ -41,29 +41,78 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account)
     return shown;
 }
 
-BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
+namespace {
+
+std::optional<double> measurementFromText(int index, const QString &text)
 {
-    const auto text = [&](int index) { return shown.texts.at(static_cast<size_t>(index)); };
-    BankAccountRecord account;
-    account.bankId = text(BankId);
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
+                          .arg(textLabel(index), text));
+    return value;
+}
+
+void setText(BankAccountRecord &account, int index, const QString &text)
+{
+    switch (index) {
+    case BankId:
+        account.bankId = text;
+        break;
+    case BankName:
+        account.bankName = text;
+        break;
+    case AccountNo:
+        account.accountNo = text;
+        break;
+    case Address:
+        account.address = text;
+        break;
+    case City:
+        account.city = text;
+        break;
+    case AccountType:
+        account.accountType = text;
+        break;
+    default:
+        account.setValue(measurementAt(index), measurementFromText(index, text));
+        break;
+    }
+}
+
+void requireBankId(const BankAccountRecord &account)
+{
     if (account.bankId.trimmed().isEmpty())
         throw Failure(ErrorNumber::EntryInvalid,
                       QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
-    account.bankName = text(BankName);
-    account.accountNo = text(AccountNo);
-    account.address = text(Address);
-    account.city = text(City);
-    account.accountType = text(AccountType);
-    for (int i = BankAccountTexts::kFirstMeasurement; i < BankAccountTexts::kCount; ++i) {
-        bool ok = false;
-        const double value = text(i).trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(value))
-            throw Failure(ErrorNumber::EntryInvalid,
-                          QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
-                              .arg(textLabel(i), text(i)));
-        account.setValue(measurementAt(i), value);
+}
+
+} // namespace
+
+BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
+{
+    BankAccountRecord account;
+    for (int i = 0; i < BankAccountTexts::kCount; ++i) {
+        setText(account, i, shown.texts.at(static_cast<size_t>(i)));
+        if (i == BankId)
+            requireBankId(account);
     }
     account.rupee3Active = shown.active;
+    return account;
+}
+
+BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAccountTexts &texts)
+{
+    const BankAccountTexts before = textsFromRecord(stored);
+    BankAccountRecord account = stored;
+    for (int i = 0; i < BankAccountTexts::kCount; ++i) {
+        const QString &text = texts.texts.at(static_cast<size_t>(i));
+        if (text != before.texts.at(static_cast<size_t>(i)))
+            setText(account, i, text);
+    }
+    requireBankId(account);
+    account.rupee3Active = texts.active;
     return account;
 }
 

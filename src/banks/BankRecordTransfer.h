@@ -27,6 +27,11 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account);
 /// measurement is not a number of centimetres.
 BankAccountRecord recordFromTexts(const BankAccountTexts &texts);
 
+/// The stored record with what the operator changed in the texts: a text left as it was shown keeps
+/// the stored value, so nothing the operator did not touch is written back. Throws Failure as
+/// recordFromTexts() does, for the texts that changed.
+BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAccountTexts &texts);
+
 /// The label of the i-th text, such as "Bank ID" or "Date, Top".
 QString textLabel(int index);
 

@@ -1,10 +1,12 @@
 #include "frmBanks.h"
 
 #include "BankRecordTransfer.h"
+#include "TypingLimit.h"
 #include "core/Failure.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/FocusGuard.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
@@ -75,6 +77,7 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(6825), twipsToPixels(4155));
     buildControls();
+    pressButtonsOnEnter(*this);
     CentreWindow(*this);
     // The window sees every key before its controls: Enter moves on, Bank ID letters become capitals.
     qApp->installEventFilter(this);
@@ -100,7 +103,7 @@ void frmBanks::buildControls()
         auto *box = addControl<QLineEdit>(account, layout.name, layout.boxTwips);
         addControl<QLabel>(account, "", layout.labelTwips, QString::fromLatin1(layout.label))->setBuddy(box);
         if (layout.maxLength > 0)
-            box->setMaxLength(layout.maxLength);
+            box->setValidator(new TypingLimit(layout.maxLength, box));
         m_boxes.at(i) = box;
     }
     m_bankId = m_boxes.at(0);
@@ -205,14 +208,14 @@ void frmBanks::FillTextBoxes()
     }
     const BankAccountTexts shown = textsFromRecord(m_records.at(m_current));
     for (size_t i = 0; i < m_boxes.size(); ++i)
-        m_boxes.at(i)->setText(shown.texts.at(i));
+        TypingLimit::showWhole(m_boxes.at(i), shown.texts.at(i));
     m_active->setChecked(shown.active);
 }
 
 void frmBanks::ClearTextBoxes()
 {
     for (QLineEdit *box : m_boxes)
-        box->clear();
+        TypingLimit::showWhole(box, QString());
 }
 
 BankAccountTexts frmBanks::textsOnScreen() const
@@ -228,7 +231,8 @@ bool frmBanks::StoreTextBoxes()
 {
     // Everything is checked before anything is written; a refusal keeps what was typed.
     try {
-        const BankAccountRecord account = recordFromTexts(textsOnScreen());
+        const BankAccountRecord account = m_addingRecord ? recordFromTexts(textsOnScreen())
+                                                         : recordWithEdits(m_records.at(m_current), textsOnScreen());
         if (m_addingRecord && m_services.store->accounts().count(account.bankId) > 0) {
             tell(kDuplicate + QStringLiteral(": the Bank ID \"%1\" already exists.").arg(account.bankId));
             m_bankId->setFocus();
@@ -239,14 +243,35 @@ bool frmBanks::StoreTextBoxes()
             m_records.append(account);
             m_current = static_cast<int>(m_records.size()) - 1;
         } else {
-            m_services.store->accounts().update(account);
+            m_services.store->accounts().update(m_records.at(m_current), account);
             m_records[m_current] = account;
         }
         return true;
     } catch (const Failure &failure) {
+        if (failure.number() == ErrorNumber::StaleRecord && showStoredRecord())
+            return true;
         tell(QStringLiteral("The account was not saved. %1").arg(failure.description()));
         return false;
     }
+}
+
+bool frmBanks::showStoredRecord()
+{
+    // Changed elsewhere since it was shown: what is stored now is shown, and nothing is written.
+    try {
+        const std::optional<BankAccountRecord> stored
+            = m_services.store->accounts().find(m_records.at(m_current).bankId);
+        if (!stored)
+            return false;
+        m_records[m_current] = *stored;
+    } catch (const Failure &) {
+        return false;
+    }
+    tell(QStringLiteral("The account \"%1\" was changed elsewhere since it was shown, so nothing was saved. The "
+                        "window now shows what is stored; make your changes again if they are still needed.")
+             .arg(m_records.at(m_current).bankId));
+    FillTextBoxes();
+    return true;
 }
 
 void frmBanks::add()

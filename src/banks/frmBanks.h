@@ -48,6 +48,7 @@ private:
     void save();
     void cancel();
     bool bankIdIsFree() const;
+    bool showStoredRecord();
     BankAccountTexts textsOnScreen() const;
     void tell(const QString &text);
 

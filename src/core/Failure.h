@@ -32,6 +32,8 @@ enum class ErrorNumber : int {
     DoesNotFit = 1306,
     OffThePage = 1307,
     NotSettleable = 1308,
+    StaleRecord = 1309,
+    Unprintable = 1310,
 };
 
 /// The one error type of the core. Windows catch it at their handler's edge and show it to the operator.

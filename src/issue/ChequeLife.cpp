@@ -63,12 +63,9 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
                                next.isEmpty() ? QString() : QStringLiteral(" The next number is %1.").arg(next)));
     }
     const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettings(), metrics);
-    const QStringList problems = pageProblems(page, metrics);
-    if (!problems.isEmpty()) {
-        const bool tooLong = problems.first().contains(QLatin1String("too long"));
-        throw Failure(tooLong ? ErrorNumber::DoesNotFit : ErrorNumber::OffThePage,
-                      problems.join(u' ') + QStringLiteral(" Nothing was printed."));
-    }
+    const QList<Failure> problems = pageProblems(page, metrics);
+    if (!problems.isEmpty())
+        throw Failure(problems.first().number(), problemsText(problems) + QStringLiteral(" Nothing was printed."));
     return page;
 }
 

@@ -12,6 +12,7 @@
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/FocusGuard.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramInfo.h"
@@ -60,7 +61,9 @@ constexpr int kStripHeight = 450;
 } // namespace
 
 frmCheque::frmCheque(AppServices &services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmCheque"));
@@ -70,6 +73,7 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     // leads to the register.
     setFixedSize(twipsToPixels(6600), twipsToPixels(3195 + kStripHeight));
     buildControls();
+    pressButtonsOnEnter(*this);
     CentreWindow(*this);
     // The window sees every key before its controls do: Enter moves on, the amount takes digits only.
     qApp->installEventFilter(this);
@@ -103,7 +107,8 @@ void frmCheque::buildControls()
     m_date = addControl<QLineEdit>(fields, "txtDate", QRect(780, 1680, 2535, 300));
     addCaption(fields, "Label1", QRect(180, 1740, 555, 285), QStringLiteral("&Date:"), m_date);
     m_amount = addControl<QLineEdit>(fields, "txtAmount", QRect(4260, 1680, 2205, 300));
-    addCaption(fields, "Label6", QRect(3630, 1740, 585, 195), QStringLiteral("&Amount:"), m_amount);
+    // As wide and as tall as its caption needs, still ending where the amount field begins.
+    addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), QStringLiteral("&Amount:"), m_amount);
     addCaption(fields, "Label3", QRect(60, 2040, 675, 225), QStringLiteral("Naration:"));
     m_narration = addCaption(fields, "lblNaration", QRect(780, 2010, 5685, 585), QString());
     m_narration->setWordWrap(true);
@@ -309,10 +314,10 @@ void frmCheque::previewCheque()
     }
     m_preview->showPage(page);
     // What would stop it printing is said now, not only when Print is pressed.
-    const QStringList problems = pageProblems(page, *m_services.metrics);
+    const QList<Failure> problems = pageProblems(page, *m_services.metrics);
     if (!problems.isEmpty())
         m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("This cheque would not be printed: %1").arg(problems.join(u' ')),
+                                    QStringLiteral("This cheque would not be printed: %1").arg(problemsText(problems)),
                                     Prompter::Icon::Warning);
 }
 

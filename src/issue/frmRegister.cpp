@@ -3,6 +3,7 @@
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
 #include "shell/AppServices.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "store/Store.h"
@@ -49,6 +50,7 @@ frmRegister::frmRegister(AppServices &services, const QString &account, QWidget 
     setWindowTitle(QStringLiteral("Cheque Register"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
+    pressButtonsOnEnter(*this);
     try {
         m_account->addItems(m_services.store->accounts().codes());
     } catch (const Failure &failure) {

@@ -2,6 +2,14 @@
 
 #include "ChequePage.h"
 #include "PageMetrics.h"
+#include "core/Failure.h"
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace quillset {
 
@@ -33,6 +41,48 @@ const ItemName *named(const QString &item)
     return nullptr;
 }
 
+// Characters no installed font has a glyph for, which would print as an empty box or a black bar.
+// Qt falls back from the cheque's face to any face that has the character, so each is looked up as
+// it would be set. Answers are kept: a register's payees use few distinct characters.
+QString unprintable(const QString &text, const QFont &font)
+{
+    static QHash<QString, bool> printable;
+    QString missing;
+    const QList<uint> codePoints = text.toUcs4();
+    for (const uint codePoint : codePoints) {
+        if (QChar::isSpace(codePoint))
+            continue;
+        const QString character = QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1);
+        const QString key = font.family() + u'/' + character;
+        auto known = printable.constFind(key);
+        if (known == printable.constEnd()) {
+            QTextLayout layout(character, font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            bool found = true;
+            for (const QGlyphRun &run : layout.glyphRuns()) {
+                const QList<quint32> glyphs = run.glyphIndexes();
+                found = found && std::none_of(glyphs.begin(), glyphs.end(), [](quint32 glyph) { return glyph == 0; });
+            }
+            known = printable.insert(key, found);
+        }
+        if (!*known && !missing.contains(character))
+            missing += character;
+    }
+    return missing;
+}
+
+QString codePoints(const QString &characters)
+{
+    QStringList named;
+    for (const uint codePoint : characters.toUcs4())
+        named.append(QStringLiteral("\"%1\" (U+%2)")
+                         .arg(QString::fromUcs4(reinterpret_cast<const char32_t *>(&codePoint), 1),
+                              QString::number(codePoint, 16).toUpper().rightJustified(4, u'0')));
+    return named.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QString itemDescription(const QString &itemName)
@@ -41,32 +91,53 @@ QString itemDescription(const QString &itemName)
     return name ? QString::fromLatin1(name->description) : itemName;
 }
 
-QStringList pageProblems(const ChequePage &page, const PageMetrics &metrics)
+QString problemsText(const QList<Failure> &problems)
 {
-    QStringList problems;
+    QStringList texts;
+    for (const Failure &problem : problems)
+        texts.append(problem.description());
+    return texts.join(u' ');
+}
+
+QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
+{
+    QList<Failure> problems;
     const QRectF sheet(0, 0, page.widthTwips, page.heightTwips);
     const auto onSheet = [&](const QRectF &area) { return sheet.adjusted(-0.5, -0.5, 0.5, 0.5).contains(area); };
     if (!onSheet(page.leaf))
-        problems.append(QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
-                                       "location and the calibration under Options, and the leaf's size under "
-                                       "Bank Data."));
+        problems.append(Failure(ErrorNumber::OffThePage,
+                                QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
+                                               "location and the calibration under Options, and the leaf's size under "
+                                               "Bank Data.")));
     for (const PageItem &item : page.items) {
         if (!item.shown || (item.kind == PageItem::Kind::Text && item.text.trimmed().isEmpty()))
             continue;
         const ItemName *name = named(item.name);
         const QString description = itemDescription(item.name);
+        const QString capitalised = description.left(1).toUpper() + description.mid(1);
         if (item.overflows)
-            problems.append(QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. Shorten it, "
-                                           "or widen \"%2\" under Bank Data.")
-                                .arg(description.left(1).toUpper() + description.mid(1),
-                                     QString::fromLatin1(name ? name->widthLabel : "")));
+            problems.append(Failure(ErrorNumber::DoesNotFit,
+                                    QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
+                                                   "Shorten it, or widen \"%2\" under Bank Data.")
+                                        .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : ""))));
         QRectF ink = item.rect;
         if (item.kind == PageItem::Kind::Text && !item.centred)
             ink.setWidth(qMax(ink.width(), metrics.textWidth(item.text, {page.fontFamily, item.pointSize, item.bold})));
+        if (item.kind == PageItem::Kind::Text) {
+            QFont font(page.fontFamily);
+            font.setPointSizeF(item.pointSize);
+            font.setBold(item.bold);
+            if (const QString missing = unprintable(item.text, font); !missing.isEmpty())
+                problems.append(Failure(ErrorNumber::Unprintable,
+                                        QStringLiteral("%1 has characters no installed font can print: %2. Install "
+                                                       "the Debian package fonts-noto-core, or write them another way.")
+                                            .arg(capitalised, codePoints(missing))));
+        }
         if (!onSheet(ink))
-            problems.append(QStringLiteral("%1 would print off the sheet. Check the printing location and the "
-                                           "calibration under Options, and its place under Bank Data.")
-                                .arg(description.left(1).toUpper() + description.mid(1)));
+            problems.append(Failure(ErrorNumber::OffThePage,
+                                    QStringLiteral("%1 would print off the sheet. Check the printing location and "
+                                                   "the calibration under Options, and its place under Bank Data.")
+                                        .arg(capitalised)));
     }
     return problems;
 }

@@ -1,16 +1,23 @@
 #pragma once
 
-#include <QStringList>
+#include "core/Failure.h"
+
+#include <QList>
+#include <QString>
 
 namespace quillset {
 
 class PageMetrics;
 struct ChequePage;
 
-/// Why a composed page cannot be printed as it stands, one plain sentence per problem: a payee or
-/// words line too long for its box even in its smallest size, or the leaf or a field off the sheet.
-/// Empty when the page can be printed.
-QStringList pageProblems(const ChequePage &page, const PageMetrics &metrics);
+/// Why a composed page cannot be printed as it stands, one failure per problem: a payee or words
+/// line too long for its box even in its smallest size (DoesNotFit), the leaf or a field off the
+/// sheet (OffThePage), or a character no installed font has (Unprintable). Empty when the page can
+/// be printed.
+QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics);
+
+/// The problems' descriptions, one after the other.
+QString problemsText(const QList<Failure> &problems);
 
 /// What the operator calls a page item: "the payee", "the date".
 QString itemDescription(const QString &itemName);

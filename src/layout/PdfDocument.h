@@ -15,4 +15,8 @@ QByteArray renderPdf(const QList<ChequePage> &pages, const QString &title);
 /// written, so a full disk or a vanished folder is an error, never a truncated proof. Throws Failure.
 void writePdfFile(const QString &path, const QByteArray &pdf);
 
+/// The problem with writing a PDF at that path, or an empty text: a PDF never goes over the database
+/// or over a file that is not a PDF.
+QString pdfTargetProblem(const QString &path, const QString &databaseLocation);
+
 } // namespace quillset

@@ -21,21 +21,42 @@ frmCheq::frmCheq(ChequePage page, QWidget *parent)
     , m_page(std::move(page))
 {
     setObjectName(QStringLiteral("frmCheq"));
-    setFixedSize(twipsToPixels(m_page.widthTwips), twipsToPixels(m_page.heightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setZoom(1.0);
+}
+
+void frmCheq::setZoom(double zoom)
+{
+    m_zoom = zoom;
+    setFixedSize(qRound(m_page.widthTwips / twipsPerPixel()), qRound(m_page.heightTwips / twipsPerPixel()));
+    update();
+}
+
+double frmCheq::twipsPerPixel() const
+{
+    return kTwipsPerPixel / m_zoom;
 }
 
 void frmCheq::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    renderChequePage(painter, m_page, kScreenDpi);
+    renderChequePage(painter, m_page, kScreenDpi * m_zoom);
+    // Where the leaf lies, to judge the page by: drawn here only, never on paper.
+    const QRectF leaf(m_page.leaf.topLeft() / twipsPerPixel(), m_page.leaf.size() / twipsPerPixel());
+    if (!leaf.isEmpty()) {
+        QPen outline(QColor(0x9a, 0xa7, 0xb0));
+        outline.setStyle(Qt::DashLine);
+        painter.setPen(outline);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(leaf.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }
 
 const PageItem *frmCheq::textItemAt(const QPoint &position) const
 {
-    const QPointF twips = QPointF(position) * kTwipsPerPixel;
+    const QPointF twips = QPointF(position) * twipsPerPixel();
     for (const PageItem &item : m_page.items) {
         if (item.shown && item.kind == PageItem::Kind::Text && item.rect.contains(twips))
             return &item;

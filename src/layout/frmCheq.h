@@ -7,7 +7,7 @@
 namespace quillset {
 
 /// The composed cheque page on screen: a borderless, page-sized surface painted from the same page
-/// description the printer receives.
+/// description the printer receives, at any zoom, with the leaf's outline drawn on screen only.
 class frmCheq : public QWidget
 {
     Q_OBJECT
@@ -16,6 +16,9 @@ public:
     explicit frmCheq(ChequePage page, QWidget *parent = nullptr);
 
     const ChequePage &page() const { return m_page; }
+    /// 1 shows the page at its real size on a 96 dpi screen.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -25,8 +28,10 @@ protected:
 private:
     /// The shown text item under a point of the widget, or nullptr.
     const PageItem *textItemAt(const QPoint &position) const;
+    double twipsPerPixel() const;
 
     ChequePage m_page;
+    double m_zoom = 1.0;
 };
 
 } // namespace quillset

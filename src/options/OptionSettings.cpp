@@ -11,17 +11,16 @@ namespace quillset {
 
 namespace {
 
-// Reads one setting; a failure leaves the default in place and says which setting and why.
+// Reads one setting. One that is absent or holds what it cannot hold leaves the default in place
+// and is listed; a read that fails is not a missing setting, and goes to the caller.
 void readInto(const SystemParameters &parameters, const QString &key, QStringList &unreadable,
               const std::function<bool(const QString &)> &accept)
 {
-    try {
-        const QString text = parameters.GetSystemParameter(key);
-        if (!accept(text))
-            unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, text));
-    } catch (const Failure &) {
+    const std::optional<QString> text = parameters.find(key);
+    if (!text)
         unreadable.append(QStringLiteral("\"%1\" is missing").arg(key));
-    }
+    else if (!accept(*text))
+        unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, *text));
 }
 
 } // namespace

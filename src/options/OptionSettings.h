@@ -18,8 +18,9 @@ struct OptionSettings
     bool stamp = false;
 };
 
-/// The stored settings. One that is missing or cannot be read takes its default (portrait, "Top Left",
-/// no calibration, stamp off) and is listed in `unreadable`, with what it holds.
+/// The stored settings. One whose row is absent, or holds what it cannot hold, takes its default
+/// (portrait, "Top Left", no calibration, stamp off) and is listed in `unreadable`, with what it
+/// holds. Throws Failure when the settings cannot be read at all (the database busy or damaged).
 OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable);
 
 /// Writes all six settings in one transaction: all of them, or none when the database refuses.

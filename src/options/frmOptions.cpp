@@ -6,6 +6,7 @@
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "store/Store.h"
@@ -47,6 +48,8 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(4110), twipsToPixels(4065));
     buildControls();
+    fitCaptions();
+    pressButtonsOnEnter(*this);
     CentreWindow(*this);
     LoadOptions();
 }
@@ -102,6 +105,52 @@ void frmOptions::buildControls()
     connect(m_top, &QLineEdit::textChanged, this, [this] { showCalibrationInUse(m_top, m_topInUse); });
 }
 
+void frmOptions::fitCaptions()
+{
+    // The captions keep their words; where a style draws them wider than the layout allowed, the
+    // controls to their right move along, and the window widens, just as far as the text needs.
+    constexpr int kGap = 6;
+    const auto right = [](const QList<QWidget *> &column) {
+        int edge = 0;
+        for (const QWidget *control : column)
+            edge = qMax(edge, control->x() + control->sizeHint().width());
+        return edge;
+    };
+    const auto moveTo = [](const QList<QWidget *> &column, int left) {
+        for (QWidget *control : column) {
+            if (control->x() < left)
+                control->move(left, control->y());
+            control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
+        }
+    };
+    const QList<QWidget *> leftColumn = {m_position[0], m_position[1]};
+    const QList<QWidget *> centreColumn = {m_position[2], m_position[5], m_position[6]};
+    const QList<QWidget *> rightColumn = {m_position[3], m_position[4]};
+    moveTo(leftColumn, 0);
+    moveTo(centreColumn, right(leftColumn) + kGap);
+    moveTo(rightColumn, right(centreColumn) + kGap);
+    QWidget *page = m_position[0]->parentWidget();
+    page->resize(qMax(page->width(), right(rightColumn) + kGap), page->height());
+
+    // Room beside each calibration box for the longest hint it shows.
+    QWidget *calibration = m_leftInUse->parentWidget();
+    const int hint = m_leftInUse->fontMetrics().horizontalAdvance(QStringLiteral("= -00.000 cm")) + kGap;
+    for (QLabel *inUse : {m_leftInUse, m_topInUse})
+        inUse->resize(qMax(inUse->width(), hint), inUse->height());
+    calibration->resize(qMax(calibration->width(), m_leftInUse->x() + m_leftInUse->width() + kGap),
+                        calibration->height());
+
+    const int needed = qMax(calibration->x() + calibration->width(), page->x() + page->width()) + kGap;
+    if (needed > width()) {
+        const int grow = needed - width();
+        setFixedSize(needed, height());
+        for (const char *frame : {"Frame1", "Frame4"}) {
+            auto *group = findChild<QWidget *>(QString::fromLatin1(frame));
+            group->resize(group->width() + grow, group->height());
+        }
+    }
+}
+
 void frmOptions::showCalibrationInUse(QLineEdit *box, QLabel *inUse)
 {
     // Text that is not a plain number is stored as typed but placed by its leading number; say which.
@@ -120,7 +169,21 @@ void frmOptions::showCalibrationInUse(QLineEdit *box, QLabel *inUse)
 void frmOptions::LoadOptions()
 {
     QStringList unreadable;
-    const OptionSettings settings = loadOptionSettings(*m_services.store, unreadable);
+    OptionSettings settings;
+    try {
+        settings = loadOptionSettings(*m_services.store, unreadable);
+    } catch (const Failure &failure) {
+        // Defaults shown over settings that could not be read would be stored over them by OK.
+        for (QWidget *control : findChildren<QWidget *>())
+            control->setEnabled(control->objectName() == QLatin1String("cmdExit")
+                                || control->objectName() == QLatin1String("Frame4"));
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The settings could not be read, so nothing can be changed now: %1 "
+                                                   "Close this window and open it again later.")
+                                        .arg(failure.description()),
+                                    Prompter::Icon::Warning);
+        return;
+    }
     m_orientation[settings.portrait ? 0 : 1]->setChecked(true);
     m_position.at(static_cast<size_t>(settings.position))->setChecked(true);
     m_companyName->setText(settings.companyName);

@@ -25,6 +25,7 @@ public:
 
 private:
     void buildControls();
+    void fitCaptions();
     void LoadOptions();
     void save();
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);

@@ -1,6 +1,7 @@
 #include "ChequeRegister.h"
 
 #include "cheque/ChequeInput.h"
+#include "cheque/ChequeNumber.h"
 
 namespace quillset {
 
@@ -11,13 +12,32 @@ QString reportTitle(const QDate &from, const QDate &to)
 
 namespace {
 
-QString csvField(const QString &value)
+QString quotedField(const QString &value)
 {
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
         return value;
     QString quoted = value;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
+}
+
+// A text a spreadsheet would run as a formula (=, +, -, @, a tab or a return first) is kept a text by
+// a leading apostrophe.
+QString csvField(const QString &value)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!value.isEmpty() && formulaStarts.contains(value.front()))
+        return quotedField(u'\'' + value);
+    return quotedField(value);
+}
+
+// A cheque number of digits with leading zeros goes as a text formula, so that a spreadsheet keeps
+// its zeros instead of reading it as a number.
+QString chequeNumberField(const QString &number)
+{
+    if (isDigitNumber(number) && number.size() > 1 && number.startsWith(u'0'))
+        return QStringLiteral("\"=\"\"%1\"\"\"").arg(number);
+    return csvField(number);
 }
 
 } // namespace
@@ -35,9 +55,9 @@ QString registerCsv(const QList<RegisterEntry> &entries)
 {
     QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n");
     for (const RegisterEntry &entry : entries) {
-        csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u',' + csvField(entry.chequeNo) + u','
-            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status)
-            + QStringLiteral("\r\n");
+        csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u','
+            + chequeNumberField(entry.chequeNo) + u',' + csvField(entry.pay) + u','
+            + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status) + QStringLiteral("\r\n");
     }
     return csv;
 }

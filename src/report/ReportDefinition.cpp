@@ -1,5 +1,7 @@
 #include "ReportDefinition.h"
 
+#include "DefinitionFile.h"
+
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
 #include "layout/Fonts.h"
@@ -7,7 +9,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace quillset {
 
@@ -44,40 +45,52 @@ QString amountAsOnTheCheque(qint64 amount, const MoneyStyle &money)
 
 ReportDefinition ReportDefinition::load(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable())
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
         refuse(path, QStringLiteral("is missing or cannot be read. Reinstall Quillset or restore the file."));
-    QSettings ini(path, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError)
-        refuse(path, QStringLiteral("cannot be read: it is not in the expected form."));
+    const std::optional<DefinitionFile> file = DefinitionFile::read(path);
+    if (!file)
+        refuse(path, QStringLiteral("cannot be read."));
+    const QString report = QStringLiteral("Report");
+    bool sizesRead = true;
+    const auto size = [&](const QString &key, double fallback) {
+        const QString text = file->value(report, key);
+        if (text.isEmpty())
+            return fallback;
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        sizesRead = sizesRead && ok;
+        return value;
+    };
 
     ReportDefinition definition;
-    ini.beginGroup(QStringLiteral("Report"));
-    definition.fontFamily = ini.value(QStringLiteral("Font"), chequeFontFamily()).toString();
-    definition.fontSize = ini.value(QStringLiteral("FontSize"), 9).toDouble();
-    definition.titleFontSize = ini.value(QStringLiteral("TitleFontSize"), 13).toDouble();
-    definition.subtitle = ini.value(QStringLiteral("Subtitle")).toStringList().join(QStringLiteral(", "));
-    definition.summary
-        = ini.value(QStringLiteral("Summary"), definition.summary).toStringList().join(QStringLiteral(", "));
+    definition.fontFamily = file->value(report, QStringLiteral("Font"), chequeFontFamily());
+    definition.fontSize = size(QStringLiteral("FontSize"), 9);
+    definition.titleFontSize = size(QStringLiteral("TitleFontSize"), 13);
+    definition.subtitle = file->value(report, QStringLiteral("Subtitle"));
+    definition.summary = file->value(report, QStringLiteral("Summary"), definition.summary);
     definition.headerBackground
-        = QColor(ini.value(QStringLiteral("HeaderBackground"), QStringLiteral("#e8ecef")).toString());
-    definition.rowLines = QColor(ini.value(QStringLiteral("RowLines")).toString());
-    ini.endGroup();
-    if (definition.fontSize < 4 || definition.fontSize > 30 || definition.titleFontSize < 4
+        = QColor(file->value(report, QStringLiteral("HeaderBackground"), QStringLiteral("#e8ecef")));
+    definition.rowLines = QColor(file->value(report, QStringLiteral("RowLines")));
+    if (!sizesRead || definition.fontSize < 4 || definition.fontSize > 30 || definition.titleFontSize < 4
         || definition.titleFontSize > 48)
         refuse(path, QStringLiteral("asks for font sizes outside 4 to 30 points."));
 
-    ini.beginGroup(QStringLiteral("Columns"));
-    QStringList keys = ini.childKeys();
-    std::sort(keys.begin(), keys.end(), [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
+    const QString columns = QStringLiteral("Columns");
+    QStringList keys = file->keys(columns);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const QString &a, const QString &b) { return a.toInt() < b.toInt(); });
     for (const QString &key : keys) {
-        const QStringList parts = ini.value(key).toStringList();
+        const QStringList parts = DefinitionFile::parts(file->value(columns, key));
         const std::optional<Field> field = parts.isEmpty() ? std::nullopt : fieldNamed(parts.first());
         if (!field || parts.size() < 3)
-            refuse(path, QStringLiteral("has a column %1 that is not \"field, heading, width, alignment\".").arg(key));
+            refuse(path,
+                   QStringLiteral("has a column %1 (line %2) that is not \"field, heading, width, alignment\".")
+                       .arg(key)
+                       .arg(file->line(columns, key)));
         Column column;
         column.field = *field;
-        column.heading = parts.at(1).trimmed();
+        column.heading = parts.at(1);
         column.widthPercent = parts.at(2).trimmed().toDouble();
         column.alignRight
             = parts.size() > 3 && parts.at(3).trimmed().compare(QLatin1String("right"), Qt::CaseInsensitive) == 0;

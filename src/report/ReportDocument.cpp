@@ -5,6 +5,7 @@
 #include <QPageSize>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace quillset {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr double kMargin = 42; // points, about 1.5 cm
 constexpr double kFooter = 16; // the page number under the text
 constexpr double kPadding = 3;
-constexpr int kWrap = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+const QString kCutMark = QStringLiteral(" [... cut: the whole text is in the CSV export]");
 
 // Text is measured at 72 dots per inch, so that a layout unit is one point on every device.
 QPaintDevice *pointDevice()
@@ -25,6 +26,24 @@ QPaintDevice *pointDevice()
         return image;
     }();
     return &device;
+}
+
+// The text broken into the lines that fit a width: at word boundaries, and inside a word only when
+// the word alone is wider than the column.
+QStringList wrappedLines(const QString &text, const QFont &font, double width)
+{
+    QTextLayout layout(text, font, pointDevice());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
 }
 
 } // namespace
@@ -68,18 +87,36 @@ QStringList ReportDocument::headings() const
     return row;
 }
 
-double ReportDocument::rowHeight(const QStringList &row, const QFont &face) const
+double ReportDocument::columnWidth(qsizetype column) const
+{
+    return (pageSize().width() - 2 * kMargin) * m_definition.columns.at(column).widthPercent / 100.0 - 2 * kPadding;
+}
+
+ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, const QFont &face, double tallest) const
 {
     const QFontMetricsF metrics(face, pointDevice());
-    const double lineWidth = pageSize().width() - 2 * kMargin;
-    double height = metrics.height();
+    RowLayout layout;
+    qsizetype lines = 1;
     for (qsizetype i = 0; i < row.size(); ++i) {
-        const double width = lineWidth * m_definition.columns.at(i).widthPercent / 100.0 - 2 * kPadding;
-        // Most cells fit on one line; only those that do not are wrapped and measured.
-        if (metrics.horizontalAdvance(row.at(i)) > width)
-            height = qMax(height, metrics.boundingRect(QRectF(0, 0, width, 1e6), kWrap, row.at(i)).height());
+        // Most cells fit on one line; only those that do not are wrapped.
+        if (metrics.horizontalAdvance(row.at(i)) <= columnWidth(i))
+            continue;
+        layout.wrapped.insert(static_cast<int>(i), wrappedLines(row.at(i), face, columnWidth(i)));
+        lines = qMax(lines, layout.wrapped.value(static_cast<int>(i)).size());
     }
-    return height + 2 * kPadding;
+    // A row taller than a page is cut to the page, with a mark saying so where it is cut.
+    const auto fitting = static_cast<qsizetype>((tallest - 2 * kPadding) / metrics.lineSpacing());
+    if (lines > fitting && fitting > 0) {
+        for (QStringList &cell : layout.wrapped) {
+            if (cell.size() <= fitting)
+                continue;
+            cell = cell.mid(0, fitting);
+            cell.last() += kCutMark;
+        }
+        lines = fitting;
+    }
+    layout.height = lines * metrics.lineSpacing() + 2 * kPadding;
+    return layout;
 }
 
 void ReportDocument::paginate()
@@ -89,13 +126,19 @@ void ReportDocument::paginate()
     const QFontMetricsF titleMetrics(font(m_definition.titleFontSize, true, 72), pointDevice());
     m_titleHeight = titleMetrics.height()
         + (m_definition.subtitle.isEmpty() ? 0 : QFontMetricsF(body, pointDevice()).height()) + 8;
-    m_headerHeight = rowHeight(headings(), bold);
+    const double usable = pageSize().height() - 2 * kMargin - kFooter;
+    m_header = layOutRow(headings(), bold, usable);
+    m_headerHeight = m_header.height;
     m_summaryHeight = QFontMetricsF(bold, pointDevice()).height() + 8;
     m_rowHeights.reserve(m_entries.size());
-    for (const RegisterEntry &entry : m_entries)
-        m_rowHeights.append(rowHeight(cells(entry), body));
+    const double tallest = usable - m_headerHeight;
+    for (int row = 0; row < m_entries.size(); ++row) {
+        RowLayout layout = layOutRow(cells(m_entries.at(row)), body, tallest);
+        m_rowHeights.append(layout.height);
+        if (!layout.wrapped.isEmpty())
+            m_wrapped.insert(row, std::move(layout.wrapped));
+    }
 
-    const double usable = pageSize().height() - 2 * kMargin - kFooter;
     Page page {0, 0, true, false};
     double used = m_titleHeight + m_headerHeight;
     for (int row = 0; row < m_rowHeights.size(); ++row) {
@@ -115,17 +158,22 @@ void ReportDocument::paginate()
     m_pages.append(page);
 }
 
-double ReportDocument::drawRow(QPainter &painter, const QStringList &row, double top, const QFont &face,
-                               double height) const
+double ReportDocument::drawRow(QPainter &painter, const QStringList &row, const QHash<int, QStringList> &wrapped,
+                               double top, const QFont &face, double height) const
 {
     painter.setFont(face);
     const double lineWidth = pageSize().width() - 2 * kMargin;
+    const double lineSpacing = QFontMetricsF(face, pointDevice()).lineSpacing();
     double left = kMargin;
     for (qsizetype i = 0; i < row.size(); ++i) {
         const ReportDefinition::Column &column = m_definition.columns.at(i);
         const double width = lineWidth * column.widthPercent / 100.0;
-        const QRectF cell(left + kPadding, top + kPadding, width - 2 * kPadding, height - 2 * kPadding);
-        painter.drawText(cell, kWrap | (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop, row.at(i));
+        const int alignment = (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+        const QStringList lines = wrapped.value(static_cast<int>(i), QStringList {row.at(i)});
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            const QRectF cell(left + kPadding, top + kPadding + line * lineSpacing, width - 2 * kPadding, lineSpacing);
+            painter.drawText(cell, alignment, lines.at(line));
+        }
         left += width;
     }
     if (m_definition.rowLines.isValid()) {
@@ -169,10 +217,10 @@ void ReportDocument::paintPage(QPainter &painter, int pageIndex, const QRectF &t
     }
     if (page.rowCount > 0 || page.title) {
         painter.fillRect(QRectF(kMargin, top, lineWidth, m_headerHeight), m_definition.headerBackground);
-        top = drawRow(painter, headings(), top, bold, m_headerHeight);
+        top = drawRow(painter, headings(), m_header.wrapped, top, bold, m_headerHeight);
     }
     for (int row = page.firstRow; row < page.firstRow + page.rowCount; ++row)
-        top = drawRow(painter, cells(m_entries.at(row)), top, body, m_rowHeights.at(row));
+        top = drawRow(painter, cells(m_entries.at(row)), m_wrapped.value(row), top, body, m_rowHeights.at(row));
     if (page.summary) {
         painter.setFont(bold);
         painter.drawText(QRectF(kMargin, top + 8, lineWidth, m_summaryHeight), Qt::AlignLeft | Qt::AlignTop,

@@ -4,6 +4,7 @@
 #include "ReportDefinition.h"
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QSizeF>
 #include <QString>
@@ -38,17 +39,28 @@ private:
         bool summary = false;
     };
 
+    /// A row's height, and the lines of the cells that need more than one.
+    struct RowLayout
+    {
+        double height = 0;
+        QHash<int, QStringList> wrapped; ///< by column
+    };
+
     QFont font(double pointSize, bool bold, double deviceDpi) const;
-    double rowHeight(const QStringList &cells, const QFont &font) const;
+    double columnWidth(qsizetype column) const;
+    RowLayout layOutRow(const QStringList &cells, const QFont &font, double tallest) const;
     QStringList cells(const RegisterEntry &entry) const;
     QStringList headings() const;
-    double drawRow(QPainter &painter, const QStringList &cells, double top, const QFont &font, double height) const;
+    double drawRow(QPainter &painter, const QStringList &cells, const QHash<int, QStringList> &wrapped, double top,
+                   const QFont &font, double height) const;
     void paginate();
 
     ReportDefinition m_definition;
     QString m_title;
     QList<RegisterEntry> m_entries;
     QList<double> m_rowHeights;
+    QHash<int, QHash<int, QStringList>> m_wrapped; ///< the wrapped cells of the rows that have any
+    RowLayout m_header;
     QList<Page> m_pages;
     double m_headerHeight = 0;
     double m_titleHeight = 0;

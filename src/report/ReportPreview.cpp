@@ -1,5 +1,8 @@
 #include "ReportPreview.h"
 
+#include "ReportPdf.h"
+#include "core/Failure.h"
+#include "layout/PdfDocument.h"
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
@@ -137,14 +140,10 @@ void ReportPreview::print()
 
 bool ReportPreview::saveAsPdf(const QString &path)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(windowTitle());
-    preparePrinter(printer);
-    paintAllPages(m_document, printer);
-    if (printer.printerState() == QPrinter::Error || !QFileInfo::exists(path)) {
-        tell(QStringLiteral("The report could not be saved as \"%1\".").arg(QDir::toNativeSeparators(path)));
+    try {
+        writePdfFile(path, renderReportPdf(m_document, windowTitle()));
+    } catch (const Failure &failure) {
+        tell(failure.description());
         return false;
     }
     return true;

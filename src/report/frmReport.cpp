@@ -5,7 +5,9 @@
 #include "ReportPreview.h"
 #include "core/Failure.h"
 #include "shell/AppServices.h"
+#include "shell/CentreWindow.h"
 #include "shell/Controls.h"
+#include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "store/Store.h"
@@ -32,13 +34,16 @@ QDateEdit *addDatePicker(QWidget *parent, const char *name, const QRect &twips, 
 } // namespace
 
 frmReport::frmReport(AppServices &services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmReport"));
     setWindowTitle(QStringLiteral("Cheque report"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(2760), twipsToPixels(1605));
+    // Wider than its controls need, so that a window manager's title bar shows the whole caption.
+    setFixedSize(twipsToPixels(3600), twipsToPixels(1605));
 
     auto *startLabel = addControl<QLabel>(this, "Label", QRect(150, 120, 915, 255), QStringLiteral("Start date:"));
     auto *endLabel = addControl<QLabel>(this, "Label1", QRect(150, 570, 915, 255), QStringLiteral("End date:"));
@@ -51,8 +56,10 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
     auto *cancel = addControl<QPushButton>(this, "Command1", QRect(1440, 1020, 1125, 405), QStringLiteral("Cancel"));
     setFocusOrder({m_start, m_end, previewButton, cancel});
 
+    pressButtonsOnEnter(*this);
     connect(previewButton, &QPushButton::clicked, this, [this] { preview(); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    CentreWindow(*this);
 }
 
 ReportPreview *frmReport::preview()

@@ -105,26 +105,6 @@ QString chequePrintUsageProblem(const QCommandLineParser &parser)
     return QString();
 }
 
-QString pdfTargetProblem(const QString &path, const QString &databaseLocation)
-{
-    const QFileInfo target(path);
-    if (path.isEmpty())
-        return QStringLiteral("--pdf needs the name of the PDF file to write.");
-    if (target.exists() && target.canonicalFilePath() == QFileInfo(databaseLocation).canonicalFilePath())
-        return QStringLiteral("--pdf names the database \"%1\"; a proof is never written over it.")
-            .arg(QDir::toNativeSeparators(path));
-    if (target.isDir())
-        return QStringLiteral("--pdf names the folder \"%1\"; name a file in it.").arg(QDir::toNativeSeparators(path));
-    if (target.exists()) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-"))
-            return QStringLiteral("\"%1\" is there already and is not a PDF file; a proof is only ever written over "
-                                  "an earlier PDF. Choose another name.")
-                .arg(QDir::toNativeSeparators(path));
-    }
-    return QString();
-}
-
 int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &store)
 {
     ChequeTexts texts {parser.value(kAccount), parser.value(kChequeNo), parser.value(kPay),
@@ -181,8 +161,8 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         const ChequePage page = composeChequePage(store, cheque, metrics);
         writePdfFile(parser.value(kPdf), renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)));
         // A proof shows what would print; say what would stop it printing.
-        for (const QString &problem : pageProblems(page, metrics))
-            say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem));
+        for (const Failure &problem : pageProblems(page, metrics))
+            say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem.description()));
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }

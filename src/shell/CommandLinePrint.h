@@ -27,10 +27,6 @@ bool wantsSettling(const QCommandLineParser &parser);
 /// Checks the options go together; returns the problem, or an empty text when they do.
 QString chequePrintUsageProblem(const QCommandLineParser &parser);
 
-/// The problem with writing a PDF at that path, or an empty text: a PDF never goes over the database
-/// or over a file that is not a PDF.
-QString pdfTargetProblem(const QString &path, const QString &databaseLocation);
-
 /// Prints and records the cheque the options describe (--print), or writes a proof of it to a PDF
 /// file (--pdf). Returns the exit status. Problems are said in plain words on standard error.
 int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &store);

@@ -1,27 +1,41 @@
 #include "MDIForm1.h"
 
 #include "Controls.h"
+#include "EnterPressesButtons.h"
 #include "layout/frmCheq.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace quillset {
+
+namespace {
+
+constexpr int kMargin = 12; // pixels of workspace around the leaf when it is fitted
+
+} // namespace
 
 MDIForm1::MDIForm1(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Printing Preview of Cheque"));
-    resize(twipsToPixels(9480), twipsToPixels(4935));
+    // Wide enough for a whole 20 cm leaf at its real size, where the frame of old cut it off.
+    resize(860, 480);
 
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Picture1"));
     strip->setFixedHeight(twipsToPixels(495));
     auto *print = addControl<QPushButton>(strip, "cmdPrint", QRect(0, 0, 1275, 435), QStringLiteral("&Print"));
     auto *close = addControl<QPushButton>(strip, "cmdClose", QRect(1290, 0, 1275, 435), QStringLiteral("Close"));
+    auto *fitLeaf
+        = addControl<QPushButton>(strip, "cmdFitLeaf", QRect(3000, 0, 1275, 435), QStringLiteral("Fit &leaf"));
+    auto *fitPage
+        = addControl<QPushButton>(strip, "cmdFitPage", QRect(4290, 0, 1275, 435), QStringLiteral("Fit pa&ge"));
+    auto *actual = addControl<QPushButton>(strip, "cmdActualSize", QRect(5580, 0, 1275, 435), QStringLiteral("1&00 %"));
 
     m_workspace = new QScrollArea(this);
     m_workspace->setObjectName(QStringLiteral("workspace"));
@@ -34,11 +48,15 @@ MDIForm1::MDIForm1(QWidget *parent)
     layout->addWidget(strip);
     layout->addWidget(m_workspace, 1);
 
+    pressButtonsOnEnter(*this);
     connect(print, &QPushButton::clicked, this, &MDIForm1::printRequested);
     connect(close, &QPushButton::clicked, this, [this] {
         hide();
         unloadLayout();
     });
+    connect(fitLeaf, &QPushButton::clicked, this, [this] { setZoom(Zoom::FitLeaf); });
+    connect(fitPage, &QPushButton::clicked, this, [this] { setZoom(Zoom::FitPage); });
+    connect(actual, &QPushButton::clicked, this, [this] { setZoom(Zoom::ActualSize); });
 }
 
 void MDIForm1::showPage(const ChequePage &page)
@@ -49,6 +67,34 @@ void MDIForm1::showPage(const ChequePage &page)
     show();
     raise();
     activateWindow();
+    applyZoom();
+}
+
+void MDIForm1::setZoom(Zoom zoom)
+{
+    m_zoom = zoom;
+    applyZoom();
+}
+
+void MDIForm1::applyZoom()
+{
+    if (!m_layout)
+        return;
+    const ChequePage &page = m_layout->page();
+    const QSize view = m_workspace->viewport()->size() - QSize(2 * kMargin, 2 * kMargin);
+    const double pageWidth = page.widthTwips / kTwipsPerPixel;
+    const double pageHeight = page.heightTwips / kTwipsPerPixel;
+    double zoom = 1.0;
+    if (m_zoom == Zoom::FitPage)
+        zoom = qMin(view.width() / pageWidth, view.height() / pageHeight);
+    if (m_zoom == Zoom::FitLeaf && !page.leaf.isEmpty())
+        zoom = qMin(view.width() / (page.leaf.width() / kTwipsPerPixel),
+                    view.height() / (page.leaf.height() / kTwipsPerPixel));
+    m_layout->setZoom(qBound(0.1, zoom, 8.0));
+    // The leaf in view, with a little of the page around it.
+    const QPointF corner = page.leaf.topLeft() / kTwipsPerPixel * m_layout->zoom();
+    m_workspace->horizontalScrollBar()->setValue(qRound(corner.x()) - kMargin);
+    m_workspace->verticalScrollBar()->setValue(qRound(corner.y()) - kMargin);
 }
 
 void MDIForm1::unloadLayout()
@@ -56,6 +102,13 @@ void MDIForm1::unloadLayout()
     // The scroll area owns the page it shows; taking it back lets it go now.
     if (m_layout)
         delete m_workspace->takeWidget();
+}
+
+void MDIForm1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_zoom != Zoom::ActualSize)
+        applyZoom();
 }
 
 void MDIForm1::closeEvent(QCloseEvent *event)

@@ -10,19 +10,23 @@ class QScrollArea;
 
 namespace quillset {
 
-/// The preview frame: the composed cheque page, scrollable, under a strip with "&Print" and "Close".
+/// The preview frame: the composed cheque page under a strip with "&Print", "Close" and the zoom,
+/// opened at a size that shows the whole leaf.
 class MDIForm1 : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum class Zoom { FitLeaf, FitPage, ActualSize };
+
     explicit MDIForm1(QWidget *parent = nullptr);
 
-    /// Shows a freshly composed page, replacing any page shown before.
+    /// Shows a freshly composed page, replacing any page shown before, at the zoom chosen last.
     void showPage(const ChequePage &page);
     /// Discards the page, so that the next preview or print composes a new one.
     void unloadLayout();
     frmCheq *layoutWindow() const { return m_layout; }
+    void setZoom(Zoom zoom);
 
 signals:
     /// "&Print": print and record the cheque, as the entry window's own "&Print" does.
@@ -30,10 +34,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void applyZoom();
+
     QScrollArea *m_workspace = nullptr;
     QPointer<frmCheq> m_layout;
+    Zoom m_zoom = Zoom::FitLeaf;
 };
 
 } // namespace quillset

@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "CommandLinePrint.h"
+#include "CommandLineReport.h"
 #include "MessageBoxPrompter.h"
 #include "core/Failure.h"
 #include "frmMain.h"
@@ -39,7 +40,7 @@ QIcon programIcon()
 bool wantsNoWindow(int argc, char *argv[])
 {
     static const char *const windowless[]
-        = {"--print", "--pdf", "--mark", "--initialise", "--help", "-h", "-?", "--help-all"};
+        = {"--print", "--pdf", "--mark", "--report", "--csv", "--initialise", "--help", "-h", "-?", "--help-all"};
     for (int i = 1; i < argc; ++i) {
         for (const char *option : windowless) {
             const size_t length = std::strlen(option);
@@ -61,6 +62,9 @@ void addProgramOptions(QCommandLineParser &parser)
         {kSampleAccount, QStringLiteral("With --initialise: add the sample account ACC1.")},
     });
     addChequePrintOptions(parser);
+    addReportOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FROM TO"),
+                                 QStringLiteral("With --report: the first and the last date."));
 }
 
 int initialiseDatabase(const QCommandLineParser &parser)
@@ -105,11 +109,13 @@ int runProgram(int argc, char *argv[])
         return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(ExitStatus::Done);
-    if (!parser.positionalArguments().isEmpty())
+    if (!parser.positionalArguments().isEmpty() && !wantsReport(parser))
         return sayFailure(
             QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
             ExitStatus::Usage);
-    if (const QString problem = chequePrintUsageProblem(parser); !problem.isEmpty())
+    if (const QString problem = reportUsageProblem(parser); !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
+    if (const QString problem = wantsReport(parser) ? QString() : chequePrintUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
     if (parser.isSet(kInitialise))
         return initialiseDatabase(parser);
@@ -124,9 +130,11 @@ int runProgram(int argc, char *argv[])
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
-    if (wantsChequePrint(parser) || wantsSettling(parser)) {
+    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser)) {
         try {
             const std::unique_ptr<Store> store = Store::OpenDatabase(location, OdbcInstaller::systemLibrary());
+            if (wantsReport(parser))
+                return writeReportFromCommandLine(parser, *store, QApplication::applicationDirPath());
             if (wantsSettling(parser))
                 return settleFromCommandLine(parser, *store);
             sayPendingCheques(*store);

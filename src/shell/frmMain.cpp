@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "CentreWindow.h"
+#include "EnterPressesButtons.h"
 #include "ProgramInfo.h"
 #include "Prompter.h"
 #include "Twips.h"
@@ -69,6 +70,7 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
     CentreWindow(*this);
+    pressButtonsOnEnter(*this);
     m_store = Store::OpenDatabase(databaseLocation, installer);
     m_services.store = m_store.get();
     // Cheques left pending by a print that never learnt its outcome (the program killed, the power

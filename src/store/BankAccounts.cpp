@@ -106,19 +106,41 @@ void BankAccounts::insert(const BankAccountRecord &account) const
                      columnValues(account));
 }
 
-void BankAccounts::update(const BankAccountRecord &account) const
+void BankAccounts::update(const BankAccountRecord &read, const BankAccountRecord &edited) const
 {
+    const QStringList names = columnNames();
+    const QVariantList before = columnValues(read);
+    const QVariantList after = columnValues(edited);
     QStringList assignments;
-    for (const QString &name : columnNames())
-        assignments.append(name + QStringLiteral(" = ?"));
-    QVariantList values = columnValues(account);
-    values.append(account.bankId);
-    const QSqlQuery update = m_connection.run(
-        QStringLiteral("UPDATE BankAccount SET %1 WHERE BankID = ?").arg(assignments.join(QStringLiteral(", "))),
-        values);
-    if (update.numRowsAffected() != 1)
+    QVariantList values;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (before.at(i) != after.at(i) || before.at(i).isNull() != after.at(i).isNull()) {
+            assignments.append(names.at(i) + QStringLiteral(" = ?"));
+            values.append(after.at(i));
+        }
+    }
+    if (assignments.isEmpty())
+        return;
+    // The row is updated only where every column still holds what was read. An empty text and no
+    // text at all are the same to the operator, so they compare equal.
+    QStringList unchanged;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const bool text = before.at(i).typeId() == QMetaType::QString;
+        unchanged.append(text ? QStringLiteral("coalesce(%1, '') = coalesce(?, '')").arg(names.at(i))
+                              : QStringLiteral("%1 %2 ?").arg(names.at(i), m_connection.dialect().nullSafeEqual()));
+        values.append(before.at(i));
+    }
+    const QSqlQuery update
+        = m_connection.run(QStringLiteral("UPDATE BankAccount SET %1 WHERE %2")
+                               .arg(assignments.join(QStringLiteral(", ")), unchanged.join(QStringLiteral(" AND "))),
+                           values);
+    if (update.numRowsAffected() == 1)
+        return;
+    if (!find(read.bankId))
         throw Failure(ErrorNumber::AccountMissing,
-                      QStringLiteral("The bank account \"%1\" is no longer in the database.").arg(account.bankId));
+                      QStringLiteral("The bank account \"%1\" is no longer in the database.").arg(read.bankId));
+    throw Failure(ErrorNumber::StaleRecord,
+                  QStringLiteral("The bank account \"%1\" was changed elsewhere since it was read.").arg(read.bankId));
 }
 
 } // namespace quillset

@@ -27,8 +27,10 @@ public:
     int count(const QString &code) const;
     /// Adds the account as a new row; writes nothing when the database refuses it.
     void insert(const BankAccountRecord &account) const;
-    /// Writes every value of the account over the row with its code.
-    void update(const BankAccountRecord &account) const;
+    /// Writes the values that differ between the account as it was read and as it was edited, but
+    /// only while the stored row is still the one that was read: a row changed elsewhere meanwhile
+    /// is left as it is (StaleRecord), and a row gone meanwhile is said (AccountMissing).
+    void update(const BankAccountRecord &read, const BankAccountRecord &edited) const;
 
 private:
     const Connection &m_connection;

@@ -197,11 +197,15 @@ int ChequeRegister::pendingCount() const
     return m_connection.next(query) ? query.value(0).toInt() : 0;
 }
 
-QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to) const
+QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to, const QString &account) const
 {
     // Dates are stored as YYYY-MM-DD, so the range compares as text and uses the PrintDate index.
-    return select(QStringLiteral("c.PrintDate BETWEEN ? AND ?"), {from.toString(Qt::ISODate), to.toString(Qt::ISODate)},
-                  QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
+    QVariantList values = {from.toString(Qt::ISODate), to.toString(Qt::ISODate)};
+    if (!account.isEmpty())
+        values.append(account);
+    return select(account.isEmpty() ? QStringLiteral("c.PrintDate BETWEEN ? AND ?")
+                                    : QStringLiteral("c.PrintDate BETWEEN ? AND ? AND c.BankID = ?"),
+                  values, QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
 }
 
 void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const

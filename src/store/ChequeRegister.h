@@ -69,8 +69,8 @@ public:
     /// How many cheques are pending, on every account.
     int pendingCount() const;
     /// The rows dated from `from` to `to`, both days included, by date and then cheque number (by value
-    /// where it is digits). A start after the end gives none.
-    QList<RegisterEntry> between(const QDate &from, const QDate &to) const;
+    /// where it is digits), of one account or, without one, of all. A start after the end gives none.
+    QList<RegisterEntry> between(const QDate &from, const QDate &to, const QString &account = QString()) const;
 
     /// Writes a printed cheque straight into the register: only for copying a register over.
     void record(const Cheque &cheque, const MoneyStyle &money) const;

@@ -34,6 +34,8 @@ public:
     /// Keeps a copy of the database as it is before it is upgraded from this version.
     virtual void backUp(const Connection &connection, int version) const = 0;
     virtual StoreError classify(const QSqlError &error) const = 0;
+    /// The operator that compares two values as equal when both are null: "IS" in SQLite.
+    virtual QString nullSafeEqual() const = 0;
 };
 
 } // namespace quillset

@@ -19,6 +19,7 @@ public:
     bool hasTable(const Connection &connection, const QString &table) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
+    QString nullSafeEqual() const override { return QStringLiteral("IS"); }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.
     static void createFile(const QString &path);

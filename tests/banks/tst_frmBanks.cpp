@@ -31,6 +31,8 @@ private slots:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void firstAccountOfAnEmptyTablePrintsAtItsMeasurements();
+    void longStoredValuesShowWholeAndStayWhole();
+    void changeMadeElsewhereIsNeverOverwritten();
 
 private:
     void open();
@@ -305,6 +307,51 @@ void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
     // Pay Left is grid box 3: 3 + 3 x 0.25 = 3.75 cm from the leaf's edge, which is the page's.
     QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).rect.left(), double(3.75f * 567));
     QCOMPARE(registerRows(m_f->db), 1);
+}
+
+void TestBankAccounts::longStoredValuesShowWholeAndStayWhole()
+{
+    // Longer than the boxes take, as another program or an import may have stored them.
+    const QString city = QStringLiteral("Thiruvananthapuram (Trivandrum)");
+    const QString address = QStringLiteral("Door 12/345, Second Floor, Mahatma Gandhi Road, Near the Old Bus Stand");
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET City = ?, Address = ? WHERE BankID = 'B2'"), {city, address});
+    open();
+    click(m_window, "cmdNext");
+    QCOMPARE(shown(m_window, "txtCity"), city);
+    QCOMPARE(shown(m_window, "txtAddress"), address);
+    click(m_window, "cmdEdit");
+    retype(m_window, "txtAccountNO", QStringLiteral("77-1"));
+    auto *cityBox = find<QLineEdit>(m_window, "txtCity");
+    cityBox->setFocus();
+    cityBox->end(false);
+    QTest::keyClicks(cityBox, QStringLiteral("x")); // a long value may not grow
+    QCOMPARE(cityBox->text(), city);
+    click(m_window, "cmdSave");
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT AccountNo || '|' || City || '|' || Address FROM BankAccount WHERE "
+                                        "BankID = 'B2'"))
+                 .toString(),
+             QStringLiteral("77-1|") + city + u'|' + address);
+}
+
+void TestBankAccounts::changeMadeElsewhereIsNeverOverwritten()
+{
+    open();
+    click(m_window, "cmdEdit");
+    retype(m_window, "txtBankName", QStringLiteral("Typed Here"));
+    // Meanwhile another copy of the program changes the same account.
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET City = 'Changed Elsewhere' WHERE BankID = 'ACC1'"));
+    click(m_window, "cmdSave");
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("changed elsewhere since it was shown")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT BankName || '|' || City FROM BankAccount WHERE BankID = 'ACC1'"))
+                 .toString(),
+             QStringLiteral("Sample Bank|Changed Elsewhere"));
+    QCOMPARE(shown(m_window, "txtCity") + u'|' + shown(m_window, "txtBankName"),
+             QStringLiteral("Changed Elsewhere|Sample Bank"));
+    QVERIFY(find(m_window, "cmdEdit")->isEnabled()); // browsing again, on the stored values
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)

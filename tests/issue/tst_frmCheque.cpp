@@ -2,6 +2,7 @@
 
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
+#include "layout/PageRenderer.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
 #include "store/Store.h"
@@ -11,7 +12,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -42,6 +45,7 @@ private slots:
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
     void previewNeedsNoPrintServer();
+    void previewShowsTheWholeLeafAndZooms();
     void missingAccountsAndStampSettingAreSaid();
 
 private:
@@ -200,7 +204,7 @@ void TestChequeEntry::printRecordsExactlyWhatWasTyped()
 
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
     QCOMPARE(m_f->queue->printed().size(), 1);
-    const ChequePage &page = m_f->queue->printed().first();
+    const ChequePage page = m_f->queue->printed().first();
     QCOMPARE(page.item(QStringLiteral("lblPay")).text, QStringLiteral("Dealer's Co."));
     QCOMPARE(page.item(QStringLiteral("lblAmount")).text, QStringLiteral("=12,345/-"));
     QVERIFY(page.item(QStringLiteral("Stamp")).shown);
@@ -419,6 +423,56 @@ void TestChequeEntry::previewNeedsNoPrintServer()
     QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtPay"), QStringLiteral("No Printer Ltd"));
     qunsetenv("CUPS_SERVER");
+}
+
+void TestChequeEntry::previewShowsTheWholeLeafAndZooms()
+{
+    open();
+    typeCheque(QStringLiteral("000129"), QStringLiteral("Zoomed"), QStringLiteral("45"));
+    click(m_window, "cmdPrintPreview");
+    MDIForm1 *preview = m_window->previewFrame();
+    QVERIFY(QTest::qWaitForWindowExposed(preview));
+    auto *workspace = find<QScrollArea>(preview, "workspace");
+    frmCheq *page = preview->layoutWindow();
+    const auto leafOnScreen = [&] {
+        const double perPixel = 15.0 / page->zoom();
+        return QRect(page->mapTo(workspace->viewport(), QPoint(0, 0))
+                         + (page->page().leaf.topLeft() / perPixel).toPoint(),
+                     (page->page().leaf.size() / perPixel).toSize());
+    };
+    // Opened on the whole leaf, as large as the frame allows.
+    QVERIFY2(workspace->viewport()->rect().contains(leafOnScreen()), "the leaf is cut off");
+    QVERIFY(page->zoom() > 0.8);
+    click(preview, "cmdFitPage");
+    QVERIFY(page->zoom() < 0.5);
+    click(preview, "cmdActualSize");
+    QCOMPARE(page->zoom(), 1.0);
+    click(preview, "cmdFitLeaf");
+    QVERIFY(workspace->viewport()->rect().contains(leafOnScreen()));
+
+    // The leaf's outline is drawn on screen, and never on paper.
+    const QImage screen = page->grab().toImage();
+    const QRect leaf
+        = QRectF(page->page().leaf.topLeft() / (15.0 / page->zoom()), page->page().leaf.size() / (15.0 / page->zoom()))
+              .toRect();
+    int outlined = 0;
+    for (int y = leaf.top() + 200; y < leaf.bottom() - 20; ++y) {
+        for (int x = leaf.right() - 2; x <= qMin(leaf.right() + 1, screen.width() - 1); ++x)
+            outlined += qGray(screen.pixel(x, y)) < 230 ? 1 : 0;
+    }
+    QVERIFY(outlined > 20);
+    click(preview, "cmdPrint");
+    const ChequePage printed = m_f->queue->printed().first();
+    QImage paper(printed.widthTwips / 10, printed.heightTwips / 10, QImage::Format_RGB32);
+    paper.setDotsPerMeterX(qRound(144 / 0.0254));
+    paper.setDotsPerMeterY(qRound(144 / 0.0254));
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    renderChequePage(painter, printed, 144);
+    painter.end();
+    const int edge = qRound(printed.leaf.right() / 10) - 1;
+    for (int y = qRound(printed.leaf.top() / 10) + 130; y < qRound(printed.leaf.bottom() / 10) - 10; ++y)
+        QCOMPARE(qGray(paper.pixel(edge, y)), 255);
 }
 
 void TestChequeEntry::missingAccountsAndStampSettingAreSaid()

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -26,6 +28,7 @@ private slots:
     void unreadableSettingsOpenAsDefaults_data();
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
+    void lockedDatabaseOffersNothingToStore();
 
 private:
     void open();
@@ -160,6 +163,31 @@ void TestOptions::calibrationShowsWhatThePlacementUses()
         hints.append(shown(m_window, "lblCBLInUse"));
     }
     QCOMPARE(hints, QStringList({QString(), QStringLiteral("= 0 cm"), QStringLiteral("= 1.5 cm"), QString()}));
+}
+
+void TestOptions::lockedDatabaseOffersNothingToStore()
+{
+    m_f->db.exec(QStringLiteral("UPDATE sys_parms SET Value = '0.4' WHERE Description = 'CBLeft'"));
+    const QString before = stored();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("otherProgram"));
+        other.setDatabaseName(m_f->db.path());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        open();
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("could not be read, so nothing can be changed"))
+                     && !m_f->prompter.texts().first().contains(QStringLiteral("missing")),
+                 qPrintable(m_f->prompter.texts().first()));
+        QVERIFY(!find(m_window, "cmdSave")->isEnabled() && !find(m_window, "txtCBL")->isEnabled());
+        QVERIFY(find(m_window, "cmdExit")->isEnabled());
+        click(m_window, "cmdSave"); // does nothing
+        click(m_window, "cmdExit");
+        lock.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("otherProgram"));
+    QCOMPARE(stored(), before);
 }
 
 QUILLSET_TEST_MAIN(TestOptions, QApplication)

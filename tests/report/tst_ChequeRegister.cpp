@@ -1,10 +1,13 @@
+#include "support/PdfWords.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
 #include "core/Failure.h"
+#include "layout/PdfDocument.h"
 #include "report/ChequeRegister.h"
 #include "report/ReportDefinition.h"
 #include "report/ReportDocument.h"
+#include "report/ReportPdf.h"
 #include "store/Store.h"
 
 #include <QFile>
@@ -30,6 +33,8 @@ private slots:
     void definitionShapesTheReport_data();
     void definitionShapesTheReport();
     void longReportBreaksIntoPages();
+    void csvCellsNeverRunInASpreadsheet_data();
+    void csvCellsNeverRunInASpreadsheet();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -93,7 +98,7 @@ void TestChequeRegister::reportShowsRowsCountAndTotal()
 
     QCOMPARE(registerCsv(entries.mid(1, 1)),
              QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n"
-                            "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",2501,printed\r\n"));
+                            "2026-12-01,ACC1,\"=\"\"000125\"\"\",\"Rao, \"\"Senior\"\" & Sons\",2501,printed\r\n"));
 }
 
 void TestChequeRegister::definitionShapesTheReport_data()
@@ -107,6 +112,13 @@ void TestChequeRegister::definitionShapesTheReport_data()
     QTest::newRow("the office's own") << QByteArray("[Report]\nSubtitle=Head office\nSummary=Total {total} in {count}\n"
                                                     "[Columns]\n1=payee, Paid to, 70\n2=amount, Rupees, 30, right\n")
                                       << "T\nHead office\nPaid to\tRupees\nLast day\t=75/-\nTotal =75/- in 1";
+    // Every character the office writes comes through: semicolons, commas, quotes, other scripts.
+    QTest::newRow("written as it stands")
+        << QByteArray("; the office's layout\n[Report]\nSubtitle=Head office; Pune,Maharashtra\n"
+                      "Summary={printed} paid; total {total}, all cleared\n[Columns]\n"
+                      "1=payee, \"Paid to, in full\", 60\n2=amount, \xe0\xa4\xb0\xe0\xa4\x95\xe0\xa4\xae, 40, right\n")
+        << QString::fromUtf8("T\nHead office; Pune,Maharashtra\nPaid to, in full\t\u0930\u0915\u092e\nLast "
+                             "day\t=75/-\n1 paid; total =75/-, all cleared");
 }
 
 void TestChequeRegister::definitionShapesTheReport()
@@ -137,16 +149,72 @@ void TestChequeRegister::longReportBreaksIntoPages()
     one.pay = QStringLiteral("Payee");
     one.amount = 1;
     QList<RegisterEntry> many(400, one);
-    // A payee too long for its column wraps onto more lines instead of losing text.
+    // A payee too long for its column wraps at its blanks; one longer than a page is cut, with a mark.
+    QStringList words;
+    for (int i = 0; i < 700; ++i)
+        words.append(QStringLiteral("Word%1").arg(i));
+    many[3].pay = words.join(u' ');
     many[10].pay = QStringLiteral("A payee name far too long to fit on one line of its column ").repeated(3);
     const ReportDocument report(ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION)), QStringLiteral("M"),
                                 many);
-    QVERIFY2(report.pageCount() >= 8 && report.pageCount() <= 20, qPrintable(QString::number(report.pageCount())));
+    QVERIFY2(report.pageCount() >= 8 && report.pageCount() <= 22, qPrintable(QString::number(report.pageCount())));
     QVERIFY(report.plainText().contains(many[10].pay));
-    QImage page(595, 842, QImage::Format_RGB32); // every page paints on its own
-    QPainter painter(&page);
-    for (int i = 0; i < report.pageCount(); ++i)
-        report.paintPage(painter, i, QRectF(0, 0, 595, 842));
+
+    const QString pdf = m_db->folder() + QStringLiteral("/report.pdf");
+    writePdfFile(pdf, renderReportPdf(report, QStringLiteral("M")));
+    bool cutMarked = false;
+    for (int page = 1; page <= 2; ++page) {
+        for (const PdfWord &word : pdfWords(pdf, page)) {
+            cutMarked = cutMarked || word.text == QLatin1String("cut:");
+            if (word.text.startsWith(QLatin1String("Word"))) {
+                QVERIFY2(words.contains(word.text), qPrintable(word.text)); // never a word broken in two
+                QVERIFY2(word.yMax < 842 - 42, qPrintable(QString::number(word.yMax))); // never over the footer
+            }
+        }
+    }
+    QVERIFY(cutMarked);
+}
+
+void TestChequeRegister::csvCellsNeverRunInASpreadsheet_data()
+{
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("line"); // as written into the CSV
+    QTest::newRow("a formula") << "=HYPERLINK(\"http://x\",\"pay\")"
+                               << "7"
+                               << "2026-12-01,ACC1,7,\"'=HYPERLINK(\"\"http://x\"\",\"\"pay\"\")\",5,printed";
+    QTest::newRow("a command") << "+cmd|' /C calc'!A0"
+                               << "8"
+                               << "2026-12-01,ACC1,8,'+cmd|' /C calc'!A0,5,printed";
+    QTest::newRow("a minus") << "-2+3"
+                             << "9"
+                             << "2026-12-01,ACC1,9,'-2+3,5,printed";
+    QTest::newRow("an at sign") << "@SUM(A1)"
+                                << "10"
+                                << "2026-12-01,ACC1,10,'@SUM(A1),5,printed";
+    QTest::newRow("a tab first") << "\tTabbed"
+                                 << "11"
+                                 << "2026-12-01,ACC1,11,'\tTabbed,5,printed";
+    QTest::newRow("a plain payee, leading zeros kept") << "Plain Co"
+                                                       << "000123"
+                                                       << "2026-12-01,ACC1,\"=\"\"000123\"\"\",Plain Co,5,printed";
+    QTest::newRow("a number that is a formula") << "Plain Co"
+                                                << "=1+1"
+                                                << "2026-12-01,ACC1,'=1+1,Plain Co,5,printed";
+}
+
+void TestChequeRegister::csvCellsNeverRunInASpreadsheet()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, number);
+    QFETCH(QString, line);
+    RegisterEntry entry;
+    entry.date = QDate(2026, 12, 1);
+    entry.bankId = QStringLiteral("ACC1");
+    entry.chequeNo = number;
+    entry.pay = payee;
+    entry.amount = 5;
+    QCOMPARE(registerCsv({entry}).split(QStringLiteral("\r\n")).at(1), line);
 }
 
 QUILLSET_TEST_MAIN(TestChequeRegister, QGuiApplication)

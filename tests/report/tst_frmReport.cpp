@@ -98,8 +98,8 @@ void TestReportWindow::previewSavesPdfAndCsv()
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
              QStringList({QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status"),
-                          QStringLiteral("2026-12-01,ACC1,000125,\"Rao, Sons\",2500,printed"),
-                          QStringLiteral("2026-12-06,ACC1,000126,Today's payee,75,void")}));
+                          QStringLiteral("2026-12-01,ACC1,\"=\"\"000125\"\"\",\"Rao, Sons\",2500,printed"),
+                          QStringLiteral("2026-12-06,ACC1,\"=\"\"000126\"\"\",Today's payee,75,void")}));
 
     const QString pdf = m_f->db.folder() + QStringLiteral("/cheques.pdf");
     QVERIFY(report->saveAsPdf(pdf));

@@ -33,6 +33,8 @@ private slots:
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
     void marksAndOffersFromTheCommandLine();
+    void writesTheReportWithoutWindows_data();
+    void writesTheReportWithoutWindows();
     void printWithoutAPrinterRecordsNothing();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
@@ -297,6 +299,64 @@ void TestProgram::marksAndOffersFromTheCommandLine()
                                       "(SELECT * FROM Cheque ORDER BY ChequeNo)"))
                  .toString(),
              QStringLiteral("000040 void stopped at the bank; 000041 spoiled jammed; 000042 spoiled torn"));
+}
+
+void TestProgram::writesTheReportWithoutWindows_data()
+{
+    QTest::addColumn<QString>("arguments"); // after --report; OUT is the file written
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("result"); // what the file or the message holds
+    QTest::newRow("CSV of a month") << "01-Nov-2026 30/11/2026 --csv OUT" << 0
+                                    << "2026-11-02,ACC1,\"=\"\"000201\"\"\",Dealer's Co.,1500,printed|"
+                                       "2026-11-03,HDFC,7,Other Account,20,void";
+    QTest::newRow("CSV of one account") << "2026-11-01 2026-11-30 --account HDFC --csv OUT" << 0
+                                        << "2026-11-03,HDFC,7,Other Account,20,void";
+    QTest::newRow("PDF, as the window shows it")
+        << "01-Nov-2026 30-Nov-2026 --pdf OUT" << 0 << "1 printed, total =1,500/-. 0 pending, 0 spoiled, 1 void.";
+    QTest::newRow("one date") << "01-Nov-2026 --csv OUT" << 64 << "needs the first and the last date";
+    QTest::newRow("not a date") << "01-Nov-2026 31-Nov-2026 --csv OUT" << 64 << "\"31-Nov-2026\" is not a date";
+    QTest::newRow("both files") << "01-Nov-2026 30-Nov-2026 --csv OUT --pdf OUT" << 64
+                                << "give --csv FILE or --pdf FILE";
+    QTest::newRow("no such account") << "01-Nov-2026 30-Nov-2026 --account NOPE --csv OUT" << 1
+                                     << "no bank account with the code \"NOPE\"";
+}
+
+void TestProgram::writesTheReportWithoutWindows()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, result);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO BankAccount (BankID) VALUES ('HDFC')"));
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status) VALUES "
+                           "('ACC1', '000201', 1500, 'Dealer''s Co.', '2026-11-02', 'printed'), "
+                           "('HDFC', '7', 20, 'Other Account', '2026-11-03', 'void'), "
+                           "('ACC1', '000202', 9, 'Later', '2026-12-01', 'printed')"));
+    db.close();
+    const QString out = db.folder()
+        + (arguments.contains(QLatin1String("--pdf")) ? QStringLiteral("/r.pdf") : QStringLiteral("/r.csv"));
+    QStringList words = arguments.split(u' ');
+    words.replaceInStrings(QStringLiteral("OUT"), out);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 QStringList {QStringLiteral("--database"), db.path(), QStringLiteral("--report")} + words),
+             status);
+    if (status != 0) {
+        QVERIFY2(m_said.contains(result), qPrintable(m_said));
+        QVERIFY(!QFile::exists(out));
+        return;
+    }
+    if (out.endsWith(QLatin1String(".csv"))) {
+        QFile csv(out);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1).join(u'|'),
+                 result);
+        return;
+    }
+    QStringList text;
+    for (const PdfWord &word : pdfWords(out))
+        text.append(word.text);
+    QVERIFY2(text.join(u' ').contains(result), qPrintable(text.join(u' ')));
 }
 
 void TestProgram::printWithoutAPrinterRecordsNothing()

@@ -8,6 +8,7 @@
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QSqlDatabase>
@@ -30,6 +31,8 @@ private slots:
     void exitClosesEveryWindowAndTheDatabase();
     void missingDatabaseLeavesNothingOpen();
     void pendingChequesAreSaidAtStart();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -167,6 +170,57 @@ void TestMainWindow::pendingChequesAreSaidAtStart()
     QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("2 cheques are pending in the register"))
                  && m_f->prompter.texts().first().contains(QStringLiteral("Print Cheque, Register")),
              qPrintable(m_f->prompter.texts().first()));
+}
+
+void TestMainWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("opener"); // the main window's command that opens the window, or none
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("opened"); // a window that Enter on the button opens, or "closed"
+    QTest::newRow("main window, Options") << ""
+                                          << "frmMain"
+                                          << "cmdOptions"
+                                          << "frmOptions";
+    QTest::newRow("entry window, Register") << "cmdPrintCheq"
+                                            << "frmCheque"
+                                            << "cmdRegister"
+                                            << "frmRegister";
+    QTest::newRow("bank window, Exit") << "cmdBankData"
+                                       << "frmBanks"
+                                       << "cmdExit"
+                                       << "closed";
+    QTest::newRow("options, Cancel") << "cmdOptions"
+                                     << "frmOptions"
+                                     << "cmdExit"
+                                     << "closed";
+    QTest::newRow("report, Preview") << "cmdReport"
+                                     << "frmReport"
+                                     << "cmdPreview"
+                                     << "ReportPreview";
+}
+
+void TestMainWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(QString, opened);
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLSET_REPORT_DEFINITION), m_f->db.folder() + QStringLiteral("/rptCheque.rpt")));
+    if (!opener.isEmpty())
+        click(m_main.get(), qPrintable(opener));
+    QPointer<QWidget> shown
+        = window == QLatin1String("frmMain") ? m_main.get() : find(m_main.get(), qPrintable(window));
+    QVERIFY(shown);
+    auto *pressed = find<QPushButton>(shown, qPrintable(button));
+    shown->activateWindow();
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key_Return);
+    if (opened == QLatin1String("closed"))
+        QTRY_VERIFY(!shown || !shown->isVisible());
+    else
+        QTRY_VERIFY(find(m_main.get(), qPrintable(opened)) && find(m_main.get(), qPrintable(opened))->isVisible());
 }
 
 QUILLSET_TEST_MAIN(TestMainWindow, QApplication)

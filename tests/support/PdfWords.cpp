@@ -18,12 +18,12 @@ QString unescaped(QString text)
 
 } // namespace
 
-QList<PdfWord> pdfWords(const QString &pdfPath)
+QList<PdfWord> pdfWords(const QString &pdfPath, int page)
 {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                     QStringLiteral("1"), pdfPath, QStringLiteral("-")});
+                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                     QString::number(page), pdfPath, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         qWarning("pdftotext (Debian package poppler-utils) failed on %s", qPrintable(pdfPath));
         return {};

@@ -15,8 +15,9 @@ struct PdfWord
     double yMax = 0;
 };
 
-/// The words of the PDF's first page; empty (with a warning) when pdftotext is missing or fails.
-QList<PdfWord> pdfWords(const QString &pdfPath);
+/// The words of a page of the PDF (the first unless told); empty (with a warning) when pdftotext is
+/// missing or fails.
+QList<PdfWord> pdfWords(const QString &pdfPath, int page = 1);
 
 /// Twips to points: 20 twips make a point.
 inline double pointsFromTwips(double twips)

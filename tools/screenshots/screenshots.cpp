@@ -3,6 +3,7 @@
 //   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
 #include "banks/frmBanks.h"
 #include "issue/frmCheque.h"
+#include "issue/frmRegister.h"
 #include "layout/Fonts.h"
 #include "layout/PrintQueue.h"
 #include "options/frmOptions.h"
@@ -47,6 +48,8 @@ class AcceptingQueue final : public PrintQueue
 public:
     QString defaultQueue() override { return QStringLiteral("Screenshots"); }
     int submit(const QString &, const PrintJob &) override { return ++m_jobs; }
+    JobStatus jobStatus(const QString &, int) override { return {JobStatus::State::Completed, true, QString()}; }
+    void setCallTimeout(int) override { }
 
 private:
     int m_jobs = 0;
@@ -105,6 +108,11 @@ int main(int argc, char *argv[])
         type(*entry, "txtAmount", QString::number(2500 * (i + 1) + 75));
         entry->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
     }
+    entry->findChild<QPushButton *>(QStringLiteral("cmdRegister"))->click();
+    auto *settling = entry->findChild<frmRegister *>();
+    settling->resize(760, 300);
+    save(*settling, out, QStringLiteral("register"));
+    settling->close();
     entry->close();
 
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdBankData"))->click();

@@ -1,0 +1,115 @@
+#include "CommandLineReport.h"
+
+#include "CommandLinePrint.h"
+#include "cheque/ChequeInput.h"
+#include "core/Failure.h"
+#include "layout/PdfDocument.h"
+#include "report/ChequeRegister.h"
+#include "report/ReportDefinition.h"
+#include "report/ReportDocument.h"
+#include "report/ReportPdf.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+const QString kReport = QStringLiteral("report");
+const QString kCsv = QStringLiteral("csv");
+const QString kPdf = QStringLiteral("pdf");
+const QString kAccount = QStringLiteral("account");
+
+void writeCsv(const QString &path, const QString &csv)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = csv.toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return;
+    throw Failure(ErrorNumber::FileWrite,
+                  QStringLiteral("The CSV file \"%1\" could not be written: %2.")
+                      .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+} // namespace
+
+void addReportOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kReport,
+         QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
+                        "the entry window takes dates) to --csv or --pdf; with --account, of that account only.")},
+        {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
+    });
+}
+
+bool wantsReport(const QCommandLineParser &parser)
+{
+    return parser.isSet(kReport);
+}
+
+QString reportUsageProblem(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(kReport)) {
+        if (parser.isSet(kCsv))
+            return QStringLiteral("--csv goes with --report.");
+        return QString();
+    }
+    if (parser.isSet(QStringLiteral("print")) || parser.isSet(QStringLiteral("mark")))
+        return QStringLiteral("--report cannot go with --print or --mark.");
+    const QStringList dates = parser.positionalArguments();
+    if (dates.size() != 2)
+        return QStringLiteral("--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
+    for (const QString &date : dates) {
+        if (!parseChequeDate(date))
+            return QStringLiteral("\"%1\" is not a date; write it as 06-Dec-2026, 06/12/2026 or 2026-12-06.").arg(date);
+    }
+    if (parser.isSet(kCsv) == parser.isSet(kPdf))
+        return QStringLiteral("--report writes to one file: give --csv FILE or --pdf FILE.");
+    return QString();
+}
+
+int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &store, const QString &programFolder)
+{
+    const QDate from = *parseChequeDate(parser.positionalArguments().at(0));
+    const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
+    const QString account = parser.value(kAccount);
+    const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
+    if (QFileInfo(target).canonicalFilePath() == QFileInfo(store.location()).canonicalFilePath())
+        return sayFailure(QStringLiteral("\"%1\" is the database; a report is never written over it.")
+                              .arg(QDir::toNativeSeparators(target)));
+    if (parser.isSet(kPdf)) {
+        if (const QString problem = pdfTargetProblem(target, store.location()); !problem.isEmpty())
+            return sayFailure(problem);
+    }
+    try {
+        if (!account.isEmpty() && !store.accounts().find(account))
+            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
+        QString title = reportTitle(from, to);
+        if (!account.isEmpty())
+            title += QStringLiteral(", account %1").arg(account);
+        if (parser.isSet(kCsv)) {
+            writeCsv(target, registerCsv(entries));
+        } else {
+            // The same definition the window reads at every Preview.
+            ReportDefinition definition
+                = ReportDefinition::load(QDir(programFolder).filePath(QStringLiteral("rptCheque.rpt")));
+            const ReportDocument document(std::move(definition), title, entries);
+            writePdfFile(target, renderReportPdf(document, title));
+        }
+        std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
+                    qUtf8Printable(QDir::toNativeSeparators(target)));
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    return ExitStatus::Done;
+}
+
+} // namespace quillset

@@ -1,0 +1,40 @@
+#include "EnterPressesButtons.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace quillset {
+
+namespace {
+
+class EnterPresses final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!enter || !button || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void pressButtonsOnEnter(QWidget &window)
+{
+    auto *filter = new EnterPresses(&window);
+    for (QPushButton *button : window.findChildren<QPushButton *>())
+        button->installEventFilter(filter);
+}
+
+} // namespace quillset
