@@ -71,12 +71,11 @@ ChequeRegister::ChequeRegister(const Connection &connection)
 qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const
 {
     try {
-        const QSqlQuery insert = m_connection.run(
+        return m_connection.insert(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
                            "Workstation, ChangedAt) VALUES (?, ?, ?, ?, ?, 'pending', ?, ?, ?)"),
             {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
              cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now()});
-        return insert.lastInsertId().toLongLong();
     } catch (const Failure &) {
         // Another workstation may have taken the number since it was checked; the index says so.
         if (findNumber(cheque.accountCode, cheque.number))
@@ -135,11 +134,10 @@ qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &num
 {
     if (findNumber(account, number))
         throw numberTaken(number, account);
-    const QSqlQuery insert = m_connection.run(
+    return m_connection.insert(
         QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
                        "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
         {account, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
-    return insert.lastInsertId().toLongLong();
 }
 
 QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariantList &values,
@@ -166,10 +164,11 @@ std::optional<RegisterEntry> ChequeRegister::findNumber(const QString &account, 
 std::optional<QString> ChequeRegister::highestNumber(const QString &account) const
 {
     // A longer number of digits is a larger one; of equal lengths, the text orders as the value.
-    QSqlQuery query = m_connection.run(QStringLiteral("SELECT ChequeNo FROM Cheque WHERE BankID = ? AND Duplicate = 0 "
-                                                      "AND NumberKey NOT GLOB '*[^0-9]*' AND NumberKey <> '' "
-                                                      "ORDER BY length(NumberKey) DESC, NumberKey DESC LIMIT 1"),
-                                       {account});
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT ChequeNo FROM Cheque WHERE BankID = ? AND Duplicate = 0 AND %1 AND NumberKey <> '' "
+                       "ORDER BY length(NumberKey) DESC, NumberKey DESC LIMIT 1")
+            .arg(m_connection.dialect().digitsOnly(QStringLiteral("NumberKey"))),
+        {account});
     if (!m_connection.next(query))
         return std::nullopt;
     return query.value(0).toString();

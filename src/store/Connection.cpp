@@ -81,13 +81,62 @@ QSqlQuery Connection::run(const QString &sql, const QVariantList &values) const
         throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database is not open."));
     QSqlQuery query(db);
     query.setForwardOnly(true);
+    if (tryRun(query, sql, values))
+        return query;
+    // A server that went away and came back is reached again, once, outside a transaction: the
+    // statement has not run, so running it again is safe.
+    if (m_dialect->classify(query.lastError()) == StoreError::Gone && !m_inTransaction) {
+        db.close();
+        m_dialect->open(db);
+        QSqlQuery again(db);
+        again.setForwardOnly(true);
+        if (tryRun(again, sql, values))
+            return again;
+        throw failure(again.lastError());
+    }
+    throw failure(query.lastError());
+}
+
+bool Connection::tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values)
+{
+    // A statement with no values runs as it is: servers prepare only statements that take values.
+    if (values.isEmpty())
+        return query.exec(sql);
     if (!query.prepare(sql))
-        throw failure(query.lastError());
+        return false;
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec())
+    return query.exec();
+}
+
+QSqlQuery Connection::prepare(const QString &sql) const
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
         throw failure(query.lastError());
     return query;
+}
+
+void Connection::execute(QSqlQuery &query, const QVariantList &values) const
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
+        throw failure(query.lastError());
+}
+
+qint64 Connection::insert(const QString &sql, const QVariantList &values) const
+{
+    // SQLite commits an INSERT ... RETURNING only when the statement is reset, after the row was
+    // read, and a commit refused then would go unseen; so there the Id is asked of the driver once
+    // the statement has finished. The server driver knows no such Id and is asked with RETURNING.
+    if (m_dialect->kind() == Dialect::Kind::Sqlite)
+        return run(sql, values).lastInsertId().toLongLong();
+    QSqlQuery query = run(sql + QStringLiteral(" RETURNING Id"), values);
+    if (!next(query))
+        throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database did not say which row it added."));
+    return query.value(0).toLongLong();
 }
 
 bool Connection::next(QSqlQuery &query) const
@@ -104,11 +153,13 @@ void Connection::begin() const
     QSqlDatabase db = database();
     if (!db.transaction())
         throw failure(db.lastError());
+    m_inTransaction = true;
 }
 
 void Connection::commit() const
 {
     QSqlDatabase db = database();
+    m_inTransaction = false;
     if (!db.commit()) {
         const Failure refused = failure(db.lastError());
         db.rollback();
@@ -118,6 +169,7 @@ void Connection::commit() const
 
 void Connection::rollback() const
 {
+    m_inTransaction = false;
     database().rollback();
 }
 

@@ -27,6 +27,12 @@ public:
 
     /// Runs one statement with its values bound; throws Failure on any error.
     QSqlQuery run(const QString &sql, const QVariantList &values = {}) const;
+    /// Prepares one statement to run many times with execute(); throws Failure on any error.
+    QSqlQuery prepare(const QString &sql) const;
+    /// Runs a prepared statement with its values bound; throws Failure on any error.
+    void execute(QSqlQuery &query, const QVariantList &values) const;
+    /// Runs one INSERT into a table with an Id column and returns the new row's Id.
+    qint64 insert(const QString &sql, const QVariantList &values) const;
     /// Steps to the next row; throws Failure when the read itself failed rather than ended, so a
     /// read error is never taken for a shorter list.
     bool next(QSqlQuery &query) const;
@@ -38,12 +44,14 @@ public:
     decltype(auto) inTransaction(Work &&work) const;
 
 private:
+    static bool tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values);
     void begin() const;
     void commit() const;
     void rollback() const;
 
     std::unique_ptr<Dialect> m_dialect;
     QString m_name;
+    mutable bool m_inTransaction = false;
 };
 
 template<typename Work>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QSqlDatabase;
 class QSqlError;
@@ -36,6 +37,12 @@ public:
     virtual StoreError classify(const QSqlError &error) const = 0;
     /// The operator that compares two values as equal when both are null: "IS" in SQLite.
     virtual QString nullSafeEqual() const = 0;
+    /// A condition that holds when the text column holds nothing but the digits 0 to 9 (or nothing).
+    virtual QString digitsOnly(const QString &column) const = 0;
+    /// Makes the tables of a new database: those of the first release, in this backend's words.
+    virtual QStringList firstRelease() const = 0;
+    /// After rows were copied in with their Ids, makes new rows of the tables take the Ids after them.
+    virtual void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const = 0;
 };
 
 } // namespace quillset

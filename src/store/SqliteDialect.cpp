@@ -88,7 +88,7 @@ void SqliteDialect::open(QSqlDatabase &db) const
     if (!info.isReadable())
         refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("you have no permission to read it."));
     // "mode=rw" keeps SQLite from creating an empty file should the real one vanish meanwhile.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500;QSQLITE_OPEN_URI"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_URI"));
     db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
     if (!db.open())
         refuse(ErrorNumber::DatabaseUnreadable, db.lastError().databaseText());
@@ -110,6 +110,9 @@ void SqliteDialect::probe(QSqlDatabase &db) const
                QStringLiteral("the file is not a Quillset database or is damaged (%1).")
                    .arg(probe.lastError().databaseText()));
     }
+    // The read lets go of the file before the write lock is asked for: a read held while waiting for
+    // it would deadlock with another program committing, and be refused at once.
+    probe.finish();
     // Taking the write lock once proves the file can be written and nobody else holds it.
     QSqlQuery lock(db);
     if (lock.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
@@ -157,6 +160,29 @@ void SqliteDialect::backUp(const Connection &connection, int version) const
                            "but the copy \"%2\" could not be made: %3 Nothing was changed.")
                 .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup), failure.description()));
     }
+}
+
+QString SqliteDialect::digitsOnly(const QString &column) const
+{
+    return QStringLiteral("%1 NOT GLOB '*[^0-9]*'").arg(column);
+}
+
+QStringList SqliteDialect::firstRelease() const
+{
+    // As the first release's db/schema.sql made them; STRICT makes SQLite refuse text in a number column.
+    return {
+        QStringLiteral("CREATE TABLE BankAccount (BankID TEXT NOT NULL UNIQUE, BankName TEXT, AccountNo TEXT, "
+                       "Address TEXT, City TEXT, AccountType TEXT, Width REAL, Height REAL, DateLeft REAL, "
+                       "DateBottom REAL, DateWidth REAL, PayLeft REAL, PayBottom REAL, PayWidth REAL, AmountLeft REAL, "
+                       "AmountBottom REAL, AmountWidth REAL, Rupee1Left REAL, Rupee1Bottom REAL, Rupee1Width REAL, "
+                       "Rupee2Left REAL, Rupee2Bottom REAL, Rupee2Width REAL, Rupee3Left REAL, Rupee3Bottom REAL, "
+                       "Rupee3Width REAL, Rupee3Active INTEGER NOT NULL DEFAULT 0 CHECK (Rupee3Active IN (0, 1))) "
+                       "STRICT"),
+        QStringLiteral("CREATE TABLE Cheque (BankID TEXT NOT NULL, ChequeNo TEXT NOT NULL, Amount REAL NOT NULL, "
+                       "Pay TEXT NOT NULL, PrintDate TEXT NOT NULL CHECK (PrintDate IS date(PrintDate))) STRICT"),
+        QStringLiteral("CREATE INDEX ChequePrintDate ON Cheque (PrintDate)"),
+        QStringLiteral("CREATE TABLE sys_parms (Description TEXT NOT NULL, Value TEXT) STRICT"),
+    };
 }
 
 StoreError SqliteDialect::classify(const QSqlError &error) const

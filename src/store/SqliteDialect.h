@@ -20,6 +20,9 @@ public:
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
     QString nullSafeEqual() const override { return QStringLiteral("IS"); }
+    QString digitsOnly(const QString &column) const override;
+    QStringList firstRelease() const override;
+    void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.
     static void createFile(const QString &path);

@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DataSource.h"
+#include "PostgresDialect.h"
 #include "Schema.h"
 #include "SqliteDialect.h"
 
@@ -15,11 +16,24 @@ namespace {
 
 const QStringList kTables = {QStringLiteral("BankAccount"), QStringLiteral("Cheque"), QStringLiteral("sys_parms")};
 
+QString shownLocation(const QString &location)
+{
+    return PostgresDialect::isServerLocation(location)
+        ? PostgresDialect::withoutPassword(location)
+        : QDir::toNativeSeparators(QFileInfo(location).absoluteFilePath());
+}
+
 [[noreturn]] void refuse(ErrorNumber number, const QString &location, const QString &cause)
 {
     throw Failure(number,
-                  QStringLiteral("Quillset cannot open its database \"%1\": %2")
-                      .arg(QDir::toNativeSeparators(QFileInfo(location).absoluteFilePath()), cause));
+                  QStringLiteral("Quillset cannot open its database \"%1\": %2").arg(shownLocation(location), cause));
+}
+
+std::unique_ptr<Dialect> dialectFor(const QString &location, const StoreOptions &options)
+{
+    if (PostgresDialect::isServerLocation(location))
+        return std::make_unique<PostgresDialect>(location, options.timeoutSeconds);
+    return std::make_unique<SqliteDialect>(location);
 }
 
 } // namespace
@@ -35,9 +49,10 @@ Store::Store(QString location, std::unique_ptr<Connection> connection)
 
 Store::~Store() = default;
 
-std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcInstaller &installer)
+std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcInstaller &installer,
+                                           const StoreOptions &options)
 {
-    auto connection = std::make_unique<Connection>(std::make_unique<SqliteDialect>(location));
+    auto connection = std::make_unique<Connection>(dialectFor(location, options));
     const Dialect &dialect = connection->dialect();
     // The version is read before anything else is done, so that a newer database stays untouched.
     const int version = dialect.schemaVersion(*connection);
@@ -47,19 +62,51 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
                               "reads version %2 and older). Use the newer program, or install it here.")
                    .arg(version)
                    .arg(kSchemaVersion));
+    const bool server = dialect.kind() == Dialect::Kind::Postgres;
     for (const QString &table : kTables) {
-        if (!dialect.hasTable(*connection, table))
-            refuse(ErrorNumber::DatabaseUnreadable, location,
-                   QStringLiteral("the file has no table %1, so it is not a Quillset database.").arg(table));
+        if (dialect.hasTable(*connection, table))
+            continue;
+        // A server database is made empty by its administrator, and initialised only when asked.
+        if (server && version == 0)
+            refuse(ErrorNumber::DatabaseMissing, location,
+                   QStringLiteral("it has no Quillset tables yet. If it is the database meant for Quillset, make "
+                                  "them with: quillset --database \"%1\" --initialise")
+                       .arg(shownLocation(location)));
+        refuse(ErrorNumber::DatabaseUnreadable, location,
+               QStringLiteral("the %1 has no table %2, so it is not a Quillset database.")
+                   .arg(server ? QStringLiteral("database") : QStringLiteral("file"), table));
     }
     if (version < kSchemaVersion)
         upgradeSchema(*connection, version);
-    RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
+    if (!server)
+        RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
     return std::unique_ptr<Store>(new Store(location, std::move(connection)));
 }
 
-void Store::createDatabase(const QString &location, bool sampleAccount)
+bool Store::isUninitialised(const QString &location, const StoreOptions &options)
 {
+    if (!PostgresDialect::isServerLocation(location))
+        return !QFileInfo::exists(location);
+    const Connection connection(dialectFor(location, options));
+    for (const QString &table : kTables) {
+        if (connection.dialect().hasTable(connection, table))
+            return false;
+    }
+    return true;
+}
+
+void Store::createDatabase(const QString &location, bool sampleAccount, const StoreOptions &options)
+{
+    if (PostgresDialect::isServerLocation(location)) {
+        if (!isUninitialised(location, options))
+            throw Failure(ErrorNumber::FileWrite,
+                          QStringLiteral("The database \"%1\" holds tables already; a new Quillset database is only "
+                                         "made in an empty one.")
+                              .arg(shownLocation(location)));
+        const Connection connection(dialectFor(location, options));
+        createSchema(connection, sampleAccount);
+        return;
+    }
     SqliteDialect::createFile(location);
     try {
         const Connection connection(std::make_unique<SqliteDialect>(location));
@@ -68,6 +115,11 @@ void Store::createDatabase(const QString &location, bool sampleAccount)
         QFile::remove(location);
         throw;
     }
+}
+
+bool Store::isShared() const
+{
+    return m_connection->dialect().kind() == Dialect::Kind::Postgres;
 }
 
 } // namespace quillset

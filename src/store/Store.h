@@ -11,7 +11,15 @@
 namespace quillset {
 
 class Connection;
+class Dialect;
 struct OdbcInstaller;
+
+/// How a store deals with its database.
+struct StoreOptions
+{
+    /// The longest any connection, statement or lock may take on a server, in seconds.
+    int timeoutSeconds = 10;
+};
 
 /// Everything the program keeps: accounts, settings and the register, behind the one connection
 /// that owns them. Windows and the command line reach the database only through this object.
@@ -21,10 +29,15 @@ public:
     /// Opens an existing Quillset database and upgrades it to this program's version when it is
     /// older. Throws Failure with a plain-words cause when it is missing, locked, unreadable, not
     /// ours or newer than this program; never creates a database, and leaves a refused one as it was.
-    static std::unique_ptr<Store> OpenDatabase(const QString &location, const OdbcInstaller &installer);
+    /// The location is a file path (SQLite) or a PostgreSQL connection URI.
+    static std::unique_ptr<Store> OpenDatabase(const QString &location, const OdbcInstaller &installer,
+                                               const StoreOptions &options = {});
     /// Makes a new database at the location with the program's schema and settings, and the sample
-    /// account when asked. Throws Failure, leaving nothing behind, when it cannot.
-    static void createDatabase(const QString &location, bool sampleAccount);
+    /// account when asked: a new file, or the tables of an empty server database. Never over a file
+    /// or over a database that holds tables. Throws Failure, leaving nothing behind, when it cannot.
+    static void createDatabase(const QString &location, bool sampleAccount, const StoreOptions &options = {});
+    /// True when the location holds no Quillset tables yet (a server database never initialised).
+    static bool isUninitialised(const QString &location, const StoreOptions &options = {});
 
     /// Closes the database.
     ~Store();
@@ -37,8 +50,10 @@ public:
 
     /// The connection every part runs its statements on.
     const Connection &SharedConnection() const { return *m_connection; }
-    /// Where the database is: its file.
+    /// Where the database is: its file, or its server's URI.
     const QString &location() const { return m_location; }
+    /// True when the database is on a server that several workstations share.
+    bool isShared() const;
 
 private:
     Store(QString location, std::unique_ptr<Connection> connection);

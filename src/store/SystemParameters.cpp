@@ -39,6 +39,20 @@ void SystemParameters::SetSystemParameter(const QString &key, const QString &val
         m_connection.run(QStringLiteral("INSERT INTO sys_parms (Description, Value) VALUES (?, ?)"), {key, value});
 }
 
+void SystemParameters::replace(const QString &key, const std::optional<QString> &read, const QString &value) const
+{
+    const QSqlQuery write = read
+        ? m_connection.run(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = ? AND "
+                                          "coalesce(Value, '') = coalesce(?, '')"),
+                           {value, key, *read})
+        : m_connection.run(QStringLiteral("INSERT INTO sys_parms (Description, Value) SELECT ?, ? WHERE NOT EXISTS "
+                                          "(SELECT 1 FROM sys_parms WHERE Description = ?)"),
+                           {key, value, key});
+    if (write.numRowsAffected() < 1)
+        throw Failure(ErrorNumber::StaleRecord,
+                      QStringLiteral("The setting \"%1\" was changed elsewhere since it was read.").arg(key));
+}
+
 int SystemParameters::wholeNumberParameter(const QString &key) const
 {
     const QString text = GetSystemParameter(key);

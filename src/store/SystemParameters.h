@@ -33,6 +33,9 @@ public:
     std::optional<QString> find(const QString &key) const;
     /// Writes the parameter's text exactly as given. A missing row is added, so that a setting is never lost.
     void SetSystemParameter(const QString &key, const QString &value) const;
+    /// Writes the parameter only while it still holds what was read (nothing: its row was missing);
+    /// throws Failure (StaleRecord) when it was changed elsewhere meanwhile, writing nothing.
+    void replace(const QString &key, const std::optional<QString> &read, const QString &value) const;
     /// The parameter as a whole number (halves to even). Throws Failure naming the key when it is not a number.
     int wholeNumberParameter(const QString &key) const;
     /// The leading number of the parameter's text, 0 when it has none.

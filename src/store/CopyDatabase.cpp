@@ -1,0 +1,112 @@
+#include "CopyDatabase.h"
+
+#include "Connection.h"
+#include "DataSource.h"
+#include "PostgresDialect.h"
+#include "core/Failure.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlRecord>
+
+namespace quillset {
+
+namespace {
+
+// Settings first and the register last, so that a reader of a half-made copy (there is none: it is
+// one transaction) would never see cheques without their accounts.
+const QStringList kCopiedTables
+    = {QStringLiteral("sys_parms"), QStringLiteral("BankAccount"), QStringLiteral("Cheque")};
+
+QString shown(const QString &location)
+{
+    return PostgresDialect::withoutPassword(location);
+}
+
+qint64 rowCount(const Connection &connection, const QString &table)
+{
+    QSqlQuery query = connection.run(QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    return connection.next(query) ? query.value(0).toLongLong() : 0;
+}
+
+void refuseTarget(const QString &to, const QString &cause)
+{
+    throw Failure(ErrorNumber::FileWrite, QStringLiteral("Nothing was copied into \"%1\": %2").arg(shown(to), cause));
+}
+
+// Makes the target's schema when it has none; returns true when this call made it.
+bool prepareTarget(const QString &to, const StoreOptions &options)
+{
+    if (!Store::isUninitialised(to, options))
+        return false;
+    Store::createDatabase(to, false, options);
+    return true;
+}
+
+void copyTable(const Connection &source, const Connection &target, const QString &table)
+{
+    QSqlQuery rows = source.run(QStringLiteral("SELECT * FROM %1").arg(table));
+    const QSqlRecord record = rows.record();
+    QStringList columns;
+    QStringList marks;
+    for (int i = 0; i < record.count(); ++i) {
+        columns << record.fieldName(i);
+        marks << QStringLiteral("?");
+    }
+    QSqlQuery insert
+        = target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                             .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    QVariantList values(record.count());
+    while (source.next(rows)) {
+        for (int i = 0; i < record.count(); ++i)
+            values[i] = rows.value(i);
+        target.execute(insert, values);
+    }
+}
+
+} // namespace
+
+QList<TableCount> copyDatabase(const QString &from, const QString &to, const StoreOptions &options)
+{
+    if (shown(from) == shown(to)
+        || (!PostgresDialect::isServerLocation(from)
+            && QFileInfo(from).absoluteFilePath() == QFileInfo(to).absoluteFilePath()))
+        throw Failure(ErrorNumber::FileWrite, QStringLiteral("A database cannot be copied into itself."));
+    // The source is opened as the program opens it, so an older one is upgraded (and backed up) first.
+    const std::unique_ptr<Store> source = Store::OpenDatabase(from, OdbcInstaller::none(), options);
+
+    const bool made = prepareTarget(to, options);
+    try {
+        const std::unique_ptr<Store> target = Store::OpenDatabase(to, OdbcInstaller::none(), options);
+        const Connection &into = target->SharedConnection();
+        const qint64 accounts = rowCount(into, QStringLiteral("BankAccount"));
+        const qint64 cheques = rowCount(into, QStringLiteral("Cheque"));
+        if (accounts > 0 || cheques > 0)
+            refuseTarget(to,
+                         QStringLiteral("it holds %1 account(s) and %2 cheque(s) already. Copy into a new file or an "
+                                        "empty server database.")
+                             .arg(accounts)
+                             .arg(cheques));
+        into.inTransaction([&] {
+            // The new database's own settings make way for the office's.
+            into.run(QStringLiteral("DELETE FROM sys_parms"));
+            for (const QString &table : kCopiedTables)
+                copyTable(source->SharedConnection(), into, table);
+            into.dialect().continueIdsAfterCopy(into, {QStringLiteral("BankAccount"), QStringLiteral("Cheque")});
+        });
+        QList<TableCount> counts;
+        for (const QString &table : kCopiedTables)
+            counts.append({table, rowCount(source->SharedConnection(), table), rowCount(into, table)});
+        return counts;
+    } catch (const Failure &failure) {
+        // A file this copy made is taken away again; an empty server database is left empty.
+        if (made && !PostgresDialect::isServerLocation(to))
+            QFile::remove(to);
+        if (failure.number() == ErrorNumber::FileWrite)
+            throw;
+        refuseTarget(to, failure.description());
+    }
+    return {};
+}
+
+} // namespace quillset

@@ -1,0 +1,181 @@
+#include "PostgresDialect.h"
+
+#include "Connection.h"
+#include "StoreLog.h"
+#include "core/Failure.h"
+
+#include <QSqlError>
+#include <QUrlQuery>
+#include <QVariant>
+
+namespace quillset {
+
+namespace {
+
+QString databaseName(const QUrl &uri)
+{
+    QString name = uri.path();
+    if (name.startsWith(u'/'))
+        name.remove(0, 1);
+    return name;
+}
+
+QString hostOf(const QUrl &uri)
+{
+    const QUrlQuery query(uri);
+    if (query.hasQueryItem(QStringLiteral("host")))
+        return query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+    return uri.host();
+}
+
+} // namespace
+
+PostgresDialect::PostgresDialect(const QString &uri, int timeoutSeconds)
+    : m_uri(uri)
+    , m_timeoutSeconds(qMax(1, timeoutSeconds))
+{
+}
+
+bool PostgresDialect::isServerLocation(const QString &location)
+{
+    return location.startsWith(QLatin1String("postgresql://")) || location.startsWith(QLatin1String("postgres://"));
+}
+
+QString PostgresDialect::withoutPassword(const QString &location)
+{
+    if (!isServerLocation(location))
+        return location;
+    QUrl uri(location);
+    uri.setPassword(QString());
+    QUrlQuery query(uri);
+    query.removeAllQueryItems(QStringLiteral("password"));
+    uri.setQuery(query);
+    return uri.toString();
+}
+
+QString PostgresDialect::describe() const
+{
+    const QString host = hostOf(m_uri);
+    return QStringLiteral("The database \"%1\" on the server %2")
+        .arg(databaseName(m_uri),
+             host.isEmpty() ? QStringLiteral("of this computer") : QStringLiteral("\"%1\"").arg(host));
+}
+
+void PostgresDialect::open(QSqlDatabase &db) const
+{
+    const QString shown = withoutPassword(m_uri.toString());
+    if (!m_uri.isValid() || databaseName(m_uri).isEmpty())
+        throw Failure(
+            ErrorNumber::DatabaseMissing,
+            QStringLiteral("\"%1\" does not name a database; write it as postgresql://user@host/database.").arg(shown));
+    db.setHostName(hostOf(m_uri));
+    if (m_uri.port() > 0)
+        db.setPort(m_uri.port());
+    db.setUserName(m_uri.userName(QUrl::FullyDecoded));
+    db.setPassword(m_uri.password(QUrl::FullyDecoded));
+    db.setDatabaseName(databaseName(m_uri));
+    // Every other keyword of the URI goes to libpq as it is; the time limits bound every wait.
+    QStringList options
+        = {QStringLiteral("connect_timeout=%1").arg(m_timeoutSeconds), QStringLiteral("application_name=Quillset"),
+           QStringLiteral("options='-c client_min_messages=warning -c statement_timeout=%1s "
+                          "-c lock_timeout=%1s'")
+               .arg(m_timeoutSeconds)};
+    const QUrlQuery query(m_uri);
+    for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
+        if (key != QLatin1String("host"))
+            options.append(key + u'=' + value);
+    }
+    db.setConnectOptions(options.join(u';'));
+    if (!db.open())
+        throw Failure(ErrorNumber::DatabaseUnreadable,
+                      QStringLiteral("Quillset cannot reach its database %1: %2")
+                          .arg(shown, db.lastError().databaseText().trimmed()));
+}
+
+int PostgresDialect::schemaVersion(const Connection &connection) const
+{
+    if (!hasTable(connection, QStringLiteral("quillset_schema")))
+        return 0;
+    QSqlQuery query = connection.run(QStringLiteral("SELECT max(version) FROM quillset_schema"));
+    return connection.next(query) ? query.value(0).toInt() : 0;
+}
+
+void PostgresDialect::setSchemaVersion(const Connection &connection, int version) const
+{
+    connection.run(QStringLiteral("CREATE TABLE IF NOT EXISTS quillset_schema (version INTEGER NOT NULL)"));
+    connection.run(QStringLiteral("DELETE FROM quillset_schema"));
+    connection.run(QStringLiteral("INSERT INTO quillset_schema (version) VALUES (?)"), {version});
+}
+
+bool PostgresDialect::hasTable(const Connection &connection, const QString &table) const
+{
+    QSqlQuery query = connection.run(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
+                                                    "current_schema() AND table_name = lower(?)"),
+                                     {table});
+    return connection.next(query);
+}
+
+void PostgresDialect::backUp(const Connection &, int version) const
+{
+    // A server database has no file to copy; its upgrade runs in one transaction, and the office backs
+    // the server up with its own tools (pg_dump).
+    qCInfo(lcStore, "upgrading %s from version %d, in one transaction", qUtf8Printable(describe()), version);
+}
+
+StoreError PostgresDialect::classify(const QSqlError &error) const
+{
+    const QString state = error.nativeErrorCode();
+    if (state == QLatin1String("23505"))
+        return StoreError::Duplicate;
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03")
+        || state == QLatin1String("57014"))
+        return StoreError::Busy;
+    if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+        return StoreError::ReadOnly;
+    if (state.startsWith(QLatin1String("53")))
+        return StoreError::Full;
+    if (state.startsWith(QLatin1String("XX")))
+        return StoreError::Damaged;
+    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))
+        || error.type() == QSqlError::ConnectionError || error.databaseText().contains(QLatin1String("connection"))
+        || error.databaseText().contains(QLatin1String("server closed")))
+        return StoreError::Gone;
+    return StoreError::Other;
+}
+
+QString PostgresDialect::digitsOnly(const QString &column) const
+{
+    return QStringLiteral("%1 !~ '[^0-9]'").arg(column);
+}
+
+void PostgresDialect::continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const
+{
+    // An identity column's sequence knows nothing of Ids written into it; it is moved past them.
+    for (const QString &table : tables)
+        connection.run(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'id'), coalesce(max(Id), 0) + 1, "
+                                      "false) FROM %1")
+                           .arg(table.toLower()));
+}
+
+QStringList PostgresDialect::firstRelease() const
+{
+    return {
+        QStringLiteral("CREATE TABLE BankAccount (BankID TEXT NOT NULL UNIQUE, BankName TEXT, AccountNo TEXT, "
+                       "Address TEXT, City TEXT, AccountType TEXT, Width DOUBLE PRECISION, Height DOUBLE PRECISION, "
+                       "DateLeft DOUBLE PRECISION, DateBottom DOUBLE PRECISION, DateWidth DOUBLE PRECISION, "
+                       "PayLeft DOUBLE PRECISION, PayBottom DOUBLE PRECISION, PayWidth DOUBLE PRECISION, "
+                       "AmountLeft DOUBLE PRECISION, AmountBottom DOUBLE PRECISION, AmountWidth DOUBLE PRECISION, "
+                       "Rupee1Left DOUBLE PRECISION, Rupee1Bottom DOUBLE PRECISION, Rupee1Width DOUBLE PRECISION, "
+                       "Rupee2Left DOUBLE PRECISION, Rupee2Bottom DOUBLE PRECISION, Rupee2Width DOUBLE PRECISION, "
+                       "Rupee3Left DOUBLE PRECISION, Rupee3Bottom DOUBLE PRECISION, Rupee3Width DOUBLE PRECISION, "
+                       "Rupee3Active INTEGER NOT NULL DEFAULT 0 CHECK (Rupee3Active IN (0, 1)))"),
+        QStringLiteral("CREATE TABLE Cheque (BankID TEXT NOT NULL, ChequeNo TEXT NOT NULL, Amount DOUBLE PRECISION "
+                       "NOT NULL, Pay TEXT NOT NULL, PrintDate TEXT NOT NULL CHECK (PrintDate ~ "
+                       "'^[0-9]{4}-[0-9]{2}-[0-9]{2}$' AND to_char(to_date(PrintDate, 'YYYY-MM-DD'), 'YYYY-MM-DD') = "
+                       "PrintDate))"),
+        QStringLiteral("CREATE INDEX ChequePrintDate ON Cheque (PrintDate)"),
+        QStringLiteral("CREATE TABLE sys_parms (Description TEXT NOT NULL, Value TEXT)"),
+    };
+}
+
+} // namespace quillset

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Dialect.h"
+
+#include <QUrl>
+
+namespace quillset {
+
+/// The shared backend: a database on a PostgreSQL server, named by a connection URI as libpq takes
+/// them (postgresql://user@host:port/dbname?..., host=/path for a socket folder). Passwords come
+/// from libpq's own password and service files; the program keeps none.
+class PostgresDialect final : public Dialect
+{
+public:
+    /// `timeoutSeconds` bounds connecting, every statement and every wait for a lock.
+    PostgresDialect(const QString &uri, int timeoutSeconds);
+
+    /// True for a location that names a server database rather than a file.
+    static bool isServerLocation(const QString &location);
+    /// The location without any password it may hold, fit to show or keep.
+    static QString withoutPassword(const QString &location);
+
+    Kind kind() const override { return Kind::Postgres; }
+    QString describe() const override;
+    void open(QSqlDatabase &db) const override;
+    int schemaVersion(const Connection &connection) const override;
+    void setSchemaVersion(const Connection &connection, int version) const override;
+    bool hasTable(const Connection &connection, const QString &table) const override;
+    void backUp(const Connection &connection, int version) const override;
+    StoreError classify(const QSqlError &error) const override;
+    QString nullSafeEqual() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
+    QString digitsOnly(const QString &column) const override;
+    QStringList firstRelease() const override;
+    void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
+
+private:
+    QUrl m_uri;
+    int m_timeoutSeconds;
+};
+
+} // namespace quillset

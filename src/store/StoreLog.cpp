@@ -1,0 +1,7 @@
+#include "StoreLog.h"
+
+namespace quillset {
+
+Q_LOGGING_CATEGORY(lcStore, "quillset.store", QtInfoMsg)
+
+} // namespace quillset
