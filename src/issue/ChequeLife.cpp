@@ -22,9 +22,21 @@ namespace {
 constexpr int kLongestCallMilliseconds = 15000;
 constexpr int kPollMilliseconds = 250;
 
-IssueOutcome notPrinted(const QString &message)
+IssueOutcome outcomeOf(IssueOutcome::Kind kind, const QString &message, int job, const QString &number)
 {
-    return {IssueOutcome::Kind::NotPrinted, message, 0};
+    IssueOutcome outcome;
+    outcome.kind = kind;
+    outcome.message = message;
+    outcome.jobId = job;
+    outcome.number = number;
+    return outcome;
+}
+
+IssueOutcome notPrinted(const Failure &failure)
+{
+    IssueOutcome outcome = outcomeOf(IssueOutcome::Kind::NotPrinted, errorMessage(failure), 0, QString());
+    outcome.failure = failure.number();
+    return outcome;
 }
 
 QString stateWords(const JobStatus &status)
@@ -84,7 +96,12 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         page = checkedChequePage(context.store, cheque, context.metrics, account);
         timeoutSeconds = context.store.parameters().printTimeoutSeconds();
     } catch (const Failure &failure) {
-        return notPrinted(errorMessage(failure));
+        const int number = static_cast<int>(failure.number());
+        if (number >= 1000 && number < 1100) // the database, not the cheque
+            return notPrinted(Failure(failure.number(),
+                                      QStringLiteral("The register could not be read, so nothing was printed: %1")
+                                          .arg(failure.description())));
+        return notPrinted(failure);
     }
 
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
@@ -93,24 +110,23 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         row = cheques.addPending(cheque, account.money, context.workstation);
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::NumberTaken)
-            return notPrinted(errorMessage(failure));
-        return notPrinted(
-            errorMessage(Failure(failure.number(),
-                                 QStringLiteral("The register cannot take the cheque, so nothing was printed: %1")
-                                     .arg(failure.description()))));
+            return notPrinted(failure);
+        return notPrinted(Failure(failure.number(),
+                                  QStringLiteral("The register cannot take the cheque, so nothing was printed: %1")
+                                      .arg(failure.description())));
     }
-    const auto withdraw = [&](const QString &message) {
+    const auto withdraw = [&](const Failure &why) {
         try {
             cheques.removeUnprinted(row);
         } catch (const Failure &failure) {
-            return IssueOutcome {IssueOutcome::Kind::Unknown,
-                                 message
-                                     + QStringLiteral("\n\nThe cheque did not print, but its pending row could not be "
-                                                      "removed (%1). Settle it as not printed.")
-                                           .arg(failure.description()),
-                                 0};
+            return outcomeOf(IssueOutcome::Kind::Unknown,
+                             errorMessage(why)
+                                 + QStringLiteral("\n\nThe cheque did not print, but its pending row could not be "
+                                                  "removed (%1). Settle it as not printed.")
+                                       .arg(failure.description()),
+                             0, cheque.number);
         }
-        return notPrinted(message);
+        return notPrinted(why);
     };
 
     const QDeadlineTimer deadline(timeoutSeconds * 1000);
@@ -130,11 +146,11 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         context.waiter.run([&] { job = context.queue.submit(printer, printJob); });
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
-            return {IssueOutcome::Kind::Unknown,
-                    QStringLiteral("%1 It may print or not; the cheque stays in the register as pending. %2")
-                        .arg(failure.description(), settleHint()),
-                    0};
-        return withdraw(errorMessage(failure));
+            return outcomeOf(IssueOutcome::Kind::Unknown,
+                             QStringLiteral("%1 It may print or not; the cheque stays in the register as pending. %2")
+                                 .arg(failure.description(), settleHint()),
+                             0, cheque.number);
+        return withdraw(failure);
     }
     try {
         cheques.setJob(row, printer, job);
@@ -159,14 +175,15 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
                  .arg(job)
                  .arg(silence.isEmpty() ? stateWords(status) : silence));
         if (deadline.hasExpired())
-            return {IssueOutcome::Kind::Unknown,
-                    QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
-                                   "seconds (last: %5). It stays in the register as pending. %6")
-                        .arg(cheque.number, printer)
-                        .arg(job)
-                        .arg(timeoutSeconds)
-                        .arg(silence.isEmpty() ? stateWords(status) : silence, settleHint()),
-                    job};
+            return outcomeOf(
+                IssueOutcome::Kind::Unknown,
+                QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
+                               "seconds (last: %5). It stays in the register as pending. %6")
+                    .arg(cheque.number, printer)
+                    .arg(job)
+                    .arg(timeoutSeconds)
+                    .arg(silence.isEmpty() ? stateWords(status) : silence, settleHint()),
+                job, cheque.number);
         context.waiter.pause(kPollMilliseconds);
     }
 
@@ -174,34 +191,55 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         try {
             cheques.markPrinted(row);
         } catch (const Failure &failure) {
-            return {IssueOutcome::Kind::NotMarked,
-                    QStringLiteral("Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3\n\n"
-                                   "It stays in the register as pending; mark it printed under Print Cheque, "
-                                   "Register. Do not print it again.")
-                        .arg(cheque.number)
-                        .arg(job)
-                        .arg(failure.description()),
-                    job};
+            return outcomeOf(
+                IssueOutcome::Kind::NotMarked,
+                QStringLiteral("Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3\n\n"
+                               "It stays in the register as pending; mark it printed under Print Cheque, "
+                               "Register. Do not print it again.")
+                    .arg(cheque.number)
+                    .arg(job)
+                    .arg(failure.description()),
+                job, cheque.number);
         }
-        return {IssueOutcome::Kind::Printed, QString(), job};
+        return outcomeOf(IssueOutcome::Kind::Printed, QString(), job, cheque.number);
     }
     const QString ended = status.state == JobStatus::State::Cancelled ? QStringLiteral("cancelled")
                                                                       : QStringLiteral("stopped with an error");
     if (!status.started)
-        return withdraw(errorMessage(Failure(ErrorNumber::PrinterRefused,
-                                             QStringLiteral("The print server %1 job %2 on \"%3\" before it printed "
-                                                            "anything. Nothing was recorded; check the printer, then "
-                                                            "print the cheque again.")
-                                                 .arg(ended)
-                                                 .arg(job)
-                                                 .arg(printer))));
-    return {IssueOutcome::Kind::Unknown,
-            QStringLiteral("The print server %1 job %2 on \"%3\" after it began printing cheque %4. Look at the "
-                           "leaf: it stays in the register as pending. %5")
-                .arg(ended)
-                .arg(job)
-                .arg(printer, cheque.number, settleHint()),
-            job};
+        return withdraw(Failure(ErrorNumber::PrinterRefused,
+                                QStringLiteral("The print server %1 job %2 on \"%3\" before it printed anything. "
+                                               "Nothing was recorded; check the printer, then print the cheque again.")
+                                    .arg(ended)
+                                    .arg(job)
+                                    .arg(printer)));
+    return outcomeOf(
+        IssueOutcome::Kind::Unknown,
+        QStringLiteral("The print server %1 job %2 on \"%3\" after it began printing cheque %4. Look at the "
+                       "leaf: it stays in the register as pending. %5")
+            .arg(ended)
+            .arg(job)
+            .arg(printer, cheque.number, settleHint()),
+        job, cheque.number);
+}
+
+IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
+{
+    constexpr int kAttempts = 20;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        cheque.number = offeredNumber(context.store, cheque.accountCode);
+        if (cheque.number.isEmpty())
+            return notPrinted(Failure(ErrorNumber::EntryInvalid,
+                                      QStringLiteral("The account \"%1\" has no cheque numbered in digits yet, so "
+                                                     "there is no next number: give the first one.")
+                                          .arg(cheque.accountCode)));
+        IssueOutcome outcome = issueCheque(cheque, context);
+        if (outcome.failure != ErrorNumber::NumberTaken)
+            return outcome;
+    }
+    return notPrinted(Failure(ErrorNumber::NumberTaken,
+                              QStringLiteral("Other workstations kept taking the next number of \"%1\"; nothing was "
+                                             "printed. Try again.")
+                                  .arg(cheque.accountCode)));
 }
 
 QString offeredNumber(const Store &store, const QString &account)

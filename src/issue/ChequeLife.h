@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Failure.h"
 #include "store/ChequeRegister.h"
 
 #include <QString>
@@ -56,6 +57,8 @@ struct IssueOutcome
     Kind kind = Kind::NotPrinted;
     QString message; ///< what to tell the operator; empty when all went well
     int jobId = 0;
+    std::optional<ErrorNumber> failure; ///< what stopped it, when it did not print
+    QString number; ///< the cheque number it went out with
 };
 
 /// What a print sequence works with.
@@ -80,6 +83,10 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
 /// it ended, then marked printed, or removed when it did not print. A program killed at any moment
 /// leaves every cheque that may have printed as a pending row.
 IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context);
+
+/// Prints the cheque with the account's next number, taken at the moment it is printed: when another
+/// workstation takes that number first, the one after it is taken instead.
+IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context);
 
 /// The number offered for the account's next cheque: one after its highest, as wide; empty when it
 /// has none yet.

@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Store.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace quillset {
@@ -13,10 +14,12 @@ namespace {
 
 // Reads one setting. One that is absent or holds what it cannot hold leaves the default in place
 // and is listed; a read that fails is not a missing setting, and goes to the caller.
-void readInto(const SystemParameters &parameters, const QString &key, QStringList &unreadable,
+void readInto(const SystemParameters &parameters, const QString &key, QStringList &unreadable, StoredSettings *read,
               const std::function<bool(const QString &)> &accept)
 {
     const std::optional<QString> text = parameters.find(key);
+    if (read)
+        read->append({key, text});
     if (!text)
         unreadable.append(QStringLiteral("\"%1\" is missing").arg(key));
     else if (!accept(*text))
@@ -25,34 +28,38 @@ void readInto(const SystemParameters &parameters, const QString &key, QStringLis
 
 } // namespace
 
-OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable)
+OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read)
 {
+    // A window that loads again after a change elsewhere reuses its lists: they hold this read only.
+    unreadable.clear();
+    if (read)
+        read->clear();
     OptionSettings settings;
     const SystemParameters &parameters = store.parameters();
-    readInto(parameters, Parameter::Orientation, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::Orientation, unreadable, read, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         settings.portrait = !number || *number == 1;
         return number.has_value();
     });
-    readInto(parameters, Parameter::ChequePosition, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::ChequePosition, unreadable, read, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         const bool onThePage = number && *number >= 0 && *number <= 6;
         settings.position = onThePage ? static_cast<int>(*number) : 0;
         return onThePage;
     });
-    readInto(parameters, Parameter::CompanyName, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CompanyName, unreadable, read, [&](const QString &text) {
         settings.companyName = text;
         return true;
     });
-    readInto(parameters, Parameter::CalibrationLeft, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CalibrationLeft, unreadable, read, [&](const QString &text) {
         settings.calibrationLeft = text;
         return true;
     });
-    readInto(parameters, Parameter::CalibrationTop, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::CalibrationTop, unreadable, read, [&](const QString &text) {
         settings.calibrationTop = text;
         return true;
     });
-    readInto(parameters, Parameter::Stamp, unreadable, [&](const QString &text) {
+    readInto(parameters, Parameter::Stamp, unreadable, read, [&](const QString &text) {
         const std::optional<qint64> number = wholeNumber(text);
         const bool valid = number && (*number == 0 || *number == 1);
         settings.stamp = valid && *number == 1;
@@ -61,17 +68,23 @@ OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable)
     return settings;
 }
 
-void saveOptionSettings(const Store &store, const OptionSettings &settings)
+void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read)
 {
     const SystemParameters &parameters = store.parameters();
+    const QList<std::pair<QString, QString>> written = {
+        {Parameter::Orientation, settings.portrait ? QStringLiteral("1") : QStringLiteral("2")},
+        {Parameter::ChequePosition, QString::number(settings.position)},
+        {Parameter::CompanyName, settings.companyName},
+        {Parameter::CalibrationLeft, settings.calibrationLeft},
+        {Parameter::CalibrationTop, settings.calibrationTop},
+        {Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0")},
+    };
     store.SharedConnection().inTransaction([&] {
-        parameters.SetSystemParameter(Parameter::Orientation,
-                                      settings.portrait ? QStringLiteral("1") : QStringLiteral("2"));
-        parameters.SetSystemParameter(Parameter::ChequePosition, QString::number(settings.position));
-        parameters.SetSystemParameter(Parameter::CompanyName, settings.companyName);
-        parameters.SetSystemParameter(Parameter::CalibrationLeft, settings.calibrationLeft);
-        parameters.SetSystemParameter(Parameter::CalibrationTop, settings.calibrationTop);
-        parameters.SetSystemParameter(Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0"));
+        for (const auto &[key, value] : written) {
+            const auto wasRead
+                = std::find_if(read.begin(), read.end(), [&](const auto &stored) { return stored.first == key; });
+            parameters.replace(key, wasRead == read.end() ? std::nullopt : wasRead->second, value);
+        }
     });
 }
 

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
+#include <utility>
 
 namespace quillset {
 
 class Store;
+
+/// The six settings' texts as they were read, a missing row as nothing: what saving checks is still stored.
+using StoredSettings = QList<std::pair<QString, std::optional<QString>>>;
 
 /// The six system settings as the options window edits them.
 struct OptionSettings
@@ -21,10 +28,11 @@ struct OptionSettings
 /// The stored settings. One whose row is absent, or holds what it cannot hold, takes its default
 /// (portrait, "Top Left", no calibration, stamp off) and is listed in `unreadable`, with what it
 /// holds. Throws Failure when the settings cannot be read at all (the database busy or damaged).
-OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable);
+OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read = nullptr);
 
-/// Writes all six settings in one transaction: all of them, or none when the database refuses.
-void saveOptionSettings(const Store &store, const OptionSettings &settings);
+/// Writes all six settings in one transaction: all of them, or none when the database refuses or
+/// when one of them was changed elsewhere since `read` (Failure StaleRecord).
+void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read);
 
 /// What the page placement makes of a calibration text, in centimetres: its leading number.
 double calibrationCentimetres(const QString &text);

@@ -171,7 +171,8 @@ void frmOptions::LoadOptions()
     QStringList unreadable;
     OptionSettings settings;
     try {
-        settings = loadOptionSettings(*m_services.store, unreadable);
+        m_read.clear();
+        settings = loadOptionSettings(*m_services.store, unreadable, &m_read);
     } catch (const Failure &failure) {
         // Defaults shown over settings that could not be read would be stored over them by OK.
         for (QWidget *control : findChildren<QWidget *>())
@@ -208,8 +209,19 @@ void frmOptions::save()
     settings.calibrationTop = m_top->text();
     settings.stamp = m_stamp->isChecked();
     try {
-        saveOptionSettings(*m_services.store, settings);
+        saveOptionSettings(*m_services.store, settings, m_read);
     } catch (const Failure &failure) {
+        if (failure.number() == ErrorNumber::StaleRecord) {
+            // Another workstation changed them meanwhile: shown as they are now, and nothing written.
+            m_services.prompter.message(kProgramTitle,
+                                        QStringLiteral("The settings were changed elsewhere since this window "
+                                                       "opened, so nothing was saved. The window now shows them as "
+                                                       "they are; make your changes again if they are still "
+                                                       "needed."),
+                                        Prompter::Icon::Warning);
+            LoadOptions();
+            return;
+        }
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("The settings were not saved: %1").arg(failure.description()),
                                     Prompter::Icon::Warning);

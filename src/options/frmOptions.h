@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OptionSettings.h"
+
 #include <QWidget>
 
 #include <array>
@@ -40,6 +42,7 @@ private:
     QLabel *m_topInUse = nullptr;
     QLineEdit *m_companyName = nullptr;
     QCheckBox *m_stamp = nullptr;
+    StoredSettings m_read; ///< the settings as the window read them
 };
 
 } // namespace quillset

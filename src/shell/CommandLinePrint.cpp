@@ -119,7 +119,9 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
         if (!account)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
-        if (texts.number == kNext) {
+        // The next number is taken at the moment of printing; a proof shows the one offered now.
+        const bool next = texts.number == kNext;
+        if (next) {
             texts.number = offeredNumber(store, texts.accountCode);
             if (texts.number.isEmpty())
                 return sayFailure(QStringLiteral("the account \"%1\" has no cheque numbered in digits yet, so there "
@@ -144,11 +146,11 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             // The same cheque life as the window's "&Print": pending first, printed once the server says so.
             CupsPrintQueue queue;
             BlockingWaiter waiter;
-            const IssueOutcome outcome
-                = issueCheque(cheque, {store, queue, metrics, waiter, nullptr, workstationName()});
+            const IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+            const IssueOutcome outcome = next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
             switch (outcome.kind) {
             case IssueOutcome::Kind::Printed:
-                std::printf("Cheque %s printed and recorded.\n", qUtf8Printable(cheque.number));
+                std::printf("Cheque %s printed and recorded.\n", qUtf8Printable(outcome.number));
                 return ExitStatus::Done;
             case IssueOutcome::Kind::NotPrinted:
                 return sayFailure(outcome.message);

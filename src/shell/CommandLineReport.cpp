@@ -81,7 +81,9 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
     const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
     const QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
-    if (QFileInfo(target).canonicalFilePath() == QFileInfo(store.location()).canonicalFilePath())
+    // A server database has no file a report could be written over.
+    const QString databaseFile = store.isShared() ? QString() : QFileInfo(store.location()).canonicalFilePath();
+    if (!databaseFile.isEmpty() && QFileInfo(target).canonicalFilePath() == databaseFile)
         return sayFailure(QStringLiteral("\"%1\" is the database; a report is never written over it.")
                               .arg(QDir::toNativeSeparators(target)));
     if (parser.isSet(kPdf)) {

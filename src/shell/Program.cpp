@@ -1,14 +1,17 @@
 #include "Program.h"
 
 #include "AppServices.h"
+#include "CommandLineCopy.h"
 #include "CommandLinePrint.h"
 #include "CommandLineReport.h"
 #include "MessageBoxPrompter.h"
+#include "WorkstationSettings.h"
 #include "core/Failure.h"
 #include "frmMain.h"
 #include "layout/Fonts.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
+#include "store/PostgresDialect.h"
 #include "store/Store.h"
 
 #include <QApplication>
@@ -27,6 +30,8 @@ namespace {
 const QString kDatabase = QStringLiteral("database");
 const QString kInitialise = QStringLiteral("initialise");
 const QString kSampleAccount = QStringLiteral("sample-account");
+const QString kRemember = QStringLiteral("remember-database");
+const QString kForget = QStringLiteral("forget-database");
 
 QIcon programIcon()
 {
@@ -40,7 +45,8 @@ QIcon programIcon()
 bool wantsNoWindow(int argc, char *argv[])
 {
     static const char *const windowless[]
-        = {"--print", "--pdf", "--mark", "--report", "--csv", "--initialise", "--help", "-h", "-?", "--help-all"};
+        = {"--print",         "--pdf",  "--mark", "--report", "--csv",     "--initialise",
+           "--copy-database", "--help", "-h",     "-?",       "--help-all"};
     for (int i = 1; i < argc; ++i) {
         for (const char *option : windowless) {
             const size_t length = std::strlen(option);
@@ -60,24 +66,31 @@ void addProgramOptions(QCommandLineParser &parser)
          QStringLiteral("path")},
         {kInitialise, QStringLiteral("Make a new database at the --database path, with the program's settings.")},
         {kSampleAccount, QStringLiteral("With --initialise: add the sample account ACC1.")},
+        {kRemember,
+         QStringLiteral("Keep the --database as this workstation's own choice, so that Quillset starts on it from "
+                        "now on (a server URI, say; never with a password).")},
+        {kForget, QStringLiteral("Forget this workstation's choice: start on Records.mdb beside the program again.")},
     });
     addChequePrintOptions(parser);
     addReportOptions(parser);
+    addCopyOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FROM TO"),
-                                 QStringLiteral("With --report: the first and the last date."));
+                                 QStringLiteral("With --report: the first and the last date. With --copy-database: "
+                                                "the database to copy and the one to copy it into."));
 }
 
-int initialiseDatabase(const QCommandLineParser &parser)
+int initialiseDatabase(const QCommandLineParser &parser, const StoreOptions &options)
 {
     if (!parser.isSet(kDatabase))
         return sayFailure(QStringLiteral("--initialise needs --database, naming where the new database goes."),
                           ExitStatus::Usage);
     try {
-        Store::createDatabase(parser.value(kDatabase), parser.isSet(kSampleAccount));
+        Store::createDatabase(parser.value(kDatabase), parser.isSet(kSampleAccount), options);
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
-    std::printf("Made the new database %s\n", qUtf8Printable(parser.value(kDatabase)));
+    std::printf("Made the new database %s\n",
+                qUtf8Printable(PostgresDialect::withoutPassword(parser.value(kDatabase))));
     return ExitStatus::Done;
 }
 
@@ -109,30 +122,61 @@ int runProgram(int argc, char *argv[])
         return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(ExitStatus::Done);
-    if (!parser.positionalArguments().isEmpty() && !wantsReport(parser))
+    if (!parser.positionalArguments().isEmpty() && !wantsReport(parser) && !wantsCopy(parser))
         return sayFailure(
             QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
             ExitStatus::Usage);
     if (const QString problem = reportUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
-    if (const QString problem = wantsReport(parser) ? QString() : chequePrintUsageProblem(parser); !problem.isEmpty())
+    if (const QString problem = copyUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
+    if (const QString problem = wantsReport(parser) || wantsCopy(parser) ? QString() : chequePrintUsageProblem(parser);
+        !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
+    WorkstationSettings workstation;
+    const StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    if ((parser.isSet(kRemember) && !parser.isSet(kDatabase)) || (parser.isSet(kRemember) && parser.isSet(kForget)))
+        return sayFailure(QStringLiteral("--remember-database keeps the --database given with it; --forget-database "
+                                         "goes alone."),
+                          ExitStatus::Usage);
+    try {
+        if (parser.isSet(kForget))
+            workstation.setDatabaseLocation(QString());
+        if (parser.isSet(kRemember))
+            workstation.setDatabaseLocation(parser.value(kDatabase));
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    const bool keepsOnlyTheChoice = (parser.isSet(kRemember) || parser.isSet(kForget)) && !parser.isSet(kInitialise)
+        && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser);
+    if (keepsOnlyTheChoice) {
+        std::printf("This workstation now starts on %s\n",
+                    parser.isSet(kForget) ? "the database beside the program"
+                                          : qUtf8Printable(QStringLiteral("\"%1\"").arg(
+                                              PostgresDialect::withoutPassword(parser.value(kDatabase)))));
+        return ExitStatus::Done;
+    }
     if (parser.isSet(kInitialise))
-        return initialiseDatabase(parser);
+        return initialiseDatabase(parser, storeOptions);
+    if (wantsCopy(parser))
+        return copyFromCommandLine(parser, storeOptions);
 
-    QString location;
+    // The command line's choice, else this workstation's own, else the file beside the program.
+    QString location = parser.value(kDatabase);
+    if (location.isEmpty())
+        location = workstation.databaseLocation();
     try {
         const QString programFolder = QApplication::applicationDirPath();
-        location = parser.isSet(kDatabase)
-            ? parser.value(kDatabase)
-            : chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
-                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        if (location.isEmpty())
+            location = chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
+                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
     if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser)) {
         try {
-            const std::unique_ptr<Store> store = Store::OpenDatabase(location, OdbcInstaller::systemLibrary());
+            const std::unique_ptr<Store> store
+                = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
             if (wantsReport(parser))
                 return writeReportFromCommandLine(parser, *store, QApplication::applicationDirPath());
             if (wantsSettling(parser))
@@ -147,7 +191,7 @@ int runProgram(int argc, char *argv[])
     MessageBoxPrompter prompter;
     AppServices services {prompter};
     try {
-        frmMain mainWindow(services, location, OdbcInstaller::systemLibrary());
+        frmMain mainWindow(services, location, OdbcInstaller::systemLibrary(), storeOptions);
         mainWindow.show();
         return QApplication::exec();
     } catch (const Failure &failure) {

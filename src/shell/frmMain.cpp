@@ -12,6 +12,7 @@
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
 #include "report/frmReport.h"
+#include "store/PostgresDialect.h"
 #include "store/Store.h"
 
 #include <QCloseEvent>
@@ -33,7 +34,7 @@ const QColor kButtonFace(224, 224, 224);
 } // namespace
 
 frmMain::frmMain(AppServices &services, const QString &databaseLocation, const OdbcInstaller &installer,
-                 QWidget *parent)
+                 const StoreOptions &options, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
 {
@@ -51,7 +52,9 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
     // Where the records are kept, for the operator who needs to back them up.
     picture->setToolTip(QStringLiteral("Records are kept in %1")
-                            .arg(QDir::toNativeSeparators(QFileInfo(databaseLocation).absoluteFilePath())));
+                            .arg(PostgresDialect::isServerLocation(databaseLocation)
+                                     ? PostgresDialect::withoutPassword(databaseLocation)
+                                     : QDir::toNativeSeparators(QFileInfo(databaseLocation).absoluteFilePath())));
 
     m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
     m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);
@@ -71,7 +74,7 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
 
     CentreWindow(*this);
     pressButtonsOnEnter(*this);
-    m_store = Store::OpenDatabase(databaseLocation, installer);
+    m_store = Store::OpenDatabase(databaseLocation, installer, options);
     m_services.store = m_store.get();
     // Cheques left pending by a print that never learnt its outcome (the program killed, the power
     // gone) are said once the window is up.

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "store/Store.h"
+
 class QPushButton;
 
 namespace quillset {
@@ -26,7 +28,7 @@ public:
     /// Opens the database at the location for every window; throws Failure, leaving nothing open,
     /// when that is impossible.
     frmMain(AppServices &services, const QString &databaseLocation, const OdbcInstaller &installer,
-            QWidget *parent = nullptr);
+            const StoreOptions &options = {}, QWidget *parent = nullptr);
     ~frmMain() override;
 
     /// "Exit": closes the working windows, then this window and the database.

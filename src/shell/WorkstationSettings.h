@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace quillset {
+
+/// What one workstation keeps for itself, in the user's own settings file and never in the shared
+/// database: which database it works on, how long it waits for it, and the account it last printed
+/// from. It keeps no password: libpq's password and service files do that.
+class WorkstationSettings
+{
+public:
+    /// The user's settings file, where the desktop looks for it.
+    WorkstationSettings();
+    /// A settings file of the caller's choosing, for tests.
+    explicit WorkstationSettings(const QString &file);
+    ~WorkstationSettings();
+
+    /// The database this workstation starts on; empty for the one beside the program.
+    QString databaseLocation() const;
+    /// Keeps the location; throws Failure when it holds a password, which is never stored.
+    void setDatabaseLocation(const QString &location);
+    /// The store's time limit, in seconds (10 unless set; 1 to 300).
+    int storeTimeoutSeconds() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace quillset
