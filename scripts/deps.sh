@@ -31,15 +31,16 @@ quillset_install_packages() {
 # What building and running the program needs.
 QUILLSET_BUILD_PACKAGES=(
     ca-certificates cmake ninja-build g++ pkg-config git
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev libcups2-dev
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libgl-dev libcups2-dev
     fonts-wine fonts-dejavu-core fonts-noto-core unixodbc odbcinst libsqliteodbc
 )
 
 # What the tests need on top: PDF text extraction, the formatter the code is checked against, the
-# SQLite shell for the benchmarks, and a print server for the end-to-end print tests (they start a
-# private CUPS server of their own).
+# SQLite shell for the benchmarks, a print server for the end-to-end print tests (they start a
+# private CUPS server of their own) and a PostgreSQL server for the shared-register tests (they start
+# a private cluster of their own; the package's own cluster is not used).
 QUILLSET_TEST_PACKAGES=(
-    poppler-utils clang-format sqlite3 cups cups-client
+    poppler-utils clang-format sqlite3 cups cups-client postgresql
 )
 
 # quillset_build <folder> [cmake options...]

@@ -104,6 +104,9 @@ Browsing No
 BrowseLocalProtocols none
 DefaultAuthType None
 JobRetryLimit 0
+# A program killed while it streamed a job leaves it incomplete; a real server aborts such a job
+# after 15 minutes, this one soon enough for a test to see it end.
+MultipleOperationTimeout 5
 <Location />
   Order allow,deny
   Allow all

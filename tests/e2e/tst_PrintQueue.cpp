@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTimer>
 
+#include <array>
 #include <csignal>
 
 using namespace quillset;
@@ -50,6 +51,7 @@ private slots:
     void commandLineExitSaysTheOutcome_data();
     void commandLineExitSaysTheOutcome();
     void killedPrintsLeaveEveryPrintedChequeInTheRegister();
+    void twoWorkstationsPrintingAtOnceNeverShareANumber();
 
 private:
     int server(const QString &command, const QString &argument = QString());
@@ -182,10 +184,11 @@ void TestPrintQueue::printedChequeLandsAtItsPlacesAndIsRecorded()
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
     QCOMPARE(checked, 6);
     QCOMPARE(m_f->db
-                 .scalar(QStringLiteral("SELECT BankID || '|' || ChequeNo || '|' || Amount || '|' || Pay || "
-                                        "'|' || PrintDate || '|' || Queue FROM Cheque"))
+                 .scalar(QStringLiteral("SELECT BankID || '|' || ChequeNo || '|' || Pay || '|' || PrintDate || '|' || "
+                                        "Queue FROM Cheque"))
                  .toString(),
-             QStringLiteral("ACC1|000123|123456789.0|ABC Traders|2026-12-06|QuillsetTest"));
+             QStringLiteral("ACC1|000123|ABC Traders|2026-12-06|QuillsetTest"));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Amount FROM Cheque")).toDouble(), 123456789.0);
 }
 
 void TestPrintQueue::refusingQueueRecordsNothing_data()
@@ -280,6 +283,8 @@ void TestPrintQueue::frozenServerIsSaidWithinTheLimit()
 
 void TestPrintQueue::registerThatCannotBeWrittenSendsNoJob()
 {
+    if (m_f->db.backend() == Backend::Postgres)
+        QSKIP("a file held by another program; the server's locks are tried in tst_sharedstore");
     // Another program reads the register and holds on to it, so nothing can be written into it.
     QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
     other.setDatabaseName(m_f->db.path());
@@ -400,6 +405,44 @@ void TestPrintQueue::killedPrintsLeaveEveryPrintedChequeInTheRegister()
     }
     qInfo("%d runs, %d killed: %lld pages printed, %d rows (%d printed, %d pending)", runs, killed,
           static_cast<long long>(printedRuns.size()), rowCount, printedRows, rowCount - printedRows);
+}
+
+void TestPrintQueue::twoWorkstationsPrintingAtOnceNeverShareANumber()
+{
+    m_main.reset();
+    const QStringList before = printedFiles();
+    m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                                "('ACC1', '200000', 1, 'First', '2026-12-06', '200000')"));
+    constexpr int kRounds = 6;
+    int cheques = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        // Two workstations press Print at the same moment, each asking for the next number.
+        std::array<QProcess, 2> desks;
+        for (size_t desk = 0; desk < desks.size(); ++desk)
+            desks[desk].start(QStringLiteral(QUILLSET_PROGRAM),
+                              {QStringLiteral("--print"), QStringLiteral("--database"), m_f->db.path(),
+                               QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--cheque"),
+                               QStringLiteral("next"), QStringLiteral("--pay"),
+                               QStringLiteral("Desk %1 Round %2").arg(desk).arg(round), QStringLiteral("--date"),
+                               QStringLiteral("07-Dec-2026"), QStringLiteral("--amount"), QStringLiteral("10")});
+        for (QProcess &desk : desks) {
+            QVERIFY(desk.waitForFinished(60000));
+            QVERIFY2(desk.exitCode() == 0, desk.readAllStandardError().constData());
+            ++cheques;
+        }
+    }
+    QVERIFY(m_f->db.reopen());
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT count(*) FROM Cheque WHERE Pay LIKE 'Desk %' AND "
+                                        "Status = 'printed'"))
+                 .toInt(),
+             cheques);
+    QCOMPARE(
+        m_f->db.scalar(QStringLiteral("SELECT count(DISTINCT NumberKey) FROM Cheque WHERE Pay LIKE 'Desk %'")).toInt(),
+        cheques);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT max(ChequeNo) FROM Cheque")).toString(),
+             QStringLiteral("%1").arg(200000 + cheques));
+    QTRY_COMPARE_WITH_TIMEOUT(printedFiles().size() - before.size(), cheques, 30000);
 }
 
 QUILLSET_TEST_MAIN(TestPrintQueue, QApplication)

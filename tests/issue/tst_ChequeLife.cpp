@@ -67,10 +67,7 @@ Cheque TestChequeLife::cheque(const QString &number, const QString &payee)
 
 QString TestChequeLife::rows() const
 {
-    return m_db
-        ->scalar(QStringLiteral("SELECT group_concat(ChequeNo || ' ' || Status, ', ') FROM "
-                                "(SELECT * FROM Cheque ORDER BY Id)"))
-        .toString();
+    return m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY Id"));
 }
 
 void TestChequeLife::registerHoldsWhatThePrinterSays_data()
@@ -114,8 +111,7 @@ void TestChequeLife::registerHoldsWhatThePrinterSays()
         m_queue->statuses = {{JobStatus::State::Printing, true, QStringLiteral("media-empty")}};
     }
     if (printer == QLatin1String("unmarkable"))
-        m_db->exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF Status ON Cheque BEGIN "
-                                  "SELECT RAISE(ABORT, 'the disk is full'); END"));
+        m_db->refuseUpdatesOf(QStringLiteral("Cheque"), QStringLiteral("Status"), QStringLiteral("the disk is full"));
 
     const IssueOutcome result = issue(cheque(QStringLiteral("000500")));
     QCOMPARE(int(result.kind), outcome);
@@ -263,9 +259,8 @@ void TestChequeLife::settlingFollowsTheCheque()
         return;
     }
     QVERIFY(!result.isEmpty());
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT group_concat(ChequeNo || ' ' || Status || coalesce(' ' || Reason, "
-                                         "''), ', ') FROM Cheque"))
-                 .toString(),
+    QCOMPARE(m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || coalesce(' ' || Reason, '') FROM Cheque "
+                                         "ORDER BY Id")),
              left);
 }
 

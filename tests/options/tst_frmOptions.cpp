@@ -3,9 +3,11 @@
 
 #include "issue/frmCheque.h"
 #include "options/frmOptions.h"
+#include "store/DataSource.h"
 #include "store/Store.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -29,6 +31,7 @@ private slots:
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
     void lockedDatabaseOffersNothingToStore();
+    void changedElsewhereIsShownNotOverwritten();
 
 private:
     void open();
@@ -188,6 +191,32 @@ void TestOptions::lockedDatabaseOffersNothingToStore()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("otherProgram"));
     QCOMPARE(stored(), before);
+}
+
+void TestOptions::changedElsewhereIsShownNotOverwritten()
+{
+    open();
+    // Another workstation (another store on the same database) changes the company name meanwhile.
+    {
+        const std::unique_ptr<Store> elsewhere = Store::OpenDatabase(m_f->db.path(), OdbcInstaller::none());
+        elsewhere->parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Changed Elsewhere Ltd"));
+    }
+    const QString before = stored();
+    QTest::keyClicks(find(m_window, "txtCBL"), QStringLiteral("5"));
+    click(m_window, "cmdSave");
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("changed elsewhere")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(stored(), before);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(find<QLineEdit>(m_window, "txtCompanyName")->text(), QStringLiteral("Changed Elsewhere Ltd"));
+    // Shown as they are now, the settings save at the next OK.
+    QTest::keyClicks(find(m_window, "txtCBL"), QStringLiteral("5"));
+    click(m_window, "cmdSave");
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("05"));
+    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CompanyName),
+             QStringLiteral("Changed Elsewhere Ltd"));
 }
 
 QUILLSET_TEST_MAIN(TestOptions, QApplication)

@@ -30,6 +30,7 @@ private slots:
     void wrongWordsAreAUsageError_data();
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
+    void workstationKeepsItsChoiceOfDatabase();
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
     void marksAndOffersFromTheCommandLine();
@@ -218,6 +219,52 @@ void TestProgram::initialiseMakesANewDatabaseOnly()
     QCOMPARE(
         scalar(*Store::OpenDatabase(path, OdbcInstaller::none()), QStringLiteral("SELECT Pay FROM Cheque")).toString(),
         QStringLiteral("Kept"));
+}
+
+void TestProgram::workstationKeepsItsChoiceOfDatabase()
+{
+    // The office's register is on the server; this workstation is told once to start on it.
+    const ServerDatabase server;
+    QVERIFY(server.isReady());
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), server.location(), QStringLiteral("--initialise"),
+                  QStringLiteral("--sample-account")}),
+             0);
+    exec(*Store::OpenDatabase(server.location(), OdbcInstaller::none()),
+         QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', '000001', 5, "
+                        "'On The Server', '2026-12-06')"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), server.location(), QStringLiteral("--remember-database")}),
+             0);
+    QVERIFY2(m_said.contains(QStringLiteral("now starts on")), qPrintable(m_said));
+
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("register.csv"));
+    const QStringList report = {QStringLiteral("--report"), QStringLiteral("01-Dec-2026"),
+                                QStringLiteral("31-Dec-2026"), QStringLiteral("--csv"), csv};
+    QVERIFY2(run(QStringLiteral(QUILLSET_PROGRAM), report) == 0, qPrintable(m_said));
+    QFile written(csv);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("On The Server"));
+    written.close();
+
+    // A password is never kept: it belongs in libpq's password file.
+    QString withPassword = server.location();
+    withPassword.replace(QStringLiteral("quillset@"), QStringLiteral("quillset:s3cret@"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), withPassword, QStringLiteral("--remember-database")}),
+             1);
+    QVERIFY2(m_said.contains(QStringLiteral("password")), qPrintable(m_said));
+    QFile settings(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + QStringLiteral("/Quillset/Quillset.conf"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray kept = settings.readAll();
+    QVERIFY2(kept.contains(server.name().toUtf8()) && !kept.contains("s3cret"), kept.constData());
+    settings.close();
+
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), {QStringLiteral("--forget-database")}), 0);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), report), 0);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(!written.readAll().contains("On The Server")); // the delivered database beside the program
 }
 
 void TestProgram::proofNeverGoesOverAnotherFile_data()

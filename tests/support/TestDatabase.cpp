@@ -7,13 +7,85 @@
 #include "store/Store.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
+#include <QUuid>
 
 namespace quillset::test {
 
-TestDatabase::TestDatabase()
-    : m_path(databasePathIn(m_folder.path()))
+Backend chosenBackend()
 {
+    return qEnvironmentVariable("QUILLSET_TEST_BACKEND") == QLatin1String("postgres") ? Backend::Postgres
+                                                                                      : Backend::Sqlite;
+}
+
+QString testServerSocket()
+{
+    QFile file(qEnvironmentVariable("QUILLSET_TEST_POSTGRES"));
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+QString administer(const QString &sql)
+{
+    const QString socket = testServerSocket();
+    if (socket.isEmpty())
+        return QStringLiteral("no private PostgreSQL server was started for this test run");
+    const QString name = QUuid::createUuid().toString(QUuid::Id128);
+    QString error;
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        admin.setHostName(socket);
+        admin.setUserName(QStringLiteral("quillset"));
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        if (!admin.open()) {
+            error = admin.lastError().text();
+        } else {
+            QSqlQuery query(admin);
+            if (!query.exec(sql))
+                error = query.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
+ServerDatabase::ServerDatabase()
+{
+    const QString name = QStringLiteral("quillset_test_") + QUuid::createUuid().toString(QUuid::Id128);
+    const QString error = administer(QStringLiteral("CREATE DATABASE %1").arg(name));
+    if (!error.isEmpty()) {
+        qWarning("creating a database on the test server failed: %s", qPrintable(error));
+        return;
+    }
+    m_name = name;
+}
+
+ServerDatabase::~ServerDatabase()
+{
+    if (!m_name.isEmpty())
+        administer(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_name));
+}
+
+QString ServerDatabase::location() const
+{
+    return QStringLiteral("postgresql://quillset@/%1?host=%2").arg(m_name, testServerSocket());
+}
+
+TestDatabase::TestDatabase(Backend backend)
+    : m_backend(backend)
+{
+    if (backend == Backend::Postgres) {
+        m_server = std::make_unique<ServerDatabase>();
+        if (!m_server->isReady())
+            return;
+        m_path = m_server->location();
+    } else {
+        m_path = databasePathIn(m_folder.path());
+    }
     try {
         Store::createDatabase(m_path, true);
     } catch (const Failure &failure) {
@@ -23,7 +95,11 @@ TestDatabase::TestDatabase()
     reopen();
 }
 
-TestDatabase::~TestDatabase() = default;
+TestDatabase::~TestDatabase()
+{
+    // The store lets go of the database before the server database is dropped.
+    m_store.reset();
+}
 
 void TestDatabase::close()
 {
@@ -49,6 +125,33 @@ void TestDatabase::exec(const QString &sql, const QVariantList &values) const
 QVariant TestDatabase::scalar(const QString &sql, const QVariantList &values) const
 {
     return test::scalar(*m_store, sql, values);
+}
+
+QString TestDatabase::joined(const QString &sql, const QVariantList &values) const
+{
+    QStringList rows;
+    try {
+        QSqlQuery query = m_store->SharedConnection().run(sql, values);
+        while (query.next())
+            rows << query.value(0).toString();
+    } catch (const Failure &failure) {
+        qWarning("%s", failure.what());
+    }
+    return rows.join(QStringLiteral(", "));
+}
+
+void TestDatabase::refuseUpdatesOf(const QString &table, const QString &column, const QString &message) const
+{
+    if (m_backend == Backend::Sqlite) {
+        exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF %1 ON %2 BEGIN SELECT RAISE(ABORT, '%3'); END")
+                 .arg(column, table, message));
+        return;
+    }
+    exec(QStringLiteral("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RAISE EXCEPTION "
+                        "'%1' USING ERRCODE = '53100'; END $$")
+             .arg(message));
+    exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF %1 ON %2 FOR EACH ROW EXECUTE FUNCTION refuse()")
+             .arg(column, table));
 }
 
 QString TestDatabase::copyFixture(const QString &name) const

@@ -1,0 +1,408 @@
+#include "doubles/RecordingQueue.h"
+#include "support/TestDatabase.h"
+#include "support/TestMain.h"
+
+#include "core/Failure.h"
+#include "issue/ChequeLife.h"
+#include "layout/PageMetrics.h"
+#include "options/OptionSettings.h"
+#include "store/Connection.h"
+#include "store/DataSource.h"
+#include "store/Schema.h"
+#include "store/Store.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using namespace quillset;
+using namespace quillset::test;
+
+// The register shared by several workstations, on the test run's private PostgreSQL server: each
+// workstation is a store of its own (a connection of its own), or a real program started beside it.
+class TestSharedStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void initialisedOnlyWhenAsked();
+    void twoWorkstationsNeverShareANumber_data();
+    void twoWorkstationsNeverShareANumber();
+    void editsFromTwoPlacesWriteNothingOverTheOther();
+    void serverFaultsAreSaidAndPrintNothing_data();
+    void serverFaultsAreSaidAndPrintNothing();
+    void copiesAnOfficeToTheServerAndBack();
+    void copyRefusesATargetThatHoldsData_data();
+    void copyRefusesATargetThatHoldsData();
+
+private:
+    static std::unique_ptr<Store> open(const QString &location, int timeoutSeconds = 10);
+    static QString openFailure(const QString &location);
+    int run(const QStringList &arguments);
+    static QString dump(const Store &store, const QString &table, const QString &order);
+
+    QString m_said;
+};
+
+void TestSharedStore::initTestCase()
+{
+    if (testServerSocket().isEmpty())
+        QFAIL("no private PostgreSQL server: run this through ctest, which starts one");
+}
+
+std::unique_ptr<Store> TestSharedStore::open(const QString &location, int timeoutSeconds)
+{
+    try {
+        return Store::OpenDatabase(location, OdbcInstaller::none(), StoreOptions {timeoutSeconds});
+    } catch (const Failure &failure) {
+        qWarning("%s", failure.what());
+        return nullptr;
+    }
+}
+
+QString TestSharedStore::openFailure(const QString &location)
+{
+    try {
+        Store::OpenDatabase(location, OdbcInstaller::none());
+    } catch (const Failure &failure) {
+        return failure.description();
+    }
+    return QString();
+}
+
+int TestSharedStore::run(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("/nonexistent/cups.sock"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUILLSET_PROGRAM), arguments);
+    if (!process.waitForFinished(120000))
+        return -1;
+    m_said = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+    return process.exitCode();
+}
+
+QString TestSharedStore::dump(const Store &store, const QString &table, const QString &order)
+{
+    // Every column of every row as text, in the table's own column order by name, so that a file and a
+    // server database can be compared whatever order their columns were added in.
+    QSqlQuery query = store.SharedConnection().run(QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(table, order));
+    QStringList rows;
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < query.record().count(); ++i) {
+            const QVariant value = query.value(i);
+            QString text = value.isNull() ? QStringLiteral("NULL") : value.toString();
+            bool isNumber = false;
+            const double number = text.toDouble(&isNumber);
+            if (isNumber)
+                text = QString::number(number, 'g', 15);
+            fields << query.record().fieldName(i).toLower() + u'=' + text;
+        }
+        fields.sort();
+        rows << fields.join(u'|');
+    }
+    return rows.join(u'\n');
+}
+
+void TestSharedStore::initialisedOnlyWhenAsked()
+{
+    const ServerDatabase server;
+    QVERIFY(server.isReady());
+    // An empty database is never made a Quillset one by opening it.
+    QVERIFY2(openFailure(server.location()).contains(QStringLiteral("--initialise")),
+             qPrintable(openFailure(server.location())));
+    QVERIFY(Store::isUninitialised(server.location()));
+
+    QCOMPARE(run({QStringLiteral("--database"), server.location(), QStringLiteral("--initialise")}), 0);
+    QVERIFY2(m_said.contains(QStringLiteral("Made the new database")), qPrintable(m_said));
+    {
+        const std::unique_ptr<Store> store = open(server.location());
+        QVERIFY(store);
+        QCOMPARE(scalar(*store, QStringLiteral("SELECT max(version) FROM quillset_schema")).toInt(), kSchemaVersion);
+        QCOMPARE(scalar(*store, QStringLiteral("SELECT count(*) FROM BankAccount")).toInt(), 0);
+        QCOMPARE(store->parameters().printTimeoutSeconds(), 60);
+        QVERIFY(store->isShared());
+    }
+    // Never twice over the same database.
+    QCOMPARE(run({QStringLiteral("--database"), server.location(), QStringLiteral("--initialise")}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("holds tables already")), qPrintable(m_said));
+
+    // A database a newer program made is refused and left as it is.
+    {
+        const std::unique_ptr<Store> store = open(server.location());
+        QVERIFY(store);
+        exec(*store, QStringLiteral("UPDATE quillset_schema SET version = 99"));
+    }
+    QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99")));
+    QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99"))); // still as it was
+}
+
+void TestSharedStore::twoWorkstationsNeverShareANumber_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("the same number") << "000100"
+                                     << "000100";
+    QTest::newRow("the same value, written otherwise") << "000100"
+                                                       << "100";
+}
+
+void TestSharedStore::twoWorkstationsNeverShareANumber()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    const TestDatabase db(Backend::Postgres);
+    QVERIFY(db.isReady());
+    const std::unique_ptr<Store> other = open(db.path());
+    QVERIFY(other);
+    PageMetrics metrics;
+    BlockingWaiter waiter;
+    RecordingQueue queueHere;
+    RecordingQueue queueThere;
+    queueHere.statuses = {{JobStatus::State::Printing, true, QString()}}; // stays pending while the other prints
+    db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
+    const Cheque here {QStringLiteral("ACC1"), first, QStringLiteral("First Payee"), QDate(2026, 12, 7), 100, false};
+    const Cheque there {QStringLiteral("ACC1"), second, QStringLiteral("Second Payee"), QDate(2026, 12, 7), 200, false};
+
+    const IssueOutcome pending
+        = issueCheque(here, {db.store(), queueHere, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
+    QCOMPARE(int(pending.kind), int(IssueOutcome::Kind::Unknown));
+    const IssueOutcome clash
+        = issueCheque(there, {*other, queueThere, metrics, waiter, nullptr, QStringLiteral("desk-2 (ravi)")});
+    QCOMPARE(int(clash.kind), int(IssueOutcome::Kind::NotPrinted));
+    QVERIFY2(clash.message.contains(QStringLiteral("nothing was printed. The next number is 000101")),
+             qPrintable(clash.message));
+    QCOMPARE(queueThere.jobs.size(), 0);
+    // The other workstation's settling place shows who holds the pending cheque.
+    const QList<RegisterEntry> seen = other->cheques().rowsOf(QStringLiteral("ACC1"), 10);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().status, ChequeStatus::Pending);
+    QCOMPARE(seen.first().workstation, QStringLiteral("desk-1 (asha)"));
+
+    // The next number goes past the pending one on either workstation.
+    const IssueOutcome next
+        = issueNextCheque(there, {*other, queueThere, metrics, waiter, nullptr, QStringLiteral("desk-2 (ravi)")});
+    QCOMPARE(int(next.kind), int(IssueOutcome::Kind::Printed));
+    QCOMPARE(next.number, QStringLiteral("000101"));
+    QCOMPARE(
+        db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || ' ' || Workstation FROM Cheque ORDER BY Id")),
+        QStringLiteral("%1 pending desk-1 (asha), %2 printed desk-2 (ravi)").arg(first, next.number));
+}
+
+void TestSharedStore::editsFromTwoPlacesWriteNothingOverTheOther()
+{
+    const TestDatabase db(Backend::Postgres);
+    QVERIFY(db.isReady());
+    const std::unique_ptr<Store> other = open(db.path());
+    QVERIFY(other);
+
+    // Settings: read here, changed there, then saved here.
+    QStringList unreadable;
+    StoredSettings read;
+    OptionSettings settings = loadOptionSettings(db.store(), unreadable, &read);
+    other->parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Changed Elsewhere Ltd"));
+    settings.companyName = QStringLiteral("Written Here Ltd");
+    settings.calibrationLeft = QStringLiteral("0.4");
+    try {
+        saveOptionSettings(db.store(), settings, read);
+        QFAIL("settings changed elsewhere were written over");
+    } catch (const Failure &failure) {
+        QCOMPARE(failure.number(), ErrorNumber::StaleRecord);
+    }
+    QCOMPARE(db.store().parameters().GetSystemParameter(Parameter::CompanyName),
+             QStringLiteral("Changed Elsewhere Ltd"));
+    QCOMPARE(db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("0")); // none of it
+    // Read again, the save goes through.
+    settings = loadOptionSettings(db.store(), unreadable, &read);
+    settings.calibrationLeft = QStringLiteral("0.4");
+    saveOptionSettings(db.store(), settings, read);
+    QCOMPARE(other->parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("0.4"));
+
+    // An account: read here, its width changed there, then edited here.
+    const BankAccountRecord loaded = *db.store().accounts().find(QStringLiteral("ACC1"));
+    BankAccountRecord changedThere = loaded;
+    changedThere.bankName = QStringLiteral("Renamed Bank");
+    other->accounts().update(loaded, changedThere);
+    BankAccountRecord edited = loaded;
+    edited.city = QStringLiteral("Pune");
+    QVERIFY_THROWS_EXCEPTION(Failure, db.store().accounts().update(loaded, edited));
+    const BankAccountRecord stored = *other->accounts().find(QStringLiteral("ACC1"));
+    QCOMPARE(stored.bankName, QStringLiteral("Renamed Bank"));
+    QCOMPARE(stored.city, loaded.city);
+}
+
+void TestSharedStore::serverFaultsAreSaidAndPrintNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("connection dropped, then back") << "dropped"
+                                                   << "";
+    QTest::newRow("database made read-only") << "read-only"
+                                             << "nothing was printed";
+    QTest::newRow("register locked by another workstation") << "locked"
+                                                            << "nothing was printed";
+}
+
+void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, said);
+    const TestDatabase db(Backend::Postgres);
+    QVERIFY(db.isReady());
+    const QString name = db.path().section(u'/', 3).section(u'?', 0, 0);
+    const std::unique_ptr<Store> store = open(db.path(), 2);
+    QVERIFY(store);
+    QSqlDatabase holder;
+    std::optional<QSqlQuery> holding;
+    if (fault == QLatin1String("dropped") || fault == QLatin1String("read-only")) {
+        if (fault == QLatin1String("read-only"))
+            QCOMPARE(administer(QStringLiteral("ALTER DATABASE %1 SET default_transaction_read_only = on").arg(name)),
+                     QString());
+        QCOMPARE(administer(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = "
+                                           "'%1' AND pid <> pg_backend_pid()")
+                                .arg(name)),
+                 QString());
+    } else {
+        holder = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("holder"));
+        holder.setHostName(testServerSocket());
+        holder.setUserName(QStringLiteral("quillset"));
+        holder.setDatabaseName(name);
+        QVERIFY(holder.open());
+        holding.emplace(holder);
+        QVERIFY(holding->exec(QStringLiteral("BEGIN")));
+        QVERIFY(holding->exec(QStringLiteral("LOCK TABLE Cheque IN ACCESS EXCLUSIVE MODE")));
+    }
+
+    PageMetrics metrics;
+    BlockingWaiter waiter;
+    RecordingQueue queue;
+    QElapsedTimer clock;
+    clock.start();
+    const IssueOutcome outcome = issueCheque(
+        {QStringLiteral("ACC1"), QStringLiteral("000300"), QStringLiteral("A Payee"), QDate(2026, 12, 7), 5000, false},
+        {*store, queue, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
+    QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed()))); // within the store's limit
+    if (said.isEmpty()) {
+        // The program reaches the server again by itself and the cheque goes through.
+        QCOMPARE(int(outcome.kind), int(IssueOutcome::Kind::Printed));
+        QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque")),
+                 QStringLiteral("000300 printed"));
+        return;
+    }
+    QCOMPARE(int(outcome.kind), int(IssueOutcome::Kind::NotPrinted));
+    QVERIFY2(outcome.message.contains(said), qPrintable(outcome.message));
+    QCOMPARE(queue.jobs.size(), 0);
+    if (holding) {
+        holding->exec(QStringLiteral("ROLLBACK"));
+        holding.reset();
+        holder.close();
+    }
+    if (fault == QLatin1String("read-only"))
+        administer(QStringLiteral("ALTER DATABASE %1 RESET default_transaction_read_only").arg(name));
+    QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo FROM Cheque")), QString());
+}
+
+void TestSharedStore::copiesAnOfficeToTheServerAndBack()
+{
+    const TestDatabase office(Backend::Sqlite);
+    QVERIFY(office.isReady());
+    const Store &file = office.store();
+    // An office's register: printed, pending, spoiled and void rows on two accounts, edited settings.
+    BankAccountRecord second = *file.accounts().find(QStringLiteral("ACC1"));
+    second.bankId = QStringLiteral("HDFC2");
+    second.bankName = QStringLiteral("Second Bank; \"quoted\"");
+    file.accounts().insert(second);
+    for (int i = 1; i <= 40; ++i)
+        file.cheques().record(
+            {i % 2 ? QStringLiteral("ACC1") : QStringLiteral("HDFC2"), QStringLiteral("%1").arg(i, 6, 10, QChar(u'0')),
+             QStringLiteral("Payee %1, Śrī ₹").arg(i), QDate(2026, 11, 1).addDays(i % 30), 1000 * i + 1, false},
+            MoneyStyle {});
+    const qint64 pending = file.cheques().addPending({QStringLiteral("ACC1"), QStringLiteral("000041"),
+                                                      QStringLiteral("Pending Payee"), QDate(2026, 12, 7), 77, false},
+                                                     MoneyStyle {}, QStringLiteral("desk-1 (asha)"));
+    file.cheques().addSpoiledLeaf(QStringLiteral("ACC1"), QStringLiteral("000042"), QDate(2026, 12, 7),
+                                  QStringLiteral("jammed"));
+    file.cheques().markVoid(file.cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000003"))->id,
+                            QStringLiteral("lost in the post"));
+    file.parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Moving Office Pvt. Ltd."));
+    file.parameters().SetSystemParameter(Parameter::CalibrationLeft, QStringLiteral("0.35"));
+    QVERIFY(pending > 0);
+
+    const ServerDatabase server;
+    QVERIFY(server.isReady());
+    QCOMPARE(run({QStringLiteral("--copy-database"), office.path(), server.location()}), 0);
+    QVERIFY2(m_said.contains(QRegularExpression(QStringLiteral("Cheque +42 rows in FROM, +42 rows in TO"))),
+             qPrintable(m_said));
+    QVERIFY2(m_said.contains(QRegularExpression(QStringLiteral("BankAccount +2 rows in FROM, +2 rows in TO"))),
+             qPrintable(m_said));
+
+    const QString back = office.folder() + QStringLiteral("/Back.mdb");
+    {
+        const std::unique_ptr<Store> shared = open(server.location());
+        QVERIFY(shared);
+        for (const auto &[table, order] : {std::pair {QStringLiteral("BankAccount"), QStringLiteral("Id")},
+                                           std::pair {QStringLiteral("Cheque"), QStringLiteral("Id")},
+                                           std::pair {QStringLiteral("sys_parms"), QStringLiteral("Description")}})
+            QCOMPARE(dump(*shared, table, order), dump(file, table, order));
+        // New rows on the server follow the copied ones, and the copied numbers are still taken.
+        shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("000043"), QStringLiteral("After The Move"),
+                                  QDate(2026, 12, 8), 9, false},
+                                 MoneyStyle {});
+        const qint64 added = scalar(*shared, QStringLiteral("SELECT max(Id) FROM Cheque")).toLongLong();
+        QVERIFY2(added > pending + 1, qPrintable(QString::number(added)));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("41"),
+                                                           QStringLiteral("Twice"), QDate(2026, 12, 8), 9, false},
+                                                          MoneyStyle {}));
+        QCOMPARE(offeredNumber(*shared, QStringLiteral("ACC1")), QStringLiteral("000044"));
+    }
+    // And back to a file, as an office leaving the server would.
+    QCOMPARE(run({QStringLiteral("--copy-database"), server.location(), back}), 0);
+    QVERIFY2(m_said.contains(QRegularExpression(QStringLiteral("Cheque +43 rows in FROM, +43 rows in TO"))),
+             qPrintable(m_said));
+    const std::unique_ptr<Store> returned = open(back);
+    QVERIFY(returned);
+    QCOMPARE(returned->parameters().GetSystemParameter(Parameter::CompanyName),
+             QStringLiteral("Moving Office Pvt. Ltd."));
+    QCOMPARE(returned->cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000041"))->status,
+             ChequeStatus::Pending);
+    QCOMPARE(returned->cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000003"))->status,
+             ChequeStatus::Void);
+}
+
+void TestSharedStore::copyRefusesATargetThatHoldsData_data()
+{
+    QTest::addColumn<QString>("target"); // "server" or "file"
+    QTest::newRow("a server database in use") << "server";
+    QTest::newRow("a file in use") << "file";
+}
+
+void TestSharedStore::copyRefusesATargetThatHoldsData()
+{
+    QFETCH(QString, target);
+    const TestDatabase source(Backend::Sqlite);
+    const TestDatabase inUse(target == QLatin1String("server") ? Backend::Postgres : Backend::Sqlite);
+    QVERIFY(source.isReady() && inUse.isReady());
+    inUse.store().cheques().record(
+        {QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("Kept"), QDate(2026, 12, 1), 100, false},
+        MoneyStyle {});
+    const QString before = dump(inUse.store(), QStringLiteral("Cheque"), QStringLiteral("Id"));
+    QCOMPARE(run({QStringLiteral("--copy-database"), source.path(), inUse.path()}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("holds 1 account(s) and 1 cheque(s) already")), qPrintable(m_said));
+    QCOMPARE(dump(inUse.store(), QStringLiteral("Cheque"), QStringLiteral("Id")), before);
+
+    QCOMPARE(run({QStringLiteral("--copy-database"), source.path()}), 64);
+    QCOMPARE(run({QStringLiteral("--copy-database"), source.path(), source.path()}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("into itself")), qPrintable(m_said));
+}
+
+QUILLSET_TEST_MAIN(TestSharedStore, QGuiApplication)
+#include "tst_SharedStore.moc"
