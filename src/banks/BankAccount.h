@@ -39,6 +39,20 @@ QString measurementColumn(Measurement measurement);
 /// How the bank window labels a measurement, such as "Date, Top".
 QString measurementLabel(Measurement measurement);
 
+/// Where the crossing goes on the leaf, in centimetres from the leaf's top-left corner, and how large
+/// it is. A value that is not set takes the corner block every account had before it could be moved.
+struct CrossingPlace
+{
+    std::optional<double> left;
+    std::optional<double> top;
+    std::optional<double> width;
+    std::optional<double> height;
+
+    bool operator==(const CrossingPlace &) const = default;
+};
+inline constexpr double kCrossingWidthTwips = 1950.0;
+inline constexpr double kCrossingHeightTwips = 2040.0;
+
 /// A bank account: who it is with, and the measured layout of its cheque leaf.
 struct BankAccountRecord
 {
@@ -50,6 +64,7 @@ struct BankAccountRecord
     QString accountType;
     std::array<std::optional<double>, kMeasurementCount> measurements {};
     bool rupee3Active = false;
+    CrossingPlace crossing;
     MoneyStyle money;
 
     std::optional<double> value(Measurement measurement) const

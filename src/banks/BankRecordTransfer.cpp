@@ -23,8 +23,12 @@ QString textLabel(int index)
     static const QString identity[]
         = {QStringLiteral("Bank ID"), QStringLiteral("Bank Name"), QStringLiteral("Account #"),
            QStringLiteral("Address"), QStringLiteral("City"),      QStringLiteral("Acc Type")};
+    static const QString crossing[] = {QStringLiteral("Crossing, Left"), QStringLiteral("Crossing, Top"),
+                                       QStringLiteral("Crossing, Width"), QStringLiteral("Crossing, Height")};
     if (index < BankAccountTexts::kFirstMeasurement)
         return identity[index];
+    if (index >= BankAccountTexts::kFirstCrossing)
+        return crossing[index - BankAccountTexts::kFirstCrossing];
     return measurementLabel(measurementAt(index));
 }
 
@@ -33,10 +37,14 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account)
     BankAccountTexts shown;
     shown.texts
         = {account.bankId, account.bankName, account.accountNo, account.address, account.city, account.accountType};
-    for (int i = BankAccountTexts::kFirstMeasurement; i < BankAccountTexts::kCount; ++i) {
+    for (int i = BankAccountTexts::kFirstMeasurement; i < BankAccountTexts::kFirstCrossing; ++i) {
         const std::optional<double> value = account.value(measurementAt(i));
         shown.texts.at(static_cast<size_t>(i)) = value ? plainNumber(*value) : QString();
     }
+    int i = BankAccountTexts::kFirstCrossing;
+    for (const std::optional<double> &value :
+         {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
+        shown.texts.at(static_cast<size_t>(i++)) = value ? plainNumber(*value) : QString();
     shown.active = account.rupee3Active;
     return shown;
 }
@@ -54,8 +62,28 @@ std::optional<double> measurementFromText(int index, const QString &text)
     return value;
 }
 
+// An empty crossing box keeps the corner block; a size must be more than nothing.
+std::optional<double> crossingFromText(int index, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const std::optional<double> value = measurementFromText(index, text);
+    if (index >= BankAccountTexts::kFirstCrossing + 2 && *value <= 0)
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
+                                     "empty for the usual corner block.")
+                          .arg(textLabel(index), text));
+    return value;
+}
+
 void setText(BankAccountRecord &account, int index, const QString &text)
 {
+    if (index >= BankAccountTexts::kFirstCrossing) {
+        std::optional<double> *const crossing[]
+            = {&account.crossing.left, &account.crossing.top, &account.crossing.width, &account.crossing.height};
+        *crossing[index - BankAccountTexts::kFirstCrossing] = crossingFromText(index, text);
+        return;
+    }
     switch (index) {
     case BankId:
         account.bankId = text;

@@ -8,13 +8,15 @@
 
 namespace quillset {
 
-/// The bank window's 26 texts, in the order they are copied: BankID, BankName, AccountNo, Address,
+/// The bank window's 30 texts, in the order they are copied: BankID, BankName, AccountNo, Address,
 /// City, AccountType, Width, Height, then the grid column by column (DateLeft, DateBottom, DateWidth,
-/// PayLeft, ... Rupee3Width), and the "Active:" tick.
+/// PayLeft, ... Rupee3Width), the crossing's left, top, width and height (empty: the corner block),
+/// and the "Active:" tick.
 struct BankAccountTexts
 {
-    static constexpr int kCount = 26;
+    static constexpr int kCount = 30;
     static constexpr int kFirstMeasurement = 6;
+    static constexpr int kFirstCrossing = 26;
 
     std::array<QString, kCount> texts;
     bool active = false;

@@ -15,8 +15,6 @@ namespace {
 
 constexpr double kTwipsPerCentimetre = 567.0;
 constexpr double kFieldHeight = 255.0;
-constexpr double kStampWidth = 1950.0;
-constexpr double kStampHeight = 2040.0;
 constexpr double kFieldPointSize = 9.75;
 constexpr double kCompanyPointSize = 9.0;
 constexpr double kMeasuringPointSize = 10.0;
@@ -128,7 +126,12 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
     PageItem stamp;
     stamp.name = QStringLiteral("Stamp");
     stamp.kind = PageItem::Kind::Stamp;
-    stamp.rect = QRectF(page.chequeLeft, page.chequeTop, kStampWidth, kStampHeight);
+    // Unmoved, the crossing is the block in the leaf's top-left corner every account had before.
+    const CrossingPlace &crossing = account.crossing;
+    stamp.rect = QRectF(page.chequeLeft + crossing.left.value_or(0) * kTwipsPerCentimetre,
+                        page.chequeTop + crossing.top.value_or(0) * kTwipsPerCentimetre,
+                        crossing.width ? *crossing.width * kTwipsPerCentimetre : kCrossingWidthTwips,
+                        crossing.height ? *crossing.height * kTwipsPerCentimetre : kCrossingHeightTwips);
     stamp.shown = cheque.stamp;
 
     // Bottoms are measured from one text line above the leaf; the stamp keeps the leaf's own top.

@@ -137,7 +137,13 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
             problems.append(Failure(ErrorNumber::OffThePage,
                                     QStringLiteral("%1 would print off the sheet. Check the printing location and "
                                                    "the calibration under Options, and its place under Bank Data.")
-                                        .arg(capitalised)));
+                                        .arg(capitalised))); // A crossing moved off the leaf would cross nothing, and
+                                                             // print on the sheet beside it.
+        if (item.kind == PageItem::Kind::Stamp && !page.leaf.isEmpty()
+            && !page.leaf.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.rect))
+            problems.append(Failure(ErrorNumber::OffThePage,
+                                    QStringLiteral("The crossing stamp would lie partly off the leaf. Check the "
+                                                   "crossing's place and size under Bank Data.")));
     }
     return problems;
 }

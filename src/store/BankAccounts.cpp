@@ -17,6 +17,8 @@ QStringList columnNames()
     for (int i = 0; i < kMeasurementCount; ++i)
         names.append(measurementColumn(static_cast<Measurement>(i)));
     names.append(QStringLiteral("Rupee3Active"));
+    names.append({QStringLiteral("CrossLeft"), QStringLiteral("CrossTop"), QStringLiteral("CrossWidth"),
+                  QStringLiteral("CrossHeight")});
     return names;
 }
 
@@ -43,6 +45,12 @@ BankAccountRecord bankAccountFromQuery(const QSqlQuery &query)
             account.measurements.at(static_cast<size_t>(i)) = value.toDouble();
     }
     account.rupee3Active = query.value(column++).toInt() != 0;
+    for (std::optional<double> *crossing :
+         {&account.crossing.left, &account.crossing.top, &account.crossing.width, &account.crossing.height}) {
+        const QVariant value = query.value(column++);
+        if (!value.isNull())
+            *crossing = value.toDouble();
+    }
     return account;
 }
 
@@ -51,9 +59,15 @@ QVariantList columnValues(const BankAccountRecord &account)
 {
     QVariantList values
         = {account.bankId, account.bankName, account.accountNo, account.address, account.city, account.accountType};
+    const auto number = [](const std::optional<double> &value) {
+        return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
+    };
     for (const std::optional<double> &measurement : account.measurements)
-        values.append(measurement ? QVariant(*measurement) : QVariant(QMetaType(QMetaType::Double)));
+        values.append(number(measurement));
     values.append(account.rupee3Active ? 1 : 0);
+    for (const std::optional<double> &crossing :
+         {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
+        values.append(number(crossing));
     return values;
 }
 

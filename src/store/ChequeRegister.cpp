@@ -71,11 +71,15 @@ ChequeRegister::ChequeRegister(const Connection &connection)
 qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const
 {
     try {
-        return m_connection.insert(
-            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
-                           "Workstation, ChangedAt) VALUES (?, ?, ?, ?, ?, 'pending', ?, ?, ?)"),
-            {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now()});
+        return m_connection.inTransaction([&] {
+            const qint64 id = m_connection.insert(
+                QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
+                               "Workstation, ChangedAt) VALUES (?, ?, ?, ?, ?, 'pending', ?, ?, ?)"),
+                {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+                 cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now()});
+            notePayee(cheque.accountCode, cheque.payee, id);
+            return id;
+        });
     } catch (const Failure &) {
         // Another workstation may have taken the number since it was checked; the index says so.
         if (findNumber(cheque.accountCode, cheque.number))
@@ -209,11 +213,36 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
 
 void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const
 {
-    m_connection.run(
-        QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-        {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-         cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
+    m_connection.inTransaction([&] {
+        const qint64 id = m_connection.insert(
+            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+            {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
+        notePayee(cheque.accountCode, cheque.payee, id);
+    });
+}
+
+void ChequeRegister::notePayee(const QString &account, const QString &payee, qint64 id) const
+{
+    if (payee.isEmpty())
+        return;
+    m_connection.run(QStringLiteral("INSERT INTO PayeeUse (BankID, Pay, LastId) VALUES (?, ?, ?) ON CONFLICT "
+                                    "(BankID, Pay) DO UPDATE SET LastId = excluded.LastId"),
+                     {account, payee, id});
+}
+
+QStringList ChequeRegister::payeeSuggestions(const QString &account, int limit) const
+{
+    // This account's payees first, each group the most recently written first.
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT Pay FROM PayeeUse GROUP BY Pay ORDER BY max(CASE WHEN BankID = ? THEN LastId END) "
+                       "IS NULL, max(CASE WHEN BankID = ? THEN LastId END) DESC, max(LastId) DESC LIMIT ?"),
+        {account, account, limit});
+    QStringList payees;
+    while (m_connection.next(query))
+        payees.append(query.value(0).toString());
+    return payees;
 }
 
 } // namespace quillset

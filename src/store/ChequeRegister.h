@@ -75,7 +75,12 @@ public:
     /// Writes a printed cheque straight into the register: only for copying a register over.
     void record(const Cheque &cheque, const MoneyStyle &money) const;
 
+    /// The payees already written, to suggest as one is typed: the account's own first, then the
+    /// others', each the most recent first; every payee once, exactly as it was stored.
+    QStringList payeeSuggestions(const QString &account, int limit = 20000) const;
+
 private:
+    void notePayee(const QString &account, const QString &payee, qint64 id) const;
     void changePending(qint64 id, ChequeStatus to, const QString &reason) const;
     QList<RegisterEntry> select(const QString &where, const QVariantList &values, const QString &order) const;
 

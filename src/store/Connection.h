@@ -39,7 +39,8 @@ public:
     /// The failure a statement's error stands for.
     Failure failure(const QSqlError &error) const;
 
-    /// Runs the work in one transaction: all of it is written, or none of it.
+    /// Runs the work in one transaction: all of it is written, or none of it. Inside another
+    /// transaction, it joins that one.
     template<typename Work>
     decltype(auto) inTransaction(Work &&work) const;
 
@@ -57,6 +58,9 @@ private:
 template<typename Work>
 decltype(auto) Connection::inTransaction(Work &&work) const
 {
+    // Work that is part of a larger transaction is all or nothing with it.
+    if (m_inTransaction)
+        return work();
     begin();
     try {
         if constexpr (std::is_void_v<decltype(work())>) {

@@ -92,7 +92,8 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
             into.run(QStringLiteral("DELETE FROM sys_parms"));
             for (const QString &table : kCopiedTables)
                 copyTable(source->SharedConnection(), into, table);
-            into.dialect().continueIdsAfterCopy(into, {QStringLiteral("BankAccount"), QStringLiteral("Cheque")});
+            into.dialect().continueIdsAfterCopy(
+                into, {QStringLiteral("BankAccount"), QStringLiteral("ChequeBook"), QStringLiteral("Cheque")});
         });
         QList<TableCount> counts;
         for (const QString &table : kCopiedTables)

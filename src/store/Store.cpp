@@ -44,6 +44,7 @@ Store::Store(QString location, std::unique_ptr<Connection> connection)
     , m_accounts(*m_connection)
     , m_parameters(*m_connection)
     , m_cheques(*m_connection)
+    , m_books(*m_connection)
 {
 }
 

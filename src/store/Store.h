@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankAccounts.h"
+#include "ChequeBooks.h"
 #include "ChequeRegister.h"
 #include "SystemParameters.h"
 
@@ -47,6 +48,7 @@ public:
     const BankAccounts &accounts() const { return m_accounts; }
     const SystemParameters &parameters() const { return m_parameters; }
     const ChequeRegister &cheques() const { return m_cheques; }
+    const ChequeBooks &books() const { return m_books; }
 
     /// The connection every part runs its statements on.
     const Connection &SharedConnection() const { return *m_connection; }
@@ -63,6 +65,7 @@ private:
     BankAccounts m_accounts;
     SystemParameters m_parameters;
     ChequeRegister m_cheques;
+    ChequeBooks m_books;
 };
 
 } // namespace quillset

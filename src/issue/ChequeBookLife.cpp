@@ -1,0 +1,183 @@
+#include "ChequeBookLife.h"
+
+#include "cheque/ChequeInput.h"
+#include "cheque/ChequeNumber.h"
+#include "core/Failure.h"
+#include "store/Store.h"
+
+namespace quillset {
+
+namespace {
+
+// Eighteen digits keep every leaf number inside a 64-bit integer.
+constexpr int kLongestLeafNumber = 18;
+constexpr int kSkippedShown = 10;
+
+bool isLeafNumber(const QString &text)
+{
+    return isDigitNumber(text) && text.size() <= kLongestLeafNumber;
+}
+
+QString bookRange(const ChequeBook &book)
+{
+    return QStringLiteral("%1 to %2").arg(book.firstLeaf, book.lastLeaf);
+}
+
+int lowLeavesSetting(const Store &store)
+{
+    try {
+        bool ok = false;
+        const int low = store.parameters().GetSystemParameter(QStringLiteral("LowLeaves")).trimmed().toInt(&ok);
+        return ok && low >= 0 ? low : 5;
+    } catch (const Failure &) {
+        return 5; // a missing setting takes its default
+    }
+}
+
+} // namespace
+
+QString BookUsage::leaf(qint64 value) const
+{
+    return QString::number(value).rightJustified(book.firstLeaf.size(), u'0');
+}
+
+ChequeBook addChequeBook(const Store &store, const QString &account, const QString &first, const QString &last,
+                         const QDate &received)
+{
+    const QString firstLeaf = first.trimmed();
+    const QString lastLeaf = last.trimmed();
+    if (!isLeafNumber(firstLeaf) || !isLeafNumber(lastLeaf))
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("Give the first and the last leaf numbers as they are printed on the leaves, "
+                                     "in digits (up to %1).")
+                          .arg(kLongestLeafNumber));
+    if (firstLeaf.toLongLong() > lastLeaf.toLongLong())
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("The first leaf (%1) comes after the last one (%2); give them the other way "
+                                     "round.")
+                          .arg(firstLeaf, lastLeaf));
+    if (!received.isValid())
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QStringLiteral("Give the date the book was received, such as %1.")
+                          .arg(formatChequeDate(QDate(2026, 12, 1))));
+    for (const ChequeBook &book : store.books().of(account)) {
+        if (book.retired)
+            continue;
+        if (firstLeaf.toLongLong() <= book.lastLeaf.toLongLong()
+            && lastLeaf.toLongLong() >= book.firstLeaf.toLongLong())
+            throw Failure(ErrorNumber::EntryInvalid,
+                          QStringLiteral("Leaves %1 to %2 overlap the book %3 of the account \"%4\". Retire that "
+                                         "book first if it is finished with.")
+                              .arg(firstLeaf, lastLeaf, bookRange(book), account));
+    }
+    ChequeBook book {0, account, firstLeaf, lastLeaf, received, false};
+    book.id = store.books().add(book);
+    return book;
+}
+
+QList<BookUsage> bookUsage(const Store &store, const QString &account)
+{
+    QList<BookUsage> usages;
+    for (const ChequeBook &book : store.books().of(account)) {
+        BookUsage usage;
+        usage.book = book;
+        const QList<LeafUse> leaves = store.books().leavesUsed(account, usage.firstValue(), usage.lastValue());
+        qint64 expected = usage.firstValue();
+        for (const LeafUse &leaf : leaves) {
+            for (; expected < leaf.number; ++expected)
+                usage.skipped.append(usage.leaf(expected));
+            expected = leaf.number + 1;
+            switch (leaf.status) {
+            case ChequeStatus::Printed:
+                ++usage.printed;
+                break;
+            case ChequeStatus::Pending:
+                ++usage.pending;
+                break;
+            case ChequeStatus::Spoiled:
+                ++usage.spoiled;
+                break;
+            case ChequeStatus::Void:
+                ++usage.voided;
+                break;
+            }
+            usage.highestUsed = leaf.number;
+        }
+        usage.left = usage.lastValue() - (usage.highestUsed ? *usage.highestUsed : usage.firstValue() - 1);
+        usages.append(usage);
+    }
+    return usages;
+}
+
+std::optional<BookUsage> currentBook(const Store &store, const QString &account)
+{
+    for (const BookUsage &usage : bookUsage(store, account)) {
+        if (!usage.book.retired && usage.left > 0)
+            return usage;
+    }
+    return std::nullopt;
+}
+
+QString nextLeafFromBooks(const Store &store, const QString &account)
+{
+    const std::optional<BookUsage> book = currentBook(store, account);
+    if (!book)
+        return QString();
+    return book->leaf(book->highestUsed ? *book->highestUsed + 1 : book->firstValue());
+}
+
+QString numberOutsideBooksWarning(const Store &store, const QString &account, const QString &number)
+{
+    QStringList ranges;
+    const qint64 value = isLeafNumber(number) ? number.toLongLong() : -1;
+    for (const ChequeBook &book : store.books().of(account)) {
+        if (book.retired)
+            continue;
+        if (value >= book.firstLeaf.toLongLong() && value <= book.lastLeaf.toLongLong())
+            return QString();
+        ranges.append(bookRange(book));
+    }
+    if (ranges.isEmpty())
+        return QString();
+    return QStringLiteral("Cheque number %1 is in none of the cheque books of the account \"%2\" (%3).")
+        .arg(number, account, ranges.join(QStringLiteral("; ")));
+}
+
+QString leavesLeftNotice(const Store &store, const QString &account)
+{
+    const QList<BookUsage> usages = bookUsage(store, account);
+    qint64 inUse = 0;
+    for (const BookUsage &usage : usages)
+        inUse += usage.book.retired ? 0 : 1;
+    if (inUse == 0)
+        return QString();
+    const std::optional<BookUsage> book = currentBook(store, account);
+    if (!book)
+        return QStringLiteral("No leaves are left in this account's cheque books: add the next book under Bank Data.");
+    const QString leaves = book->left == 1 ? QStringLiteral("1 leaf") : QStringLiteral("%1 leaves").arg(book->left);
+    if (book->left <= lowLeavesSetting(store))
+        return QStringLiteral("Only %1 left in this book (%2): have the next book ready.")
+            .arg(leaves, bookRange(book->book));
+    return QStringLiteral("%1 left in this book.").arg(leaves);
+}
+
+QString bookSummary(const BookUsage &usage)
+{
+    QString line = QStringLiteral("Book %1, received %2%3: %4 printed, %5 pending, %6 spoiled, %7 void, %8 left")
+                       .arg(bookRange(usage.book), formatChequeDate(usage.book.received),
+                            usage.book.retired ? QStringLiteral(" (retired)") : QString())
+                       .arg(usage.printed)
+                       .arg(usage.pending)
+                       .arg(usage.spoiled)
+                       .arg(usage.voided)
+                       .arg(usage.left);
+    if (!usage.skipped.isEmpty()) {
+        QStringList shown = usage.skipped.mid(0, kSkippedShown);
+        if (usage.skipped.size() > kSkippedShown)
+            shown.append(QStringLiteral("and %1 more").arg(usage.skipped.size() - kSkippedShown));
+        line += QStringLiteral("; %1 skipped: %2").arg(usage.skipped.size()).arg(shown.join(QStringLiteral(", ")));
+    }
+    return line + u'.';
+}
+
+} // namespace quillset

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "store/ChequeBooks.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quillset {
+
+class Store;
+
+/// What has become of a book's leaves, as the register tells it.
+struct BookUsage
+{
+    ChequeBook book;
+    int printed = 0;
+    int pending = 0;
+    int spoiled = 0;
+    int voided = 0;
+    qint64 left = 0; ///< leaves after the highest one the register holds
+    QStringList skipped; ///< leaves below that one the register does not hold
+    std::optional<qint64> highestUsed;
+
+    qint64 firstValue() const { return book.firstLeaf.toLongLong(); }
+    qint64 lastValue() const { return book.lastLeaf.toLongLong(); }
+    /// The leaf number `value` written as wide as the book's numbers.
+    QString leaf(qint64 value) const;
+};
+
+/// Adds a book of leaves `first` to `last` (digits, as printed on the leaves) received on the date.
+/// Throws Failure in plain words when the numbers are not leaf numbers, run backwards, or overlap
+/// a book of the account that is still in use.
+ChequeBook addChequeBook(const Store &store, const QString &account, const QString &first, const QString &last,
+                         const QDate &received);
+
+/// Every book of the account with what became of its leaves, in the order of their first leaves.
+QList<BookUsage> bookUsage(const Store &store, const QString &account);
+
+/// The book the account's next cheque comes from: the first one in use that has leaves left.
+std::optional<BookUsage> currentBook(const Store &store, const QString &account);
+
+/// The next leaf of the current book, or an empty string when the account has no book with leaves left.
+QString nextLeafFromBooks(const Store &store, const QString &account);
+
+/// A warning when the account has books in use and the number is in none of them, naming them; an
+/// empty string otherwise.
+QString numberOutsideBooksWarning(const Store &store, const QString &account, const QString &number);
+
+/// After a print: how many leaves the current book has left, said louder when they are few (the
+/// "LowLeaves" setting); an empty string for an account without books.
+QString leavesLeftNotice(const Store &store, const QString &account);
+
+/// One line per book for the settling place: the leaves used, spoiled, void and left, and the skipped ones.
+QString bookSummary(const BookUsage &usage);
+
+} // namespace quillset
