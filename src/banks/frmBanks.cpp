@@ -3,6 +3,7 @@
 #include "BankRecordTransfer.h"
 #include "TypingLimit.h"
 #include "core/Failure.h"
+#include "frmChequeBooks.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
@@ -56,6 +57,8 @@ constexpr int kGridTop = 510;
 constexpr int kColumnStep = 810;
 constexpr int kRowStep = 300;
 
+constexpr int kCrossingStripHeight = 690;
+
 QRect gridCell(int column, int row)
 {
     return QRect(kGridLeft + column * kColumnStep, kGridTop + row * kRowStep, 825, 300);
@@ -75,7 +78,8 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmBanks"));
     setWindowTitle(QStringLiteral("Bank Basic Data Entry"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(6825), twipsToPixels(4155));
+    // Below the original window, a strip places the crossing and leads to the account's cheque books.
+    setFixedSize(twipsToPixels(6825), twipsToPixels(4155 + kCrossingStripHeight));
     buildControls();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
@@ -149,15 +153,38 @@ void frmBanks::buildControls()
     m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("Save"));
     m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("Cancel"));
     m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("Exit"));
+    auto *crossing = addControl<QGroupBox>(this, "Frame5", QRect(60, 4125, 6705, kCrossingStripHeight - 60),
+                                           QStringLiteral("Crossing, cm from the leaf's top-left corner"));
+    const char *crossingNames[] = {"txtCrossLeft", "txtCrossTop", "txtCrossWidth", "txtCrossHeight"};
+    const char *crossingLabels[] = {"Left", "Top", "Width", "Height"};
+    // An empty box keeps the corner block every account had: shown greyed as the value it stands for.
+    const QString usual[]
+        = {QStringLiteral("0"), QStringLiteral("0"), QString::number(kCrossingWidthTwips / 567.0, 'f', 2),
+           QString::number(kCrossingHeightTwips / 567.0, 'f', 2)};
+    for (int i = 0; i < 4; ++i) {
+        auto *box = addControl<QLineEdit>(crossing, crossingNames[i], QRect(690 + i * 1230, 270, 555, 285));
+        addControl<QLabel>(crossing, "", QRect(120 + i * 1230, 300, 560, 255), QString::fromLatin1(crossingLabels[i]))
+            ->setBuddy(box);
+        box->setAlignment(Qt::AlignRight);
+        box->setPlaceholderText(usual[i]);
+        m_boxes.at(static_cast<size_t>(BankAccountTexts::kFirstCrossing + i)) = box;
+    }
+    m_books = addControl<QPushButton>(crossing, "cmdBooks", QRect(5160, 210, 1425, 375),
+                                      QStringLiteral("Cheque &Books..."));
+    connect(m_books, &QPushButton::clicked, this, &frmBanks::openBooks);
+
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
     QList<QWidget *> order = {m_add, m_edit, m_delete, m_save, m_cancel, m_exit};
     for (const int copying : {0, 2, 1, 3, 4, 5, 6, 7}) // the account boxes as they are laid out
         order.append(m_boxes.at(static_cast<size_t>(copying)));
-    for (size_t cell = 8; cell < m_boxes.size(); ++cell)
+    for (size_t cell = 8; cell < static_cast<size_t>(BankAccountTexts::kFirstCrossing); ++cell)
         order.append(m_boxes.at(cell));
-    order << m_active << first << previous << next << last;
+    order.append(m_active);
+    for (size_t cell = BankAccountTexts::kFirstCrossing; cell < m_boxes.size(); ++cell)
+        order.append(m_boxes.at(cell));
+    order << first << previous << next << last << m_books;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -190,6 +217,15 @@ void frmBanks::LockTextBoxes(bool st)
     m_cancel->setEnabled(!st);
     m_exit->setEnabled(st);
     m_navigation->setEnabled(st && !m_records.isEmpty());
+    m_books->setEnabled(st && m_current >= 0);
+}
+
+void frmBanks::openBooks()
+{
+    if (m_current < 0 || m_current >= m_records.size())
+        return;
+    auto *books = new frmChequeBooks(m_services, m_records.at(m_current).bankId, this);
+    books->show();
 }
 
 void frmBanks::showRecord(int index)
@@ -198,6 +234,7 @@ void frmBanks::showRecord(int index)
     FillTextBoxes();
     m_edit->setEnabled(m_add->isEnabled() && m_current >= 0);
     m_navigation->setEnabled(m_add->isEnabled() && !m_records.isEmpty());
+    m_books->setEnabled(m_add->isEnabled() && m_current >= 0);
 }
 
 void frmBanks::FillTextBoxes()

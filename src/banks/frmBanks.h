@@ -43,6 +43,7 @@ private:
     bool StoreTextBoxes();
     void ClearTextBoxes();
     void showRecord(int index);
+    void openBooks();
     void add();
     void edit();
     void save();
@@ -53,11 +54,12 @@ private:
     void tell(const QString &text);
 
     AppServices &m_services;
-    std::array<QLineEdit *, 26> m_boxes {}; ///< in copying order: account boxes, then the grid 0..17
+    std::array<QLineEdit *, 30> m_boxes {}; ///< in copying order: account boxes, the grid 0..17, the crossing
     QLineEdit *m_bankId = nullptr;
     QCheckBox *m_active = nullptr;
     QWidget *m_navigation = nullptr;
     QPushButton *m_add = nullptr;
+    QPushButton *m_books = nullptr;
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_save = nullptr;

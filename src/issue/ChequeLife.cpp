@@ -1,5 +1,6 @@
 #include "ChequeLife.h"
 
+#include "ChequeBookLife.h"
 #include "IssueCheque.h"
 #include "banks/BankAccount.h"
 #include "cheque/ChequeInput.h"
@@ -244,6 +245,9 @@ IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
 
 QString offeredNumber(const Store &store, const QString &account)
 {
+    // An account with cheque books takes its next number from the book in use.
+    if (const QString leaf = nextLeafFromBooks(store, account); !leaf.isEmpty())
+        return leaf;
     const std::optional<QString> highest = store.cheques().highestNumber(account);
     return highest ? numberAfter(*highest) : QString();
 }

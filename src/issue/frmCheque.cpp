@@ -1,6 +1,7 @@
 #include "frmCheque.h"
 
 #include "AmountValidator.h"
+#include "ChequeBookLife.h"
 #include "ChequeLife.h"
 #include "IssueCheque.h"
 #include "PrintProgressDialog.h"
@@ -18,6 +19,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WorkstationSettings.h"
 #include "store/Store.h"
 #include "words/AmountInWords.h"
 
@@ -25,11 +27,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcutEvent>
+#include <QStringListModel>
+#include <QTimer>
 
 namespace quillset {
 
@@ -56,7 +62,8 @@ bool isEnter(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-constexpr int kStripHeight = 450;
+constexpr int kStripHeight = 810;
+constexpr int kMostPayeesSuggested = 12;
 
 } // namespace
 
@@ -103,7 +110,15 @@ void frmCheque::buildControls()
     m_chequeNo = addControl<QLineEdit>(fields, "txtChequeNo", QRect(4260, 1080, 2205, 300));
     addCaption(fields, "Label5", QRect(3360, 1140, 855, 285), QStringLiteral("Cheque No:"));
     m_pay = addControl<QLineEdit>(fields, "txtPay", QRect(780, 1380, 5685, 300));
-    addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("&Pay:"), m_pay);
+    m_payLabel = addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("&Pay:"), m_pay);
+    // The payees already in the register, found by any part of the name, this account's first.
+    m_payees = new QStringListModel(this);
+    auto *completer = new QCompleter(m_payees, m_pay);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setModelSorting(QCompleter::UnsortedModel);
+    completer->setMaxVisibleItems(kMostPayeesSuggested);
+    m_pay->setCompleter(completer);
     m_date = addControl<QLineEdit>(fields, "txtDate", QRect(780, 1680, 2535, 300));
     addCaption(fields, "Label1", QRect(180, 1740, 555, 285), QStringLiteral("&Date:"), m_date);
     m_amount = addControl<QLineEdit>(fields, "txtAmount", QRect(4260, 1680, 2205, 300));
@@ -127,9 +142,16 @@ void frmCheque::buildControls()
     m_print = addControl<QPushButton>(commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
     m_exit = addControl<QPushButton>(commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
     QFrame *strip = addPanel(this, "Frame3", QRect(0, 3165, 6585, kStripHeight - 15));
-    m_status = addCaption(strip, "lblStatus", QRect(90, 90, 5100, 285), QString());
+    // Which account and bank the cheque goes to, where it cannot be missed.
+    m_accountLine = addCaption(strip, "lblAccountLine", QRect(90, 60, 6400, 330), QString());
+    QFont large = m_accountLine->font();
+    large.setPointSizeF(large.pointSizeF() * 1.25);
+    large.setBold(true);
+    m_accountLine->setFont(large);
+    m_status = addCaption(strip, "lblStatus", QRect(90, 420, 5100, 330), QString());
+    m_status->setWordWrap(true);
     m_register
-        = addControl<QPushButton>(strip, "cmdRegister", QRect(5280, 45, 1245, 345), QStringLiteral("Re&gister..."));
+        = addControl<QPushButton>(strip, "cmdRegister", QRect(5280, 405, 1245, 345), QStringLiteral("Re&gister..."));
     for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register})
         button->setAutoDefault(false);
 
@@ -160,6 +182,10 @@ void frmCheque::loadAccounts()
         const QSignalBlocker quiet(m_bankId);
         m_bankId->clear();
         m_bankId->addItems(codes);
+        // The account this workstation last printed from, when it is still there.
+        const int last = m_bankId->findText(WorkstationSettings().lastAccount());
+        if (last >= 0)
+            m_bankId->setCurrentIndex(last);
     } catch (const Failure &failure) {
         tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
     }
@@ -184,10 +210,26 @@ void frmCheque::showAccount(const QString &code)
     m_bankName->setText(shown.bankName);
     m_address->setText(shown.address);
     m_city->setText(shown.city);
+    m_accountLine->setText(
+        account ? QStringLiteral("Cheques go on %1: %2, account %3")
+                      .arg(shown.bankId, shown.bankName.isEmpty() ? QStringLiteral("(no bank name)") : shown.bankName,
+                           shown.accountNo)
+                : QStringLiteral("No account is chosen."));
     m_money = shown.money;
     m_amountValidator->setMoney(m_money);
     showNarration();
     offerNextNumber();
+    refreshPayees();
+}
+
+void frmCheque::refreshPayees()
+{
+    try {
+        m_payees->setStringList(m_services.store->cheques().payeeSuggestions(m_bankId->currentText()));
+    } catch (const Failure &) {
+        // Suggestions are a help, not a need: without them the payee is typed whole.
+        m_payees->setStringList({});
+    }
 }
 
 void frmCheque::offerNextNumber()
@@ -268,13 +310,15 @@ void frmCheque::printCheque()
     if (m_services.printing)
         return;
     const std::optional<Cheque> cheque = readyToPrint();
-    if (!cheque)
+    if (!cheque || !numberIsWanted(*cheque))
         return;
+    m_status->clear();
     // The printed page is always composed from the fields as they are now, and the register row is
     // written from that same cheque, so the cheque on paper and its row cannot differ.
     closePreview();
     const IssueOutcome outcome = Process(*cheque);
     activateWindow();
+    confirmOutcome(*cheque, outcome);
     switch (outcome.kind) {
     case IssueOutcome::Kind::Printed:
         m_chequeNo->clear();
@@ -282,6 +326,12 @@ void frmCheque::printCheque()
         m_amount->clear();
         setStampFromParameter();
         offerNextNumber();
+        refreshPayees();
+        // The next cheque starts at its number, one Down key from the one offered: once the window
+        // is active again, for its activation gives the focus back to where it was before.
+        m_numberNext = true;
+        if (isActiveWindow())
+            focusNumberIfDue();
         break;
     case IssueOutcome::Kind::NotPrinted:
         m_services.prompter.message(kProgramTitle, outcome.message, Prompter::Icon::None);
@@ -292,6 +342,53 @@ void frmCheque::printCheque()
         offerNextNumber();
         break;
     }
+}
+
+bool frmCheque::numberIsWanted(const Cheque &cheque)
+{
+    QString warning;
+    try {
+        warning = numberOutsideBooksWarning(*m_services.store, cheque.accountCode, cheque.number);
+    } catch (const Failure &) {
+        return true; // the books could not be read; the print sequence says what the database does
+    }
+    return warning.isEmpty() || m_services.prompter.ask(kProgramTitle, warning + QStringLiteral(" Print it anyway?"));
+}
+
+void frmCheque::confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome)
+{
+    if (outcome.kind != IssueOutcome::Kind::NotPrinted) {
+        try {
+            WorkstationSettings().setLastAccount(cheque.accountCode);
+        } catch (const Failure &) {
+            // Not remembering the account costs one choice next time; the cheque itself is done.
+        }
+    }
+    QString line;
+    switch (outcome.kind) {
+    case IssueOutcome::Kind::Printed: {
+        line = QStringLiteral("Cheque %1 to %2, %3, printed and recorded.")
+                   .arg(cheque.number, cheque.payee, chequeFigures(cheque.amount, m_money));
+        try {
+            if (const QString leaves = leavesLeftNotice(*m_services.store, cheque.accountCode); !leaves.isEmpty())
+                line += u' ' + leaves;
+        } catch (const Failure &) {
+        }
+        break;
+    }
+    case IssueOutcome::Kind::NotPrinted:
+        line = QStringLiteral("Cheque %1 was not printed, and nothing was recorded.").arg(cheque.number);
+        break;
+    case IssueOutcome::Kind::Unknown:
+        line = QStringLiteral("Cheque %1 may have printed: it is pending in the register until it is settled.")
+                   .arg(cheque.number);
+        break;
+    case IssueOutcome::Kind::NotMarked:
+        line = QStringLiteral("Cheque %1 printed, but is still pending in the register: mark it printed.")
+                   .arg(cheque.number);
+        break;
+    }
+    m_status->setText(line);
 }
 
 void frmCheque::previewCheque()
@@ -336,6 +433,21 @@ void frmCheque::closePreview()
     m_preview->unloadLayout();
 }
 
+void frmCheque::focusNumberIfDue()
+{
+    if (!m_numberNext)
+        return;
+    m_numberNext = false;
+    m_chequeNo->setFocus();
+}
+
+void frmCheque::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, &frmCheque::focusNumberIfDue);
+}
+
 void frmCheque::closeEvent(QCloseEvent *event)
 {
     // The print sequence still runs inside this window: it closes once the cheque's fate is known.
@@ -368,6 +480,13 @@ bool frmCheque::filterAmountKey(QKeyEvent *key)
 
 bool frmCheque::eventFilter(QObject *watched, QEvent *event)
 {
+    // "&Print" and "&Pay:" share Alt+P; the key prints, and the payee is one Tab away.
+    if (event->type() == QEvent::Shortcut && (watched == m_print || watched == m_payLabel)
+        && static_cast<QShortcutEvent *>(event)->key() == QKeySequence(Qt::ALT | Qt::Key_P)) {
+        if (m_print->isEnabled())
+            m_print->click();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

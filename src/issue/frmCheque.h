@@ -16,6 +16,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+class QStringListModel;
+
 namespace quillset {
 
 class AmountValidator;
@@ -44,6 +46,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -59,6 +62,10 @@ private:
     void closePreview();
     void offerNextNumber();
     void openRegister();
+    void refreshPayees();
+    void focusNumberIfDue();
+    void confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome);
+    bool numberIsWanted(const Cheque &cheque);
     bool dateIsAcceptable() const;
     bool filterAmountKey(QKeyEvent *event);
     void tell(const QString &text);
@@ -71,6 +78,10 @@ private:
     QLabel *m_city = nullptr;
     QLineEdit *m_chequeNo = nullptr;
     QLineEdit *m_pay = nullptr;
+    QStringListModel *m_payees = nullptr;
+    QLabel *m_payLabel = nullptr;
+    QLabel *m_accountLine = nullptr;
+    bool m_numberNext = false; ///< the number field takes the focus once the window is active again
     QLineEdit *m_date = nullptr;
     QLineEdit *m_amount = nullptr;
     QLabel *m_narration = nullptr;

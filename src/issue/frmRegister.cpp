@@ -1,5 +1,6 @@
 #include "frmRegister.h"
 
+#include "ChequeBookLife.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
 #include "shell/AppServices.h"
@@ -103,9 +104,16 @@ void frmRegister::buildControls()
     commands->addStretch(1);
     commands->addWidget(close);
 
+    // Per cheque book: what became of its leaves, and the leaves the register has no row for.
+    m_bookLines = new QLabel(this);
+    m_bookLines->setObjectName(QStringLiteral("lblBooks"));
+    m_bookLines->setWordWrap(true);
+    m_bookLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_bookLines);
     layout->addLayout(commands);
 
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &frmRegister::showButtons);
@@ -126,6 +134,11 @@ void frmRegister::refresh()
 {
     try {
         m_rows = m_services.store->cheques().rowsOf(m_account->currentText(), kRowsShown);
+        QStringList lines;
+        for (const BookUsage &usage : bookUsage(*m_services.store, m_account->currentText()))
+            lines.append(bookSummary(usage));
+        m_bookLines->setText(lines.join(u'\n'));
+        m_bookLines->setVisible(!lines.isEmpty());
     } catch (const Failure &failure) {
         m_rows.clear();
         tell(QStringLiteral("The register could not be read: %1").arg(failure.description()));

@@ -44,6 +44,7 @@ private:
     QComboBox *m_account = nullptr;
     QTableWidget *m_table = nullptr;
     QLabel *m_summary = nullptr;
+    QLabel *m_bookLines = nullptr;
     QPushButton *m_printed = nullptr;
     QPushButton *m_spoiled = nullptr;
     QPushButton *m_unprinted = nullptr;

@@ -11,6 +11,7 @@ namespace {
 
 const QString kLocation = QStringLiteral("database/location");
 const QString kTimeout = QStringLiteral("database/timeoutSeconds");
+const QString kLastAccount = QStringLiteral("entry/lastAccount");
 
 } // namespace
 
@@ -31,6 +32,17 @@ QString WorkstationSettings::databaseLocation() const
     return m_settings->value(kLocation).toString();
 }
 
+QString WorkstationSettings::lastAccount() const
+{
+    return m_settings->value(kLastAccount).toString();
+}
+
+void WorkstationSettings::setLastAccount(const QString &account)
+{
+    m_settings->setValue(kLastAccount, account);
+    write();
+}
+
 void WorkstationSettings::setDatabaseLocation(const QString &location)
 {
     if (PostgresDialect::withoutPassword(location) != location)
@@ -42,6 +54,11 @@ void WorkstationSettings::setDatabaseLocation(const QString &location)
         m_settings->remove(kLocation);
     else
         m_settings->setValue(kLocation, location);
+    write();
+}
+
+void WorkstationSettings::write()
+{
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
         throw Failure(ErrorNumber::FileWrite,

@@ -26,8 +26,14 @@ public:
     void setDatabaseLocation(const QString &location);
     /// The store's time limit, in seconds (10 unless set; 1 to 300).
     int storeTimeoutSeconds() const;
+    /// The account this workstation last printed from; empty when none.
+    QString lastAccount() const;
+    /// Keeps the account; throws Failure when the settings file cannot be written.
+    void setLastAccount(const QString &account);
 
 private:
+    void write();
+
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTableWidget>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -33,6 +34,9 @@ private slots:
     void firstAccountOfAnEmptyTablePrintsAtItsMeasurements();
     void longStoredValuesShowWholeAndStayWhole();
     void changeMadeElsewhereIsNeverOverwritten();
+    void crossingIsPlacedPerAccount_data();
+    void crossingIsPlacedPerAccount();
+    void chequeBooksAreAddedListedAndRetired();
 
 private:
     void open();
@@ -352,6 +356,85 @@ void TestBankAccounts::changeMadeElsewhereIsNeverOverwritten()
     QCOMPARE(shown(m_window, "txtCity") + u'|' + shown(m_window, "txtBankName"),
              QStringLiteral("Changed Elsewhere|Sample Bank"));
     QVERIFY(find(m_window, "cmdEdit")->isEnabled()); // browsing again, on the stored values
+}
+
+void TestBankAccounts::crossingIsPlacedPerAccount_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("stored"); // CrossLeft|CrossTop|CrossWidth|CrossHeight, or empty when refused
+    QTest::newRow("moved, the usual size") << "12.5"
+                                           << ""
+                                           << "12.5|||";
+    QTest::newRow("moved and resized") << "12"
+                                       << "4.2"
+                                       << "12.0||4.2|";
+    QTest::newRow("no size at all") << "1"
+                                    << "0"
+                                    << "";
+    QTest::newRow("not a number") << "far"
+                                  << ""
+                                  << "";
+}
+
+void TestBankAccounts::crossingIsPlacedPerAccount()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, width);
+    QFETCH(QString, stored);
+    open();
+    // An account from before shows its crossing boxes empty, with the usual block's values greyed.
+    QCOMPARE(shown(m_window, "txtCrossLeft"), QString());
+    QCOMPARE(find<QLineEdit>(m_window, "txtCrossWidth")->placeholderText(), QStringLiteral("3.44"));
+    click(m_window, "cmdEdit");
+    retype(m_window, "txtCrossLeft", left);
+    if (!width.isEmpty())
+        retype(m_window, "txtCrossWidth", width);
+    click(m_window, "cmdSave");
+    const QString row = m_f->db
+                            .scalar(QStringLiteral("SELECT coalesce(CAST(CrossLeft AS TEXT), '') || '|' || "
+                                                   "coalesce(CAST(CrossTop AS TEXT), '') || '|' || "
+                                                   "coalesce(CAST(CrossWidth AS TEXT), '') || '|' || "
+                                                   "coalesce(CAST(CrossHeight AS TEXT), '') FROM BankAccount WHERE "
+                                                   "BankID = 'ACC1'"))
+                            .toString();
+    if (stored.isEmpty()) {
+        QCOMPARE(row, QStringLiteral("|||"));
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("Crossing")),
+                 qPrintable(m_f->prompter.texts().first()));
+        return;
+    }
+    QCOMPARE(row, stored);
+    QVERIFY(m_f->prompter.messages.isEmpty());
+}
+
+void TestBankAccounts::chequeBooksAreAddedListedAndRetired()
+{
+    open();
+    click(m_window, "cmdBooks");
+    auto *books = m_window->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
+    QVERIFY(books && books->isVisible());
+    QCOMPARE(books->windowTitle(), QStringLiteral("Cheque Books of ACC1"));
+    QCOMPARE(shown(books, "txtReceived"), QStringLiteral("06-Dec-2026"));
+    retype(books, "txtFirstLeaf", QStringLiteral("000101"));
+    retype(books, "txtLastLeaf", QStringLiteral("000150"));
+    click(books, "cmdAddBook");
+    auto *table = find<QTableWidget>(books, "tblBooks");
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->item(0, 7)->text(), QStringLiteral("50"));
+    // An overlapping book is refused in words, and nothing is added.
+    retype(books, "txtFirstLeaf", QStringLiteral("000140"));
+    retype(books, "txtLastLeaf", QStringLiteral("000190"));
+    click(books, "cmdAddBook");
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("overlap")),
+             qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(table->rowCount(), 1);
+    table->selectRow(0);
+    click(books, "cmdRetire");
+    QCOMPARE(table->item(0, 7)->text(), QStringLiteral("retired"));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Retired FROM ChequeBook")).toInt(), 1);
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)

@@ -4,6 +4,7 @@
 
 #include "cheque/Cheque.h"
 #include "core/Failure.h"
+#include "issue/ChequeBookLife.h"
 #include "issue/ChequeLife.h"
 #include "layout/PageMetrics.h"
 #include "store/Store.h"
@@ -30,6 +31,10 @@ private slots:
     void refusesPagesThatCannotPrint();
     void settlingFollowsTheCheque_data();
     void settlingFollowsTheCheque();
+    void chequeBooksOfferAndCountTheLeaves_data();
+    void chequeBooksOfferAndCountTheLeaves();
+    void chequeBooksRefuseWhatIsNoBook_data();
+    void chequeBooksRefuseWhatIsNoBook();
 
 private:
     IssueOutcome issue(const Cheque &cheque);
@@ -262,6 +267,119 @@ void TestChequeLife::settlingFollowsTheCheque()
     QCOMPARE(m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || coalesce(' ' || Reason, '') FROM Cheque "
                                          "ORDER BY Id")),
              left);
+}
+
+void TestChequeLife::chequeBooksOfferAndCountTheLeaves_data()
+{
+    QTest::addColumn<QStringList>("books"); // "first last", "-" before a retired one
+    QTest::addColumn<QStringList>("rows"); // "number status"
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("summary"); // of the first book
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("a new book") << QStringList {QStringLiteral("000101 000110")} << QStringList {} << "000101"
+                                << "Book 000101 to 000110, received 01-Dec-2026: 0 printed, 0 pending, 0 spoiled, 0 "
+                                   "void, 10 left."
+                                << "10 leaves left in this book.";
+    QTest::newRow("across the end of a book")
+        << QStringList {QStringLiteral("000201 000205"), QStringLiteral("000101 000103")}
+        << QStringList {QStringLiteral("000101 printed"), QStringLiteral("102 printed"),
+                        QStringLiteral("000103 printed")}
+        << "000201"
+        << "Book 000101 to 000103, received 01-Dec-2026: 3 printed, 0 pending, 0 spoiled, 0 void, 0 left."
+        << "Only 5 leaves left in this book (000201 to 000205): have the next book ready.";
+    QTest::newRow("skipped, spoiled and void leaves")
+        << QStringList {QStringLiteral("000101 000110")}
+        << QStringList {QStringLiteral("000101 printed"), QStringLiteral("000103 spoiled"),
+                        QStringLiteral("000105 void"), QStringLiteral("000999 printed")}
+        << "000106"
+        << "Book 000101 to 000110, received 01-Dec-2026: 1 printed, 0 pending, 1 spoiled, 1 void, 5 left; 2 "
+           "skipped: 000102, 000104."
+        << "Only 5 leaves left in this book (000101 to 000110): have the next book ready.";
+    QTest::newRow("a retired book is passed over")
+        << QStringList {QStringLiteral("-000101 000110"), QStringLiteral("000201 000210")} << QStringList {} << "000201"
+        << "Book 000101 to 000110, received 01-Dec-2026 (retired): 0 printed, 0 pending, 0 spoiled, 0 void, 10 left."
+        << "10 leaves left in this book.";
+    QTest::newRow("every book used up")
+        << QStringList {QStringLiteral("000101 000102")}
+        << QStringList {QStringLiteral("000101 printed"), QStringLiteral("000102 pending")} << "000103"
+        << "Book 000101 to 000102, received 01-Dec-2026: 1 printed, 1 pending, 0 spoiled, 0 void, 0 left."
+        << "No leaves are left in this account's cheque books: add the next book under Bank Data.";
+}
+
+void TestChequeLife::chequeBooksOfferAndCountTheLeaves()
+{
+    QFETCH(QStringList, books);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, offered);
+    QFETCH(QString, summary);
+    QFETCH(QString, notice);
+    const Store &store = m_db->store();
+    for (QString book : books) {
+        const bool retired = book.startsWith(u'-');
+        book.remove(u'-');
+        const ChequeBook added = addChequeBook(store, QStringLiteral("ACC1"), book.section(u' ', 0, 0),
+                                               book.section(u' ', 1, 1), QDate(2026, 12, 1));
+        if (retired)
+            store.books().retire(added.id);
+    }
+    for (const QString &row : rows) {
+        const QString number = row.section(u' ', 0, 0);
+        const QString status = row.section(u' ', 1, 1);
+        if (status == QLatin1String("spoiled")) {
+            store.cheques().addSpoiledLeaf(QStringLiteral("ACC1"), number, QDate(2026, 12, 6), QStringLiteral("torn"));
+        } else if (status == QLatin1String("pending")) {
+            store.cheques().addPending(cheque(number), MoneyStyle {}, QStringLiteral("desk-1"));
+        } else {
+            store.cheques().record(cheque(number), MoneyStyle {});
+            if (status == QLatin1String("void"))
+                store.cheques().markVoid(store.cheques().findNumber(QStringLiteral("ACC1"), number)->id,
+                                         QStringLiteral("cancelled"));
+        }
+    }
+    QCOMPARE(offeredNumber(store, QStringLiteral("ACC1")), offered);
+    QCOMPARE(bookSummary(bookUsage(store, QStringLiteral("ACC1")).first()), summary);
+    QCOMPARE(leavesLeftNotice(store, QStringLiteral("ACC1")), notice);
+    // Another account's register never counts in this account's books.
+    QCOMPARE(numberOutsideBooksWarning(store, QStringLiteral("ACC2"), QStringLiteral("000101")), QString());
+}
+
+void TestChequeLife::chequeBooksRefuseWhatIsNoBook_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("backwards") << "000150"
+                               << "000101"
+                               << "comes after the last one";
+    QTest::newRow("not digits") << "A-101"
+                                << "A-150"
+                                << "in digits";
+    QTest::newRow("overlapping the book in use") << "000140"
+                                                 << "000160"
+                                                 << "overlap the book 000101 to 000150";
+    QTest::newRow("too long to be a number") << "1234567890123456789"
+                                             << "1234567890123456799"
+                                             << "in digits";
+}
+
+void TestChequeLife::chequeBooksRefuseWhatIsNoBook()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, said);
+    const Store &store = m_db->store();
+    addChequeBook(store, QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000150"),
+                  QDate(2026, 12, 1));
+    try {
+        addChequeBook(store, QStringLiteral("ACC1"), first, last, QDate(2026, 12, 2));
+        QFAIL("a book that is no book was added");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(said), failure.what());
+    }
+    QCOMPARE(store.books().of(QStringLiteral("ACC1")).size(), 1);
+    QVERIFY(numberOutsideBooksWarning(store, QStringLiteral("ACC1"), QStringLiteral("000151"))
+                .contains(QStringLiteral("in none of the cheque books")));
+    QCOMPARE(numberOutsideBooksWarning(store, QStringLiteral("ACC1"), QStringLiteral("150")), QString());
 }
 
 QUILLSET_TEST_MAIN(TestChequeLife, QGuiApplication)

@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
 #include "layout/PageRenderer.h"
@@ -8,10 +9,13 @@
 #include "store/Store.h"
 #include "support/TestMain.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
+#include <QInputMethodEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -47,6 +51,14 @@ private slots:
     void previewNeedsNoPrintServer();
     void previewShowsTheWholeLeafAndZooms();
     void missingAccountsAndStampSettingAreSaid();
+    void suggestsPayeesFromTheRegister_data();
+    void suggestsPayeesFromTheRegister();
+    void opensOnTheAccountLastPrintedFrom();
+    void altPPrintsAndSaysWhatHappened_data();
+    void altPPrintsAndSaysWhatHappened();
+    void numberOutsideTheBooksIsTheOperatorsChoice();
+    void registerCountsEachBooksLeaves();
+    void aDaysChequesByKeyboardAlone();
 
 private:
     void open();
@@ -89,7 +101,9 @@ void TestChequeEntry::showsTheChosenAccount()
 {
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillset Program"));
-    QCOMPARE(m_window->size(), QSize(440, 243));
+    QCOMPARE(m_window->size(), QSize(440, 267));
+    QCOMPARE(shown(m_window, "lblAccountLine"),
+             QStringLiteral("Cheques go on ACC1: Sample Bank, account 012345678901"));
     QCOMPARE(find<QComboBox>(m_window, "comBankID")->count(), 2);
     QCOMPARE(shown(m_window, "lblAcc") + u'|' + shown(m_window, "lblBank") + u'|' + shown(m_window, "lblAddress"),
              QStringLiteral("012345678901|Sample Bank|1 Market Street"));
@@ -491,6 +505,214 @@ void TestChequeEntry::missingAccountsAndStampSettingAreSaid()
     QCOMPARE(m_f->prompter.messages.size(), 3);
     QVERIFY(m_f->prompter.texts().at(1).contains(QStringLiteral("Bank Data")));
     QVERIFY(m_f->queue->jobs.isEmpty());
+}
+
+void TestChequeEntry::suggestsPayeesFromTheRegister_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("offered"); // in the order the list shows them
+    QTest::newRow("anywhere in the name, this account's first")
+        << "TRA"
+        << QStringList {QStringLiteral("ABC Traders"), QStringLiteral("Zed Traders"),
+                        QStringLiteral("Śrī Gaṇeśa Traders")};
+    QTest::newRow("an apostrophe") << "o'n" << QStringList {QStringLiteral("O'Neil & Sons")};
+    QTest::newRow("another script") << "गणेश" << QStringList {QStringLiteral("श्री गणेश स्टोर्स")};
+}
+
+void TestChequeEntry::suggestsPayeesFromTheRegister()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, offered);
+    const ChequeRegister &cheques = m_f->db.store().cheques();
+    const auto write = [&](const char *account, const char *number, const QString &payee) {
+        cheques.record(
+            {QString::fromLatin1(account), QString::fromLatin1(number), payee, QDate(2026, 12, 1), 100, false},
+            MoneyStyle {});
+    };
+    write("ACC2", "1", QStringLiteral("Zed Traders"));
+    write("ACC1", "1", QStringLiteral("ABC Traders"));
+    write("ACC1", "2", QStringLiteral("O'Neil & Sons"));
+    write("ACC2", "2", QStringLiteral("Śrī Gaṇeśa Traders"));
+    write("ACC2", "3", QStringLiteral("श्री गणेश स्टोर्स"));
+    write("ACC2", "4", QStringLiteral("Zed Traders")); // the same payee again: offered once
+    open();
+    auto *pay = find<QLineEdit>(m_window, "txtPay");
+    pay->setFocus();
+    // Typed as an input method delivers it, so that any script can be typed.
+    QInputMethodEvent typing;
+    typing.setCommitString(typed);
+    QApplication::sendEvent(pay, &typing);
+    QCompleter *completer = pay->completer();
+    QVERIFY(completer);
+    QStringList shownList;
+    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+        shownList << completer->completionModel()->index(row, 0).data().toString();
+    QCOMPARE(shownList, offered);
+    QTRY_VERIFY(completer->popup()->isVisible());
+    // Choosing the first fills the payee exactly as it was stored.
+    QTest::keyClick(completer->popup(), Qt::Key_Down);
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    QCOMPARE(pay->text(), offered.first());
+}
+
+void TestChequeEntry::opensOnTheAccountLastPrintedFrom()
+{
+    BankAccountRecord third = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    third.bankId = QStringLiteral("ACC3");
+    third.bankName = QStringLiteral("Third Bank");
+    m_f->db.store().accounts().insert(third);
+    open();
+    auto *accounts = find<QComboBox>(m_window, "comBankID");
+    QCOMPARE(accounts->currentText(), QStringLiteral("ACC1"));
+    accounts->setCurrentIndex(accounts->findText(QStringLiteral("ACC3")));
+    typeCheque(QStringLiteral("000500"), QStringLiteral("Third Payee"), QStringLiteral("700"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    delete m_window;
+
+    open();
+    QCOMPARE(find<QComboBox>(m_window, "comBankID")->currentText(), QStringLiteral("ACC3"));
+    QVERIFY2(shown(m_window, "lblAccountLine").contains(QStringLiteral("ACC3: Third Bank")),
+             qPrintable(shown(m_window, "lblAccountLine")));
+    delete m_window;
+
+    // An account deleted since opens the first one.
+    m_f->db.exec(QStringLiteral("DELETE FROM BankAccount WHERE BankID = 'ACC3'"));
+    open();
+    QCOMPARE(find<QComboBox>(m_window, "comBankID")->currentText(), QStringLiteral("ACC1"));
+}
+
+void TestChequeEntry::altPPrintsAndSaysWhatHappened_data()
+{
+    QTest::addColumn<QString>("book"); // first and last leaf, or empty for none
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no books") << ""
+                              << "Cheque 000124 to ABC Traders, =12,345/-, printed and recorded.";
+    QTest::newRow("a book with leaves to spare")
+        << "000101 000131"
+        << "Cheque 000124 to ABC Traders, =12,345/-, printed and recorded. 7 leaves left in this book.";
+    QTest::newRow("a book nearly used up")
+        << "000101 000127"
+        << "printed and recorded. Only 3 leaves left in this book (000101 to 000127): have the next book ready.";
+}
+
+void TestChequeEntry::altPPrintsAndSaysWhatHappened()
+{
+    QFETCH(QString, book);
+    QFETCH(QString, said);
+    if (!book.isEmpty())
+        addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), book.section(u' ', 0, 0), book.section(u' ', 1, 1),
+                      QDate(2026, 12, 1));
+    open();
+    typeCheque(QStringLiteral("000124"), QStringLiteral("ABC Traders"), QStringLiteral("12345"));
+    QTest::keyClick(find(m_window, "txtAmount"), Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QVERIFY2(shown(m_window, "lblStatus").contains(said), qPrintable(shown(m_window, "lblStatus")));
+    QCOMPARE(shown(m_window, "txtPay"), QString()); // cleared for the next cheque
+    // Alt+P again, with nothing typed, prints nothing.
+    QTest::keyClick(find(m_window, "txtPay"), Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+}
+
+void TestChequeEntry::numberOutsideTheBooksIsTheOperatorsChoice()
+{
+    addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000150"),
+                  QDate(2026, 12, 1));
+    addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000151"), QStringLiteral("000200"),
+                  QDate(2026, 12, 2));
+    open();
+    // The next number is the current book's first leaf.
+    QVERIFY2(find<QLineEdit>(m_window, "txtChequeNo")->placeholderText().startsWith(QStringLiteral("000101")),
+             qPrintable(find<QLineEdit>(m_window, "txtChequeNo")->placeholderText()));
+    m_f->prompter.answers = {false};
+    typeCheque(QStringLiteral("000900"), QStringLiteral("ABC Traders"), QStringLiteral("5"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("000101 to 000150; 000151 to 000200")),
+             qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+    QCOMPARE(registerRows(m_f->db), 0);
+    m_f->prompter.answers = {true}; // the operator decides it is right
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT ChequeNo FROM Cheque")).toString(), QStringLiteral("000900"));
+}
+
+void TestChequeEntry::registerCountsEachBooksLeaves()
+{
+    addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000110"),
+                  QDate(2026, 12, 1));
+    for (const char *number : {"000101", "000103"})
+        m_f->db.store().cheques().record(
+            {QStringLiteral("ACC1"), QString::fromLatin1(number), QStringLiteral("A"), QDate(2026, 12, 2), 5, false},
+            MoneyStyle {});
+    open();
+    click(m_window, "cmdRegister");
+    auto *settling = m_window->findChild<frmRegister *>();
+    QVERIFY(settling);
+    QCOMPARE(shown(settling, "lblBooks"),
+             QStringLiteral("Book 000101 to 000110, received 01-Dec-2026: 2 printed, 0 "
+                            "pending, 0 spoiled, 0 void, 7 left; 1 skipped: 000102."));
+}
+
+void TestChequeEntry::aDaysChequesByKeyboardAlone()
+{
+    // Twenty cheques to four recurring payees on two accounts, by keys only, as a clerk works: the
+    // next number taken with Down, the payee picked from three letters, Alt+P to print.
+    BankAccountRecord second = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    second.bankId = QStringLiteral("ACC3");
+    m_f->db.store().accounts().insert(second);
+    const QStringList payees = {QStringLiteral("Bharat Electricals"), QStringLiteral("Sharma & Sons"),
+                                QStringLiteral("City Water Board"), QStringLiteral("Om Stationers")};
+    for (const QString &account : {QStringLiteral("ACC1"), QStringLiteral("ACC3")})
+        for (int i = 0; i < payees.size(); ++i)
+            m_f->db.store().cheques().record({account, QStringLiteral("%1").arg(100 + i, 6, 10, QChar(u'0')),
+                                              payees.at(i), QDate(2026, 11, 1), 100, false},
+                                             MoneyStyle {});
+    open();
+    int keys = 0;
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : focused();
+        QTest::keyClick(target, key, modifiers);
+        ++keys;
+    };
+    const auto type = [&](const QString &text) {
+        for (const QChar c : text) {
+            QWidget *target = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : focused();
+            QTest::keyClicks(target, QString(c));
+            ++keys;
+        }
+    };
+    find(m_window, "txtChequeNo")->setFocus();
+    for (int cheque = 0; cheque < 20; ++cheque) {
+        if (cheque == 10) { // the second account, the list's last: Alt+B, End, and on to the number
+            press(Qt::Key_B, Qt::AltModifier);
+            press(Qt::Key_End);
+            press(Qt::Key_Tab);
+        }
+        press(Qt::Key_Down); // the offered number
+        press(Qt::Key_Tab);
+        type(payees.at(cheque % payees.size()).left(3).toLower());
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        press(Qt::Key_Tab); // the date stays today's
+        press(Qt::Key_Tab);
+        type(QString::number(1000 + cheque * 37));
+        press(Qt::Key_P, Qt::AltModifier);
+        QVERIFY(QTest::qWaitForWindowActive(m_window)); // back from the progress window
+        QTRY_COMPARE(focused(), find(m_window, "txtChequeNo")); // ready for the next cheque
+    }
+    QCOMPARE(m_f->queue->jobs.size(), 20);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT BankID || ' ' || ChequeNo || ' ' || Pay FROM Cheque WHERE PrintDate "
+                                           "= '2026-12-06' ORDER BY Id LIMIT 2")),
+             QStringLiteral("ACC1 000104 Bharat Electricals, ACC1 000105 Sharma & Sons"));
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT count(DISTINCT BankID || ChequeNo) FROM Cheque WHERE PrintDate = "
+                                        "'2026-12-06' AND Pay IN ('Bharat Electricals', 'Sharma & Sons', 'City "
+                                        "Water Board', 'Om Stationers')"))
+                 .toInt(),
+             20);
+    qInfo("20 cheques on two accounts: %d key presses", keys);
 }
 
 QUILLSET_TEST_MAIN(TestChequeEntry, QApplication)

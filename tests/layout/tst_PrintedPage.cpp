@@ -6,6 +6,7 @@
 #include "cheque/Cheque.h"
 #include "issue/IssueCheque.h"
 #include "layout/Fonts.h"
+#include "layout/PageChecks.h"
 #include "layout/PageMetrics.h"
 #include "layout/PageRenderer.h"
 #include "layout/PdfDocument.h"
@@ -28,6 +29,8 @@ private slots:
     void everyShownWordLandsAtItsPlace();
     void amountIsBoldAndHiddenItemsAreNotPrinted();
     void stampIsDrawnOnlyWhenAsked();
+    void crossingLandsWhereTheAccountPutsIt_data();
+    void crossingLandsWhereTheAccountPutsIt();
 
 private:
     static Cheque sampleCheque();
@@ -145,6 +148,52 @@ void TestPrintedPage::stampIsDrawnOnlyWhenAsked()
     };
     QVERIFY(inkInStamp(true) > 500);
     QCOMPARE(inkInStamp(false), 0);
+}
+
+void TestPrintedPage::crossingLandsWhereTheAccountPutsIt_data()
+{
+    QTest::addColumn<QString>("place"); // left top width height in cm; empty for an account from before
+    QTest::addColumn<QRectF>("expected"); // from the leaf's corner, in twips
+    QTest::newRow("an account from before") << "" << QRectF(0, 0, 1950, 2040);
+    QTest::newRow("moved clear of the payee") << "12 0.5 5 3" << QRectF(12 * 567.0, 0.5 * 567.0, 5 * 567.0, 3 * 567.0);
+    QTest::newRow("only moved, the usual size") << "8 4" << QRectF(8 * 567.0, 4 * 567.0, 1950, 2040);
+}
+
+void TestPrintedPage::crossingLandsWhereTheAccountPutsIt()
+{
+    QFETCH(QString, place);
+    QFETCH(QRectF, expected);
+    const QStringList values = place.split(u' ', Qt::SkipEmptyParts);
+    const QStringList columns = {QStringLiteral("CrossLeft"), QStringLiteral("CrossTop"), QStringLiteral("CrossWidth"),
+                                 QStringLiteral("CrossHeight")};
+    for (qsizetype i = 0; i < values.size(); ++i)
+        m_db->exec(QStringLiteral("UPDATE BankAccount SET %1 = ?").arg(columns.at(i)), {values.at(i).toDouble()});
+    m_db->exec(QStringLiteral("UPDATE sys_parms SET Value = '5' WHERE Description = 'CequePosition'"));
+    const ChequePage page = compose(sampleCheque());
+    const QRectF stamp = page.item(QStringLiteral("Stamp")).rect;
+    const QRectF wanted = expected.translated(page.leaf.topLeft());
+    // The leaf's top is kept in single precision, as the layout has always kept it.
+    for (const auto &[got, want] :
+         {std::pair {stamp.left(), wanted.left()}, std::pair {stamp.top(), wanted.top()},
+          std::pair {stamp.width(), wanted.width()}, std::pair {stamp.height(), wanted.height()}})
+        QVERIFY2(qAbs(got - want) < 0.01, qPrintable(QStringLiteral("%1 for %2").arg(got).arg(want)));
+
+    // Read back from the PDF: the stamp's words are centred on the box the account gives. Set along
+    // the diagonal, they come out of the PDF in pieces of a letter or two.
+    QRectF ink;
+    for (const PdfWord &word : pdfWords(print(page))) {
+        if (QStringLiteral("Payee'sAccountOnly").contains(word.text))
+            ink |= QRectF(QPointF(word.xMin, word.yMin), QPointF(word.xMax, word.yMax));
+    }
+    QVERIFY(!ink.isEmpty());
+    const QPointF centre(pointsFromTwips(stamp.center().x()), pointsFromTwips(stamp.center().y()));
+    QVERIFY2(QLineF(ink.center(), centre).length() < 5, // a centimetre is 28 points
+             qPrintable(QStringLiteral("words centred at %1,%2, box centre at %3,%4")
+                            .arg(ink.center().x())
+                            .arg(ink.center().y())
+                            .arg(centre.x())
+                            .arg(centre.y())));
+    QVERIFY(pageProblems(page, m_metrics).isEmpty());
 }
 
 QUILLSET_TEST_MAIN(TestPrintedPage, QGuiApplication)

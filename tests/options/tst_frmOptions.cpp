@@ -65,7 +65,7 @@ QString TestOptions::stored() const
 {
     return m_f->db
         .scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms WHERE "
-                               "Description <> 'PrintTimeout' "
+                               "Description NOT IN ('PrintTimeout', 'LowLeaves') "
                                "ORDER BY CASE Description WHEN 'Orientation' THEN 1 WHEN "
                                "'CequePosition' THEN 2 WHEN 'CompanyName' THEN 3 WHEN 'CBLeft' THEN 4 "
                                "WHEN 'CBTop' THEN 5 ELSE 6 END)"))
