@@ -2,6 +2,7 @@
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
 //   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
 #include "banks/frmBanks.h"
+#include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
 #include "layout/Fonts.h"
@@ -15,7 +16,9 @@
 #include "shell/frmMain.h"
 #include "store/DataSource.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +35,13 @@ using namespace quillset;
 
 namespace {
 
-void save(QWidget &window, const QDir &out, const QString &name)
+void save(QWidget &window, const QDir &out, const QString &name, const QWidget *popup = nullptr)
 {
     QTest::qWait(300);
-    // The whole window with its frame, as the operator sees it.
-    const QRect frame = window.frameGeometry();
+    // The whole window with its frame, as the operator sees it, and a list it has open.
+    QRect frame = window.frameGeometry();
+    if (popup && popup->isVisible())
+        frame |= popup->frameGeometry();
     const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     shot.save(out.filePath(name + QStringLiteral(".png")));
     std::printf("saved %s.png\n", qPrintable(name));
@@ -90,6 +95,9 @@ int main(int argc, char *argv[])
     mainWindow.show();
     save(mainWindow, out, QStringLiteral("main-window"));
 
+    // The sample account's current cheque book.
+    addChequeBook(*services.store, QStringLiteral("ACC1"), QStringLiteral("000121"), QStringLiteral("000170"),
+                  QDate(2026, 12, 1));
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdPrintCheq"))->click();
     auto *entry = mainWindow.findChild<frmCheque *>();
     type(*entry, "txtChequeNo", QStringLiteral("000123"));
@@ -108,6 +116,15 @@ int main(int argc, char *argv[])
         type(*entry, "txtAmount", QString::number(2500 * (i + 1) + 75));
         entry->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
     }
+    save(*entry, out, QStringLiteral("cheque-printed"));
+    // The payees already written, offered from three letters.
+    auto *pay = entry->findChild<QLineEdit *>(QStringLiteral("txtPay"));
+    pay->setFocus();
+    QTest::keyClicks(pay, QStringLiteral("dea"));
+    QTest::qWait(300);
+    save(*entry, out, QStringLiteral("payee-suggestions"), pay->completer()->popup());
+    QTest::keyClick(pay->completer()->popup(), Qt::Key_Escape);
+    pay->clear();
     entry->findChild<QPushButton *>(QStringLiteral("cmdRegister"))->click();
     auto *settling = entry->findChild<frmRegister *>();
     settling->resize(760, 300);
@@ -118,6 +135,10 @@ int main(int argc, char *argv[])
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdBankData"))->click();
     auto *banks = mainWindow.findChild<frmBanks *>();
     save(*banks, out, QStringLiteral("bank-accounts"));
+    banks->findChild<QPushButton *>(QStringLiteral("cmdBooks"))->click();
+    auto *books = banks->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
+    save(*books, out, QStringLiteral("cheque-books"));
+    books->close();
     banks->close();
 
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdOptions"))->click();
