@@ -18,7 +18,8 @@ QStringList columnNames()
         names.append(measurementColumn(static_cast<Measurement>(i)));
     names.append(QStringLiteral("Rupee3Active"));
     names.append({QStringLiteral("CrossLeft"), QStringLiteral("CrossTop"), QStringLiteral("CrossWidth"),
-                  QStringLiteral("CrossHeight")});
+                  QStringLiteral("CrossHeight"), QStringLiteral("AmountStyle"), QStringLiteral("CurrencyName"),
+                  QStringLiteral("SubunitName"), QStringLiteral("SubunitDigits")});
     return names;
 }
 
@@ -51,6 +52,10 @@ BankAccountRecord bankAccountFromQuery(const QSqlQuery &query)
         if (!value.isNull())
             *crossing = value.toDouble();
     }
+    account.money.style = amountStyleFromWord(query.value(column++).toString()).value_or(AmountStyle::International);
+    account.money.currencyName = query.value(column++).toString();
+    account.money.subunitName = query.value(column++).toString();
+    account.money.subunitDigits = query.value(column++).toInt();
     return account;
 }
 
@@ -68,6 +73,8 @@ QVariantList columnValues(const BankAccountRecord &account)
     for (const std::optional<double> &crossing :
          {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
         values.append(number(crossing));
+    values.append({amountStyleWord(account.money.style), account.money.currencyName, account.money.subunitName,
+                   account.money.subunitDigits});
     return values;
 }
 

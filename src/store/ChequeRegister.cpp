@@ -32,7 +32,8 @@ QString now()
 const QString kColumns = QStringLiteral(
     "c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, c.Amount, c.Status, c.Reason, c.Workstation, c.Queue, "
     "c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE o.Duplicate = 1 AND "
-    "o.BankID = c.BankID AND o.NumberKey = c.NumberKey))");
+    "o.BankID = c.BankID AND o.NumberKey = c.NumberKey)), a.AmountStyle, a.CurrencyName, a.SubunitName, "
+    "a.SubunitDigits");
 
 RegisterEntry entryFromQuery(const QSqlQuery &query)
 {
@@ -42,6 +43,11 @@ RegisterEntry entryFromQuery(const QSqlQuery &query)
     entry.bankId = query.value(2).toString();
     entry.chequeNo = query.value(3).toString();
     entry.pay = query.value(4).toString();
+    // Amounts are read in the account's money; a cheque of an account since deleted reads as whole units.
+    entry.money.style = amountStyleFromWord(query.value(13).toString()).value_or(AmountStyle::International);
+    entry.money.currencyName = query.value(14).toString();
+    entry.money.subunitName = query.value(15).toString();
+    entry.money.subunitDigits = query.value(16).toInt();
     entry.amount = amountFromStore(query.value(5).toDouble(), entry.money);
     entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
     entry.reason = query.value(7).toString();
@@ -148,7 +154,10 @@ QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariant
                                             const QString &order) const
 {
     QSqlQuery query = m_connection.run(
-        QStringLiteral("SELECT %1 FROM Cheque AS c WHERE %2 ORDER BY %3").arg(kColumns, where, order), values);
+        QStringLiteral("SELECT %1 FROM Cheque AS c LEFT JOIN BankAccount AS a ON a.BankID = c.BankID WHERE %2 "
+                       "ORDER BY %3")
+            .arg(kColumns, where, order),
+        values);
     QList<RegisterEntry> entries;
     while (m_connection.next(query))
         entries.append(entryFromQuery(query));

@@ -141,6 +141,21 @@ const QList<Step> kSteps = {
       QStringLiteral("CREATE INDEX ChequeBookAccount ON ChequeBook (BankID, Id)"),
       QStringLiteral("INSERT INTO sys_parms (Description, Value) SELECT 'LowLeaves', '5' WHERE NOT EXISTS "
                      "(SELECT 1 FROM sys_parms WHERE Description = 'LowLeaves')")}},
+    // Money the way each account's bank writes it: lakh and crore or millions, the currency's names,
+    // and how many decimals an amount takes. Every account keeps today's words until it is changed.
+    {4,
+     {QStringLiteral("ALTER TABLE BankAccount ADD COLUMN AmountStyle TEXT NOT NULL DEFAULT 'International' "
+                     "CHECK (AmountStyle IN ('International', 'Indian'))"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN CurrencyName TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitName TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitDigits INTEGER NOT NULL DEFAULT 0 "
+                     "CHECK (SubunitDigits IN (0, 2, 3))")},
+     {QStringLiteral("ALTER TABLE BankAccount ADD COLUMN AmountStyle TEXT NOT NULL DEFAULT 'International' "
+                     "CHECK (AmountStyle IN ('International', 'Indian'))"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN CurrencyName TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitName TEXT NOT NULL DEFAULT ''"),
+      QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitDigits INTEGER NOT NULL DEFAULT 0 "
+                     "CHECK (SubunitDigits IN (0, 2, 3))")}},
 };
 
 void applySteps(const Connection &connection, int from)

@@ -18,10 +18,13 @@ QString wordsForWhole(qint64 amount);
 /// The same for an amount with a fraction, which is rounded, halves to even, into the last two digits.
 QString AmountInWords(double amount);
 
-/// The words a cheque carries for an amount in the smallest unit of the account's money.
+/// The words a cheque carries for an amount in the smallest unit of the account's money: with the
+/// currency's names when the account has them, in lakh and crore for the Indian style, and exactly
+/// wordsForWhole() for an international account without names and an amount without a fraction.
+/// A fraction without a subunit name reads "and 50/100". Throws as wordsForWhole() does.
 QString chequeWords(qint64 amount, const MoneyStyle &money);
 
-/// The amount in figures as the cheque prints it: =1,234,567/-.
+/// The amount in figures as the cheque prints it: =1,234,567/-, =12,34,567.50/- in the Indian style.
 QString chequeFigures(qint64 amount, const MoneyStyle &money);
 
 } // namespace quillset

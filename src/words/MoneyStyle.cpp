@@ -10,6 +10,20 @@ qint64 MoneyStyle::unitsPerWhole() const
     return units;
 }
 
+QString amountStyleWord(AmountStyle style)
+{
+    return style == AmountStyle::Indian ? QStringLiteral("Indian") : QStringLiteral("International");
+}
+
+std::optional<AmountStyle> amountStyleFromWord(const QString &word)
+{
+    if (word.compare(QLatin1String("International"), Qt::CaseInsensitive) == 0)
+        return AmountStyle::International;
+    if (word.compare(QLatin1String("Indian"), Qt::CaseInsensitive) == 0)
+        return AmountStyle::Indian;
+    return std::nullopt;
+}
+
 QString amountFormHint(const QString &text, const MoneyStyle &money)
 {
     if (money.subunitDigits == 0)

@@ -2,11 +2,25 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace quillset {
 
-/// How an account writes its money: how many decimals an amount takes.
+/// How the words and the figures group an amount: millions and 1,234,567, or lakh and crore and
+/// 12,34,567.
+enum class AmountStyle { International, Indian };
+
+/// The stored word for a style, "International" or "Indian", and back (nothing for any other word).
+QString amountStyleWord(AmountStyle style);
+std::optional<AmountStyle> amountStyleFromWord(const QString &word);
+
+/// How an account writes its money: the grouping, the currency's names and how many decimals an
+/// amount takes.
 struct MoneyStyle
 {
+    AmountStyle style = AmountStyle::International;
+    QString currencyName; ///< "Rupees": when set, the words begin with it
+    QString subunitName; ///< "Paise": when set, the fraction is named
     int subunitDigits = 0; ///< 0, 2 or 3
 
     /// How many of the smallest unit make one whole unit: 1, 100 or 1000.
