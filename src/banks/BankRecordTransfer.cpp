@@ -46,6 +46,7 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account)
          {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
         shown.texts.at(static_cast<size_t>(i++)) = value ? plainNumber(*value) : QString();
     shown.active = account.rupee3Active;
+    shown.money = account.money;
     return shown;
 }
 
@@ -109,6 +110,14 @@ void setText(BankAccountRecord &account, int index, const QString &text)
     }
 }
 
+// The currency's names as they are printed: without the blanks typed around them.
+MoneyStyle trimmedMoney(MoneyStyle money)
+{
+    money.currencyName = money.currencyName.trimmed();
+    money.subunitName = money.subunitName.trimmed();
+    return money;
+}
+
 void requireBankId(const BankAccountRecord &account)
 {
     if (account.bankId.trimmed().isEmpty())
@@ -127,6 +136,7 @@ BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
             requireBankId(account);
     }
     account.rupee3Active = shown.active;
+    account.money = trimmedMoney(shown.money);
     return account;
 }
 
@@ -141,6 +151,7 @@ BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAcc
     }
     requireBankId(account);
     account.rupee3Active = texts.active;
+    account.money = trimmedMoney(texts.money);
     return account;
 }
 

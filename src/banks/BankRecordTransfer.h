@@ -20,6 +20,7 @@ struct BankAccountTexts
 
     std::array<QString, kCount> texts;
     bool active = false;
+    MoneyStyle money; ///< chosen from lists and two name boxes, so always of a valid form
 };
 
 /// What the window shows for a record: empty text for a missing value, numbers in their plain form.

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,6 +59,7 @@ constexpr int kColumnStep = 810;
 constexpr int kRowStep = 300;
 
 constexpr int kCrossingStripHeight = 690;
+constexpr int kMoneyStripHeight = 690;
 
 QRect gridCell(int column, int row)
 {
@@ -78,8 +80,9 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmBanks"));
     setWindowTitle(QStringLiteral("Bank Basic Data Entry"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // Below the original window, a strip places the crossing and leads to the account's cheque books.
-    setFixedSize(twipsToPixels(6825), twipsToPixels(4155 + kCrossingStripHeight));
+    // Below the original window, strips place the crossing, lead to the account's cheque books and say
+    // how the account writes its money.
+    setFixedSize(twipsToPixels(6825), twipsToPixels(4155 + kCrossingStripHeight + kMoneyStripHeight));
     buildControls();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
@@ -173,6 +176,25 @@ void frmBanks::buildControls()
                                       QStringLiteral("Cheque &Books..."));
     connect(m_books, &QPushButton::clicked, this, &frmBanks::openBooks);
 
+    auto *money
+        = addControl<QGroupBox>(this, "Frame6", QRect(60, 4125 + kCrossingStripHeight, 6705, kMoneyStripHeight - 60),
+                                QStringLiteral("Amounts, as the bank writes them"));
+    m_amountStyle = addControl<QComboBox>(money, "cmbAmountStyle", QRect(690, 255, 1335, 315));
+    m_amountStyle->addItems({amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)});
+    addControl<QLabel>(money, "", QRect(120, 300, 560, 255), QStringLiteral("Words:"))->setBuddy(m_amountStyle);
+    m_currencyName = addControl<QLineEdit>(money, "txtCurrencyName", QRect(2880, 270, 1110, 285));
+    m_currencyName->setPlaceholderText(QStringLiteral("Rupees"));
+    m_currencyName->setValidator(new TypingLimit(20, m_currencyName));
+    addControl<QLabel>(money, "", QRect(2130, 300, 740, 255), QStringLiteral("Currency:"))->setBuddy(m_currencyName);
+    m_subunitName = addControl<QLineEdit>(money, "txtSubunitName", QRect(4800, 270, 900, 285));
+    m_subunitName->setPlaceholderText(QStringLiteral("Paise"));
+    m_subunitName->setValidator(new TypingLimit(20, m_subunitName));
+    addControl<QLabel>(money, "", QRect(4080, 300, 710, 255), QStringLiteral("Subunit:"))->setBuddy(m_subunitName);
+    m_subunitDigits = addControl<QComboBox>(money, "cmbSubunitDigits", QRect(6090, 255, 525, 315));
+    m_subunitDigits->addItems({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("3")});
+    m_subunitDigits->setToolTip(QStringLiteral("How many decimals an amount takes: 0 for whole amounts."));
+    addControl<QLabel>(money, "", QRect(5760, 300, 330, 255), QStringLiteral("Dec:"))->setBuddy(m_subunitDigits);
+
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
@@ -184,7 +206,8 @@ void frmBanks::buildControls()
     order.append(m_active);
     for (size_t cell = BankAccountTexts::kFirstCrossing; cell < m_boxes.size(); ++cell)
         order.append(m_boxes.at(cell));
-    order << first << previous << next << last << m_books;
+    order << first << previous << next << last << m_books << m_amountStyle << m_currencyName << m_subunitName
+          << m_subunitDigits;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -210,6 +233,10 @@ void frmBanks::LockTextBoxes(bool st)
 {
     for (QLineEdit *box : m_boxes)
         box->setReadOnly(st);
+    for (QLineEdit *box : {m_currencyName, m_subunitName})
+        box->setReadOnly(st);
+    for (QComboBox *list : {m_amountStyle, m_subunitDigits})
+        list->setEnabled(!st);
     m_add->setEnabled(st);
     m_edit->setEnabled(st && m_current >= 0);
     m_delete->setEnabled(st);
@@ -247,12 +274,22 @@ void frmBanks::FillTextBoxes()
     for (size_t i = 0; i < m_boxes.size(); ++i)
         TypingLimit::showWhole(m_boxes.at(i), shown.texts.at(i));
     m_active->setChecked(shown.active);
+    showMoney(shown.money);
+}
+
+void frmBanks::showMoney(const MoneyStyle &money)
+{
+    m_amountStyle->setCurrentText(amountStyleWord(money.style));
+    TypingLimit::showWhole(m_currencyName, money.currencyName);
+    TypingLimit::showWhole(m_subunitName, money.subunitName);
+    m_subunitDigits->setCurrentText(QString::number(money.subunitDigits));
 }
 
 void frmBanks::ClearTextBoxes()
 {
     for (QLineEdit *box : m_boxes)
         TypingLimit::showWhole(box, QString());
+    showMoney(MoneyStyle {});
 }
 
 BankAccountTexts frmBanks::textsOnScreen() const
@@ -261,6 +298,10 @@ BankAccountTexts frmBanks::textsOnScreen() const
     for (size_t i = 0; i < m_boxes.size(); ++i)
         typed.texts.at(i) = m_boxes.at(i)->text();
     typed.active = m_active->isChecked();
+    typed.money.style = amountStyleFromWord(m_amountStyle->currentText()).value_or(AmountStyle::International);
+    typed.money.currencyName = m_currencyName->text();
+    typed.money.subunitName = m_subunitName->text();
+    typed.money.subunitDigits = m_subunitDigits->currentText().toInt();
     return typed;
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -44,6 +45,7 @@ private:
     void ClearTextBoxes();
     void showRecord(int index);
     void openBooks();
+    void showMoney(const MoneyStyle &money);
     void add();
     void edit();
     void save();
@@ -60,6 +62,10 @@ private:
     QWidget *m_navigation = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_books = nullptr;
+    QComboBox *m_amountStyle = nullptr;
+    QLineEdit *m_currencyName = nullptr;
+    QLineEdit *m_subunitName = nullptr;
+    QComboBox *m_subunitDigits = nullptr;
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_save = nullptr;

@@ -125,8 +125,14 @@ void frmCheque::buildControls()
     // As wide and as tall as its caption needs, still ending where the amount field begins.
     addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), QStringLiteral("&Amount:"), m_amount);
     addCaption(fields, "Label3", QRect(60, 2040, 675, 225), QStringLiteral("Naration:"));
-    m_narration = addCaption(fields, "lblNaration", QRect(780, 2010, 5685, 585), QString());
+    m_narration = addCaption(fields, "lblNaration", QRect(780, 2010, 3420, 585), QString());
     m_narration->setWordWrap(true);
+    // The figures as they will print, under the amount they come from.
+    m_figures = addCaption(fields, "lblFigures", QRect(4260, 2040, 2205, 285), QString());
+    m_figures->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont bold = m_figures->font();
+    bold.setBold(true);
+    m_figures->setFont(bold);
 
     m_amount->setAlignment(Qt::AlignRight);
     m_amount->setMaxLength(kAmountMaxDigits);
@@ -217,6 +223,8 @@ void frmCheque::showAccount(const QString &code)
                 : QStringLiteral("No account is chosen."));
     m_money = shown.money;
     m_amountValidator->setMoney(m_money);
+    // Nine whole digits, and the point and decimals when the account's money has them.
+    m_amount->setMaxLength(kAmountMaxDigits + (m_money.subunitDigits > 0 ? m_money.subunitDigits + 1 : 0));
     showNarration();
     offerNextNumber();
     refreshPayees();
@@ -253,6 +261,7 @@ void frmCheque::showNarration()
     // The words for what the field holds now; an empty or partial amount reads as 0.
     const qint64 amount = parseAmount(m_amount->text(), m_money).value_or(0);
     m_narration->setText(chequeWords(amount, m_money).toUpper());
+    m_figures->setText(m_amount->text().isEmpty() ? QString() : chequeFigures(amount, m_money));
 }
 
 void frmCheque::setStampFromParameter()
@@ -472,7 +481,8 @@ bool frmCheque::filterAmountKey(QKeyEvent *key)
     if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || text.front() == u'\x7f')
         return false;
     const QChar typed = text.front();
-    if ((typed >= u'0' && typed <= u'9') || typed == u'\b')
+    // One decimal point for money with decimals; the validator refuses a second one, with the beep.
+    if ((typed >= u'0' && typed <= u'9') || typed == u'\b' || (typed == u'.' && m_money.subunitDigits > 0))
         return false;
     m_services.prompter.beep();
     return true;

@@ -85,6 +85,7 @@ private:
     QLineEdit *m_date = nullptr;
     QLineEdit *m_amount = nullptr;
     QLabel *m_narration = nullptr;
+    QLabel *m_figures = nullptr;
     QCheckBox *m_stamp = nullptr;
     QPushButton *m_printPreview = nullptr;
     QPushButton *m_print = nullptr;

@@ -37,6 +37,7 @@ private slots:
     void crossingIsPlacedPerAccount_data();
     void crossingIsPlacedPerAccount();
     void chequeBooksAreAddedListedAndRetired();
+    void moneyStyleSurvivesSaveAndReload();
 
 private:
     void open();
@@ -435,6 +436,37 @@ void TestBankAccounts::chequeBooksAreAddedListedAndRetired()
     click(books, "cmdRetire");
     QCOMPARE(table->item(0, 7)->text(), QStringLiteral("retired"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Retired FROM ChequeBook")).toInt(), 1);
+}
+
+void TestBankAccounts::moneyStyleSurvivesSaveAndReload()
+{
+    open();
+    // An account from before writes its money as it always did.
+    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
+    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("0"));
+    QVERIFY(!find(m_window, "cmbAmountStyle")->isEnabled()); // only while editing
+    click(m_window, "cmdEdit");
+    find<QComboBox>(m_window, "cmbAmountStyle")->setCurrentText(QStringLiteral("Indian"));
+    retype(m_window, "txtCurrencyName", QStringLiteral(" Rupees "));
+    retype(m_window, "txtSubunitName", QStringLiteral("Paise"));
+    find<QComboBox>(m_window, "cmbSubunitDigits")->setCurrentText(QStringLiteral("2"));
+    click(m_window, "cmdSave");
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT AmountStyle || '|' || CurrencyName || '|' || SubunitName || '|' || "
+                                        "SubunitDigits FROM BankAccount WHERE BankID = 'ACC1'"))
+                 .toString(),
+             QStringLiteral("Indian|Rupees|Paise|2"));
+    delete m_window;
+    open();
+    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("Indian"));
+    QCOMPARE(shown(m_window, "txtCurrencyName"), QStringLiteral("Rupees"));
+    QCOMPARE(shown(m_window, "txtSubunitName"), QStringLiteral("Paise"));
+    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("2"));
+    // The next account shows its own style, not the one before.
+    click(m_window, "cmdNext");
+    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
+    QCOMPARE(shown(m_window, "txtCurrencyName"), QString());
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)

@@ -59,6 +59,8 @@ private slots:
     void numberOutsideTheBooksIsTheOperatorsChoice();
     void registerCountsEachBooksLeaves();
     void aDaysChequesByKeyboardAlone();
+    void amountTakesTheAccountsDecimals_data();
+    void amountTakesTheAccountsDecimals();
 
 private:
     void open();
@@ -713,6 +715,55 @@ void TestChequeEntry::aDaysChequesByKeyboardAlone()
                  .toInt(),
              20);
     qInfo("20 cheques on two accounts: %d key presses", keys);
+}
+
+void TestChequeEntry::amountTakesTheAccountsDecimals_data()
+{
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<QString>("figures");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("paise") << 2 << "1234.5"
+                           << "1234.5" << 0 << "=1,234.50/-"
+                           << "RUPEES ONE THOUSAND TWO HUNDRED THIRTY FOUR AND PAISE FIFTY ONLY.";
+    QTest::newRow("a third decimal is refused") << 2 << "12.345"
+                                                << "12.34" << 1 << "=12.34/-"
+                                                << "RUPEES TWELVE AND PAISE THIRTY FOUR ONLY.";
+    QTest::newRow("a second point is refused") << 2 << "1.2.3"
+                                               << "1.23" << 1 << "=1.23/-"
+                                               << "RUPEES ONE AND PAISE TWENTY THREE ONLY.";
+    QTest::newRow("lakh grouping as typed") << 2 << "150000"
+                                            << "150000" << 0 << "=1,50,000/-"
+                                            << "RUPEES ONE LAKH FIFTY THOUSAND ONLY.";
+    QTest::newRow("whole rupees only") << 0 << "12.5"
+                                       << "125" << 1 << "=125/-"
+                                       << "RUPEES ONE HUNDRED TWENTY FIVE ONLY.";
+    QTest::newRow("nine whole digits and the decimals")
+        << 3 << "1234567890.1234"
+        << "123456789.123" << 2 << "=12,34,56,789.123/-"
+        << "RUPEES TWELVE CRORE THIRTY FOUR LAKH FIFTY SIX THOUSAND SEVEN HUNDRED EIGHTY NINE AND PAISE ONE HUNDRED "
+           "TWENTY THREE ONLY.";
+}
+
+void TestChequeEntry::amountTakesTheAccountsDecimals()
+{
+    QFETCH(int, digits);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(int, beeps);
+    QFETCH(QString, figures);
+    QFETCH(QString, words);
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = 'Indian', CurrencyName = 'Rupees', SubunitName = "
+                                "'Paise', SubunitDigits = ? WHERE BankID = 'ACC1'"),
+                 {digits});
+    open();
+    QTest::keyClicks(find(m_window, "txtAmount"), typed);
+    QCOMPARE(shown(m_window, "txtAmount"), kept);
+    QCOMPARE(m_f->prompter.beeps, beeps);
+    QCOMPARE(shown(m_window, "lblFigures"), figures);
+    QCOMPARE(shown(m_window, "lblNaration"), words);
 }
 
 QUILLSET_TEST_MAIN(TestChequeEntry, QApplication)

@@ -31,6 +31,7 @@ private slots:
     void stampIsDrawnOnlyWhenAsked();
     void crossingLandsWhereTheAccountPutsIt_data();
     void crossingLandsWhereTheAccountPutsIt();
+    void indianAccountPrintsLakhAndCrore();
 
 private:
     static Cheque sampleCheque();
@@ -194,6 +195,25 @@ void TestPrintedPage::crossingLandsWhereTheAccountPutsIt()
                             .arg(centre.x())
                             .arg(centre.y())));
     QVERIFY(pageProblems(page, m_metrics).isEmpty());
+}
+
+void TestPrintedPage::indianAccountPrintsLakhAndCrore()
+{
+    m_db->exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = 'Indian', CurrencyName = 'Rupees', SubunitName = "
+                              "'Paise', SubunitDigits = 2"));
+    Cheque cheque = sampleCheque();
+    cheque.amount = 15'000'000; // 1,50,000 rupees, in paise
+    const ChequePage page = compose(cheque);
+    const QString pdf = print(page);
+    QStringList words;
+    for (const PdfWord &word : pdfWords(pdf))
+        words << word.text;
+    const QString text = words.join(u' ');
+    QVERIFY2(text.contains(QStringLiteral("RUPEES ONE LAKH FIFTY THOUSAND ONLY.")), qPrintable(text));
+    QVERIFY2(words.contains(QStringLiteral("=1,50,000/-")), qPrintable(text));
+    int checked = 0;
+    const QStringList misplaced = misplacedItems(page, pdf, &checked);
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
 }
 
 QUILLSET_TEST_MAIN(TestPrintedPage, QGuiApplication)

@@ -25,6 +25,8 @@ private slots:
     void unusableDatabaseIsNamedAndEndsTheProgram();
     void noDisplayIsSaidPlainly();
     void writesAChequeToAPdf();
+    void amountTakesTheAccountsDecimals_data();
+    void amountTakesTheAccountsDecimals();
     void refusesWhatTheEntryWindowRefuses_data();
     void refusesWhatTheEntryWindowRefuses();
     void wrongWordsAreAUsageError_data();
@@ -138,6 +140,43 @@ void TestProgram::writesAChequeToAPdf()
         words.append(word.text);
     QVERIFY2(words.contains(QStringLiteral("=12,345/-")) && words.contains(QStringLiteral("TWELVE")),
              qPrintable(words.join(u' ')));
+}
+
+void TestProgram::amountTakesTheAccountsDecimals_data()
+{
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("figures"); // or what the refusal says
+    QTest::newRow("paise") << 2 << "1234.5" << 0 << "=1,234.50/-";
+    QTest::newRow("fils") << 3 << "12.345" << 0 << "=12.345/-";
+    QTest::newRow("too many decimals") << 2 << "1.234" << 1 << "at most 2 after the decimal point";
+    QTest::newRow("decimals on a whole-rupee account") << 0 << "10.5" << 1 << "whole rupees in digits only";
+}
+
+void TestProgram::amountTakesTheAccountsDecimals()
+{
+    QFETCH(int, digits);
+    QFETCH(QString, amount);
+    QFETCH(int, status);
+    QFETCH(QString, figures);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("UPDATE BankAccount SET SubunitDigits = ?"), {digits});
+    db.close();
+    const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+    QStringList arguments = cheque(pdf);
+    arguments.replace(11, amount);
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM), arguments + QStringList {QStringLiteral("--database"), db.path()}),
+             status);
+    if (status != 0) {
+        QVERIFY2(m_said.contains(figures), qPrintable(m_said));
+        return;
+    }
+    QStringList words;
+    for (const PdfWord &word : pdfWords(pdf))
+        words.append(word.text);
+    QVERIFY2(words.contains(figures), qPrintable(words.join(u' ')));
 }
 
 void TestProgram::refusesWhatTheEntryWindowRefuses_data()
