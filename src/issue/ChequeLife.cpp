@@ -108,7 +108,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
     qint64 row = 0;
     try {
-        row = cheques.addPending(cheque, account.money, context.workstation);
+        row = cheques.addPending(cheque, account.money, context.workstation, context.batch);
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::NumberTaken)
             return notPrinted(failure);

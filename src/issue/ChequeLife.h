@@ -70,6 +70,7 @@ struct IssueContext
     Waiter &waiter;
     IssueProgress *progress = nullptr;
     QString workstation;
+    const BatchOrigin *batch = nullptr; ///< the batch row the cheque comes from, if any
 };
 
 /// The cheque's page once every check a cheque must pass before printing has passed: its account

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "AppServices.h"
+#include "CommandLineBatch.h"
 #include "CommandLineCopy.h"
 #include "CommandLinePrint.h"
 #include "CommandLineReport.h"
@@ -44,9 +45,20 @@ QIcon programIcon()
 // Work the command line does without windows, and so without a display.
 bool wantsNoWindow(int argc, char *argv[])
 {
-    static const char *const windowless[]
-        = {"--print",         "--pdf",  "--mark", "--report", "--csv",     "--initialise",
-           "--copy-database", "--help", "-h",     "-?",       "--help-all"};
+    static const char *const windowless[] = {"--print",
+                                             "--pdf",
+                                             "--mark",
+                                             "--report",
+                                             "--csv",
+                                             "--initialise",
+                                             "--copy-database",
+                                             "--batch",
+                                             "--remember-database",
+                                             "--forget-database",
+                                             "--help",
+                                             "-h",
+                                             "-?",
+                                             "--help-all"};
     for (int i = 1; i < argc; ++i) {
         for (const char *option : windowless) {
             const size_t length = std::strlen(option);
@@ -74,6 +86,7 @@ void addProgramOptions(QCommandLineParser &parser)
     addChequePrintOptions(parser);
     addReportOptions(parser);
     addCopyOptions(parser);
+    addBatchOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FROM TO"),
                                  QStringLiteral("With --report: the first and the last date. With --copy-database: "
                                                 "the database to copy and the one to copy it into."));
@@ -130,7 +143,10 @@ int runProgram(int argc, char *argv[])
         return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = copyUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
-    if (const QString problem = wantsReport(parser) || wantsCopy(parser) ? QString() : chequePrintUsageProblem(parser);
+    if (const QString problem = batchUsageProblem(parser); !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
+    if (const QString problem
+        = wantsReport(parser) || wantsCopy(parser) || wantsBatch(parser) ? QString() : chequePrintUsageProblem(parser);
         !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
     WorkstationSettings workstation;
@@ -148,7 +164,8 @@ int runProgram(int argc, char *argv[])
         return sayFailure(failure.description());
     }
     const bool keepsOnlyTheChoice = (parser.isSet(kRemember) || parser.isSet(kForget)) && !parser.isSet(kInitialise)
-        && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser);
+        && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser)
+        && !wantsBatch(parser);
     if (keepsOnlyTheChoice) {
         std::printf("This workstation now starts on %s\n",
                     parser.isSet(kForget) ? "the database beside the program"
@@ -173,7 +190,7 @@ int runProgram(int argc, char *argv[])
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
-    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser)) {
+    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)) {
         try {
             const std::unique_ptr<Store> store
                 = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
@@ -181,6 +198,8 @@ int runProgram(int argc, char *argv[])
                 return writeReportFromCommandLine(parser, *store, QApplication::applicationDirPath());
             if (wantsSettling(parser))
                 return settleFromCommandLine(parser, *store);
+            if (wantsBatch(parser))
+                return runBatchFromCommandLine(parser, *store);
             sayPendingCheques(*store);
             return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {

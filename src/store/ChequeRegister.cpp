@@ -74,15 +74,20 @@ ChequeRegister::ChequeRegister(const Connection &connection)
 {
 }
 
-qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const
+qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
+                                  const BatchOrigin *batch) const
 {
+    const QVariant none(QMetaType(QMetaType::QString));
     try {
         return m_connection.inTransaction([&] {
             const qint64 id = m_connection.insert(
                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
-                               "Workstation, ChangedAt) VALUES (?, ?, ?, ?, ?, 'pending', ?, ?, ?)"),
+                               "Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, ?, ?, "
+                               "'pending', ?, ?, ?, ?, ?, ?)"),
                 {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-                 cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now()});
+                 cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now(),
+                 batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
+                 batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
             notePayee(cheque.accountCode, cheque.payee, id);
             return id;
         });
@@ -239,6 +244,17 @@ void ChequeRegister::notePayee(const QString &account, const QString &payee, qin
     m_connection.run(QStringLiteral("INSERT INTO PayeeUse (BankID, Pay, LastId) VALUES (?, ?, ?) ON CONFLICT "
                                     "(BankID, Pay) DO UPDATE SET LastId = excluded.LastId"),
                      {account, payee, id});
+}
+
+QMap<int, ChequeStatus> ChequeRegister::batchRows(const QByteArray &hash) const
+{
+    QSqlQuery query
+        = m_connection.run(QStringLiteral("SELECT BatchLine, Status FROM Cheque WHERE BatchHash = ? ORDER BY Id"),
+                           {QString::fromLatin1(hash)});
+    QMap<int, ChequeStatus> rows;
+    while (m_connection.next(query))
+        rows.insert(query.value(0).toInt(), statusFromWord(query.value(1).toString()).value_or(ChequeStatus::Printed));
+    return rows;
 }
 
 QStringList ChequeRegister::payeeSuggestions(const QString &account, int limit) const

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -13,6 +14,14 @@
 namespace quillset {
 
 class Connection;
+
+/// Where a cheque of a batch came from: the file's name, a hash of its content and the line.
+struct BatchOrigin
+{
+    QString name;
+    QByteArray hash;
+    int line = 0;
+};
 
 /// One row of the register.
 struct RegisterEntry
@@ -45,7 +54,10 @@ public:
     /// Writes the cheque as pending, committed at once: the proof that the register can take it,
     /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
     /// is already used on the account.
-    qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation) const;
+    qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
+                      const BatchOrigin *batch = nullptr) const;
+    /// What the register holds of a batch, by the file's line: the status of each row it left.
+    QMap<int, ChequeStatus> batchRows(const QByteArray &hash) const;
     /// Notes the print job a pending row went out as.
     void setJob(qint64 id, const QString &queue, int jobId) const;
     /// A pending row that printed.

@@ -156,6 +156,17 @@ const QList<Step> kSteps = {
       QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitName TEXT NOT NULL DEFAULT ''"),
       QStringLiteral("ALTER TABLE BankAccount ADD COLUMN SubunitDigits INTEGER NOT NULL DEFAULT 0 "
                      "CHECK (SubunitDigits IN (0, 2, 3))")}},
+    // Which batch file, and which line of it, a register row came from: a batch run again prints only
+    // what it did not print before.
+    {5,
+     {QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchName TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchHash TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchLine INTEGER"),
+      QStringLiteral("CREATE INDEX ChequeBatch ON Cheque (BatchHash, BatchLine) WHERE BatchHash IS NOT NULL")},
+     {QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchName TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchHash TEXT"),
+      QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchLine INTEGER"),
+      QStringLiteral("CREATE INDEX ChequeBatch ON Cheque (BatchHash, BatchLine) WHERE BatchHash IS NOT NULL")}},
 };
 
 void applySteps(const Connection &connection, int from)

@@ -18,6 +18,7 @@
 #include <QProgressDialog>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTimer>
@@ -52,6 +53,7 @@ private slots:
     void commandLineExitSaysTheOutcome();
     void killedPrintsLeaveEveryPrintedChequeInTheRegister();
     void twoWorkstationsPrintingAtOnceNeverShareANumber();
+    void batchKilledHalfwayAndResumedPrintsEachChequeOnce();
 
 private:
     int server(const QString &command, const QString &argument = QString());
@@ -443,6 +445,84 @@ void TestPrintQueue::twoWorkstationsPrintingAtOnceNeverShareANumber()
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT max(ChequeNo) FROM Cheque")).toString(),
              QStringLiteral("%1").arg(200000 + cheques));
     QTRY_COMPARE_WITH_TIMEOUT(printedFiles().size() - before.size(), cheques, 30000);
+}
+
+void TestPrintQueue::batchKilledHalfwayAndResumedPrintsEachChequeOnce()
+{
+    m_main.reset();
+    constexpr int kCheques = 50;
+    QByteArray csv = "Pay,Amount,Date,Cheque\n";
+    for (int i = 0; i < kCheques; ++i)
+        csv += QStringLiteral("Batch Payee %1,%2,07-Dec-2026,%3\n")
+                   .arg(i)
+                   .arg(100 + i)
+                   .arg(i == 0 ? QStringLiteral("400001") : QString())
+                   .toUtf8();
+    const QString file = m_f->db.folder() + QStringLiteral("/salaries.csv");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(csv) == csv.size());
+    out.close();
+    const QStringList before = printedFiles();
+    const QStringList batch = {QStringLiteral("--database"), m_f->db.path(),         QStringLiteral("--batch"), file,
+                               QStringLiteral("--account"),  QStringLiteral("ACC1"), QStringLiteral("--print")};
+    // Killed once about half of it has gone to the printer.
+    {
+        QProcess run;
+        run.start(QStringLiteral(QUILLSET_PROGRAM), batch);
+        QVERIFY(run.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY2_WITH_TIMEOUT((said += run.readAllStandardOutput()).contains("Cheque 25 of"),
+                                  QByteArray(said + run.readAllStandardError()).constData(), 120000);
+        ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
+        run.waitForFinished();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(jobList(QStringLiteral("not-completed")).isEmpty(), 60000);
+    // A cheque left pending is settled by what the printer shows, as the operator would.
+    QSet<QString> paid;
+    for (const QString &page : printedFiles()) {
+        if (before.contains(page))
+            continue;
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {page, QStringLiteral("-")});
+        text.waitForFinished();
+        const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("Batch Payee (\\d+)"))
+                                                  .match(QString::fromUtf8(text.readAllStandardOutput()));
+        if (match.hasMatch())
+            paid.insert(match.captured(1));
+    }
+    QSqlQuery pending = m_f->db.store().SharedConnection().run(
+        QStringLiteral("SELECT ChequeNo, Pay FROM Cheque WHERE Status = 'pending' AND BatchHash IS NOT NULL"));
+    QList<QPair<QString, bool>> toSettle;
+    while (pending.next())
+        toSettle.append({pending.value(0).toString(), paid.contains(pending.value(1).toString().section(u' ', 2))});
+    for (const auto &[number, printed] : toSettle) {
+        QProcess mark;
+        mark.start(QStringLiteral(QUILLSET_PROGRAM),
+                   {QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--mark"),
+                    printed ? QStringLiteral("printed") : QStringLiteral("unprinted"), QStringLiteral("--account"),
+                    QStringLiteral("ACC1"), QStringLiteral("--cheque"), number});
+        QVERIFY(mark.waitForFinished(30000));
+        QCOMPARE(mark.exitCode(), 0);
+    }
+    // Resumed: only what did not print.
+    QProcess resume;
+    resume.start(QStringLiteral(QUILLSET_PROGRAM), batch);
+    QVERIFY(resume.waitForFinished(180000));
+    const QString said = QString::fromUtf8(resume.readAllStandardOutput());
+    QVERIFY2(resume.exitCode() == 0, qPrintable(said + QString::fromUtf8(resume.readAllStandardError())));
+    QVERIFY2(said.contains(QStringLiteral("skipped as printed or spoiled before")), qPrintable(said));
+    QTRY_VERIFY_WITH_TIMEOUT(jobList(QStringLiteral("not-completed")).isEmpty(), 60000);
+    QCOMPARE(
+        m_f->db.scalar(QStringLiteral("SELECT count(*) FROM Cheque WHERE BatchHash IS NOT NULL AND Status = 'printed'"))
+            .toInt(),
+        kCheques);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(DISTINCT NumberKey) FROM Cheque WHERE BatchHash IS NOT NULL"))
+                 .toInt(),
+             kCheques);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(DISTINCT BatchLine) FROM Cheque WHERE BatchHash IS NOT NULL"))
+                 .toInt(),
+             kCheques);
+    QCOMPARE(printedFiles().size() - before.size(), kCheques);
 }
 
 QUILLSET_TEST_MAIN(TestPrintQueue, QApplication)

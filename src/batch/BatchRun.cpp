@@ -1,0 +1,87 @@
+#include "BatchRun.h"
+
+#include "store/Store.h"
+
+namespace quillset {
+
+namespace {
+
+QString lineList(const QList<int> &lines)
+{
+    QStringList texts;
+    for (const int line : lines)
+        texts.append(QString::number(line));
+    if (texts.size() == 1)
+        return QStringLiteral("line ") + texts.first();
+    const QString last = texts.takeLast();
+    return QStringLiteral("lines ") + texts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+} // namespace
+
+QString BatchOutcome::summary() const
+{
+    QString text = QStringLiteral("%1 printed").arg(printed);
+    if (skipped > 0)
+        text += QStringLiteral(", %1 skipped as printed or spoiled before").arg(skipped);
+    if (!notPrinted.isEmpty())
+        text += QStringLiteral(", %1 not printed: %2").arg(notPrinted.size()).arg(lineList(notPrinted));
+    text += u'.';
+    if (!stopReason.isEmpty())
+        text += u' ' + stopReason;
+    return text;
+}
+
+BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks)
+{
+    BatchOutcome outcome;
+    QMap<int, ChequeStatus> before;
+    try {
+        before = context.store.cheques().batchRows(batch.file.hash);
+    } catch (const Failure &failure) {
+        for (const BatchCheque &cheque : batch.cheques)
+            outcome.notPrinted.append(cheque.line);
+        outcome.stopReason = QStringLiteral("The register could not be read: %1").arg(failure.description());
+        return outcome;
+    }
+    const auto stopAt = [&](qsizetype index, const QString &reason) {
+        for (qsizetype rest = index; rest < batch.cheques.size(); ++rest) {
+            if (!before.contains(batch.cheques.at(rest).line))
+                outcome.notPrinted.append(batch.cheques.at(rest).line);
+        }
+        outcome.stopReason = reason;
+    };
+    for (qsizetype index = 0; index < batch.cheques.size(); ++index) {
+        const BatchCheque &row = batch.cheques.at(index);
+        if (const auto earlier = before.constFind(row.line); earlier != before.constEnd()) {
+            if (*earlier == ChequeStatus::Pending) {
+                stopAt(index,
+                       QStringLiteral("Line %1 is still pending in the register from an earlier run: settle "
+                                      "it under Register (it may have printed), then run the batch again.")
+                           .arg(row.line));
+                return outcome;
+            }
+            ++outcome.skipped;
+            continue;
+        }
+        if (hooks.stopRequested && hooks.stopRequested()) {
+            stopAt(index, QStringLiteral("The batch was stopped; run it again to print the rest."));
+            return outcome;
+        }
+        if (hooks.starting)
+            hooks.starting(static_cast<int>(index) + 1, static_cast<int>(batch.cheques.size()), row);
+        const BatchOrigin origin {batch.file.name, batch.file.hash, row.line};
+        IssueContext rowContext = context;
+        rowContext.batch = &origin;
+        const IssueOutcome printed
+            = row.takesNextNumber ? issueNextCheque(row.cheque, rowContext) : issueCheque(row.cheque, rowContext);
+        if (printed.kind != IssueOutcome::Kind::Printed) {
+            stopAt(index, QStringLiteral("Line %1: %2").arg(row.line).arg(printed.message));
+            return outcome;
+        }
+        ++outcome.printed;
+    }
+    return outcome;
+}
+
+} // namespace quillset

@@ -1,0 +1,137 @@
+#include "CommandLineBatch.h"
+
+#include "CommandLinePrint.h"
+#include "batch/BatchRun.h"
+#include "cheque/ChequeNumber.h"
+#include "core/Failure.h"
+#include "issue/IssueCheque.h"
+#include "layout/CupsPrintQueue.h"
+#include "layout/PageMetrics.h"
+#include "layout/PdfDocument.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+const QString kBatch = QStringLiteral("batch");
+const QString kCheck = QStringLiteral("check");
+const QString kLimit = QStringLiteral("limit");
+
+void sayLine(const QString &text)
+{
+    std::printf("%s\n", qUtf8Printable(text));
+}
+
+} // namespace
+
+void addBatchOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kBatch,
+         QStringLiteral("Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
+                        "Stamp), with --check, --pdf or --print."),
+         QStringLiteral("file")},
+        {kCheck, QStringLiteral("With --batch: list the problems and the totals, and write nothing.")},
+        {kLimit, QStringLiteral("With --batch: flag amounts above <amount> for a second look."),
+         QStringLiteral("amount")},
+    });
+}
+
+bool wantsBatch(const QCommandLineParser &parser)
+{
+    return parser.isSet(kBatch);
+}
+
+QString batchUsageProblem(const QCommandLineParser &parser)
+{
+    if (!wantsBatch(parser))
+        return parser.isSet(kCheck) || parser.isSet(kLimit) ? QStringLiteral("--check and --limit go with --batch.")
+                                                            : QString();
+    const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(QStringLiteral("pdf")) ? 1 : 0)
+        + (parser.isSet(QStringLiteral("print")) ? 1 : 0);
+    if (ways != 1)
+        return QStringLiteral("--batch takes one of --check, --pdf FILE or --print.");
+    for (const char *single : {"cheque", "pay", "date", "amount", "mark", "report"}) {
+        if (parser.isSet(QString::fromLatin1(single)))
+            return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.")
+                .arg(QString::fromLatin1(single));
+    }
+    bool ok = true;
+    if (parser.isSet(kLimit))
+        parser.value(kLimit).toLongLong(&ok);
+    return ok ? QString() : QStringLiteral("--limit takes a whole amount, such as --limit 500000.");
+}
+
+int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store)
+{
+    const PageMetrics metrics;
+    const BatchFile file = readBatchFile(parser.value(kBatch));
+    const CheckedBatch batch = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics,
+                                          QDate::currentDate(), parser.value(kLimit).toLongLong());
+    for (const QString &line : batch.problemLines())
+        std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    for (const BatchProblem &flag : batch.toConfirm)
+        sayLine(QStringLiteral("Check: ") + flag.text());
+    const QStringList totals = batch.totalLines(store);
+    if (!batch.isClean()) {
+        std::fprintf(stderr, "quillset: the batch \"%s\" has %lld problem(s); nothing was %s.\n",
+                     qUtf8Printable(file.name), static_cast<long long>(batch.problemLines().size()),
+                     parser.isSet(kCheck) ? "written" : "printed");
+        return ExitStatus::Failed;
+    }
+    if (parser.isSet(kCheck)) {
+        sayLine(QStringLiteral("The batch \"%1\" is clean: %2 cheque(s).").arg(file.name).arg(batch.cheques.size()));
+        for (const QString &line : totals)
+            sayLine(QStringLiteral("  ") + line);
+        return ExitStatus::Done;
+    }
+    try {
+        if (parser.isSet(QStringLiteral("pdf"))) {
+            // A proof of every cheque, one page each, numbered as they would be now; nothing is recorded.
+            QList<ChequePage> pages;
+            QMap<QString, QString> nextNumbers;
+            for (const BatchCheque &row : batch.cheques) {
+                Cheque cheque = row.cheque;
+                if (row.takesNextNumber) {
+                    QString &next = nextNumbers[cheque.accountCode];
+                    next = next.isEmpty() ? offeredNumber(store, cheque.accountCode) : numberAfter(next);
+                    cheque.number = next;
+                }
+                pages.append(composeChequePage(store, cheque, metrics));
+            }
+            if (const QString problem = pdfTargetProblem(parser.value(QStringLiteral("pdf")), store.location());
+                !problem.isEmpty())
+                return sayFailure(problem);
+            writePdfFile(parser.value(QStringLiteral("pdf")),
+                         renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)));
+            sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
+                        .arg(pages.size())
+                        .arg(file.name, parser.value(QStringLiteral("pdf"))));
+            return ExitStatus::Done;
+        }
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    CupsPrintQueue queue;
+    BlockingWaiter waiter;
+    const IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+    const BatchOutcome outcome = runBatch(batch, context,
+                                          {[](int position, int count, const BatchCheque &row) {
+                                               std::printf("Cheque %d of %d: %s (line %d)\n", position, count,
+                                                           qUtf8Printable(row.cheque.payee), row.line);
+                                               std::fflush(stdout);
+                                           },
+                                           {}});
+    sayLine(outcome.summary());
+    for (const QString &line : totals)
+        sayLine(QStringLiteral("  ") + line);
+    return outcome.allPrinted() ? ExitStatus::Done : ExitStatus::Failed;
+}
+
+} // namespace quillset
