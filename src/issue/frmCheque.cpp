@@ -5,6 +5,7 @@
 #include "ChequeLife.h"
 #include "IssueCheque.h"
 #include "PrintProgressDialog.h"
+#include "batch/frmBatch.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
 #include "frmRegister.h"
@@ -154,15 +155,16 @@ void frmCheque::buildControls()
     large.setPointSizeF(large.pointSizeF() * 1.25);
     large.setBold(true);
     m_accountLine->setFont(large);
-    m_status = addCaption(strip, "lblStatus", QRect(90, 420, 5100, 330), QString());
+    m_status = addCaption(strip, "lblStatus", QRect(90, 420, 3870, 330), QString());
     m_status->setWordWrap(true);
     m_register
         = addControl<QPushButton>(strip, "cmdRegister", QRect(5280, 405, 1245, 345), QStringLiteral("Re&gister..."));
-    for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register})
+    m_batch = addControl<QPushButton>(strip, "cmdBatch", QRect(4005, 405, 1245, 345), QStringLiteral("Ba&tch..."));
+    for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register, m_batch})
         button->setAutoDefault(false);
 
     setFocusOrder(
-        {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_register});
+        {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_batch, m_register});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
     connect(m_amount, &QLineEdit::textChanged, this, &frmCheque::showNarration);
@@ -174,6 +176,11 @@ void frmCheque::buildControls()
             close();
     });
     connect(m_register, &QPushButton::clicked, this, &frmCheque::openRegister);
+    connect(m_batch, &QPushButton::clicked, this, [this] {
+        auto *batch = new frmBatch(m_services, m_bankId->currentText(), this);
+        connect(batch, &frmBatch::printed, this, &frmCheque::offerNextNumber);
+        batch->show();
+    });
 }
 
 void frmCheque::tell(const QString &text)

@@ -90,6 +90,7 @@ private:
     QPushButton *m_printPreview = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_exit = nullptr;
+    QPushButton *m_batch = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_register = nullptr;
     QString m_offeredNumber;

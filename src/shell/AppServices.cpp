@@ -19,6 +19,9 @@ AppServices::AppServices(Prompter &prompter)
         return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, QDir::home().filePath(suggested),
                                             filter);
     })
+    , chooseOpenFile([](const QString &caption, const QString &filter) {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QDir::homePath(), filter);
+    })
     , workstation(workstationName())
 {
 }

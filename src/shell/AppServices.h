@@ -34,6 +34,8 @@ struct AppServices
     QString programFolder;
     /// Asks where to save a file (caption, suggested name, filter); empty when the operator declines.
     std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
+    /// Asks which file to open (caption, filter); empty when the operator declines.
+    std::function<QString(const QString &, const QString &)> chooseOpenFile;
     /// This workstation, as a pending row names it.
     QString workstation;
     /// True while a cheque is printing: every print and preview command does nothing then, and the

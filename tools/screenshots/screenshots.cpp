@@ -2,6 +2,7 @@
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
 //   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
 #include "banks/frmBanks.h"
+#include "batch/frmBatch.h"
 #include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
@@ -125,6 +126,14 @@ int main(int argc, char *argv[])
     save(*entry, out, QStringLiteral("payee-suggestions"), pay->completer()->popup());
     QTest::keyClick(pay->completer()->popup(), Qt::Key_Escape);
     pay->clear();
+    // A batch from the example file, checked and previewed.
+    entry->findChild<QPushButton *>(QStringLiteral("cmdBatch"))->click();
+    auto *batch = entry->findChild<frmBatch *>();
+    QFile example(QStringLiteral(QUILLSET_EXAMPLE_BATCH));
+    example.open(QIODevice::ReadOnly);
+    batch->loadBatch(example.readAll(), QStringLiteral("batch.csv"));
+    save(*batch, out, QStringLiteral("batch"));
+    batch->close();
     entry->findChild<QPushButton *>(QStringLiteral("cmdRegister"))->click();
     auto *settling = entry->findChild<frmRegister *>();
     settling->resize(760, 300);

@@ -1,0 +1,129 @@
+#include "support/TestMain.h"
+#include "support/WindowTest.h"
+
+#include "batch/frmBatch.h"
+#include "issue/frmCheque.h"
+#include "layout/frmCheq.h"
+#include "store/Store.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace quillset;
+using namespace quillset::test;
+
+// Drives the real batch window, reached from the entry window, against a real database and a
+// recording printer.
+class TestBatchWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void badRowsAreShownAndNothingPrints();
+    void pastedRowsPrintWithProgressAndPreview();
+    void cancelStopsBetweenCheques();
+
+private:
+    frmBatch *open();
+    std::unique_ptr<WindowFixture> m_f;
+    QPointer<frmCheque> m_entry;
+};
+
+void TestBatchWindow::init()
+{
+    m_f = std::make_unique<WindowFixture>();
+    QVERIFY(m_f->db.isReady());
+    m_entry = new frmCheque(m_f->services);
+    m_entry->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_entry));
+}
+
+void TestBatchWindow::cleanup()
+{
+    delete m_entry;
+    m_f.reset();
+}
+
+frmBatch *TestBatchWindow::open()
+{
+    click(m_entry, "cmdBatch");
+    auto *batch = m_entry->findChild<frmBatch *>();
+    return batch && QTest::qWaitForWindowExposed(batch) ? batch : nullptr;
+}
+
+void TestBatchWindow::badRowsAreShownAndNothingPrints()
+{
+    const QString file = m_f->db.folder() + QStringLiteral("/run.csv");
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Pay,Amount,Date,Cheque\nGood,10,06-Dec-2026,000101\n,10,06-Dec-2026,000102\nBad,ten,06-Dec-2026,"
+              "000103\nLate,10,31-Feb-2026,000104\n");
+    csv.close();
+    m_f->services.chooseOpenFile = [file](const QString &, const QString &) { return file; };
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    click(batch, "cmdOpen");
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    QCOMPARE(rows->rowCount(), 4);
+    QCOMPARE(rows->item(0, 6)->text(), QString());
+    QCOMPARE(rows->item(1, 6)->text(), QStringLiteral("Pay: it is empty."));
+    QVERIFY(rows->item(2, 6)->text().startsWith(QStringLiteral("Amount: ")));
+    QVERIFY(rows->item(3, 6)->text().startsWith(QStringLiteral("Date: ")));
+    QVERIFY2(shown(batch, "lblBatchSummary").startsWith(QStringLiteral("3 problem(s): nothing can print")),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+    QCOMPARE(registerRows(m_f->db), 0);
+}
+
+void TestBatchWindow::pastedRowsPrintWithProgressAndPreview()
+{
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    // As a spreadsheet copies them: tab between the cells.
+    QApplication::clipboard()->setText(
+        QStringLiteral("Pay\tAmount\tDate\tCheque\nFirst Payee\t1500\t06-Dec-2026\t000201\n"
+                       "Second Payee\t2500\t06-Dec-2026\t\nThird Payee\t3500\t06-Dec-2026\t\n"));
+    QTest::keySequence(batch, QKeySequence::Paste);
+    QCOMPARE(find<QTableWidget>(batch, "tblBatch")->rowCount(), 3);
+    QVERIFY2(shown(batch, "lblBatchSummary").contains(QStringLiteral("ACC1: 3 cheque(s), =7,500/-")),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    // The selected row's page, by the printer's own renderer.
+    QVERIFY(batch->findChild<frmCheq *>());
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->jobs.size(), 3);
+    QCOMPARE(
+        m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Pay || ' ' || BatchLine FROM Cheque ORDER BY Id")),
+        QStringLiteral("000201 First Payee 2, 000202 Second Payee 3, 000203 Third Payee 4"));
+    QCOMPARE(find<QProgressBar>(batch, "barBatch")->value(), 3);
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QCOMPARE(m_f->prompter.texts().first(), QStringLiteral("3 printed."));
+    // The entry window offers the number after the batch's.
+    QVERIFY(find<QLineEdit>(m_entry, "txtChequeNo")->placeholderText().startsWith(QStringLiteral("000204")));
+}
+
+void TestBatchWindow::cancelStopsBetweenCheques()
+{
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000301\nB,2,06-Dec-2026,\nC,3,06-Dec-2026,\n",
+                     QStringLiteral("run.csv"));
+    // The printer is slow; Cancel is pressed while the first cheque prints.
+    m_f->queue->printSlowly(2);
+    QTimer::singleShot(50, batch, [batch] { find<QAbstractButton>(batch, "cmdCancelBatch")->click(); });
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed, 2 not printed: lines 3 and 4.")),
+             qPrintable(m_f->prompter.texts().first()));
+    QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // to go on with the rest
+}
+
+QUILLSET_TEST_MAIN(TestBatchWindow, QApplication)
+#include "tst_frmBatch.moc"
