@@ -31,11 +31,33 @@ namespace quillset {
 
 namespace {
 
-QTableWidgetItem *cell(const QString &text)
+// The grid's columns that are the batch's own, in the grid's order; the rest are the program's.
+const QStringList kEditable = {QStringLiteral("Account"), QStringLiteral("Cheque"), QStringLiteral("Pay"),
+                               QStringLiteral("Date"), QStringLiteral("Amount")};
+
+QTableWidgetItem *cell(const QString &text, bool editable)
 {
     auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
     return item;
+}
+
+// The batch as CSV again, after an edit in the grid: its content, and so its fingerprint, is what
+// the grid now holds.
+QByteArray asCsv(const BatchFile &file)
+{
+    const QStringList columns = batchColumns();
+    const auto quoted = [](QString text) {
+        return QStringLiteral("\"%1\"").arg(text.replace(QStringLiteral("\""), QStringLiteral("\"\"")));
+    };
+    QStringList lines = {columns.join(u',')};
+    for (const BatchRow &row : file.rows) {
+        QStringList fields;
+        for (const QString &column : columns)
+            fields.append(quoted(row.texts.value(column)));
+        lines.append(fields.join(u','));
+    }
+    return QString(lines.join(u'\n') + u'\n').toUtf8();
 }
 
 } // namespace
@@ -108,6 +130,7 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_rows, &QTableWidget::itemSelectionChanged, this, &frmBatch::showSelectedPage);
+    connect(m_rows, &QTableWidget::itemChanged, this, &frmBatch::rowEdited);
     resize(820, 620);
     showBatch();
 }
@@ -166,6 +189,7 @@ void frmBatch::showBatch()
                                    + problem.reason);
     for (const BatchProblem &flag : m_batch.toConfirm)
         notes[flag.line].append(QStringLiteral("check: ") + flag.reason);
+    m_rows->blockSignals(true); // filling the grid is no edit
     m_rows->setRowCount(static_cast<int>(m_batch.file.rows.size()));
     for (int r = 0; r < m_batch.file.rows.size(); ++r) {
         const BatchRow &row = m_batch.file.rows.at(r);
@@ -180,12 +204,13 @@ void frmBatch::showBatch()
                row.texts.value(QStringLiteral("Amount")),
                notes.value(row.line).join(QStringLiteral("; "))};
         for (int c = 0; c < texts.size(); ++c) {
-            QTableWidgetItem *item = cell(texts.at(c));
+            QTableWidgetItem *item = cell(texts.at(c), c >= 1 && c <= 5);
             if (notes.contains(row.line))
                 item->setForeground(c == 6 ? Qt::red : Qt::black);
             m_rows->setItem(r, c, item);
         }
     }
+    m_rows->blockSignals(false);
     if (!m_batch.file.rows.isEmpty() || !m_batch.problemLines().isEmpty()) {
         QStringList lines;
         if (!m_batch.isClean())
@@ -201,8 +226,26 @@ void frmBatch::showBatch()
     m_print->setEnabled(m_batch.isClean() && !m_batch.cheques.isEmpty());
     m_pause->setEnabled(false);
     m_cancel->setEnabled(false);
-    if (m_rows->rowCount() > 0)
+    if (m_rows->rowCount() > 0) {
+        m_rows->clearSelection();
         m_rows->selectRow(0);
+    }
+}
+
+void frmBatch::rowEdited(QTableWidgetItem *item)
+{
+    const int row = item->row();
+    const int column = item->column();
+    if (row < 0 || row >= m_batch.file.rows.size() || column < 1 || column > 5)
+        return;
+    BatchFile file = m_batch.file;
+    QString text = item->text();
+    if (column == 2 && text == QLatin1String("(next)"))
+        text.clear();
+    file.rows[row].texts.insert(kEditable.at(column - 1), text);
+    // Checked afresh, as a batch of its own: the edited rows are what will print.
+    loadBatch(asCsv(file), file.name);
+    m_rows->selectRow(row);
 }
 
 void frmBatch::showSelectedPage()

@@ -9,6 +9,7 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace quillset {
 
@@ -40,6 +41,7 @@ private:
     void showBatch();
     void showSelectedPage();
     void printBatch();
+    void rowEdited(QTableWidgetItem *item);
 
     AppServices &m_services;
     QString m_account;

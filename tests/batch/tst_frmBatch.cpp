@@ -28,6 +28,7 @@ private slots:
     void badRowsAreShownAndNothingPrints();
     void pastedRowsPrintWithProgressAndPreview();
     void cancelStopsBetweenCheques();
+    void aRowPutRightInTheGridPrints();
 
 private:
     frmBatch *open();
@@ -123,6 +124,23 @@ void TestBatchWindow::cancelStopsBetweenCheques()
     QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed, 2 not printed: lines 3 and 4.")),
              qPrintable(m_f->prompter.texts().first()));
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // to go on with the rest
+}
+
+void TestBatchWindow::aRowPutRightInTheGridPrints()
+{
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000401\nB,two,06-Dec-2026,\n", QStringLiteral("run.csv"));
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    QVERIFY(rows->item(1, 5)->flags() & Qt::ItemIsEditable);
+    QVERIFY(!(rows->item(1, 6)->flags() & Qt::ItemIsEditable)); // the notes are the program's
+    rows->item(1, 5)->setText(QStringLiteral("2"));
+    QCOMPARE(rows->item(1, 6)->text(), QString());
+    QVERIFY(find(batch, "cmdPrintBatch")->isEnabled());
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Pay || ' ' || Amount FROM Cheque ORDER BY Id")),
+             QStringLiteral("000401 A 1.0, 000402 B 2.0"));
 }
 
 QUILLSET_TEST_MAIN(TestBatchWindow, QApplication)
