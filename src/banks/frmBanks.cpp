@@ -6,6 +6,7 @@
 #include "frmChequeBooks.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
+#include "shell/CommandLineLayout.h"
 #include "shell/Controls.h"
 #include "shell/EnterPressesButtons.h"
 #include "shell/FocusGuard.h"
@@ -153,6 +154,13 @@ void frmBanks::buildControls()
     m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("Add"));
     m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), QStringLiteral("Edit"));
     m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), QStringLiteral("Delet"));
+    // A leaf layout goes to and comes from a file another office can use.
+    m_exportLayout
+        = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), QStringLiteral("Export..."));
+    m_importLayout
+        = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), QStringLiteral("Import..."));
+    connect(m_exportLayout, &QPushButton::clicked, this, &frmBanks::exportLeafLayout);
+    connect(m_importLayout, &QPushButton::clicked, this, &frmBanks::importLeafLayout);
     m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("Save"));
     m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("Cancel"));
     m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("Exit"));
@@ -245,6 +253,48 @@ void frmBanks::LockTextBoxes(bool st)
     m_exit->setEnabled(st);
     m_navigation->setEnabled(st && !m_records.isEmpty());
     m_books->setEnabled(st && m_current >= 0);
+    m_exportLayout->setEnabled(st && m_current >= 0);
+    m_importLayout->setEnabled(st && m_current >= 0);
+}
+
+void frmBanks::exportLeafLayout()
+{
+    if (m_current < 0 || m_current >= m_records.size())
+        return;
+    const QString code = m_records.at(m_current).bankId;
+    const QString path
+        = m_services.chooseSaveFile(QStringLiteral("Export the leaf layout of %1").arg(code),
+                                    code + QStringLiteral(".json"), QStringLiteral("Leaf layouts (*.json)"));
+    if (path.isEmpty())
+        return;
+    try {
+        exportLayout(*m_services.store, code, path);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+    }
+}
+
+void frmBanks::importLeafLayout()
+{
+    if (m_current < 0 || m_current >= m_records.size())
+        return;
+    const QString code = m_records.at(m_current).bankId;
+    const QString path = m_services.chooseOpenFile(QStringLiteral("Import a leaf layout into %1").arg(code),
+                                                   QStringLiteral("Leaf layouts (*.json)"));
+    if (path.isEmpty()
+        || !m_services.prompter.ask(kProgramTitle,
+                                    QStringLiteral("Replace the leaf layout of \"%1\" with the one in \"%2\"? Its bank "
+                                                   "details stay as they are.")
+                                        .arg(code, path)))
+        return;
+    try {
+        importLayout(*m_services.store, path, code);
+        m_records = m_services.store->accounts().all();
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The layout was not imported: %1").arg(failure.description()));
+        return;
+    }
+    showRecord(m_current);
 }
 
 void frmBanks::openBooks()
@@ -262,6 +312,8 @@ void frmBanks::showRecord(int index)
     m_edit->setEnabled(m_add->isEnabled() && m_current >= 0);
     m_navigation->setEnabled(m_add->isEnabled() && !m_records.isEmpty());
     m_books->setEnabled(m_add->isEnabled() && m_current >= 0);
+    m_exportLayout->setEnabled(m_add->isEnabled() && m_current >= 0);
+    m_importLayout->setEnabled(m_add->isEnabled() && m_current >= 0);
 }
 
 void frmBanks::FillTextBoxes()

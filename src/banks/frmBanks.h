@@ -45,6 +45,8 @@ private:
     void ClearTextBoxes();
     void showRecord(int index);
     void openBooks();
+    void exportLeafLayout();
+    void importLeafLayout();
     void showMoney(const MoneyStyle &money);
     void add();
     void edit();
@@ -62,6 +64,8 @@ private:
     QWidget *m_navigation = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_books = nullptr;
+    QPushButton *m_exportLayout = nullptr;
+    QPushButton *m_importLayout = nullptr;
     QComboBox *m_amountStyle = nullptr;
     QLineEdit *m_currencyName = nullptr;
     QLineEdit *m_subunitName = nullptr;

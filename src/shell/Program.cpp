@@ -3,6 +3,7 @@
 #include "AppServices.h"
 #include "CommandLineBatch.h"
 #include "CommandLineCopy.h"
+#include "CommandLineLayout.h"
 #include "CommandLinePrint.h"
 #include "CommandLineReport.h"
 #include "MessageBoxPrompter.h"
@@ -53,6 +54,8 @@ bool wantsNoWindow(int argc, char *argv[])
                                              "--initialise",
                                              "--copy-database",
                                              "--batch",
+                                             "--export-layout",
+                                             "--import-layout",
                                              "--remember-database",
                                              "--forget-database",
                                              "--help",
@@ -87,6 +90,7 @@ void addProgramOptions(QCommandLineParser &parser)
     addReportOptions(parser);
     addCopyOptions(parser);
     addBatchOptions(parser);
+    addLayoutOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FROM TO"),
                                  QStringLiteral("With --report: the first and the last date. With --copy-database: "
                                                 "the database to copy and the one to copy it into."));
@@ -135,7 +139,7 @@ int runProgram(int argc, char *argv[])
         return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(ExitStatus::Done);
-    if (!parser.positionalArguments().isEmpty() && !wantsReport(parser) && !wantsCopy(parser))
+    if (!parser.positionalArguments().isEmpty() && !wantsReport(parser) && !wantsCopy(parser) && !wantsLayout(parser))
         return sayFailure(
             QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
             ExitStatus::Usage);
@@ -145,8 +149,11 @@ int runProgram(int argc, char *argv[])
         return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = batchUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
-    if (const QString problem
-        = wantsReport(parser) || wantsCopy(parser) || wantsBatch(parser) ? QString() : chequePrintUsageProblem(parser);
+    if (const QString problem = layoutUsageProblem(parser); !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
+    if (const QString problem = wantsReport(parser) || wantsCopy(parser) || wantsBatch(parser) || wantsLayout(parser)
+            ? QString()
+            : chequePrintUsageProblem(parser);
         !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
     WorkstationSettings workstation;
@@ -165,7 +172,7 @@ int runProgram(int argc, char *argv[])
     }
     const bool keepsOnlyTheChoice = (parser.isSet(kRemember) || parser.isSet(kForget)) && !parser.isSet(kInitialise)
         && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser)
-        && !wantsBatch(parser);
+        && !wantsBatch(parser) && !wantsLayout(parser);
     if (keepsOnlyTheChoice) {
         std::printf("This workstation now starts on %s\n",
                     parser.isSet(kForget) ? "the database beside the program"
@@ -190,7 +197,8 @@ int runProgram(int argc, char *argv[])
     } catch (const Failure &failure) {
         return sayFailure(failure.description());
     }
-    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)) {
+    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)
+        || wantsLayout(parser)) {
         try {
             const std::unique_ptr<Store> store
                 = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
@@ -200,6 +208,8 @@ int runProgram(int argc, char *argv[])
                 return settleFromCommandLine(parser, *store);
             if (wantsBatch(parser))
                 return runBatchFromCommandLine(parser, *store);
+            if (wantsLayout(parser))
+                return runLayoutFromCommandLine(parser, *store);
             sayPendingCheques(*store);
             return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {

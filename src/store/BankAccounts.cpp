@@ -73,8 +73,10 @@ QVariantList columnValues(const BankAccountRecord &account)
     for (const std::optional<double> &crossing :
          {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
         values.append(number(crossing));
-    values.append({amountStyleWord(account.money.style), account.money.currencyName, account.money.subunitName,
-                   account.money.subunitDigits});
+    // The names are never NULL in the database: no name is an empty one.
+    const auto name = [](const QString &text) { return text.isNull() ? QStringLiteral("") : text; };
+    values.append({amountStyleWord(account.money.style), name(account.money.currencyName),
+                   name(account.money.subunitName), account.money.subunitDigits});
     return values;
 }
 

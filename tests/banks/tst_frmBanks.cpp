@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QTableWidget>
 
 using namespace quillset;
@@ -38,6 +39,7 @@ private slots:
     void crossingIsPlacedPerAccount();
     void chequeBooksAreAddedListedAndRetired();
     void moneyStyleSurvivesSaveAndReload();
+    void layoutTravelsThroughAFile();
 
 private:
     void open();
@@ -467,6 +469,27 @@ void TestBankAccounts::moneyStyleSurvivesSaveAndReload()
     click(m_window, "cmdNext");
     QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
     QCOMPARE(shown(m_window, "txtCurrencyName"), QString());
+}
+
+void TestBankAccounts::layoutTravelsThroughAFile()
+{
+    const QString file = m_f->db.folder() + QStringLiteral("/acc1.json");
+    m_f->services.chooseSaveFile = [file](const QString &, const QString &, const QString &) { return file; };
+    m_f->services.chooseOpenFile = [file](const QString &, const QString &) { return file; };
+    open();
+    click(m_window, "cmdExportLayout");
+    QVERIFY(QFile::exists(file));
+    // Into the second account, which has only a size of its own.
+    click(m_window, "cmdNext");
+    QCOMPARE(bankId(), QStringLiteral("B2"));
+    m_f->prompter.answers = {true};
+    click(m_window, "cmdImportLayout");
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QCOMPARE(bankId(), QStringLiteral("B2"));
+    QCOMPARE(shown(m_window, "txtBankName"), QStringLiteral("Second")); // the bank details stay
+    QCOMPARE(shown(m_window, "txtWidth"), QStringLiteral("20.3"));
+    QCOMPARE(cell(0)->text(), QStringLiteral("15.3"));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT PayLeft FROM BankAccount WHERE BankID = 'B2'")).toDouble(), 3.0);
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)

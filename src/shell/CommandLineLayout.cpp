@@ -1,0 +1,103 @@
+#include "CommandLineLayout.h"
+
+#include "CommandLinePrint.h"
+#include "banks/LayoutFile.h"
+#include "core/Failure.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+const QString kExport = QStringLiteral("export-layout");
+const QString kImport = QStringLiteral("import-layout");
+
+} // namespace
+
+void addLayoutOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kExport, QStringLiteral("Write the leaf layout of the account <code> to the file FILE (JSON)."),
+         QStringLiteral("code")},
+        {kImport, QStringLiteral("Read the leaf layout in <file> into the --account (made when there is none)."),
+         QStringLiteral("file")},
+    });
+}
+
+bool wantsLayout(const QCommandLineParser &parser)
+{
+    return parser.isSet(kExport) || parser.isSet(kImport);
+}
+
+QString layoutUsageProblem(const QCommandLineParser &parser)
+{
+    if (!wantsLayout(parser))
+        return QString();
+    if (parser.isSet(kExport) && parser.isSet(kImport))
+        return QStringLiteral("--export-layout and --import-layout go one at a time.");
+    if (parser.isSet(kExport) && parser.positionalArguments().size() != 1)
+        return QStringLiteral("--export-layout takes the account's code and the file: --export-layout ACC1 leaf.json");
+    if (parser.isSet(kImport)
+        && (!parser.positionalArguments().isEmpty() || parser.value(QStringLiteral("account")).isEmpty()))
+        return QStringLiteral("--import-layout takes the file and --account: --import-layout leaf.json --account ACC2");
+    return QString();
+}
+
+void exportLayout(const Store &store, const QString &account, const QString &path)
+{
+    const std::optional<BankAccountRecord> record = store.accounts().find(account);
+    if (!record)
+        throw Failure(ErrorNumber::AccountMissing, QStringLiteral("There is no bank account \"%1\".").arg(account));
+    QSaveFile file(path);
+    const QByteArray document = layoutDocument(*record);
+    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() || !file.commit())
+        throw Failure(ErrorNumber::FileWrite,
+                      QStringLiteral("The layout file \"%1\" could not be written: %2.")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+QString importLayout(const Store &store, const QString &path, const QString &account)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(ErrorNumber::FileWrite,
+                      QStringLiteral("The layout file \"%1\" cannot be read: %2.")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray document = file.readAll();
+    if (const std::optional<BankAccountRecord> existing = store.accounts().find(account)) {
+        store.accounts().update(*existing, withLayout(*existing, document));
+        return QStringLiteral("The account \"%1\" now has the layout of \"%2\".").arg(account, path);
+    }
+    BankAccountRecord created;
+    created.bankId = account;
+    store.accounts().insert(withLayout(created, document));
+    return QStringLiteral("Made the account \"%1\" with the layout of \"%2\"; add its bank details under Bank Data.")
+        .arg(account, path);
+}
+
+int runLayoutFromCommandLine(const QCommandLineParser &parser, const Store &store)
+{
+    try {
+        if (parser.isSet(kExport)) {
+            exportLayout(store, parser.value(kExport), parser.positionalArguments().first());
+            std::printf("Wrote the layout of \"%s\" to %s\n", qUtf8Printable(parser.value(kExport)),
+                        qUtf8Printable(parser.positionalArguments().first()));
+            return ExitStatus::Done;
+        }
+        std::printf(
+            "%s\n",
+            qUtf8Printable(importLayout(store, parser.value(kImport), parser.value(QStringLiteral("account")))));
+    } catch (const Failure &failure) {
+        return sayFailure(failure.description());
+    }
+    return ExitStatus::Done;
+}
+
+} // namespace quillset
