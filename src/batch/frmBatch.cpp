@@ -278,6 +278,17 @@ void frmBatch::printBatch()
 {
     if (m_services.printing || !m_batch.isClean())
         return;
+    // Post-dated cheques and large amounts are the operator's call, asked once for the batch.
+    if (!m_batch.toConfirm.isEmpty()) {
+        QStringList flagged;
+        for (const BatchProblem &flag : m_batch.toConfirm)
+            flagged.append(flag.text());
+        if (!m_services.prompter.ask(kProgramTitle,
+                                     QStringLiteral("These cheques need a second look:\n%1\n\nPrint the "
+                                                    "batch as it is?")
+                                         .arg(flagged.join(u'\n'))))
+            return;
+    }
     const PrintGate gate(m_services);
     m_stopRequested = false;
     m_paused = false;

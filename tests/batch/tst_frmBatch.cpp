@@ -29,6 +29,7 @@ private slots:
     void pastedRowsPrintWithProgressAndPreview();
     void cancelStopsBetweenCheques();
     void aRowPutRightInTheGridPrints();
+    void postDatedChequesAreAskedAbout();
 
 private:
     frmBatch *open();
@@ -141,6 +142,23 @@ void TestBatchWindow::aRowPutRightInTheGridPrints()
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Pay || ' ' || Amount FROM Cheque ORDER BY Id")),
              QStringLiteral("000401 A 1.0, 000402 B 2.0"));
+}
+
+void TestBatchWindow::postDatedChequesAreAskedAbout()
+{
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000501\nB,2,10-Jan-2027,\n", QStringLiteral("run.csv"));
+    QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // flagged, not refused
+    m_f->prompter.answers = {false};
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("Line 3, Date: dated 10-Jan-2027, after today.")),
+             qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+    m_f->prompter.answers = {true};
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->jobs.size(), 2);
 }
 
 QUILLSET_TEST_MAIN(TestBatchWindow, QApplication)
