@@ -5,6 +5,8 @@
 #include "core/Failure.h"
 #include "store/Store.h"
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -32,6 +34,50 @@ int lowLeavesSetting(const Store &store)
     } catch (const Failure &) {
         return 5; // a missing setting takes its default
     }
+}
+
+// What the register says of one book's leaves: one read of the numbers in its range.
+BookUsage usageOf(const Store &store, const ChequeBook &book)
+{
+    BookUsage usage;
+    usage.book = book;
+    const QList<LeafUse> leaves = store.books().leavesUsed(book.account, usage.firstValue(), usage.lastValue());
+    qint64 expected = usage.firstValue();
+    for (const LeafUse &leaf : leaves) {
+        for (; expected < leaf.number; ++expected)
+            usage.skipped.append(usage.leaf(expected));
+        expected = leaf.number + 1;
+        switch (leaf.status) {
+        case ChequeStatus::Printed:
+            ++usage.printed;
+            break;
+        case ChequeStatus::Pending:
+            ++usage.pending;
+            break;
+        case ChequeStatus::Spoiled:
+            ++usage.spoiled;
+            break;
+        case ChequeStatus::Void:
+            ++usage.voided;
+            break;
+        }
+        usage.highestUsed = leaf.number;
+    }
+    usage.left = usage.lastValue() - (usage.highestUsed ? *usage.highestUsed : usage.firstValue() - 1);
+    return usage;
+}
+
+// The first book in use with leaves left, reading only the books up to it.
+std::optional<BookUsage> currentOf(const Store &store, const QList<ChequeBook> &books)
+{
+    for (const ChequeBook &book : books) {
+        if (book.retired)
+            continue;
+        BookUsage usage = usageOf(store, book);
+        if (usage.left > 0)
+            return usage;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -78,44 +124,14 @@ ChequeBook addChequeBook(const Store &store, const QString &account, const QStri
 QList<BookUsage> bookUsage(const Store &store, const QString &account)
 {
     QList<BookUsage> usages;
-    for (const ChequeBook &book : store.books().of(account)) {
-        BookUsage usage;
-        usage.book = book;
-        const QList<LeafUse> leaves = store.books().leavesUsed(account, usage.firstValue(), usage.lastValue());
-        qint64 expected = usage.firstValue();
-        for (const LeafUse &leaf : leaves) {
-            for (; expected < leaf.number; ++expected)
-                usage.skipped.append(usage.leaf(expected));
-            expected = leaf.number + 1;
-            switch (leaf.status) {
-            case ChequeStatus::Printed:
-                ++usage.printed;
-                break;
-            case ChequeStatus::Pending:
-                ++usage.pending;
-                break;
-            case ChequeStatus::Spoiled:
-                ++usage.spoiled;
-                break;
-            case ChequeStatus::Void:
-                ++usage.voided;
-                break;
-            }
-            usage.highestUsed = leaf.number;
-        }
-        usage.left = usage.lastValue() - (usage.highestUsed ? *usage.highestUsed : usage.firstValue() - 1);
-        usages.append(usage);
-    }
+    for (const ChequeBook &book : store.books().of(account))
+        usages.append(usageOf(store, book));
     return usages;
 }
 
 std::optional<BookUsage> currentBook(const Store &store, const QString &account)
 {
-    for (const BookUsage &usage : bookUsage(store, account)) {
-        if (!usage.book.retired && usage.left > 0)
-            return usage;
-    }
-    return std::nullopt;
+    return currentOf(store, store.books().of(account));
 }
 
 QString nextLeafFromBooks(const Store &store, const QString &account)
@@ -145,13 +161,10 @@ QString numberOutsideBooksWarning(const Store &store, const QString &account, co
 
 QString leavesLeftNotice(const Store &store, const QString &account)
 {
-    const QList<BookUsage> usages = bookUsage(store, account);
-    qint64 inUse = 0;
-    for (const BookUsage &usage : usages)
-        inUse += usage.book.retired ? 0 : 1;
-    if (inUse == 0)
+    const QList<ChequeBook> books = store.books().of(account);
+    if (std::all_of(books.begin(), books.end(), [](const ChequeBook &book) { return book.retired; }))
         return QString();
-    const std::optional<BookUsage> book = currentBook(store, account);
+    const std::optional<BookUsage> book = currentOf(store, books);
     if (!book)
         return QStringLiteral("No leaves are left in this account's cheque books: add the next book under Bank Data.");
     const QString leaves = book->left == 1 ? QStringLiteral("1 leaf") : QStringLiteral("%1 leaves").arg(book->left);

@@ -93,6 +93,9 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     }
     try {
         if (parser.isSet(QStringLiteral("pdf"))) {
+            if (const QString problem = pdfTargetProblem(parser.value(QStringLiteral("pdf")), store.location());
+                !problem.isEmpty())
+                return sayFailure(problem);
             // A proof of every cheque, one page each, numbered as they would be now; nothing is recorded.
             QList<ChequePage> pages;
             QMap<QString, QString> nextNumbers;
@@ -105,9 +108,6 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
                 }
                 pages.append(composeChequePage(store, cheque, metrics));
             }
-            if (const QString problem = pdfTargetProblem(parser.value(QStringLiteral("pdf")), store.location());
-                !problem.isEmpty())
-                return sayFailure(problem);
             writePdfFile(parser.value(QStringLiteral("pdf")),
                          renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)));
             sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")

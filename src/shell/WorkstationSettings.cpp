@@ -20,11 +20,6 @@ WorkstationSettings::WorkstationSettings()
 {
 }
 
-WorkstationSettings::WorkstationSettings(const QString &file)
-    : m_settings(std::make_unique<QSettings>(file, QSettings::IniFormat))
-{
-}
-
 WorkstationSettings::~WorkstationSettings() = default;
 
 QString WorkstationSettings::databaseLocation() const

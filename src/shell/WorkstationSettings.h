@@ -16,8 +16,6 @@ class WorkstationSettings
 public:
     /// The user's settings file, where the desktop looks for it.
     WorkstationSettings();
-    /// A settings file of the caller's choosing, for tests.
-    explicit WorkstationSettings(const QString &file);
     ~WorkstationSettings();
 
     /// The database this workstation starts on; empty for the one beside the program.
