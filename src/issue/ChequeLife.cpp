@@ -6,6 +6,7 @@
 #include "cheque/ChequeInput.h"
 #include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
+#include "layout/CalibrationSheet.h"
 #include "layout/ComposeCheque.h"
 #include "layout/PageChecks.h"
 #include "layout/PdfDocument.h"
@@ -63,7 +64,7 @@ void BlockingWaiter::pause(int milliseconds)
 }
 
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
-                             BankAccountRecord &account)
+                             BankAccountRecord &account, const QString &printer)
 {
     account = chequeAccount(store, cheque.accountCode);
     if (const std::optional<RegisterEntry> used = store.cheques().findNumber(cheque.accountCode, cheque.number)) {
@@ -75,7 +76,7 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
                                formatChequeDate(used->date),
                                next.isEmpty() ? QString() : QStringLiteral(" The next number is %1.").arg(next)));
     }
-    const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettings(), metrics);
+    const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettingsFor(printer), metrics);
     const QList<Failure> problems = pageProblems(page, metrics);
     if (!problems.isEmpty())
         throw Failure(problems.first().number(), problemsText(problems) + QStringLiteral(" Nothing was printed."));
@@ -90,19 +91,52 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
             context.progress->update(text);
     };
 
-    BankAccountRecord account;
-    ChequePage page;
-    int timeoutSeconds = 60;
-    try {
-        page = checkedChequePage(context.store, cheque, context.metrics, account);
-        timeoutSeconds = context.store.parameters().printTimeoutSeconds();
-    } catch (const Failure &failure) {
+    const auto unread = [](const Failure &failure) {
         const int number = static_cast<int>(failure.number());
         if (number >= 1000 && number < 1100) // the database, not the cheque
             return notPrinted(Failure(failure.number(),
                                       QStringLiteral("The register could not be read, so nothing was printed: %1")
                                           .arg(failure.description())));
         return notPrinted(failure);
+    };
+    int timeoutSeconds = 60;
+    try {
+        timeoutSeconds = context.store.parameters().printTimeoutSeconds();
+    } catch (const Failure &failure) {
+        return unread(failure);
+    }
+    const QDeadlineTimer deadline(timeoutSeconds * 1000);
+    const auto callTimeout = [&] {
+        return static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
+    };
+
+    // The printer is known before the page is composed: it is placed with that printer's calibration.
+    QString printer;
+    std::optional<QMarginsF> margins;
+    try {
+        tell(QStringLiteral("Cheque %1: looking for the printer").arg(cheque.number));
+        context.queue.setCallTimeout(callTimeout());
+        context.waiter.run([&] { printer = context.queue.defaultQueue(); });
+        if (context.proceedDespite) {
+            context.queue.setCallTimeout(callTimeout());
+            context.waiter.run([&] { margins = context.queue.printableMargins(printer); });
+        }
+    } catch (const Failure &failure) {
+        return notPrinted(failure);
+    }
+
+    BankAccountRecord account;
+    ChequePage page;
+    try {
+        page = checkedChequePage(context.store, cheque, context.metrics, account, printer);
+    } catch (const Failure &failure) {
+        return unread(failure);
+    }
+    if (margins) {
+        const QString warning
+            = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer);
+        if (!warning.isEmpty() && !context.proceedDespite(warning))
+            return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")));
     }
 
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
@@ -130,16 +164,8 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         return notPrinted(why);
     };
 
-    const QDeadlineTimer deadline(timeoutSeconds * 1000);
-    const auto callTimeout = [&] {
-        return static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
-    };
-    QString printer;
     int job = 0;
     try {
-        tell(QStringLiteral("Cheque %1: looking for the printer").arg(cheque.number));
-        context.queue.setCallTimeout(callTimeout());
-        context.waiter.run([&] { printer = context.queue.defaultQueue(); });
         const QString title = QStringLiteral("Quillset cheque %1").arg(cheque.number);
         const PrintJob printJob {title, {page}, renderPdf({page}, title)};
         tell(QStringLiteral("Cheque %1: sending it to \"%2\"").arg(cheque.number, printer));

@@ -71,13 +71,17 @@ struct IssueContext
     IssueProgress *progress = nullptr;
     QString workstation;
     const BatchOrigin *batch = nullptr; ///< the batch row the cheque comes from, if any
+    /// Asked, with the warning, when part of the cheque would fall where the printer cannot print;
+    /// false stops the print. Without it the printer's margins are not looked at.
+    std::function<bool(const QString &warning)> proceedDespite = {};
 };
 
 /// The cheque's page once every check a cheque must pass before printing has passed: its account
 /// exists, its number is free on the account, the leaf and every field lie on the sheet, and the
-/// payee and words fit their boxes. Throws Failure saying which check failed.
+/// payee and words fit their boxes. The page is placed with the calibration of that printer (the
+/// office's for an empty name). Throws Failure saying which check failed.
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
-                             BankAccountRecord &account);
+                             BankAccountRecord &account, const QString &printer = QString());
 
 /// Prints one cheque so that the register holds it exactly once: checked, written pending (which
 /// proves the register can take it), sent to the queue, followed until the print server says how

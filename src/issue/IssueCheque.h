@@ -18,8 +18,13 @@ QString errorMessage(const Failure &failure);
 /// The account a cheque is drawn on. Throws Failure when there is none with that code.
 BankAccountRecord chequeAccount(const Store &store, const QString &code);
 
-/// The cheque's page, composed from its account's layout and the stored settings. Throws Failure
-/// when the account is missing or the page cannot be composed.
-ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics);
+/// The cheque's page, composed from its account's layout and the stored settings, with the
+/// calibration of that printer (the office's for an empty name). Throws Failure when the account is
+/// missing or the page cannot be composed.
+ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             const QString &printer = QString());
+
+/// Which calibration a page for that printer is placed with, in words for a preview or a proof.
+QString calibrationNote(const Store &store, const QString &printer);
 
 } // namespace quillset

@@ -293,8 +293,11 @@ IssueOutcome frmCheque::Process(const Cheque &cheque)
     PrintProgressDialog progress(this);
     ResponsiveWaiter waiter;
     const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
-    return issueCheque(cheque,
-                       {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation});
+    IssueContext context {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation};
+    context.proceedDespite = [this](const QString &warning) {
+        return m_services.prompter.ask(kProgramTitle, warning + QStringLiteral(" Print it anyway?"));
+    };
+    return issueCheque(cheque, context);
 }
 
 std::optional<Cheque> frmCheque::readyToPrint()
@@ -414,9 +417,10 @@ void frmCheque::previewCheque()
     const std::optional<Cheque> cheque = readyToPrint();
     if (!cheque)
         return;
+    const QString printer = previewPrinter();
     ChequePage page;
     try {
-        page = composeChequePage(*m_services.store, *cheque, *m_services.metrics);
+        page = composeChequePage(*m_services.store, *cheque, *m_services.metrics, printer);
     } catch (const Failure &failure) {
         m_services.prompter.message(kProgramTitle, errorMessage(failure), Prompter::Icon::None);
         return;
@@ -426,12 +430,31 @@ void frmCheque::previewCheque()
         connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printCheque);
     }
     m_preview->showPage(page);
+    try {
+        m_preview->setCalibrationNote(calibrationNote(*m_services.store, printer));
+    } catch (const Failure &) {
+        m_preview->setCalibrationNote(QString());
+    }
     // What would stop it printing is said now, not only when Print is pressed.
     const QList<Failure> problems = pageProblems(page, *m_services.metrics);
     if (!problems.isEmpty())
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("This cheque would not be printed: %1").arg(problemsText(problems)),
                                     Prompter::Icon::Warning);
+}
+
+QString frmCheque::previewPrinter()
+{
+    // A preview needs no printer: without one it shows the office's calibration, and says so.
+    if (!m_services.printQueue)
+        return QString();
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    queue->setCallTimeout(2000);
+    try {
+        return queue->defaultQueue();
+    } catch (const Failure &) {
+        return QString();
+    }
 }
 
 void frmCheque::openRegister()

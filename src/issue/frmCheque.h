@@ -60,6 +60,8 @@ private:
     std::optional<Cheque> readyToPrint();
     void showNarration();
     void closePreview();
+    /// The default printer whose calibration a preview is placed with; empty when there is none.
+    QString previewPrinter();
     void offerNextNumber();
     void openRegister();
     void refreshPayees();

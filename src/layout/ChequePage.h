@@ -8,10 +8,16 @@
 
 namespace quillset {
 
-/// One thing on the printed page: a text in its box, or the crossing stamp. Lengths are twips.
+/// One thing on the printed page: a text in its box, the crossing stamp, or (on a calibration sheet)
+/// an outlined box with its label or a ruler's line. Lengths are twips.
 struct PageItem
 {
-    enum class Kind { Text, Stamp };
+    enum class Kind {
+        Text,
+        Stamp,
+        Outline, ///< the rectangle's outline, with the text as a small label inside its top-left corner
+        Line, ///< a line from the rectangle's top-left corner to its bottom-right one
+    };
 
     QString name; ///< lblDate, lblPay, lblAmount, lblRupeeL1..3, CompanyName, Stamp
     Kind kind = Kind::Text;
@@ -22,6 +28,8 @@ struct PageItem
     bool centred = false;
     bool shown = true;
     bool overflows = false; ///< wider than its box even in the smallest size it may be set in
+    bool dashed = false; ///< an outline drawn dashed
+    bool marked = false; ///< an outline that lies where the printer cannot print: drawn heavy
 
     bool operator==(const PageItem &) const = default;
 };

@@ -213,4 +213,50 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
     return status;
 }
 
+QStringList CupsPrintQueue::queues()
+{
+    try {
+        const Server server(m_timeoutMilliseconds);
+        cups_dest_t *dests = nullptr;
+        const int count = cupsGetDests2(server.http(), &dests);
+        QStringList names;
+        for (int i = 0; i < count; ++i) {
+            if (dests[i].instance)
+                continue;
+            const QString name = QString::fromLocal8Bit(dests[i].name);
+            if (dests[i].is_default)
+                names.prepend(name);
+            else
+                names.append(name);
+        }
+        cupsFreeDests(count, dests);
+        return names;
+    } catch (const Failure &) {
+        return {};
+    }
+}
+
+std::optional<QMarginsF> CupsPrintQueue::printableMargins(const QString &queue)
+{
+    try {
+        const Server server(m_timeoutMilliseconds);
+        cups_dest_t *dest = cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
+        if (!dest)
+            return std::nullopt;
+        std::optional<QMarginsF> margins;
+        if (cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest)) {
+            cups_size_t size {};
+            // The server gives the margins in hundredths of a millimetre.
+            if (cupsGetDestMediaByName(server.http(), dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT,
+                                       &size))
+                margins = QMarginsF(size.left / 100.0, size.top / 100.0, size.right / 100.0, size.bottom / 100.0);
+            cupsFreeDestInfo(info);
+        }
+        cupsFreeDests(1, dest);
+        return margins;
+    } catch (const Failure &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace quillset

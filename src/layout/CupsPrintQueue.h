@@ -16,6 +16,8 @@ public:
     QString defaultQueue() override;
     int submit(const QString &queue, const PrintJob &job) override;
     JobStatus jobStatus(const QString &queue, int job) override;
+    QStringList queues() override;
+    std::optional<QMarginsF> printableMargins(const QString &queue) override;
     void setCallTimeout(int milliseconds) override { m_timeoutMilliseconds = milliseconds; }
 
 private:

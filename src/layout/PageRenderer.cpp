@@ -8,8 +8,43 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 namespace quillset {
+
+namespace {
+
+constexpr double kThinLineTwips = 6; // 0.3 pt
+constexpr double kHeavyLineTwips = 40; // 2 pt
+constexpr double kLabelInsetTwips = 28;
+
+void drawOutline(QPainter &painter, const PageItem &item, const QRectF &box, const QString &family, double scale,
+                 double fontScale)
+{
+    QPen pen(Qt::black, (item.marked ? kHeavyLineTwips : kThinLineTwips) * scale);
+    pen.setCapStyle(Qt::FlatCap);
+    if (item.dashed)
+        pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (item.kind == PageItem::Kind::Line) {
+        painter.drawLine(box.topLeft(), box.bottomRight());
+        return;
+    }
+    painter.drawRect(box);
+    if (item.text.isEmpty())
+        return;
+    QFont font(family);
+    font.setPointSizeF(item.pointSize * fontScale);
+    font.setBold(item.bold);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const double ascent = windowsLineMetrics(font).ascent * item.pointSize * kTwipsPerPoint * scale;
+    painter.drawText(QPointF(box.left() + kLabelInsetTwips * scale, box.top() + kLabelInsetTwips * scale + ascent),
+                     item.text);
+}
+
+} // namespace
 
 void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerInch)
 {
@@ -30,6 +65,10 @@ void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerI
         const QRectF box = toDevice(item.rect);
         if (item.kind == PageItem::Kind::Stamp) {
             drawCrossingStamp(painter, box, page.fontFamily, fontScale);
+            continue;
+        }
+        if (item.kind == PageItem::Kind::Line || item.kind == PageItem::Kind::Outline) {
+            drawOutline(painter, item, box, page.fontFamily, scale, fontScale);
             continue;
         }
         QFont font(page.fontFamily);

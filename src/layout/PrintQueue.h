@@ -4,7 +4,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMarginsF>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace quillset {
 
@@ -42,6 +46,16 @@ public:
     virtual int submit(const QString &queue, const PrintJob &job) = 0;
     /// Where the job stands now.
     virtual JobStatus jobStatus(const QString &queue, int job) = 0;
+    /// Every print queue's name, the default one first; empty when there is no print server or no
+    /// printer. Never throws.
+    virtual QStringList queues() { return {}; }
+    /// How far from each edge of an A4 sheet the queue's printer can print, in millimetres; nothing
+    /// when the printer does not say or the server does not answer. Never throws.
+    virtual std::optional<QMarginsF> printableMargins(const QString &queue)
+    {
+        Q_UNUSED(queue);
+        return std::nullopt;
+    }
     /// How long any one call may wait for the print server, in milliseconds.
     virtual void setCallTimeout(int milliseconds) = 0;
 };

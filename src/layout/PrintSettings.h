@@ -19,6 +19,9 @@ struct PrintSettings
     std::optional<double> calibrationLeft = 0.0;
     std::optional<double> calibrationTop = 0.0;
     QString companyName;
+    /// The printer whose own calibration the offsets are; empty when they are the office's, which
+    /// every printer without its own uses.
+    QString calibratedFor;
 
     bool operator==(const PrintSettings &) const = default;
 };

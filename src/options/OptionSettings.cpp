@@ -68,7 +68,8 @@ OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, S
     return settings;
 }
 
-void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read)
+void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read,
+                        const QList<PrinterCalibration> &printers)
 {
     const SystemParameters &parameters = store.parameters();
     const QList<std::pair<QString, QString>> written = {
@@ -85,6 +86,8 @@ void saveOptionSettings(const Store &store, const OptionSettings &settings, cons
                 = std::find_if(read.begin(), read.end(), [&](const auto &stored) { return stored.first == key; });
             parameters.replace(key, wasRead == read.end() ? std::nullopt : wasRead->second, value);
         }
+        for (const PrinterCalibration &printer : printers)
+            store.calibrations().set(printer);
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/PrinterCalibrations.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,9 +32,11 @@ struct OptionSettings
 /// holds. Throws Failure when the settings cannot be read at all (the database busy or damaged).
 OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read = nullptr);
 
-/// Writes all six settings in one transaction: all of them, or none when the database refuses or
-/// when one of them was changed elsewhere since `read` (Failure StaleRecord).
-void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read);
+/// Writes all six settings, and the printers' own calibrations given, in one transaction: all of
+/// them, or none when the database refuses or when one of the settings was changed elsewhere since
+/// `read` (Failure StaleRecord).
+void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read,
+                        const QList<PrinterCalibration> &printers = {});
 
 /// What the page placement makes of a calibration text, in centimetres: its leading number.
 double calibrationCentimetres(const QString &text);

@@ -3,6 +3,11 @@
 #include "OptionSettings.h"
 #include "core/Conversions.h"
 #include "core/Failure.h"
+#include "issue/CalibrationSheetJob.h"
+#include "layout/CalibrationSheet.h"
+#include "layout/PdfDocument.h"
+#include "layout/PrintQueue.h"
+#include "shell/ResponsiveWaiter.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
@@ -13,6 +18,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +44,8 @@ const PositionButton kPositions[] = {
     {"Center Botom", {1200, 930, 1300, 255}},
 };
 
+constexpr int kPrinterStripTwips = 1080;
+
 } // namespace
 
 frmOptions::frmOptions(AppServices &services, QWidget *parent)
@@ -46,8 +55,9 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("System Options"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(4110), twipsToPixels(4065));
+    setFixedSize(twipsToPixels(4110), twipsToPixels(4065 + kPrinterStripTwips));
     buildControls();
+    buildPrinterStrip();
     fitCaptions();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
@@ -93,7 +103,7 @@ void frmOptions::buildControls()
     m_stamp = addControl<QCheckBox>(settings, "chkStamp", QRect(150, 3030, 3765, 285),
                                     QStringLiteral("Print Stamp for Payee's Account Only"));
 
-    auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, 3420, 4110, 645));
+    auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, 3420 + kPrinterStripTwips, 4110, 645));
     auto *ok = addControl<QPushButton>(commands, "cmdSave", QRect(1950, 240, 975, 330), QStringLiteral("OK"));
     auto *cancel = addControl<QPushButton>(commands, "cmdExit", QRect(2970, 240, 975, 330), QStringLiteral("Cancel"));
 
@@ -144,7 +154,7 @@ void frmOptions::fitCaptions()
     if (needed > width()) {
         const int grow = needed - width();
         setFixedSize(needed, height());
-        for (const char *frame : {"Frame1", "Frame4"}) {
+        for (const char *frame : {"Frame1", "Frame4", "Frame6"}) {
             auto *group = findChild<QWidget *>(QString::fromLatin1(frame));
             group->resize(group->width() + grow, group->height());
         }
@@ -188,9 +198,13 @@ void frmOptions::LoadOptions()
     m_orientation[settings.portrait ? 0 : 1]->setChecked(true);
     m_position.at(static_cast<size_t>(settings.position))->setChecked(true);
     m_companyName->setText(settings.companyName);
+    m_edited.clear();
+    m_edited.insert(QString(), {settings.calibrationLeft, settings.calibrationTop});
+    m_shownPrinter.clear();
     m_left->setText(settings.calibrationLeft);
     m_top->setText(settings.calibrationTop);
     m_stamp->setChecked(settings.stamp);
+    loadPrinters();
     if (!unreadable.isEmpty())
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("These settings could not be read and show their defaults: %1. "
@@ -205,11 +219,12 @@ void frmOptions::save()
     settings.portrait = m_orientation[0]->isChecked();
     settings.position = qMax(0, m_positions->checkedId());
     settings.companyName = m_companyName->text();
-    settings.calibrationLeft = m_left->text();
-    settings.calibrationTop = m_top->text();
+    m_edited.insert(m_shownPrinter, {m_left->text(), m_top->text()});
+    settings.calibrationLeft = m_edited.value(QString()).first;
+    settings.calibrationTop = m_edited.value(QString()).second;
     settings.stamp = m_stamp->isChecked();
     try {
-        saveOptionSettings(*m_services.store, settings, m_read);
+        saveOptionSettings(*m_services.store, settings, m_read, changedPrinters());
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::StaleRecord) {
             // Another workstation changed them meanwhile: shown as they are now, and nothing written.
@@ -228,6 +243,158 @@ void frmOptions::save()
         return;
     }
     close();
+}
+
+void frmOptions::buildPrinterStrip()
+{
+    auto *strip = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips),
+                                        QStringLiteral("Printers"));
+    auto *printerLabel = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1000, 255),
+                                            QStringLiteral("Calibration &for"));
+    m_printer = addControl<QComboBox>(strip, "cmbPrinter", QRect(1140, 240, 2850, 315));
+    printerLabel->setBuddy(m_printer);
+    m_printerNote = addControl<QLabel>(strip, "lblPrinterNote", QRect(120, 570, 3870, 255));
+    auto *sheetLabel = addControl<QLabel>(strip, "lblSheetAccount", QRect(120, 780, 1000, 255),
+                                          QStringLiteral("Sheet for &account"));
+    m_sheetAccount = addControl<QComboBox>(strip, "cmbSheetAccount", QRect(1140, 750, 900, 315));
+    sheetLabel->setBuddy(m_sheetAccount);
+    auto *print = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(2070, 735, 930, 330),
+                                          QStringLiteral("Print &Sheet"));
+    auto *pdf = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(3030, 735, 960, 330),
+                                        QStringLiteral("Sheet as P&DF..."));
+    const QString why = QStringLiteral("The calibration sheet shows where the default printer puts the leaf and "
+                                       "each field, with rulers to measure a real leaf against. It uses the "
+                                       "saved settings.");
+    print->setToolTip(why);
+    pdf->setToolTip(why);
+    connect(m_printer, &QComboBox::currentIndexChanged, this, &frmOptions::showPrinter);
+    connect(print, &QPushButton::clicked, this, &frmOptions::printSheet);
+    connect(pdf, &QPushButton::clicked, this, &frmOptions::saveSheetAsPdf);
+    QWidget::setTabOrder(m_stamp, m_printer);
+    QWidget::setTabOrder(m_printer, m_sheetAccount);
+    QWidget::setTabOrder(m_sheetAccount, print);
+    QWidget::setTabOrder(print, pdf);
+    QWidget::setTabOrder(pdf, findChild<QWidget *>(QStringLiteral("cmdSave")));
+}
+
+void frmOptions::loadPrinters()
+{
+    m_ownRead.clear();
+    for (const PrinterCalibration &own : m_services.store->calibrations().all())
+        m_ownRead.insert(own.queue, {own.left, own.top});
+    QStringList printers;
+    if (m_services.printQueue) {
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        queue->setCallTimeout(3000);
+        printers = queue->queues();
+    }
+    // Printers that were calibrated here once stay listed, so their offsets can be seen and changed.
+    for (auto it = m_ownRead.cbegin(); it != m_ownRead.cend(); ++it) {
+        if (!printers.contains(it.key()))
+            printers.append(it.key());
+    }
+    const QSignalBlocker quiet(m_printer);
+    m_printer->clear();
+    for (int i = 0; i < printers.size(); ++i)
+        m_printer->addItem(i == 0 && m_services.printQueue ? QStringLiteral("%1 (default printer)").arg(printers[i])
+                                                            : printers[i],
+                           printers[i]);
+    m_printer->addItem(QStringLiteral("Every printer without its own"), QString());
+    m_printer->setCurrentIndex(0);
+    showPrinter();
+
+    const QSignalBlocker quietAccounts(m_sheetAccount);
+    m_sheetAccount->clear();
+    m_sheetAccount->addItems(m_services.store->accounts().codes());
+}
+
+void frmOptions::showPrinter()
+{
+    m_edited.insert(m_shownPrinter, {m_left->text(), m_top->text()});
+    m_shownPrinter = m_printer->currentData().toString();
+    Offsets shown = m_edited.value(QString());
+    if (m_edited.contains(m_shownPrinter))
+        shown = m_edited.value(m_shownPrinter);
+    else if (m_ownRead.contains(m_shownPrinter))
+        shown = m_ownRead.value(m_shownPrinter);
+    m_left->setText(shown.first);
+    m_top->setText(shown.second);
+    if (m_shownPrinter.isEmpty())
+        m_printerNote->setText(QStringLiteral("The office's calibration, for every printer without its own."));
+    else if (m_ownRead.contains(m_shownPrinter))
+        m_printerNote->setText(QStringLiteral("This printer's own calibration."));
+    else
+        m_printerNote->setText(QStringLiteral("No calibration of its own yet: it prints with the office's, shown "
+                                              "here; change it to give this printer its own."));
+}
+
+QList<PrinterCalibration> frmOptions::changedPrinters() const
+{
+    // A printer gets offsets of its own only when they were changed for it.
+    QList<PrinterCalibration> changed;
+    const Offsets office = m_edited.value(QString());
+    for (auto it = m_edited.cbegin(); it != m_edited.cend(); ++it) {
+        if (it.key().isEmpty())
+            continue;
+        const Offsets before = m_ownRead.value(it.key(), office);
+        const bool own = m_ownRead.contains(it.key());
+        if ((own && it.value() != before) || (!own && it.value() != office))
+            changed.append({it.key(), it.value().first, it.value().second});
+    }
+    return changed;
+}
+
+void frmOptions::printSheet()
+{
+    if (m_sheetAccount->currentText().isEmpty() || !m_services.printQueue)
+        return;
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    try {
+        const CalibrationSheetJob sheet
+            = calibrationSheetJob(*m_services.store, m_sheetAccount->currentText(), *queue, *m_services.metrics);
+        ResponsiveWaiter waiter;
+        const int job = printCalibrationSheet(sheet, *queue, waiter);
+        QString text = QStringLiteral("The calibration sheet of \"%1\" went to \"%2\" as job %3. %4")
+                           .arg(m_sheetAccount->currentText(), sheet.printer.name)
+                           .arg(job)
+                           .arg(sheet.note);
+        if (!sheet.outside.isEmpty())
+            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
+        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The calibration sheet was not printed: %1").arg(failure.description()),
+                                    Prompter::Icon::Warning);
+    }
+}
+
+void frmOptions::saveSheetAsPdf()
+{
+    const QString account = m_sheetAccount->currentText();
+    if (account.isEmpty() || !m_services.chooseSaveFile || !m_services.printQueue)
+        return;
+    const QString path = m_services.chooseSaveFile(QStringLiteral("Save the calibration sheet as PDF"),
+                                                   QStringLiteral("Calibration %1.pdf").arg(account),
+                                                   QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    try {
+        if (const QString problem = pdfTargetProblem(path, m_services.store->location()); !problem.isEmpty())
+            throw Failure(ErrorNumber::FileWrite, problem);
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        const CalibrationSheetJob sheet
+            = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
+        writePdfFile(path, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")));
+        QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
+                           .arg(account, QDir::toNativeSeparators(path), sheet.note);
+        if (!sheet.outside.isEmpty())
+            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
+        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The calibration sheet was not saved: %1").arg(failure.description()),
+                                    Prompter::Icon::Warning);
+    }
 }
 
 } // namespace quillset

@@ -4,10 +4,14 @@
 
 #include <QWidget>
 
+#include <QHash>
+
 #include <array>
+#include <utility>
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -16,8 +20,9 @@ namespace quillset {
 
 struct AppServices;
 
-/// The system options window: orientation, place on the page, calibration, the stamp's company
-/// name and whether the stamp is ticked by default.
+/// The system options window: orientation, place on the page, calibration (the office's, and each
+/// printer's own), the stamp's company name and whether the stamp is ticked by default; and the
+/// calibration sheet of an account.
 class frmOptions : public QWidget
 {
     Q_OBJECT
@@ -31,6 +36,14 @@ private:
     void LoadOptions();
     void save();
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);
+    void buildPrinterStrip();
+    void loadPrinters();
+    void showPrinter();
+    QList<PrinterCalibration> changedPrinters() const;
+    void printSheet();
+    void saveSheetAsPdf();
+
+    using Offsets = std::pair<QString, QString>;
 
     AppServices &m_services;
     std::array<QRadioButton *, 2> m_orientation {};
@@ -43,6 +56,12 @@ private:
     QLineEdit *m_companyName = nullptr;
     QCheckBox *m_stamp = nullptr;
     StoredSettings m_read; ///< the settings as the window read them
+    QComboBox *m_printer = nullptr;
+    QLabel *m_printerNote = nullptr;
+    QComboBox *m_sheetAccount = nullptr;
+    QString m_shownPrinter; ///< whose offsets the boxes show; empty for the office's
+    QHash<QString, Offsets> m_ownRead; ///< the printers' own offsets as read
+    QHash<QString, Offsets> m_edited; ///< the offsets as the boxes last showed them, by printer
 };
 
 } // namespace quillset

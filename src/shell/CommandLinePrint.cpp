@@ -146,7 +146,12 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             // The same cheque life as the window's "&Print": pending first, printed once the server says so.
             CupsPrintQueue queue;
             BlockingWaiter waiter;
-            const IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+            IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+            // A script cannot be asked; it is told, and the cheque prints as the command said.
+            context.proceedDespite = [](const QString &warning) {
+                say(QStringLiteral("warning: %1").arg(warning));
+                return true;
+            };
             const IssueOutcome outcome = next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
             switch (outcome.kind) {
             case IssueOutcome::Kind::Printed:
@@ -160,8 +165,17 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
                 return sayFailure(outcome.message, ExitStatus::PrintedNotRecorded);
             }
         }
-        const ChequePage page = composeChequePage(store, cheque, metrics);
+        // A proof is placed as the default printer would print it.
+        CupsPrintQueue queue(2000);
+        QString printer;
+        try {
+            printer = queue.defaultQueue();
+        } catch (const Failure &) {
+            // A proof needs no printer; it is then placed with the office's calibration, and says so.
+        }
+        const ChequePage page = composeChequePage(store, cheque, metrics, printer);
         writePdfFile(parser.value(kPdf), renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)));
+        std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer)));
         // A proof shows what would print; say what would stop it printing.
         for (const Failure &problem : pageProblems(page, metrics))
             say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem.description()));

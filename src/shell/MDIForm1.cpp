@@ -5,6 +5,7 @@
 #include "layout/frmCheq.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -36,6 +37,8 @@ MDIForm1::MDIForm1(QWidget *parent)
     auto *fitPage
         = addControl<QPushButton>(strip, "cmdFitPage", QRect(4290, 0, 1275, 435), QStringLiteral("Fit pa&ge"));
     auto *actual = addControl<QPushButton>(strip, "cmdActualSize", QRect(5580, 0, 1275, 435), QStringLiteral("1&00 %"));
+    m_calibration = addControl<QLabel>(strip, "lblCalibration", QRect(6960, 0, 5900, 435));
+    m_calibration->setWordWrap(true);
 
     m_workspace = new QScrollArea(this);
     m_workspace->setObjectName(QStringLiteral("workspace"));
@@ -68,6 +71,11 @@ void MDIForm1::showPage(const ChequePage &page)
     raise();
     activateWindow();
     applyZoom();
+}
+
+void MDIForm1::setCalibrationNote(const QString &note)
+{
+    m_calibration->setText(note);
 }
 
 void MDIForm1::setZoom(Zoom zoom)

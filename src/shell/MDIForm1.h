@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QScrollArea;
 
@@ -26,6 +27,8 @@ public:
     /// Discards the page, so that the next preview or print composes a new one.
     void unloadLayout();
     frmCheq *layoutWindow() const { return m_layout; }
+    /// Says, beside the zoom, which printer's calibration the page is placed with.
+    void setCalibrationNote(const QString &note);
     void setZoom(Zoom zoom);
 
 signals:
@@ -40,6 +43,7 @@ private:
     void applyZoom();
 
     QScrollArea *m_workspace = nullptr;
+    QLabel *m_calibration = nullptr;
     QPointer<frmCheq> m_layout;
     Zoom m_zoom = Zoom::FitLeaf;
 };

@@ -2,6 +2,7 @@
 
 #include "AppServices.h"
 #include "CommandLineBatch.h"
+#include "CommandLineCalibration.h"
 #include "CommandLineCopy.h"
 #include "CommandLineLayout.h"
 #include "CommandLinePrint.h"
@@ -56,6 +57,7 @@ bool wantsNoWindow(int argc, char *argv[])
                                              "--batch",
                                              "--export-layout",
                                              "--import-layout",
+                                             "--calibration-sheet",
                                              "--remember-database",
                                              "--forget-database",
                                              "--help",
@@ -91,6 +93,7 @@ void addProgramOptions(QCommandLineParser &parser)
     addCopyOptions(parser);
     addBatchOptions(parser);
     addLayoutOptions(parser);
+    addCalibrationOptions(parser);
     parser.addPositionalArgument(QStringLiteral("FROM TO"),
                                  QStringLiteral("With --report: the first and the last date. With --copy-database: "
                                                 "the database to copy and the one to copy it into."));
@@ -151,7 +154,10 @@ int runProgram(int argc, char *argv[])
         return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = layoutUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
+    if (const QString problem = calibrationUsageProblem(parser); !problem.isEmpty())
+        return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = wantsReport(parser) || wantsCopy(parser) || wantsBatch(parser) || wantsLayout(parser)
+            || wantsCalibrationSheet(parser)
             ? QString()
             : chequePrintUsageProblem(parser);
         !problem.isEmpty())
@@ -172,7 +178,7 @@ int runProgram(int argc, char *argv[])
     }
     const bool keepsOnlyTheChoice = (parser.isSet(kRemember) || parser.isSet(kForget)) && !parser.isSet(kInitialise)
         && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser)
-        && !wantsBatch(parser) && !wantsLayout(parser);
+        && !wantsBatch(parser) && !wantsLayout(parser) && !wantsCalibrationSheet(parser);
     if (keepsOnlyTheChoice) {
         std::printf("This workstation now starts on %s\n",
                     parser.isSet(kForget) ? "the database beside the program"
@@ -198,7 +204,7 @@ int runProgram(int argc, char *argv[])
         return sayFailure(failure.description());
     }
     if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)
-        || wantsLayout(parser)) {
+        || wantsLayout(parser) || wantsCalibrationSheet(parser)) {
         try {
             const std::unique_ptr<Store> store
                 = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
@@ -210,6 +216,8 @@ int runProgram(int argc, char *argv[])
                 return runBatchFromCommandLine(parser, *store);
             if (wantsLayout(parser))
                 return runLayoutFromCommandLine(parser, *store);
+            if (wantsCalibrationSheet(parser))
+                return calibrationSheetFromCommandLine(parser, *store);
             sayPendingCheques(*store);
             return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {

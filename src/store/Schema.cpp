@@ -167,6 +167,13 @@ const QList<Step> kSteps = {
       QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchHash TEXT"),
       QStringLiteral("ALTER TABLE Cheque ADD COLUMN BatchLine INTEGER"),
       QStringLiteral("CREATE INDEX ChequeBatch ON Cheque (BatchHash, BatchLine) WHERE BatchHash IS NOT NULL")}},
+    // Calibration offsets of a printer that needs its own, by its print queue's name; every other
+    // printer keeps the office's "CBLeft" and "CBTop".
+    {6,
+     {QStringLiteral("CREATE TABLE PrinterCalibration (QueueName TEXT PRIMARY KEY, CBLeft TEXT NOT NULL, "
+                     "CBTop TEXT NOT NULL) STRICT")},
+     {QStringLiteral("CREATE TABLE PrinterCalibration (QueueName TEXT PRIMARY KEY, CBLeft TEXT NOT NULL, "
+                     "CBTop TEXT NOT NULL)")}},
 };
 
 void applySteps(const Connection &connection, int from)

@@ -45,6 +45,7 @@ Store::Store(QString location, std::unique_ptr<Connection> connection)
     , m_parameters(*m_connection)
     , m_cheques(*m_connection)
     , m_books(*m_connection)
+    , m_calibrations(*m_connection)
 {
 }
 

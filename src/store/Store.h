@@ -3,6 +3,7 @@
 #include "BankAccounts.h"
 #include "ChequeBooks.h"
 #include "ChequeRegister.h"
+#include "PrinterCalibrations.h"
 #include "SystemParameters.h"
 
 #include <QString>
@@ -49,6 +50,7 @@ public:
     const SystemParameters &parameters() const { return m_parameters; }
     const ChequeRegister &cheques() const { return m_cheques; }
     const ChequeBooks &books() const { return m_books; }
+    const PrinterCalibrations &calibrations() const { return m_calibrations; }
 
     /// The connection every part runs its statements on.
     const Connection &SharedConnection() const { return *m_connection; }
@@ -66,6 +68,7 @@ private:
     SystemParameters m_parameters;
     ChequeRegister m_cheques;
     ChequeBooks m_books;
+    PrinterCalibrations m_calibrations;
 };
 
 } // namespace quillset

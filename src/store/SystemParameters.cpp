@@ -1,6 +1,7 @@
 #include "SystemParameters.h"
 
 #include "Connection.h"
+#include "PrinterCalibrations.h"
 #include "core/Conversions.h"
 
 #include <QVariant>
@@ -97,6 +98,19 @@ PrintSettings SystemParameters::printSettings() const
     };
     settings.calibrationLeft = offset(Parameter::CalibrationLeft);
     settings.calibrationTop = offset(Parameter::CalibrationTop);
+    return settings;
+}
+
+PrintSettings SystemParameters::printSettingsFor(const QString &queue) const
+{
+    PrintSettings settings = printSettings();
+    if (queue.isEmpty())
+        return settings;
+    if (const std::optional<PrinterCalibration> own = PrinterCalibrations(m_connection).of(queue)) {
+        settings.calibrationLeft = numericValue(own->left);
+        settings.calibrationTop = numericValue(own->top);
+        settings.calibratedFor = queue;
+    }
     return settings;
 }
 

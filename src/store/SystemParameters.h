@@ -43,6 +43,9 @@ public:
 
     /// The settings that shape the printed page. Throws Failure naming the setting that cannot be used.
     PrintSettings printSettings() const;
+    /// The settings for a cheque that goes to that print queue: with the printer's own calibration
+    /// when it has one, the office's otherwise (and for an empty name).
+    PrintSettings printSettingsFor(const QString &queue) const;
     /// How long a print may take, in seconds: the "PrintTimeout" setting, a minute when it is missing
     /// or not a number of seconds from 1 to 3600.
     int printTimeoutSeconds() const;

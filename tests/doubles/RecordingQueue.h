@@ -37,6 +37,11 @@ public:
         return statuses.size() == 1 ? statuses.first() : statuses.takeFirst();
     }
     void setCallTimeout(int) override { }
+    QStringList queues() override
+    {
+        return installed ? QStringList {QStringLiteral("TestQueue")} + otherQueues : QStringList();
+    }
+    std::optional<QMarginsF> printableMargins(const QString &) override { return margins; }
 
     /// Every page of every accepted job, in order.
     QList<ChequePage> printed() const
@@ -54,6 +59,8 @@ public:
     }
 
     bool installed = true;
+    QStringList otherQueues; ///< printers besides the default one
+    std::optional<QMarginsF> margins; ///< what every printer says it cannot print, in millimetres
     bool refuseJob = false;
     QList<JobStatus> statuses; ///< answered in turn; the last one for every look after it
     QList<PrintJob> jobs; ///< jobs the queue accepted

@@ -3,6 +3,9 @@
 #   print-queue.sh start <folder>   starts cupsd on <folder>/cups.sock with the default queue
 #                                   QuillsetTest, whose printer writes each job's PDF to <folder>/out
 #   print-queue.sh stop <folder>    stops that cupsd
+#   print-queue.sh default <folder> [queue]
+#                                   makes the queue (QuillsetTest when none is named) the default;
+#                                   QuillsetMargins is a second queue that reports margins
 #   print-queue.sh freeze|thaw <folder>
 #                                   stops the server's process dead, as a hung server, and lets it go on
 #   print-queue.sh printer <folder> <behaviour>
@@ -149,6 +152,46 @@ CONF
     /usr/sbin/lpadmin -h "$folder/cups.sock" -p "$queue" -E -v "quillset-test:$folder" -m raw \
         -o printer-error-policy=abort-job 2>/dev/null
     /usr/sbin/lpadmin -h "$folder/cups.sock" -d "$queue"
+    # A second queue whose printer, like most office printers, cannot print to the sheet's edges: it
+    # reports margins of 1/4 inch at the sides and 1/2 inch at the top and bottom of an A4 sheet.
+    cat > "$folder/etc/margins.ppd" <<'PPD'
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "MARGINS.PPD"
+*Manufacturer: "Quillset"
+*Product: "(Margins)"
+*ModelName: "Quillset Margins"
+*ShortNickName: "Quillset Margins"
+*NickName: "Quillset Margins"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*cupsFilter2: "application/pdf application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 36 577 806"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+PPD
+    /usr/sbin/lpadmin -h "$folder/cups.sock" -p QuillsetMargins -E -v "quillset-test:$folder" \
+        -P "$folder/etc/margins.ppd" -o printer-error-policy=abort-job 2>/dev/null
     echo "$queue"
 }
 
@@ -157,6 +200,9 @@ start) start ;;
 stop) stop ;;
 printer)
     echo "${3:-ok}" > "$folder/behaviour"
+    ;;
+default)
+    /usr/sbin/lpadmin -h "$folder/cups.sock" -d "${3:-$queue}"
     ;;
 freeze) kill -STOP "$(cat "$folder/cupsd.pid")" ;;
 thaw) kill -CONT "$(cat "$folder/cupsd.pid")" ;;

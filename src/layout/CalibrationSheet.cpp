@@ -1,0 +1,277 @@
+#include "CalibrationSheet.h"
+
+#include "ComposeCheque.h"
+#include "PageChecks.h"
+#include "PageMetrics.h"
+#include "banks/BankAccount.h"
+#include "cheque/Cheque.h"
+#include "core/Conversions.h"
+
+#include <cmath>
+
+namespace quillset {
+
+namespace {
+
+constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
+constexpr double kLabelPointSize = 6.0;
+constexpr double kInstructionPointSize = 9.0;
+constexpr double kTickMillimetre = 1.5;
+constexpr double kTickHalfCentimetre = 2.5;
+constexpr double kTickCentimetre = 4.0;
+constexpr int kRulerBeforeCorner = 20; // millimetres the leaf's rulers reach past its corner
+
+struct Label
+{
+    const char *item;
+    const char *label;
+};
+
+constexpr Label kLabels[] = {
+    {"lblDate", "Date"},         {"lblPay", "Pay"},          {"lblAmount", "Amount"},
+    {"lblRupeeL1", "Rupee L1"},  {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
+    {"Stamp", "Crossing"},
+};
+
+double tickLength(int millimetre)
+{
+    if (millimetre % 10 == 0)
+        return kTickCentimetre * kTwipsPerMillimetre;
+    return (millimetre % 5 == 0 ? kTickHalfCentimetre : kTickMillimetre) * kTwipsPerMillimetre;
+}
+
+PageItem line(const QString &name, const QPointF &from, const QPointF &to)
+{
+    PageItem item;
+    item.name = name;
+    item.kind = PageItem::Kind::Line;
+    item.rect = QRectF(from, to);
+    return item;
+}
+
+PageItem text(const QString &name, const QRectF &rect, const QString &words, double pointSize, bool centred)
+{
+    PageItem item;
+    item.name = name;
+    item.rect = rect;
+    item.text = words;
+    item.pointSize = pointSize;
+    item.centred = centred;
+    return item;
+}
+
+// A ruler is a run of millimetre ticks from a base line, every centimetre numbered; `horizontal`
+// rulers run left to right with ticks going down (`sign` +1) or up (-1), vertical ones top to bottom
+// with ticks going right (+1) or left (-1). Ticks off the sheet are left out.
+struct Ruler
+{
+    QString name;
+    QPointF zero; ///< where the ruler reads 0
+    bool horizontal = true;
+    double sign = 1;
+    int first = 0; ///< the first and last millimetre marked
+    int last = 0;
+};
+
+void addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, const QString &family,
+              const PageMetrics &metrics)
+{
+    const QRectF onSheet(QPointF(0, 0), sheet);
+    const double labelHeight = metrics.lineHeight({family, kLabelPointSize, false});
+    int from = ruler.last;
+    int to = ruler.first;
+    for (int millimetre = ruler.first; millimetre <= ruler.last; ++millimetre) {
+        const double along = millimetre * kTwipsPerMillimetre;
+        const QPointF base = ruler.horizontal ? ruler.zero + QPointF(along, 0) : ruler.zero + QPointF(0, along);
+        if (!onSheet.adjusted(-0.5, -0.5, 0.5, 0.5).contains(base))
+            continue;
+        from = qMin(from, millimetre);
+        to = qMax(to, millimetre);
+        const double length = tickLength(millimetre) * ruler.sign;
+        const QPointF end = ruler.horizontal ? base + QPointF(0, length) : base + QPointF(length, 0);
+        items.append(line(QStringLiteral("%1 %2 mm").arg(ruler.name).arg(millimetre), base, end));
+        if (millimetre % 10 != 0)
+            continue;
+        const QString number = QString::number(millimetre / 10);
+        const double width = metrics.textWidth(number, {family, kLabelPointSize, false});
+        const double gap = 0.5 * kTwipsPerMillimetre;
+        QRectF box;
+        if (ruler.horizontal) {
+            const double top = ruler.sign > 0 ? end.y() + gap : end.y() - gap - labelHeight;
+            box = QRectF(base.x() - width / 2, top, width, labelHeight);
+        } else {
+            const double left = ruler.sign > 0 ? end.x() + gap : end.x() - gap - width;
+            box = QRectF(left, base.y() - labelHeight / 2, width, labelHeight);
+        }
+        items.append(text(QStringLiteral("%1 %2 cm").arg(ruler.name).arg(millimetre / 10), box, number,
+                          kLabelPointSize, false));
+    }
+    if (from > to)
+        return;
+    const double start = from * kTwipsPerMillimetre;
+    const double stop = to * kTwipsPerMillimetre;
+    items.append(ruler.horizontal
+                     ? line(ruler.name, ruler.zero + QPointF(start, 0), ruler.zero + QPointF(stop, 0))
+                     : line(ruler.name, ruler.zero + QPointF(0, start), ruler.zero + QPointF(0, stop)));
+}
+
+QRectF printableRect(const QSizeF &sheet, const QMarginsF &margins)
+{
+    return QRectF(QPointF(0, 0), sheet)
+        .adjusted(margins.left() * kTwipsPerMillimetre, margins.top() * kTwipsPerMillimetre,
+                  -margins.right() * kTwipsPerMillimetre, -margins.bottom() * kTwipsPerMillimetre);
+}
+
+// The box a field's ink takes: its box, or its text when that runs past the box.
+QRectF inkOf(const PageItem &item, const QString &family, const PageMetrics &metrics)
+{
+    QRectF ink = item.rect;
+    if (item.kind == PageItem::Kind::Text && !item.centred)
+        ink.setWidth(qMax(ink.width(), metrics.textWidth(item.text, {family, item.pointSize, item.bold})));
+    return ink;
+}
+
+// Which way the cheque moves when the calibration's Left grows: centred positions move against it.
+bool leftMovesRight(int position)
+{
+    return position != 2 && position != 5 && position != 6;
+}
+
+QStringList instruction(const BankAccountRecord &account, const PrintSettings &settings, const SheetPrinter &printer)
+{
+    const QString left = plainNumber(settings.calibrationLeft.value_or(0));
+    const QString top = plainNumber(settings.calibrationTop.value_or(0));
+    const QString whose = settings.calibratedFor.isEmpty()
+        ? QStringLiteral("the office's calibration")
+        : QStringLiteral("the calibration of \"%1\"").arg(settings.calibratedFor);
+    return {
+        QStringLiteral("Quillset calibration sheet: account %1 (%2), printer %3, %4: Left %5 cm, Top %6 cm.")
+            .arg(account.bankId, account.bankName,
+                 printer.name.isEmpty() ? QStringLiteral("not known") : QStringLiteral("\"%1\"").arg(printer.name),
+                 whose, left, top),
+        QStringLiteral("1. Print this page on plain paper at actual size (no fit to page). Nothing is recorded."),
+        QStringLiteral("2. Lay a blank leaf of this bank on the page where the printer will take it."),
+        QStringLiteral("3. Read where the real left edge crosses the ruler along the drawn top edge (mm, + right)."),
+        QStringLiteral("4. Read where the real top edge crosses the ruler along the drawn left edge (mm, + down)."),
+        QStringLiteral("5. Under Options, for this printer, %1 Left the first reading and add to Top the second, "
+                       "in centimetres.")
+            .arg(leftMovesRight(settings.position) ? QStringLiteral("add to") : QStringLiteral("take from")),
+    };
+}
+
+} // namespace
+
+QString sheetLabel(const QString &itemName)
+{
+    for (const Label &label : kLabels) {
+        if (itemName == QLatin1String(label.item))
+            return QString::fromLatin1(label.label);
+    }
+    return itemName;
+}
+
+QStringList outsidePrintableArea(const ChequePage &page, const QMarginsF &margins, const PageMetrics &metrics)
+{
+    const QRectF printable
+        = printableRect(QSizeF(page.widthTwips, page.heightTwips), margins).adjusted(-0.5, -0.5, 0.5, 0.5);
+    QStringList outside;
+    for (const PageItem &item : page.items) {
+        if (!item.shown || (item.kind == PageItem::Kind::Text && item.text.trimmed().isEmpty()))
+            continue;
+        if (!printable.contains(inkOf(item, page.fontFamily, metrics)))
+            outside.append(itemDescription(item.name));
+    }
+    return outside;
+}
+
+QString printableAreaWarning(const QStringList &outside, const QString &printer)
+{
+    if (outside.isEmpty())
+        return QString();
+    return QStringLiteral("The printer \"%1\" cannot print near the edges of the sheet, so part of %2 would not "
+                          "print. Check the printing location and the calibration under Options, and the "
+                          "fields' places under Bank Data; the calibration sheet shows where.")
+        .arg(printer, outside.join(QStringLiteral(", ")));
+}
+
+ChequePage composeCalibrationSheet(const BankAccountRecord &account, const PrintSettings &settings,
+                                   const SheetPrinter &printer, const PageMetrics &metrics)
+{
+    // A cheque with every field shown, so each box is where a real cheque's would be.
+    const Cheque sample {account.bankId, QStringLiteral("000000"), QStringLiteral("Sample"), QDate(2026, 12, 31), 1,
+                         true};
+    const ChequePage cheque = ComposeCheque(sample, account, settings, metrics);
+
+    ChequePage sheet;
+    sheet.orientation = cheque.orientation;
+    sheet.widthTwips = cheque.widthTwips;
+    sheet.heightTwips = cheque.heightTwips;
+    sheet.chequeLeft = cheque.chequeLeft;
+    sheet.chequeTop = cheque.chequeTop;
+    sheet.leaf = cheque.leaf;
+    sheet.fontFamily = cheque.fontFamily;
+    const QSizeF size(sheet.widthTwips, sheet.heightTwips);
+    const std::optional<QRectF> printable
+        = printer.margins ? std::optional<QRectF>(printableRect(size, *printer.margins).adjusted(-0.5, -0.5, 0.5, 0.5))
+                          : std::nullopt;
+    const auto outline = [&](const QString &name, const QRectF &rect, const QString &label) {
+        PageItem item;
+        item.name = name;
+        item.kind = PageItem::Kind::Outline;
+        item.rect = rect;
+        item.text = label;
+        item.pointSize = kLabelPointSize;
+        item.marked = printable && !printable->contains(rect);
+        // The leaf itself is never printed; only its fields need the printer's reach to be said.
+        if (item.marked && !label.isEmpty())
+            item.text += QStringLiteral(" - cannot all print here");
+        return item;
+    };
+
+    QList<PageItem> &items = sheet.items;
+    items.append(outline(QStringLiteral("Leaf"), sheet.leaf, QString()));
+    for (const PageItem &field : cheque.items) {
+        // The second words line and the company name are boxed even when this sample leaves them empty.
+        if (field.name == QLatin1String("lblRupeeL3"))
+            continue;
+        items.append(outline(QStringLiteral("Box ") + field.name, field.rect, sheetLabel(field.name)));
+    }
+    if (printable) {
+        PageItem area = outline(QStringLiteral("PrintableArea"), printableRect(size, *printer.margins),
+                                QStringLiteral("Edge of what \"%1\" can print").arg(printer.name));
+        area.dashed = true;
+        area.marked = false;
+        items.append(area);
+    }
+
+    const double leafWidth = std::floor(sheet.leaf.width() / kTwipsPerMillimetre + 1e-6);
+    const double leafHeight = std::floor(sheet.leaf.height() / kTwipsPerMillimetre + 1e-6);
+    const QString &family = sheet.fontFamily;
+    addRuler(items, {QStringLiteral("Leaf top"), sheet.leaf.topLeft(), true, 1, -kRulerBeforeCorner, int(leafWidth)},
+             size, family, metrics);
+    addRuler(items,
+             {QStringLiteral("Leaf left"), sheet.leaf.topLeft(), false, 1, -kRulerBeforeCorner, int(leafHeight)}, size,
+             family, metrics);
+    const int pageWidth = int(std::floor(size.width() / kTwipsPerMillimetre));
+    const int pageHeight = int(std::floor(size.height() / kTwipsPerMillimetre));
+    addRuler(items, {QStringLiteral("Page bottom"), QPointF(0, size.height()), true, -1, 0, pageWidth}, size, family,
+             metrics);
+    addRuler(items, {QStringLiteral("Page right"), QPointF(size.width(), 0), false, -1, 0, pageHeight}, size, family,
+             metrics);
+
+    // The instruction goes in the half of the page the leaf leaves free.
+    const double lineHeight = metrics.lineHeight({family, kInstructionPointSize, false}) * 1.2;
+    const double left = 15 * kTwipsPerMillimetre + (printer.margins ? printer.margins->left() * kTwipsPerMillimetre : 0);
+    double top = sheet.leaf.center().y() < size.height() / 2 ? qMax(sheet.leaf.bottom(), size.height() / 2) + 567
+                                                             : 30 * kTwipsPerMillimetre;
+    int index = 0;
+    for (const QString &words : instruction(account, settings, printer)) {
+        items.append(text(QStringLiteral("Instruction %1").arg(index++),
+                          QRectF(left, top, size.width() - 2 * left, lineHeight), words, kInstructionPointSize,
+                          false));
+        top += lineHeight;
+    }
+    return sheet;
+}
+
+} // namespace quillset
