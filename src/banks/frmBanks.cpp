@@ -4,6 +4,7 @@
 #include "TypingLimit.h"
 #include "core/Failure.h"
 #include "frmChequeBooks.h"
+#include "frmLeafDesigner.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/CommandLineLayout.h"
@@ -149,6 +150,9 @@ void frmBanks::buildControls()
     auto *last = addControl<QPushButton>(m_navigation, "cmdLast", QRect(2010, 120, 600, 345), QStringLiteral(">>"));
     auto *find = addControl<QPushButton>(m_navigation, "cmdFind", QRect(2640, 120, 800, 345), QStringLiteral("Find"));
     find->hide();
+    m_design = addControl<QPushButton>(m_navigation, "cmdDesign", QRect(3540, 120, 2040, 345),
+                                       QStringLiteral("&Design on leaf..."));
+    connect(m_design, &QPushButton::clicked, this, &frmBanks::designOnLeaf);
 
     auto *actions = addControl<QGroupBox>(this, "Frame2", QRect(5820, 0, 945, 4095));
     m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("Add"));
@@ -295,6 +299,35 @@ void frmBanks::importLeafLayout()
         return;
     }
     showRecord(m_current);
+}
+
+void frmBanks::designOnLeaf()
+{
+    if (m_current < 0 || m_current >= m_records.size())
+        return;
+    try {
+        auto *designer = new frmLeafDesigner(
+            m_services, m_records.at(m_current),
+            [this](const BankAccountRecord &designed) { return saveDesign(designed); }, this);
+        designer->show();
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The leaf cannot be laid out yet: %1").arg(failure.description()));
+    }
+}
+
+bool frmBanks::saveDesign(const BankAccountRecord &designed)
+{
+    // The designed places go into the grid as if typed there, and are saved as an edit of the
+    // account, through the very checks a typed edit passes.
+    if (m_current < 0 || m_current >= m_records.size() || !m_add->isEnabled())
+        return false;
+    const BankAccountTexts texts = textsFromRecord(designed);
+    for (size_t i = 8; i < m_boxes.size(); ++i)
+        TypingLimit::showWhole(m_boxes.at(i), texts.texts.at(i));
+    m_addingRecord = false;
+    const bool saved = StoreTextBoxes();
+    FillTextBoxes();
+    return saved;
 }
 
 void frmBanks::openBooks()

@@ -47,6 +47,8 @@ private:
     void openBooks();
     void exportLeafLayout();
     void importLeafLayout();
+    void designOnLeaf();
+    bool saveDesign(const BankAccountRecord &designed);
     void showMoney(const MoneyStyle &money);
     void add();
     void edit();
@@ -66,6 +68,7 @@ private:
     QPushButton *m_books = nullptr;
     QPushButton *m_exportLayout = nullptr;
     QPushButton *m_importLayout = nullptr;
+    QPushButton *m_design = nullptr;
     QComboBox *m_amountStyle = nullptr;
     QLineEdit *m_currencyName = nullptr;
     QLineEdit *m_subunitName = nullptr;

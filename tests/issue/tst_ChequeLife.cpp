@@ -9,6 +9,8 @@
 #include "layout/PageMetrics.h"
 #include "store/Store.h"
 
+#include <QMarginsF>
+
 #include <QGuiApplication>
 
 using namespace quillset;
@@ -35,6 +37,10 @@ private slots:
     void chequeBooksOfferAndCountTheLeaves();
     void chequeBooksRefuseWhatIsNoBook_data();
     void chequeBooksRefuseWhatIsNoBook();
+    void eachPrinterPrintsWithItsOwnCalibration_data();
+    void eachPrinterPrintsWithItsOwnCalibration();
+    void printableAreaIsAskedAbout_data();
+    void printableAreaIsAskedAbout();
 
 private:
     IssueOutcome issue(const Cheque &cheque);
@@ -380,6 +386,85 @@ void TestChequeLife::chequeBooksRefuseWhatIsNoBook()
     QVERIFY(numberOutsideBooksWarning(store, QStringLiteral("ACC1"), QStringLiteral("000151"))
                 .contains(QStringLiteral("in none of the cheque books")));
     QCOMPARE(numberOutsideBooksWarning(store, QStringLiteral("ACC1"), QStringLiteral("150")), QString());
+}
+
+void TestChequeLife::eachPrinterPrintsWithItsOwnCalibration_data()
+{
+    QTest::addColumn<QStringList>("own"); // "queue=left,top" rows of the printers' own calibrations
+    QTest::addColumn<double>("left"); // where the leaf prints, in centimetres from the sheet's corner
+    QTest::addColumn<double>("top");
+    QTest::newRow("no printer has its own: the office's, as always") << QStringList() << 0.4 << 0.3;
+    QTest::newRow("the printer it goes to has its own") << QStringList {QStringLiteral("TestQueue=0.6,0.5")} << 0.6
+                                                        << 0.5;
+    QTest::newRow("only another printer has its own")
+        << QStringList {QStringLiteral("Back_Office=2,2")} << 0.4 << 0.3;
+    QTest::newRow("own offsets that are not plain numbers") << QStringList {QStringLiteral("TestQueue=0.55cm,x")} << 0.55
+                                                            << 0.0;
+}
+
+void TestChequeLife::eachPrinterPrintsWithItsOwnCalibration()
+{
+    QFETCH(QStringList, own);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    Store &store = m_db->store();
+    store.parameters().SetSystemParameter(Parameter::CalibrationLeft, QStringLiteral("0.4"));
+    store.parameters().SetSystemParameter(Parameter::CalibrationTop, QStringLiteral("0.3"));
+    for (const QString &row : own) {
+        const QStringList parts = row.split(u'=');
+        const QStringList offsets = parts.at(1).split(u',');
+        store.calibrations().set({parts.at(0), offsets.at(0), offsets.at(1)});
+    }
+    QCOMPARE(int(issue(cheque(QStringLiteral("000700"))).kind), int(IssueOutcome::Kind::Printed));
+    QCOMPARE(m_queue->printed().size(), 1);
+    const ChequePage &page = m_queue->printed().first();
+    QCOMPARE(qRound(page.leaf.left()), qRound(left * 567));
+    QCOMPARE(qRound(page.leaf.top()), qRound(top * 567));
+}
+
+void TestChequeLife::printableAreaIsAskedAbout_data()
+{
+    QTest::addColumn<double>("margin"); // millimetres the printer cannot print, at every edge
+    QTest::addColumn<bool>("answer"); // what the operator says when asked
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("asked"); // part of the question, or empty when none is asked
+    using K = IssueOutcome::Kind;
+    QTest::newRow("the printer says nothing") << -1.0 << false << int(K::Printed) << "";
+    QTest::newRow("every field inside the margins") << 3.0 << false << int(K::Printed) << "";
+    QTest::newRow("the crossing at the edge, printed anyway")
+        << 5.0 << true << int(K::Printed) << "part of the crossing stamp would not print";
+    QTest::newRow("the crossing at the edge, not printed")
+        << 5.0 << false << int(K::NotPrinted) << "part of the crossing stamp would not print";
+}
+
+void TestChequeLife::printableAreaIsAskedAbout()
+{
+    QFETCH(double, margin);
+    QFETCH(bool, answer);
+    QFETCH(int, outcome);
+    QFETCH(QString, asked);
+    // The sample leaf lies in the sheet's corner, and its crossing in the leaf's corner.
+    if (margin >= 0)
+        m_queue->margins = QMarginsF(margin, margin, margin, margin);
+    if (margin == 3.0) {
+        Store &store = m_db->store();
+        BankAccountRecord moved = *store.accounts().find(QStringLiteral("ACC1"));
+        moved.crossing = {0.5, 0.5, 3.0, 3.0};
+        store.accounts().update(*store.accounts().find(QStringLiteral("ACC1")), moved);
+    }
+    QStringList questions;
+    IssueContext context {m_db->store(), *m_queue, m_metrics, m_waiter, nullptr, QStringLiteral("desk-1 (clerk)")};
+    context.proceedDespite = [&](const QString &warning) {
+        questions.append(warning);
+        return answer;
+    };
+    const IssueOutcome done = issueCheque(cheque(QStringLiteral("000701")), context);
+    QCOMPARE(int(done.kind), outcome);
+    QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY2(questions.first().contains(asked), qPrintable(questions.first()));
+    QCOMPARE(rows(), outcome == int(IssueOutcome::Kind::Printed) ? QStringLiteral("000701 printed") : QString());
+    QCOMPARE(m_queue->jobs.size(), outcome == int(IssueOutcome::Kind::Printed) ? 1 : 0);
 }
 
 QUILLSET_TEST_MAIN(TestChequeLife, QGuiApplication)

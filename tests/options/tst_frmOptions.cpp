@@ -7,6 +7,8 @@
 #include "store/Store.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlDatabase>
@@ -32,6 +34,8 @@ private slots:
     void calibrationShowsWhatThePlacementUses();
     void lockedDatabaseOffersNothingToStore();
     void changedElsewhereIsShownNotOverwritten();
+    void calibrationIsKeptPerPrinter();
+    void calibrationSheetFromTheWindow();
 
 private:
     void open();
@@ -74,6 +78,8 @@ QString TestOptions::stored() const
 
 void TestOptions::loadsAndStoresEveryControl()
 {
+    // With no printer at all, the calibration is the office's, as it always was.
+    m_f->queue->installed = false;
     m_f->db.exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
                                 "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
                                 "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' ELSE '0' END"));
@@ -195,6 +201,7 @@ void TestOptions::lockedDatabaseOffersNothingToStore()
 
 void TestOptions::changedElsewhereIsShownNotOverwritten()
 {
+    m_f->queue->installed = false;
     open();
     // Another workstation (another store on the same database) changes the company name meanwhile.
     {
@@ -217,6 +224,56 @@ void TestOptions::changedElsewhereIsShownNotOverwritten()
     QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("05"));
     QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CompanyName),
              QStringLiteral("Changed Elsewhere Ltd"));
+}
+
+void TestOptions::calibrationIsKeptPerPrinter()
+{
+    m_f->queue->otherQueues = {QStringLiteral("Back_Office")};
+    m_f->db.store().calibrations().set({QStringLiteral("Back_Office"), QStringLiteral("0.2"), QStringLiteral("0.1")});
+    open();
+    auto *printers = find<QComboBox>(m_window, "cmbPrinter");
+    QCOMPARE(printers->count(), 3);
+    QCOMPARE(printers->currentText(), QStringLiteral("TestQueue (default printer)"));
+    QVERIFY2(shown(m_window, "lblPrinterNote").contains(QStringLiteral("No calibration of its own")),
+             qPrintable(shown(m_window, "lblPrinterNote")));
+    QCOMPARE(shown(m_window, "txtCBL") + u'|' + shown(m_window, "txtCBT"), QStringLiteral("0|0"));
+
+    // The default printer gets its own; the other keeps its own; the office's changes for the rest.
+    retype(m_window, "txtCBL", QStringLiteral("0.3"));
+    retype(m_window, "txtCBT", QStringLiteral("-0.2"));
+    printers->setCurrentIndex(1);
+    QCOMPARE(shown(m_window, "txtCBL") + u'|' + shown(m_window, "txtCBT"), QStringLiteral("0.2|0.1"));
+    QCOMPARE(shown(m_window, "lblPrinterNote"), QStringLiteral("This printer's own calibration."));
+    printers->setCurrentIndex(2);
+    QCOMPARE(shown(m_window, "txtCBL"), QStringLiteral("0"));
+    retype(m_window, "txtCBL", QStringLiteral("0.1"));
+    printers->setCurrentIndex(0);
+    QCOMPARE(shown(m_window, "txtCBL") + u'|' + shown(m_window, "txtCBT"), QStringLiteral("0.3|-0.2"));
+    click(m_window, "cmdSave");
+
+    QCOMPARE(m_f->db.joined(QStringLiteral(
+                 "SELECT QueueName || '=' || CBLeft || ',' || CBTop FROM PrinterCalibration ORDER BY QueueName")),
+             QStringLiteral("Back_Office=0.2,0.1, TestQueue=0.3,-0.2"));
+    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("0.1"));
+    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationTop), QStringLiteral("0"));
+}
+
+void TestOptions::calibrationSheetFromTheWindow()
+{
+    const QString pdf = m_f->db.folder() + QStringLiteral("/sheet.pdf");
+    m_f->services.chooseSaveFile = [&](const QString &, const QString &, const QString &) { return pdf; };
+    open();
+    QCOMPARE(find<QComboBox>(m_window, "cmbSheetAccount")->currentText(), QStringLiteral("ACC1"));
+    click(m_window, "cmdSheetPdf");
+    QVERIFY(QFile::exists(pdf));
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("which the default printer \"TestQueue\" uses")),
+             qPrintable(m_f->prompter.texts().first()));
+    click(m_window, "cmdSheetPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QCOMPARE(m_f->queue->jobs.first().title, QStringLiteral("Quillset calibration sheet"));
+    // Nothing of a sheet is recorded.
+    QCOMPARE(registerRows(m_f->db), 0);
 }
 
 QUILLSET_TEST_MAIN(TestOptions, QApplication)
