@@ -65,9 +65,12 @@ QString shown(const std::optional<double> &value)
 QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics &metrics)
 {
     // The leaf at the sheet's corner with no calibration: page places are then leaf places.
-    const Cheque sample {account.bankId, QStringLiteral("000000"),
-                         QStringLiteral("M/S. WWWWWWWW MMMMMMMM ENTERPRISES PRIVATE LIMITED"), QDate(2028, 12, 28),
-                         account.money.subunitDigits > 0 ? 77777777777 : 777777777, true};
+    const Cheque sample {account.bankId,
+                         QStringLiteral("000000"),
+                         QStringLiteral("M/S. WWWWWWWW MMMMMMMM ENTERPRISES PRIVATE LIMITED"),
+                         QDate(2028, 12, 28),
+                         account.money.subunitDigits > 0 ? 77777777777 : 777777777,
+                         true};
     PrintSettings settings;
     settings.companyName = QStringLiteral("FOR WWWWWW MMMMMM TRADERS PVT. LTD.");
     const ChequePage page = ComposeCheque(sample, account, settings, metrics);
@@ -78,9 +81,9 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
         DesignBox box;
         box.name = item.name;
         const FieldMeasures *field = fieldNamed(item.name);
-        box.label = field ? QString::fromLatin1(field->label)
-                          : (item.kind == PageItem::Kind::Stamp ? QStringLiteral("Crossing")
-                                                                : QStringLiteral("Company name"));
+        box.label = field
+            ? QString::fromLatin1(field->label)
+            : (item.kind == PageItem::Kind::Stamp ? QStringLiteral("Crossing") : QStringLiteral("Company name"));
         box.rect = item.rect.translated(-page.leaf.topLeft());
         box.sample = item.kind == PageItem::Kind::Stamp ? QStringLiteral("A/C PAYEE ONLY") : item.text;
         box.pointSize = item.pointSize;

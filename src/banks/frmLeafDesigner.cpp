@@ -288,10 +288,9 @@ bool frmLeafDesigner::loadScan(const QString &path)
         image = reader.read();
     }
     if (image.isNull()) {
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("\"%1\" could not be read as a picture (PNG, JPEG) or a PDF.")
-                                        .arg(path),
-                                    Prompter::Icon::Warning);
+        m_services.prompter.message(
+            kProgramTitle, QStringLiteral("\"%1\" could not be read as a picture (PNG, JPEG) or a PDF.").arg(path),
+            Prompter::Icon::Warning);
         return false;
     }
     delete m_scan;

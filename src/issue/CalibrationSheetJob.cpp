@@ -28,8 +28,8 @@ CalibrationSheetJob calibrationSheetJob(const Store &store, const QString &accou
     } catch (const Failure &) {
         // The sheet can still be looked at as a PDF; it says no printer was found.
     }
-    sheet.page = composeCalibrationSheet(record, store.parameters().printSettingsFor(sheet.printer.name),
-                                         sheet.printer, metrics);
+    sheet.page = composeCalibrationSheet(record, store.parameters().printSettingsFor(sheet.printer.name), sheet.printer,
+                                         metrics);
     if (sheet.printer.margins) {
         // The sheet's own rulers reach the edges on purpose; only the leaf's fields matter here.
         ChequePage fields = sheet.page;

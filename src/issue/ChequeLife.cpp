@@ -133,8 +133,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         return unread(failure);
     }
     if (margins) {
-        const QString warning
-            = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer);
+        const QString warning = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer);
         if (!warning.isEmpty() && !context.proceedDespite(warning))
             return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")));
     }

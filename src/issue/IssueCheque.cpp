@@ -26,8 +26,8 @@ BankAccountRecord chequeAccount(const Store &store, const QString &code)
 ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              const QString &printer)
 {
-    return ComposeCheque(cheque, chequeAccount(store, cheque.accountCode),
-                         store.parameters().printSettingsFor(printer), metrics);
+    return ComposeCheque(cheque, chequeAccount(store, cheque.accountCode), store.parameters().printSettingsFor(printer),
+                         metrics);
 }
 
 QString calibrationNote(const Store &store, const QString &printer)
@@ -36,8 +36,7 @@ QString calibrationNote(const Store &store, const QString &printer)
         return QStringLiteral("Placed with the office's calibration: no default printer was found.");
     if (store.calibrations().of(printer))
         return QStringLiteral("Placed with the calibration of the default printer \"%1\".").arg(printer);
-    return QStringLiteral("Placed with the office's calibration, which the default printer \"%1\" uses.")
-        .arg(printer);
+    return QStringLiteral("Placed with the office's calibration, which the default printer \"%1\" uses.").arg(printer);
 }
 
 } // namespace quillset

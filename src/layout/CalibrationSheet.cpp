@@ -28,8 +28,8 @@ struct Label
 };
 
 constexpr Label kLabels[] = {
-    {"lblDate", "Date"},         {"lblPay", "Pay"},          {"lblAmount", "Amount"},
-    {"lblRupeeL1", "Rupee L1"},  {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
+    {"lblDate", "Date"},        {"lblPay", "Pay"},          {"lblAmount", "Amount"},
+    {"lblRupeeL1", "Rupee L1"}, {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
     {"Stamp", "Crossing"},
 };
 
@@ -103,16 +103,15 @@ void addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, c
             const double left = ruler.sign > 0 ? end.x() + gap : end.x() - gap - width;
             box = QRectF(left, base.y() - labelHeight / 2, width, labelHeight);
         }
-        items.append(text(QStringLiteral("%1 %2 cm").arg(ruler.name).arg(millimetre / 10), box, number,
-                          kLabelPointSize, false));
+        items.append(
+            text(QStringLiteral("%1 %2 cm").arg(ruler.name).arg(millimetre / 10), box, number, kLabelPointSize, false));
     }
     if (from > to)
         return;
     const double start = from * kTwipsPerMillimetre;
     const double stop = to * kTwipsPerMillimetre;
-    items.append(ruler.horizontal
-                     ? line(ruler.name, ruler.zero + QPointF(start, 0), ruler.zero + QPointF(stop, 0))
-                     : line(ruler.name, ruler.zero + QPointF(0, start), ruler.zero + QPointF(0, stop)));
+    items.append(ruler.horizontal ? line(ruler.name, ruler.zero + QPointF(start, 0), ruler.zero + QPointF(stop, 0))
+                                  : line(ruler.name, ruler.zero + QPointF(0, start), ruler.zero + QPointF(0, stop)));
 }
 
 QRectF printableRect(const QSizeF &sheet, const QMarginsF &margins)
@@ -198,8 +197,8 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
                                    const SheetPrinter &printer, const PageMetrics &metrics)
 {
     // A cheque with every field shown, so each box is where a real cheque's would be.
-    const Cheque sample {account.bankId, QStringLiteral("000000"), QStringLiteral("Sample"), QDate(2026, 12, 31), 1,
-                         true};
+    const Cheque sample {
+        account.bankId, QStringLiteral("000000"), QStringLiteral("Sample"), QDate(2026, 12, 31), 1, true};
     const ChequePage cheque = ComposeCheque(sample, account, settings, metrics);
 
     ChequePage sheet;
@@ -211,9 +210,9 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     sheet.leaf = cheque.leaf;
     sheet.fontFamily = cheque.fontFamily;
     const QSizeF size(sheet.widthTwips, sheet.heightTwips);
-    const std::optional<QRectF> printable
-        = printer.margins ? std::optional<QRectF>(printableRect(size, *printer.margins).adjusted(-0.5, -0.5, 0.5, 0.5))
-                          : std::nullopt;
+    const std::optional<QRectF> printable = printer.margins
+        ? std::optional<QRectF>(printableRect(size, *printer.margins).adjusted(-0.5, -0.5, 0.5, 0.5))
+        : std::nullopt;
     const auto outline = [&](const QString &name, const QRectF &rect, const QString &label) {
         PageItem item;
         item.name = name;
@@ -249,9 +248,8 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     const QString &family = sheet.fontFamily;
     addRuler(items, {QStringLiteral("Leaf top"), sheet.leaf.topLeft(), true, 1, -kRulerBeforeCorner, int(leafWidth)},
              size, family, metrics);
-    addRuler(items,
-             {QStringLiteral("Leaf left"), sheet.leaf.topLeft(), false, 1, -kRulerBeforeCorner, int(leafHeight)}, size,
-             family, metrics);
+    addRuler(items, {QStringLiteral("Leaf left"), sheet.leaf.topLeft(), false, 1, -kRulerBeforeCorner, int(leafHeight)},
+             size, family, metrics);
     const int pageWidth = int(std::floor(size.width() / kTwipsPerMillimetre));
     const int pageHeight = int(std::floor(size.height() / kTwipsPerMillimetre));
     addRuler(items, {QStringLiteral("Page bottom"), QPointF(0, size.height()), true, -1, 0, pageWidth}, size, family,
@@ -261,14 +259,14 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
 
     // The instruction goes in the half of the page the leaf leaves free.
     const double lineHeight = metrics.lineHeight({family, kInstructionPointSize, false}) * 1.2;
-    const double left = 15 * kTwipsPerMillimetre + (printer.margins ? printer.margins->left() * kTwipsPerMillimetre : 0);
+    const double left
+        = 15 * kTwipsPerMillimetre + (printer.margins ? printer.margins->left() * kTwipsPerMillimetre : 0);
     double top = sheet.leaf.center().y() < size.height() / 2 ? qMax(sheet.leaf.bottom(), size.height() / 2) + 567
                                                              : 30 * kTwipsPerMillimetre;
     int index = 0;
     for (const QString &words : instruction(account, settings, printer)) {
         items.append(text(QStringLiteral("Instruction %1").arg(index++),
-                          QRectF(left, top, size.width() - 2 * left, lineHeight), words, kInstructionPointSize,
-                          false));
+                          QRectF(left, top, size.width() - 2 * left, lineHeight), words, kInstructionPointSize, false));
         top += lineHeight;
     }
     return sheet;

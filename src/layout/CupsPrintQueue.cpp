@@ -247,8 +247,7 @@ std::optional<QMarginsF> CupsPrintQueue::printableMargins(const QString &queue)
         if (cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest)) {
             cups_size_t size {};
             // The server gives the margins in hundredths of a millimetre.
-            if (cupsGetDestMediaByName(server.http(), dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT,
-                                       &size))
+            if (cupsGetDestMediaByName(server.http(), dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT, &size))
                 margins = QMarginsF(size.left / 100.0, size.top / 100.0, size.right / 100.0, size.bottom / 100.0);
             cupsFreeDestInfo(info);
         }

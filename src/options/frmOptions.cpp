@@ -7,13 +7,13 @@
 #include "layout/CalibrationSheet.h"
 #include "layout/PdfDocument.h"
 #include "layout/PrintQueue.h"
-#include "shell/ResponsiveWaiter.h"
 #include "shell/AppServices.h"
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
 #include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/ResponsiveWaiter.h"
 #include "store/Store.h"
 
 #include <QButtonGroup>
@@ -247,10 +247,10 @@ void frmOptions::save()
 
 void frmOptions::buildPrinterStrip()
 {
-    auto *strip = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips),
-                                        QStringLiteral("Printers"));
-    auto *printerLabel = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1000, 255),
-                                            QStringLiteral("Calibration &for"));
+    auto *strip
+        = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips), QStringLiteral("Printers"));
+    auto *printerLabel
+        = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1000, 255), QStringLiteral("Calibration &for"));
     m_printer = addControl<QComboBox>(strip, "cmbPrinter", QRect(1140, 240, 2850, 315));
     printerLabel->setBuddy(m_printer);
     m_printerNote = addControl<QLabel>(strip, "lblPrinterNote", QRect(120, 570, 3870, 255));
@@ -258,10 +258,10 @@ void frmOptions::buildPrinterStrip()
                                           QStringLiteral("Sheet for &account"));
     m_sheetAccount = addControl<QComboBox>(strip, "cmbSheetAccount", QRect(1140, 750, 900, 315));
     sheetLabel->setBuddy(m_sheetAccount);
-    auto *print = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(2070, 735, 930, 330),
-                                          QStringLiteral("Print &Sheet"));
-    auto *pdf = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(3030, 735, 960, 330),
-                                        QStringLiteral("Sheet as P&DF..."));
+    auto *print
+        = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(2070, 735, 930, 330), QStringLiteral("Print &Sheet"));
+    auto *pdf
+        = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(3030, 735, 960, 330), QStringLiteral("Sheet as P&DF..."));
     const QString why = QStringLiteral("The calibration sheet shows where the default printer puts the leaf and "
                                        "each field, with rulers to measure a real leaf against. It uses the "
                                        "saved settings.");
@@ -297,7 +297,7 @@ void frmOptions::loadPrinters()
     m_printer->clear();
     for (int i = 0; i < printers.size(); ++i)
         m_printer->addItem(i == 0 && m_services.printQueue ? QStringLiteral("%1 (default printer)").arg(printers[i])
-                                                            : printers[i],
+                                                           : printers[i],
                            printers[i]);
     m_printer->addItem(QStringLiteral("Every printer without its own"), QString());
     m_printer->setCurrentIndex(0);
@@ -362,9 +362,9 @@ void frmOptions::printSheet()
             text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The calibration sheet was not printed: %1").arg(failure.description()),
-                                    Prompter::Icon::Warning);
+        m_services.prompter.message(
+            kProgramTitle, QStringLiteral("The calibration sheet was not printed: %1").arg(failure.description()),
+            Prompter::Icon::Warning);
     }
 }
 
@@ -382,8 +382,7 @@ void frmOptions::saveSheetAsPdf()
         if (const QString problem = pdfTargetProblem(path, m_services.store->location()); !problem.isEmpty())
             throw Failure(ErrorNumber::FileWrite, problem);
         const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
-        const CalibrationSheetJob sheet
-            = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
+        const CalibrationSheetJob sheet = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
         writePdfFile(path, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")));
         QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
                            .arg(account, QDir::toNativeSeparators(path), sheet.note);
@@ -391,9 +390,9 @@ void frmOptions::saveSheetAsPdf()
             text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The calibration sheet was not saved: %1").arg(failure.description()),
-                                    Prompter::Icon::Warning);
+        m_services.prompter.message(
+            kProgramTitle, QStringLiteral("The calibration sheet was not saved: %1").arg(failure.description()),
+            Prompter::Icon::Warning);
     }
 }
 

@@ -157,7 +157,7 @@ int runProgram(int argc, char *argv[])
     if (const QString problem = calibrationUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = wantsReport(parser) || wantsCopy(parser) || wantsBatch(parser) || wantsLayout(parser)
-            || wantsCalibrationSheet(parser)
+                || wantsCalibrationSheet(parser)
             ? QString()
             : chequePrintUsageProblem(parser);
         !problem.isEmpty())

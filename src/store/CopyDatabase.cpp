@@ -15,9 +15,9 @@ namespace {
 
 // Settings first and the register last, so that a reader of a half-made copy (there is none: it is
 // one transaction) would never see cheques without their accounts.
-const QStringList kCopiedTables
-    = {QStringLiteral("sys_parms"),          QStringLiteral("PrinterCalibration"), QStringLiteral("BankAccount"),
-       QStringLiteral("ChequeBook"),         QStringLiteral("Cheque"),             QStringLiteral("PayeeUse")};
+const QStringList kCopiedTables = {QStringLiteral("sys_parms"),   QStringLiteral("PrinterCalibration"),
+                                   QStringLiteral("BankAccount"), QStringLiteral("ChequeBook"),
+                                   QStringLiteral("Cheque"),      QStringLiteral("PayeeUse")};
 
 QString shown(const QString &location)
 {

@@ -22,8 +22,8 @@ std::optional<PrinterCalibration> PrinterCalibrations::of(const QString &queue) 
 
 QList<PrinterCalibration> PrinterCalibrations::all() const
 {
-    QSqlQuery query
-        = m_connection.run(QStringLiteral("SELECT QueueName, CBLeft, CBTop FROM PrinterCalibration ORDER BY QueueName"));
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT QueueName, CBLeft, CBTop FROM PrinterCalibration ORDER BY QueueName"));
     QList<PrinterCalibration> calibrations;
     while (m_connection.next(query))
         calibrations.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toString()});

@@ -394,12 +394,11 @@ void TestChequeLife::eachPrinterPrintsWithItsOwnCalibration_data()
     QTest::addColumn<double>("left"); // where the leaf prints, in centimetres from the sheet's corner
     QTest::addColumn<double>("top");
     QTest::newRow("no printer has its own: the office's, as always") << QStringList() << 0.4 << 0.3;
-    QTest::newRow("the printer it goes to has its own") << QStringList {QStringLiteral("TestQueue=0.6,0.5")} << 0.6
-                                                        << 0.5;
-    QTest::newRow("only another printer has its own")
-        << QStringList {QStringLiteral("Back_Office=2,2")} << 0.4 << 0.3;
-    QTest::newRow("own offsets that are not plain numbers") << QStringList {QStringLiteral("TestQueue=0.55cm,x")} << 0.55
-                                                            << 0.0;
+    QTest::newRow("the printer it goes to has its own")
+        << QStringList {QStringLiteral("TestQueue=0.6,0.5")} << 0.6 << 0.5;
+    QTest::newRow("only another printer has its own") << QStringList {QStringLiteral("Back_Office=2,2")} << 0.4 << 0.3;
+    QTest::newRow("own offsets that are not plain numbers")
+        << QStringList {QStringLiteral("TestQueue=0.55cm,x")} << 0.55 << 0.0;
 }
 
 void TestChequeLife::eachPrinterPrintsWithItsOwnCalibration()

@@ -5,15 +5,19 @@
 
 #include "cheque/Cheque.h"
 #include "issue/IssueCheque.h"
+#include "layout/CalibrationSheet.h"
+#include "layout/ComposeCheque.h"
 #include "layout/Fonts.h"
 #include "layout/PageChecks.h"
 #include "layout/PageMetrics.h"
 #include "layout/PageRenderer.h"
 #include "layout/PdfDocument.h"
+#include "store/Store.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -32,6 +36,8 @@ private slots:
     void crossingLandsWhereTheAccountPutsIt_data();
     void crossingLandsWhereTheAccountPutsIt();
     void indianAccountPrintsLakhAndCrore();
+    void calibrationSheetShowsWhereTheChequeGoes_data();
+    void calibrationSheetShowsWhereTheChequeGoes();
 
 private:
     static Cheque sampleCheque();
@@ -214,6 +220,111 @@ void TestPrintedPage::indianAccountPrintsLakhAndCrore()
     int checked = 0;
     const QStringList misplaced = misplacedItems(page, pdf, &checked);
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
+}
+
+void TestPrintedPage::calibrationSheetShowsWhereTheChequeGoes_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<double>("left"); // the calibration, cm
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("margin"); // what the printer cannot print at each edge, mm; negative: not known
+    QTest::addColumn<QString>("outside"); // the fields the sheet marks
+    QTest::newRow("top left, no calibration") << 0 << false << 0.0 << 0.0 << -1.0 << "";
+    QTest::newRow("centred, calibrated") << 5 << false << 0.2 << 0.3 << -1.0 << "";
+    QTest::newRow("landscape, bottom right, a printer with margins") << 4 << true << -0.4 << -0.6 << 4.0 << "";
+    QTest::newRow("top left on a printer with margins") << 0 << false << 0.0 << 0.0 << 5.0 << "Crossing";
+}
+
+void TestPrintedPage::calibrationSheetShowsWhereTheChequeGoes()
+{
+    QFETCH(int, position);
+    QFETCH(bool, landscape);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    QFETCH(double, margin);
+    QFETCH(QString, outside);
+    PrintSettings settings;
+    settings.position = position;
+    settings.orientation = landscape ? Orientation::Landscape : Orientation::Portrait;
+    settings.calibrationLeft = left;
+    settings.calibrationTop = top;
+    SheetPrinter printer {QStringLiteral("Desk"), std::nullopt};
+    if (margin >= 0)
+        printer.margins = QMarginsF(margin, margin, margin, margin);
+    const BankAccountRecord account = *m_db->store().accounts().find(QStringLiteral("ACC1"));
+    const ChequePage sheet = composeCalibrationSheet(account, settings, printer, m_metrics);
+    // The leaf and the boxes are exactly where the cheque's composition puts them.
+    Cheque cheque = sampleCheque();
+    const ChequePage printed = ComposeCheque(cheque, account, settings, m_metrics);
+    QCOMPARE(sheet.leaf, printed.leaf);
+    for (const char *name : {"lblDate", "lblPay", "lblAmount", "lblRupeeL1", "Stamp"})
+        QCOMPARE(sheet.item(QStringLiteral("Box ") + QLatin1String(name)).rect,
+                 printed.item(QString::fromLatin1(name)).rect);
+
+    const QString pdf = print(sheet);
+    const QList<PdfWord> words = pdfWords(pdf);
+    QVERIFY(!words.isEmpty());
+    const auto found = [&](const QString &text, const QPointF &at, bool centred) {
+        for (const PdfWord &word : words) {
+            const double x = centred ? (word.xMin + word.xMax) / 2 : word.xMin;
+            if (word.text == text && qAbs(x - at.x()) < 0.6 && word.yMin > at.y() - 1 && word.yMin < at.y() + 12)
+                return true;
+        }
+        return false;
+    };
+    // Each box's label in its top-left corner.
+    for (const auto &[name, label] : {std::pair {"lblPay", "Pay"}, std::pair {"lblAmount", "Amount"},
+                                      std::pair {"lblDate", "Date"}, std::pair {"Stamp", "Crossing"}}) {
+        const QRectF box = sheet.item(QStringLiteral("Box ") + QLatin1String(name)).rect;
+        const QPointF corner(pointsFromTwips(box.left() + 28), pointsFromTwips(box.top()));
+        QString near;
+        for (const PdfWord &word : words)
+            if (qAbs(word.yMin - corner.y()) < 30)
+                near += QStringLiteral(" %1@%2,%3").arg(word.text).arg(word.xMin).arg(word.yMin);
+        QVERIFY2(
+            found(QString::fromLatin1(label), corner, false),
+            qPrintable(
+                QStringLiteral("%1 at %2,%3:%4").arg(QLatin1String(name)).arg(corner.x()).arg(corner.y()).arg(near)));
+    }
+    // The leaf's top ruler numbers each centimetre from the drawn corner, just inside the leaf.
+    for (int centimetre = 1; centimetre <= 20; ++centimetre) {
+        const QPointF mark(pointsFromTwips(sheet.leaf.left() + centimetre * 1440 / 2.54),
+                           pointsFromTwips(sheet.leaf.top() + 4 * 1440 / 25.4));
+        QVERIFY2(found(QString::number(centimetre), mark, true), qPrintable(QString::number(centimetre)));
+    }
+
+    // The outline and a centimetre tick, as the PDF rasterises at 144 dpi (10 twips a pixel).
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-gray"), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), pdf, m_db->folder() + QStringLiteral("/sheet")});
+    QVERIFY(raster.waitForFinished(30000) && raster.exitCode() == 0);
+    const QImage image(m_db->folder() + QStringLiteral("/sheet.png"));
+    QVERIFY(!image.isNull());
+    const auto darkAt = [&](double x, double y) {
+        const QPoint pixel(qBound(0, qRound(x / 10), image.width() - 1), qBound(0, qRound(y / 10), image.height() - 1));
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint near(qBound(0, pixel.x() + dx, image.width() - 1), pixel.y());
+            if (qGray(image.pixel(near)) < 160)
+                return true;
+        }
+        return false;
+    };
+    const QRectF leaf = sheet.leaf;
+    const double middle = leaf.center().y();
+    QVERIFY2(darkAt(qMax(leaf.left(), 5.0), middle), "the leaf's left edge");
+    QVERIFY2(darkAt(qMin(leaf.right(), sheet.widthTwips - 5.0), middle), "the leaf's right edge");
+    QVERIFY2(!darkAt(leaf.left() + 60, middle + 120), "just inside the left edge is blank");
+    QVERIFY2(darkAt(leaf.left() + 2 * 567, leaf.top() + 60), "the 2 cm tick");
+    QVERIFY2(!darkAt(leaf.left() + 8.5 * 567 + 28, leaf.top() + 100), "no tick between millimetres");
+
+    QStringList marked;
+    for (const PageItem &item : sheet.items) {
+        if (item.marked && item.name.startsWith(QLatin1String("Box ")))
+            marked.append(sheetLabel(item.name.mid(4)));
+    }
+    QCOMPARE(marked.join(u','), outside);
 }
 
 QUILLSET_TEST_MAIN(TestPrintedPage, QGuiApplication)

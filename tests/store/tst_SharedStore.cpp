@@ -334,8 +334,8 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
                             QStringLiteral("lost in the post"));
     file.parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Moving Office Pvt. Ltd."));
     file.parameters().SetSystemParameter(Parameter::CalibrationLeft, QStringLiteral("0.35"));
-    file.books().add({0, QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("000050"),
-                      QDate(2026, 10, 30), false});
+    file.books().add(
+        {0, QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("000050"), QDate(2026, 10, 30), false});
     file.calibrations().set({QStringLiteral("Front_Desk"), QStringLiteral("-0.2"), QStringLiteral("0.15")});
     QVERIFY(pending > 0);
 
@@ -351,12 +351,13 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
     {
         const std::unique_ptr<Store> shared = open(server.location());
         QVERIFY(shared);
-        for (const auto &[table, order] : {std::pair {QStringLiteral("BankAccount"), QStringLiteral("Id")},
-                                           std::pair {QStringLiteral("Cheque"), QStringLiteral("Id")},
-                                           std::pair {QStringLiteral("sys_parms"), QStringLiteral("Description")},
-                                           std::pair {QStringLiteral("ChequeBook"), QStringLiteral("Id")},
-                                           std::pair {QStringLiteral("PayeeUse"), QStringLiteral("BankID, Pay")},
-                                           std::pair {QStringLiteral("PrinterCalibration"), QStringLiteral("QueueName")}})
+        for (const auto &[table, order] :
+             {std::pair {QStringLiteral("BankAccount"), QStringLiteral("Id")},
+              std::pair {QStringLiteral("Cheque"), QStringLiteral("Id")},
+              std::pair {QStringLiteral("sys_parms"), QStringLiteral("Description")},
+              std::pair {QStringLiteral("ChequeBook"), QStringLiteral("Id")},
+              std::pair {QStringLiteral("PayeeUse"), QStringLiteral("BankID, Pay")},
+              std::pair {QStringLiteral("PrinterCalibration"), QStringLiteral("QueueName")}})
             QCOMPARE(dump(*shared, table, order), dump(file, table, order));
         // New rows on the server follow the copied ones, and the copied numbers are still taken.
         shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("000043"), QStringLiteral("After The Move"),
