@@ -35,10 +35,12 @@ constexpr double kScreenPixelsPerCentimetre = 96 / 2.54;
 class ResizeHandle final : public QGraphicsRectItem
 {
 public:
-    ResizeHandle(QGraphicsItem *box, std::function<void(const QPointF &)> resized)
+    ResizeHandle(QGraphicsItem *box, const QPointF &corner, std::function<void(const QPointF &)> resized)
         : QGraphicsRectItem(-kHandleTwips / 2, -kHandleTwips / 2, kHandleTwips, kHandleTwips, box)
-        , m_resized(std::move(resized))
     {
+        // Placed before it reports: the box's first place is not a resize.
+        setPos(corner);
+        m_resized = std::move(resized);
         setFlags(ItemIsMovable | ItemSendsGeometryChanges);
         setBrush(QColor(0x1f, 0x5f, 0xbf));
         setPen(Qt::NoPen);
@@ -78,8 +80,7 @@ public:
         setFlags(ItemIsMovable | ItemIsSelectable | ItemIsFocusable | ItemSendsGeometryChanges);
         setCursor(Qt::SizeAllCursor);
         setToolTip(box.label);
-        m_handle = new ResizeHandle(this, [this](const QPointF &corner) { resizeTo(corner); });
-        m_handle->setPos(rect().bottomRight());
+        m_handle = new ResizeHandle(this, rect().bottomRight(), [this](const QPointF &corner) { resizeTo(corner); });
     }
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override

@@ -1,6 +1,7 @@
 #include "support/WindowTest.h"
 
 #include "banks/frmBanks.h"
+#include "banks/frmLeafDesigner.h"
 #include "issue/frmCheque.h"
 #include "store/Store.h"
 #include "support/TestMain.h"
@@ -9,6 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsItem>
+#include <QGraphicsView>
 #include <QTableWidget>
 
 using namespace quillset;
@@ -40,6 +43,9 @@ private slots:
     void chequeBooksAreAddedListedAndRetired();
     void moneyStyleSurvivesSaveAndReload();
     void layoutTravelsThroughAFile();
+    void designerMovesBoxesByExactlyWhatIsDragged_data();
+    void designerMovesBoxesByExactlyWhatIsDragged();
+    void designerSavesThroughTheWindowAndCancelWritesNothing();
 
 private:
     void open();
@@ -50,6 +56,14 @@ private:
         return m_window->findChild<QLineEdit *>(QStringLiteral("txtCheqParametrs_%1").arg(index));
     }
     QString table() const;
+    frmLeafDesigner *openDesigner();
+    QGraphicsItem *designBox(frmLeafDesigner *designer, const QString &label) const;
+    double stored(const char *column) const
+    {
+        return m_f->db
+            .scalar(QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = 'ACC1'").arg(QLatin1String(column)))
+            .toDouble();
+    }
 
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmBanks> m_window;
@@ -490,6 +504,136 @@ void TestBankAccounts::layoutTravelsThroughAFile()
     QCOMPARE(shown(m_window, "txtWidth"), QStringLiteral("20.3"));
     QCOMPARE(cell(0)->text(), QStringLiteral("15.3"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT PayLeft FROM BankAccount WHERE BankID = 'B2'")).toDouble(), 3.0);
+}
+
+frmLeafDesigner *TestBankAccounts::openDesigner()
+{
+    open();
+    if (bankId() != QLatin1String("ACC1"))
+        return nullptr;
+    click(m_window, "cmdDesign");
+    auto *designer = m_window->findChild<frmLeafDesigner *>();
+    if (!designer)
+        return nullptr;
+    designer->resize(1400, 800);
+    // Fifty screen pixels a centimetre: a pixel is exactly 0.2 mm, so every drag is an exact distance.
+    designer->setPixelsPerCentimetre(50);
+    designer->view()->centerOn(QPointF(8 * 567, 4 * 567));
+    return QTest::qWaitForWindowExposed(designer) ? designer : nullptr;
+}
+
+QGraphicsItem *TestBankAccounts::designBox(frmLeafDesigner *designer, const QString &label) const
+{
+    for (QGraphicsItem *item : designer->view()->scene()->items()) {
+        if (item->toolTip() == label)
+            return item;
+    }
+    return nullptr;
+}
+
+void TestBankAccounts::designerMovesBoxesByExactlyWhatIsDragged_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("how"); // drag, corner (the resize handle), or key
+    QTest::addColumn<QPoint>("by"); // screen pixels for a drag; for keys, presses right and down
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QString>("values"); // left, bottom, width, each changed by, cm
+    QTest::newRow("drag the payee 1 cm right") << "Pay"
+                                               << "drag" << QPoint(50, 0) << false << "1.00,0.00,0.00";
+    QTest::newRow("drag the date up and left") << "Date"
+                                               << "drag" << QPoint(-15, -25) << false << "-0.30,-0.50,0.00";
+    QTest::newRow("widen the amount by its corner") << "Amount"
+                                                    << "corner" << QPoint(40, 0) << false << "0.00,0.00,0.80";
+    QTest::newRow("three arrow presses") << "Pay"
+                                         << "key" << QPoint(3, 0) << false << "0.30,0.00,0.00";
+    QTest::newRow("two shifted presses down") << "Pay"
+                                              << "key" << QPoint(0, 2) << true << "0.00,0.02,0.00";
+}
+
+void TestBankAccounts::designerMovesBoxesByExactlyWhatIsDragged()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, how);
+    QFETCH(QPoint, by);
+    QFETCH(bool, shift);
+    QFETCH(QString, values);
+    frmLeafDesigner *designer = openDesigner();
+    QVERIFY(designer);
+    QGraphicsItem *item = designBox(designer, box);
+    QVERIFY(item);
+    const std::map<QString, std::array<Measurement, 3>> measured {
+        {QStringLiteral("Pay"), {Measurement::PayLeft, Measurement::PayBottom, Measurement::PayWidth}},
+        {QStringLiteral("Date"), {Measurement::DateLeft, Measurement::DateBottom, Measurement::DateWidth}},
+        {QStringLiteral("Amount"), {Measurement::AmountLeft, Measurement::AmountBottom, Measurement::AmountWidth}}};
+    const std::array<Measurement, 3> &which = measured.at(box);
+    const BankAccountRecord before = designer->designed();
+    const QString valuesBefore = shown(designer, "lblValues");
+
+    QGraphicsView *view = designer->view();
+    QWidget *viewport = view->viewport();
+    if (how == QLatin1String("key")) {
+        item->setSelected(true);
+        item->setFocus();
+        view->setFocus();
+        const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+        for (int i = 0; i < by.x(); ++i)
+            QTest::keyClick(viewport, Qt::Key_Right, modifiers);
+        for (int i = 0; i < by.y(); ++i)
+            QTest::keyClick(viewport, Qt::Key_Down, modifiers);
+    } else {
+        // Grab the box inside its edge, or the handle on its bottom-right corner.
+        const QRectF place = item->sceneBoundingRect();
+        const QPointF grip = how == QLatin1String("corner") ? item->mapToScene(item->boundingRect().bottomRight())
+                                                            : place.topLeft() + QPointF(100, 100);
+        QPoint from = view->mapFromScene(grip);
+        if (how == QLatin1String("corner")) {
+            for (QGraphicsItem *child : item->childItems())
+                from = view->mapFromScene(child->sceneBoundingRect().center());
+        }
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        // In steps, as a hand moves, so the view sees a drag and not a jump.
+        for (int step = 1; step <= 5; ++step)
+            QTest::mouseMove(viewport, from + by * step / 5);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + by);
+    }
+
+    const BankAccountRecord after = designer->designed();
+    QStringList changed;
+    for (const Measurement measurement : which)
+        changed.append(
+            QString::number(after.value(measurement).value_or(-99) - before.value(measurement).value_or(99), 'f', 2));
+    // "-0.00" reads as no change.
+    QCOMPARE(changed.join(u',').replace(QStringLiteral("-0.00"), QStringLiteral("0.00")), values);
+    if (values != QLatin1String("0.00,0.00,0.00"))
+        QVERIFY(shown(designer, "lblValues") != valuesBefore);
+    // Nothing is written until Save.
+    QCOMPARE(stored("PayLeft"), before.value(Measurement::PayLeft).value_or(-1));
+}
+
+void TestBankAccounts::designerSavesThroughTheWindowAndCancelWritesNothing()
+{
+    const QString tableBefore = table();
+    frmLeafDesigner *designer = openDesigner();
+    QVERIFY(designer);
+    QGraphicsItem *pay = designBox(designer, QStringLiteral("Pay"));
+    QVERIFY(pay);
+    const double payLeft = stored("PayLeft");
+    pay->moveBy(567, 0);
+    click(designer, "cmdCancel");
+    QTRY_VERIFY(!designer->isVisible());
+    QCOMPARE(table(), tableBefore);
+    QCOMPARE(stored("PayLeft"), payLeft);
+
+    designer = openDesigner();
+    QVERIFY(designer);
+    pay = designBox(designer, QStringLiteral("Pay"));
+    QVERIFY(pay);
+    pay->moveBy(567 / 2.0, 0);
+    click(designer, "cmdSave");
+    QTRY_VERIFY(!designer->isVisible());
+    QCOMPARE(stored("PayLeft"), payLeft + 0.5);
+    // The bank window shows what was stored, in the Pay, Left box of its grid.
+    QCOMPARE(cell(3)->text().toDouble(), payLeft + 0.5);
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)
