@@ -44,7 +44,7 @@ const PositionButton kPositions[] = {
     {"Center Botom", {1200, 930, 1300, 255}},
 };
 
-constexpr int kPrinterStripTwips = 1080;
+constexpr int kPrinterStripTwips = 1950;
 
 } // namespace
 
@@ -250,18 +250,19 @@ void frmOptions::buildPrinterStrip()
     auto *strip
         = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips), QStringLiteral("Printers"));
     auto *printerLabel
-        = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1000, 255), QStringLiteral("Calibration &for"));
-    m_printer = addControl<QComboBox>(strip, "cmbPrinter", QRect(1140, 240, 2850, 315));
+        = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1300, 255), QStringLiteral("Calibration &for"));
+    m_printer = addControl<QComboBox>(strip, "cmbPrinter", QRect(1440, 240, 2550, 315));
     printerLabel->setBuddy(m_printer);
-    m_printerNote = addControl<QLabel>(strip, "lblPrinterNote", QRect(120, 570, 3870, 255));
-    auto *sheetLabel = addControl<QLabel>(strip, "lblSheetAccount", QRect(120, 780, 1000, 255),
+    m_printerNote = addControl<QLabel>(strip, "lblPrinterNote", QRect(120, 600, 3870, 480));
+    m_printerNote->setWordWrap(true);
+    auto *sheetLabel = addControl<QLabel>(strip, "lblSheetAccount", QRect(120, 1170, 1300, 255),
                                           QStringLiteral("Sheet for &account"));
-    m_sheetAccount = addControl<QComboBox>(strip, "cmbSheetAccount", QRect(1140, 750, 900, 315));
+    m_sheetAccount = addControl<QComboBox>(strip, "cmbSheetAccount", QRect(1440, 1140, 1200, 315));
     sheetLabel->setBuddy(m_sheetAccount);
     auto *print
-        = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(2070, 735, 930, 330), QStringLiteral("Print &Sheet"));
-    auto *pdf
-        = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(3030, 735, 960, 330), QStringLiteral("Sheet as P&DF..."));
+        = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(1440, 1530, 1200, 345), QStringLiteral("Print &Sheet"));
+    auto *pdf = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(2700, 1530, 1290, 345),
+                                        QStringLiteral("Sheet as P&DF..."));
     const QString why = QStringLiteral("The calibration sheet shows where the default printer puts the leaf and "
                                        "each field, with rulers to measure a real leaf against. It uses the "
                                        "saved settings.");

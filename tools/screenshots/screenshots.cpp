@@ -2,6 +2,7 @@
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
 //   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
 #include "banks/frmBanks.h"
+#include "banks/frmLeafDesigner.h"
 #include "batch/frmBatch.h"
 #include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
@@ -23,6 +24,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
@@ -148,6 +152,17 @@ int main(int argc, char *argv[])
     auto *books = banks->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
     save(*books, out, QStringLiteral("cheque-books"));
     books->close();
+    // The leaf laid out by eye, with the payee's box chosen so that its handle shows.
+    banks->findChild<QPushButton *>(QStringLiteral("cmdDesign"))->click();
+    auto *designer = banks->findChild<frmLeafDesigner *>();
+    designer->resize(900, 560);
+    designer->findChild<QPushButton *>(QStringLiteral("cmdFit"))->click();
+    for (QGraphicsItem *item : designer->view()->scene()->items()) {
+        if (item->toolTip() == QLatin1String("Pay"))
+            item->setSelected(true);
+    }
+    save(*designer, out, QStringLiteral("leaf-designer"));
+    designer->close();
     banks->close();
 
     mainWindow.findChild<QPushButton *>(QStringLiteral("cmdOptions"))->click();
