@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "batch/frmBatch.h"
 #include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
@@ -172,6 +173,11 @@ void TestChequeEntry::invalidDateHoldsTheFocus()
     QTest::mouseClick(find(m_window, "txtPay"), Qt::LeftButton);
     for (const char *button : {"cmdPrint", "cmdPrintPreview", "cmdCancel"})
         click(m_window, button);
+    // Nor do their access keys, and their letters stay out of the date.
+    for (const Qt::Key key : {Qt::Key_X, Qt::Key_V, Qt::Key_P, Qt::Key_A, Qt::Key_G, Qt::Key_T})
+        QTest::keyClick(date, key, Qt::AltModifier);
+    QCOMPARE(date->text(), QStringLiteral("31-Feb-2026"));
+    QVERIFY(!m_window->previewFrame() && !m_window->findChild<frmRegister *>() && !m_window->findChild<frmBatch *>());
     QCOMPARE(focused(), date);
     QVERIFY(m_window->isVisible());
     QVERIFY(m_f->queue->jobs.isEmpty());
