@@ -49,6 +49,8 @@ private slots:
     void settlesChequesFromTheRegister();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
+    void previewFollowsTheFields_data();
+    void previewFollowsTheFields();
     void previewNeedsNoPrintServer();
     void previewShowsTheWholeLeafAndZooms();
     void missingAccountsAndStampSettingAreSaid();
@@ -417,12 +419,87 @@ void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
     click(m_window, "cmdPrintPreview");
     QVERIFY(preview->isVisible());
 
-    // Printing while the preview shows the old payee prints, and records, the fields as they are now.
+    // The entry window's own Print, with the preview open, prints and records the fields as they are now.
     retype(m_window, "txtPay", QStringLiteral("New Payee"));
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).text, QStringLiteral("New Payee"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("New Payee"));
     QVERIFY(!preview->isVisible());
+}
+
+void TestChequeEntry::previewFollowsTheFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // retyped into a field; the stamp is clicked, an account chosen
+    QTest::addColumn<QString>("status"); // what the frame says; empty while the page shown prints
+    QTest::newRow("payee") << "txtPay"
+                           << "New Payee"
+                           << "";
+    QTest::newRow("amount") << "txtAmount"
+                            << "2500"
+                            << "";
+    QTest::newRow("date") << "txtDate"
+                          << "07-Dec-2026"
+                          << "";
+    QTest::newRow("stamp") << "chkStamp"
+                           << ""
+                           << "";
+    QTest::newRow("another account, and the number again") << "comBankID"
+                                                           << "000130"
+                                                           << "";
+    QTest::newRow("payee emptied") << "txtPay"
+                                   << ""
+                                   << "Nothing would print: Enter the payee after Pay.";
+    QTest::newRow("a date that cannot be read") << "txtDate"
+                                                << "31-Feb-2026"
+                                                << "Nothing would print: \"31-Feb-2026\" is not a date";
+    QTest::newRow("the payee too long for its box")
+        << "txtPay" << QString(120, u'W') << "This cheque would not be printed: The payee is too long";
+}
+
+void TestChequeEntry::previewFollowsTheFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    // The last account's layout puts the payee elsewhere.
+    BankAccountRecord third = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    third.bankId = QStringLiteral("ACC3");
+    third.setValue(Measurement::PayLeft, 4.5);
+    m_f->db.store().accounts().insert(third);
+    open();
+    typeCheque(QStringLiteral("000130"), QStringLiteral("Old Payee"), QStringLiteral("100"));
+    click(m_window, "cmdPrintPreview");
+    MDIForm1 *preview = m_window->previewFrame();
+    QVERIFY(preview && preview->layoutWindow());
+    const ChequePage before = preview->layoutWindow()->page();
+
+    if (field == QLatin1String("chkStamp")) {
+        auto *stamp = find<QCheckBox>(m_window, "chkStamp");
+        QTest::mouseClick(stamp, Qt::LeftButton, {}, QPoint(5, stamp->height() / 2));
+    } else if (field == QLatin1String("comBankID")) {
+        QTest::keyClick(find(m_window, "comBankID"), Qt::Key_End); // which empties the number
+        QVERIFY(!preview->layoutWindow());
+        QTest::keyClicks(find(m_window, "txtChequeNo"), typed);
+    } else {
+        retype(m_window, qPrintable(field), typed);
+    }
+    QVERIFY(preview->isVisible());
+    const bool nothing = status.startsWith(QLatin1String("Nothing"));
+    // No page at all, rather than one that would not print.
+    QCOMPARE(preview->layoutWindow() != nullptr, !nothing);
+    const ChequePage shownPage = nothing ? ChequePage {} : preview->layoutWindow()->page();
+    QVERIFY(nothing || shownPage != before);
+    const auto *said = find<QLabel>(preview, "lblStatus");
+    QVERIFY(said);
+    QCOMPARE(said->text().left(status.size()), status);
+    QCOMPARE(said->isVisible(), !status.isEmpty());
+
+    click(preview, "cmdPrint");
+    QCOMPARE(m_f->queue->printed().size(), status.isEmpty() ? 1 : 0);
+    QCOMPARE(registerRows(m_f->db), status.isEmpty() ? 1 : 0);
+    if (status.isEmpty())
+        QCOMPARE(m_f->queue->printed().first(), shownPage);
 }
 
 void TestChequeEntry::previewNeedsNoPrintServer()
