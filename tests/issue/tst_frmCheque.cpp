@@ -7,6 +7,7 @@
 #include "layout/PageRenderer.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
+#include "shell/WorkstationSettings.h"
 #include "store/Store.h"
 #include "support/TestMain.h"
 
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -78,6 +80,8 @@ void TestChequeEntry::init()
 {
     m_f = std::make_unique<WindowFixture>();
     QVERIFY(m_f->db.isReady());
+    // Each test starts on a workstation that has printed nothing yet.
+    WorkstationSettings().setLastAccount(QString());
     m_f->db.exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, AccountNo, City) "
                                 "VALUES ('ACC2', 'Second Bank', '99-88', 'Pune')"));
 }
@@ -654,6 +658,9 @@ void TestChequeEntry::opensOnTheAccountLastPrintedFrom()
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->queue->jobs.size(), 1);
     delete m_window;
+    // Remembered in this test program's own folder, never in the user's.
+    const QString remembered = QSettings(QStringLiteral("Quillset"), QStringLiteral("Quillset")).fileName();
+    QVERIFY2(remembered.startsWith(QDir::tempPath() + u'/'), qPrintable(remembered));
 
     open();
     QCOMPARE(find<QComboBox>(m_window, "comBankID")->currentText(), QStringLiteral("ACC3"));
