@@ -432,7 +432,7 @@ void frmCheque::previewCheque()
     }
     if (!m_preview) {
         m_preview = new MDIForm1(this);
-        connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printCheque);
+        connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printFromPreview);
     }
     m_previewPrinter = printer;
     m_preview->showPage(page);
@@ -446,6 +446,24 @@ void frmCheque::previewCheque()
     m_preview->setStatus(stop);
     if (!stop.isEmpty())
         m_services.prompter.message(kProgramTitle, stop, Prompter::Icon::Warning);
+}
+
+void frmCheque::printFromPreview()
+{
+    // From the preview the date field is out of sight, so a date that cannot be read is said rather
+    // than left to hold the focus silently, as it does for this window's own Print.
+    if (!m_services.printing && !dateIsAcceptable()) {
+        QString why;
+        for (const FieldProblem &problem : readCheque(currentTexts(), m_money).problems) {
+            if (problem.field == ChequeField::Date)
+                why = problem.message;
+        }
+        tell(QStringLiteral("Nothing was printed: %1 Correct the date in the entry window, then print.").arg(why));
+        activateWindow();
+        m_date->setFocus();
+        return;
+    }
+    printCheque();
 }
 
 QString frmCheque::printingStopText(const ChequePage &page) const

@@ -56,6 +56,7 @@ private:
     void setStampFromParameter();
     void printCheque();
     void previewCheque();
+    void printFromPreview();
     /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
     std::optional<Cheque> readyToPrint();
     void showNarration();

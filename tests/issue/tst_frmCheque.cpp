@@ -436,29 +436,39 @@ void TestChequeEntry::previewFollowsTheFields_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed"); // retyped into a field; the stamp is clicked, an account chosen
     QTest::addColumn<QString>("status"); // what the frame says; empty while the page shown prints
+    QTest::addColumn<QString>("told"); // what the frame's Print says when it prints nothing
     QTest::newRow("payee") << "txtPay"
                            << "New Payee"
+                           << ""
                            << "";
     QTest::newRow("amount") << "txtAmount"
                             << "2500"
+                            << ""
                             << "";
     QTest::newRow("date") << "txtDate"
                           << "07-Dec-2026"
+                          << ""
                           << "";
     QTest::newRow("stamp") << "chkStamp"
+                           << ""
                            << ""
                            << "";
     QTest::newRow("another account, and the number again") << "comBankID"
                                                            << "000130"
+                                                           << ""
                                                            << "";
     QTest::newRow("payee emptied") << "txtPay"
                                    << ""
-                                   << "Nothing would print: Enter the payee after Pay.";
-    QTest::newRow("a date that cannot be read") << "txtDate"
-                                                << "31-Feb-2026"
-                                                << "Nothing would print: \"31-Feb-2026\" is not a date";
+                                   << "Nothing would print: Enter the payee after Pay."
+                                   << "You cannot print All the fields must be selected";
+    QTest::newRow("a date that cannot be read")
+        << "txtDate"
+        << "31-Feb-2026"
+        << "Nothing would print: \"31-Feb-2026\" is not a date"
+        << "Nothing was printed: \"31-Feb-2026\" is not a date; write it as 06-Dec-2026";
     QTest::newRow("the payee too long for its box")
-        << "txtPay" << QString(120, u'W') << "This cheque would not be printed: The payee is too long";
+        << "txtPay" << QString(120, u'W') << "This cheque would not be printed: The payee is too long"
+        << "ERR:1306:The payee is too long";
 }
 
 void TestChequeEntry::previewFollowsTheFields()
@@ -466,6 +476,7 @@ void TestChequeEntry::previewFollowsTheFields()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, status);
+    QFETCH(QString, told);
     // The last account's layout puts the payee elsewhere.
     BankAccountRecord third = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
     third.bankId = QStringLiteral("ACC3");
@@ -500,6 +511,8 @@ void TestChequeEntry::previewFollowsTheFields()
     QCOMPARE(said->isVisible(), !status.isEmpty());
 
     click(preview, "cmdPrint");
+    const QString toldNow = m_f->prompter.texts().join(u'|');
+    QVERIFY2(told.isEmpty() ? toldNow.isEmpty() : toldNow.startsWith(told), qPrintable(toldNow));
     QCOMPARE(m_f->queue->printed().size(), status.isEmpty() ? 1 : 0);
     QCOMPARE(registerRows(m_f->db), status.isEmpty() ? 1 : 0);
     if (status.isEmpty())
