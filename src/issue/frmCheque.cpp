@@ -168,6 +168,10 @@ void frmCheque::buildControls()
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
     connect(m_amount, &QLineEdit::textChanged, this, &frmCheque::showNarration);
+    // An open preview follows every field the page or its printing depends on.
+    for (QLineEdit *field : {m_chequeNo, m_pay, m_date, m_amount})
+        connect(field, &QLineEdit::textChanged, this, &frmCheque::refreshPreview);
+    connect(m_stamp, &QCheckBox::toggled, this, &frmCheque::refreshPreview);
     connect(m_amount, &QLineEdit::inputRejected, this, [this] { m_services.prompter.beep(); });
     connect(m_print, &QPushButton::clicked, this, &frmCheque::printCheque);
     connect(m_printPreview, &QPushButton::clicked, this, &frmCheque::previewCheque);
@@ -235,6 +239,7 @@ void frmCheque::showAccount(const QString &code)
     showNarration();
     offerNextNumber();
     refreshPayees();
+    refreshPreview();
 }
 
 void frmCheque::refreshPayees()
@@ -427,8 +432,9 @@ void frmCheque::previewCheque()
     }
     if (!m_preview) {
         m_preview = new MDIForm1(this);
-        connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printCheque);
+        connect(m_preview, &MDIForm1::printRequested, this, &frmCheque::printFromPreview);
     }
+    m_previewPrinter = printer;
     m_preview->showPage(page);
     try {
         m_preview->setCalibrationNote(calibrationNote(*m_services.store, printer));
@@ -436,11 +442,65 @@ void frmCheque::previewCheque()
         m_preview->setCalibrationNote(QString());
     }
     // What would stop it printing is said now, not only when Print is pressed.
+    const QString stop = printingStopText(page);
+    m_preview->setStatus(stop);
+    if (!stop.isEmpty())
+        m_services.prompter.message(kProgramTitle, stop, Prompter::Icon::Warning);
+}
+
+void frmCheque::printFromPreview()
+{
+    // From the preview the date field is out of sight, so a date that cannot be read is said rather
+    // than left to hold the focus silently, as it does for this window's own Print.
+    if (!m_services.printing && !dateIsAcceptable()) {
+        QString why;
+        for (const FieldProblem &problem : readCheque(currentTexts(), m_money).problems) {
+            if (problem.field == ChequeField::Date)
+                why = problem.message;
+        }
+        tell(QStringLiteral("Nothing was printed: %1 Correct the date in the entry window, then print.").arg(why));
+        activateWindow();
+        m_date->setFocus();
+        return;
+    }
+    printCheque();
+}
+
+QString frmCheque::printingStopText(const ChequePage &page) const
+{
     const QList<Failure> problems = pageProblems(page, *m_services.metrics);
-    if (!problems.isEmpty())
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("This cheque would not be printed: %1").arg(problemsText(problems)),
-                                    Prompter::Icon::Warning);
+    return problems.isEmpty() ? QString()
+                              : QStringLiteral("This cheque would not be printed: %1").arg(problemsText(problems));
+}
+
+void frmCheque::refreshPreview()
+{
+    // The preview shows exactly the page its Print would print: when the fields change, it changes.
+    if (!m_preview || !m_preview->isVisible())
+        return;
+    const ChequeReading reading = readCheque(currentTexts(), m_money);
+    QString missing;
+    std::optional<ChequePage> page;
+    if (!reading.cheque) {
+        QStringList problems;
+        for (const FieldProblem &problem : reading.problems)
+            problems.append(problem.message);
+        missing = problems.join(u' ');
+    } else {
+        try {
+            page = composeChequePage(*m_services.store, *reading.cheque, *m_services.metrics, m_previewPrinter);
+        } catch (const Failure &failure) {
+            missing = failure.description();
+        }
+    }
+    if (!page) {
+        // No page at all, rather than one that would not print.
+        m_preview->unloadLayout();
+        m_preview->setStatus(QStringLiteral("Nothing would print: %1").arg(missing));
+        return;
+    }
+    m_preview->replacePage(*page);
+    m_preview->setStatus(printingStopText(*page));
 }
 
 QString frmCheque::previewPrinter()

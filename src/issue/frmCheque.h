@@ -56,12 +56,17 @@ private:
     void setStampFromParameter();
     void printCheque();
     void previewCheque();
+    void printFromPreview();
     /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
     std::optional<Cheque> readyToPrint();
     void showNarration();
     void closePreview();
+    /// Recomposes an open preview from the fields as they are now, or says why nothing would print.
+    void refreshPreview();
     /// The default printer whose calibration a preview is placed with; empty when there is none.
     QString previewPrinter();
+    /// Why the page would not be printed, in the operator's words; empty when it would be.
+    QString printingStopText(const ChequePage &page) const;
     void offerNextNumber();
     void openRegister();
     void refreshPayees();
@@ -99,6 +104,7 @@ private:
     AmountValidator *m_amountValidator = nullptr;
     MoneyStyle m_money; ///< the chosen account's
     QPointer<MDIForm1> m_preview;
+    QString m_previewPrinter; ///< whose calibration the open preview is placed with
 };
 
 } // namespace quillset

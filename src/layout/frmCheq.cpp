@@ -26,6 +26,12 @@ frmCheq::frmCheq(ChequePage page, QWidget *parent)
     setZoom(1.0);
 }
 
+void frmCheq::setPage(ChequePage page)
+{
+    m_page = std::move(page);
+    setZoom(m_zoom);
+}
+
 void frmCheq::setZoom(double zoom)
 {
     m_zoom = zoom;

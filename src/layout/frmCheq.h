@@ -16,6 +16,8 @@ public:
     explicit frmCheq(ChequePage page, QWidget *parent = nullptr);
 
     const ChequePage &page() const { return m_page; }
+    /// Shows another page in place of this one, at the same zoom.
+    void setPage(ChequePage page);
     /// 1 shows the page at its real size on a 96 dpi screen.
     void setZoom(double zoom);
     double zoom() const { return m_zoom; }

@@ -45,7 +45,9 @@ bool FocusGuard::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     case QEvent::ShortcutOverride:
-        // An access key would act without asking the field; claim the key so that it does nothing.
+    case QEvent::KeyPress:
+        // An access key would act without asking the field; claim the key so that it does nothing,
+        // then drop it, for a claimed key comes back as typing and its letter would land in the field.
         if (watched == m_field && (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier) && !m_accepts()) {
             event->accept();
             return true;

@@ -45,11 +45,18 @@ MDIForm1::MDIForm1(QWidget *parent)
     m_workspace->setBackgroundRole(QPalette::Dark);
     m_workspace->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setContentsMargins(6, 3, 6, 3);
+    m_status->hide();
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(strip);
     layout->addWidget(m_workspace, 1);
+    layout->addWidget(m_status);
 
     pressButtonsOnEnter(*this);
     connect(print, &QPushButton::clicked, this, &MDIForm1::printRequested);
@@ -71,6 +78,27 @@ void MDIForm1::showPage(const ChequePage &page)
     raise();
     activateWindow();
     applyZoom();
+}
+
+void MDIForm1::replacePage(const ChequePage &page)
+{
+    if (!m_layout) {
+        m_layout = new frmCheq(page, m_workspace);
+        m_workspace->setWidget(m_layout);
+        applyZoom();
+        return;
+    }
+    // The view stays where the operator left it, unless the leaf itself has moved.
+    const bool leafMoved = m_layout->page().leaf != page.leaf;
+    m_layout->setPage(page);
+    if (leafMoved)
+        applyZoom();
+}
+
+void MDIForm1::setStatus(const QString &text)
+{
+    m_status->setText(text);
+    m_status->setVisible(!text.isEmpty());
 }
 
 void MDIForm1::setCalibrationNote(const QString &note)

@@ -24,11 +24,16 @@ public:
 
     /// Shows a freshly composed page, replacing any page shown before, at the zoom chosen last.
     void showPage(const ChequePage &page);
+    /// Shows the page recomposed after a change, in place of the one shown and at the same zoom,
+    /// leaving the frame where it is among the windows.
+    void replacePage(const ChequePage &page);
     /// Discards the page, so that the next preview or print composes a new one.
     void unloadLayout();
     frmCheq *layoutWindow() const { return m_layout; }
     /// Says, beside the zoom, which printer's calibration the page is placed with.
     void setCalibrationNote(const QString &note);
+    /// Says, under the page, why it would not print or why there is none; empty hides the line.
+    void setStatus(const QString &text);
     void setZoom(Zoom zoom);
 
 signals:
@@ -44,6 +49,7 @@ private:
 
     QScrollArea *m_workspace = nullptr;
     QLabel *m_calibration = nullptr;
+    QLabel *m_status = nullptr;
     QPointer<frmCheq> m_layout;
     Zoom m_zoom = Zoom::FitLeaf;
 };

@@ -1,11 +1,13 @@
 #include "support/WindowTest.h"
 
+#include "batch/frmBatch.h"
 #include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
 #include "layout/PageRenderer.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
+#include "shell/WorkstationSettings.h"
 #include "store/Store.h"
 #include "support/TestMain.h"
 
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -48,6 +51,8 @@ private slots:
     void settlesChequesFromTheRegister();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
+    void previewFollowsTheFields_data();
+    void previewFollowsTheFields();
     void previewNeedsNoPrintServer();
     void previewShowsTheWholeLeafAndZooms();
     void missingAccountsAndStampSettingAreSaid();
@@ -75,6 +80,8 @@ void TestChequeEntry::init()
 {
     m_f = std::make_unique<WindowFixture>();
     QVERIFY(m_f->db.isReady());
+    // Each test starts on a workstation that has printed nothing yet.
+    WorkstationSettings().setLastAccount(QString());
     m_f->db.exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName, AccountNo, City) "
                                 "VALUES ('ACC2', 'Second Bank', '99-88', 'Pune')"));
 }
@@ -172,6 +179,11 @@ void TestChequeEntry::invalidDateHoldsTheFocus()
     QTest::mouseClick(find(m_window, "txtPay"), Qt::LeftButton);
     for (const char *button : {"cmdPrint", "cmdPrintPreview", "cmdCancel"})
         click(m_window, button);
+    // Nor do their access keys, and their letters stay out of the date.
+    for (const Qt::Key key : {Qt::Key_X, Qt::Key_V, Qt::Key_P, Qt::Key_A, Qt::Key_G, Qt::Key_T})
+        QTest::keyClick(date, key, Qt::AltModifier);
+    QCOMPARE(date->text(), QStringLiteral("31-Feb-2026"));
+    QVERIFY(!m_window->previewFrame() && !m_window->findChild<frmRegister *>() && !m_window->findChild<frmBatch *>());
     QCOMPARE(focused(), date);
     QVERIFY(m_window->isVisible());
     QVERIFY(m_f->queue->jobs.isEmpty());
@@ -411,12 +423,100 @@ void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
     click(m_window, "cmdPrintPreview");
     QVERIFY(preview->isVisible());
 
-    // Printing while the preview shows the old payee prints, and records, the fields as they are now.
+    // The entry window's own Print, with the preview open, prints and records the fields as they are now.
     retype(m_window, "txtPay", QStringLiteral("New Payee"));
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).text, QStringLiteral("New Payee"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("New Payee"));
     QVERIFY(!preview->isVisible());
+}
+
+void TestChequeEntry::previewFollowsTheFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // retyped into a field; the stamp is clicked, an account chosen
+    QTest::addColumn<QString>("status"); // what the frame says; empty while the page shown prints
+    QTest::addColumn<QString>("told"); // what the frame's Print says when it prints nothing
+    QTest::newRow("payee") << "txtPay"
+                           << "New Payee"
+                           << ""
+                           << "";
+    QTest::newRow("amount") << "txtAmount"
+                            << "2500"
+                            << ""
+                            << "";
+    QTest::newRow("date") << "txtDate"
+                          << "07-Dec-2026"
+                          << ""
+                          << "";
+    QTest::newRow("stamp") << "chkStamp"
+                           << ""
+                           << ""
+                           << "";
+    QTest::newRow("another account, and the number again") << "comBankID"
+                                                           << "000130"
+                                                           << ""
+                                                           << "";
+    QTest::newRow("payee emptied") << "txtPay"
+                                   << ""
+                                   << "Nothing would print: Enter the payee after Pay."
+                                   << "You cannot print All the fields must be selected";
+    QTest::newRow("a date that cannot be read")
+        << "txtDate"
+        << "31-Feb-2026"
+        << "Nothing would print: \"31-Feb-2026\" is not a date"
+        << "Nothing was printed: \"31-Feb-2026\" is not a date; write it as 06-Dec-2026";
+    QTest::newRow("the payee too long for its box")
+        << "txtPay" << QString(120, u'W') << "This cheque would not be printed: The payee is too long"
+        << "ERR:1306:The payee is too long";
+}
+
+void TestChequeEntry::previewFollowsTheFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    QFETCH(QString, told);
+    // The last account's layout puts the payee elsewhere.
+    BankAccountRecord third = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    third.bankId = QStringLiteral("ACC3");
+    third.setValue(Measurement::PayLeft, 4.5);
+    m_f->db.store().accounts().insert(third);
+    open();
+    typeCheque(QStringLiteral("000130"), QStringLiteral("Old Payee"), QStringLiteral("100"));
+    click(m_window, "cmdPrintPreview");
+    MDIForm1 *preview = m_window->previewFrame();
+    QVERIFY(preview && preview->layoutWindow());
+    const ChequePage before = preview->layoutWindow()->page();
+
+    if (field == QLatin1String("chkStamp")) {
+        auto *stamp = find<QCheckBox>(m_window, "chkStamp");
+        QTest::mouseClick(stamp, Qt::LeftButton, {}, QPoint(5, stamp->height() / 2));
+    } else if (field == QLatin1String("comBankID")) {
+        QTest::keyClick(find(m_window, "comBankID"), Qt::Key_End); // which empties the number
+        QVERIFY(!preview->layoutWindow());
+        QTest::keyClicks(find(m_window, "txtChequeNo"), typed);
+    } else {
+        retype(m_window, qPrintable(field), typed);
+    }
+    QVERIFY(preview->isVisible());
+    const bool nothing = status.startsWith(QLatin1String("Nothing"));
+    // No page at all, rather than one that would not print.
+    QCOMPARE(preview->layoutWindow() != nullptr, !nothing);
+    const ChequePage shownPage = nothing ? ChequePage {} : preview->layoutWindow()->page();
+    QVERIFY(nothing || shownPage != before);
+    const auto *said = find<QLabel>(preview, "lblStatus");
+    QVERIFY(said);
+    QCOMPARE(said->text().left(status.size()), status);
+    QCOMPARE(said->isVisible(), !status.isEmpty());
+
+    click(preview, "cmdPrint");
+    const QString toldNow = m_f->prompter.texts().join(u'|');
+    QVERIFY2(told.isEmpty() ? toldNow.isEmpty() : toldNow.startsWith(told), qPrintable(toldNow));
+    QCOMPARE(m_f->queue->printed().size(), status.isEmpty() ? 1 : 0);
+    QCOMPARE(registerRows(m_f->db), status.isEmpty() ? 1 : 0);
+    if (status.isEmpty())
+        QCOMPARE(m_f->queue->printed().first(), shownPage);
 }
 
 void TestChequeEntry::previewNeedsNoPrintServer()
@@ -571,6 +671,9 @@ void TestChequeEntry::opensOnTheAccountLastPrintedFrom()
     click(m_window, "cmdPrint");
     QCOMPARE(m_f->queue->jobs.size(), 1);
     delete m_window;
+    // Remembered in this test program's own folder, never in the user's.
+    const QString remembered = QSettings(QStringLiteral("Quillset"), QStringLiteral("Quillset")).fileName();
+    QVERIFY2(remembered.startsWith(QDir::tempPath() + u'/'), qPrintable(remembered));
 
     open();
     QCOMPARE(find<QComboBox>(m_window, "comBankID")->currentText(), QStringLiteral("ACC3"));

@@ -32,6 +32,8 @@ private slots:
     void everyShownWordLandsAtItsPlace_data();
     void everyShownWordLandsAtItsPlace();
     void amountIsBoldAndHiddenItemsAreNotPrinted();
+    void boldTextStandsOutOnPaperAtItsOwnWidth_data();
+    void boldTextStandsOutOnPaperAtItsOwnWidth();
     void stampIsDrawnOnlyWhenAsked();
     void crossingLandsWhereTheAccountPutsIt_data();
     void crossingLandsWhereTheAccountPutsIt();
@@ -40,7 +42,15 @@ private slots:
     void calibrationSheetShowsWhereTheChequeGoes();
 
 private:
+    struct PrintedInk
+    {
+        PdfWord word; ///< where pdftotext finds the text
+        double darkness = 0; ///< the ink around the word, in pixels of full black
+        QRect inked; ///< the pixels darker than mid-grey, from the word's top-left corner
+    };
+
     static Cheque sampleCheque();
+    PrintedInk printedInk(ChequePage page, const QString &name, bool bold);
     QString print(const ChequePage &page);
     ChequePage compose(const Cheque &cheque) const { return composeChequePage(m_db->store(), cheque, m_metrics); }
 
@@ -127,6 +137,94 @@ void TestPrintedPage::amountIsBoldAndHiddenItemsAreNotPrinted()
         }
     }
     QVERIFY(amountFound);
+}
+
+TestPrintedPage::PrintedInk TestPrintedPage::printedInk(ChequePage page, const QString &name, bool bold)
+{
+    // The item alone on the page, printed to PDF and rasterised at 600 dpi around where its text lies.
+    PageItem item = page.item(name);
+    item.bold = bold;
+    page.items = {item};
+    const QString pdf = print(page);
+    const QList<PdfWord> words = pdfWords(pdf);
+    if (words.size() != 1)
+        return {};
+    constexpr double kPixelsPerPoint = 600 / 72.0;
+    constexpr int kMargin = 24; // 1 mm
+    PrintedInk ink {words.first(), 0, QRect()};
+    const QRect word = QRectF(QPointF(ink.word.xMin, ink.word.yMin) * kPixelsPerPoint,
+                              QPointF(ink.word.xMax, ink.word.yMax) * kPixelsPerPoint)
+                           .toAlignedRect();
+    const QRect area = word.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"), QStringLiteral("-png"),
+                  QStringLiteral("-singlefile"), QStringLiteral("-x"), QString::number(area.x()), QStringLiteral("-y"),
+                  QString::number(area.y()), QStringLiteral("-W"), QString::number(area.width()), QStringLiteral("-H"),
+                  QString::number(area.height()), pdf, m_db->folder() + QStringLiteral("/ink")});
+    if (!raster.waitForFinished(30000) || raster.exitCode() != 0)
+        return {};
+    const QImage image(m_db->folder() + QStringLiteral("/ink.png"));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            ink.darkness += (255 - grey) / 255.0;
+            if (grey < 128)
+                ink.inked |= QRect(x - kMargin, y - kMargin, 1, 1);
+        }
+    }
+    return ink;
+}
+
+void TestPrintedPage::boldTextStandsOutOnPaperAtItsOwnWidth_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("the figures") << "lblAmount"
+                                 << "=123,456,789/-";
+    QTest::newRow("the company name, centred") << "CompanyName"
+                                               << "QUILLSET";
+}
+
+void TestPrintedPage::boldTextStandsOutOnPaperAtItsOwnWidth()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, text);
+    ChequePage page = compose(sampleCheque());
+    for (PageItem &each : page.items) {
+        if (each.name == item)
+            each.text = text;
+    }
+    const PageItem &styled = page.item(item);
+    QVERIFY(styled.bold);
+    const PrintedInk bold = printedInk(page, item, true);
+    const PrintedInk regular = printedInk(page, item, false);
+    QCOMPARE(bold.word.text, text);
+    QCOMPARE(regular.word.text, text);
+
+    // Plainly heavier than the regular face on paper, not merely a shade.
+    const double ratio = bold.darkness / regular.darkness;
+    qInfo("%s: %.2f times the ink of the regular face", qPrintable(item), ratio);
+    QVERIFY2(ratio >= 1.3, qPrintable(QString::number(ratio)));
+
+    // Set where the page places it, at the bold face's own width, and inked only there.
+    const QStringList misplaced = misplacedItems(page, print(page));
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
+    const double advance = pointsFromTwips(m_metrics.textWidth(text, {page.fontFamily, styled.pointSize, true}));
+    QVERIFY2(qAbs((bold.word.xMax - bold.word.xMin) - advance) < 0.3,
+             qPrintable(QStringLiteral("%1 pt wide, the bold face sets it in %2 pt")
+                            .arg(bold.word.xMax - bold.word.xMin)
+                            .arg(advance)));
+    const QRect word(0, 0, qRound((bold.word.xMax - bold.word.xMin) * 600 / 72),
+                     qRound((bold.word.yMax - bold.word.yMin) * 600 / 72));
+    QVERIFY2(word.adjusted(-4, -4, 4, 4).contains(bold.inked), // 4 pixels: 0.17 mm
+             qPrintable(QStringLiteral("ink over %1,%2 %3x%4 for a word of %5x%6")
+                            .arg(bold.inked.x())
+                            .arg(bold.inked.y())
+                            .arg(bold.inked.width())
+                            .arg(bold.inked.height())
+                            .arg(word.width())
+                            .arg(word.height())));
 }
 
 void TestPrintedPage::stampIsDrawnOnlyWhenAsked()

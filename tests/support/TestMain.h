@@ -8,17 +8,18 @@
 
 namespace quillset::test {
 
-/// Points everything a test program could change outside its own folders (the ODBC data sources,
-/// the user's settings, data and runtime folders) at a temporary folder of its own, before anything
-/// reads them, and removes it at the end.
+/// Points everything a test program could change outside its own folders (the home folder, the ODBC
+/// data sources, the user's settings, data and runtime folders) at a temporary folder of its own,
+/// before anything reads them, and removes it at the end.
 class IsolatedMachine
 {
 public:
     IsolatedMachine()
     {
         const QByteArray home = QFile::encodeName(m_folder.path());
-        for (const char *variable : {"ODBCSYSINI", "ODBCINI", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
-                                     "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+        // HOME too: Qt's test mode keeps settings under the home folder, in ~/.qttest.
+        for (const char *variable : {"HOME", "ODBCSYSINI", "ODBCINI", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
+                                     "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
             const QByteArray folder = home + '/' + QByteArray(variable).toLower();
             QDir().mkpath(QFile::decodeName(folder));
             QFile::setPermissions(QFile::decodeName(folder),
