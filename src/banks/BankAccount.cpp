@@ -32,4 +32,11 @@ QString measurementLabel(Measurement measurement)
     return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
 }
 
+bool sameAccountCode(const QString &a, const QString &b)
+{
+    // Through small letters first, so that a capital with no small form of its own (ẞ) meets the
+    // small letter whose capitals are longer (ß, SS).
+    return a == b || a.toLower().toUpper() == b.toLower().toUpper();
+}
+
 } // namespace quillset
