@@ -136,6 +136,8 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             problem(QStringLiteral("Account"), failure.description());
             continue;
         }
+        // Rows that write the code in other capitals are the same account, for numbers and totals.
+        texts.accountCode = record.bankId;
         const ChequeReading reading = readCheque(texts, record.money);
         if (!reading.cheque) {
             for (const FieldProblem &field : reading.problems)

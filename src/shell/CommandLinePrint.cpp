@@ -119,6 +119,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
         if (!account)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
+        texts.accountCode = account->bankId; // as the account stores it, whatever the capitals typed
         // The next number is taken at the moment of printing; a proof shows the one offered now.
         const bool next = texts.number == kNext;
         if (next) {
@@ -192,9 +193,10 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
     if (account.isEmpty() || number.isEmpty())
         return sayFailure(QStringLiteral("--mark needs the cheque's --account and --cheque."), ExitStatus::Usage);
     try {
-        if (!store.accounts().find(account))
+        const std::optional<BankAccountRecord> found = store.accounts().find(account);
+        if (!found)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
-        const QString done = settleNumber(store, account, number, *settlementFromWord(parser.value(kMark)),
+        const QString done = settleNumber(store, found->bankId, number, *settlementFromWord(parser.value(kMark)),
                                           parser.value(kReason), QDate::currentDate());
         std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {

@@ -79,7 +79,7 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
 {
     const QDate from = *parseChequeDate(parser.positionalArguments().at(0));
     const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
-    const QString account = parser.value(kAccount);
+    QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
     // A server database has no file a report could be written over.
     const QString databaseFile = store.isShared() ? QString() : QFileInfo(store.location()).canonicalFilePath();
@@ -91,8 +91,12 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
             return sayFailure(problem);
     }
     try {
-        if (!account.isEmpty() && !store.accounts().find(account))
-            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        if (!account.isEmpty()) {
+            const std::optional<BankAccountRecord> found = store.accounts().find(account);
+            if (!found)
+                return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+            account = found->bankId;
+        }
         const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
         QString title = reportTitle(from, to);
         if (!account.isEmpty())

@@ -2,6 +2,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
+#include "banks/LayoutFile.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 
@@ -39,6 +40,8 @@ private slots:
     void writesTheReportWithoutWindows_data();
     void writesTheReportWithoutWindows();
     void printWithoutAPrinterRecordsNothing();
+    void accountCodeIsTheSameInAnyCapitals_data();
+    void accountCodeIsTheSameInAnyCapitals();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
 
@@ -458,6 +461,66 @@ void TestProgram::printWithoutAPrinterRecordsNothing()
     QVERIFY2(m_said.contains(QStringLiteral("ERR:1101:No printer is installed")), qPrintable(m_said));
     QVERIFY(db.reopen());
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestProgram::accountCodeIsTheSameInAnyCapitals_data()
+{
+    QTest::addColumn<QString>("arguments"); // apart by blanks; OUT, BATCH and LAYOUT are files
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("accounts"); // the accounts' codes afterwards
+    QTest::addColumn<QString>("cheques"); // the register afterwards
+    const QString printed = QStringLiteral("ACC1 000041 printed");
+    QTest::newRow("proof of the next cheque")
+        << "--pdf OUT --account acc1 --cheque next --pay X --date 06-Dec-2026 --amount 5"
+        << "Placed with the office's calibration"
+        << "ACC1" << printed;
+    QTest::newRow("settled") << "--mark spoiled --account acc1 --cheque 000042 --reason torn"
+                             << "Leaf 000042 of \"ACC1\" is recorded as spoiled."
+                             << "ACC1" << printed + QStringLiteral(", ACC1 000042 spoiled");
+    QTest::newRow("report of one account") << "--report 01-Dec-2026 31-Dec-2026 --account Acc1 --csv OUT"
+                                           << "account ACC1: 1 cheque(s)"
+                                           << "ACC1" << printed;
+    QTest::newRow("batch rows in other capitals") << "--batch BATCH --account acc1 --check"
+                                                  << "ACC1: 3 cheque(s), =6/-"
+                                                  << "ACC1" << printed;
+    QTest::newRow("layout into the account") << "--import-layout LAYOUT --account acc1"
+                                             << "The account \"ACC1\" now has the layout"
+                                             << "ACC1" << printed;
+    QTest::newRow("layout into a new account") << "--import-layout LAYOUT --account sbi2"
+                                               << "Made the account \"SBI2\""
+                                               << "ACC1, SBI2" << printed;
+}
+
+void TestProgram::accountCodeIsTheSameInAnyCapitals()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, said);
+    QFETCH(QString, accounts);
+    QFETCH(QString, cheques);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                           "('ACC1', '000041', 5, 'Paid', '2026-12-05', '41')"));
+    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
+    QVERIFY(layout.open(QIODevice::WriteOnly));
+    layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1"))));
+    layout.close();
+    QFile batch(db.folder() + QStringLiteral("/run.csv"));
+    QVERIFY(batch.open(QIODevice::WriteOnly));
+    batch.write("Pay,Amount,Date,Account\nOne,1,06-Dec-2026,acc1\nTwo,2,06-Dec-2026,Acc1\nThree,3,06-Dec-2026,\n");
+    batch.close();
+    db.close();
+    QStringList words = arguments.split(u' ');
+    words.replaceInStrings(QStringLiteral("LAYOUT"), layout.fileName());
+    words.replaceInStrings(QStringLiteral("BATCH"), batch.fileName());
+    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + QStringLiteral("/out"));
+    const int status
+        = run(QStringLiteral(QUILLSET_PROGRAM), words + QStringList {QStringLiteral("--database"), db.path()});
+    QVERIFY2(status == 0 && m_said.contains(said), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.joined(QStringLiteral("SELECT BankID FROM BankAccount ORDER BY Id")), accounts);
+    QCOMPARE(db.joined(QStringLiteral("SELECT BankID || ' ' || ChequeNo || ' ' || Status FROM Cheque ORDER BY Id")),
+             cheques);
 }
 
 void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
