@@ -79,7 +79,8 @@ QString importLayout(const Store &store, const QString &path, const QString &acc
     BankAccountRecord created;
     created.bankId = accountCodeCapitals(account);
     store.accounts().insert(withLayout(created, document));
-    return QStringLiteral("Made the account \"%1\" with the layout of \"%2\"; add its bank details under Bank Data.")
+    return QStringLiteral("Made the account \"%1\" with the layout of \"%2\"; it has no bank details (bank name, "
+                          "account number) yet.")
         .arg(created.bankId, path);
 }
 
@@ -96,7 +97,7 @@ int runLayoutFromCommandLine(const QCommandLineParser &parser, const Store &stor
             "%s\n",
             qUtf8Printable(importLayout(store, parser.value(kImport), parser.value(QStringLiteral("account")))));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

@@ -47,10 +47,15 @@ int sayFailure(const QString &message, int status)
     return status;
 }
 
+int sayFailure(const Failure &failure, int status)
+{
+    return sayFailure(failure.description(Audience::CommandLine), status);
+}
+
 void sayPendingCheques(const Store &store)
 {
     try {
-        const QString notice = pendingNotice(store.cheques().pendingCount(), true);
+        const QString notice = pendingNotice(store.cheques().pendingCount(), Audience::CommandLine);
         if (!notice.isEmpty())
             say(notice);
     } catch (const Failure &) {
@@ -61,9 +66,7 @@ void sayPendingCheques(const Store &store)
 void addChequePrintOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
-        {kPrint,
-         QStringLiteral("Print the cheque on the default printer and record it in the register, "
-                        "without opening the windows.")},
+        {kPrint, QStringLiteral("Print the cheque on the default printer and record it in the register.")},
         {kPdf, QStringLiteral("Write a proof of the cheque to the PDF <file>; nothing is recorded."),
          QStringLiteral("file")},
         {kAccount, QStringLiteral("The bank account code of the cheque."), QStringLiteral("code")},
@@ -148,6 +151,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             CupsPrintQueue queue;
             BlockingWaiter waiter;
             IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+            context.audience = Audience::CommandLine;
             // A script cannot be asked; it is told, and the cheque prints as the command said.
             context.proceedDespite = [](const QString &warning) {
                 say(QStringLiteral("warning: %1").arg(warning));
@@ -179,9 +183,10 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer)));
         // A proof shows what would print; say what would stop it printing.
         for (const Failure &problem : pageProblems(page, metrics))
-            say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem.description()));
+            say(QStringLiteral("the proof is written, but this cheque would not print: %1")
+                    .arg(problem.description(Audience::CommandLine)));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }
@@ -200,7 +205,7 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
                                           parser.value(kReason), QDate::currentDate());
         std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

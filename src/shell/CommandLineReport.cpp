@@ -44,7 +44,7 @@ void addReportOptions(QCommandLineParser &parser)
     parser.addOptions({
         {kReport,
          QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
-                        "the entry window takes dates) to --csv or --pdf; with --account, of that account only.")},
+                        "--date takes them) to --csv or --pdf; with --account, of that account only.")},
         {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
     });
 }
@@ -113,7 +113,7 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
         std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
                     qUtf8Printable(QDir::toNativeSeparators(target)));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }
