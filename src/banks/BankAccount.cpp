@@ -1,5 +1,7 @@
 #include "BankAccount.h"
 
+#include <QList>
+
 namespace quillset {
 
 namespace {
@@ -30,6 +32,23 @@ QString measurementColumn(Measurement measurement)
 QString measurementLabel(Measurement measurement)
 {
     return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
+}
+
+bool sameAccountCode(const QString &a, const QString &b)
+{
+    // Through small letters first, so that a capital with no small form of its own (ẞ) meets the
+    // small letter whose capitals are longer (ß, SS).
+    return a == b || a.toLower().toUpper() == b.toLower().toUpper();
+}
+
+QString accountCodeCapitals(const QString &code)
+{
+    // The simple case mapping gives one character for one; it leaves ß, whose capital is SS, alone.
+    QString capitals;
+    capitals.reserve(code.size());
+    for (const uint character : code.toUcs4())
+        capitals.append(QStringView(QChar::fromUcs4(QChar::toUpper(char32_t(character)))));
+    return capitals;
 }
 
 } // namespace quillset

@@ -39,6 +39,14 @@ QString measurementColumn(Measurement measurement);
 /// How the bank window labels a measurement, such as "Date, Top".
 QString measurementLabel(Measurement measurement);
 
+/// Whether two bank IDs name the same account. Account codes are one namespace whatever the case:
+/// two codes are the same when their capitals are (acc1 is ACC1, and STRAßE is STRASSE).
+bool sameAccountCode(const QString &a, const QString &b);
+
+/// The code with every letter made a capital, one character for one: a letter whose capital is
+/// longer (ß, whose capital is SS) stays as it is, so that one key gives one character.
+QString accountCodeCapitals(const QString &code);
+
 /// Where the crossing goes on the leaf, in centimetres from the leaf's top-left corner, and how large
 /// it is. A value that is not set takes the corner block every account had before it could be moved.
 struct CrossingPlace

@@ -88,7 +88,7 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     buildControls();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
-    // The window sees every key before its controls: Enter moves on, Bank ID letters become capitals.
+    // The window sees every key before its controls, so that Enter moves on from any box.
     qApp->installEventFilter(this);
     new FocusGuard(
         m_bankId, [this] { return bankIdIsFree(); },
@@ -116,6 +116,7 @@ void frmBanks::buildControls()
         m_boxes.at(i) = box;
     }
     m_bankId = m_boxes.at(0);
+    m_bankId->setValidator(new TypingLimit(TypingLimit::kNoLimit, m_bankId, TypingLimit::Letters::Capitals));
     for (QLineEdit *measure : {m_boxes.at(6), m_boxes.at(7)})
         measure->setAlignment(Qt::AlignRight);
 
@@ -497,15 +498,6 @@ bool frmBanks::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     if (isEnter(key)) {
         focusNextChild();
-        return true;
-    }
-    const QString upper = key->text().toUpper();
-    if (box == m_bankId && !m_retyping && upper != key->text()) {
-        // Letters typed into the Bank ID arrive as capitals; pasted text is left as it is.
-        QKeyEvent retyped(key->type(), key->key(), key->modifiers(), upper, key->isAutoRepeat(), key->count());
-        m_retyping = true;
-        QCoreApplication::sendEvent(box, &retyped);
-        m_retyping = false;
         return true;
     }
     return false;

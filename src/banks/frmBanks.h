@@ -81,7 +81,6 @@ private:
     QList<BankAccountRecord> m_records; ///< every account, in the order the database returns them
     int m_current = -1;
     bool m_addingRecord = false;
-    bool m_retyping = false;
 };
 
 } // namespace quillset

@@ -82,7 +82,7 @@ QStringList CheckedBatch::totalLines(const Store &store) const
 }
 
 CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString &account, const PageMetrics &metrics,
-                        const QDate &today, qint64 limit)
+                        const QDate &today, qint64 limit, Audience audience)
 {
     CheckedBatch checked;
     checked.file = file;
@@ -133,9 +133,11 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         try {
             record = chequeAccount(store, texts.accountCode);
         } catch (const Failure &failure) {
-            problem(QStringLiteral("Account"), failure.description());
+            problem(QStringLiteral("Account"), failure.description(audience));
             continue;
         }
+        // Rows that write the code in other capitals are the same account, for numbers and totals.
+        texts.accountCode = record.bankId;
         const ChequeReading reading = readCheque(texts, record.money);
         if (!reading.cheque) {
             for (const FieldProblem &field : reading.problems)
@@ -182,7 +184,7 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             BankAccountRecord used;
             checkedChequePage(store, composed, metrics, used);
         } catch (const Failure &failure) {
-            problem(next ? QString() : QStringLiteral("Cheque"), failure.description());
+            problem(next ? QString() : QStringLiteral("Cheque"), failure.description(audience));
             continue;
         }
         if (cheque.cheque.date > today)

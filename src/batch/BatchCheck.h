@@ -2,6 +2,7 @@
 
 #include "BatchFile.h"
 #include "cheque/Cheque.h"
+#include "core/Failure.h"
 
 #include <QDate>
 #include <QList>
@@ -47,8 +48,8 @@ struct CheckedBatch
 /// Checks every row: read as the entry window reads a cheque (the batch's account and the stamp
 /// setting where the file says nothing), then the account, a number free on it and not twice in
 /// the batch, and a page that fits. `limit` (in whole units; 0 for none) and `today` decide what is
-/// flagged for confirmation.
+/// flagged for confirmation. The problems are worded for who is told.
 CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString &account, const PageMetrics &metrics,
-                        const QDate &today, qint64 limit = 0);
+                        const QDate &today, qint64 limit = 0, Audience audience = Audience::Window);
 
 } // namespace quillset

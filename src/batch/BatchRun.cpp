@@ -55,10 +55,17 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
         const BatchCheque &row = batch.cheques.at(index);
         if (const auto earlier = before.constFind(row.line); earlier != before.constEnd()) {
             if (*earlier == ChequeStatus::Pending) {
+                const QString settle = context.audience == Audience::CommandLine
+                    ? QStringLiteral("settle it with %1 (it may have printed)")
+                          .arg(
+                              settleCommand(row.cheque.accountCode,
+                                            row.cheque.number.isEmpty() ? QStringLiteral("NUMBER") : row.cheque.number))
+                    : QStringLiteral("settle it under Register (it may have printed)");
                 stopAt(index,
-                       QStringLiteral("Line %1 is still pending in the register from an earlier run: settle "
-                                      "it under Register (it may have printed), then run the batch again.")
-                           .arg(row.line));
+                       QStringLiteral("Line %1 is still pending in the register from an earlier run: %2, then "
+                                      "run the batch again.")
+                           .arg(row.line)
+                           .arg(settle));
                 return outcome;
             }
             ++outcome.skipped;

@@ -36,25 +36,40 @@ enum class ErrorNumber : int {
     Unprintable = 1310,
 };
 
-/// The one error type of the core. Windows catch it at their handler's edge and show it to the operator.
+/// Who is told: the operator at the windows, or someone at the command line, who has the command,
+/// its arguments and its files, and no window to go to.
+enum class Audience { Window, CommandLine };
+
+/// The one error type of the core. Windows catch it at their handler's edge and show it to the
+/// operator; the command line says it on standard error. A failure whose remedy is a window's has
+/// words of its own for the command line.
 class Failure : public std::exception
 {
 public:
-    Failure(ErrorNumber number, QString description)
+    Failure(ErrorNumber number, QString description, QString commandLineDescription = QString())
         : m_number(number)
         , m_description(std::move(description))
+        , m_commandLineDescription(std::move(commandLineDescription))
         , m_utf8(m_description.toUtf8())
     {
     }
 
     ErrorNumber number() const { return m_number; }
     int code() const { return static_cast<int>(m_number); }
+    /// What went wrong, as the windows say it.
     const QString &description() const { return m_description; }
+    /// What went wrong, in the words for who is told.
+    const QString &description(Audience audience) const
+    {
+        return audience == Audience::CommandLine && !m_commandLineDescription.isEmpty() ? m_commandLineDescription
+                                                                                        : m_description;
+    }
     const char *what() const noexcept override { return m_utf8.constData(); }
 
 private:
     ErrorNumber m_number;
     QString m_description;
+    QString m_commandLineDescription;
     QByteArray m_utf8;
 };
 

@@ -17,6 +17,8 @@
 #include <QSysInfo>
 #include <QThread>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -34,9 +36,9 @@ IssueOutcome outcomeOf(IssueOutcome::Kind kind, const QString &message, int job,
     return outcome;
 }
 
-IssueOutcome notPrinted(const Failure &failure)
+IssueOutcome notPrinted(const Failure &failure, Audience audience)
 {
-    IssueOutcome outcome = outcomeOf(IssueOutcome::Kind::NotPrinted, errorMessage(failure), 0, QString());
+    IssueOutcome outcome = outcomeOf(IssueOutcome::Kind::NotPrinted, errorMessage(failure, audience), 0, QString());
     outcome.failure = failure.number();
     return outcome;
 }
@@ -50,10 +52,26 @@ QString stateWords(const JobStatus &status)
     return words;
 }
 
-QString settleHint()
+QString settleHint(Audience audience, const QString &account, const QString &number)
 {
+    if (audience == Audience::CommandLine)
+        return QStringLiteral("When you know whether it printed, settle it with %1.")
+            .arg(settleCommand(account, number));
     return QStringLiteral("When you know whether it printed, settle it under Print Cheque, Register, or with "
                           "quillset --mark.");
+}
+
+// A word of a command as a shell takes it: quoted when it holds more than letters, digits and - _ .
+QString shellWord(const QString &word)
+{
+    const bool plain = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+        return c.isLetterOrNumber() || c == u'-' || c == u'_' || c == u'.';
+    });
+    if (plain)
+        return word;
+    QString quoted = word;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return u'\'' + quoted + u'\'';
 }
 
 } // namespace
@@ -79,7 +97,8 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
     const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettingsFor(printer), metrics);
     const QList<Failure> problems = pageProblems(page, metrics);
     if (!problems.isEmpty())
-        throw Failure(problems.first().number(), problemsText(problems) + QStringLiteral(" Nothing was printed."));
+        throw Failure(problems.first().number(), problemsText(problems) + QStringLiteral(" Nothing was printed."),
+                      problemsText(problems, Audience::CommandLine) + QStringLiteral(" Nothing was printed."));
     return page;
 }
 
@@ -91,13 +110,15 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
             context.progress->update(text);
     };
 
-    const auto unread = [](const Failure &failure) {
+    const Audience audience = context.audience;
+    const auto unread = [audience](const Failure &failure) {
         const int number = static_cast<int>(failure.number());
         if (number >= 1000 && number < 1100) // the database, not the cheque
             return notPrinted(Failure(failure.number(),
                                       QStringLiteral("The register could not be read, so nothing was printed: %1")
-                                          .arg(failure.description())));
-        return notPrinted(failure);
+                                          .arg(failure.description())),
+                              audience);
+        return notPrinted(failure, audience);
     };
     int timeoutSeconds = 60;
     try {
@@ -122,7 +143,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
             context.waiter.run([&] { margins = context.queue.printableMargins(printer); });
         }
     } catch (const Failure &failure) {
-        return notPrinted(failure);
+        return notPrinted(failure, audience);
     }
 
     BankAccountRecord account;
@@ -133,9 +154,11 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         return unread(failure);
     }
     if (margins) {
-        const QString warning = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer);
+        const QString warning
+            = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer, audience);
         if (!warning.isEmpty() && !context.proceedDespite(warning))
-            return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")));
+            return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")),
+                              audience);
     }
 
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
@@ -144,23 +167,28 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         row = cheques.addPending(cheque, account.money, context.workstation, context.batch);
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::NumberTaken)
-            return notPrinted(failure);
+            return notPrinted(failure, audience);
         return notPrinted(Failure(failure.number(),
                                   QStringLiteral("The register cannot take the cheque, so nothing was printed: %1")
-                                      .arg(failure.description())));
+                                      .arg(failure.description())),
+                          audience);
     }
     const auto withdraw = [&](const Failure &why) {
         try {
             cheques.removeUnprinted(row);
         } catch (const Failure &failure) {
+            const QString settle = audience == Audience::CommandLine
+                ? QStringLiteral("Settle it as not printed with %1.")
+                      .arg(settleCommand(account.bankId, cheque.number, QStringLiteral("unprinted")))
+                : QStringLiteral("Settle it as not printed.");
             return outcomeOf(IssueOutcome::Kind::Unknown,
-                             errorMessage(why)
+                             errorMessage(why, audience)
                                  + QStringLiteral("\n\nThe cheque did not print, but its pending row could not be "
-                                                  "removed (%1). Settle it as not printed.")
-                                       .arg(failure.description()),
+                                                  "removed (%1). %2")
+                                       .arg(failure.description(), settle),
                              0, cheque.number);
         }
-        return notPrinted(why);
+        return notPrinted(why, audience);
     };
 
     int job = 0;
@@ -174,7 +202,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
             return outcomeOf(IssueOutcome::Kind::Unknown,
                              QStringLiteral("%1 It may print or not; the cheque stays in the register as pending. %2")
-                                 .arg(failure.description(), settleHint()),
+                                 .arg(failure.description(), settleHint(audience, account.bankId, cheque.number)),
                              0, cheque.number);
         return withdraw(failure);
     }
@@ -208,7 +236,8 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
                     .arg(cheque.number, printer)
                     .arg(job)
                     .arg(timeoutSeconds)
-                    .arg(silence.isEmpty() ? stateWords(status) : silence, settleHint()),
+                    .arg(silence.isEmpty() ? stateWords(status) : silence,
+                         settleHint(audience, account.bankId, cheque.number)),
                 job, cheque.number);
         context.waiter.pause(kPollMilliseconds);
     }
@@ -220,11 +249,13 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
             return outcomeOf(
                 IssueOutcome::Kind::NotMarked,
                 QStringLiteral("Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3\n\n"
-                               "It stays in the register as pending; mark it printed under Print Cheque, "
-                               "Register. Do not print it again.")
+                               "It stays in the register as pending; mark it printed %4. Do not print it again.")
                     .arg(cheque.number)
                     .arg(job)
-                    .arg(failure.description()),
+                    .arg(failure.description(),
+                         audience == Audience::CommandLine ? QStringLiteral("with %1").arg(
+                             settleCommand(account.bankId, cheque.number, QStringLiteral("printed")))
+                                                           : QStringLiteral("under Print Cheque, Register")),
                 job, cheque.number);
         }
         return outcomeOf(IssueOutcome::Kind::Printed, QString(), job, cheque.number);
@@ -244,7 +275,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
                        "leaf: it stays in the register as pending. %5")
             .arg(ended)
             .arg(job)
-            .arg(printer, cheque.number, settleHint()),
+            .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
         job, cheque.number);
 }
 
@@ -257,7 +288,8 @@ IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
             return notPrinted(Failure(ErrorNumber::EntryInvalid,
                                       QStringLiteral("The account \"%1\" has no cheque numbered in digits yet, so "
                                                      "there is no next number: give the first one.")
-                                          .arg(cheque.accountCode)));
+                                          .arg(cheque.accountCode)),
+                              context.audience);
         IssueOutcome outcome = issueCheque(cheque, context);
         if (outcome.failure != ErrorNumber::NumberTaken)
             return outcome;
@@ -265,7 +297,8 @@ IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
     return notPrinted(Failure(ErrorNumber::NumberTaken,
                               QStringLiteral("Other workstations kept taking the next number of \"%1\"; nothing was "
                                              "printed. Try again.")
-                                  .arg(cheque.accountCode)));
+                                  .arg(cheque.accountCode)),
+                      context.audience);
 }
 
 QString offeredNumber(const Store &store, const QString &account)
@@ -285,16 +318,22 @@ QString workstationName()
     return QStringLiteral("%1 (%2)").arg(QSysInfo::machineHostName(), user.isEmpty() ? QStringLiteral("?") : user);
 }
 
-QString pendingNotice(int pending, bool commandLine)
+QString pendingNotice(int pending, Audience audience)
 {
     if (pending == 0)
         return QString();
-    const QString where = commandLine
-        ? QStringLiteral("Settle them in the window's Print Cheque, Register, or with quillset --mark.")
+    const QString where = audience == Audience::CommandLine
+        ? QStringLiteral("Settle each with %1.").arg(settleCommand(QStringLiteral("CODE"), QStringLiteral("NUMBER")))
         : QStringLiteral("Settle them under Print Cheque, Register.");
     return QStringLiteral("%1 pending in the register: %2 may or may not have printed. %3")
         .arg(pending == 1 ? QStringLiteral("1 cheque is") : QStringLiteral("%1 cheques are").arg(pending),
              pending == 1 ? QStringLiteral("it") : QStringLiteral("they"), where);
+}
+
+QString settleCommand(const QString &account, const QString &number, const QString &how)
+{
+    return QStringLiteral("quillset --mark %1 --account %2 --cheque %3")
+        .arg(how, shellWord(account), shellWord(number));
 }
 
 std::optional<Settlement> settlementFromWord(const QString &word)

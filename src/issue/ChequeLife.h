@@ -74,6 +74,7 @@ struct IssueContext
     /// Asked, with the warning, when part of the cheque would fall where the printer cannot print;
     /// false stops the print. Without it the printer's margins are not looked at.
     std::function<bool(const QString &warning)> proceedDespite = {};
+    Audience audience = Audience::Window; ///< who the outcome's message is for
 };
 
 /// The cheque's page once every check a cheque must pass before printing has passed: its account
@@ -101,7 +102,12 @@ QString offeredNumber(const Store &store, const QString &account);
 QString workstationName();
 
 /// What the operator is told at start-up when cheques are pending; empty when none are.
-QString pendingNotice(int pending, bool commandLine);
+QString pendingNotice(int pending, Audience audience);
+
+/// The command that settles the account's cheque, for someone at the command line, such as
+/// "quillset --mark printed|spoiled|unprinted --account ACC1 --cheque 000123".
+QString settleCommand(const QString &account, const QString &number,
+                      const QString &how = QStringLiteral("printed|spoiled|unprinted"));
 
 /// The ways a register row is settled by hand.
 enum class Settlement {

@@ -7,9 +7,9 @@
 
 namespace quillset {
 
-QString errorMessage(const Failure &failure)
+QString errorMessage(const Failure &failure, Audience audience)
 {
-    return QStringLiteral("ERR:%1:%2").arg(failure.code()).arg(failure.description());
+    return QStringLiteral("ERR:%1:%2").arg(failure.code()).arg(failure.description(audience));
 }
 
 BankAccountRecord chequeAccount(const Store &store, const QString &code)
@@ -19,7 +19,8 @@ BankAccountRecord chequeAccount(const Store &store, const QString &code)
         throw Failure(ErrorNumber::AccountMissing,
                       QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
                                      "list, or add it under Bank Data.")
-                          .arg(code));
+                          .arg(code),
+                      QStringLiteral("There is no bank account with the code \"%1\".").arg(code));
     return *account;
 }
 

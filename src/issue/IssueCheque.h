@@ -1,19 +1,20 @@
 #pragma once
 
+#include "core/Failure.h"
 #include "layout/ChequePage.h"
 
 #include <QString>
 
 namespace quillset {
 
-class Failure;
 class PageMetrics;
 class Store;
 struct BankAccountRecord;
 struct Cheque;
 
-/// The operator's message for a step that failed: "ERR:" + number + ":" + description.
-QString errorMessage(const Failure &failure);
+/// The message for a step that failed: "ERR:" + number + ":" + description, in the words for who
+/// is told.
+QString errorMessage(const Failure &failure, Audience audience = Audience::Window);
 
 /// The account a cheque is drawn on. Throws Failure when there is none with that code.
 BankAccountRecord chequeAccount(const Store &store, const QString &code);

@@ -183,14 +183,21 @@ QStringList outsidePrintableArea(const ChequePage &page, const QMarginsF &margin
     return outside;
 }
 
-QString printableAreaWarning(const QStringList &outside, const QString &printer)
+QString printableAreaWarning(const QStringList &outside, const QString &printer, Audience audience)
 {
     if (outside.isEmpty())
         return QString();
-    return QStringLiteral("The printer \"%1\" cannot print near the edges of the sheet, so part of %2 would not "
-                          "print. Check the printing location and the calibration under Options, and the "
-                          "fields' places under Bank Data; the calibration sheet shows where.")
-        .arg(printer, outside.join(QStringLiteral(", ")));
+    const QString warning = QStringLiteral("The printer \"%1\" cannot print near the edges of the sheet, so part of "
+                                           "%2 would not print. ")
+                                .arg(printer, outside.join(QStringLiteral(", ")));
+    if (audience == Audience::CommandLine)
+        return warning
+            + QStringLiteral("Check the printing location and the calibration settings, and the fields' places in "
+                             "%1; quillset --calibration-sheet shows where.")
+                  .arg(layoutOnCommandLine());
+    return warning
+        + QStringLiteral("Check the printing location and the calibration under Options, and the fields' places "
+                         "under Bank Data; the calibration sheet shows where.");
 }
 
 ChequePage composeCalibrationSheet(const BankAccountRecord &account, const PrintSettings &settings,

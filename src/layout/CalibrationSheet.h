@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChequePage.h"
+#include "core/Failure.h"
 
 #include <QMarginsF>
 #include <QString>
@@ -34,8 +35,9 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
 /// in millimetres), by the operator's names for them; empty when all lie inside.
 QStringList outsidePrintableArea(const ChequePage &page, const QMarginsF &margins, const PageMetrics &metrics);
 
-/// The warning for such fields, naming the printer; empty when there are none.
-QString printableAreaWarning(const QStringList &outside, const QString &printer);
+/// The warning for such fields, naming the printer, in the words for who is told; empty when there
+/// are none.
+QString printableAreaWarning(const QStringList &outside, const QString &printer, Audience audience);
 
 /// How the label of a field's box on the sheet reads: "Pay", "Rupee L1", "Crossing".
 QString sheetLabel(const QString &itemName);

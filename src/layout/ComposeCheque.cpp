@@ -2,6 +2,7 @@
 
 #include "ChequeFormats.h"
 #include "Fonts.h"
+#include "PageChecks.h"
 #include "PageMetrics.h"
 #include "SplitWords.h"
 #include "banks/BankAccount.h"
@@ -29,7 +30,11 @@ double twips(const BankAccountRecord &account, Measurement measurement)
         throw Failure(ErrorNumber::MeasurementMissing,
                       QStringLiteral("The bank account \"%1\" has no value for %2 (%3). Enter it under Bank Data, "
                                      "then print again.")
-                          .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement)));
+                          .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement)),
+                      QStringLiteral("The bank account \"%1\" has no value for %2 (%3). Give it in %4, then run the "
+                                     "command again.")
+                          .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement),
+                               layoutOnCommandLine()));
     return *value * kTwipsPerCentimetre;
 }
 

@@ -91,12 +91,18 @@ QString itemDescription(const QString &itemName)
     return name ? QString::fromLatin1(name->description) : itemName;
 }
 
-QString problemsText(const QList<Failure> &problems)
+QString problemsText(const QList<Failure> &problems, Audience audience)
 {
     QStringList texts;
     for (const Failure &problem : problems)
-        texts.append(problem.description());
+        texts.append(problem.description(audience));
     return texts.join(u' ');
+}
+
+QString layoutOnCommandLine()
+{
+    return QStringLiteral(
+        "the account's layout (quillset --export-layout writes it to a file, --import-layout reads it back)");
 }
 
 QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
@@ -108,7 +114,10 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
         problems.append(Failure(ErrorNumber::OffThePage,
                                 QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
                                                "location and the calibration under Options, and the leaf's size under "
-                                               "Bank Data.")));
+                                               "Bank Data."),
+                                QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
+                                               "location and the calibration settings, and the leaf's size in %1.")
+                                    .arg(layoutOnCommandLine())));
     for (const PageItem &item : page.items) {
         if (!item.shown || (item.kind == PageItem::Kind::Text && item.text.trimmed().isEmpty()))
             continue;
@@ -116,10 +125,14 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
         const QString description = itemDescription(item.name);
         const QString capitalised = description.left(1).toUpper() + description.mid(1);
         if (item.overflows)
-            problems.append(Failure(ErrorNumber::DoesNotFit,
-                                    QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
-                                                   "Shorten it, or widen \"%2\" under Bank Data.")
-                                        .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : ""))));
+            problems.append(Failure(
+                ErrorNumber::DoesNotFit,
+                QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
+                               "Shorten it, or widen \"%2\" under Bank Data.")
+                    .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : "")),
+                QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
+                               "Shorten it, or widen \"%2\" in %3.")
+                    .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : ""), layoutOnCommandLine())));
         QRectF ink = item.rect;
         if (item.kind == PageItem::Kind::Text && !item.centred)
             ink.setWidth(qMax(ink.width(), metrics.textWidth(item.text, {page.fontFamily, item.pointSize, item.bold})));
@@ -137,13 +150,19 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
             problems.append(Failure(ErrorNumber::OffThePage,
                                     QStringLiteral("%1 would print off the sheet. Check the printing location and "
                                                    "the calibration under Options, and its place under Bank Data.")
-                                        .arg(capitalised))); // A crossing moved off the leaf would cross nothing, and
-                                                             // print on the sheet beside it.
+                                        .arg(capitalised),
+                                    QStringLiteral("%1 would print off the sheet. Check the printing location and "
+                                                   "the calibration settings, and its place in %2.")
+                                        .arg(capitalised, layoutOnCommandLine())));
+        // A crossing moved off the leaf would cross nothing, and print on the sheet beside it.
         if (item.kind == PageItem::Kind::Stamp && !page.leaf.isEmpty()
             && !page.leaf.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.rect))
             problems.append(Failure(ErrorNumber::OffThePage,
                                     QStringLiteral("The crossing stamp would lie partly off the leaf. Check the "
-                                                   "crossing's place and size under Bank Data.")));
+                                                   "crossing's place and size under Bank Data."),
+                                    QStringLiteral("The crossing stamp would lie partly off the leaf. Check the "
+                                                   "crossing's place and size in %1.")
+                                        .arg(layoutOnCommandLine())));
     }
     return problems;
 }

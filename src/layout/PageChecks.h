@@ -16,8 +16,11 @@ struct ChequePage;
 /// be printed.
 QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics);
 
-/// The problems' descriptions, one after the other.
-QString problemsText(const QList<Failure> &problems);
+/// The problems' descriptions, one after the other, in the words for who is told.
+QString problemsText(const QList<Failure> &problems, Audience audience = Audience::Window);
+
+/// Where someone at the command line changes an account's layout, to end a sentence with.
+QString layoutOnCommandLine();
 
 /// What the operator calls a page item: "the payee", "the date".
 QString itemDescription(const QString &itemName);

@@ -360,7 +360,7 @@ void frmOptions::printSheet()
                            .arg(job)
                            .arg(sheet.note);
         if (!sheet.outside.isEmpty())
-            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
+            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name, Audience::Window);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
         m_services.prompter.message(
@@ -388,7 +388,7 @@ void frmOptions::saveSheetAsPdf()
         QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
                            .arg(account, QDir::toNativeSeparators(path), sheet.note);
         if (!sheet.outside.isEmpty())
-            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name);
+            text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name, Audience::Window);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
         m_services.prompter.message(

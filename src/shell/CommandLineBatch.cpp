@@ -72,8 +72,9 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
 {
     const PageMetrics metrics;
     const BatchFile file = readBatchFile(parser.value(kBatch));
-    const CheckedBatch batch = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics,
-                                          QDate::currentDate(), parser.value(kLimit).toLongLong());
+    const CheckedBatch batch
+        = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics, QDate::currentDate(),
+                     parser.value(kLimit).toLongLong(), Audience::CommandLine);
     for (const QString &line : batch.problemLines())
         std::fprintf(stderr, "%s\n", qUtf8Printable(line));
     for (const BatchProblem &flag : batch.toConfirm)
@@ -116,11 +117,12 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
             return ExitStatus::Done;
         }
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     CupsPrintQueue queue;
     BlockingWaiter waiter;
-    const IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+    IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+    context.audience = Audience::CommandLine;
     const BatchOutcome outcome = runBatch(batch, context,
                                           {[](int position, int count, const BatchCheque &row) {
                                                std::printf("Cheque %d of %d: %s (line %d)\n", position, count,

@@ -70,9 +70,10 @@ int calibrationSheetFromCommandLine(const QCommandLineParser &parser, const Stor
         }
         std::printf("%s\n", qUtf8Printable(sheet.note));
         if (!sheet.outside.isEmpty())
-            sayFailure(QStringLiteral("warning: %1").arg(printableAreaWarning(sheet.outside, sheet.printer.name)));
+            sayFailure(QStringLiteral("warning: %1")
+                           .arg(printableAreaWarning(sheet.outside, sheet.printer.name, Audience::CommandLine)));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

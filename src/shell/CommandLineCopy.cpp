@@ -54,7 +54,7 @@ int copyFromCommandLine(const QCommandLineParser &parser, const StoreOptions &op
     try {
         counts = copyDatabase(from, to, options);
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     std::printf("Copied \"%s\" into \"%s\":\n", qUtf8Printable(PostgresDialect::withoutPassword(from)),
                 qUtf8Printable(PostgresDialect::withoutPassword(to)));

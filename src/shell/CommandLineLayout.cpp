@@ -73,13 +73,15 @@ QString importLayout(const Store &store, const QString &path, const QString &acc
     const QByteArray document = file.readAll();
     if (const std::optional<BankAccountRecord> existing = store.accounts().find(account)) {
         store.accounts().update(*existing, withLayout(*existing, document));
-        return QStringLiteral("The account \"%1\" now has the layout of \"%2\".").arg(account, path);
+        return QStringLiteral("The account \"%1\" now has the layout of \"%2\".").arg(existing->bankId, path);
     }
+    // A new code is written as the bank window writes one: in capitals.
     BankAccountRecord created;
-    created.bankId = account;
+    created.bankId = accountCodeCapitals(account);
     store.accounts().insert(withLayout(created, document));
-    return QStringLiteral("Made the account \"%1\" with the layout of \"%2\"; add its bank details under Bank Data.")
-        .arg(account, path);
+    return QStringLiteral("Made the account \"%1\" with the layout of \"%2\"; it has no bank details (bank name, "
+                          "account number) yet.")
+        .arg(created.bankId, path);
 }
 
 int runLayoutFromCommandLine(const QCommandLineParser &parser, const Store &store)
@@ -95,7 +97,7 @@ int runLayoutFromCommandLine(const QCommandLineParser &parser, const Store &stor
             "%s\n",
             qUtf8Printable(importLayout(store, parser.value(kImport), parser.value(QStringLiteral("account")))));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

@@ -47,10 +47,15 @@ int sayFailure(const QString &message, int status)
     return status;
 }
 
+int sayFailure(const Failure &failure, int status)
+{
+    return sayFailure(failure.description(Audience::CommandLine), status);
+}
+
 void sayPendingCheques(const Store &store)
 {
     try {
-        const QString notice = pendingNotice(store.cheques().pendingCount(), true);
+        const QString notice = pendingNotice(store.cheques().pendingCount(), Audience::CommandLine);
         if (!notice.isEmpty())
             say(notice);
     } catch (const Failure &) {
@@ -61,9 +66,7 @@ void sayPendingCheques(const Store &store)
 void addChequePrintOptions(QCommandLineParser &parser)
 {
     parser.addOptions({
-        {kPrint,
-         QStringLiteral("Print the cheque on the default printer and record it in the register, "
-                        "without opening the windows.")},
+        {kPrint, QStringLiteral("Print the cheque on the default printer and record it in the register.")},
         {kPdf, QStringLiteral("Write a proof of the cheque to the PDF <file>; nothing is recorded."),
          QStringLiteral("file")},
         {kAccount, QStringLiteral("The bank account code of the cheque."), QStringLiteral("code")},
@@ -119,6 +122,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
         if (!account)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
+        texts.accountCode = account->bankId; // as the account stores it, whatever the capitals typed
         // The next number is taken at the moment of printing; a proof shows the one offered now.
         const bool next = texts.number == kNext;
         if (next) {
@@ -147,6 +151,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             CupsPrintQueue queue;
             BlockingWaiter waiter;
             IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+            context.audience = Audience::CommandLine;
             // A script cannot be asked; it is told, and the cheque prints as the command said.
             context.proceedDespite = [](const QString &warning) {
                 say(QStringLiteral("warning: %1").arg(warning));
@@ -178,9 +183,10 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer)));
         // A proof shows what would print; say what would stop it printing.
         for (const Failure &problem : pageProblems(page, metrics))
-            say(QStringLiteral("the proof is written, but this cheque would not print: %1").arg(problem.description()));
+            say(QStringLiteral("the proof is written, but this cheque would not print: %1")
+                    .arg(problem.description(Audience::CommandLine)));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }
@@ -192,13 +198,14 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
     if (account.isEmpty() || number.isEmpty())
         return sayFailure(QStringLiteral("--mark needs the cheque's --account and --cheque."), ExitStatus::Usage);
     try {
-        if (!store.accounts().find(account))
+        const std::optional<BankAccountRecord> found = store.accounts().find(account);
+        if (!found)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
-        const QString done = settleNumber(store, account, number, *settlementFromWord(parser.value(kMark)),
+        const QString done = settleNumber(store, found->bankId, number, *settlementFromWord(parser.value(kMark)),
                                           parser.value(kReason), QDate::currentDate());
         std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

@@ -5,6 +5,7 @@ class QString;
 
 namespace quillset {
 
+class Failure;
 class Store;
 
 /// Exit statuses of the command line.
@@ -39,5 +40,7 @@ void sayPendingCheques(const Store &store);
 
 /// Says a problem on standard error, as every command-line message is said.
 int sayFailure(const QString &message, int status = ExitStatus::Failed);
+/// Says a failure on standard error, in its words for the command line.
+int sayFailure(const Failure &failure, int status = ExitStatus::Failed);
 
 } // namespace quillset

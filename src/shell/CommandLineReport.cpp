@@ -44,7 +44,7 @@ void addReportOptions(QCommandLineParser &parser)
     parser.addOptions({
         {kReport,
          QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
-                        "the entry window takes dates) to --csv or --pdf; with --account, of that account only.")},
+                        "--date takes them) to --csv or --pdf; with --account, of that account only.")},
         {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
     });
 }
@@ -79,7 +79,7 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
 {
     const QDate from = *parseChequeDate(parser.positionalArguments().at(0));
     const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
-    const QString account = parser.value(kAccount);
+    QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
     // A server database has no file a report could be written over.
     const QString databaseFile = store.isShared() ? QString() : QFileInfo(store.location()).canonicalFilePath();
@@ -91,8 +91,12 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
             return sayFailure(problem);
     }
     try {
-        if (!account.isEmpty() && !store.accounts().find(account))
-            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        if (!account.isEmpty()) {
+            const std::optional<BankAccountRecord> found = store.accounts().find(account);
+            if (!found)
+                return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+            account = found->bankId;
+        }
         const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
         QString title = reportTitle(from, to);
         if (!account.isEmpty())
@@ -109,7 +113,7 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
         std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
                     qUtf8Printable(QDir::toNativeSeparators(target)));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     return ExitStatus::Done;
 }

@@ -107,7 +107,7 @@ int initialiseDatabase(const QCommandLineParser &parser, const StoreOptions &opt
     try {
         Store::createDatabase(parser.value(kDatabase), parser.isSet(kSampleAccount), options);
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     std::printf("Made the new database %s\n",
                 qUtf8Printable(PostgresDialect::withoutPassword(parser.value(kDatabase))));
@@ -174,7 +174,7 @@ int runProgram(int argc, char *argv[])
         if (parser.isSet(kRemember))
             workstation.setDatabaseLocation(parser.value(kDatabase));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     const bool keepsOnlyTheChoice = (parser.isSet(kRemember) || parser.isSet(kForget)) && !parser.isSet(kInitialise)
         && !wantsCopy(parser) && !wantsReport(parser) && !wantsChequePrint(parser) && !wantsSettling(parser)
@@ -201,7 +201,7 @@ int runProgram(int argc, char *argv[])
             location = chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
                                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } catch (const Failure &failure) {
-        return sayFailure(failure.description());
+        return sayFailure(failure);
     }
     if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)
         || wantsLayout(parser) || wantsCalibrationSheet(parser)) {
@@ -221,7 +221,7 @@ int runProgram(int argc, char *argv[])
             sayPendingCheques(*store);
             return printChequeFromCommandLine(parser, *store);
         } catch (const Failure &failure) {
-            return sayFailure(failure.description());
+            return sayFailure(failure);
         }
     }
 

@@ -5,6 +5,8 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -89,8 +91,8 @@ BankAccounts::BankAccounts(const Connection &connection)
 
 std::optional<BankAccountRecord> BankAccounts::find(const QString &code) const
 {
-    QSqlQuery query
-        = m_connection.run(QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = ?").arg(selectColumns()), {code});
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = ?").arg(selectColumns()), {storedCode(code)});
     if (!m_connection.next(query))
         return std::nullopt;
     return bankAccountFromQuery(query);
@@ -114,11 +116,25 @@ QList<BankAccountRecord> BankAccounts::all() const
     return accounts;
 }
 
+QString BankAccounts::storedCode(const QString &code) const
+{
+    // Compared here, not in SQL: SQLite's upper() knows only ASCII letters and PostgreSQL's follows
+    // the server's locale, so the two would disagree on any other letter. There are few accounts.
+    const QStringList stored = codes();
+    if (stored.contains(code))
+        return code;
+    for (const QString &candidate : stored) {
+        if (sameAccountCode(candidate, code))
+            return candidate;
+    }
+    return code;
+}
+
 int BankAccounts::count(const QString &code) const
 {
-    QSqlQuery query
-        = m_connection.run(QStringLiteral("SELECT count(BankID) FROM BankAccount WHERE BankID = ?"), {code});
-    return m_connection.next(query) ? query.value(0).toInt() : 0;
+    const QStringList stored = codes();
+    return static_cast<int>(std::count_if(stored.begin(), stored.end(),
+                                          [&](const QString &candidate) { return sameAccountCode(candidate, code); }));
 }
 
 void BankAccounts::insert(const BankAccountRecord &account) const

@@ -1,5 +1,6 @@
 #include "ChequeBooks.h"
 
+#include "BankAccounts.h"
 #include "Connection.h"
 #include "cheque/ChequeNumber.h"
 
@@ -19,7 +20,7 @@ QList<ChequeBook> ChequeBooks::of(const QString &account) const
 {
     QSqlQuery query = m_connection.run(QStringLiteral("SELECT Id, BankID, FirstLeaf, LastLeaf, Received, Retired FROM "
                                                       "ChequeBook WHERE BankID = ? ORDER BY Id"),
-                                       {account});
+                                       {BankAccounts(m_connection).storedCode(account)});
     QList<ChequeBook> books;
     while (m_connection.next(query))
         books.append({query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
@@ -36,7 +37,8 @@ qint64 ChequeBooks::add(const ChequeBook &book) const
     return m_connection.insert(
         QStringLiteral(
             "INSERT INTO ChequeBook (BankID, FirstLeaf, LastLeaf, Received, Retired) VALUES (?, ?, ?, ?, ?)"),
-        {book.account, book.firstLeaf, book.lastLeaf, book.received.toString(Qt::ISODate), book.retired ? 1 : 0});
+        {BankAccounts(m_connection).storedCode(book.account), book.firstLeaf, book.lastLeaf,
+         book.received.toString(Qt::ISODate), book.retired ? 1 : 0});
 }
 
 void ChequeBooks::retire(qint64 id) const
@@ -53,7 +55,7 @@ QList<LeafUse> ChequeBooks::leavesUsed(const QString &account, qint64 first, qin
         QStringLiteral("SELECT NumberKey, Status FROM Cheque WHERE BankID = ? AND %1 AND NumberKey <> '' AND "
                        "length(NumberKey) BETWEEN ? AND ? ORDER BY Id")
             .arg(m_connection.dialect().digitsOnly(QStringLiteral("NumberKey"))),
-        {account, shortest, longest});
+        {BankAccounts(m_connection).storedCode(account), shortest, longest});
     QMap<qint64, ChequeStatus> used;
     while (m_connection.next(query)) {
         const qint64 number = query.value(0).toString().toLongLong();

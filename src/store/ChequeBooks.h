@@ -31,7 +31,8 @@ struct LeafUse
     ChequeStatus status = ChequeStatus::Printed;
 };
 
-/// The store's cheque books. Every call throws Failure when the database fails.
+/// The store's cheque books. An account is named by its code in capitals or not. Every call throws
+/// Failure when the database fails.
 class ChequeBooks
 {
 public:

@@ -1,5 +1,6 @@
 #include "ChequeRegister.h"
 
+#include "BankAccounts.h"
 #include "Connection.h"
 #include "cheque/ChequeNumber.h"
 
@@ -74,27 +75,33 @@ ChequeRegister::ChequeRegister(const Connection &connection)
 {
 }
 
+QString ChequeRegister::storedCode(const QString &account) const
+{
+    return BankAccounts(m_connection).storedCode(account);
+}
+
 qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
                                   const BatchOrigin *batch) const
 {
     const QVariant none(QMetaType(QMetaType::QString));
+    const QString account = storedCode(cheque.accountCode);
     try {
         return m_connection.inTransaction([&] {
             const qint64 id = m_connection.insert(
                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
                                "Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, ?, ?, "
                                "'pending', ?, ?, ?, ?, ?, ?)"),
-                {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+                {account, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
                  cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now(),
                  batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
                  batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
-            notePayee(cheque.accountCode, cheque.payee, id);
+            notePayee(account, cheque.payee, id);
             return id;
         });
     } catch (const Failure &) {
         // Another workstation may have taken the number since it was checked; the index says so.
-        if (findNumber(cheque.accountCode, cheque.number))
-            throw numberTaken(cheque.number, cheque.accountCode);
+        if (findNumber(account, cheque.number))
+            throw numberTaken(cheque.number, account);
         throw;
     }
 }
@@ -147,12 +154,13 @@ void ChequeRegister::markVoid(qint64 id, const QString &reason) const
 qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &number, const QDate &date,
                                       const QString &reason) const
 {
-    if (findNumber(account, number))
-        throw numberTaken(number, account);
+    const QString stored = storedCode(account);
+    if (findNumber(stored, number))
+        throw numberTaken(number, stored);
     return m_connection.insert(
         QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
                        "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
-        {account, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
+        {stored, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
 }
 
 QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariantList &values,
@@ -173,7 +181,7 @@ std::optional<RegisterEntry> ChequeRegister::findNumber(const QString &account, 
 {
     // Rows from before numbers were unique are marked; the first of them is the one that counts.
     const QList<RegisterEntry> found = select(QStringLiteral("c.BankID = ? AND c.NumberKey = ? AND c.Duplicate = 0"),
-                                              {account, numberKey(number)}, QStringLiteral("c.Id"));
+                                              {storedCode(account), numberKey(number)}, QStringLiteral("c.Id"));
     if (found.isEmpty())
         return std::nullopt;
     return found.first();
@@ -186,14 +194,15 @@ std::optional<QString> ChequeRegister::highestNumber(const QString &account) con
         QStringLiteral("SELECT ChequeNo FROM Cheque WHERE BankID = ? AND Duplicate = 0 AND %1 AND NumberKey <> '' "
                        "ORDER BY length(NumberKey) DESC, NumberKey DESC LIMIT 1")
             .arg(m_connection.dialect().digitsOnly(QStringLiteral("NumberKey"))),
-        {account});
+        {storedCode(account)});
     if (!m_connection.next(query))
         return std::nullopt;
     return query.value(0).toString();
 }
 
-QList<RegisterEntry> ChequeRegister::rowsOf(const QString &account, int limit) const
+QList<RegisterEntry> ChequeRegister::rowsOf(const QString &code, int limit) const
 {
+    const QString account = storedCode(code);
     QList<RegisterEntry> rows
         = select(QStringLiteral("c.BankID = ? AND c.Id IN (SELECT Id FROM Cheque WHERE BankID = ? "
                                 "ORDER BY Id DESC LIMIT ?)"),
@@ -219,7 +228,7 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
     // Dates are stored as YYYY-MM-DD, so the range compares as text and uses the PrintDate index.
     QVariantList values = {from.toString(Qt::ISODate), to.toString(Qt::ISODate)};
     if (!account.isEmpty())
-        values.append(account);
+        values.append(storedCode(account));
     return select(account.isEmpty() ? QStringLiteral("c.PrintDate BETWEEN ? AND ?")
                                     : QStringLiteral("c.PrintDate BETWEEN ? AND ? AND c.BankID = ?"),
                   values, QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
@@ -227,13 +236,14 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
 
 void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const
 {
+    const QString account = storedCode(cheque.accountCode);
     m_connection.inTransaction([&] {
         const qint64 id = m_connection.insert(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
                            "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {cheque.accountCode, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
+            {account, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
              cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
-        notePayee(cheque.accountCode, cheque.payee, id);
+        notePayee(account, cheque.payee, id);
     });
 }
 
@@ -257,9 +267,10 @@ QMap<int, ChequeStatus> ChequeRegister::batchRows(const QByteArray &hash) const
     return rows;
 }
 
-QStringList ChequeRegister::payeeSuggestions(const QString &account, int limit) const
+QStringList ChequeRegister::payeeSuggestions(const QString &code, int limit) const
 {
     // This account's payees first, each group the most recently written first.
+    const QString account = storedCode(code);
     QSqlQuery query = m_connection.run(
         QStringLiteral("SELECT Pay FROM PayeeUse GROUP BY Pay ORDER BY max(CASE WHEN BankID = ? THEN LastId END) "
                        "IS NULL, max(CASE WHEN BankID = ? THEN LastId END) DESC, max(LastId) DESC LIMIT ?"),

@@ -44,7 +44,8 @@ struct RegisterEntry
     bool operator==(const RegisterEntry &) const = default;
 };
 
-/// The store's register of cheques, and every change in a cheque's life. Every call throws Failure
+/// The store's register of cheques, and every change in a cheque's life. An account is named by its
+/// code in capitals or not; rows carry the code as the account stores it. Every call throws Failure
 /// when the database fails.
 class ChequeRegister
 {
@@ -92,6 +93,7 @@ public:
     QStringList payeeSuggestions(const QString &account, int limit = 20000) const;
 
 private:
+    QString storedCode(const QString &account) const;
     void notePayee(const QString &account, const QString &payee, qint64 id) const;
     void changePending(qint64 id, ChequeStatus to, const QString &reason) const;
     QList<RegisterEntry> select(const QString &where, const QVariantList &values, const QString &order) const;

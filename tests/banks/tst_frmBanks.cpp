@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGraphicsItem>
@@ -30,6 +31,8 @@ private slots:
     void navigationStopsAtBothEnds();
     void cancelAddsAndChangesNothing();
     void duplicateBankIdHoldsTheFocus();
+    void bankIdIsOneCodeInAnyCapitals_data();
+    void bankIdIsOneCodeInAnyCapitals();
     void enterMovesToTheNextControl_data();
     void enterMovesToTheNextControl();
     void everyValueSurvivesSaveAndReload();
@@ -194,6 +197,66 @@ void TestBankAccounts::duplicateBankIdHoldsTheFocus()
     QTest::keyClick(code, Qt::Key_Backspace); // a free code lets the focus go
     QTest::keyClick(code, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), find(m_window, "txtAccountNO"));
+}
+
+void TestBankAccounts::bankIdIsOneCodeInAnyCapitals_data()
+{
+    QTest::addColumn<QString>("stored"); // another account's code, as a database from before may hold it
+    QTest::addColumn<bool>("pasted"); // else typed
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("duplicate");
+    QTest::newRow("pasted small letters of a code there") << "" << true << "acc1"
+                                                          << "ACC1" << true;
+    QTest::newRow("typed capitals of a code stored small") << "hdfc" << false << "HDFC"
+                                                           << "HDFC" << true;
+    QTest::newRow("pasted new code") << "" << true << "sbi 2"
+                                     << "SBI 2" << false;
+    QTest::newRow("sharp s typed, one character a key")
+        << "" << false << QString::fromUtf8("straße") << QString::fromUtf8("STRAßE") << false;
+    QTest::newRow("sharp s pasted beside its capitals")
+        << "STRASSE" << true << QString::fromUtf8("straße") << QString::fromUtf8("STRAßE") << true;
+}
+
+void TestBankAccounts::bankIdIsOneCodeInAnyCapitals()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, pasted);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(bool, duplicate);
+    if (!stored.isEmpty())
+        m_f->db.exec(QStringLiteral("INSERT INTO BankAccount (BankID) VALUES (?)"), {stored});
+    open();
+    const QString before = table();
+    if (!stored.isEmpty()) {
+        click(m_window, "cmdLast");
+        QCOMPARE(bankId(), stored); // shown as it is stored
+    }
+    click(m_window, "cmdAdd");
+    fillNewAccount(QStringLiteral("X"), 1);
+    auto *code = find<QLineEdit>(m_window, "txtBankID");
+    code->setFocus();
+    code->selectAll();
+    QTest::keyClick(code, Qt::Key_Backspace);
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keySequence(code, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(code, text);
+    }
+    QCOMPARE(code->text(), shown);
+    QTest::keyClick(code, Qt::Key_Tab);
+    if (duplicate) {
+        QTRY_COMPARE(m_f->prompter.texts(), QStringList {QStringLiteral("Duplicate Entry Not Allowed")});
+        QCOMPARE(QApplication::focusWidget(), code);
+        click(m_window, "cmdSave");
+        QCOMPARE(table(), before);
+        return;
+    }
+    click(m_window, "cmdSave");
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM BankAccount WHERE BankID = ?"), {shown}).toInt(), 1);
 }
 
 void TestBankAccounts::enterMovesToTheNextControl_data()

@@ -41,6 +41,8 @@ private slots:
     void eachPrinterPrintsWithItsOwnCalibration();
     void printableAreaIsAskedAbout_data();
     void printableAreaIsAskedAbout();
+    void accountCodeIsTheSameInAnyCapitals_data();
+    void accountCodeIsTheSameInAnyCapitals();
 
 private:
     IssueOutcome issue(const Cheque &cheque);
@@ -464,6 +466,56 @@ void TestChequeLife::printableAreaIsAskedAbout()
         QVERIFY2(questions.first().contains(asked), qPrintable(questions.first()));
     QCOMPARE(rows(), outcome == int(IssueOutcome::Kind::Printed) ? QStringLiteral("000701 printed") : QString());
     QCOMPARE(m_queue->jobs.size(), outcome == int(IssueOutcome::Kind::Printed) ? 1 : 0);
+}
+
+void TestChequeLife::accountCodeIsTheSameInAnyCapitals_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("stored"); // the accounts' codes, as a database from before may hold them
+    QTest::addColumn<QString>("meant"); // the account the typed code is
+    QTest::newRow("small letters") << "acc1" << QStringList {QStringLiteral("ACC1")} << "ACC1";
+    QTest::newRow("stored in small letters") << "Acc1" << QStringList {QStringLiteral("acc1")} << "acc1";
+    QTest::newRow("sharp s and its capitals")
+        << QString::fromUtf8("straße") << QStringList {QString::fromUtf8("STRAẞE")} << QString::fromUtf8("STRAẞE");
+    QTest::newRow("both kept from before, the exact one first")
+        << "acc1" << QStringList {QStringLiteral("ACC1"), QStringLiteral("acc1")} << "acc1";
+}
+
+void TestChequeLife::accountCodeIsTheSameInAnyCapitals()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, meant);
+    const Store &store = m_db->store();
+    BankAccountRecord account = *store.accounts().find(QStringLiteral("ACC1"));
+    m_db->exec(QStringLiteral("UPDATE BankAccount SET BankID = ?"), {stored.first()});
+    for (const QString &other : stored.mid(1)) {
+        account.bankId = other;
+        store.accounts().insert(account);
+    }
+    Cheque earlier = cheque(QStringLiteral("000500"), QStringLiteral("Earlier Payee"));
+    earlier.accountCode = meant;
+    store.cheques().record(earlier, MoneyStyle {});
+
+    // Every lookup by the typed code finds the one account, and what is written carries its code.
+    QCOMPARE(store.accounts().find(typed).value_or(BankAccountRecord {}).bankId, meant);
+    QCOMPARE(offeredNumber(store, typed), QStringLiteral("000501"));
+    Cheque typedCheque = cheque(QStringLiteral("000500"));
+    typedCheque.accountCode = typed;
+    const IssueOutcome taken = issue(typedCheque);
+    QVERIFY2(taken.message.contains(QStringLiteral("Cheque number 000500 is already in the register")),
+             qPrintable(taken.message));
+    typedCheque.number = QStringLiteral("000501");
+    QCOMPARE(int(issue(typedCheque).kind), int(IssueOutcome::Kind::Printed));
+    addChequeBook(store, typed, QStringLiteral("000501"), QStringLiteral("000510"), QDate(2026, 12, 1));
+    QCOMPARE(offeredNumber(store, typed), QStringLiteral("000502"));
+    settleNumber(store, typed, QStringLiteral("000503"), Settlement::Spoiled, QStringLiteral("torn"),
+                 QDate(2026, 12, 6));
+    QCOMPARE(store.cheques().payeeSuggestions(typed).first(), QStringLiteral("ABC Traders"));
+    QCOMPARE(m_db->joined(QStringLiteral("SELECT DISTINCT BankID FROM Cheque UNION SELECT BankID FROM ChequeBook")),
+             meant);
+    QCOMPARE(m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY ChequeNo")),
+             QStringLiteral("000500 printed, 000501 printed, 000503 spoiled"));
 }
 
 QUILLSET_TEST_MAIN(TestChequeLife, QGuiApplication)

@@ -2,6 +2,8 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
+#include "banks/LayoutFile.h"
+#include "batch/BatchFile.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 
@@ -39,6 +41,10 @@ private slots:
     void writesTheReportWithoutWindows_data();
     void writesTheReportWithoutWindows();
     void printWithoutAPrinterRecordsNothing();
+    void accountCodeIsTheSameInAnyCapitals_data();
+    void accountCodeIsTheSameInAnyCapitals();
+    void messagesSpeakOfTheCommandNotAWindow_data();
+    void messagesSpeakOfTheCommandNotAWindow();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
 
@@ -458,6 +464,136 @@ void TestProgram::printWithoutAPrinterRecordsNothing()
     QVERIFY2(m_said.contains(QStringLiteral("ERR:1101:No printer is installed")), qPrintable(m_said));
     QVERIFY(db.reopen());
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestProgram::accountCodeIsTheSameInAnyCapitals_data()
+{
+    QTest::addColumn<QString>("arguments"); // apart by blanks; OUT, BATCH and LAYOUT are files
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("accounts"); // the accounts' codes afterwards
+    QTest::addColumn<QString>("cheques"); // the register afterwards
+    const QString printed = QStringLiteral("ACC1 000041 printed");
+    QTest::newRow("proof of the next cheque")
+        << "--pdf OUT --account acc1 --cheque next --pay X --date 06-Dec-2026 --amount 5"
+        << "Placed with the office's calibration"
+        << "ACC1" << printed;
+    QTest::newRow("settled") << "--mark spoiled --account acc1 --cheque 000042 --reason torn"
+                             << "Leaf 000042 of \"ACC1\" is recorded as spoiled."
+                             << "ACC1" << printed + QStringLiteral(", ACC1 000042 spoiled");
+    QTest::newRow("report of one account") << "--report 01-Dec-2026 31-Dec-2026 --account Acc1 --csv OUT"
+                                           << "account ACC1: 1 cheque(s)"
+                                           << "ACC1" << printed;
+    QTest::newRow("batch rows in other capitals") << "--batch BATCH --account acc1 --check"
+                                                  << "ACC1: 3 cheque(s), =6/-"
+                                                  << "ACC1" << printed;
+    QTest::newRow("layout into the account") << "--import-layout LAYOUT --account acc1"
+                                             << "The account \"ACC1\" now has the layout"
+                                             << "ACC1" << printed;
+    QTest::newRow("layout into a new account") << "--import-layout LAYOUT --account sbi2"
+                                               << "Made the account \"SBI2\""
+                                               << "ACC1, SBI2" << printed;
+}
+
+void TestProgram::accountCodeIsTheSameInAnyCapitals()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, said);
+    QFETCH(QString, accounts);
+    QFETCH(QString, cheques);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                           "('ACC1', '000041', 5, 'Paid', '2026-12-05', '41')"));
+    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
+    QVERIFY(layout.open(QIODevice::WriteOnly));
+    layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1"))));
+    layout.close();
+    QFile batch(db.folder() + QStringLiteral("/run.csv"));
+    QVERIFY(batch.open(QIODevice::WriteOnly));
+    batch.write("Pay,Amount,Date,Account\nOne,1,06-Dec-2026,acc1\nTwo,2,06-Dec-2026,Acc1\nThree,3,06-Dec-2026,\n");
+    batch.close();
+    db.close();
+    QStringList words = arguments.split(u' ');
+    words.replaceInStrings(QStringLiteral("LAYOUT"), layout.fileName());
+    words.replaceInStrings(QStringLiteral("BATCH"), batch.fileName());
+    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + QStringLiteral("/out"));
+    const int status
+        = run(QStringLiteral(QUILLSET_PROGRAM), words + QStringList {QStringLiteral("--database"), db.path()});
+    QVERIFY2(status == 0 && m_said.contains(said), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.joined(QStringLiteral("SELECT BankID FROM BankAccount ORDER BY Id")), accounts);
+    QCOMPARE(db.joined(QStringLiteral("SELECT BankID || ' ' || ChequeNo || ' ' || Status FROM Cheque ORDER BY Id")),
+             cheques);
+}
+
+void TestProgram::messagesSpeakOfTheCommandNotAWindow_data()
+{
+    QTest::addColumn<QString>("before"); // SQL run first; HASH is the batch file's
+    QTest::addColumn<QString>("arguments"); // apart by blanks; OUT, BATCH and LAYOUT are files
+    QTest::addColumn<QString>("said");
+    const QString proof = QStringLiteral("--pdf OUT --account ACC1 --cheque 7 --date 06-Dec-2026 --amount 5 --pay ");
+    QTest::newRow("cheques pending at the start")
+        << "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES ('ACC1', "
+           "'000041', 5, 'Sent', '2026-12-05', 'pending', '41')"
+        << proof + QStringLiteral("X")
+        << "Settle each with quillset --mark printed|spoiled|unprinted --account CODE --cheque NUMBER.";
+    QTest::newRow("a batch row's account is not there")
+        << ""
+        << "--batch BATCH --account NOPE --check"
+        << "Line 2, Account: There is no bank account with the code \"NOPE\".";
+    QTest::newRow("a calibration sheet's account is not there") << ""
+                                                                << "--calibration-sheet --account NOPE --pdf OUT"
+                                                                << "There is no bank account with the code \"NOPE\".";
+    QTest::newRow("a measurement is missing")
+        << "UPDATE BankAccount SET DateLeft = NULL" << proof + QStringLiteral("X")
+        << "has no value for Date, Left (DateLeft). Give it in the account's layout (quillset --export-layout "
+           "writes it to a file, --import-layout reads it back), then run the command again.";
+    QTest::newRow("the payee is too long for its box")
+        << "" << proof + QString(150, u'W')
+        << "the proof is written, but this cheque would not print: The payee is too long for its box on the leaf, "
+           "even in 7 pt type. Shorten it, or widen \"Pay, Width\" in the account's layout (quillset";
+    QTest::newRow("a row of an earlier run is pending")
+        << "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, BatchName, BatchHash, "
+           "BatchLine) VALUES ('ACC1', '000050', 5, 'One', '2026-12-06', 'pending', '50', 'run.csv', 'HASH', 2)"
+        << "--batch BATCH --account ACC1 --print"
+        << "Line 2 is still pending in the register from an earlier run: settle it with quillset --mark "
+           "printed|spoiled|unprinted --account ACC1 --cheque 000050 (it may have printed), then run the batch again.";
+    QTest::newRow("a layout makes an account") << ""
+                                               << "--import-layout LAYOUT --account NEW1"
+                                               << "it has no bank details (bank name, account number) yet.";
+    QTest::newRow("the help") << ""
+                              << "--help"
+                              << "written as --date takes them";
+}
+
+void TestProgram::messagesSpeakOfTheCommandNotAWindow()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, arguments);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
+    QVERIFY(layout.open(QIODevice::WriteOnly));
+    layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1"))));
+    layout.close();
+    QFile batch(db.folder() + QStringLiteral("/run.csv"));
+    QVERIFY(batch.open(QIODevice::WriteOnly));
+    batch.write("Pay,Amount,Date,Cheque\nOne,5,06-Dec-2026,000050\n");
+    batch.close();
+    if (!before.isEmpty())
+        db.exec(
+            QString(before).replace(QStringLiteral("HASH"), QString::fromLatin1(readBatchFile(batch.fileName()).hash)));
+    db.close();
+    QStringList words = arguments.split(u' ');
+    words.replaceInStrings(QStringLiteral("LAYOUT"), layout.fileName());
+    words.replaceInStrings(QStringLiteral("BATCH"), batch.fileName());
+    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + QStringLiteral("/out.pdf"));
+    run(QStringLiteral(QUILLSET_PROGRAM), words + QStringList {QStringLiteral("--database"), db.path()});
+    QVERIFY2(m_said.simplified().contains(said), qPrintable(m_said)); // the help's lines are wrapped
+    // The command line has no window, and none of the windows' buttons or lists.
+    for (const char *window : {"window", "Bank Data", "under Options", "Print Cheque", "under Register", "the list"})
+        QVERIFY2(!m_said.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
 }
 
 void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
