@@ -108,8 +108,11 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         if (texts.accountCode.isEmpty())
             texts.accountCode = account;
         if (texts.accountCode.isEmpty()) {
-            problem(QStringLiteral("Account"),
-                    QStringLiteral("no account: give one with --account or in an Account column."));
+            problem(
+                QStringLiteral("Account"),
+                audience == Audience::CommandLine
+                    ? QStringLiteral("no account: give one with --account or in an Account column.")
+                    : QStringLiteral("no account: choose one in the entry window or give one in an Account column."));
             continue;
         }
         texts.number = row.texts.value(QStringLiteral("Cheque")).trimmed();

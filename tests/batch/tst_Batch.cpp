@@ -26,6 +26,8 @@ private slots:
     void listsEveryBadRowAndPrintsNothing();
     void printsOnceAcrossRuns_data();
     void printsOnceAcrossRuns();
+    void aMissingAccountIsAskedForInTheAskersWords_data();
+    void aMissingAccountIsAskedForInTheAskersWords();
 
 private:
     CheckedBatch check(const QByteArray &csv) const
@@ -125,6 +127,29 @@ void TestBatch::listsEveryBadRowAndPrintsNothing()
     QVERIFY(!batch.isClean());
     QCOMPARE(queue.jobs.size(), 0);
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestBatch::aMissingAccountIsAskedForInTheAskersWords_data()
+{
+    QTest::addColumn<bool>("commandLine");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("the batch window") << false << "choose one in the entry window";
+    QTest::newRow("the command line") << true << "give one with --account";
+}
+
+void TestBatch::aMissingAccountIsAskedForInTheAskersWords()
+{
+    QFETCH(bool, commandLine);
+    QFETCH(QString, told);
+    const Audience audience = commandLine ? Audience::CommandLine : Audience::Window;
+    const CheckedBatch checked
+        = checkBatch(m_db->store(), readBatch("Pay,Amount,Date\nA,1,06-Dec-2026\n", QStringLiteral("run.csv")),
+                     QString(), m_metrics, QDate(2026, 12, 6), 0, audience);
+    QCOMPARE(checked.problems.size(), 1);
+    QCOMPARE(checked.problems.first().column, QStringLiteral("Account"));
+    QVERIFY2(checked.problems.first().reason.contains(told), qPrintable(checked.problems.first().reason));
+    // Each speaks only of what its asker has.
+    QCOMPARE(checked.problems.first().reason.contains(QLatin1String("--account")), commandLine);
 }
 
 void TestBatch::printsOnceAcrossRuns_data()
