@@ -52,6 +52,13 @@ QString stateWords(const JobStatus &status)
     return words;
 }
 
+// Where a pending cheque is settled: the register window, or the command that settles it.
+QString settleWhere(Audience audience, const QString &account, const QString &number, const QString &how)
+{
+    return audience == Audience::CommandLine ? QStringLiteral("with %1").arg(settleCommand(account, number, how))
+                                             : QStringLiteral("under Print Cheque, Register");
+}
+
 QString settleHint(Audience audience, const QString &account, const QString &number)
 {
     if (audience == Audience::CommandLine)
@@ -253,9 +260,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
                     .arg(cheque.number)
                     .arg(job)
                     .arg(failure.description(),
-                         audience == Audience::CommandLine ? QStringLiteral("with %1").arg(
-                             settleCommand(account.bankId, cheque.number, QStringLiteral("printed")))
-                                                           : QStringLiteral("under Print Cheque, Register")),
+                         settleWhere(audience, account.bankId, cheque.number, QStringLiteral("printed"))),
                 job, cheque.number);
         }
         return outcomeOf(IssueOutcome::Kind::Printed, QString(), job, cheque.number);

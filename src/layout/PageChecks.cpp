@@ -10,6 +10,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace quillset {
 
@@ -83,6 +84,16 @@ QString codePoints(const QString &characters)
     return named.join(QStringLiteral(", "));
 }
 
+// A problem put right in the settings or the account's layout. `say` writes it given where the
+// calibration is and where the layout is: the windows name their own, the command line the layout's
+// file commands.
+Failure placeProblem(ErrorNumber number,
+                     const std::function<QString(const QString &calibration, const QString &layout)> &say)
+{
+    return Failure(number, say(QStringLiteral("the calibration under Options"), QStringLiteral("under Bank Data")),
+                   say(QStringLiteral("the calibration settings"), QStringLiteral("in ") + layoutOnCommandLine()));
+}
+
 } // namespace
 
 QString itemDescription(const QString &itemName)
@@ -111,13 +122,11 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
     const QRectF sheet(0, 0, page.widthTwips, page.heightTwips);
     const auto onSheet = [&](const QRectF &area) { return sheet.adjusted(-0.5, -0.5, 0.5, 0.5).contains(area); };
     if (!onSheet(page.leaf))
-        problems.append(Failure(ErrorNumber::OffThePage,
-                                QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
-                                               "location and the calibration under Options, and the leaf's size under "
-                                               "Bank Data."),
-                                QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing "
-                                               "location and the calibration settings, and the leaf's size in %1.")
-                                    .arg(layoutOnCommandLine())));
+        problems.append(placeProblem(ErrorNumber::OffThePage, [](const QString &calibration, const QString &layout) {
+            return QStringLiteral("The cheque leaf would lie partly off the A4 sheet. Check the printing location "
+                                  "and %1, and the leaf's size %2.")
+                .arg(calibration, layout);
+        }));
     for (const PageItem &item : page.items) {
         if (!item.shown || (item.kind == PageItem::Kind::Text && item.text.trimmed().isEmpty()))
             continue;
@@ -125,14 +134,11 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
         const QString description = itemDescription(item.name);
         const QString capitalised = description.left(1).toUpper() + description.mid(1);
         if (item.overflows)
-            problems.append(Failure(
-                ErrorNumber::DoesNotFit,
-                QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
-                               "Shorten it, or widen \"%2\" under Bank Data.")
-                    .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : "")),
-                QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. "
-                               "Shorten it, or widen \"%2\" in %3.")
-                    .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : ""), layoutOnCommandLine())));
+            problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
+                return QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. Shorten it, or "
+                                      "widen \"%2\" %3.")
+                    .arg(capitalised, QString::fromLatin1(name ? name->widthLabel : ""), layout);
+            }));
         QRectF ink = item.rect;
         if (item.kind == PageItem::Kind::Text && !item.centred)
             ink.setWidth(qMax(ink.width(), metrics.textWidth(item.text, {page.fontFamily, item.pointSize, item.bold})));
@@ -147,22 +153,20 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
                                             .arg(capitalised, codePoints(missing))));
         }
         if (!onSheet(ink))
-            problems.append(Failure(ErrorNumber::OffThePage,
-                                    QStringLiteral("%1 would print off the sheet. Check the printing location and "
-                                                   "the calibration under Options, and its place under Bank Data.")
-                                        .arg(capitalised),
-                                    QStringLiteral("%1 would print off the sheet. Check the printing location and "
-                                                   "the calibration settings, and its place in %2.")
-                                        .arg(capitalised, layoutOnCommandLine())));
+            problems.append(
+                placeProblem(ErrorNumber::OffThePage, [&](const QString &calibration, const QString &layout) {
+                    return QStringLiteral("%1 would print off the sheet. Check the printing location and %2, and its "
+                                          "place %3.")
+                        .arg(capitalised, calibration, layout);
+                }));
         // A crossing moved off the leaf would cross nothing, and print on the sheet beside it.
         if (item.kind == PageItem::Kind::Stamp && !page.leaf.isEmpty()
             && !page.leaf.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item.rect))
-            problems.append(Failure(ErrorNumber::OffThePage,
-                                    QStringLiteral("The crossing stamp would lie partly off the leaf. Check the "
-                                                   "crossing's place and size under Bank Data."),
-                                    QStringLiteral("The crossing stamp would lie partly off the leaf. Check the "
-                                                   "crossing's place and size in %1.")
-                                        .arg(layoutOnCommandLine())));
+            problems.append(placeProblem(ErrorNumber::OffThePage, [](const QString &, const QString &layout) {
+                return QStringLiteral("The crossing stamp would lie partly off the leaf. Check the crossing's place "
+                                      "and size %1.")
+                    .arg(layout);
+            }));
     }
     return problems;
 }
