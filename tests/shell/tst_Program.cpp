@@ -53,6 +53,12 @@ private:
             const QStringList &runAs = {});
     QStringList cheque(const QString &pdf) const;
 
+    /// Writes ACC1's layout to leaf.json and `batch` to run.csv in the database's folder.
+    static bool writeLayoutAndBatch(TestDatabase &db, const QByteArray &batch);
+    /// The arguments, apart by blanks, with LAYOUT, BATCH and OUT made the paths of those files in
+    /// the database's folder (OUT named `out`).
+    static QStringList withFiles(const TestDatabase &db, const QString &arguments, const QString &out);
+
     QString m_said;
     QTemporaryDir m_prefix; // where the program is installed
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
@@ -504,21 +510,12 @@ void TestProgram::accountCodeIsTheSameInAnyCapitals()
     QVERIFY(db.isReady());
     db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
                            "('ACC1', '000041', 5, 'Paid', '2026-12-05', '41')"));
-    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
-    QVERIFY(layout.open(QIODevice::WriteOnly));
-    layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1"))));
-    layout.close();
-    QFile batch(db.folder() + QStringLiteral("/run.csv"));
-    QVERIFY(batch.open(QIODevice::WriteOnly));
-    batch.write("Pay,Amount,Date,Account\nOne,1,06-Dec-2026,acc1\nTwo,2,06-Dec-2026,Acc1\nThree,3,06-Dec-2026,\n");
-    batch.close();
+    QVERIFY(writeLayoutAndBatch(
+        db, "Pay,Amount,Date,Account\nOne,1,06-Dec-2026,acc1\nTwo,2,06-Dec-2026,Acc1\nThree,3,06-Dec-2026,\n"));
     db.close();
-    QStringList words = arguments.split(u' ');
-    words.replaceInStrings(QStringLiteral("LAYOUT"), layout.fileName());
-    words.replaceInStrings(QStringLiteral("BATCH"), batch.fileName());
-    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + QStringLiteral("/out"));
     const int status
-        = run(QStringLiteral(QUILLSET_PROGRAM), words + QStringList {QStringLiteral("--database"), db.path()});
+        = run(QStringLiteral(QUILLSET_PROGRAM),
+              withFiles(db, arguments, QStringLiteral("out")) + QStringList {QStringLiteral("--database"), db.path()});
     QVERIFY2(status == 0 && m_said.contains(said), qPrintable(m_said));
     QVERIFY(db.reopen());
     QCOMPARE(db.joined(QStringLiteral("SELECT BankID FROM BankAccount ORDER BY Id")), accounts);
@@ -573,27 +570,35 @@ void TestProgram::messagesSpeakOfTheCommandNotAWindow()
     QFETCH(QString, said);
     TestDatabase db;
     QVERIFY(db.isReady());
-    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
-    QVERIFY(layout.open(QIODevice::WriteOnly));
-    layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1"))));
-    layout.close();
-    QFile batch(db.folder() + QStringLiteral("/run.csv"));
-    QVERIFY(batch.open(QIODevice::WriteOnly));
-    batch.write("Pay,Amount,Date,Cheque\nOne,5,06-Dec-2026,000050\n");
-    batch.close();
+    QVERIFY(writeLayoutAndBatch(db, "Pay,Amount,Date,Cheque\nOne,5,06-Dec-2026,000050\n"));
     if (!before.isEmpty())
-        db.exec(
-            QString(before).replace(QStringLiteral("HASH"), QString::fromLatin1(readBatchFile(batch.fileName()).hash)));
+        db.exec(QString(before).replace(
+            QStringLiteral("HASH"), QString::fromLatin1(readBatchFile(db.folder() + QStringLiteral("/run.csv")).hash)));
     db.close();
-    QStringList words = arguments.split(u' ');
-    words.replaceInStrings(QStringLiteral("LAYOUT"), layout.fileName());
-    words.replaceInStrings(QStringLiteral("BATCH"), batch.fileName());
-    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + QStringLiteral("/out.pdf"));
-    run(QStringLiteral(QUILLSET_PROGRAM), words + QStringList {QStringLiteral("--database"), db.path()});
+    run(QStringLiteral(QUILLSET_PROGRAM),
+        withFiles(db, arguments, QStringLiteral("out.pdf")) + QStringList {QStringLiteral("--database"), db.path()});
     QVERIFY2(m_said.simplified().contains(said), qPrintable(m_said)); // the help's lines are wrapped
     // The command line has no window, and none of the windows' buttons or lists.
     for (const char *window : {"window", "Bank Data", "under Options", "Print Cheque", "under Register", "the list"})
         QVERIFY2(!m_said.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
+}
+
+bool TestProgram::writeLayoutAndBatch(TestDatabase &db, const QByteArray &batch)
+{
+    QFile layout(db.folder() + QStringLiteral("/leaf.json"));
+    QFile rows(db.folder() + QStringLiteral("/run.csv"));
+    return layout.open(QIODevice::WriteOnly)
+        && layout.write(layoutDocument(*db.store().accounts().find(QStringLiteral("ACC1")))) > 0
+        && rows.open(QIODevice::WriteOnly) && rows.write(batch) == batch.size();
+}
+
+QStringList TestProgram::withFiles(const TestDatabase &db, const QString &arguments, const QString &out)
+{
+    QStringList words = arguments.split(u' ');
+    words.replaceInStrings(QStringLiteral("LAYOUT"), db.folder() + QStringLiteral("/leaf.json"));
+    words.replaceInStrings(QStringLiteral("BATCH"), db.folder() + QStringLiteral("/run.csv"));
+    words.replaceInStrings(QStringLiteral("OUT"), db.folder() + u'/' + out);
+    return words;
 }
 
 void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
