@@ -1,0 +1,245 @@
+#include "PageImage.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtMath>
+
+#include <algorithm>
+#include <climits>
+
+namespace quillset::test {
+
+namespace {
+
+constexpr int kBorder = 24; // white pixels around an area, which OCR reads better than a tight crop
+constexpr int kDark = 128; // a pixel darker than this is ink
+
+bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < kDark;
+}
+
+} // namespace
+
+QString simplified(const QString &text)
+{
+    return text.simplified();
+}
+
+PageImage PageImage::fromPdf(const QString &pdfPath, int page, int dotsPerInch)
+{
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath(QStringLiteral("page"));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+                    QString::number(page), QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
+                    pdfPath, prefix});
+    PageImage picture;
+    picture.m_dpi = dotsPerInch;
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0) {
+        qWarning("pdftoppm (Debian package poppler-utils) failed on page %d of %s", page, qPrintable(pdfPath));
+        return picture;
+    }
+    picture.m_image = QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    return picture;
+}
+
+QList<PageImage> PageImage::allPages(const QString &pdfPath, int dotsPerInch)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdfPath});
+    int pages = 0;
+    if (info.waitForFinished(30000) && info.exitCode() == 0) {
+        static const QRegularExpression count(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+        pages = count.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+    }
+    QList<PageImage> all;
+    for (int page = 1; page <= pages; ++page)
+        all.append(fromPdf(pdfPath, page, dotsPerInch));
+    return all;
+}
+
+PageImage PageImage::fromImage(const QImage &image, double dotsPerInch)
+{
+    PageImage picture;
+    picture.m_image = image.convertToFormat(QImage::Format_RGB32);
+    picture.m_dpi = dotsPerInch;
+    return picture;
+}
+
+QSizeF PageImage::sizeInPoints() const
+{
+    return QSizeF(m_image.width(), m_image.height()) * (72.0 / m_dpi);
+}
+
+QRect PageImage::pixels(const QRectF &area) const
+{
+    if (area.isEmpty())
+        return m_image.rect();
+    const double scale = m_dpi / 72.0;
+    const QRect wanted(QPoint(qFloor(area.left() * scale), qFloor(area.top() * scale)),
+                       QPoint(qCeil(area.right() * scale) - 1, qCeil(area.bottom() * scale) - 1));
+    return wanted.intersected(m_image.rect());
+}
+
+QRectF PageImage::points(const QRect &box) const
+{
+    const double scale = 72.0 / m_dpi;
+    return QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
+}
+
+QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation) const
+{
+    if (m_image.isNull() || area.isEmpty())
+        return {};
+    QImage framed(area.size() + QSize(2 * kBorder, 2 * kBorder), QImage::Format_RGB32);
+    framed.fill(Qt::white);
+    {
+        QPainter painter(&framed);
+        painter.drawImage(QPoint(kBorder, kBorder), m_image, area);
+    }
+    framed.setDotsPerMeterX(qRound(m_dpi / 0.0254));
+    framed.setDotsPerMeterY(qRound(m_dpi / 0.0254));
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        framed.save(&buffer, "PNG");
+    }
+    QProcess tesseract;
+    tesseract.start(QStringLiteral("tesseract"),
+                    {QStringLiteral("stdin"), QStringLiteral("stdout"), QStringLiteral("--dpi"),
+                     QString::number(qRound(m_dpi)), QStringLiteral("--psm"), QString::number(pageSegmentation),
+                     QStringLiteral("-l"), QStringLiteral("eng"), QStringLiteral("tsv")});
+    tesseract.write(png);
+    tesseract.closeWriteChannel();
+    if (!tesseract.waitForFinished(120000) || tesseract.exitCode() != 0) {
+        qWarning("tesseract (Debian packages tesseract-ocr, tesseract-ocr-eng) failed: %s",
+                 tesseract.readAllStandardError().constData());
+        return {};
+    }
+    QList<SeenWord> words;
+    // level page block paragraph line word left top width height confidence text
+    const QList<QByteArray> rows = tesseract.readAllStandardOutput().split('\n');
+    for (const QByteArray &row : rows) {
+        const QList<QByteArray> cells = row.split('\t');
+        if (cells.size() < 12 || cells.at(0) != "5")
+            continue;
+        const QString text = QString::fromUtf8(cells.at(11)).trimmed();
+        if (text.isEmpty())
+            continue;
+        const QRect box(cells.at(6).toInt() - kBorder + area.x(), cells.at(7).toInt() - kBorder + area.y(),
+                        cells.at(8).toInt(), cells.at(9).toInt());
+        words.append({text, points(box), cells.at(10).toDouble()});
+    }
+    return words;
+}
+
+QList<SeenWord> PageImage::words(const QRectF &area) const
+{
+    return read(pixels(area), 11);
+}
+
+QString PageImage::text(const QRectF &area) const
+{
+    // Words whose boxes overlap in height are on one line; lines are ordered top to bottom.
+    QList<SeenWord> found = read(pixels(area), 6);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const SeenWord &a, const SeenWord &b) { return a.box.center().y() < b.box.center().y(); });
+    QList<QList<SeenWord>> lines;
+    for (const SeenWord &word : found) {
+        if (!lines.isEmpty()) {
+            const QRectF &last = lines.last().first().box;
+            if (word.box.center().y() < last.bottom() && word.box.center().y() > last.top()) {
+                lines.last().append(word);
+                continue;
+            }
+        }
+        lines.append({word});
+    }
+    QStringList texts;
+    for (QList<SeenWord> &line : lines) {
+        std::sort(line.begin(), line.end(),
+                  [](const SeenWord &a, const SeenWord &b) { return a.box.left() < b.box.left(); });
+        QStringList parts;
+        for (const SeenWord &word : line)
+            parts.append(word.text);
+        texts.append(parts.join(u' '));
+    }
+    return texts.join(u'\n');
+}
+
+QString PageImage::line(const QRectF &area) const
+{
+    QStringList parts;
+    for (const SeenWord &word : read(pixels(area), 7))
+        parts.append(word.text);
+    return parts.join(u' ');
+}
+
+QString PageImage::character(const QRectF &area) const
+{
+    const QList<SeenWord> found = read(pixels(area), 10);
+    return found.isEmpty() ? QString() : found.first().text;
+}
+
+QRectF PageImage::inkBounds(const QRectF &area) const
+{
+    const QRect box = pixels(area);
+    int left = INT_MAX, top = INT_MAX, right = -1, bottom = -1;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (!isInk(row[x]))
+                continue;
+            left = qMin(left, x);
+            right = qMax(right, x);
+            top = qMin(top, y);
+            bottom = qMax(bottom, y);
+        }
+    }
+    if (right < 0)
+        return QRectF();
+    return points(QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+int PageImage::inkPixels(const QRectF &area) const
+{
+    const QRect box = pixels(area);
+    int ink = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x)
+            ink += isInk(row[x]) ? 1 : 0;
+    }
+    return ink;
+}
+
+int PageImage::inkOutside(const QList<QRectF> &areas) const
+{
+    QList<QRect> boxes;
+    for (const QRectF &area : areas)
+        boxes.append(pixels(area));
+    int ink = 0;
+    for (int y = 0; y < m_image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
+        for (int x = 0; x < m_image.width(); ++x) {
+            if (!isInk(row[x]))
+                continue;
+            const QPoint at(x, y);
+            ink += std::none_of(boxes.begin(), boxes.end(), [&](const QRect &box) { return box.contains(at); }) ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+bool PageImage::save(const QString &path) const
+{
+    return m_image.save(path, "PNG");
+}
+
+} // namespace quillset::test

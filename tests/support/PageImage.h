@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+namespace quillset::test {
+
+/// A word as a reader sees it on a page, with its box in points from the page's top-left corner.
+struct SeenWord
+{
+    QString text;
+    QRectF box;
+    double confidence = 0; ///< 0 to 100, as the OCR engine rates its own reading
+};
+
+/// A printed page as a person sees it: rendered to pixels (a PDF page at 300 dpi, or a widget's
+/// grab), read with OCR (Debian's tesseract) and measured for ink. Text extraction reads what a PDF
+/// says it holds; this reads what is on the page, so clipping, scaling and ink outside a box show.
+/// Every area and box is in points.
+class PageImage
+{
+public:
+    /// Renders one page (1-based) of a PDF file with pdftoppm; a null image when that fails.
+    static PageImage fromPdf(const QString &pdfPath, int page = 1, int dotsPerInch = 300);
+    /// Renders every page of a PDF file.
+    static QList<PageImage> allPages(const QString &pdfPath, int dotsPerInch = 300);
+    /// A picture taken some other way, such as a widget's grab, at the resolution it stands for.
+    static PageImage fromImage(const QImage &image, double dotsPerInch);
+
+    bool isNull() const { return m_image.isNull(); }
+    const QImage &image() const { return m_image; }
+    double dotsPerInch() const { return m_dpi; }
+    QSizeF sizeInPoints() const;
+
+    /// The words OCR reads in the area (the whole page when it is empty).
+    QList<SeenWord> words(const QRectF &area = QRectF()) const;
+    /// The text OCR reads in the area, read as one block: words apart by a blank, lines by a newline.
+    QString text(const QRectF &area = QRectF()) const;
+    /// The text OCR reads in the area as one line of text.
+    QString line(const QRectF &area) const;
+    /// The one character OCR reads in the area, such as a digit in its date box.
+    QString character(const QRectF &area) const;
+
+    /// The smallest box holding every dark pixel of the area; empty when the area has no ink.
+    QRectF inkBounds(const QRectF &area = QRectF()) const;
+    /// How many dark pixels the area holds.
+    int inkPixels(const QRectF &area = QRectF()) const;
+    /// How many dark pixels lie outside every one of the areas.
+    int inkOutside(const QList<QRectF> &areas) const;
+
+    /// Writes the picture as PNG, to look at when a test fails.
+    bool save(const QString &path) const;
+
+private:
+    QRect pixels(const QRectF &area) const;
+    QRectF points(const QRect &pixels) const;
+    QList<SeenWord> read(const QRect &pixels, int pageSegmentation) const;
+
+    QImage m_image;
+    double m_dpi = 300;
+};
+
+/// The text with every run of white space made one blank, for comparing what OCR read.
+QString simplified(const QString &text);
+
+} // namespace quillset::test
