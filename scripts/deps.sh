@@ -35,12 +35,12 @@ QUILLSET_BUILD_PACKAGES=(
     fonts-wine fonts-dejavu-core fonts-noto-core unixodbc odbcinst libsqliteodbc
 )
 
-# What the tests need on top: PDF text extraction, the formatter the code is checked against, the
-# SQLite shell for the benchmarks, a print server for the end-to-end print tests (they start a
+# What the tests need on top: PDF text extraction and rendering, OCR to read printed pages as a
+# person would, the formatter the code is checked against, the SQLite shell for the benchmarks, a print server for the end-to-end print tests (they start a
 # private CUPS server of their own) and a PostgreSQL server for the shared-register tests (they start
 # a private cluster of their own; the package's own cluster is not used).
 QUILLSET_TEST_PACKAGES=(
-    poppler-utils clang-format sqlite3 cups cups-client postgresql
+    poppler-utils clang-format sqlite3 cups cups-client postgresql tesseract-ocr tesseract-ocr-eng
 )
 
 # quillset_build <folder> [cmake options...]
