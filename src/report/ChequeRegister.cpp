@@ -1,7 +1,6 @@
 #include "ChequeRegister.h"
 
 #include "cheque/ChequeInput.h"
-#include "cheque/ChequeNumber.h"
 
 namespace quillset {
 
@@ -12,6 +11,8 @@ QString reportTitle(const QDate &from, const QDate &to)
 
 namespace {
 
+// A field as RFC 4180 writes it: in double quotes, with its quotes doubled, when it holds a comma, a
+// quote or a line break.
 QString quotedField(const QString &value)
 {
     if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
@@ -22,22 +23,14 @@ QString quotedField(const QString &value)
 }
 
 // A text a spreadsheet would run as a formula (=, +, -, @, a tab or a return first) is kept a text by
-// a leading apostrophe.
+// a leading apostrophe. Everything else is written exactly as it stands, cheque numbers with their
+// leading zeros included.
 QString csvField(const QString &value)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (!value.isEmpty() && formulaStarts.contains(value.front()))
         return quotedField(u'\'' + value);
     return quotedField(value);
-}
-
-// A cheque number of digits with leading zeros goes as a text formula, so that a spreadsheet keeps
-// its zeros instead of reading it as a number.
-QString chequeNumberField(const QString &number)
-{
-    if (isDigitNumber(number) && number.size() > 1 && number.startsWith(u'0'))
-        return QStringLiteral("\"=\"\"%1\"\"\"").arg(number);
-    return csvField(number);
 }
 
 } // namespace
@@ -53,11 +46,11 @@ QString plainAmount(qint64 amount, const MoneyStyle &money)
 
 QString registerCsv(const QList<RegisterEntry> &entries)
 {
-    QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n");
+    QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status,Reason\r\n");
     for (const RegisterEntry &entry : entries) {
-        csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u','
-            + chequeNumberField(entry.chequeNo) + u',' + csvField(entry.pay) + u','
-            + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status) + QStringLiteral("\r\n");
+        csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u',' + csvField(entry.chequeNo) + u','
+            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status)
+            + u',' + csvField(entry.reason) + QStringLiteral("\r\n");
     }
     return csv;
 }

@@ -11,7 +11,8 @@ namespace quillset {
 /// "List of cheques printed from 01-Dec-2026 to 06-Dec-2026".
 QString reportTitle(const QDate &from, const QDate &to);
 
-/// The entries as CSV with a heading line: ISO dates and plain amounts, for a spreadsheet.
+/// The entries as RFC 4180 CSV with a heading line: ISO dates, plain amounts, cheque numbers exactly as
+/// written, each status with its reason, and no cell a spreadsheet would run as a formula.
 QString registerCsv(const QList<RegisterEntry> &entries);
 
 /// An amount as a plain decimal number in its money, without grouping: 2500, 1234.50.

@@ -9,6 +9,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+
+#include <algorithm>
 
 namespace quillset {
 
@@ -41,6 +45,63 @@ QString amountAsOnTheCheque(qint64 amount, const MoneyStyle &money)
     return chequeFigures(amount, money);
 }
 
+// What a summary line counts and adds up: the cheques of one account, or of all of them.
+struct Tally
+{
+    QString account;
+    MoneyStyle money;
+    int count = 0;
+    QHash<ChequeStatus, int> statuses;
+    qint64 total = 0; ///< of the printed cheques, in the smallest unit of the money
+
+    void add(const RegisterEntry &entry)
+    {
+        ++count;
+        ++statuses[entry.status];
+        if (entry.status == ChequeStatus::Printed)
+            total += entry.amount;
+    }
+};
+
+QString wordsFor(qint64 amount, const MoneyStyle &money)
+{
+    // No cheque is written for nothing, so the words have no form for it; an accountant writes Nil.
+    if (amount == 0)
+        return QStringLiteral("Nil");
+    try {
+        return chequeWords(amount, money).simplified();
+    } catch (const Failure &) {
+        return QStringLiteral("too large to write in words");
+    }
+}
+
+// The pattern with its placeholders filled in one pass, so that a value holding braces (a payee, an
+// account code) is never read as a placeholder itself. Unknown placeholders stay as written.
+QString filled(const QString &pattern, const Tally &tally, const std::optional<QString> &total)
+{
+    static const QRegularExpression placeholder(QStringLiteral("\\{(\\w+)\\}"));
+    QString line;
+    qsizetype at = 0;
+    for (QRegularExpressionMatchIterator it = placeholder.globalMatch(pattern); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured(1).toLower();
+        QString value = match.captured(0);
+        if (name == QLatin1String("account"))
+            value = tally.account;
+        else if (name == QLatin1String("count"))
+            value = QString::number(tally.count);
+        else if (name == QLatin1String("total"))
+            value = total.value_or(amountAsOnTheCheque(tally.total, tally.money));
+        else if (name == QLatin1String("words"))
+            value = total ? QString() : wordsFor(tally.total, tally.money);
+        else if (const std::optional<ChequeStatus> status = statusFromWord(name))
+            value = QString::number(tally.statuses.value(*status));
+        line += QStringView(pattern).mid(at, match.capturedStart() - at) + value;
+        at = match.capturedEnd();
+    }
+    return line + QStringView(pattern).mid(at);
+}
+
 } // namespace
 
 ReportDefinition ReportDefinition::load(const QString &path)
@@ -69,6 +130,8 @@ ReportDefinition ReportDefinition::load(const QString &path)
     definition.titleFontSize = size(QStringLiteral("TitleFontSize"), 13);
     definition.subtitle = file->value(report, QStringLiteral("Subtitle"));
     definition.summary = file->value(report, QStringLiteral("Summary"), definition.summary);
+    definition.accountTotal = file->value(report, QStringLiteral("AccountTotal"), definition.accountTotal);
+    definition.grandTotal = file->value(report, QStringLiteral("GrandTotal"), definition.grandTotal);
     definition.headerBackground
         = QColor(file->value(report, QStringLiteral("HeaderBackground"), QStringLiteral("#e8ecef")));
     definition.rowLines = QColor(file->value(report, QStringLiteral("RowLines")));
@@ -123,22 +186,33 @@ QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
     return QString();
 }
 
-QString ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) const
+QStringList ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) const
 {
-    qint64 total = 0;
-    QHash<ChequeStatus, int> counts;
+    Tally all;
+    QMap<QString, Tally> accounts; // in the order of their codes
     for (const RegisterEntry &entry : entries) {
-        ++counts[entry.status];
-        if (entry.status == ChequeStatus::Printed)
-            total += entry.amount;
+        all.add(entry);
+        Tally &account = accounts[entry.bankId];
+        account.account = entry.bankId;
+        account.money = entry.money;
+        account.add(entry);
     }
-    QString line = summary;
-    line.replace(QStringLiteral("{count}"), QString::number(entries.size()))
-        .replace(QStringLiteral("{total}"), amountAsOnTheCheque(total, MoneyStyle {}));
-    for (const ChequeStatus status :
-         {ChequeStatus::Pending, ChequeStatus::Printed, ChequeStatus::Spoiled, ChequeStatus::Void})
-        line.replace(u'{' + statusWord(status) + u'}', QString::number(counts.value(status)));
-    return line;
+    // Paise, cents and fils are never added together: a grand total needs one way of writing money.
+    const bool oneMoney = std::all_of(accounts.cbegin(), accounts.cend(),
+                                      [&](const Tally &account) { return account.money == accounts.first().money; });
+    if (!accounts.isEmpty())
+        all.money = accounts.first().money;
+
+    QStringList lines
+        = {filled(summary, all, oneMoney ? std::nullopt : std::optional(QStringLiteral("by account, below")))};
+    if (!accountTotal.isEmpty()) {
+        for (const Tally &account : accounts)
+            lines.append(filled(accountTotal, account, std::nullopt));
+    }
+    if (oneMoney && accounts.size() > 1 && !grandTotal.isEmpty())
+        lines.append(filled(grandTotal, all, std::nullopt));
+    lines.removeAll(QString());
+    return lines;
 }
 
 } // namespace quillset

@@ -25,8 +25,12 @@ struct ReportDefinition
     double fontSize = 9;
     double titleFontSize = 13;
     QString subtitle;
-    QString summary
-        = QStringLiteral("{printed} printed, total {total}. {pending} pending, {spoiled} spoiled, {void} void.");
+    /// The counts line under the rows.
+    QString summary = QStringLiteral("{printed} printed, {pending} pending, {spoiled} spoiled, {void} void.");
+    /// A line for each account in the report, its total in that account's money; empty for none.
+    QString accountTotal = QStringLiteral("{account}: {printed} printed, total {total} ({words})");
+    /// The line totalling every account, only where the accounts all write their money alike.
+    QString grandTotal = QStringLiteral("All accounts: {printed} printed, total {total} ({words})");
     QColor headerBackground = QColor(232, 236, 239);
     QColor rowLines;
     QList<Column> columns;
@@ -37,9 +41,12 @@ struct ReportDefinition
 
     /// A cell's text, as the report prints it: dates as 06-Dec-2026, amounts as on the cheque.
     static QString cellText(Field field, const RegisterEntry &entry);
-    /// The summary line for these entries: {count} is every row, {printed}, {pending}, {spoiled} and
-    /// {void} count each status, and {total} sums the printed cheques only.
-    QString summaryFor(const QList<RegisterEntry> &entries) const;
+    /// The lines under the rows: the counts, each account's total in its own money (figures and words
+    /// as on its cheques) and, where there are several accounts whose money is written alike, their
+    /// grand total. {count} is every row, {printed}, {pending}, {spoiled} and {void} count each status,
+    /// {total} and {words} sum the printed cheques only, and {account} names the account. In the counts
+    /// line, {total} is the grand total, or "by account, below" where the accounts' money differs.
+    QStringList summaryFor(const QList<RegisterEntry> &entries) const;
 };
 
 } // namespace quillset

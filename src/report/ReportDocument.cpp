@@ -14,9 +14,11 @@ namespace {
 constexpr double kMargin = 42; // points, about 1.5 cm
 constexpr double kFooter = 16; // the page number under the text
 constexpr double kPadding = 3;
+constexpr double kGap = 8; // under the title, and above the summary
 const QString kCutMark = QStringLiteral(" [... cut: the whole text is in the CSV export]");
 
-// Text is measured at 72 dots per inch, so that a layout unit is one point on every device.
+// Text is measured at 72 dots per inch, where a pixel is a point, so that the layout is in points
+// whatever device it is painted on.
 QPaintDevice *pointDevice()
 {
     static QImage device = [] {
@@ -28,8 +30,13 @@ QPaintDevice *pointDevice()
     return &device;
 }
 
+QFontMetricsF metricsOf(const QFont &font)
+{
+    return QFontMetricsF(font, pointDevice());
+}
+
 // The text broken into the lines that fit a width: at word boundaries, and inside a word only when
-// the word alone is wider than the column.
+// the word alone is wider than the width.
 QStringList wrappedLines(const QString &text, const QFont &font, double width)
 {
     QTextLayout layout(text, font, pointDevice());
@@ -43,7 +50,7 @@ QStringList wrappedLines(const QString &text, const QFont &font, double width)
         lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
     }
     layout.endLayout();
-    return lines;
+    return lines.isEmpty() ? QStringList {QString()} : lines;
 }
 
 } // namespace
@@ -61,14 +68,17 @@ QSizeF ReportDocument::pageSize() const
     return QPageSize(QPageSize::A4).size(QPageSize::Point);
 }
 
-QFont ReportDocument::font(double pointSize, bool bold, double deviceDpi) const
+QFont ReportDocument::font(Face face) const
 {
-    // Sized so that, drawn in point units on a device of that resolution, it comes out at pointSize.
-    QFont face(m_definition.fontFamily);
-    face.setPointSizeF(pointSize * 72.0 / deviceDpi);
-    face.setBold(bold);
-    face.setHintingPreference(QFont::PreferNoHinting);
-    return face;
+    QFont font(m_definition.fontFamily);
+    font.setPointSizeF(face == Face::Title        ? m_definition.titleFontSize
+                           : face == Face::Footer ? 8
+                                                  : m_definition.fontSize);
+    font.setBold(face == Face::Title || face == Face::Heading || face == Face::Summary);
+    // Unhinted, a glyph has the same proportions at every size, so what was measured in points is
+    // what any device draws.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
 }
 
 QStringList ReportDocument::cells(const RegisterEntry &entry) const
@@ -92,16 +102,17 @@ double ReportDocument::columnWidth(qsizetype column) const
     return (pageSize().width() - 2 * kMargin) * m_definition.columns.at(column).widthPercent / 100.0 - 2 * kPadding;
 }
 
-ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, const QFont &face, double tallest) const
+ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, Face face, double tallest) const
 {
-    const QFontMetricsF metrics(face, pointDevice());
+    const QFont rowFont = font(face);
+    const QFontMetricsF metrics = metricsOf(rowFont);
     RowLayout layout;
     qsizetype lines = 1;
     for (qsizetype i = 0; i < row.size(); ++i) {
         // Most cells fit on one line; only those that do not are wrapped.
         if (metrics.horizontalAdvance(row.at(i)) <= columnWidth(i))
             continue;
-        layout.wrapped.insert(static_cast<int>(i), wrappedLines(row.at(i), face, columnWidth(i)));
+        layout.wrapped.insert(static_cast<int>(i), wrappedLines(row.at(i), rowFont, columnWidth(i)));
         lines = qMax(lines, layout.wrapped.value(static_cast<int>(i)).size());
     }
     // A row taller than a page is cut to the page, with a mark saying so where it is cut.
@@ -115,123 +126,162 @@ ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, cons
         }
         lines = fitting;
     }
-    layout.height = lines * metrics.lineSpacing() + 2 * kPadding;
+    layout.height = static_cast<double>(lines) * metrics.lineSpacing() + 2 * kPadding;
     return layout;
 }
 
 void ReportDocument::paginate()
 {
-    const QFont body = font(m_definition.fontSize, false, 72);
-    const QFont bold = font(m_definition.fontSize, true, 72);
-    const QFontMetricsF titleMetrics(font(m_definition.titleFontSize, true, 72), pointDevice());
-    m_titleHeight = titleMetrics.height()
-        + (m_definition.subtitle.isEmpty() ? 0 : QFontMetricsF(body, pointDevice()).height()) + 8;
-    const double usable = pageSize().height() - 2 * kMargin - kFooter;
-    m_header = layOutRow(headings(), bold, usable);
-    m_headerHeight = m_header.height;
-    m_summaryHeight = QFontMetricsF(bold, pointDevice()).height() + 8;
+    const double lineWidth = pageSize().width() - 2 * kMargin;
+    m_titleLines = wrappedLines(m_title, font(Face::Title), lineWidth);
+    if (!m_definition.subtitle.isEmpty())
+        m_subtitleLines = wrappedLines(m_definition.subtitle, font(Face::Subtitle), lineWidth);
+    for (const QString &line : m_definition.summaryFor(m_entries))
+        m_summary += wrappedLines(line, font(Face::Summary), lineWidth);
+
+    const double titleHeight = static_cast<double>(m_titleLines.size()) * metricsOf(font(Face::Title)).lineSpacing()
+        + static_cast<double>(m_subtitleLines.size()) * metricsOf(font(Face::Subtitle)).lineSpacing() + kGap;
+    const double summaryLine = metricsOf(font(Face::Summary)).lineSpacing();
+    const double bottom = pageSize().height() - kMargin - kFooter;
+    m_headings = layOutRow(headings(), Face::Heading, bottom - kMargin);
+    const double tallest = bottom - kMargin - m_headings.height;
     m_rowHeights.reserve(m_entries.size());
-    const double tallest = usable - m_headerHeight;
     for (int row = 0; row < m_entries.size(); ++row) {
-        RowLayout layout = layOutRow(cells(m_entries.at(row)), body, tallest);
+        RowLayout layout = layOutRow(cells(m_entries.at(row)), Face::Body, tallest);
         m_rowHeights.append(layout.height);
         if (!layout.wrapped.isEmpty())
             m_wrapped.insert(row, std::move(layout.wrapped));
     }
 
-    Page page {0, 0, true, false};
-    double used = m_titleHeight + m_headerHeight;
-    for (int row = 0; row < m_rowHeights.size(); ++row) {
-        if (used + m_rowHeights.at(row) > usable && page.rowCount > 0) {
+    // Blocks flow down the page; one that does not fit begins the next page, unless it already
+    // stands where a page's first block would, where moving it would gain nothing.
+    QList<Block> page;
+    double top = kMargin;
+    const auto place = [&](Block::Kind kind, int index, double height, double freshTop) {
+        if (top + height > bottom && top > freshTop) {
             m_pages.append(page);
-            page = Page {row, 0, false, false};
-            used = m_headerHeight;
+            page.clear();
+            top = kMargin;
+            if (kind == Block::Kind::Row) {
+                page.append({Block::Kind::Headings, 0, top});
+                top += m_headings.height;
+            }
         }
-        used += m_rowHeights.at(row);
-        ++page.rowCount;
-    }
-    if (used + m_summaryHeight > usable) {
-        m_pages.append(page);
-        page = Page {static_cast<int>(m_rowHeights.size()), 0, false, false};
-    }
-    page.summary = true;
+        page.append({kind, index, top});
+        top += height;
+    };
+    page.append({Block::Kind::Title, 0, top});
+    top += titleHeight;
+    page.append({Block::Kind::Headings, 0, top});
+    top += m_headings.height;
+    for (int row = 0; row < m_rowHeights.size(); ++row)
+        place(Block::Kind::Row, row, m_rowHeights.at(row), kMargin + m_headings.height);
+    for (int line = 0; line < m_summary.size(); ++line)
+        place(Block::Kind::Summary, line, summaryLine + (line == 0 ? kGap : 0), kMargin);
     m_pages.append(page);
 }
 
-double ReportDocument::drawRow(QPainter &painter, const QStringList &row, const QHash<int, QStringList> &wrapped,
-                               double top, const QFont &face, double height) const
+void ReportDocument::placeLine(PageLayout &page, const QString &text, Face face, const QRectF &box,
+                               Qt::Alignment alignment) const
 {
-    painter.setFont(face);
+    const QFontMetricsF metrics = metricsOf(font(face));
+    double left = box.left();
+    if (alignment & Qt::AlignRight)
+        left = box.right() - metrics.horizontalAdvance(text);
+    else if (alignment & Qt::AlignHCenter)
+        left = box.center().x() - metrics.horizontalAdvance(text) / 2;
+    page.lines.append({text, face, QPointF(left, box.top() + metrics.ascent())});
+}
+
+void ReportDocument::placeRow(PageLayout &page, const QStringList &row, const QHash<int, QStringList> &wrapped,
+                              Face face, double top, double height) const
+{
     const double lineWidth = pageSize().width() - 2 * kMargin;
-    const double lineSpacing = QFontMetricsF(face, pointDevice()).lineSpacing();
+    const double lineSpacing = metricsOf(font(face)).lineSpacing();
     double left = kMargin;
     for (qsizetype i = 0; i < row.size(); ++i) {
         const ReportDefinition::Column &column = m_definition.columns.at(i);
         const double width = lineWidth * column.widthPercent / 100.0;
-        const int alignment = (column.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
         const QStringList lines = wrapped.value(static_cast<int>(i), QStringList {row.at(i)});
         for (qsizetype line = 0; line < lines.size(); ++line) {
-            const QRectF cell(left + kPadding, top + kPadding + line * lineSpacing, width - 2 * kPadding, lineSpacing);
-            painter.drawText(cell, alignment, lines.at(line));
+            const QRectF box(left + kPadding, top + kPadding + static_cast<double>(line) * lineSpacing,
+                             width - 2 * kPadding, lineSpacing);
+            placeLine(page, lines.at(line), face, box, column.alignRight ? Qt::AlignRight : Qt::AlignLeft);
         }
         left += width;
     }
-    if (m_definition.rowLines.isValid()) {
-        painter.save();
-        painter.setPen(QPen(m_definition.rowLines, 0.5));
-        painter.drawLine(QPointF(kMargin, top + height), QPointF(kMargin + lineWidth, top + height));
-        painter.restore();
+    if (m_definition.rowLines.isValid())
+        page.rules.append(QLineF(kMargin, top + height, kMargin + lineWidth, top + height));
+}
+
+ReportDocument::PageLayout ReportDocument::layout(int pageIndex) const
+{
+    const QSizeF size = pageSize();
+    const double lineWidth = size.width() - 2 * kMargin;
+    PageLayout page;
+    for (const Block &block : m_pages.at(pageIndex)) {
+        switch (block.kind) {
+        case Block::Kind::Title: {
+            double top = block.top;
+            const auto stack = [&](const QStringList &lines, Face face) {
+                const double spacing = metricsOf(font(face)).lineSpacing();
+                for (const QString &line : lines) {
+                    placeLine(page, line, face, QRectF(kMargin, top, lineWidth, spacing), Qt::AlignLeft);
+                    top += spacing;
+                }
+            };
+            stack(m_titleLines, Face::Title);
+            stack(m_subtitleLines, Face::Subtitle);
+            break;
+        }
+        case Block::Kind::Headings:
+            page.shades.append(QRectF(kMargin, block.top, lineWidth, m_headings.height));
+            placeRow(page, headings(), m_headings.wrapped, Face::Heading, block.top, m_headings.height);
+            break;
+        case Block::Kind::Row:
+            placeRow(page, cells(m_entries.at(block.index)), m_wrapped.value(block.index), Face::Body, block.top,
+                     m_rowHeights.at(block.index));
+            break;
+        case Block::Kind::Summary: {
+            const double spacing = metricsOf(font(Face::Summary)).lineSpacing();
+            const double top = block.top + (block.index == 0 ? kGap : 0);
+            placeLine(page, m_summary.at(block.index), Face::Summary, QRectF(kMargin, top, lineWidth, spacing),
+                      Qt::AlignLeft);
+            break;
+        }
+        }
     }
-    return top + height;
+    placeLine(page, QStringLiteral("Page %1 of %2").arg(pageIndex + 1).arg(pageCount()), Face::Footer,
+              QRectF(kMargin, size.height() - kMargin, lineWidth, kFooter), Qt::AlignHCenter);
+    return page;
 }
 
 void ReportDocument::paintPage(QPainter &painter, int pageIndex, const QRectF &target) const
 {
     const QSizeF size = pageSize();
-    const Page &page = m_pages.at(pageIndex);
+    const PageLayout page = layout(pageIndex);
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / size.width(), target.height() / size.height());
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
-    painter.setPen(Qt::black);
-
-    // Fonts are sized for the device the painter draws on; the scale above then maps points to it.
-    const double deviceDpi = painter.device()->logicalDpiY();
-    const QFont body = font(m_definition.fontSize, false, deviceDpi);
-    const QFont bold = font(m_definition.fontSize, true, deviceDpi);
-    const double lineWidth = size.width() - 2 * kMargin;
-    double top = kMargin;
-    if (page.title) {
-        const QFont titleFont = font(m_definition.titleFontSize, true, deviceDpi);
-        painter.setFont(titleFont);
-        const double titleLine = QFontMetricsF(font(m_definition.titleFontSize, true, 72), pointDevice()).height();
-        painter.drawText(QRectF(kMargin, top, lineWidth, titleLine), Qt::AlignLeft | Qt::AlignTop, m_title);
-        if (!m_definition.subtitle.isEmpty()) {
-            painter.setFont(body);
-            painter.setPen(Qt::darkGray);
-            painter.drawText(QRectF(kMargin, top + titleLine, lineWidth, m_titleHeight - titleLine),
-                             Qt::AlignLeft | Qt::AlignTop, m_definition.subtitle);
-            painter.setPen(Qt::black);
-        }
-        top += m_titleHeight;
-    }
-    if (page.rowCount > 0 || page.title) {
-        painter.fillRect(QRectF(kMargin, top, lineWidth, m_headerHeight), m_definition.headerBackground);
-        top = drawRow(painter, headings(), m_header.wrapped, top, bold, m_headerHeight);
-    }
-    for (int row = page.firstRow; row < page.firstRow + page.rowCount; ++row)
-        top = drawRow(painter, cells(m_entries.at(row)), m_wrapped.value(row), top, body, m_rowHeights.at(row));
-    if (page.summary) {
-        painter.setFont(bold);
-        painter.drawText(QRectF(kMargin, top + 8, lineWidth, m_summaryHeight), Qt::AlignLeft | Qt::AlignTop,
-                         m_definition.summaryFor(m_entries));
+    for (const QRectF &shade : page.shades)
+        painter.fillRect(shade, m_definition.headerBackground);
+    if (m_definition.rowLines.isValid()) {
+        painter.setPen(QPen(m_definition.rowLines, 0.5));
+        painter.drawLines(page.rules);
     }
 
-    QFont footer = font(8, false, deviceDpi);
-    painter.setFont(footer);
-    painter.setPen(Qt::darkGray);
-    painter.drawText(QRectF(kMargin, size.height() - kMargin, lineWidth, kFooter), Qt::AlignCenter,
-                     QStringLiteral("Page %1 of %2").arg(pageIndex + 1).arg(pageCount()));
+    // Qt sizes a font for the device the painter draws on, and the scale above already maps points to
+    // that device; so each font is made as many device pixels as the face has points, and its glyphs
+    // then cover exactly the points the layout measured. Lines are drawn at their baselines, unclipped.
+    const double deviceDpi = painter.device()->logicalDpiY() > 0 ? painter.device()->logicalDpiY() : 72;
+    for (const Line &line : page.lines) {
+        QFont deviceFont = font(line.face);
+        deviceFont.setPointSizeF(deviceFont.pointSizeF() * 72.0 / deviceDpi);
+        painter.setFont(deviceFont);
+        painter.setPen(line.face == Face::Subtitle || line.face == Face::Footer ? Qt::darkGray : Qt::black);
+        painter.drawText(line.origin, line.text);
+    }
     painter.restore();
 }
 
@@ -243,7 +293,7 @@ QString ReportDocument::plainText() const
     lines.append(headings().join(u'\t'));
     for (const RegisterEntry &entry : m_entries)
         lines.append(cells(entry).join(u'\t'));
-    lines.append(m_definition.summaryFor(m_entries));
+    lines += m_definition.summaryFor(m_entries);
     return lines.join(u'\n');
 }
 

@@ -1,6 +1,8 @@
 #include "ReportPdf.h"
 
 #include "ReportDocument.h"
+#include "issue/ChequeLife.h"
+#include "layout/PrintQueue.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -28,6 +30,17 @@ QByteArray renderReportPdf(const ReportDocument &document, const QString &title)
         }
     }
     return buffer.data();
+}
+
+int printReport(const QByteArray &pdf, const QString &title, PrintQueue &queue, const QString &printer, Waiter &waiter)
+{
+    // Paper size and orientation are the job's own defaults, A4 portrait, as the report is laid out.
+    PrintJob job;
+    job.title = title;
+    job.pdf = pdf;
+    int number = 0;
+    waiter.run([&] { number = queue.submit(printer, job); });
+    return number;
 }
 
 } // namespace quillset

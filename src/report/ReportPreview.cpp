@@ -3,16 +3,17 @@
 #include "ReportPdf.h"
 #include "core/Failure.h"
 #include "layout/PdfDocument.h"
+#include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/ResponsiveWaiter.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QToolBar>
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int kGap = 12; // pixels between pages
 constexpr double kScreenScale = 96.0 / 72.0; // points to pixels
+constexpr int kPrintCallMilliseconds = 15000; // a long report takes a while to hand over
 
 /// The pages stacked one under the other; only those in view are painted.
 class PageStack : public QWidget
@@ -55,24 +57,6 @@ private:
     QSize m_page;
 };
 
-void paintAllPages(const ReportDocument &document, QPrinter &printer)
-{
-    QPainter painter(&printer);
-    const QRectF target(QPointF(0, 0), document.pageSize() * (printer.resolution() / 72.0));
-    for (int page = 0; page < document.pageCount(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        document.paintPage(painter, page, target);
-    }
-}
-
-void preparePrinter(QPrinter &printer)
-{
-    printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-}
-
 } // namespace
 
 ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition, const QString &title,
@@ -87,7 +71,8 @@ ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition,
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *commands = new QToolBar(this);
-    commands->addAction(QStringLiteral("&Print..."), this, &ReportPreview::print);
+    commands->addAction(QStringLiteral("&Print..."), this, &ReportPreview::print)
+        ->setObjectName(QStringLiteral("cmdPrint"));
     commands->addAction(QStringLiteral("Save as P&DF..."), this, [this] {
         const QString path = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"),
                                                        QStringLiteral("cheques.pdf"), QStringLiteral("PDF (*.pdf)"));
@@ -127,15 +112,49 @@ void ReportPreview::tell(const QString &text)
 
 void ReportPreview::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print the report"));
-    if (dialog.exec() != QDialog::Accepted)
+    // Like every print command, nothing while another print is on its way.
+    if (m_services.printing || !m_services.printQueue)
         return;
-    paintAllPages(m_document, printer);
-    if (printer.printerState() == QPrinter::Error)
-        tell(QStringLiteral("The printer did not accept the report."));
+    const PrintGate gate(m_services);
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    ResponsiveWaiter waiter;
+    QString printer;
+    try {
+        queue->setCallTimeout(kPrintCallMilliseconds);
+        waiter.run([&] { printer = queue->defaultQueue(); });
+    } catch (const Failure &failure) {
+        tell(QStringLiteral("The report was not printed: %1").arg(failure.description()));
+        return;
+    }
+    if (!m_services.prompter.ask(
+            kProgramTitle,
+            QStringLiteral("Print the report, %1 page(s), on the printer \"%2\"?").arg(pageCount()).arg(printer)))
+        return;
+    try {
+        const int job = printReport(renderReportPdf(m_document, windowTitle()), windowTitle(), *queue, printer, waiter);
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The report, %1 page(s), went to the printer \"%2\" as job %3.")
+                                        .arg(pageCount())
+                                        .arg(printer)
+                                        .arg(job),
+                                    Prompter::Icon::Information);
+    } catch (const Failure &failure) {
+        if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
+            tell(QStringLiteral("The report may or may not print: %1 Look at the printer before printing it again.")
+                     .arg(failure.description()));
+        else
+            tell(QStringLiteral("The report was not printed: %1").arg(failure.description()));
+    }
+}
+
+void ReportPreview::closeEvent(QCloseEvent *event)
+{
+    // The print runs inside this window while the print server is waited on: it stays until then.
+    if (m_services.printing) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 bool ReportPreview::saveAsPdf(const QString &path)

@@ -28,6 +28,9 @@ public:
     /// Writes the rows as CSV; false (and a message) when it cannot be written.
     bool exportCsv(const QString &path);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void print();
     void tell(const QString &text);

@@ -12,6 +12,7 @@
 #include "shell/Prompter.h"
 #include "store/Store.h"
 
+#include <QCloseEvent>
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
@@ -79,6 +80,16 @@ ReportPreview *frmReport::preview()
         m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         return nullptr;
     }
+}
+
+void frmReport::closeEvent(QCloseEvent *event)
+{
+    // Its reports close with it, and one of them may be printing: the window stays until it is done.
+    if (m_services.printing) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 } // namespace quillset

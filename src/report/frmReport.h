@@ -20,6 +20,9 @@ public:
     /// "Preview": the report for the chosen range in a window of its own, or nullptr (with a message).
     ReportPreview *preview();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     AppServices &m_services;
     QDateEdit *m_start = nullptr;

@@ -1,5 +1,7 @@
+#include "support/PageImage.h"
 #include "support/PdfWords.h"
 #include "support/PrintedPageCheck.h"
+#include "support/ReportReading.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
@@ -7,11 +9,15 @@
 #include "issue/IssueCheque.h"
 #include "issue/frmCheque.h"
 #include "layout/PageMetrics.h"
+#include "report/ReportPreview.h"
+#include "report/frmReport.h"
 #include "shell/frmMain.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 
+#include <QAction>
+#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -22,6 +28,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTimer>
+#include <QToolBar>
 
 #include <array>
 #include <csignal>
@@ -54,6 +61,7 @@ private slots:
     void killedPrintsLeaveEveryPrintedChequeInTheRegister();
     void twoWorkstationsPrintingAtOnceNeverShareANumber();
     void batchKilledHalfwayAndResumedPrintsEachChequeOnce();
+    void reportPrintedFromItsWindowReadsBack();
 
 private:
     int server(const QString &command, const QString &argument = QString());
@@ -557,6 +565,47 @@ void TestPrintQueue::batchKilledHalfwayAndResumedPrintsEachChequeOnce()
                  .toInt(),
              kCheques);
     QCOMPARE(printedFiles().size() - before.size(), kCheques);
+}
+
+void TestPrintQueue::reportPrintedFromItsWindowReadsBack()
+{
+    // A month of rupees, dollars and dinars, printed from the report window on the default printer.
+    QVERIFY(
+        QFile::copy(QStringLiteral(QUILLSET_REPORT_DEFINITION), m_f->db.folder() + QStringLiteral("/rptCheque.rpt")));
+    addThreeMoneysMonth(m_f->db);
+    frmReport window(m_f->services);
+    window.show();
+    find<QDateEdit>(&window, "dtpStartDate")->setDate(kMonthStart);
+    find<QDateEdit>(&window, "dtpEndDate")->setDate(kMonthEnd);
+    ReportPreview *report = window.preview();
+    QVERIFY(report);
+    const QStringList before = printedFiles();
+    auto *commands = report->findChild<QToolBar *>();
+    for (QAction *action : commands->actions()) {
+        if (action->text() == QLatin1String("&Print..."))
+            QTest::mouseClick(commands->widgetForAction(action), Qt::LeftButton);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(printedFiles().size(), before.size() + 1, 30000);
+    QVERIFY(m_f->prompter.questions.contains(
+        QStringLiteral("Print the report, 1 page(s), on the printer \"QuillsetTest\"?")));
+    QTRY_VERIFY(!m_f->prompter.messages.isEmpty());
+    QVERIFY2(m_f->prompter.texts().last().startsWith(
+                 QStringLiteral("The report, 1 page(s), went to the printer \"QuillsetTest\" as job ")),
+             qPrintable(m_f->prompter.texts().join(u'\n')));
+
+    // The paper, read as a person reads it: every row and each account's total in its own money.
+    QString printed;
+    for (const QString &file : printedFiles())
+        printed = before.contains(file) ? printed : file;
+    const QList<PageImage> pages = PageImage::allPages(printed);
+    QCOMPARE(pages.size(), 1);
+    const QRectF written(0, 0, 595, 400);
+    const QStringList unread = unreadTexts(pages, threeMoneysReadings(), written);
+    QVERIFY2(unread.isEmpty(), qPrintable(unread.join(u'\n')));
+    QStringList cut = cutWords(pages.first(), {QStringLiteral("Payee")}, reportFace(true), written);
+    cut += cutWords(pages.first(), {QStringLiteral("Gupta"), QStringLiteral("=1,234.50/-")}, reportFace(false),
+                    written);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 QUILLSET_TEST_MAIN(TestPrintQueue, QApplication)

@@ -1,4 +1,6 @@
+#include "support/PageImage.h"
 #include "support/PdfWords.h"
+#include "support/ReportReading.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -9,6 +11,7 @@
 #include "report/ReportDocument.h"
 #include "report/ReportPdf.h"
 #include "store/Store.h"
+#include "words/MoneyStyle.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -30,11 +33,15 @@ private slots:
     void selectsTheRangeWithBothEnds_data();
     void selectsTheRangeWithBothEnds();
     void reportShowsRowsCountAndTotal();
+    void totalsAreInEachAccountsMoney_data();
+    void totalsAreInEachAccountsMoney();
+    void reportReadsWholeOnEveryDevice_data();
+    void reportReadsWholeOnEveryDevice();
     void definitionShapesTheReport_data();
     void definitionShapesTheReport();
     void longReportBreaksIntoPages();
-    void csvCellsNeverRunInASpreadsheet_data();
-    void csvCellsNeverRunInASpreadsheet();
+    void csvIsDataAndNeverAFormula_data();
+    void csvIsDataAndNeverAFormula();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -86,19 +93,173 @@ void TestChequeRegister::reportShowsRowsCountAndTotal()
     const ReportDefinition definition = ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION));
     const ReportDocument report(definition, title, entries);
     QCOMPARE(report.pageCount(), 1);
-    QCOMPARE(report.plainText().split(u'\n').mid(2),
-             QStringList({QStringLiteral("Date\tAccount\tCheque No\tPayee\tAmount\tStatus"),
-                          QStringLiteral("01-Dec-2026\tACC2\t000121\tDealer's <Co>\t=1,234,567/-\tprinted"),
-                          QStringLiteral("01-Dec-2026\tACC1\t000125\tRao, \"Senior\" & Sons\t=2,501/-\tprinted"),
-                          QStringLiteral("06-Dec-2026\tACC1\t000126\tLast day\t=75/-\tprinted"),
-                          QStringLiteral("3 printed, total =1,237,143/-. 0 pending, 0 spoiled, 0 void.")}));
+    QCOMPARE(
+        report.plainText().split(u'\n').mid(2),
+        QStringList({QStringLiteral("Date\tAccount\tCheque No\tPayee\tAmount\tStatus"),
+                     QStringLiteral("01-Dec-2026\tACC2\t000121\tDealer's <Co>\t=1,234,567/-\tprinted"),
+                     QStringLiteral("01-Dec-2026\tACC1\t000125\tRao, \"Senior\" & Sons\t=2,501/-\tprinted"),
+                     QStringLiteral("06-Dec-2026\tACC1\t000126\tLast day\t=75/-\tprinted"),
+                     QStringLiteral("3 printed, 0 pending, 0 spoiled, 0 void."),
+                     QStringLiteral("ACC1: 2 printed, total =2,576/- (Two Thousand Five Hundred Seventy Six Only.)"),
+                     QStringLiteral("ACC2: 1 printed, total =1,234,567/- (One Million Two Hundred Thirty Four "
+                                    "Thousand Five Hundred Sixty Seven Only.)"),
+                     QStringLiteral("All accounts: 3 printed, total =1,237,143/- (One Million Two Hundred "
+                                    "Thirty Seven Thousand One Hundred Forty Three Only.)")}));
     QVERIFY(ReportDocument(definition, title, {})
                 .plainText()
-                .endsWith(QStringLiteral("0 printed, total =0/-. 0 pending, 0 spoiled, 0 void.")));
+                .endsWith(QStringLiteral("Date\tAccount\tCheque No\tPayee\tAmount\tStatus\n"
+                                         "0 printed, 0 pending, 0 spoiled, 0 void.")));
+}
 
-    QCOMPARE(registerCsv(entries.mid(1, 1)),
-             QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status\r\n"
-                            "2026-12-01,ACC1,\"=\"\"000125\"\"\",\"Rao, \"\"Senior\"\" & Sons\",2501,printed\r\n"));
+namespace {
+
+// The register's rows from a short description: "RUPEE:123450 DOLLAR:10:void", each account writing
+// its money as its name says.
+QList<RegisterEntry> entriesFrom(const QString &description)
+{
+    const auto money = [](AmountStyle style, const char *currency, const char *subunit, int digits) {
+        return MoneyStyle {style, QString::fromLatin1(currency), QString::fromLatin1(subunit), digits};
+    };
+    const QHash<QString, MoneyStyle> moneys = {
+        {QStringLiteral("RUPEE"), money(AmountStyle::Indian, "Rupees", "Paise", 2)},
+        {QStringLiteral("DOLLAR"), money(AmountStyle::International, "Dollars", "Cents", 2)},
+        {QStringLiteral("DINAR"), money(AmountStyle::International, "Dinars", "Fils", 3)},
+        {QStringLiteral("ACC1"), MoneyStyle {}},
+        {QStringLiteral("ACC2"), MoneyStyle {}},
+    };
+    QList<RegisterEntry> entries;
+    for (const QString &row : description.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = row.split(u':');
+        RegisterEntry entry;
+        entry.date = QDate(2026, 11, 2);
+        entry.bankId = parts.at(0);
+        entry.chequeNo = QString::number(entries.size() + 1);
+        entry.pay = QStringLiteral("Payee");
+        entry.amount = parts.at(1).toLongLong();
+        entry.money = moneys.value(entry.bankId);
+        entry.status = parts.size() > 2 ? *statusFromWord(parts.at(2)) : ChequeStatus::Printed;
+        entries.append(entry);
+    }
+    return entries;
+}
+
+} // namespace
+
+void TestChequeRegister::totalsAreInEachAccountsMoney_data()
+{
+    QTest::addColumn<QString>("entries"); // account:amount in its smallest unit[:status]
+    QTest::addColumn<QString>("summary"); // an office's own Summary line; empty for the delivered one
+    QTest::addColumn<QString>("lines"); // under the rows, apart by "|"
+    QTest::newRow("paise are not whole rupees")
+        << "RUPEE:123450"
+        << ""
+        << "1 printed, 0 pending, 0 spoiled, 0 void.|RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two "
+           "Hundred Thirty Four and Paise Fifty Only.)";
+    QTest::newRow("cents add up as cents")
+        << "DOLLAR:10 DOLLAR:20"
+        << ""
+        << "2 printed, 0 pending, 0 spoiled, 0 void.|DOLLAR: 2 printed, total =0.30/- (Dollars Zero and Cents Thirty "
+           "Only.)";
+    QTest::newRow("rupees, dollars and dinars are never added together")
+        << "RUPEE:123450 DOLLAR:10 DINAR:12345 DINAR:5000:void DOLLAR:7:pending"
+        << ""
+        << "3 printed, 1 pending, 0 spoiled, 1 void.|"
+           "DINAR: 1 printed, total =12.345/- (Dinars Twelve and Fils Three Hundred Forty Five Only.)|"
+           "DOLLAR: 1 printed, total =0.10/- (Dollars Zero and Cents Ten Only.)|"
+           "RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two Hundred Thirty Four and Paise Fifty Only.)";
+    QTest::newRow("accounts alike have a grand total")
+        << "ACC1:2500 ACC2:75 ACC2:9:pending ACC1:3:spoiled"
+        << ""
+        << "2 printed, 1 pending, 1 spoiled, 0 void.|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred "
+           "Only.)|ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, total =2,575/- (Two "
+           "Thousand Five Hundred Seventy Five Only.)";
+    QTest::newRow("an office's total, one money")
+        << "ACC1:2500 ACC2:75"
+        << "Total {total} ({words}) in {count}"
+        << "Total =2,575/- (Two Thousand Five Hundred Seventy Five Only.) in 2|ACC1: 1 printed, total =2,500/- (Two "
+           "Thousand Five Hundred Only.)|ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, "
+           "total =2,575/- (Two Thousand Five Hundred Seventy Five Only.)";
+    QTest::newRow("an office's total, moneys apart")
+        << "RUPEE:5 ACC1:2500"
+        << "Total {total} in {count}"
+        << "Total by account, below in 2|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred Only.)|RUPEE: 1 "
+           "printed, total =0.05/- (Rupees Zero and Paise Five Only.)";
+}
+
+void TestChequeRegister::totalsAreInEachAccountsMoney()
+{
+    QFETCH(QString, entries);
+    QFETCH(QString, summary);
+    QFETCH(QString, lines);
+    ReportDefinition definition = ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION));
+    if (!summary.isEmpty())
+        definition.summary = summary;
+    const QList<RegisterEntry> rows = entriesFrom(entries);
+    const ReportDocument report(definition, QStringLiteral("T"), rows);
+    // Under the title, the subtitle, the headings and the rows.
+    QCOMPARE(report.plainText().split(u'\n').mid(3 + static_cast<int>(rows.size())).join(u'|'), lines);
+}
+
+void TestChequeRegister::reportReadsWholeOnEveryDevice_data()
+{
+    QTest::addColumn<int>("deviceDpi"); // 0: the PDF itself, read at 300 dpi
+    QTest::newRow("72 dpi") << 72;
+    QTest::newRow("96 dpi, as a screen") << 96;
+    QTest::newRow("300 dpi") << 300;
+    QTest::newRow("1200 dpi") << 1200;
+    QTest::newRow("the PDF") << 0;
+}
+
+void TestChequeRegister::reportReadsWholeOnEveryDevice()
+{
+    QFETCH(int, deviceDpi);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    addThreeMoneysMonth(db);
+    const ReportDefinition definition = ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION));
+    const ReportDocument report(definition, reportTitle(kMonthStart, kMonthEnd),
+                                db.store().cheques().between(kMonthStart, kMonthEnd));
+    QCOMPARE(report.pageCount(), 1);
+
+    // Painted for a device of that resolution, and pictured at 300 dpi as a person would see it.
+    const QString pdf = db.folder() + QStringLiteral("/report.pdf");
+    writePdfFile(pdf, renderReportPdf(report, QStringLiteral("November")));
+    PageImage page = PageImage::fromPdf(pdf);
+    const PageImage printed = page;
+    if (deviceDpi > 0) {
+        QImage image((report.pageSize() * (300.0 / 72.0)).toSize(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(deviceDpi / 0.0254));
+        image.setDotsPerMeterY(qRound(deviceDpi / 0.0254));
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        report.paintPage(painter, 0, QRectF(QPointF(0, 0), image.size()));
+        painter.end();
+        page = PageImage::fromImage(image, 300);
+    }
+    QVERIFY(!page.isNull());
+    const QRectF written(0, 0, page.sizeInPoints().width(), 400); // the rows and totals, above the blank
+    // The same lines at the same places as on paper: the text begins and ends where the PDF's does.
+    const QRectF ink = page.inkBounds(written);
+    const QRectF printedInk = printed.inkBounds(written);
+    QVERIFY2(qAbs(ink.top() - printedInk.top()) < 0.5 && qAbs(ink.bottom() - printedInk.bottom()) < 0.5
+                 && qAbs(ink.left() - printedInk.left()) < 0.5 && qAbs(ink.right() - printedInk.right()) < 0.5,
+             qPrintable(QStringLiteral("ink from %1,%2 to %3,%4 pt; on paper from %5,%6 to %7,%8 pt")
+                            .arg(ink.left())
+                            .arg(ink.top())
+                            .arg(ink.right())
+                            .arg(ink.bottom())
+                            .arg(printedInk.left())
+                            .arg(printedInk.top())
+                            .arg(printedInk.right())
+                            .arg(printedInk.bottom())));
+    const QStringList unread = unreadTexts({page}, threeMoneysReadings(), written);
+    QVERIFY2(unread.isEmpty(), qPrintable(unread.join(u'\n')));
+
+    // Every line stands whole: its ink as tall as its font draws it, not cut at its foot or its head.
+    QStringList cut = cutWords(page, {QStringLiteral("Payee"), QStringLiteral("Amount")}, reportFace(true), written);
+    cut += cutWords(page, {QStringLiteral("Gupta"), QStringLiteral("Joyful"), QStringLiteral("=1,50,000.75/-")},
+                    reportFace(false), written);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
 }
 
 void TestChequeRegister::definitionShapesTheReport_data()
@@ -111,14 +272,22 @@ void TestChequeRegister::definitionShapesTheReport_data()
     QTest::newRow("huge font") << QByteArray("[Report]\nFontSize=300\n[Columns]\n1=date, Date, 20\n") << "font sizes";
     QTest::newRow("the office's own") << QByteArray("[Report]\nSubtitle=Head office\nSummary=Total {total} in {count}\n"
                                                     "[Columns]\n1=payee, Paid to, 70\n2=amount, Rupees, 30, right\n")
-                                      << "T\nHead office\nPaid to\tRupees\nLast day\t=75/-\nTotal =75/- in 1";
+                                      << "T\nHead office\nPaid to\tRupees\nLast day\t=75/-\nTotal =75/- in 1\n"
+                                         "ACC1: 1 printed, total =75/- (Seventy Five Only.)";
+    QTest::newRow("the office's own totals")
+        << QByteArray("[Report]\nSummary=\nAccountTotal=Paid from {account}: {total}, {words} {unknown}\n"
+                      "[Columns]\n1=payee, Paid to, 100\n")
+        << "T\nPaid to\nLast day\nPaid from ACC1: =75/-, Seventy Five Only. {unknown}";
+    QTest::newRow("no totals") << QByteArray("[Report]\nAccountTotal=\n[Columns]\n1=payee, Paid to, 100\n")
+                               << "T\nPaid to\nLast day\n1 printed, 0 pending, 0 spoiled, 0 void.";
     // Every character the office writes comes through: semicolons, commas, quotes, other scripts.
     QTest::newRow("written as it stands")
         << QByteArray("; the office's layout\n[Report]\nSubtitle=Head office; Pune,Maharashtra\n"
                       "Summary={printed} paid; total {total}, all cleared\n[Columns]\n"
                       "1=payee, \"Paid to, in full\", 60\n2=amount, \xe0\xa4\xb0\xe0\xa4\x95\xe0\xa4\xae, 40, right\n")
         << QString::fromUtf8("T\nHead office; Pune,Maharashtra\nPaid to, in full\t\u0930\u0915\u092e\nLast "
-                             "day\t=75/-\n1 paid; total =75/-, all cleared");
+                             "day\t=75/-\n1 paid; total =75/-, all cleared\nACC1: 1 printed, total =75/- (Seventy Five "
+                             "Only.)");
 }
 
 void TestChequeRegister::definitionShapesTheReport()
@@ -175,38 +344,60 @@ void TestChequeRegister::longReportBreaksIntoPages()
     QVERIFY(cutMarked);
 }
 
-void TestChequeRegister::csvCellsNeverRunInASpreadsheet_data()
+void TestChequeRegister::csvIsDataAndNeverAFormula_data()
 {
     QTest::addColumn<QString>("payee");
     QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("line"); // as written into the CSV
     QTest::newRow("a formula") << "=HYPERLINK(\"http://x\",\"pay\")"
                                << "7"
-                               << "2026-12-01,ACC1,7,\"'=HYPERLINK(\"\"http://x\"\",\"\"pay\"\")\",5,printed";
+                               << ""
+                               << "2026-12-01,ACC1,7,\"'=HYPERLINK(\"\"http://x\"\",\"\"pay\"\")\",5,void,";
     QTest::newRow("a command") << "+cmd|' /C calc'!A0"
                                << "8"
-                               << "2026-12-01,ACC1,8,'+cmd|' /C calc'!A0,5,printed";
+                               << ""
+                               << "2026-12-01,ACC1,8,'+cmd|' /C calc'!A0,5,void,";
     QTest::newRow("a minus") << "-2+3"
                              << "9"
-                             << "2026-12-01,ACC1,9,'-2+3,5,printed";
+                             << ""
+                             << "2026-12-01,ACC1,9,'-2+3,5,void,";
     QTest::newRow("an at sign") << "@SUM(A1)"
                                 << "10"
-                                << "2026-12-01,ACC1,10,'@SUM(A1),5,printed";
+                                << ""
+                                << "2026-12-01,ACC1,10,'@SUM(A1),5,void,";
     QTest::newRow("a tab first") << "\tTabbed"
                                  << "11"
-                                 << "2026-12-01,ACC1,11,'\tTabbed,5,printed";
-    QTest::newRow("a plain payee, leading zeros kept") << "Plain Co"
-                                                       << "000123"
-                                                       << "2026-12-01,ACC1,\"=\"\"000123\"\"\",Plain Co,5,printed";
+                                 << ""
+                                 << "2026-12-01,ACC1,11,'\tTabbed,5,void,";
+    QTest::newRow("a return first") << "\rReturned"
+                                    << "12"
+                                    << ""
+                                    << "2026-12-01,ACC1,12,\"'\rReturned\",5,void,";
+    QTest::newRow("leading zeros kept as written, no formula") << "Plain Co"
+                                                               << "0601"
+                                                               << ""
+                                                               << "2026-12-01,ACC1,0601,Plain Co,5,void,";
     QTest::newRow("a number that is a formula") << "Plain Co"
                                                 << "=1+1"
-                                                << "2026-12-01,ACC1,'=1+1,Plain Co,5,printed";
+                                                << ""
+                                                << "2026-12-01,ACC1,'=1+1,Plain Co,5,void,";
+    QTest::newRow("the reason, quoted where it must be")
+        << "Rao, \"Senior\" & Sons"
+        << "000125"
+        << "jammed, reprinted as \"000126\""
+        << "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",5,void,\"jammed, reprinted as \"\"000126\"\"\"";
+    QTest::newRow("a reason that is a formula") << "Plain Co"
+                                                << "13"
+                                                << "-torn"
+                                                << "2026-12-01,ACC1,13,Plain Co,5,void,'-torn";
 }
 
-void TestChequeRegister::csvCellsNeverRunInASpreadsheet()
+void TestChequeRegister::csvIsDataAndNeverAFormula()
 {
     QFETCH(QString, payee);
     QFETCH(QString, number);
+    QFETCH(QString, reason);
     QFETCH(QString, line);
     RegisterEntry entry;
     entry.date = QDate(2026, 12, 1);
@@ -214,7 +405,11 @@ void TestChequeRegister::csvCellsNeverRunInASpreadsheet()
     entry.chequeNo = number;
     entry.pay = payee;
     entry.amount = 5;
-    QCOMPARE(registerCsv({entry}).split(QStringLiteral("\r\n")).at(1), line);
+    entry.status = ChequeStatus::Void;
+    entry.reason = reason;
+    const QStringList lines = registerCsv({entry}).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.at(0), QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status,Reason"));
+    QCOMPARE(lines.at(1), line);
 }
 
 QUILLSET_TEST_MAIN(TestChequeRegister, QGuiApplication)

@@ -405,12 +405,14 @@ void TestProgram::writesTheReportWithoutWindows_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("result"); // what the file or the message holds
     QTest::newRow("CSV of a month") << "01-Nov-2026 30/11/2026 --csv OUT" << 0
-                                    << "2026-11-02,ACC1,\"=\"\"000201\"\"\",Dealer's Co.,1500,printed|"
-                                       "2026-11-03,HDFC,7,Other Account,20,void";
+                                    << "2026-11-02,ACC1,000201,Dealer's Co.,1500,printed,|"
+                                       "2026-11-03,HDFC,7,Other Account,20,void,";
     QTest::newRow("CSV of one account") << "2026-11-01 2026-11-30 --account HDFC --csv OUT" << 0
-                                        << "2026-11-03,HDFC,7,Other Account,20,void";
+                                        << "2026-11-03,HDFC,7,Other Account,20,void,";
     QTest::newRow("PDF, as the window shows it")
-        << "01-Nov-2026 30-Nov-2026 --pdf OUT" << 0 << "1 printed, total =1,500/-. 0 pending, 0 spoiled, 1 void.";
+        << "01-Nov-2026 30-Nov-2026 --pdf OUT" << 0
+        << "1 printed, 0 pending, 0 spoiled, 1 void. ACC1: 1 printed, total =1,500/- (One Thousand Five Hundred "
+           "Only.) HDFC: 0 printed, total =0/- (Nil) All accounts: 1 printed, total =1,500/-";
     QTest::newRow("one date") << "01-Nov-2026 --csv OUT" << 64 << "needs the first and the last date";
     QTest::newRow("not a date") << "01-Nov-2026 31-Nov-2026 --csv OUT" << 64 << "\"31-Nov-2026\" is not a date";
     QTest::newRow("both files") << "01-Nov-2026 30-Nov-2026 --csv OUT --pdf OUT" << 64

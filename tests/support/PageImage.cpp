@@ -111,6 +111,10 @@ QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation) const
         framed.save(&buffer, "PNG");
     }
     QProcess tesseract;
+    // One thread: on a machine busy with other tests, its threads only wait for each other.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    tesseract.setProcessEnvironment(environment);
     tesseract.start(QStringLiteral("tesseract"),
                     {QStringLiteral("stdin"), QStringLiteral("stdout"), QStringLiteral("--dpi"),
                      QString::number(qRound(m_dpi)), QStringLiteral("--psm"), QString::number(pageSegmentation),

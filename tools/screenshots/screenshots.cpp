@@ -174,7 +174,7 @@ int main(int argc, char *argv[])
     auto *report = mainWindow.findChild<frmReport *>();
     save(*report, out, QStringLiteral("report"));
     ReportPreview *listing = report->preview();
-    listing->resize(660, 520);
+    listing->resize(880, 520); // the whole width of the page
     save(*listing, out, QStringLiteral("report-preview"));
     report->close();
     return 0;
