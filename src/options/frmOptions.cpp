@@ -3,6 +3,7 @@
 #include "OptionSettings.h"
 #include "core/Conversions.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/CalibrationSheetJob.h"
 #include "layout/CalibrationSheet.h"
 #include "layout/PdfDocument.h"
@@ -380,11 +381,13 @@ void frmOptions::saveSheetAsPdf()
     if (path.isEmpty())
         return;
     try {
-        if (const QString problem = pdfTargetProblem(path, m_services.store->location()); !problem.isEmpty())
+        if (const QString problem = writeTargetProblem(path, FileKind::Pdf, m_services.store->databaseFile());
+            !problem.isEmpty())
             throw Failure(ErrorNumber::FileWrite, problem);
         const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
         const CalibrationSheetJob sheet = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
-        writePdfFile(path, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")));
+        writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
+                  m_services.store->databaseFile());
         QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
                            .arg(account, QDir::toNativeSeparators(path), sheet.note);
         if (!sheet.outside.isEmpty())

@@ -46,7 +46,7 @@ QString amountAsOnTheCheque(qint64 amount, const MoneyStyle &money)
 ReportDefinition ReportDefinition::load(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    if (!info.exists())
         refuse(path, QStringLiteral("is missing or cannot be read. Reinstall Quillset or restore the file."));
     const std::optional<DefinitionFile> file = DefinitionFile::read(path);
     if (!file)

@@ -2,10 +2,11 @@
 
 #include "ReportPdf.h"
 #include "core/Failure.h"
-#include "layout/PdfDocument.h"
+#include "core/Files.h"
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "store/Store.h"
 
 #include <QDir>
 #include <QLabel>
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -141,7 +141,7 @@ void ReportPreview::print()
 bool ReportPreview::saveAsPdf(const QString &path)
 {
     try {
-        writePdfFile(path, renderReportPdf(m_document, windowTitle()));
+        writeFile(path, FileKind::Pdf, renderReportPdf(m_document, windowTitle()), m_services.store->databaseFile());
     } catch (const Failure &failure) {
         tell(failure.description());
         return false;
@@ -151,15 +151,13 @@ bool ReportPreview::saveAsPdf(const QString &path)
 
 bool ReportPreview::exportCsv(const QString &path)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(registerCsv(m_entries).toUtf8());
-        if (file.commit())
-            return true;
+    try {
+        writeFile(path, FileKind::Csv, registerCsv(m_entries).toUtf8(), m_services.store->databaseFile());
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return false;
     }
-    tell(QStringLiteral("The cheques could not be exported to \"%1\": %2.")
-             .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    return true;
 }
 
 } // namespace quillset

@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,8 +84,8 @@ void SqliteDialect::open(QSqlDatabase &db) const
     const QFileInfo info(m_path);
     if (!info.exists())
         refuse(ErrorNumber::DatabaseMissing, QStringLiteral("the file does not exist."));
-    if (!info.isFile())
-        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("it is a folder, not a file."));
+    if (const QString other = otherThanAFile(m_path); !other.isEmpty())
+        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("it is %1, not a file.").arg(other));
     if (!info.isReadable())
         refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("you have no permission to read it."));
     // "mode=rw" keeps SQLite from creating an empty file should the real one vanish meanwhile.
@@ -147,9 +148,7 @@ bool SqliteDialect::hasTable(const Connection &connection, const QString &table)
 void SqliteDialect::backUp(const Connection &connection, int version) const
 {
     // A consistent copy, made by SQLite itself, that never replaces an earlier backup.
-    QString backup = QStringLiteral("%1.v%2.bak").arg(m_path).arg(version);
-    for (int n = 2; QFileInfo::exists(backup); ++n)
-        backup = QStringLiteral("%1.v%2-%3.bak").arg(m_path).arg(version).arg(n);
+    const QString backup = databaseBackupPath(m_path, version);
     try {
         connection.run(QStringLiteral("VACUUM INTO ?"), {backup});
     } catch (const Failure &failure) {

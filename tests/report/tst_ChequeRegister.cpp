@@ -3,6 +3,7 @@
 #include "support/TestMain.h"
 
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "layout/PdfDocument.h"
 #include "report/ChequeRegister.h"
 #include "report/ReportDefinition.h"
@@ -161,7 +162,7 @@ void TestChequeRegister::longReportBreaksIntoPages()
     QVERIFY(report.plainText().contains(many[10].pay));
 
     const QString pdf = m_db->folder() + QStringLiteral("/report.pdf");
-    writePdfFile(pdf, renderReportPdf(report, QStringLiteral("M")));
+    writeFile(pdf, FileKind::Pdf, renderReportPdf(report, QStringLiteral("M")), m_db->path());
     bool cutMarked = false;
     for (int page = 1; page <= 2; ++page) {
         for (const PdfWord &word : pdfWords(pdf, page)) {
