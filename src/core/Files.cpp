@@ -24,11 +24,16 @@ namespace {
 
 // The largest earlier file that is read to learn whether it is of the kind about to replace it.
 constexpr qint64 kKindSample = 64 * 1024;
-constexpr qint64 kLargestLayout = 1024 * 1024;
 
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// What a message says of a file it reads: "The layout file "x"", or the name alone.
+QString subjectOf(const QString &what, const QString &path)
+{
+    return QStringLiteral("%1\"%2\"").arg(what.isEmpty() ? QString() : what + u' ', shown(path));
 }
 
 QString systemError(int number)
@@ -96,9 +101,7 @@ std::optional<QByteArray> readOrdinary(const QString &path, qint64 limit, QStrin
         problem = systemError(errno);
         return std::nullopt;
     }
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
         problem = QStringLiteral("it is not an ordinary file");
@@ -110,10 +113,19 @@ std::optional<QByteArray> readOrdinary(const QString &path, qint64 limit, QStrin
         problem = file.errorString();
         return std::nullopt;
     }
-    QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError) {
-        problem = file.errorString();
-        return std::nullopt;
+    // In pieces, so that only what the file holds is ever kept, however large the limit.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(qMin<qint64>(status.st_size, limit)));
+    char piece[64 * 1024];
+    while (bytes.size() < limit) {
+        const qint64 got = file.read(piece, qMin<qint64>(sizeof piece, limit - bytes.size()));
+        if (got < 0) {
+            problem = file.errorString();
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
+        bytes.append(piece, static_cast<qsizetype>(got));
     }
     return bytes;
 }
@@ -177,16 +189,9 @@ QString databaseBackupPath(const QString &databaseFile, int version)
     return backup;
 }
 
-bool isDatabaseFile(const QString &path, const QString &databaseFile)
-{
-    return databasePart(path, databaseFile) != DatabasePart::None;
-}
-
 QString otherThanAFile(const QString &path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return QString();
     if (S_ISDIR(status.st_mode))
@@ -220,15 +225,16 @@ QString writeTargetProblem(const QString &path, FileKind kind, const QString &da
     const QFileInfo target(path);
     if (!target.exists())
         return QString(); // a missing folder is said when the file is written
-    if (const QString other = otherThanAFile(path); other == QLatin1String("a folder"))
+    const QString other = otherThanAFile(path);
+    if (other == QLatin1String("a folder"))
         return QStringLiteral("\"%1\" is a folder; name a file in it.").arg(shown(path));
-    else if (!other.isEmpty())
+    if (!other.isEmpty())
         return QStringLiteral("\"%1\" is %2, not an ordinary file; a %3 is only written to an ordinary file.")
             .arg(shown(path), other, name);
     if (target.size() == 0)
         return QString(); // nothing to lose
     QString unreadable;
-    const qint64 sample = kind == FileKind::Layout ? kLargestLayout + 1 : kKindSample;
+    const qint64 sample = kind == FileKind::Layout ? kLargestLayoutFile + 1 : kKindSample;
     const std::optional<QByteArray> content = readOrdinary(path, sample, unreadable);
     if (!content)
         return QStringLiteral("\"%1\" is there already and cannot be read (%2), so it is not known to be an earlier "
@@ -268,7 +274,7 @@ QString readSourceProblem(const QString &path, qint64 limit, const QString &what
 {
     if (path.isEmpty())
         return what.isEmpty() ? QStringLiteral("No file was named.") : QStringLiteral("%1 was not named.").arg(what);
-    const QString subject = QStringLiteral("%1\"%2\"").arg(what.isEmpty() ? QString() : what + u' ', shown(path));
+    const QString subject = subjectOf(what, path);
     const QFileInfo source(path);
     if (!source.exists())
         return QStringLiteral("%1 does not exist.").arg(subject);
@@ -284,7 +290,7 @@ QByteArray readFile(const QString &path, qint64 limit, const QString &what)
 {
     if (const QString problem = readSourceProblem(path, limit, what); !problem.isEmpty())
         throw Failure(ErrorNumber::FileRead, problem);
-    const QString subject = QStringLiteral("%1\"%2\"").arg(what.isEmpty() ? QString() : what + u' ', shown(path));
+    const QString subject = subjectOf(what, path);
     QString problem;
     std::optional<QByteArray> content = readOrdinary(path, limit + 1, problem);
     if (!content)

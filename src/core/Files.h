@@ -7,15 +7,14 @@ namespace quillset {
 
 /// The "format" a leaf layout document names itself by.
 inline const QString kLeafLayoutFormat = QStringLiteral("quillset-leaf-layout");
+/// A layout is a few kilobytes; a file larger than this is not one.
+inline constexpr qint64 kLargestLayoutFile = 1024 * 1024;
 
 /// The kinds of file the program writes. A file is only ever written over an earlier one of its kind.
 enum class FileKind { Pdf, Csv, Layout };
 
 /// The copy of a database kept before it is upgraded from `version`: the first of its names that is free.
 QString databaseBackupPath(const QString &databaseFile, int version);
-
-/// True when the path is the database file, its journal, or a copy kept of it before an upgrade.
-bool isDatabaseFile(const QString &path, const QString &databaseFile);
 
 /// What the path is when it is there but is not an ordinary file ("a folder", "a named pipe", "a
 /// device", "a socket"), or an empty text. Symbolic links are followed.

@@ -16,8 +16,6 @@ namespace {
 
 const QString kExport = QStringLiteral("export-layout");
 const QString kImport = QStringLiteral("import-layout");
-// A layout is a few kilobytes; anything near this is not one.
-constexpr qint64 kLargestLayoutFile = 1024 * 1024;
 
 } // namespace
 
