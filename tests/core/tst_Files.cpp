@@ -14,8 +14,8 @@ using namespace quillset::test;
 
 Q_DECLARE_METATYPE(quillset::FileKind)
 
-// The one way the program writes a file and the one way it reads one, on real files beside a real
-// database.
+// What the one way the program writes a file may write over, on real files beside a real database.
+// (A full disk, and what is read, are tried through the windows and the command line.)
 class TestFiles : public QObject
 {
     Q_OBJECT
@@ -26,10 +26,6 @@ private slots:
 
     void writesOnlyOverAnEarlierFileOfItsKind_data();
     void writesOnlyOverAnEarlierFileOfItsKind();
-    void fullDiskIsAnErrorAndKeepsTheEarlierFile_data();
-    void fullDiskIsAnErrorAndKeepsTheEarlierFile();
-    void readsOnlyOrdinaryFilesOfBoundedSize_data();
-    void readsOnlyOrdinaryFilesOfBoundedSize();
 
 private:
     /// Puts what a row names at the path: "none", "folder", "pipe", "empty", "link to the database", or
@@ -166,92 +162,6 @@ void TestFiles::writesOnlyOverAnEarlierFileOfItsKind()
     QStringList earlier = files;
     earlier.removeOne(name);
     QCOMPARE(after, earlier);
-}
-
-void TestFiles::fullDiskIsAnErrorAndKeepsTheEarlierFile_data()
-{
-    QTest::addColumn<FileKind>("kind");
-    QTest::addColumn<int>("size"); // of the file written
-    QTest::addColumn<QByteArray>("there");
-    // Small files are the ones a buffer flushed at the end lost: they went in empty and said written.
-    QTest::newRow("a small CSV, new") << FileKind::Csv << 300 << QByteArray();
-    QTest::newRow("a small CSV over an earlier one") << FileKind::Csv << 300 << kCsv;
-    QTest::newRow("a small layout over an earlier one") << FileKind::Layout << 1500 << kLayout;
-    QTest::newRow("a large PDF over an earlier one") << FileKind::Pdf << 200000 << kPdf;
-}
-
-void TestFiles::fullDiskIsAnErrorAndKeepsTheEarlierFile()
-{
-    QFETCH(FileKind, kind);
-    QFETCH(int, size);
-    QFETCH(QByteArray, there);
-    const QString path = m_db->folder() + QStringLiteral("/out");
-    if (!there.isEmpty())
-        QVERIFY(place(path, there));
-    QByteArray bytes = written(kind);
-    bytes.append(QByteArray(size - bytes.size(), ' '));
-    const QStringList files = QDir(m_db->folder()).entryList(QDir::Files);
-
-    QString said;
-    {
-        const FileSizeLimit full(100); // the disk takes 100 bytes of the file and no more
-        QVERIFY(full.isSet());
-        try {
-            writeFile(path, kind, bytes, m_db->path());
-        } catch (const Failure &failure) {
-            said = failure.description();
-        }
-    }
-    QVERIFY2(said.contains(QStringLiteral("could not be written")) && said.contains(QStringLiteral("too large")),
-             qPrintable(said));
-    QCOMPARE(contentOf(path), there);
-    QCOMPARE(QDir(m_db->folder()).entryList(QDir::Files), files);
-    // With room on the disk, the same write goes through.
-    writeFile(path, kind, bytes, m_db->path());
-    QCOMPARE(contentOf(path), bytes);
-}
-
-void TestFiles::readsOnlyOrdinaryFilesOfBoundedSize_data()
-{
-    QTest::addColumn<QString>("path"); // FOLDER is the test's folder
-    QTest::addColumn<QByteArray>("there");
-    QTest::addColumn<QString>("refusal"); // empty when it is read
-    QTest::newRow("an ordinary file") << "FOLDER/leaf.json" << kLayout << "";
-    QTest::newRow("a link to one") << "FOLDER/link.json" << QByteArray("link to the database") << "";
-    QTest::newRow("at the limit") << "FOLDER/full.csv" << QByteArray(1000, 'x') << "";
-    QTest::newRow("over the limit") << "FOLDER/large.csv" << QByteArray(1001, 'x') << "is too large";
-    QTest::newRow("missing") << "FOLDER/gone.json" << QByteArray() << "does not exist";
-    QTest::newRow("a folder") << "FOLDER/sub" << QByteArray("folder") << "is a folder, not an ordinary file";
-    QTest::newRow("a named pipe") << "FOLDER/pipe" << QByteArray("pipe") << "is a named pipe, not an ordinary file";
-    QTest::newRow("a device") << "/dev/zero" << QByteArray() << "is a device, not an ordinary file";
-}
-
-void TestFiles::readsOnlyOrdinaryFilesOfBoundedSize()
-{
-    QFETCH(QString, path);
-    QFETCH(QByteArray, there);
-    QFETCH(QString, refusal);
-    path.replace(QStringLiteral("FOLDER"), m_db->folder());
-    if (!there.isEmpty() && !path.startsWith(QLatin1String("/dev/")))
-        QVERIFY(place(path, there));
-    // A database link is read as the database's bytes, up to the limit.
-    const qint64 limit = there == "link to the database" ? QFileInfo(m_db->path()).size() : 1000;
-    QString said;
-    QByteArray content;
-    try {
-        content = readFile(path, limit, QStringLiteral("The test file"));
-    } catch (const Failure &failure) {
-        said = failure.description();
-    }
-    if (refusal.isEmpty()) {
-        QVERIFY2(said.isEmpty(), qPrintable(said));
-        QCOMPARE(content, contentOf(path));
-        QVERIFY(!content.isEmpty());
-        return;
-    }
-    QVERIFY2(said.startsWith(QStringLiteral("The test file \"%1\"").arg(path)) && said.contains(refusal),
-             qPrintable(said));
-    QCOMPARE(readSourceProblem(path, limit, QStringLiteral("The test file")), said);
 }
 
 QUILLSET_TEST_MAIN(TestFiles, QCoreApplication)
