@@ -3,6 +3,7 @@
 #include "BenchDatabase.h"
 
 #include "batch/BatchCheck.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/Fonts.h"
 #include "layout/PageMetrics.h"
@@ -45,8 +46,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 100; ++i) {
         const Cheque cheque {QStringLiteral("ACC1"), QString::number(200000 + i), QStringLiteral("Payee %1").arg(i),
                              QDate(2026, 12, 6),     1000 + i * 7919LL,           true};
-        writePdfFile(db.folder() + QStringLiteral("/one.pdf"),
-                     renderPdf({composeChequePage(db.store(), cheque, metrics)}, QStringLiteral("cheque")));
+        writeFile(db.folder() + QStringLiteral("/one.pdf"), FileKind::Pdf,
+                  renderPdf({composeChequePage(db.store(), cheque, metrics)}, QStringLiteral("cheque")), db.path());
     }
     const double perSingle = secondsSince(single) / 100;
 
@@ -57,7 +58,8 @@ int main(int argc, char *argv[])
     QList<ChequePage> pages;
     for (const BatchCheque &row : batch.cheques)
         pages.append(composeChequePage(db.store(), row.cheque, metrics));
-    writePdfFile(db.folder() + QStringLiteral("/batch.pdf"), renderPdf(pages, QStringLiteral("batch")));
+    writeFile(db.folder() + QStringLiteral("/batch.pdf"), FileKind::Pdf, renderPdf(pages, QStringLiteral("batch")),
+              db.path());
     const double total = secondsSince(start);
     if (!batch.isClean() || pages.size() != kCheques) {
         std::fprintf(stderr, "the benchmark batch was not clean: %s\n",

@@ -3,6 +3,7 @@
 #include "BenchDatabase.h"
 
 #include "cheque/Cheque.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/Fonts.h"
 #include "layout/PageMetrics.h"
@@ -52,7 +53,7 @@ int main(int argc, char *argv[])
 
     const double composed = secondsFor([&](int i) {
         const ChequePage page = composeChequePage(db.store(), chequeNumber(i), metrics);
-        writePdfFile(pdf, renderPdf({page}, QStringLiteral("cheque")));
+        writeFile(pdf, FileKind::Pdf, renderPdf({page}, QStringLiteral("cheque")), db.path());
     });
 
     const double floor = secondsFor([&](int i) {
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
                 painter.drawText(QPointF(1000, 1000 + line * 400), texts.at(line).first);
             }
         }
-        writePdfFile(pdf, buffer.data());
+        writeFile(pdf, FileKind::Pdf, buffer.data(), db.path());
     });
 
     const double composeOnly = secondsFor([&](int i) { composeChequePage(db.store(), chequeNumber(i), metrics); });

@@ -1,6 +1,7 @@
 #include "LayoutFile.h"
 
 #include "core/Failure.h"
+#include "core/Files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,8 +12,6 @@
 namespace quillset {
 
 namespace {
-
-const QString kFormat = QStringLiteral("quillset-leaf-layout");
 
 Failure notALayout(const QString &why)
 {
@@ -55,7 +54,7 @@ QByteArray layoutDocument(const BankAccountRecord &account)
                              {QStringLiteral("subunit"), account.money.subunitName},
                              {QStringLiteral("decimals"), account.money.subunitDigits}};
     const QJsonObject document {
-        {QStringLiteral("format"), kFormat},           {QStringLiteral("version"), kLayoutVersion},
+        {QStringLiteral("format"), kLeafLayoutFormat}, {QStringLiteral("version"), kLayoutVersion},
         {QStringLiteral("centimetres"), measurements}, {QStringLiteral("rupee3Active"), account.rupee3Active},
         {QStringLiteral("crossing"), crossing},        {QStringLiteral("money"), money}};
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
@@ -68,7 +67,7 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     if (error.error != QJsonParseError::NoError || !parsed.isObject())
         throw notALayout(QStringLiteral("it is not JSON (%1).").arg(error.errorString()));
     const QJsonObject root = parsed.object();
-    if (root.value(QStringLiteral("format")).toString() != kFormat)
+    if (root.value(QStringLiteral("format")).toString() != kLeafLayoutFormat)
         throw notALayout(QStringLiteral("it does not say it is one."));
     const int version = root.value(QStringLiteral("version")).toInt(0);
     if (version > kLayoutVersion)

@@ -1,11 +1,13 @@
 #include "frmLeafDesigner.h"
 
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "layout/Fonts.h"
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 
+#include <QBuffer>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -30,6 +32,8 @@ namespace {
 constexpr double kTwipsPerMillimetre = 56.7;
 constexpr double kHandleTwips = 90;
 constexpr double kScreenPixelsPerCentimetre = 96 / 2.54;
+// A scan of a leaf at the finest a scanner gives is a few tens of megabytes.
+constexpr qint64 kLargestScan = 200 * 1024 * 1024;
 
 // The small square at a box's bottom-right corner that resizes it.
 class ResizeHandle final : public QGraphicsRectItem
@@ -276,15 +280,26 @@ void frmLeafDesigner::chooseScan()
 
 bool frmLeafDesigner::loadScan(const QString &path)
 {
+    // Read once, as an ordinary file of bounded size, so a pipe or a device named here waits on nothing.
+    QByteArray content;
+    try {
+        content = readFile(path, kLargestScan, QStringLiteral("The scan"));
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
+        return false;
+    }
+    QBuffer bytes(&content);
+    bytes.open(QIODevice::ReadOnly);
     QImage image;
-    if (path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+    if (content.startsWith("%PDF-")) {
         QPdfDocument document;
-        if (document.load(path) == QPdfDocument::Error::None && document.pageCount() > 0) {
+        document.load(&bytes);
+        if (document.status() == QPdfDocument::Status::Ready && document.pageCount() > 0) {
             const QSizeF points = document.pagePointSize(0);
             image = document.render(0, (points * 200.0 / 72.0).toSize()); // 200 dpi is plenty to place by
         }
     } else {
-        QImageReader reader(path);
+        QImageReader reader(&bytes);
         reader.setAutoTransform(true);
         image = reader.read();
     }

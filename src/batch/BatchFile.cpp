@@ -1,7 +1,9 @@
 #include "BatchFile.h"
 
+#include "core/Failure.h"
+#include "core/Files.h"
+
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 
 #include <csv.h>
@@ -184,15 +186,16 @@ BatchFile readBatch(const QByteArray &content, const QString &name)
 
 BatchFile readBatchFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray content;
+    try {
+        content = readFile(path, kLargestBatchFile, QString()); // said as a problem of "The file"
+    } catch (const Failure &failure) {
         BatchFile batch;
         batch.name = QFileInfo(path).fileName();
-        batch.problems.append(
-            {0, QString(), QStringLiteral("\"%1\" cannot be read: %2.").arg(path, file.errorString())});
+        batch.problems.append({0, QString(), failure.description()});
         return batch;
     }
-    return readBatch(file.readAll(), QFileInfo(path).fileName());
+    return readBatch(content, QFileInfo(path).fileName());
 }
 
 } // namespace quillset

@@ -42,7 +42,11 @@ const QStringList &batchColumns();
 /// row naming the columns in any case. Unknown and missing columns are problems of the file.
 BatchFile readBatch(const QByteArray &content, const QString &name);
 
-/// Reads the file at `path`; a file that cannot be read is a problem of the file.
+/// The largest batch file read: far more rows than any run prints.
+inline constexpr qint64 kLargestBatchFile = 32 * 1024 * 1024;
+
+/// Reads the file at `path`; a file that cannot be read (or is a pipe, a device, a folder or larger
+/// than kLargestBatchFile) is a problem of the file.
 BatchFile readBatchFile(const QString &path);
 
 } // namespace quillset

@@ -3,6 +3,7 @@
 #include "BatchRun.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/PrintQueue.h"
 #include "layout/frmCheq.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -150,14 +150,14 @@ void frmBatch::openFile()
                                                    QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("\"%1\" cannot be read: %2.").arg(path, file.errorString()),
-                                    Prompter::Icon::Warning);
+    QByteArray content;
+    try {
+        content = readFile(path, kLargestBatchFile, QStringLiteral("The batch file"));
+    } catch (const Failure &failure) {
+        m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         return;
     }
-    loadBatch(file.readAll(), QFileInfo(path).fileName());
+    loadBatch(content, QFileInfo(path).fileName());
 }
 
 void frmBatch::pasteRows()

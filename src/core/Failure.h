@@ -24,6 +24,7 @@ enum class ErrorNumber : int {
     PrinterOutcomeUnknown = 1104,
     ReportDefinition = 1201,
     FileWrite = 1202,
+    FileRead = 1203,
     AccountMissing = 1301,
     MeasurementMissing = 1302,
     AmountOutOfRange = 1303,

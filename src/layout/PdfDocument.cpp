@@ -1,16 +1,11 @@
 #include "PdfDocument.h"
 
 #include "PageRenderer.h"
-#include "core/Failure.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace quillset {
 
@@ -47,36 +42,6 @@ QByteArray renderPdf(const QList<ChequePage> &pages, const QString &title)
         }
     }
     return buffer.data();
-}
-
-void writePdfFile(const QString &path, const QByteArray &pdf)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit())
-        return;
-    throw Failure(ErrorNumber::FileWrite,
-                  QStringLiteral("The PDF file \"%1\" could not be written: %2.")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-}
-
-QString pdfTargetProblem(const QString &path, const QString &databaseLocation)
-{
-    const QFileInfo target(path);
-    if (path.isEmpty())
-        return QStringLiteral("--pdf needs the name of the PDF file to write.");
-    if (target.exists() && target.canonicalFilePath() == QFileInfo(databaseLocation).canonicalFilePath())
-        return QStringLiteral("--pdf names the database \"%1\"; a proof is never written over it.")
-            .arg(QDir::toNativeSeparators(path));
-    if (target.isDir())
-        return QStringLiteral("--pdf names the folder \"%1\"; name a file in it.").arg(QDir::toNativeSeparators(path));
-    if (target.exists()) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-"))
-            return QStringLiteral("\"%1\" is there already and is not a PDF file; a proof is only ever written over "
-                                  "an earlier PDF. Choose another name.")
-                .arg(QDir::toNativeSeparators(path));
-    }
-    return QString();
 }
 
 } // namespace quillset

@@ -84,7 +84,11 @@ void saveOptionSettings(const Store &store, const OptionSettings &settings, cons
         for (const auto &[key, value] : written) {
             const auto wasRead
                 = std::find_if(read.begin(), read.end(), [&](const auto &stored) { return stored.first == key; });
-            parameters.replace(key, wasRead == read.end() ? std::nullopt : wasRead->second, value);
+            const std::optional<QString> before = wasRead == read.end() ? std::nullopt : wasRead->second;
+            // A setting left as it was read is not written: a change made elsewhere to it meanwhile stays.
+            if (before && *before == value)
+                continue;
+            parameters.replace(key, before, value);
         }
         for (const PrinterCalibration &printer : printers)
             store.calibrations().set(printer);

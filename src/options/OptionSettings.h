@@ -32,9 +32,9 @@ struct OptionSettings
 /// holds. Throws Failure when the settings cannot be read at all (the database busy or damaged).
 OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read = nullptr);
 
-/// Writes all six settings, and the printers' own calibrations given, in one transaction: all of
-/// them, or none when the database refuses or when one of the settings was changed elsewhere since
-/// `read` (Failure StaleRecord).
+/// Writes the settings that differ from what was `read` (a missing or unreadable one always), and the
+/// printers' own calibrations given, in one transaction: all of them, or none when the database
+/// refuses or when one of those settings was changed elsewhere since `read` (Failure StaleRecord).
 void saveOptionSettings(const Store &store, const OptionSettings &settings, const StoredSettings &read,
                         const QList<PrinterCalibration> &printers = {});
 

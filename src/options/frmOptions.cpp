@@ -3,6 +3,7 @@
 #include "OptionSettings.h"
 #include "core/Conversions.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/CalibrationSheetJob.h"
 #include "layout/CalibrationSheet.h"
 #include "layout/PdfDocument.h"
@@ -113,6 +114,9 @@ void frmOptions::buildControls()
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     connect(m_left, &QLineEdit::textChanged, this, [this] { showCalibrationInUse(m_left, m_leftInUse); });
     connect(m_top, &QLineEdit::textChanged, this, [this] { showCalibrationInUse(m_top, m_topInUse); });
+    // Only what the operator types counts as a change; the boxes are also filled by the window.
+    for (QLineEdit *box : {m_left, m_top})
+        connect(box, &QLineEdit::textEdited, this, [this] { m_typedForShown = true; });
 }
 
 void frmOptions::fitCaptions()
@@ -198,8 +202,9 @@ void frmOptions::LoadOptions()
     m_orientation[settings.portrait ? 0 : 1]->setChecked(true);
     m_position.at(static_cast<size_t>(settings.position))->setChecked(true);
     m_companyName->setText(settings.companyName);
-    m_edited.clear();
-    m_edited.insert(QString(), {settings.calibrationLeft, settings.calibrationTop});
+    m_officeRead = {settings.calibrationLeft, settings.calibrationTop};
+    m_typed.clear();
+    m_typedForShown = false;
     m_shownPrinter.clear();
     m_left->setText(settings.calibrationLeft);
     m_top->setText(settings.calibrationTop);
@@ -219,9 +224,10 @@ void frmOptions::save()
     settings.portrait = m_orientation[0]->isChecked();
     settings.position = qMax(0, m_positions->checkedId());
     settings.companyName = m_companyName->text();
-    m_edited.insert(m_shownPrinter, {m_left->text(), m_top->text()});
-    settings.calibrationLeft = m_edited.value(QString()).first;
-    settings.calibrationTop = m_edited.value(QString()).second;
+    keepTyped();
+    const Offsets office = m_typed.value(QString(), m_officeRead);
+    settings.calibrationLeft = office.first;
+    settings.calibrationTop = office.second;
     settings.stamp = m_stamp->isChecked();
     try {
         saveOptionSettings(*m_services.store, settings, m_read, changedPrinters());
@@ -309,13 +315,21 @@ void frmOptions::loadPrinters()
     m_sheetAccount->addItems(m_services.store->accounts().codes());
 }
 
+void frmOptions::keepTyped()
+{
+    if (m_typedForShown)
+        m_typed.insert(m_shownPrinter, {m_left->text(), m_top->text()});
+    m_typedForShown = false;
+}
+
 void frmOptions::showPrinter()
 {
-    m_edited.insert(m_shownPrinter, {m_left->text(), m_top->text()});
+    keepTyped();
     m_shownPrinter = m_printer->currentData().toString();
-    Offsets shown = m_edited.value(QString());
-    if (m_edited.contains(m_shownPrinter))
-        shown = m_edited.value(m_shownPrinter);
+    // A printer without its own shows the office's offsets, as they now stand.
+    Offsets shown = m_typed.value(QString(), m_officeRead);
+    if (m_typed.contains(m_shownPrinter))
+        shown = m_typed.value(m_shownPrinter);
     else if (m_ownRead.contains(m_shownPrinter))
         shown = m_ownRead.value(m_shownPrinter);
     m_left->setText(shown.first);
@@ -331,10 +345,10 @@ void frmOptions::showPrinter()
 
 QList<PrinterCalibration> frmOptions::changedPrinters() const
 {
-    // A printer gets offsets of its own only when they were changed for it.
+    // A printer gets offsets of its own only when they were typed for it and differ from what it had.
     QList<PrinterCalibration> changed;
-    const Offsets office = m_edited.value(QString());
-    for (auto it = m_edited.cbegin(); it != m_edited.cend(); ++it) {
+    const Offsets office = m_typed.value(QString(), m_officeRead);
+    for (auto it = m_typed.cbegin(); it != m_typed.cend(); ++it) {
         if (it.key().isEmpty())
             continue;
         const Offsets before = m_ownRead.value(it.key(), office);
@@ -380,11 +394,13 @@ void frmOptions::saveSheetAsPdf()
     if (path.isEmpty())
         return;
     try {
-        if (const QString problem = pdfTargetProblem(path, m_services.store->location()); !problem.isEmpty())
+        if (const QString problem = writeTargetProblem(path, FileKind::Pdf, m_services.store->databaseFile());
+            !problem.isEmpty())
             throw Failure(ErrorNumber::FileWrite, problem);
         const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
         const CalibrationSheetJob sheet = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
-        writePdfFile(path, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")));
+        writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
+                  m_services.store->databaseFile());
         QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
                            .arg(account, QDir::toNativeSeparators(path), sheet.note);
         if (!sheet.outside.isEmpty())

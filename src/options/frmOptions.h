@@ -38,6 +38,7 @@ private:
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);
     void buildPrinterStrip();
     void loadPrinters();
+    void keepTyped();
     void showPrinter();
     QList<PrinterCalibration> changedPrinters() const;
     void printSheet();
@@ -60,8 +61,10 @@ private:
     QLabel *m_printerNote = nullptr;
     QComboBox *m_sheetAccount = nullptr;
     QString m_shownPrinter; ///< whose offsets the boxes show; empty for the office's
+    Offsets m_officeRead; ///< the office's offsets as read
     QHash<QString, Offsets> m_ownRead; ///< the printers' own offsets as read
-    QHash<QString, Offsets> m_edited; ///< the offsets as the boxes last showed them, by printer
+    QHash<QString, Offsets> m_typed; ///< the offsets the operator typed, by printer (empty: the office's)
+    bool m_typedForShown = false; ///< the operator typed in the boxes since they were filled
 };
 
 } // namespace quillset

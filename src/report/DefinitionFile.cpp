@@ -1,15 +1,17 @@
 #include "DefinitionFile.h"
 
-#include <QFile>
+#include "core/Files.h"
+
+#include <QFileInfo>
 
 namespace quillset {
 
 std::optional<DefinitionFile> DefinitionFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo::exists(path))
         return std::nullopt;
-    return parse(QString::fromUtf8(file.readAll()));
+    // A definition is a page of text; a megabyte is far more than one holds.
+    return parse(QString::fromUtf8(readFile(path, 1024 * 1024, QStringLiteral("The report definition"))));
 }
 
 DefinitionFile DefinitionFile::parse(const QString &text)

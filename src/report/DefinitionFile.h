@@ -15,7 +15,8 @@ namespace quillset {
 class DefinitionFile
 {
 public:
-    /// Reads the file; nothing when it cannot be read.
+    /// Reads the file; nothing when it is not there. Throws Failure in plain words when it cannot be
+    /// read, or is not an ordinary file of at most a megabyte.
     static std::optional<DefinitionFile> read(const QString &path);
     /// Reads definition text.
     static DefinitionFile parse(const QString &text);

@@ -107,7 +107,7 @@ QString filled(const QString &pattern, const Tally &tally, const std::optional<Q
 ReportDefinition ReportDefinition::load(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    if (!info.exists())
         refuse(path, QStringLiteral("is missing or cannot be read. Reinstall Quillset or restore the file."));
     const std::optional<DefinitionFile> file = DefinitionFile::read(path);
     if (!file)

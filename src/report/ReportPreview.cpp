@@ -2,19 +2,19 @@
 
 #include "ReportPdf.h"
 #include "core/Failure.h"
-#include "layout/PdfDocument.h"
+#include "core/Files.h"
 #include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "store/Store.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -160,7 +160,7 @@ void ReportPreview::closeEvent(QCloseEvent *event)
 bool ReportPreview::saveAsPdf(const QString &path)
 {
     try {
-        writePdfFile(path, renderReportPdf(m_document, windowTitle()));
+        writeFile(path, FileKind::Pdf, renderReportPdf(m_document, windowTitle()), m_services.store->databaseFile());
     } catch (const Failure &failure) {
         tell(failure.description());
         return false;
@@ -170,15 +170,13 @@ bool ReportPreview::saveAsPdf(const QString &path)
 
 bool ReportPreview::exportCsv(const QString &path)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(registerCsv(m_entries).toUtf8());
-        if (file.commit())
-            return true;
+    try {
+        writeFile(path, FileKind::Csv, registerCsv(m_entries).toUtf8(), m_services.store->databaseFile());
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return false;
     }
-    tell(QStringLiteral("The cheques could not be exported to \"%1\": %2.")
-             .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    return true;
 }
 
 } // namespace quillset

@@ -4,6 +4,7 @@
 #include "batch/BatchRun.h"
 #include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/CupsPrintQueue.h"
 #include "layout/PageMetrics.h"
@@ -94,7 +95,8 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     }
     try {
         if (parser.isSet(QStringLiteral("pdf"))) {
-            if (const QString problem = pdfTargetProblem(parser.value(QStringLiteral("pdf")), store.location());
+            const QString target = parser.value(QStringLiteral("pdf"));
+            if (const QString problem = writeTargetProblem(target, FileKind::Pdf, store.databaseFile());
                 !problem.isEmpty())
                 return sayFailure(problem);
             // A proof of every cheque, one page each, numbered as they would be now; nothing is recorded.
@@ -109,11 +111,11 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
                 }
                 pages.append(composeChequePage(store, cheque, metrics));
             }
-            writePdfFile(parser.value(QStringLiteral("pdf")),
-                         renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)));
+            writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
+                      store.databaseFile());
             sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
                         .arg(pages.size())
-                        .arg(file.name, parser.value(QStringLiteral("pdf"))));
+                        .arg(file.name, target));
             return ExitStatus::Done;
         }
     } catch (const Failure &failure) {

@@ -2,6 +2,7 @@
 
 #include "CommandLinePrint.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/CalibrationSheetJob.h"
 #include "issue/ChequeLife.h"
 #include "layout/CupsPrintQueue.h"
@@ -51,7 +52,7 @@ int calibrationSheetFromCommandLine(const QCommandLineParser &parser, const Stor
 {
     const QString path = parser.value(kPdf);
     if (parser.isSet(kPdf)) {
-        if (const QString problem = pdfTargetProblem(path, store.location()); !problem.isEmpty())
+        if (const QString problem = writeTargetProblem(path, FileKind::Pdf, store.databaseFile()); !problem.isEmpty())
             return sayFailure(problem);
     }
     try {
@@ -59,7 +60,8 @@ int calibrationSheetFromCommandLine(const QCommandLineParser &parser, const Stor
         const PageMetrics metrics;
         const CalibrationSheetJob sheet = calibrationSheetJob(store, parser.value(kAccount), queue, metrics);
         if (parser.isSet(kPdf)) {
-            writePdfFile(path, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")));
+            writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
+                      store.databaseFile());
             std::printf("Wrote the calibration sheet of \"%s\" to %s\n", qUtf8Printable(parser.value(kAccount)),
                         qUtf8Printable(path));
         } else {

@@ -3,12 +3,10 @@
 #include "CommandLinePrint.h"
 #include "banks/LayoutFile.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -55,22 +53,12 @@ void exportLayout(const Store &store, const QString &account, const QString &pat
     const std::optional<BankAccountRecord> record = store.accounts().find(account);
     if (!record)
         throw Failure(ErrorNumber::AccountMissing, QStringLiteral("There is no bank account \"%1\".").arg(account));
-    QSaveFile file(path);
-    const QByteArray document = layoutDocument(*record);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() || !file.commit())
-        throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The layout file \"%1\" could not be written: %2.")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    writeFile(path, FileKind::Layout, layoutDocument(*record), store.databaseFile());
 }
 
 QString importLayout(const Store &store, const QString &path, const QString &account)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The layout file \"%1\" cannot be read: %2.")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QByteArray document = file.readAll();
+    const QByteArray document = readFile(path, kLargestLayoutFile, QStringLiteral("The layout file"));
     if (const std::optional<BankAccountRecord> existing = store.accounts().find(account)) {
         store.accounts().update(*existing, withLayout(*existing, document));
         return QStringLiteral("The account \"%1\" now has the layout of \"%2\".").arg(existing->bankId, path);

@@ -2,6 +2,7 @@
 
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
+#include "core/Files.h"
 #include "issue/ChequeLife.h"
 #include "issue/IssueCheque.h"
 #include "layout/CupsPrintQueue.h"
@@ -115,7 +116,8 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
     if (texts.accountCode.isEmpty())
         return sayFailure(QStringLiteral("say which bank account the cheque is drawn on with --account."));
     if (parser.isSet(kPdf)) {
-        if (const QString problem = pdfTargetProblem(parser.value(kPdf), store.location()); !problem.isEmpty())
+        if (const QString problem = writeTargetProblem(parser.value(kPdf), FileKind::Pdf, store.databaseFile());
+            !problem.isEmpty())
             return sayFailure(problem);
     }
     try {
@@ -179,7 +181,8 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             // A proof needs no printer; it is then placed with the office's calibration, and says so.
         }
         const ChequePage page = composeChequePage(store, cheque, metrics, printer);
-        writePdfFile(parser.value(kPdf), renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)));
+        writeFile(parser.value(kPdf), FileKind::Pdf,
+                  renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)), store.databaseFile());
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer)));
         // A proof shows what would print; say what would stop it printing.
         for (const Failure &problem : pageProblems(page, metrics))

@@ -3,7 +3,7 @@
 #include "CommandLinePrint.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
-#include "layout/PdfDocument.h"
+#include "core/Files.h"
 #include "report/ChequeRegister.h"
 #include "report/ReportDefinition.h"
 #include "report/ReportDocument.h"
@@ -12,8 +12,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -25,17 +23,6 @@ const QString kReport = QStringLiteral("report");
 const QString kCsv = QStringLiteral("csv");
 const QString kPdf = QStringLiteral("pdf");
 const QString kAccount = QStringLiteral("account");
-
-void writeCsv(const QString &path, const QString &csv)
-{
-    QSaveFile file(path);
-    const QByteArray bytes = csv.toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return;
-    throw Failure(ErrorNumber::FileWrite,
-                  QStringLiteral("The CSV file \"%1\" could not be written: %2.")
-                      .arg(QDir::toNativeSeparators(path), file.errorString()));
-}
 
 } // namespace
 
@@ -81,15 +68,9 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
     const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
     QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
-    // A server database has no file a report could be written over.
-    const QString databaseFile = store.isShared() ? QString() : QFileInfo(store.location()).canonicalFilePath();
-    if (!databaseFile.isEmpty() && QFileInfo(target).canonicalFilePath() == databaseFile)
-        return sayFailure(QStringLiteral("\"%1\" is the database; a report is never written over it.")
-                              .arg(QDir::toNativeSeparators(target)));
-    if (parser.isSet(kPdf)) {
-        if (const QString problem = pdfTargetProblem(target, store.location()); !problem.isEmpty())
-            return sayFailure(problem);
-    }
+    const FileKind kind = parser.isSet(kCsv) ? FileKind::Csv : FileKind::Pdf;
+    if (const QString problem = writeTargetProblem(target, kind, store.databaseFile()); !problem.isEmpty())
+        return sayFailure(problem);
     try {
         if (!account.isEmpty()) {
             const std::optional<BankAccountRecord> found = store.accounts().find(account);
@@ -102,13 +83,13 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
         if (!account.isEmpty())
             title += QStringLiteral(", account %1").arg(account);
         if (parser.isSet(kCsv)) {
-            writeCsv(target, registerCsv(entries));
+            writeFile(target, kind, registerCsv(entries).toUtf8(), store.databaseFile());
         } else {
             // The same definition the window reads at every Preview.
             ReportDefinition definition
                 = ReportDefinition::load(QDir(programFolder).filePath(QStringLiteral("rptCheque.rpt")));
             const ReportDocument document(std::move(definition), title, entries);
-            writePdfFile(target, renderReportPdf(document, title));
+            writeFile(target, kind, renderReportPdf(document, title), store.databaseFile());
         }
         std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
                     qUtf8Printable(QDir::toNativeSeparators(target)));

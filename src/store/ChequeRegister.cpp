@@ -2,6 +2,7 @@
 
 #include "BankAccounts.h"
 #include "Connection.h"
+#include "Dialect.h"
 #include "cheque/ChequeNumber.h"
 
 #include <QVariant>
@@ -85,6 +86,9 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money,
 {
     const QVariant none(QMetaType(QMetaType::QString));
     const QString account = storedCode(cheque.accountCode);
+    // A damaged page anywhere in the register is found now, before the cheque prints, rather than by
+    // the next report: the insert below reads only the pages at the table's end.
+    m_connection.dialect().checkPages(m_connection, QStringLiteral("Cheque"));
     try {
         return m_connection.inTransaction([&] {
             const qint64 id = m_connection.insert(

@@ -54,7 +54,8 @@ public:
 
     /// Writes the cheque as pending, committed at once: the proof that the register can take it,
     /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
-    /// is already used on the account.
+    /// is already used on the account, and Failure (DatabaseUnreadable) when a page of the register
+    /// is damaged, wherever it is.
     qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
                       const BatchOrigin *batch = nullptr) const;
     /// What the register holds of a batch, by the file's line: the status of each row it left.

@@ -1,6 +1,7 @@
 #include "DatabaseLocation.h"
 
 #include "core/Failure.h"
+#include "core/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,10 @@ QString chooseDatabasePath(const QString &programFolder, bool programFolderWrita
     const QString own = databasePathIn(userDataFolder);
     if (QFile::exists(own) || !QFile::exists(delivered))
         return own; // a missing delivered copy is reported when the database is opened
+    if (const QString other = otherThanAFile(delivered); !other.isEmpty())
+        throw Failure(ErrorNumber::DatabaseUnreadable,
+                      QStringLiteral("Quillset cannot copy its delivered database \"%1\": it is %2, not a file.")
+                          .arg(QDir::toNativeSeparators(delivered), other));
     if (!QDir().mkpath(userDataFolder))
         throw Failure(ErrorNumber::FileWrite,
                       QStringLiteral("Quillset cannot create its data folder \"%1\".")

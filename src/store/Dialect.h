@@ -41,6 +41,9 @@ public:
     virtual QString digitsOnly(const QString &column) const = 0;
     /// Makes the tables of a new database: those of the first release, in this backend's words.
     virtual QStringList firstRelease() const = 0;
+    /// Reads every page of the table, so that a damaged one is found (Failure) before anything that
+    /// depends on the table is done; a server keeps its own pages whole and finds them itself.
+    virtual void checkPages(const Connection &connection, const QString &table) const = 0;
     /// After rows were copied in with their Ids, makes new rows of the tables take the Ids after them.
     virtual void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const = 0;
 };

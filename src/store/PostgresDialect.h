@@ -31,6 +31,7 @@ public:
     QString nullSafeEqual() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;
+    void checkPages(const Connection &, const QString &) const override { }
     void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
 
 private:

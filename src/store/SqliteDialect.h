@@ -22,6 +22,7 @@ public:
     QString nullSafeEqual() const override { return QStringLiteral("IS"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;
+    void checkPages(const Connection &connection, const QString &table) const override;
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.

@@ -124,4 +124,9 @@ bool Store::isShared() const
     return m_connection->dialect().kind() == Dialect::Kind::Postgres;
 }
 
+QString Store::databaseFile() const
+{
+    return isShared() ? QString() : m_location;
+}
+
 } // namespace quillset

@@ -58,6 +58,8 @@ public:
     const QString &location() const { return m_location; }
     /// True when the database is on a server that several workstations share.
     bool isShared() const;
+    /// The database's file, which no file the program writes may replace; empty for a server.
+    QString databaseFile() const;
 
 private:
     Store(QString location, std::unique_ptr<Connection> connection);

@@ -4,6 +4,7 @@
 #include "support/TestMain.h"
 
 #include "cheque/Cheque.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/CalibrationSheet.h"
 #include "layout/ComposeCheque.h"
@@ -77,7 +78,7 @@ Cheque TestPrintedPage::sampleCheque()
 QString TestPrintedPage::print(const ChequePage &page)
 {
     const QString pdf = m_db->folder() + QStringLiteral("/cheque.pdf");
-    writePdfFile(pdf, renderPdf({page}, QStringLiteral("cheque")));
+    writeFile(pdf, FileKind::Pdf, renderPdf({page}, QStringLiteral("cheque")), m_db->path());
     return pdf;
 }
 

@@ -6,6 +6,7 @@
 #include "store/DataSource.h"
 #include "store/Store.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -33,14 +34,20 @@ private slots:
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
     void lockedDatabaseOffersNothingToStore();
+    void changedElsewhereIsShownNotOverwritten_data();
     void changedElsewhereIsShownNotOverwritten();
     void calibrationIsKeptPerPrinter();
+    void onlyTypedOffsetsAreWritten_data();
+    void onlyTypedOffsetsAreWritten();
     void calibrationSheetFromTheWindow();
 
 private:
     void open();
     bool checked(const char *name) const { return find<QAbstractButton>(m_window, name)->isChecked(); }
     QString stored() const;
+    /// With the keyboard alone: chooses whose calibration is shown, and types `left` into its Left box
+    /// unless it is null.
+    void showAndType(const QString &printer, const QString &left);
 
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmOptions> m_window;
@@ -199,31 +206,47 @@ void TestOptions::lockedDatabaseOffersNothingToStore()
     QCOMPARE(stored(), before);
 }
 
+void TestOptions::changedElsewhereIsShownNotOverwritten_data()
+{
+    QTest::addColumn<QString>("elsewhere"); // the setting another workstation changes meanwhile
+    QTest::addColumn<bool>("saved"); // whether this window's change of the Left offset is saved at once
+    // Only what was typed here is written, so a change elsewhere to another setting stays beside it.
+    QTest::newRow("another setting") << Parameter::CompanyName << true;
+    QTest::newRow("the same setting") << Parameter::CalibrationLeft << false;
+}
+
 void TestOptions::changedElsewhereIsShownNotOverwritten()
 {
+    QFETCH(QString, elsewhere);
+    QFETCH(bool, saved);
     m_f->queue->installed = false;
     open();
-    // Another workstation (another store on the same database) changes the company name meanwhile.
+    // Another workstation (another store on the same database) changes a setting meanwhile.
     {
-        const std::unique_ptr<Store> elsewhere = Store::OpenDatabase(m_f->db.path(), OdbcInstaller::none());
-        elsewhere->parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Changed Elsewhere Ltd"));
+        const std::unique_ptr<Store> other = Store::OpenDatabase(m_f->db.path(), OdbcInstaller::none());
+        other->parameters().SetSystemParameter(elsewhere, QStringLiteral("7"));
     }
     const QString before = stored();
     QTest::keyClicks(find(m_window, "txtCBL"), QStringLiteral("5"));
     click(m_window, "cmdSave");
+    const QString left = m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft);
+    if (saved) {
+        QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+        QCOMPARE(left, QStringLiteral("05"));
+        QCOMPARE(m_f->db.store().parameters().GetSystemParameter(elsewhere), QStringLiteral("7"));
+        return;
+    }
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("changed elsewhere")),
              qPrintable(m_f->prompter.texts().first()));
     QCOMPARE(stored(), before);
     QVERIFY(m_window->isVisible());
-    QCOMPARE(find<QLineEdit>(m_window, "txtCompanyName")->text(), QStringLiteral("Changed Elsewhere Ltd"));
+    QCOMPARE(find<QLineEdit>(m_window, "txtCBL")->text(), QStringLiteral("7"));
     // Shown as they are now, the settings save at the next OK.
     QTest::keyClicks(find(m_window, "txtCBL"), QStringLiteral("5"));
     click(m_window, "cmdSave");
     QCOMPARE(m_f->prompter.messages.size(), 1);
-    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("05"));
-    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CompanyName),
-             QStringLiteral("Changed Elsewhere Ltd"));
+    QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("75"));
 }
 
 void TestOptions::calibrationIsKeptPerPrinter()
@@ -256,6 +279,78 @@ void TestOptions::calibrationIsKeptPerPrinter()
              QStringLiteral("Back_Office=0.2,0.1, TestQueue=0.3,-0.2"));
     QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationLeft), QStringLiteral("0.1"));
     QCOMPARE(m_f->db.store().parameters().GetSystemParameter(Parameter::CalibrationTop), QStringLiteral("0"));
+}
+
+void TestOptions::showAndType(const QString &printer, const QString &left)
+{
+    QTest::keyClick(m_window, Qt::Key_F, Qt::AltModifier); // "Calibration &for"
+    auto *printers = find<QComboBox>(m_window, "cmbPrinter");
+    QCOMPARE(QApplication::focusWidget(), printers);
+    QTest::keyClick(printers, Qt::Key_Home);
+    for (int down = 0; down < printers->count() && printers->currentData().toString() != printer; ++down)
+        QTest::keyClick(printers, Qt::Key_Down);
+    QCOMPARE(printers->currentData().toString(), printer);
+    if (left.isNull())
+        return;
+    // Back through the stamp, the company name, the page position and Top to Left.
+    for (int back = 0; back < 5; ++back)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), find(m_window, "txtCBL"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), left);
+}
+
+void TestOptions::onlyTypedOffsetsAreWritten_data()
+{
+    QTest::addColumn<QString>("steps"); // printer (empty: the office's) and what is typed into Left, if anything
+    QTest::addColumn<QString>("own"); // the printers' own calibrations afterwards
+    QTest::addColumn<QString>("office"); // the office's Left and Top afterwards
+    // Every window opens on the default printer, which has none of its own; Back_Office has its own.
+    QTest::newRow("the office's changed") << "=0.4"
+                                          << "Back_Office=0.2,0.1"
+                                          << "0.4|0.5";
+    QTest::newRow("printers only looked at") << "Back_Office TestQueue =-0.3"
+                                             << "Back_Office=0.2,0.1"
+                                             << "-0.3|0.5";
+    QTest::newRow("the office's typed back as it was") << "=9 =0.1"
+                                                       << "Back_Office=0.2,0.1"
+                                                       << "0.1|0.5";
+    QTest::newRow("a printer given its own") << "=0.4 TestQueue=0.7"
+                                             << "Back_Office=0.2,0.1, TestQueue=0.7,0.5"
+                                             << "0.4|0.5";
+    QTest::newRow("a printer's own changed") << "Back_Office=0.6"
+                                             << "Back_Office=0.6,0.1"
+                                             << "0.1|0.5";
+}
+
+void TestOptions::onlyTypedOffsetsAreWritten()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, own);
+    QFETCH(QString, office);
+    m_f->queue->otherQueues = {QStringLiteral("Back_Office")};
+    m_f->db.store().calibrations().set({QStringLiteral("Back_Office"), QStringLiteral("0.2"), QStringLiteral("0.1")});
+    m_f->db.exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'CBLeft' THEN '0.1' ELSE '0.5' "
+                                "END WHERE Description IN ('CBLeft', 'CBTop')"));
+    open();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    for (const QString &step : steps.split(u' ')) {
+        const qsizetype equals = step.indexOf(u'=');
+        showAndType(step.left(equals), equals < 0 ? QString() : step.mid(equals + 1));
+    }
+    // OK, by the keyboard as well.
+    for (int tab = 0; tab < 20 && QApplication::focusWidget() != find(m_window, "cmdSave"); ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+    QCOMPARE(m_f->db.joined(QStringLiteral(
+                 "SELECT QueueName || '=' || CBLeft || ',' || CBTop FROM PrinterCalibration ORDER BY QueueName")),
+             own);
+    QCOMPARE(m_f->db
+                 .scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms WHERE "
+                                        "Description IN ('CBLeft', 'CBTop') ORDER BY Description)"))
+                 .toString(),
+             office);
 }
 
 void TestOptions::calibrationSheetFromTheWindow()

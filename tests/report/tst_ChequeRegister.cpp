@@ -5,7 +5,7 @@
 #include "support/TestMain.h"
 
 #include "core/Failure.h"
-#include "layout/PdfDocument.h"
+#include "core/Files.h"
 #include "report/ChequeRegister.h"
 #include "report/ReportDefinition.h"
 #include "report/ReportDocument.h"
@@ -223,7 +223,7 @@ void TestChequeRegister::reportReadsWholeOnEveryDevice()
 
     // Painted for a device of that resolution, and pictured at 300 dpi as a person would see it.
     const QString pdf = db.folder() + QStringLiteral("/report.pdf");
-    writePdfFile(pdf, renderReportPdf(report, QStringLiteral("November")));
+    writeFile(pdf, FileKind::Pdf, renderReportPdf(report, QStringLiteral("November")), db.path());
     PageImage page = PageImage::fromPdf(pdf);
     const PageImage printed = page;
     if (deviceDpi > 0) {
@@ -330,7 +330,7 @@ void TestChequeRegister::longReportBreaksIntoPages()
     QVERIFY(report.plainText().contains(many[10].pay));
 
     const QString pdf = m_db->folder() + QStringLiteral("/report.pdf");
-    writePdfFile(pdf, renderReportPdf(report, QStringLiteral("M")));
+    writeFile(pdf, FileKind::Pdf, renderReportPdf(report, QStringLiteral("M")), m_db->path());
     bool cutMarked = false;
     for (int page = 1; page <= 2; ++page) {
         for (const PdfWord &word : pdfWords(pdf, page)) {
