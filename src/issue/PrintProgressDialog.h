@@ -9,20 +9,28 @@ class QWidget;
 
 namespace quillset {
 
+class Prompter;
+
 /// The progress of a print while it runs: the cheque's number and what the queue says, in a dialog
-/// that appears if the print takes more than a moment and goes when it ends.
+/// that appears if the print takes more than a moment and goes when it ends. Its Cancel cancels the
+/// job in the print server; when the time limit runs out the operator is asked whether to wait
+/// longer or cancel it.
 class PrintProgressDialog final : public IssueProgress
 {
 public:
-    explicit PrintProgressDialog(QWidget *parent);
+    PrintProgressDialog(QWidget *parent, Prompter &prompter);
     ~PrintProgressDialog() override;
 
     void update(const QString &text) override;
+    bool cancelRequested() const override { return m_cancelRequested; }
+    Overdue overdue(const QString &situation) override;
     /// The last text shown.
     QString text() const;
 
 private:
     QPointer<QProgressDialog> m_dialog;
+    Prompter &m_prompter;
+    bool m_cancelRequested = false;
 };
 
 } // namespace quillset

@@ -265,7 +265,7 @@ void TestChequeLife::settlingFollowsTheCheque()
     QString result;
     try {
         result = settleNumber(m_db->store(), QStringLiteral("ACC1"), QStringLiteral("000007"), *settlementFromWord(how),
-                              reason, QDate(2026, 12, 7));
+                              reason, QDate(2026, 12, 7), {*m_queue, QStringLiteral("desk-1 (clerk)")});
     } catch (const Failure &failure) {
         QVERIFY2(failure.description().contains(left), failure.what());
         QCOMPARE(rows().section(u' ', 1), status); // left as it was
@@ -510,7 +510,7 @@ void TestChequeLife::accountCodeIsTheSameInAnyCapitals()
     addChequeBook(store, typed, QStringLiteral("000501"), QStringLiteral("000510"), QDate(2026, 12, 1));
     QCOMPARE(offeredNumber(store, typed), QStringLiteral("000502"));
     settleNumber(store, typed, QStringLiteral("000503"), Settlement::Spoiled, QStringLiteral("torn"),
-                 QDate(2026, 12, 6));
+                 QDate(2026, 12, 6), {*m_queue, QStringLiteral("desk-1 (clerk)")});
     QCOMPARE(store.cheques().payeeSuggestions(typed).first(), QStringLiteral("ABC Traders"));
     QCOMPARE(m_db->joined(QStringLiteral("SELECT DISTINCT BankID FROM Cheque UNION SELECT BankID FROM ChequeBook")),
              meant);
