@@ -15,9 +15,24 @@ constexpr int kShowAfterMilliseconds = 400;
 
 } // namespace
 
+OperatorDecides::OperatorDecides(Prompter &prompter)
+    : m_prompter(prompter)
+{
+}
+
+Overdue OperatorDecides::overdue(const QString &situation)
+{
+    return m_prompter.ask(kProgramTitle,
+                          situation
+                              + QStringLiteral("\n\nWait longer for it? Yes waits as long again; No cancels the job "
+                                               "in the print server."))
+        ? Overdue::WaitLonger
+        : Overdue::CancelJob;
+}
+
 PrintProgressDialog::PrintProgressDialog(QWidget *parent, Prompter &prompter)
-    : m_dialog(new QProgressDialog(parent))
-    , m_prompter(prompter)
+    : OperatorDecides(prompter)
+    , m_dialog(new QProgressDialog(parent))
 {
     m_dialog->setObjectName(QStringLiteral("printProgress"));
     m_dialog->setWindowTitle(QStringLiteral("Printing"));
@@ -58,12 +73,9 @@ Overdue PrintProgressDialog::overdue(const QString &situation)
 {
     if (m_cancelRequested)
         return Overdue::CancelJob;
-    const bool wait = m_prompter.ask(kProgramTitle,
-                                     situation
-                                         + QStringLiteral("\n\nWait longer for it? Yes waits as long again; No "
-                                                          "cancels the job in the print server."));
+    const Overdue choice = OperatorDecides::overdue(situation);
     // Cancel may have been pressed while the question was open.
-    return wait && !m_cancelRequested ? Overdue::WaitLonger : Overdue::CancelJob;
+    return m_cancelRequested ? Overdue::CancelJob : choice;
 }
 
 QString PrintProgressDialog::text() const

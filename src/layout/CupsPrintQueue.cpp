@@ -106,12 +106,26 @@ QString printerMessage(const Server &server, const QString &queue)
     return reasons.join(QStringLiteral(", "));
 }
 
+// A queue without a driver passes jobs to the printer untouched and counts no pages, so a count of
+// none from it says nothing.
+bool countsNoPages(const Server &server, const QString &queue)
+{
+    Ipp request(ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
+    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printerUri(queue).toLatin1().constData());
+    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-make-and-model");
+    const Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    ipp_attribute_t *model
+        = response ? ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT) : nullptr;
+    return model && qstrcmp(ippGetString(model, 0, nullptr), "Local Raw Printer") == 0;
+}
+
 // The paper's name as the print server knows it, such as "iso_a4_210x297mm".
 QByteArray mediaName(const QPageSize &paper)
 {
     const QSizeF millimetres = paper.size(QPageSize::Millimeter);
-    const pwg_media_t *media
-        = pwgMediaForSize(qRound(millimetres.width() * 100), qRound(millimetres.height() * 100));
+    const pwg_media_t *media = pwgMediaForSize(qRound(millimetres.width() * 100), qRound(millimetres.height() * 100));
     return media ? QByteArray(media->pwg) : QByteArray();
 }
 
@@ -209,8 +223,8 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
         optionCount = cupsAddOption("media", media.constData(), optionCount, &options);
     optionCount = cupsAddOption("print-scaling", "none", optionCount, &options);
     optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
-    optionCount = cupsAddOption("orientation-requested",
-                                job.orientation == Orientation::Landscape ? "4" : "3", optionCount, &options);
+    optionCount = cupsAddOption("orientation-requested", job.orientation == Orientation::Landscape ? "4" : "3",
+                                optionCount, &options);
     const int id = cupsCreateJob(server.http(), name.constData(), title.constData(), optionCount, options);
     if (id == 0)
         throw server.failure(queue, QStringLiteral("handing it the cheque"));
@@ -290,6 +304,8 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
         if (ipp_attribute_t *pages = ippFindAttribute(response.get(), counter, IPP_TAG_INTEGER))
             status.pagesPrinted = qMax(status.pagesPrinted, ippGetInteger(pages, 0));
     }
+    if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0 && countsNoPages(server, queue))
+        status.pagesPrinted = -1;
     if (!status.finished())
         status.printerMessage = printerMessage(server, queue);
     return status;
@@ -324,8 +340,7 @@ QList<QueuedJob> CupsPrintQueue::unfinishedJobs()
                           .arg(QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
     QList<QueuedJob> unfinished;
     for (int i = 0; i < count; ++i)
-        unfinished.append(
-            {QString::fromLocal8Bit(jobs[i].dest), jobs[i].id, QString::fromUtf8(jobs[i].title)});
+        unfinished.append({QString::fromLocal8Bit(jobs[i].dest), jobs[i].id, QString::fromUtf8(jobs[i].title)});
     cupsFreeJobs(count, jobs);
     return unfinished;
 }
