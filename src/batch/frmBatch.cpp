@@ -5,6 +5,7 @@
 #include "core/Failure.h"
 #include "core/Files.h"
 #include "issue/IssueCheque.h"
+#include "issue/PrintProgressDialog.h"
 #include "layout/PrintQueue.h"
 #include "layout/frmCheq.h"
 #include "shell/AppServices.h"
@@ -311,8 +312,11 @@ void frmBatch::printBatch()
             waiter.pause(100);
         return m_stopRequested;
     };
+    // A cheque held or slow at the printer is the operator's to wait for or cancel.
+    OperatorDecides operatorDecides(m_services.prompter);
     const BatchOutcome outcome = runBatch(
-        m_batch, {*m_services.store, *queue, *m_services.metrics, waiter, nullptr, m_services.workstation}, hooks);
+        m_batch, {*m_services.store, *queue, *m_services.metrics, waiter, &operatorDecides, m_services.workstation},
+        hooks);
     m_progress->setValue(outcome.printed + outcome.skipped);
     m_progress->setFormat(QStringLiteral("%1 printed").arg(outcome.printed));
     m_pause->setEnabled(false);

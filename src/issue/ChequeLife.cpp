@@ -14,10 +14,12 @@
 #include "store/Store.h"
 
 #include <QDeadlineTimer>
+#include <QPageSize>
 #include <QSysInfo>
 #include <QThread>
 
 #include <algorithm>
+#include <limits>
 
 namespace quillset {
 
@@ -25,6 +27,10 @@ namespace {
 
 constexpr int kLongestCallMilliseconds = 15000;
 constexpr int kPollMilliseconds = 250;
+constexpr int kSettleCallMilliseconds = 5000;
+// How long after its pending row is written a cheque may still be on its way to the print server:
+// more than the two calls (connecting, creating the job) that may each wait their whole limit.
+constexpr qint64 kOnItsWaySeconds = 2 * kLongestCallMilliseconds / 1000;
 
 IssueOutcome outcomeOf(IssueOutcome::Kind kind, const QString &message, int job, const QString &number)
 {
@@ -46,10 +52,91 @@ IssueOutcome notPrinted(const Failure &failure, Audience audience)
 QString stateWords(const JobStatus &status)
 {
     QString words = status.state == JobStatus::State::Printing ? QStringLiteral("printing")
+        : status.state == JobStatus::State::Held               ? QStringLiteral("held in the queue")
                                                                : QStringLiteral("waiting in the queue");
     if (!status.printerMessage.isEmpty())
         words += QStringLiteral(" (the printer says: %1)").arg(status.printerMessage);
     return words;
+}
+
+// How following a job in the print server ended.
+struct FollowedJob
+{
+    JobStatus status;
+    bool cancelling = false; ///< the operator had the job cancelled
+    bool unfinished = false; ///< it had not finished when following it stopped
+    int waitedSeconds = 0;
+    QString last; ///< where it stood at the last look, in words
+};
+
+// Follows the job until the print server says it finished. A job still unfinished when the time
+// runs out is the operator's to wait for or cancel; without an operator, following it stops there.
+FollowedJob followJob(const IssueContext &context, const QString &printer, int job, const QString &number,
+                      QDeadlineTimer &deadline, int timeoutSeconds)
+{
+    FollowedJob followed;
+    followed.waitedSeconds = timeoutSeconds;
+    QString silence;
+    const auto tell = [&](const QString &text) {
+        if (context.progress)
+            context.progress->update(text);
+    };
+    const auto call = [&](const std::function<void()> &request) {
+        context.queue.setCallTimeout(
+            static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds))));
+        context.waiter.run(request);
+    };
+    const auto cancel = [&] {
+        followed.cancelling = true;
+        deadline = QDeadlineTimer(kLongestCallMilliseconds); // for the server to confirm it
+        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: cancelling it").arg(number, printer).arg(job));
+        try {
+            call([&] { context.queue.cancelJob(printer, job); });
+        } catch (const Failure &failure) {
+            silence = failure.description();
+        }
+    };
+    for (;;) {
+        try {
+            call([&] { followed.status = context.queue.jobStatus(printer, job); });
+            silence.clear();
+        } catch (const Failure &failure) {
+            silence = failure.description();
+        }
+        followed.last = silence.isEmpty() ? stateWords(followed.status) : silence;
+        if (followed.status.finished())
+            return followed;
+        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: %4%5")
+                 .arg(number, printer)
+                 .arg(job)
+                 .arg(followed.cancelling ? QStringLiteral("cancelling it; ") : QString(), followed.last));
+        if (!followed.cancelling && context.progress && context.progress->cancelRequested()) {
+            cancel();
+            continue;
+        }
+        if (deadline.hasExpired()) {
+            const Overdue choice = followed.cancelling || !context.progress
+                ? Overdue::LeavePending
+                : context.progress->overdue(QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, and it "
+                                                           "has not finished after %4 seconds: %5.")
+                                                .arg(number, printer)
+                                                .arg(job)
+                                                .arg(followed.waitedSeconds)
+                                                .arg(followed.last));
+            if (choice == Overdue::LeavePending) {
+                followed.unfinished = true;
+                return followed;
+            }
+            if (choice == Overdue::WaitLonger) {
+                deadline = QDeadlineTimer(timeoutSeconds * 1000);
+                followed.waitedSeconds += timeoutSeconds;
+            } else {
+                cancel();
+            }
+            continue;
+        }
+        context.waiter.pause(kPollMilliseconds);
+    }
 }
 
 // Where a pending cheque is settled: the register window, or the command that settles it.
@@ -79,6 +166,78 @@ QString shellWord(const QString &word)
     QString quoted = word;
     quoted.replace(u'\'', QStringLiteral("'\\''"));
     return u'\'' + quoted + u'\'';
+}
+
+// The host part of a workstation's name, "desk-1" of "desk-1 (asha)": the machine whose print
+// server took the jobs sent from it.
+QString hostOf(const QString &workstation)
+{
+    return workstation.section(QStringLiteral(" ("), 0, 0);
+}
+
+// A pending cheque is settled only once its print has ended: while its job is unfinished it may
+// yet print, and a number settled as not printed would then be printed twice.
+void ensurePrintEnded(const RegisterEntry &row, const JobCheck &jobs)
+{
+    if (row.status != ChequeStatus::Pending)
+        return;
+    const bool sentFromHere = row.workstation.isEmpty() || hostOf(row.workstation) == hostOf(jobs.workstation);
+    const auto notYet = [&](const QString &why) {
+        return Failure(ErrorNumber::NotSettleable,
+                       QStringLiteral("Cheque %1 cannot be settled yet: %2").arg(row.chequeNo, why));
+    };
+    if (row.jobId > 0 && !sentFromHere)
+        throw notYet(QStringLiteral("it was sent from %1 as job %2 on \"%3\", and only the print server there "
+                                    "knows whether the job is still printing. Settle it at %4 once its print has "
+                                    "ended.")
+                         .arg(row.workstation)
+                         .arg(row.jobId)
+                         .arg(row.queue, hostOf(row.workstation)));
+    jobs.queue.setCallTimeout(kSettleCallMilliseconds);
+    if (row.jobId > 0) {
+        JobStatus status;
+        try {
+            status = jobs.queue.jobStatus(row.queue, row.jobId);
+        } catch (const Failure &failure) {
+            throw notYet(QStringLiteral("the print server could not be asked whether its job %1 on \"%2\" is still "
+                                        "printing (%3) Settle it once the print server answers.")
+                             .arg(row.jobId)
+                             .arg(row.queue, failure.description()));
+        }
+        if (!status.finished())
+            throw notYet(QStringLiteral("it is still in the print server as job %1 on \"%2\" (%3), so it may yet "
+                                        "print. Let the job end, or cancel it at the printer, then settle the "
+                                        "cheque.")
+                             .arg(row.jobId)
+                             .arg(row.queue, stateWords(status)));
+        return;
+    }
+    // No job noted yet: the print that wrote the row may still be handing the cheque to the server.
+    const qint64 age = row.changedAt.isValid() ? row.changedAt.secsTo(QDateTime::currentDateTimeUtc())
+                                               : std::numeric_limits<qint64>::max();
+    if (age < kOnItsWaySeconds)
+        throw notYet(QStringLiteral("it was written to the register moments ago and may still be on its way to "
+                                    "the printer. Settle it once its print has ended, in a minute at most."));
+    if (!sentFromHere)
+        return;
+    // A print killed between handing the job over and noting it leaves a job the row does not name:
+    // looked for by its title. Most rows without a job never reached the server, so a server that
+    // cannot be asked (none installed, say) does not stop them being settled.
+    QList<QueuedJob> unfinished;
+    try {
+        unfinished = jobs.queue.unfinishedJobs();
+    } catch (const Failure &) {
+        return;
+    }
+    const QString title = chequeJobTitle(row.bankId, row.chequeNo);
+    for (const QueuedJob &job : unfinished) {
+        if (job.title == title)
+            throw notYet(QStringLiteral("it is still in the print server as job %1 on \"%2\", so it may yet "
+                                        "print. Let the job end, or cancel it at the printer, then settle the "
+                                        "cheque.")
+                             .arg(job.id)
+                             .arg(job.queue));
+    }
 }
 
 } // namespace
@@ -116,6 +275,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         if (context.progress)
             context.progress->update(text);
     };
+    const auto cancelRequested = [&] { return context.progress && context.progress->cancelRequested(); };
 
     const Audience audience = context.audience;
     const auto unread = [audience](const Failure &failure) {
@@ -133,18 +293,21 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
     } catch (const Failure &failure) {
         return unread(failure);
     }
-    const QDeadlineTimer deadline(timeoutSeconds * 1000);
+    QDeadlineTimer deadline(timeoutSeconds * 1000);
     const auto callTimeout = [&] {
         return static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
     };
 
     // The printer is known before the page is composed: it is placed with that printer's calibration.
+    // A printer that cannot give the page's paper is refused now, before anything is written.
     QString printer;
     std::optional<QMarginsF> margins;
     try {
         tell(QStringLiteral("Cheque %1: looking for the printer").arg(cheque.number));
         context.queue.setCallTimeout(callTimeout());
         context.waiter.run([&] { printer = context.queue.defaultQueue(); });
+        context.queue.setCallTimeout(callTimeout());
+        context.waiter.run([&] { context.queue.checkPaper(printer, QPageSize(QPageSize::A4)); });
         if (context.proceedDespite) {
             context.queue.setCallTimeout(callTimeout());
             context.waiter.run([&] { margins = context.queue.printableMargins(printer); });
@@ -167,6 +330,12 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
             return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")),
                               audience);
     }
+    const Failure cancelledBeforeSending(ErrorNumber::PrinterRefused,
+                                         QStringLiteral("You cancelled cheque %1 before it was sent to the printer. "
+                                                        "Nothing was printed or recorded.")
+                                             .arg(cheque.number));
+    if (cancelRequested())
+        return notPrinted(cancelledBeforeSending, audience);
 
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
     qint64 row = 0;
@@ -200,17 +369,15 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
 
     int job = 0;
     try {
-        const QString title = QStringLiteral("Quillset cheque %1").arg(cheque.number);
-        const PrintJob printJob {title, {page}, renderPdf({page}, title)};
+        const QString title = chequeJobTitle(account.bankId, cheque.number);
+        // The page's PDF is the sheet's size and turned as the page is; the job asks for just that.
+        const PrintJob printJob {title, {page}, renderPdf({page}, title), QPageSize(QPageSize::A4), page.orientation};
+        if (cancelRequested())
+            return withdraw(cancelledBeforeSending);
         tell(QStringLiteral("Cheque %1: sending it to \"%2\"").arg(cheque.number, printer));
         context.queue.setCallTimeout(callTimeout());
         context.waiter.run([&] { job = context.queue.submit(printer, printJob); });
     } catch (const Failure &failure) {
-        if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
-            return outcomeOf(IssueOutcome::Kind::Unknown,
-                             QStringLiteral("%1 It may print or not; the cheque stays in the register as pending. %2")
-                                 .arg(failure.description(), settleHint(audience, account.bankId, cheque.number)),
-                             0, cheque.number);
         return withdraw(failure);
     }
     try {
@@ -219,36 +386,37 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         // Only a note for settling by hand; the follow below does not need it.
     }
 
-    JobStatus status;
-    QString silence;
-    for (;;) {
-        try {
-            context.queue.setCallTimeout(callTimeout());
-            context.waiter.run([&] { status = context.queue.jobStatus(printer, job); });
-            silence.clear();
-        } catch (const Failure &failure) {
-            silence = failure.description();
-        }
-        if (status.finished())
-            break;
-        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: %4")
-                 .arg(cheque.number, printer)
-                 .arg(job)
-                 .arg(silence.isEmpty() ? stateWords(status) : silence));
-        if (deadline.hasExpired())
-            return outcomeOf(
-                IssueOutcome::Kind::Unknown,
-                QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
-                               "seconds (last: %5). It stays in the register as pending. %6")
-                    .arg(cheque.number, printer)
-                    .arg(job)
-                    .arg(timeoutSeconds)
-                    .arg(silence.isEmpty() ? stateWords(status) : silence,
-                         settleHint(audience, account.bankId, cheque.number)),
-                job, cheque.number);
-        context.waiter.pause(kPollMilliseconds);
-    }
+    const FollowedJob followed = followJob(context, printer, job, cheque.number, deadline, timeoutSeconds);
+    const JobStatus &status = followed.status;
 
+    if (followed.unfinished && followed.cancelling)
+        return outcomeOf(
+            IssueOutcome::Kind::Unknown,
+            QStringLiteral("Job %1 on \"%2\" was to be cancelled, but the print server had not "
+                           "confirmed it (last: %3). Cheque %4 may print or not; it stays in the "
+                           "register as pending. %5")
+                .arg(job)
+                .arg(printer, followed.last, cheque.number, settleHint(audience, account.bankId, cheque.number)),
+            job, cheque.number);
+    if (followed.unfinished)
+        return outcomeOf(
+            IssueOutcome::Kind::Unknown,
+            QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
+                           "seconds (last: %5). It stays in the register as pending. %6")
+                .arg(cheque.number, printer)
+                .arg(job)
+                .arg(followed.waitedSeconds)
+                .arg(followed.last, settleHint(audience, account.bankId, cheque.number)),
+            job, cheque.number);
+
+    if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0)
+        return outcomeOf(IssueOutcome::Kind::Unknown,
+                         QStringLiteral("The print server says job %1 on \"%2\" completed, but it counted no page "
+                                        "printed, so cheque %3 may not have come out. Look at the printer: the "
+                                        "cheque stays in the register as pending. %4")
+                             .arg(job)
+                             .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
+                         job, cheque.number);
     if (status.state == JobStatus::State::Completed) {
         try {
             cheques.markPrinted(row);
@@ -265,8 +433,17 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
         }
         return outcomeOf(IssueOutcome::Kind::Printed, QString(), job, cheque.number);
     }
-    const QString ended = status.state == JobStatus::State::Cancelled ? QStringLiteral("cancelled")
-                                                                      : QStringLiteral("stopped with an error");
+    if (status.state == JobStatus::State::Forgotten)
+        return outcomeOf(IssueOutcome::Kind::Unknown,
+                         QStringLiteral("The print server no longer knows job %1 on \"%2\", so whether cheque %3 "
+                                        "printed is not known. Look at the printer: it stays in the register as "
+                                        "pending. %4")
+                             .arg(job)
+                             .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
+                         job, cheque.number);
+    const QString ended = followed.cancelling         ? QStringLiteral("cancelled, as you asked,")
+        : status.state == JobStatus::State::Cancelled ? QStringLiteral("cancelled")
+                                                      : QStringLiteral("stopped with an error");
     if (!status.started)
         return withdraw(Failure(ErrorNumber::PrinterRefused,
                                 QStringLiteral("The print server %1 job %2 on \"%3\" before it printed anything. "
@@ -341,6 +518,11 @@ QString settleCommand(const QString &account, const QString &number, const QStri
         .arg(how, shellWord(account), shellWord(number));
 }
 
+QString chequeJobTitle(const QString &account, const QString &number)
+{
+    return QStringLiteral("Quillset cheque %1 of %2").arg(number, account);
+}
+
 std::optional<Settlement> settlementFromWord(const QString &word)
 {
     if (word == QLatin1String("printed"))
@@ -354,7 +536,8 @@ std::optional<Settlement> settlementFromWord(const QString &word)
     return std::nullopt;
 }
 
-void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason)
+void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason,
+            const JobCheck &jobs)
 {
     const bool needsReason = settlement == Settlement::Spoiled || settlement == Settlement::Void;
     if (needsReason && reason.trimmed().isEmpty())
@@ -371,6 +554,7 @@ void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement 
         throw Failure(ErrorNumber::NotSettleable,
                       QStringLiteral("Cheque %1 is %2; only a printed cheque can be void.")
                           .arg(row.chequeNo, statusWord(row.status)));
+    ensurePrintEnded(row, jobs);
     switch (settlement) {
     case Settlement::Printed:
         cheques.markPrinted(row.id);
@@ -388,7 +572,7 @@ void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement 
 }
 
 QString settleNumber(const Store &store, const QString &account, const QString &number, Settlement settlement,
-                     const QString &reason, const QDate &today)
+                     const QString &reason, const QDate &today, const JobCheck &jobs)
 {
     const ChequeRegister &cheques = store.cheques();
     const std::optional<RegisterEntry> row = cheques.findNumber(account, number);
@@ -403,7 +587,7 @@ QString settleNumber(const Store &store, const QString &account, const QString &
         cheques.addSpoiledLeaf(account, number, today, reason.trimmed());
         return QStringLiteral("Leaf %1 of \"%2\" is recorded as spoiled.").arg(number, account);
     }
-    settle(cheques, *row, settlement, reason);
+    settle(cheques, *row, settlement, reason, jobs);
     switch (settlement) {
     case Settlement::Unprinted:
         return QStringLiteral("Cheque %1 of \"%2\" is removed from the register; its number is free.")

@@ -37,12 +37,28 @@ public:
     void pause(int milliseconds) override;
 };
 
-/// Hears how a print is getting on, to show it while it runs.
+/// What becomes of a job that has not finished when the print's time limit runs out.
+enum class Overdue {
+    LeavePending, ///< stop waiting; the cheque stays pending for someone to settle
+    WaitLonger, ///< wait another time limit
+    CancelJob, ///< cancel the job in the print server
+};
+
+/// Hears how a print is getting on, to show it while it runs, and says what the operator wants
+/// done about a job that is held or slow.
 class IssueProgress
 {
 public:
     virtual ~IssueProgress() = default;
     virtual void update(const QString &text) = 0;
+    /// True once the operator has asked for the print to stop: its job is then cancelled.
+    virtual bool cancelRequested() const { return false; }
+    /// Asked when the time limit runs out, with where the job stands.
+    virtual Overdue overdue(const QString &situation)
+    {
+        Q_UNUSED(situation);
+        return Overdue::LeavePending;
+    }
 };
 
 /// What happened to a cheque sent to print.
@@ -120,13 +136,26 @@ enum class Settlement {
 /// The settlement a word names: "printed", "spoiled", "void" or "unprinted".
 std::optional<Settlement> settlementFromWord(const QString &word);
 
-/// Settles a row. A reason is required for spoiled and void. Throws Failure saying why when the
-/// row cannot be settled that way.
-void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason);
+/// Whom settling asks whether a pending cheque's job is still in the print server: this
+/// workstation's print server, which knows only the jobs sent from this workstation's host.
+struct JobCheck
+{
+    PrintQueue &queue;
+    QString workstation;
+};
+
+/// Settles a row. A reason is required for spoiled and void. A pending cheque is settled only once
+/// its print has ended: not while its job is unfinished in the print server, nor while it may still
+/// be on its way there. Throws Failure saying why when the row cannot be settled that way.
+void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement settlement, const QString &reason,
+            const JobCheck &jobs);
 
 /// Settles the account's cheque of that number; spoiling a number the register does not hold
 /// records the spoiled leaf. Returns what was done, in words.
 QString settleNumber(const Store &store, const QString &account, const QString &number, Settlement settlement,
-                     const QString &reason, const QDate &today);
+                     const QString &reason, const QDate &today, const JobCheck &jobs);
+
+/// The title of a cheque's print job, by which the print server's queue shows it.
+QString chequeJobTitle(const QString &account, const QString &number);
 
 } // namespace quillset

@@ -1,6 +1,10 @@
 #include "PrintProgressDialog.h"
 
+#include "shell/ProgramInfo.h"
+#include "shell/Prompter.h"
+
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 
 namespace quillset {
@@ -11,13 +15,38 @@ constexpr int kShowAfterMilliseconds = 400;
 
 } // namespace
 
-PrintProgressDialog::PrintProgressDialog(QWidget *parent)
-    : m_dialog(new QProgressDialog(parent))
+OperatorDecides::OperatorDecides(Prompter &prompter)
+    : m_prompter(prompter)
+{
+}
+
+Overdue OperatorDecides::overdue(const QString &situation)
+{
+    return m_prompter.ask(kProgramTitle,
+                          situation
+                              + QStringLiteral("\n\nWait longer for it? Yes waits as long again; No cancels the job "
+                                               "in the print server."))
+        ? Overdue::WaitLonger
+        : Overdue::CancelJob;
+}
+
+PrintProgressDialog::PrintProgressDialog(QWidget *parent, Prompter &prompter)
+    : OperatorDecides(prompter)
+    , m_dialog(new QProgressDialog(parent))
 {
     m_dialog->setObjectName(QStringLiteral("printProgress"));
     m_dialog->setWindowTitle(QStringLiteral("Printing"));
     m_dialog->setRange(0, 0); // no steps to count: the print server says only where the job stands
-    m_dialog->setCancelButton(nullptr);
+    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), m_dialog);
+    cancel->setObjectName(QStringLiteral("cmdCancelPrint"));
+    m_dialog->setCancelButton(cancel);
+    // Cancel asks the print sequence to cancel the job; the box stays, saying so, until the print
+    // server has said how the job ended. By itself a progress dialog would hide at once.
+    QObject::disconnect(m_dialog, &QProgressDialog::canceled, m_dialog, &QProgressDialog::cancel);
+    QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, [this, cancel] {
+        m_cancelRequested = true;
+        cancel->setEnabled(false);
+    });
     m_dialog->setMinimumWidth(420);
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setAutoClose(false);
@@ -38,6 +67,15 @@ void PrintProgressDialog::update(const QString &text)
 {
     if (m_dialog)
         m_dialog->setLabelText(text);
+}
+
+Overdue PrintProgressDialog::overdue(const QString &situation)
+{
+    if (m_cancelRequested)
+        return Overdue::CancelJob;
+    const Overdue choice = OperatorDecides::overdue(situation);
+    // Cancel may have been pressed while the question was open.
+    return m_cancelRequested ? Overdue::CancelJob : choice;
 }
 
 QString PrintProgressDialog::text() const

@@ -295,7 +295,7 @@ ChequeTexts frmCheque::currentTexts() const
 IssueOutcome frmCheque::Process(const Cheque &cheque)
 {
     const PrintGate gate(m_services);
-    PrintProgressDialog progress(this);
+    PrintProgressDialog progress(this, m_services.prompter);
     ResponsiveWaiter waiter;
     const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
     IssueContext context {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation};

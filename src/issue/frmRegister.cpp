@@ -3,6 +3,7 @@
 #include "ChequeBookLife.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
+#include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
 #include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
@@ -207,7 +208,8 @@ void frmRegister::settleSelected(Settlement settlement)
                                         .arg(row.chequeNo, row.pay)))
         return;
     try {
-        settle(m_services.store->cheques(), row, settlement, reason);
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        settle(m_services.store->cheques(), row, settlement, reason, {*queue, m_services.workstation});
     } catch (const Failure &failure) {
         tell(failure.description());
     }
@@ -226,8 +228,9 @@ void frmRegister::recordSpoiledLeaf()
     if (!reason)
         return;
     try {
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
         settleNumber(*m_services.store, m_account->currentText(), *number, Settlement::Spoiled, *reason,
-                     m_services.today());
+                     m_services.today(), {*queue, m_services.workstation});
     } catch (const Failure &failure) {
         tell(failure.description());
     }

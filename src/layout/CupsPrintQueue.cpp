@@ -4,6 +4,8 @@
 
 #include <cups/cups.h>
 
+#include <QScopeGuard>
+
 #include <memory>
 
 namespace quillset {
@@ -104,6 +106,67 @@ QString printerMessage(const Server &server, const QString &queue)
     return reasons.join(QStringLiteral(", "));
 }
 
+// A queue without a driver passes jobs to the printer untouched and counts no pages, so a count of
+// none from it says nothing.
+bool countsNoPages(const Server &server, const QString &queue)
+{
+    Ipp request(ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
+    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 printerUri(queue).toLatin1().constData());
+    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-make-and-model");
+    const Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    ipp_attribute_t *model
+        = response ? ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT) : nullptr;
+    return model && qstrcmp(ippGetString(model, 0, nullptr), "Local Raw Printer") == 0;
+}
+
+// The paper's name as the print server knows it, such as "iso_a4_210x297mm".
+QByteArray mediaName(const QPageSize &paper)
+{
+    const QSizeF millimetres = paper.size(QPageSize::Millimeter);
+    const pwg_media_t *media = pwgMediaForSize(qRound(millimetres.width() * 100), qRound(millimetres.height() * 100));
+    return media ? QByteArray(media->pwg) : QByteArray();
+}
+
+// A paper the server names, in the words a person uses for it: "Letter" rather than
+// "na_letter_8.5x11in".
+QString paperWords(const char *media)
+{
+    const pwg_media_t *known = pwgMediaForPWG(media);
+    return QString::fromLatin1(known && known->ppd ? known->ppd : media);
+}
+
+// Why the queue cannot give that paper; empty when it can, or when it does not say which papers it
+// takes (a queue without a driver passes the page on as it is).
+QString paperProblem(const Server &server, const QString &queue, const QPageSize &paper)
+{
+    cups_dest_t *dest = cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
+    if (!dest)
+        throw server.failure(queue, QStringLiteral("asking which papers it takes"));
+    const auto freeDest = qScopeGuard([dest] { cupsFreeDests(1, dest); });
+    cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest);
+    if (!info) {
+        if (server.timedOut())
+            throw server.failure(queue, QStringLiteral("asking which papers it takes"));
+        return QString();
+    }
+    const auto freeInfo = qScopeGuard([info] { cupsFreeDestInfo(info); });
+    ipp_attribute_t *offered = cupsFindDestSupported(server.http(), dest, info, "media");
+    const QByteArray wanted = mediaName(paper);
+    if (!offered || ippGetCount(offered) == 0 || wanted.isEmpty()
+        || cupsCheckDestSupported(server.http(), dest, info, "media", wanted.constData()))
+        return QString();
+    QStringList papers;
+    for (int i = 0; i < ippGetCount(offered); ++i)
+        papers.append(paperWords(ippGetString(offered, i, nullptr)));
+    papers.removeDuplicates();
+    return QStringLiteral("The printer \"%1\" cannot print on %2 paper, which this page is laid out for: it "
+                          "offers %3. Nothing was printed. Add %2 to the printer's paper sizes in the system's "
+                          "printer settings, or make a printer that takes %2 the default one.")
+        .arg(queue, paper.name(), papers.join(QStringLiteral(", ")));
+}
+
 } // namespace
 
 CupsPrintQueue::CupsPrintQueue(int timeoutMilliseconds)
@@ -135,12 +198,34 @@ QString CupsPrintQueue::defaultQueue()
     return name;
 }
 
+void CupsPrintQueue::checkPaper(const QString &queue, const QPageSize &paper)
+{
+    const Server server(m_timeoutMilliseconds);
+    if (const QString problem = paperProblem(server, queue, paper); !problem.isEmpty())
+        throw Failure(ErrorNumber::PrinterRefused, problem);
+}
+
 int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
 {
     const Server server(m_timeoutMilliseconds);
+    if (const QString problem = paperProblem(server, queue, job.paper); !problem.isEmpty())
+        throw Failure(ErrorNumber::PrinterRefused, problem);
     const QByteArray name = queue.toLocal8Bit();
     const QByteArray title = job.title.toUtf8();
-    const int id = cupsCreateJob(server.http(), name.constData(), title.constData(), 0, nullptr);
+    // The page is already the paper's size and the right way round: the printer is asked for that
+    // paper, whatever its default, and to print it as it is. Without these a driver fits the page to
+    // its own default paper (scaling and moving every field) and turns a landscape page whichever
+    // way it likes.
+    cups_option_t *options = nullptr;
+    int optionCount = 0;
+    const auto freeOptions = qScopeGuard([&] { cupsFreeOptions(optionCount, options); });
+    if (const QByteArray media = mediaName(job.paper); !media.isEmpty())
+        optionCount = cupsAddOption("media", media.constData(), optionCount, &options);
+    optionCount = cupsAddOption("print-scaling", "none", optionCount, &options);
+    optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
+    optionCount = cupsAddOption("orientation-requested", job.orientation == Orientation::Landscape ? "4" : "3",
+                                optionCount, &options);
+    const int id = cupsCreateJob(server.http(), name.constData(), title.constData(), optionCount, options);
     if (id == 0)
         throw server.failure(queue, QStringLiteral("handing it the cheque"));
     // Every byte is checked on its way: a short or failed write cancels the job instead of printing
@@ -161,13 +246,10 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
             throw abandon();
     }
     if (cupsFinishDocument(server.http(), name.constData()) != IPP_STATUS_OK) {
-        // The whole cheque reached the server, which then fell silent: it may yet print it.
+        // The whole cheque reached the server, which then fell silent: it may yet print it, so the
+        // job is followed like any other.
         if (server.timedOut())
-            throw Failure(ErrorNumber::PrinterOutcomeUnknown,
-                          QStringLiteral("The print server received the whole cheque as job %1 on \"%2\" but did "
-                                         "not confirm it.")
-                              .arg(id)
-                              .arg(queue));
+            return id;
         throw abandon();
     }
     return id;
@@ -180,15 +262,23 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
     ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                  printerUri(queue).toLatin1().constData());
     ippAddInteger(request.get(), IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-    static const char *const wanted[] = {"job-state", "time-at-processing"};
-    ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    static const char *const wanted[]
+        = {"job-state", "time-at-processing", "job-impressions-completed", "job-media-sheets-completed"};
+    ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
     const Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    JobStatus status;
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && !server.timedOut()) {
+        status.state = JobStatus::State::Forgotten;
+        return status;
+    }
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING)
         throw server.failure(queue, QStringLiteral("following the cheque's job %1").arg(job));
 
-    JobStatus status;
     ipp_attribute_t *state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
     switch (state ? ippGetInteger(state, 0) : IPP_JSTATE_PENDING) {
+    case IPP_JSTATE_HELD:
+        status.state = JobStatus::State::Held;
+        break;
     case IPP_JSTATE_PROCESSING:
         status.state = JobStatus::State::Printing;
         break;
@@ -208,9 +298,51 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
     // The server notes when it began the job; before that, no paper can have moved.
     ipp_attribute_t *began = ippFindAttribute(response.get(), "time-at-processing", IPP_TAG_INTEGER);
     status.started = status.state == JobStatus::State::Printing || (began && ippGetInteger(began, 0) > 0);
+    // The pages its filters or its printer reported; a job that completed with none put nothing on
+    // paper, or nothing the server saw.
+    for (const char *counter : {"job-impressions-completed", "job-media-sheets-completed"}) {
+        if (ipp_attribute_t *pages = ippFindAttribute(response.get(), counter, IPP_TAG_INTEGER))
+            status.pagesPrinted = qMax(status.pagesPrinted, ippGetInteger(pages, 0));
+    }
+    if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0 && countsNoPages(server, queue))
+        status.pagesPrinted = -1;
     if (!status.finished())
         status.printerMessage = printerMessage(server, queue);
     return status;
+}
+
+void CupsPrintQueue::cancelJob(const QString &queue, int job)
+{
+    const Server server(m_timeoutMilliseconds);
+    if (cupsCancelJob2(server.http(), queue.toLocal8Bit().constData(), job, 0) == IPP_STATUS_OK)
+        return;
+    // A job that has just finished cannot be cancelled any more; following it says how it ended.
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE && !server.timedOut())
+        return;
+    if (server.timedOut())
+        throw server.failure(queue, QStringLiteral("cancelling job %1").arg(job));
+    throw Failure(ErrorNumber::PrinterRefused,
+                  QStringLiteral("The print server did not cancel job %1 on \"%2\": %3.")
+                      .arg(job)
+                      .arg(queue, QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
+}
+
+QList<QueuedJob> CupsPrintQueue::unfinishedJobs()
+{
+    const Server server(m_timeoutMilliseconds);
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs2(server.http(), &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+    if (count < 0 && server.timedOut())
+        throw server.failure(QString(), QStringLiteral("listing the jobs it holds"));
+    if (count < 0)
+        throw Failure(ErrorNumber::PrinterRefused,
+                      QStringLiteral("The print server did not list the jobs it holds: %1.")
+                          .arg(QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
+    QList<QueuedJob> unfinished;
+    for (int i = 0; i < count; ++i)
+        unfinished.append({QString::fromLocal8Bit(jobs[i].dest), jobs[i].id, QString::fromUtf8(jobs[i].title)});
+    cupsFreeJobs(count, jobs);
+    return unfinished;
 }
 
 QStringList CupsPrintQueue::queues()

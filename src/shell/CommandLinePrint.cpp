@@ -204,8 +204,10 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
         const std::optional<BankAccountRecord> found = store.accounts().find(account);
         if (!found)
             return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        // A cheque whose job the print server still holds is not settled: it may yet print.
+        CupsPrintQueue queue;
         const QString done = settleNumber(store, found->bankId, number, *settlementFromWord(parser.value(kMark)),
-                                          parser.value(kReason), QDate::currentDate());
+                                          parser.value(kReason), QDate::currentDate(), {queue, workstationName()});
         std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {
         return sayFailure(failure);

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -74,6 +75,9 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
 
     CentreWindow(*this);
     pressButtonsOnEnter(*this);
+    // The program ends when this window closes, and only then: while a working window stands in for
+    // it, it is hidden, and a box or dialog closing must not count as the program's last window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     m_store = Store::OpenDatabase(databaseLocation, installer, options);
     m_services.store = m_store.get();
     // Cheques left pending by a print that never learnt its outcome (the program killed, the power
@@ -162,6 +166,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     closeDatabase();
     event->accept();
+    QCoreApplication::quit();
 }
 
 } // namespace quillset

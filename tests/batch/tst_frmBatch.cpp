@@ -28,6 +28,7 @@ private slots:
     void badRowsAreShownAndNothingPrints();
     void pastedRowsPrintWithProgressAndPreview();
     void cancelStopsBetweenCheques();
+    void heldChequeIsTheOperatorsToDecide();
     void aRowPutRightInTheGridPrints();
     void postDatedChequesAreAskedAbout();
 
@@ -125,6 +126,26 @@ void TestBatchWindow::cancelStopsBetweenCheques()
     QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed, 2 not printed: lines 3 and 4.")),
              qPrintable(m_f->prompter.texts().first()));
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // to go on with the rest
+}
+
+void TestBatchWindow::heldChequeIsTheOperatorsToDecide()
+{
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000311\nB,2,06-Dec-2026,\n", QStringLiteral("run.csv"));
+    // The printer holds the first cheque past the time limit; the operator cancels it.
+    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
+    m_f->queue->statuses = {{JobStatus::State::Held, false, QString()}};
+    m_f->queue->cancelledAs = JobStatus {JobStatus::State::Cancelled, false, QString()};
+    m_f->prompter.answers = {false};
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("held in the queue")),
+             qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->queue->cancelled, QList<int> {1});
+    QCOMPARE(registerRows(m_f->db), 0);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("0 printed, 2 not printed: lines 2 and 3.")),
+             qPrintable(m_f->prompter.texts().first()));
 }
 
 void TestBatchWindow::aRowPutRightInTheGridPrints()

@@ -10,7 +10,8 @@
 namespace quillset::test {
 
 /// A print queue that keeps the jobs it accepted and plays the print server's answers: each job
-/// completes at once unless `statuses` scripts what the server says at each look.
+/// completes at once unless `statuses` scripts what the server says at each look, and a cancelled
+/// job says what `cancelledAs` says.
 class RecordingQueue final : public PrintQueue
 {
 public:
@@ -20,8 +21,15 @@ public:
             throw Failure(ErrorNumber::PrinterMissing, QStringLiteral("No printer is installed."));
         return QStringLiteral("TestQueue");
     }
-    int submit(const QString &, const PrintJob &job) override
+    void checkPaper(const QString &queue, const QPageSize &paper) override
     {
+        if (!papers.isEmpty() && !papers.contains(paper.id()))
+            throw Failure(ErrorNumber::PrinterRefused,
+                          QStringLiteral("The printer \"%1\" cannot print on %2 paper.").arg(queue, paper.name()));
+    }
+    int submit(const QString &queue, const PrintJob &job) override
+    {
+        checkPaper(queue, job.paper);
         const QMutexLocker lock(&m_mutex);
         if (refuseJob)
             throw Failure(ErrorNumber::PrinterRefused, QStringLiteral("The printer did not accept the cheque."));
@@ -35,6 +43,20 @@ public:
         if (statuses.isEmpty())
             return {JobStatus::State::Completed, true, QString()};
         return statuses.size() == 1 ? statuses.first() : statuses.takeFirst();
+    }
+    void cancelJob(const QString &, int job) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        cancelled.append(job);
+        if (!cancelledAs)
+            return;
+        statuses = {*cancelledAs};
+    }
+    QList<QueuedJob> unfinishedJobs() override
+    {
+        if (serverSilent)
+            throw Failure(ErrorNumber::PrinterTimeout, QStringLiteral("The print server did not answer."));
+        return unfinished;
     }
     void setCallTimeout(int) override { }
     QStringList queues() override
@@ -65,6 +87,11 @@ public:
     QList<JobStatus> statuses; ///< answered in turn; the last one for every look after it
     QList<PrintJob> jobs; ///< jobs the queue accepted
     int looks = 0;
+    QList<QPageSize::PageSizeId> papers; ///< the papers the printer offers; empty when it does not say
+    QList<int> cancelled; ///< the jobs asked to be cancelled
+    std::optional<JobStatus> cancelledAs; ///< what a job says from the moment it is cancelled; unchanged when empty
+    QList<QueuedJob> unfinished; ///< what the server lists as not finished
+    bool serverSilent = false; ///< listing the jobs fails
 
 private:
     QMutex m_mutex;

@@ -5,14 +5,16 @@
 #   print-queue.sh stop <folder>    stops that cupsd
 #   print-queue.sh default <folder> [queue]
 #                                   makes the queue (QuillsetTest when none is named) the default;
-#                                   QuillsetMargins is a second queue that reports margins
+#                                   QuillsetMargins is a second queue that reports margins,
+#                                   QuillsetLetter a driver queue whose default paper is Letter (it
+#                                   offers A4 too) and QuillsetLetterOnly one that offers Letter only
 #   print-queue.sh freeze|thaw <folder>
 #                                   stops the server's process dead, as a hung server, and lets it go on
 #   print-queue.sh printer <folder> <behaviour>
 #                                   how the printer takes the next jobs: "ok", "slow SECONDS",
 #                                   "fail" (the job aborts once printing started), "media-empty"
-#                                   (it waits, saying so, until the behaviour changes) or
-#                                   "hang" (it never finishes)
+#                                   (it waits, saying so, until the behaviour changes), "hang" (it
+#                                   never finishes) or "blank" (it ends well but puts out no page)
 # Everything the server reads and writes is under <folder>: its configuration, spool, socket and
 # its printer, a backend of this script's own. The system's CUPS and any printer already set up
 # are never touched.
@@ -75,11 +77,77 @@ media-empty)
 hang)
     while :; do sleep 1; done
     ;;
+blank)
+    rm -f "$partial"
+    exit 0
+    ;;
 esac
 mv "$partial" "$folder/out/job-$job.pdf"
+# Like a printer that reports what it printed, it tells the server the page came out.
+echo "PAGE: 1 1" >&2
 exit 0
 BACKEND
     chmod 0755 "$folder/lib/backend/quillset-test"
+}
+
+letter_queues() {
+    # Driver queues as an office in America has them: the default paper is Letter. The server runs
+    # each job through cups-filters' pdftopdf, which fits a page to the paper as a real driver does,
+    # unless the job asks for its own paper and no scaling. QuillsetLetter offers A4 too, and turns a
+    # landscape page the other way from the printing standard's landscape when left to itself;
+    # QuillsetLetterOnly has no A4 at all.
+    write_letter_ppd "Quillset Letter" '*PageSize A4/A4: "<</PageSize[595 842]>>setpagedevice"' \
+        '*PageRegion A4/A4: "<</PageSize[595 842]>>setpagedevice"' '*ImageableArea A4/A4: "0 0 595 842"' \
+        '*PaperDimension A4/A4: "595 842"' > "$folder/etc/letter.ppd"
+    write_letter_ppd "Quillset Letter Only" > "$folder/etc/letter-only.ppd"
+    /usr/sbin/lpadmin -h "$folder/cups.sock" -p QuillsetLetter -E -v "quillset-test:$folder" \
+        -P "$folder/etc/letter.ppd" -o printer-error-policy=abort-job 2>/dev/null
+    /usr/sbin/lpadmin -h "$folder/cups.sock" -p QuillsetLetterOnly -E -v "quillset-test:$folder" \
+        -P "$folder/etc/letter-only.ppd" -o printer-error-policy=abort-job 2>/dev/null
+}
+
+# write_letter_ppd <model> [A4 PageSize, PageRegion, ImageableArea and PaperDimension lines]
+write_letter_ppd() {
+    cat <<PPD
+*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "LETTER.PPD"
+*Manufacturer: "Quillset"
+*Product: "($1)"
+*ModelName: "$1"
+*ShortNickName: "$1"
+*NickName: "$1"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Minus90
+*TTRasterizer: Type42
+*cupsFilter2: "application/vnd.cups-pdf application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: Letter
+*PageSize Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+${2:-}
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: Letter
+*PageRegion Letter/US Letter: "<</PageSize[612 792]>>setpagedevice"
+${3:-}
+*CloseUI: *PageRegion
+*DefaultImageableArea: Letter
+*ImageableArea Letter/US Letter: "0 0 612 792"
+${4:-}
+*DefaultPaperDimension: Letter
+*PaperDimension Letter/US Letter: "612 792"
+${5:-}
+PPD
 }
 
 start() {
@@ -192,6 +260,7 @@ CONF
 PPD
     /usr/sbin/lpadmin -h "$folder/cups.sock" -p QuillsetMargins -E -v "quillset-test:$folder" \
         -P "$folder/etc/margins.ppd" -o printer-error-policy=abort-job 2>/dev/null
+    letter_queues
     echo "$queue"
 }
 

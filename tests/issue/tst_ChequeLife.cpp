@@ -16,6 +16,32 @@
 using namespace quillset;
 using namespace quillset::test;
 
+Q_DECLARE_METATYPE(JobStatus)
+Q_DECLARE_METATYPE(QList<Overdue>)
+
+namespace {
+
+// The printing box as the operator works it: Cancel pressed once the print has said `cancelAfter`
+// things, and the answers given when the time runs out.
+class OperatorAtTheBox final : public IssueProgress
+{
+public:
+    void update(const QString &text) override { said.append(text); }
+    bool cancelRequested() const override { return cancelAfter >= 0 && said.size() > cancelAfter; }
+    Overdue overdue(const QString &situation) override
+    {
+        asked.append(situation);
+        return answers.isEmpty() ? Overdue::LeavePending : answers.takeFirst();
+    }
+
+    int cancelAfter = -1;
+    QList<Overdue> answers;
+    QStringList said;
+    QStringList asked;
+};
+
+} // namespace
+
 // A cheque's life from its check to its row, against a real register and a print server that
 // answers as it is told to.
 class TestChequeLife : public QObject
@@ -31,8 +57,12 @@ private slots:
     void numbersCompareByValue();
     void refusesPagesThatCannotPrint_data();
     void refusesPagesThatCannotPrint();
+    void operatorDecidesAHeldOrSlowJob_data();
+    void operatorDecidesAHeldOrSlowJob();
     void settlingFollowsTheCheque_data();
     void settlingFollowsTheCheque();
+    void settlingWaitsForThePrintToEnd_data();
+    void settlingWaitsForThePrintToEnd();
     void chequeBooksOfferAndCountTheLeaves_data();
     void chequeBooksOfferAndCountTheLeaves();
     void chequeBooksRefuseWhatIsNoBook_data();
@@ -105,6 +135,12 @@ void TestChequeLife::registerHoldsWhatThePrinterSays_data()
                                        "media-empty))";
     QTest::newRow("printed, cannot be marked") << "unmarkable" << int(K::NotMarked) << "000500 pending"
                                                << "WAS printed (job 1), but the register could not mark it";
+    QTest::newRow("completed, no page counted") << "blank" << int(K::Unknown) << "000500 pending"
+                                                << "job 1 on \"TestQueue\" completed, but it counted no page printed";
+    QTest::newRow("completed, one page counted") << "one page" << int(K::Printed) << "000500 printed"
+                                                 << "";
+    QTest::newRow("no A4 at the printer") << "letter only" << int(K::NotPrinted) << ""
+                                          << "\"TestQueue\" cannot print on A4 paper";
 }
 
 void TestChequeLife::registerHoldsWhatThePrinterSays()
@@ -125,11 +161,20 @@ void TestChequeLife::registerHoldsWhatThePrinterSays()
     }
     if (printer == QLatin1String("unmarkable"))
         m_db->refuseUpdatesOf(QStringLiteral("Cheque"), QStringLiteral("Status"), QStringLiteral("the disk is full"));
+    if (printer == QLatin1String("blank") || printer == QLatin1String("one page"))
+        m_queue->statuses = {{JobStatus::State::Completed, true, QString(), printer == QLatin1String("blank") ? 0 : 1}};
+    if (printer == QLatin1String("letter only"))
+        m_queue->papers = {QPageSize::Letter};
 
     const IssueOutcome result = issue(cheque(QStringLiteral("000500")));
     QCOMPARE(int(result.kind), outcome);
     QVERIFY2(result.message.contains(said), qPrintable(result.message));
     QCOMPARE(rows(), left);
+    // A job asks for the sheet its page was laid out on, A4 the way up the page is.
+    for (const PrintJob &job : m_queue->jobs)
+        QVERIFY(job.paper.id() == QPageSize::A4 && job.orientation == job.pages.first().orientation);
+    if (printer == QLatin1String("letter only"))
+        QCOMPARE(m_queue->jobs.size(), 0);
     if (!left.isEmpty()) // a row that may have printed names where it was sent from, and its job
         QCOMPARE(
             m_db->scalar(QStringLiteral("SELECT Workstation || ' ' || Queue || ' ' || JobId FROM Cheque")).toString(),
@@ -206,6 +251,77 @@ void TestChequeLife::refusesPagesThatCannotPrint()
     QCOMPARE(rows(), QString());
 }
 
+void TestChequeLife::operatorDecidesAHeldOrSlowJob_data()
+{
+    QTest::addColumn<JobStatus>("job"); // what the server says of it until it is cancelled
+    QTest::addColumn<JobStatus>("cancelledAs"); // and from then on
+    QTest::addColumn<int>("cancelAfter"); // Cancel pressed once the print has said this many things; -1 never
+    QTest::addColumn<QList<Overdue>>("answers"); // when the time runs out
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("said");
+    using K = IssueOutcome::Kind;
+    using S = JobStatus::State;
+    const JobStatus held {S::Held, false, QString()};
+    const JobStatus printing {S::Printing, true, QStringLiteral("media-empty")};
+    const JobStatus cancelledUnstarted {S::Cancelled, false, QString()};
+    const JobStatus cancelledStarted {S::Cancelled, true, QString()};
+    const JobStatus completed {S::Completed, true, QString(), 1};
+    QTest::newRow("Cancel before it is sent")
+        << held << cancelledUnstarted << 0 << QList<Overdue>() << int(K::NotPrinted) << ""
+        << "You cancelled cheque 000600 before it was sent to the printer";
+    QTest::newRow("Cancel while it is held")
+        << held << cancelledUnstarted << 2 << QList<Overdue>() << int(K::NotPrinted) << ""
+        << "cancelled, as you asked, job 1 on \"TestQueue\" before it printed";
+    QTest::newRow("Cancel once it began")
+        << printing << cancelledStarted << 2 << QList<Overdue>() << int(K::Unknown) << "000600 pending"
+        << "cancelled, as you asked, job 1 on \"TestQueue\" after it began printing";
+    QTest::newRow("Cancel, but it had just printed")
+        << printing << completed << 2 << QList<Overdue>() << int(K::Printed) << "000600 printed"
+        << "";
+    QTest::newRow("the time runs out, cancelled")
+        << held << cancelledUnstarted << -1 << QList<Overdue> {Overdue::CancelJob} << int(K::NotPrinted) << ""
+        << "before it printed anything";
+    QTest::newRow("the time runs out, left pending")
+        << held << cancelledUnstarted << -1 << QList<Overdue>() << int(K::Unknown) << "000600 pending"
+        << "had not finished after 1 seconds (last: held in the queue)";
+    QTest::newRow("the time runs out twice, waited for")
+        << held << cancelledUnstarted << -1 << QList<Overdue> {Overdue::WaitLonger, Overdue::LeavePending}
+        << int(K::Unknown) << "000600 pending"
+        << "had not finished after 2 seconds";
+}
+
+void TestChequeLife::operatorDecidesAHeldOrSlowJob()
+{
+    QFETCH(JobStatus, job);
+    QFETCH(JobStatus, cancelledAs);
+    QFETCH(int, cancelAfter);
+    QFETCH(QList<Overdue>, answers);
+    QFETCH(int, outcome);
+    QFETCH(QString, left);
+    QFETCH(QString, said);
+    m_db->store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
+    m_queue->statuses = {job};
+    m_queue->cancelledAs = cancelledAs;
+    OperatorAtTheBox box;
+    box.cancelAfter = cancelAfter;
+    box.answers = answers;
+    const IssueOutcome done
+        = issueCheque(cheque(QStringLiteral("000600")),
+                      {m_db->store(), *m_queue, m_metrics, m_waiter, &box, QStringLiteral("desk-1 (clerk)")});
+    QCOMPARE(int(done.kind), outcome);
+    QVERIFY2(done.message.contains(said), qPrintable(done.message));
+    QCOMPARE(rows(), left);
+    // The job is cancelled in the print server when the operator says so, and only then.
+    const bool cancelledThere = (cancelAfter > 0) || answers.contains(Overdue::CancelJob);
+    QCOMPARE(m_queue->cancelled, cancelledThere ? QList<int> {1} : QList<int>());
+    QCOMPARE(m_queue->jobs.size(), cancelAfter == 0 ? 0 : 1);
+    QCOMPARE(box.asked.size(), answers.isEmpty() && cancelAfter < 0 ? 1 : int(answers.size()));
+    if (!box.asked.isEmpty())
+        QVERIFY2(box.asked.first().contains(QStringLiteral("has not finished after 1 seconds: held in the queue")),
+                 qPrintable(box.asked.first()));
+}
+
 void TestChequeLife::settlingFollowsTheCheque_data()
 {
     QTest::addColumn<QString>("status"); // of cheque 7 before it is settled
@@ -265,7 +381,7 @@ void TestChequeLife::settlingFollowsTheCheque()
     QString result;
     try {
         result = settleNumber(m_db->store(), QStringLiteral("ACC1"), QStringLiteral("000007"), *settlementFromWord(how),
-                              reason, QDate(2026, 12, 7));
+                              reason, QDate(2026, 12, 7), {*m_queue, QStringLiteral("desk-1 (clerk)")});
     } catch (const Failure &failure) {
         QVERIFY2(failure.description().contains(left), failure.what());
         QCOMPARE(rows().section(u' ', 1), status); // left as it was
@@ -275,6 +391,78 @@ void TestChequeLife::settlingFollowsTheCheque()
     QCOMPARE(m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || coalesce(' ' || Reason, '') FROM Cheque "
                                          "ORDER BY Id")),
              left);
+}
+
+void TestChequeLife::settlingWaitsForThePrintToEnd_data()
+{
+    QTest::addColumn<int>("job"); // the job the row notes; 0 for none yet
+    QTest::addColumn<JobStatus>("server"); // what the print server says of that job
+    QTest::addColumn<QString>("queued"); // the title of a job the server holds unfinished; empty: none
+    QTest::addColumn<int>("age"); // seconds since the row was last written
+    QTest::addColumn<QString>("from"); // the workstation that sent it
+    QTest::addColumn<QString>("refused"); // empty: it is settled
+    using S = JobStatus::State;
+    const QString here = QStringLiteral("desk-1 (clerk)");
+    QTest::newRow("its job ended") << 4 << JobStatus {S::Cancelled, true, QString()} << "" << 0 << here << "";
+    QTest::newRow("the server no longer knows its job")
+        << 4 << JobStatus {S::Forgotten, false, QString()} << "" << 0 << here << "";
+    QTest::newRow("its job printing") << 4 << JobStatus {S::Printing, true, QStringLiteral("media-empty")} << "" << 600
+                                      << here
+                                      << "still in the print server as job 4 on \"TestQueue\" (printing (the printer "
+                                         "says: media-empty))";
+    QTest::newRow("its job held") << 4 << JobStatus {S::Held, false, QString()} << "" << 600 << here
+                                  << "(held in the queue)";
+    QTest::newRow("sent by another user of this desk")
+        << 4 << JobStatus {S::Held, false, QString()} << "" << 600 << "desk-1 (asha)"
+        << "still in the print server as job 4";
+    QTest::newRow("sent from another desk")
+        << 4 << JobStatus {S::Cancelled, true, QString()} << "" << 600 << "desk-2 (ravi)"
+        << "sent from desk-2 (ravi) as job 4 on \"TestQueue\", and only the print "
+           "server there knows";
+    QTest::newRow("no job yet, just written")
+        << 0 << JobStatus {} << "" << 2 << here << "may still be on its way to the printer";
+    QTest::newRow("no job noted, its job in the queue")
+        << 0 << JobStatus {} << "Quillset cheque 000007 of ACC1" << 600 << here << "still in the print server as job 9";
+    QTest::newRow("no job noted, another cheque's in the queue")
+        << 0 << JobStatus {} << "Quillset cheque 000008 of ACC1" << 600 << here << "";
+    QTest::newRow("no job noted, no print server to ask") << 0 << JobStatus {} << "silent" << 600 << here << "";
+    QTest::newRow("no job noted, sent from another desk long ago")
+        << 0 << JobStatus {} << "Quillset cheque 000007 of ACC1" << 600 << "desk-2 (ravi)"
+        << ""; // this desk's print server holds only its own jobs
+}
+
+void TestChequeLife::settlingWaitsForThePrintToEnd()
+{
+    QFETCH(int, job);
+    QFETCH(JobStatus, server);
+    QFETCH(QString, queued);
+    QFETCH(int, age);
+    QFETCH(QString, from);
+    QFETCH(QString, refused);
+    m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
+                              "Workstation, Queue, JobId, ChangedAt) VALUES ('ACC1', '000007', 1, 'Payee', "
+                              "'2026-12-06', 'pending', '7', ?, ?, ?, ?)"),
+               {from, job > 0 ? QVariant(QStringLiteral("TestQueue")) : QVariant(QMetaType(QMetaType::QString)),
+                job > 0 ? QVariant(job) : QVariant(QMetaType(QMetaType::Int)),
+                QDateTime::currentDateTimeUtc().addSecs(-age).toString(Qt::ISODate)});
+    m_queue->statuses = {server};
+    m_queue->serverSilent = queued == QLatin1String("silent");
+    if (!queued.isEmpty() && !m_queue->serverSilent)
+        m_queue->unfinished = {{QStringLiteral("TestQueue"), 9, queued}};
+    try {
+        settleNumber(m_db->store(), QStringLiteral("ACC1"), QStringLiteral("000007"), Settlement::Unprinted, QString(),
+                     QDate(2026, 12, 7), {*m_queue, QStringLiteral("desk-1 (clerk)")});
+    } catch (const Failure &failure) {
+        QVERIFY2(!refused.isEmpty()
+                     && failure.description().startsWith(QStringLiteral("Cheque 000007 cannot be "
+                                                                        "settled yet"))
+                     && failure.description().contains(refused),
+                 failure.what());
+        QCOMPARE(rows(), QStringLiteral("000007 pending"));
+        return;
+    }
+    QVERIFY2(refused.isEmpty(), qPrintable(refused));
+    QCOMPARE(rows(), QString());
 }
 
 void TestChequeLife::chequeBooksOfferAndCountTheLeaves_data()
@@ -510,7 +698,7 @@ void TestChequeLife::accountCodeIsTheSameInAnyCapitals()
     addChequeBook(store, typed, QStringLiteral("000501"), QStringLiteral("000510"), QDate(2026, 12, 1));
     QCOMPARE(offeredNumber(store, typed), QStringLiteral("000502"));
     settleNumber(store, typed, QStringLiteral("000503"), Settlement::Spoiled, QStringLiteral("torn"),
-                 QDate(2026, 12, 6));
+                 QDate(2026, 12, 6), {*m_queue, QStringLiteral("desk-1 (clerk)")});
     QCOMPARE(store.cheques().payeeSuggestions(typed).first(), QStringLiteral("ABC Traders"));
     QCOMPARE(m_db->joined(QStringLiteral("SELECT DISTINCT BankID FROM Cheque UNION SELECT BankID FROM ChequeBook")),
              meant);
