@@ -130,24 +130,47 @@ QRectF addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet,
     return covered;
 }
 
-// A field's label in its box's top-left corner, moved clear of the leaf's rulers where they run
-// through that corner: on the crossing in the leaf's corner the ticks would strike it through.
+// A field's label in its box's top-left corner, moved clear of what would run through its letters:
+// below the leaf's top ruler and right of its left one (on the crossing in the leaf's corner the
+// ticks would strike it through), and right past another box's outline. Where it cannot be cleared
+// inside its box it stays in the corner.
 PageItem boxLabel(const QString &field, const QRectF &box, const QString &label, const QList<QRectF> &rulers,
-                  const QString &family, const PageMetrics &metrics)
+                  const QList<QRectF> &outlines, const QString &family, const PageMetrics &metrics)
 {
     const double inset = 0.5 * kTwipsPerMillimetre;
-    QRectF place(box.left() + inset, box.top() + inset, metrics.textWidth(label, {family, kLabelPointSize, false}),
-                 metrics.lineHeight({family, kLabelPointSize, false}));
+    const QRectF corner(box.left() + inset, box.top() + inset,
+                        metrics.textWidth(label, {family, kLabelPointSize, false}),
+                        metrics.lineHeight({family, kLabelPointSize, false}));
+    QRectF place = corner;
     for (const QRectF &ruler : rulers) {
         if (!place.intersects(ruler))
             continue;
-        // Below a ruler along the top edge, right of one down the left edge.
         if (ruler.width() > ruler.height())
             place.moveTop(ruler.bottom() + inset);
         else
             place.moveLeft(ruler.right() + inset);
     }
-    return text(QStringLiteral("Label ") + field, place, label, kLabelPointSize, false);
+    for (bool moved = true; moved && place.right() < box.right();) {
+        moved = false;
+        for (const QRectF &outline : outlines) {
+            if (place.intersects(outline) && outline.right() + inset > place.left()) {
+                place.moveLeft(outline.right() + inset);
+                moved = true;
+            }
+        }
+    }
+    return text(QStringLiteral("Label ") + field, place.right() < box.right() ? place : corner, label, kLabelPointSize,
+                false);
+}
+
+// The four sides of a box's outline, each as a thin area.
+QList<QRectF> outlineSides(const QRectF &box)
+{
+    constexpr double kHalfPen = 6;
+    return {QRectF(box.left() - kHalfPen, box.top() - kHalfPen, box.width() + 2 * kHalfPen, 2 * kHalfPen),
+            QRectF(box.left() - kHalfPen, box.bottom() - kHalfPen, box.width() + 2 * kHalfPen, 2 * kHalfPen),
+            QRectF(box.left() - kHalfPen, box.top() - kHalfPen, 2 * kHalfPen, box.height() + 2 * kHalfPen),
+            QRectF(box.right() - kHalfPen, box.top() - kHalfPen, 2 * kHalfPen, box.height() + 2 * kHalfPen)};
 }
 
 // Which way the cheque moves when the calibration's Left grows: centred positions move against it.
@@ -262,8 +285,15 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     addRuler(items, {QStringLiteral("Page right"), QPointF(size.width(), 0), false, -1, 0, pageHeight}, size, family,
              metrics);
 
-    for (const auto &[field, label] : labels)
-        items.append(boxLabel(field, cheque.item(field).rect, label, leafRulers, family, metrics));
+    for (const auto &[field, label] : labels) {
+        // The other boxes' outlines, not the label's own.
+        QList<QRectF> others;
+        for (const auto &named : labels) {
+            if (named.first != field)
+                others += outlineSides(cheque.item(named.first).rect);
+        }
+        items.append(boxLabel(field, cheque.item(field).rect, label, leafRulers, others, family, metrics));
+    }
 
     // The instruction goes in the half of the page the leaf leaves free.
     const double lineHeight = metrics.lineHeight({family, kInstructionPointSize, false}) * 1.2;
