@@ -323,9 +323,8 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
     } catch (const Failure &failure) {
         return unread(failure);
     }
-    if (margins) {
-        const QString warning
-            = printableAreaWarning(outsidePrintableArea(page, *margins, context.metrics), printer, audience);
+    if (context.proceedDespite) {
+        const QString warning = printWarning(page, context.metrics, printer, margins, audience);
         if (!warning.isEmpty() && !context.proceedDespite(warning))
             return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")),
                               audience);

@@ -87,16 +87,17 @@ struct IssueContext
     IssueProgress *progress = nullptr;
     QString workstation;
     const BatchOrigin *batch = nullptr; ///< the batch row the cheque comes from, if any
-    /// Asked, with the warning, when part of the cheque would fall where the printer cannot print;
-    /// false stops the print. Without it the printer's margins are not looked at.
+    /// Asked, with the warning, when part of the cheque would fall where the printer cannot print or
+    /// a date or company name runs past its box; false stops the print. Without it the printer's
+    /// margins are not looked at.
     std::function<bool(const QString &warning)> proceedDespite = {};
     Audience audience = Audience::Window; ///< who the outcome's message is for
 };
 
 /// The cheque's page once every check a cheque must pass before printing has passed: its account
-/// exists, its number is free on the account, the leaf and every field lie on the sheet, and the
-/// payee and words fit their boxes. The page is placed with the calibration of that printer (the
-/// office's for an empty name). Throws Failure saying which check failed.
+/// exists, its number is free on the account, every printed item's ink lies on the sheet and on the
+/// leaf, and the payee, words and figures fit their boxes. The page is placed with the calibration
+/// of that printer (the office's for an empty name). Throws Failure saying which check failed.
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              BankAccountRecord &account, const QString &printer = QString());
 

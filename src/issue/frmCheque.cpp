@@ -443,7 +443,8 @@ void frmCheque::previewCheque()
     }
     // What would stop it printing is said now, not only when Print is pressed.
     const QString stop = printingStopText(page);
-    m_preview->setStatus(stop);
+    // Otherwise what printing it would ask about, without asking yet.
+    m_preview->setStatus(stop.isEmpty() ? printWarning(page, *m_services.metrics, printer, std::nullopt) : stop);
     if (!stop.isEmpty())
         m_services.prompter.message(kProgramTitle, stop, Prompter::Icon::Warning);
 }
@@ -500,7 +501,9 @@ void frmCheque::refreshPreview()
         return;
     }
     m_preview->replacePage(*page);
-    m_preview->setStatus(printingStopText(*page));
+    const QString stop = printingStopText(*page);
+    m_preview->setStatus(stop.isEmpty() ? printWarning(*page, *m_services.metrics, m_previewPrinter, std::nullopt)
+                                        : stop);
 }
 
 QString frmCheque::previewPrinter()

@@ -71,11 +71,17 @@ struct Ruler
     double sign = 1;
     int first = 0; ///< the first and last millimetre marked
     int last = 0;
+    /// Numbers set on white, where the field boxes they lie among would run through them. The page's
+    /// own rulers keep the leaf's outline whole instead.
+    bool numbersOnWhite = false;
 };
 
-void addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, const QString &family,
-              const PageMetrics &metrics)
+// Adds the ruler's items and returns the area its ticks and numbers cover.
+QRectF addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, const QString &family,
+                const PageMetrics &metrics)
 {
+    QRectF covered;
+    const auto cover = [&covered](const QRectF &area) { covered = covered.isNull() ? area : covered.united(area); };
     const QRectF onSheet(QPointF(0, 0), sheet);
     const double labelHeight = metrics.lineHeight({family, kLabelPointSize, false});
     int from = ruler.last;
@@ -90,7 +96,9 @@ void addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, c
         const double length = tickLength(millimetre) * ruler.sign;
         const QPointF end = ruler.horizontal ? base + QPointF(0, length) : base + QPointF(length, 0);
         items.append(line(QStringLiteral("%1 %2 mm").arg(ruler.name).arg(millimetre), base, end));
-        if (millimetre % 10 != 0)
+        cover(QRectF(base, end).normalized().adjusted(-1, -1, 1, 1));
+        // Zero is the corner where the rulers meet: numbered, it would sit on the other ruler.
+        if (millimetre % 10 != 0 || millimetre == 0)
             continue;
         const QString number = QString::number(millimetre / 10);
         const double width = metrics.textWidth(number, {family, kLabelPointSize, false});
@@ -103,31 +111,66 @@ void addRuler(QList<PageItem> &items, const Ruler &ruler, const QSizeF &sheet, c
             const double left = ruler.sign > 0 ? end.x() + gap : end.x() - gap - width;
             box = QRectF(left, base.y() - labelHeight / 2, width, labelHeight);
         }
-        items.append(
-            text(QStringLiteral("%1 %2 cm").arg(ruler.name).arg(millimetre / 10), box, number, kLabelPointSize, false));
+        // A number cut by the sheet's edge would be misread; its tick says enough.
+        if (!onSheet.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box))
+            continue;
+        PageItem numbered = text(QStringLiteral("%1 %2 cm").arg(ruler.name).arg(millimetre / 10), box, number,
+                                 kLabelPointSize, false);
+        numbered.opaque = ruler.numbersOnWhite;
+        items.append(numbered);
+        cover(box);
     }
     if (from > to)
-        return;
+        return covered;
     const double start = from * kTwipsPerMillimetre;
     const double stop = to * kTwipsPerMillimetre;
     items.append(ruler.horizontal ? line(ruler.name, ruler.zero + QPointF(start, 0), ruler.zero + QPointF(stop, 0))
                                   : line(ruler.name, ruler.zero + QPointF(0, start), ruler.zero + QPointF(0, stop)));
+    cover(items.last().rect.normalized());
+    return covered;
 }
 
-QRectF printableRect(const QSizeF &sheet, const QMarginsF &margins)
+// A field's label in its box's top-left corner, moved clear of what would run through its letters:
+// below the leaf's top ruler and right of its left one (on the crossing in the leaf's corner the
+// ticks would strike it through), and right past another box's outline. Where it cannot be cleared
+// inside its box it stays in the corner.
+PageItem boxLabel(const QString &field, const QRectF &box, const QString &label, const QList<QRectF> &rulers,
+                  const QList<QRectF> &outlines, const QString &family, const PageMetrics &metrics)
 {
-    return QRectF(QPointF(0, 0), sheet)
-        .adjusted(margins.left() * kTwipsPerMillimetre, margins.top() * kTwipsPerMillimetre,
-                  -margins.right() * kTwipsPerMillimetre, -margins.bottom() * kTwipsPerMillimetre);
+    const double inset = 0.5 * kTwipsPerMillimetre;
+    const QRectF corner(box.left() + inset, box.top() + inset,
+                        metrics.textWidth(label, {family, kLabelPointSize, false}),
+                        metrics.lineHeight({family, kLabelPointSize, false}));
+    QRectF place = corner;
+    for (const QRectF &ruler : rulers) {
+        if (!place.intersects(ruler))
+            continue;
+        if (ruler.width() > ruler.height())
+            place.moveTop(ruler.bottom() + inset);
+        else
+            place.moveLeft(ruler.right() + inset);
+    }
+    for (bool moved = true; moved && place.right() < box.right();) {
+        moved = false;
+        for (const QRectF &outline : outlines) {
+            if (place.intersects(outline) && outline.right() + inset > place.left()) {
+                place.moveLeft(outline.right() + inset);
+                moved = true;
+            }
+        }
+    }
+    return text(QStringLiteral("Label ") + field, place.right() < box.right() ? place : corner, label, kLabelPointSize,
+                false);
 }
 
-// The box a field's ink takes: its box, or its text when that runs past the box.
-QRectF inkOf(const PageItem &item, const QString &family, const PageMetrics &metrics)
+// The four sides of a box's outline, each as a thin area.
+QList<QRectF> outlineSides(const QRectF &box)
 {
-    QRectF ink = item.rect;
-    if (item.kind == PageItem::Kind::Text && !item.centred)
-        ink.setWidth(qMax(ink.width(), metrics.textWidth(item.text, {family, item.pointSize, item.bold})));
-    return ink;
+    constexpr double kHalfPen = 6;
+    return {QRectF(box.left() - kHalfPen, box.top() - kHalfPen, box.width() + 2 * kHalfPen, 2 * kHalfPen),
+            QRectF(box.left() - kHalfPen, box.bottom() - kHalfPen, box.width() + 2 * kHalfPen, 2 * kHalfPen),
+            QRectF(box.left() - kHalfPen, box.top() - kHalfPen, 2 * kHalfPen, box.height() + 2 * kHalfPen),
+            QRectF(box.right() - kHalfPen, box.top() - kHalfPen, 2 * kHalfPen, box.height() + 2 * kHalfPen)};
 }
 
 // Which way the cheque moves when the calibration's Left grows: centred positions move against it.
@@ -169,37 +212,6 @@ QString sheetLabel(const QString &itemName)
     return itemName;
 }
 
-QStringList outsidePrintableArea(const ChequePage &page, const QMarginsF &margins, const PageMetrics &metrics)
-{
-    const QRectF printable
-        = printableRect(QSizeF(page.widthTwips, page.heightTwips), margins).adjusted(-0.5, -0.5, 0.5, 0.5);
-    QStringList outside;
-    for (const PageItem &item : page.items) {
-        if (!item.shown || (item.kind == PageItem::Kind::Text && item.text.trimmed().isEmpty()))
-            continue;
-        if (!printable.contains(inkOf(item, page.fontFamily, metrics)))
-            outside.append(itemDescription(item.name));
-    }
-    return outside;
-}
-
-QString printableAreaWarning(const QStringList &outside, const QString &printer, Audience audience)
-{
-    if (outside.isEmpty())
-        return QString();
-    const QString warning = QStringLiteral("The printer \"%1\" cannot print near the edges of the sheet, so part of "
-                                           "%2 would not print. ")
-                                .arg(printer, outside.join(QStringLiteral(", ")));
-    if (audience == Audience::CommandLine)
-        return warning
-            + QStringLiteral("Check the printing location and the calibration settings, and the fields' places in "
-                             "%1; quillset --calibration-sheet shows where.")
-                  .arg(layoutOnCommandLine());
-    return warning
-        + QStringLiteral("Check the printing location and the calibration under Options, and the fields' places "
-                         "under Bank Data; the calibration sheet shows where.");
-}
-
 ChequePage composeCalibrationSheet(const BankAccountRecord &account, const PrintSettings &settings,
                                    const SheetPrinter &printer, const PageMetrics &metrics)
 {
@@ -218,7 +230,7 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     sheet.fontFamily = cheque.fontFamily;
     const QSizeF size(sheet.widthTwips, sheet.heightTwips);
     const std::optional<QRectF> printable = printer.margins
-        ? std::optional<QRectF>(printableRect(size, *printer.margins).adjusted(-0.5, -0.5, 0.5, 0.5))
+        ? std::optional<QRectF>(printableArea(size, *printer.margins).adjusted(-0.5, -0.5, 0.5, 0.5))
         : std::nullopt;
     const auto outline = [&](const QString &name, const QRectF &rect, const QString &label) {
         PageItem item;
@@ -236,14 +248,19 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
 
     QList<PageItem> &items = sheet.items;
     items.append(outline(QStringLiteral("Leaf"), sheet.leaf, QString()));
+    // Each box's label is placed once the rulers are, so that it can keep clear of them.
+    QList<std::pair<QString, QString>> labels;
     for (const PageItem &field : cheque.items) {
         // The second words line and the company name are boxed even when this sample leaves them empty.
         if (field.name == QLatin1String("lblRupeeL3"))
             continue;
-        items.append(outline(QStringLiteral("Box ") + field.name, field.rect, sheetLabel(field.name)));
+        PageItem box = outline(QStringLiteral("Box ") + field.name, field.rect, sheetLabel(field.name));
+        labels.append({field.name, box.text});
+        box.text.clear();
+        items.append(box);
     }
     if (printable) {
-        PageItem area = outline(QStringLiteral("PrintableArea"), printableRect(size, *printer.margins),
+        PageItem area = outline(QStringLiteral("PrintableArea"), printableArea(size, *printer.margins),
                                 QStringLiteral("Edge of what \"%1\" can print").arg(printer.name));
         area.dashed = true;
         area.marked = false;
@@ -253,16 +270,30 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     const double leafWidth = std::floor(sheet.leaf.width() / kTwipsPerMillimetre + 1e-6);
     const double leafHeight = std::floor(sheet.leaf.height() / kTwipsPerMillimetre + 1e-6);
     const QString &family = sheet.fontFamily;
-    addRuler(items, {QStringLiteral("Leaf top"), sheet.leaf.topLeft(), true, 1, -kRulerBeforeCorner, int(leafWidth)},
-             size, family, metrics);
-    addRuler(items, {QStringLiteral("Leaf left"), sheet.leaf.topLeft(), false, 1, -kRulerBeforeCorner, int(leafHeight)},
-             size, family, metrics);
+    const QList<QRectF> leafRulers {
+        addRuler(items,
+                 {QStringLiteral("Leaf top"), sheet.leaf.topLeft(), true, 1, -kRulerBeforeCorner, int(leafWidth), true},
+                 size, family, metrics),
+        addRuler(
+            items,
+            {QStringLiteral("Leaf left"), sheet.leaf.topLeft(), false, 1, -kRulerBeforeCorner, int(leafHeight), true},
+            size, family, metrics)};
     const int pageWidth = int(std::floor(size.width() / kTwipsPerMillimetre));
     const int pageHeight = int(std::floor(size.height() / kTwipsPerMillimetre));
     addRuler(items, {QStringLiteral("Page bottom"), QPointF(0, size.height()), true, -1, 0, pageWidth}, size, family,
              metrics);
     addRuler(items, {QStringLiteral("Page right"), QPointF(size.width(), 0), false, -1, 0, pageHeight}, size, family,
              metrics);
+
+    for (const auto &[field, label] : labels) {
+        // The other boxes' outlines, not the label's own.
+        QList<QRectF> others;
+        for (const auto &named : labels) {
+            if (named.first != field)
+                others += outlineSides(cheque.item(named.first).rect);
+        }
+        items.append(boxLabel(field, cheque.item(field).rect, label, leafRulers, others, family, metrics));
+    }
 
     // The instruction goes in the half of the page the leaf leaves free.
     const double lineHeight = metrics.lineHeight({family, kInstructionPointSize, false}) * 1.2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChequePage.h"
+#include "PageChecks.h"
 #include "core/Failure.h"
 
 #include <QMarginsF>
@@ -25,19 +26,12 @@ struct SheetPrinter
 /// The calibration sheet of an account: on the page the cheque would be printed on, the leaf's
 /// outline and each field's box at the very places a cheque's would be composed, labelled, with
 /// millimetre rulers along the leaf's top and left edges (zero at the drawn corner) and along the
-/// page's bottom and right edges (measured from its top-left corner), and an instruction. Boxes
+/// page's bottom and right edges (measured from its top-left corner), each centimetre numbered where
+/// its number can be read whole, and an instruction. Boxes
 /// that lie where the printer cannot print are drawn heavy and say so. Throws Failure when the
 /// cheque itself could not be composed.
 ChequePage composeCalibrationSheet(const BankAccountRecord &account, const PrintSettings &settings,
                                    const SheetPrinter &printer, const PageMetrics &metrics);
-
-/// The fields of the composed page that lie, in part, outside the printer's printable area (margins
-/// in millimetres), by the operator's names for them; empty when all lie inside.
-QStringList outsidePrintableArea(const ChequePage &page, const QMarginsF &margins, const PageMetrics &metrics);
-
-/// The warning for such fields, naming the printer, in the words for who is told; empty when there
-/// are none.
-QString printableAreaWarning(const QStringList &outside, const QString &printer, Audience audience);
 
 /// How the label of a field's box on the sheet reads: "Pay", "Rupee L1", "Crossing".
 QString sheetLabel(const QString &itemName);

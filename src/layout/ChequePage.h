@@ -24,12 +24,16 @@ struct PageItem
     QRectF rect; ///< left, top, width, height in twips from the page's top-left corner
     QString text;
     double pointSize = 9.75;
+    /// The size of type the box's line was measured for, when the text is set smaller to fit: the
+    /// baseline stays where that size sits. 0 for the text's own size.
+    double linePointSize = 0;
     bool bold = false;
     bool centred = false;
     bool shown = true;
     bool overflows = false; ///< wider than its box even in the smallest size it may be set in
     bool dashed = false; ///< an outline drawn dashed
     bool marked = false; ///< an outline that lies where the printer cannot print: drawn heavy
+    bool opaque = false; ///< a text set on white, so that no line under it runs through its letters
 
     bool operator==(const PageItem &) const = default;
 };

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "PageChecks.h"
 #include "PageMetrics.h"
+#include "PageRenderer.h"
 #include "SplitWords.h"
 #include "banks/BankAccount.h"
 #include "cheque/Cheque.h"
@@ -62,13 +63,12 @@ QRectF fieldBox(double left, double top, double width)
 }
 
 // A text wider than its box is set smaller, a quarter point at a time, down to 7 pt; one that still
-// does not fit is marked, and the cheque is refused rather than printed over its neighbours.
+// does not fit is marked, and the cheque is refused rather than printed over its neighbours. Its ink
+// is what must fit, as it will be set; it keeps the baseline of the size its line was measured for.
 void fitToBox(PageItem &item, const QString &family, const PageMetrics &metrics)
 {
-    QString text = item.text;
-    while (text.endsWith(u' '))
-        text.chop(1);
-    while (metrics.textWidth(text, {family, item.pointSize, item.bold}) > item.rect.width()) {
+    item.linePointSize = item.pointSize;
+    while (inkLeavesBox(item, family, metrics)) {
         if (item.pointSize - kPointStep < kSmallestPointSize - 1e-9) {
             item.overflows = true;
             return;

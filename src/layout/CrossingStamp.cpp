@@ -3,27 +3,48 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTransform>
 #include <QtMath>
 
+#include <array>
+
 namespace quillset {
+
+namespace {
+
+// The lines run three quarters of the diagonal, a tenth of it either side, so both stay inside the box.
+struct CrossingLines
+{
+    double angle = 0; ///< degrees, the box's diagonal from lower left to upper right
+    double length = 0;
+    double gap = 0; ///< from the diagonal to each line
+    double penWidth = 0;
+};
+
+CrossingLines crossingLines(const QRectF &box)
+{
+    const double diagonal = std::hypot(box.width(), box.height());
+    return {qRadiansToDegrees(std::atan2(box.height(), box.width())), diagonal * 0.75, diagonal * 0.075,
+            diagonal * 0.006};
+}
+
+} // namespace
 
 void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &fontFamily, double fontScale)
 {
     const QString words = QStringLiteral("Payee's Account Only");
-    const double diagonal = std::hypot(box.width(), box.height());
-    // The lines run three quarters of the diagonal, a tenth of it either side, so both stay inside the box.
-    const double length = diagonal * 0.75;
-    const double gap = diagonal * 0.075;
+    const CrossingLines lines = crossingLines(box);
+    const double length = lines.length;
 
     painter.save();
     painter.translate(box.center());
-    painter.rotate(-qRadiansToDegrees(std::atan2(box.height(), box.width())));
+    painter.rotate(-lines.angle);
     QPen pen(Qt::black);
-    pen.setWidthF(diagonal * 0.006);
+    pen.setWidthF(lines.penWidth);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
-    painter.drawLine(QPointF(-length / 2, -gap), QPointF(length / 2, -gap));
-    painter.drawLine(QPointF(-length / 2, gap), QPointF(length / 2, gap));
+    painter.drawLine(QPointF(-length / 2, -lines.gap), QPointF(length / 2, -lines.gap));
+    painter.drawLine(QPointF(-length / 2, lines.gap), QPointF(length / 2, lines.gap));
 
     QFont font(fontFamily);
     font.setBold(true);
@@ -37,6 +58,28 @@ void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &font
     const double textWidth = metrics.horizontalAdvance(words);
     painter.drawText(QPointF(-textWidth / 2, (metrics.ascent() - metrics.descent()) / 2), words);
     painter.restore();
+}
+
+QRectF crossingStampInk(const QRectF &box)
+{
+    if (box.isEmpty())
+        return QRectF();
+    const CrossingLines lines = crossingLines(box);
+    // The corners of both lines' strokes, turned as they are drawn; the words lie between the lines.
+    const double outer = lines.gap + lines.penWidth / 2;
+    const std::array<QPointF, 4> corners {QPointF(-lines.length / 2, -outer), QPointF(lines.length / 2, -outer),
+                                          QPointF(-lines.length / 2, outer), QPointF(lines.length / 2, outer)};
+    QTransform turn;
+    turn.translate(box.center().x(), box.center().y());
+    turn.rotate(-lines.angle);
+    QPointF least = turn.map(corners.front());
+    QPointF most = least;
+    for (const QPointF &corner : corners) {
+        const QPointF at = turn.map(corner);
+        least = QPointF(qMin(least.x(), at.x()), qMin(least.y(), at.y()));
+        most = QPointF(qMax(most.x(), at.x()), qMax(most.y(), at.y()));
+    }
+    return QRectF(least, most);
 }
 
 } // namespace quillset

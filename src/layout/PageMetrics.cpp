@@ -78,6 +78,14 @@ double PageMetrics::screenTextWidth(const QString &text, const TextStyle &style)
     return metrics(style, true).horizontalAdvance(text) * kTwipsPerInch / kScreenDpi;
 }
 
+QRectF PageMetrics::textInk(const QString &text, const TextStyle &style) const
+{
+    const QRectF ink = metrics(style, false).tightBoundingRect(text);
+    constexpr double kTwipsPerDot = kTwipsPerInch / kPrinterDpi;
+    return QRectF(ink.left() * kTwipsPerDot, ink.top() * kTwipsPerDot, ink.width() * kTwipsPerDot,
+                  ink.height() * kTwipsPerDot);
+}
+
 double PageMetrics::lineHeight(const TextStyle &style) const
 {
     QFont font(style.family);

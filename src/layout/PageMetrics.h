@@ -3,6 +3,7 @@
 #include "PrintSettings.h"
 
 #include <QHash>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -37,6 +38,10 @@ public:
     double textWidth(const QString &text, const TextStyle &style) const;
     /// A text's width as a 96 dpi screen sets it, which is what the words split was measured by.
     double screenTextWidth(const QString &text, const TextStyle &style) const;
+    /// Where a text's glyphs put ink as the printer sets it, from the pen's place on the baseline
+    /// (y grows downwards): the glyphs' own outlines, which may reach past the advance or before the
+    /// start.
+    QRectF textInk(const QString &text, const TextStyle &style) const;
     /// The height of one text line, as Windows lays it out (the font's win ascent plus descent).
     double lineHeight(const TextStyle &style) const;
 

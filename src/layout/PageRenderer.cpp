@@ -3,6 +3,7 @@
 #include "ChequePage.h"
 #include "CrossingStamp.h"
 #include "LineMetrics.h"
+#include "PageMetrics.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,10 +19,20 @@ namespace {
 constexpr double kThinLineTwips = 6; // 0.3 pt
 constexpr double kHeavyLineTwips = 40; // 2 pt
 constexpr double kLabelInsetTwips = 28;
+constexpr double kOpaqueMarginTwips = 14; // white kept around an opaque text's line: a quarter millimetre
 // The bold Tahoma of Debian's fonts-wine has the regular face's strokes, only spaced wider: on paper
 // it does not stand out. Its outline is stroked this thick, in fractions of the font size, which
 // makes the strokes about as heavy as a true bold while the advances stay the bold face's own.
 constexpr double kEmboldenPerEm = 0.04;
+
+// How far below its box's top a text's baseline lies, in twips: where Windows puts it in a line of
+// the size the box was measured for, which is what layouts were measured against. A text set
+// smaller to fit keeps that line's baseline, so it still stands on the leaf's printed line.
+double baselineBelowTop(const PageItem &item, const QFont &font)
+{
+    const double lineSize = item.linePointSize > 0 ? item.linePointSize : item.pointSize;
+    return windowsLineMetrics(font).ascent * lineSize * kTwipsPerPoint;
+}
 
 /// Sets a text at its baseline; bold text is also stroked around its outline, the same way on
 /// every device, so that screen, printer and PDF show the same weight.
@@ -66,6 +77,36 @@ void drawOutline(QPainter &painter, const PageItem &item, const QRectF &box, con
 
 } // namespace
 
+QRectF itemInk(const PageItem &item, const QString &fontFamily, const PageMetrics &metrics)
+{
+    switch (item.kind) {
+    case PageItem::Kind::Stamp:
+        return crossingStampInk(item.rect);
+    case PageItem::Kind::Outline:
+        return item.rect;
+    case PageItem::Kind::Line:
+        return item.rect.normalized();
+    case PageItem::Kind::Text:
+        break;
+    }
+    const TextStyle style {fontFamily, item.pointSize, item.bold};
+    const QRectF glyphs = metrics.textInk(item.text, style);
+    if (glyphs.isEmpty())
+        return QRectF();
+    QFont font(fontFamily);
+    font.setBold(item.bold);
+    double left = item.rect.left();
+    if (item.centred)
+        left += (item.rect.width() - metrics.textWidth(item.text, style)) / 2;
+    QRectF ink = glyphs.translated(left, item.rect.top() + baselineBelowTop(item, font));
+    if (item.bold) {
+        // Half the outline's stroke lies outside the glyphs.
+        const double stroke = item.pointSize * kTwipsPerPoint * kEmboldenPerEm / 2;
+        ink.adjust(-stroke, -stroke, stroke, stroke);
+    }
+    return ink;
+}
+
 void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerInch)
 {
     const double scale = dotsPerInch / 1440.0;
@@ -91,17 +132,20 @@ void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerI
             drawOutline(painter, item, box, page.fontFamily, scale, fontScale);
             continue;
         }
+        if (item.opaque) {
+            const double margin = kOpaqueMarginTwips * scale;
+            painter.fillRect(box.adjusted(-margin, -margin, margin, margin), Qt::white);
+        }
         QFont font(page.fontFamily);
         font.setPointSizeF(item.pointSize * fontScale);
         font.setBold(item.bold);
         painter.setFont(font);
-        // The baseline sits where Windows puts it in a box of this height, which is what layouts were
-        // measured against. Texts are never clipped: a long name must not lose characters on the cheque.
-        const double ascent = windowsLineMetrics(font).ascent * item.pointSize * kTwipsPerPoint * scale;
+        // Texts are never clipped: a long name must not lose characters on the cheque.
         double left = box.left();
         if (item.centred)
             left += (box.width() - QFontMetricsF(font, painter.device()).horizontalAdvance(item.text)) / 2;
-        drawItemText(painter, QPointF(left, box.top() + ascent), font, item.text, item.pointSize / 72.0 * dotsPerInch);
+        drawItemText(painter, QPointF(left, box.top() + baselineBelowTop(item, font) * scale), font, item.text,
+                     item.pointSize / 72.0 * dotsPerInch);
     }
     painter.restore();
 }

@@ -5,6 +5,7 @@
 #include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
 #include "core/Files.h"
+#include "issue/ChequeLife.h"
 #include "issue/IssueCheque.h"
 #include "layout/CupsPrintQueue.h"
 #include "layout/PageMetrics.h"
@@ -27,6 +28,12 @@ const QString kLimit = QStringLiteral("limit");
 void sayLine(const QString &text)
 {
     std::printf("%s\n", qUtf8Printable(text));
+}
+
+void sayProgress(int position, int count, const BatchCheque &row)
+{
+    std::printf("Cheque %d of %d: %s (line %d)\n", position, count, qUtf8Printable(row.cheque.payee), row.line);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -99,7 +106,10 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
             if (const QString problem = writeTargetProblem(target, FileKind::Pdf, store.databaseFile());
                 !problem.isEmpty())
                 return sayFailure(problem);
-            // A proof of every cheque, one page each, numbered as they would be now; nothing is recorded.
+            // A proof of every cheque, one page each, numbered as they would be now and placed as the
+            // default printer would print them; nothing is recorded.
+            CupsPrintQueue queue(2000);
+            const ProofPrinter printer = proofPrinter(queue);
             QList<ChequePage> pages;
             QMap<QString, QString> nextNumbers;
             for (const BatchCheque &row : batch.cheques) {
@@ -109,13 +119,23 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
                     next = next.isEmpty() ? offeredNumber(store, cheque.accountCode) : numberAfter(next);
                     cheque.number = next;
                 }
-                pages.append(composeChequePage(store, cheque, metrics));
+                pages.append(composeChequePage(store, cheque, metrics, printer.name));
             }
             writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
                       store.databaseFile());
             sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
                         .arg(pages.size())
                         .arg(file.name, target));
+            sayLine(calibrationNote(store, printer.name));
+            // Each cheque that --print would warn about, named as --print names it.
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                const QStringList checks = proofChecks(pages.at(i), metrics, printer);
+                if (checks.isEmpty())
+                    continue;
+                sayProgress(int(i) + 1, int(pages.size()), batch.cheques.at(i));
+                for (const QString &line : checks)
+                    sayFailure(line);
+            }
             return ExitStatus::Done;
         }
     } catch (const Failure &failure) {
@@ -125,13 +145,12 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     BlockingWaiter waiter;
     IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
     context.audience = Audience::CommandLine;
-    const BatchOutcome outcome = runBatch(batch, context,
-                                          {[](int position, int count, const BatchCheque &row) {
-                                               std::printf("Cheque %d of %d: %s (line %d)\n", position, count,
-                                                           qUtf8Printable(row.cheque.payee), row.line);
-                                               std::fflush(stdout);
-                                           },
-                                           {}});
+    // A script cannot be asked; it is told, and the cheque prints as the command said.
+    context.proceedDespite = [](const QString &warning) {
+        sayFailure(printWarningLine(warning));
+        return true;
+    };
+    const BatchOutcome outcome = runBatch(batch, context, {sayProgress, {}});
     sayLine(outcome.summary());
     for (const QString &line : totals)
         sayLine(QStringLiteral("  ") + line);

@@ -42,6 +42,36 @@ void say(const QString &message)
 
 } // namespace
 
+ProofPrinter proofPrinter(PrintQueue &queue)
+{
+    ProofPrinter printer;
+    try {
+        printer.name = queue.defaultQueue();
+        printer.margins = queue.printableMargins(printer.name);
+    } catch (const Failure &) {
+        // A proof needs no printer; it is then placed with the office's calibration, and says so.
+    }
+    return printer;
+}
+
+QStringList proofChecks(const ChequePage &page, const PageMetrics &metrics, const ProofPrinter &printer)
+{
+    // A proof shows what would print; say what would stop it printing, and warn as the print would.
+    QStringList lines;
+    for (const Failure &problem : pageProblems(page, metrics))
+        lines.append(QStringLiteral("the proof is written, but this cheque would not print: %1")
+                         .arg(problem.description(Audience::CommandLine)));
+    const QString warning = printWarning(page, metrics, printer.name, printer.margins, Audience::CommandLine);
+    if (!warning.isEmpty())
+        lines.append(printWarningLine(warning));
+    return lines;
+}
+
+QString printWarningLine(const QString &warning)
+{
+    return QStringLiteral("warning: %1").arg(warning);
+}
+
 int sayFailure(const QString &message, int status)
 {
     say(message);
@@ -156,7 +186,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
             context.audience = Audience::CommandLine;
             // A script cannot be asked; it is told, and the cheque prints as the command said.
             context.proceedDespite = [](const QString &warning) {
-                say(QStringLiteral("warning: %1").arg(warning));
+                say(printWarningLine(warning));
                 return true;
             };
             const IssueOutcome outcome = next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
@@ -174,20 +204,13 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         }
         // A proof is placed as the default printer would print it.
         CupsPrintQueue queue(2000);
-        QString printer;
-        try {
-            printer = queue.defaultQueue();
-        } catch (const Failure &) {
-            // A proof needs no printer; it is then placed with the office's calibration, and says so.
-        }
-        const ChequePage page = composeChequePage(store, cheque, metrics, printer);
+        const ProofPrinter printer = proofPrinter(queue);
+        const ChequePage page = composeChequePage(store, cheque, metrics, printer.name);
         writeFile(parser.value(kPdf), FileKind::Pdf,
                   renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)), store.databaseFile());
-        std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer)));
-        // A proof shows what would print; say what would stop it printing.
-        for (const Failure &problem : pageProblems(page, metrics))
-            say(QStringLiteral("the proof is written, but this cheque would not print: %1")
-                    .arg(problem.description(Audience::CommandLine)));
+        std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer.name)));
+        for (const QString &line : proofChecks(page, metrics, printer))
+            say(line);
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

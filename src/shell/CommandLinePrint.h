@@ -1,12 +1,20 @@
 #pragma once
 
+#include <QMarginsF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
 class QCommandLineParser;
-class QString;
 
 namespace quillset {
 
 class Failure;
+class PageMetrics;
+class PrintQueue;
 class Store;
+struct ChequePage;
 
 /// Exit statuses of the command line.
 namespace ExitStatus {
@@ -37,6 +45,23 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store);
 
 /// Tells, on standard error, how many cheques are pending, if any are.
 void sayPendingCheques(const Store &store);
+
+/// The printer a proof is placed and checked for: the default one, as far as the print server says.
+struct ProofPrinter
+{
+    QString name; ///< empty when no printer was found
+    std::optional<QMarginsF> margins; ///< what it cannot print at each edge, in millimetres, when known
+};
+
+/// The default printer and its margins; an empty name, and no margins, when there is none.
+ProofPrinter proofPrinter(PrintQueue &queue);
+
+/// What to say on standard error about a proof's page: what would stop it printing, and the
+/// warning printing it would give, in the same words as --print.
+QStringList proofChecks(const ChequePage &page, const PageMetrics &metrics, const ProofPrinter &printer);
+
+/// How the command line says a warning before printing, which the print goes on despite.
+QString printWarningLine(const QString &warning);
 
 /// Says a problem on standard error, as every command-line message is said.
 int sayFailure(const QString &message, int status = ExitStatus::Failed);

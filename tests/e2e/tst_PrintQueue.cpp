@@ -1,3 +1,4 @@
+#include "support/ChequePicture.h"
 #include "support/PageImage.h"
 #include "support/PdfWords.h"
 #include "support/PrintedPageCheck.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -33,6 +35,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 
@@ -121,6 +124,9 @@ private slots:
     void twoWorkstationsPrintingAtOnceNeverShareANumber();
     void batchKilledHalfwayAndResumedPrintsEachChequeOnce();
     void reportPrintedFromItsWindowReadsBack();
+    void chequeOnPaperReadsBack_data();
+    void chequeOnPaperReadsBack();
+    void proofWarnsInTheWordsOfThePrint();
 
 private:
     int server(const QString &command, const QString &argument = QString());
@@ -1008,6 +1014,132 @@ void TestPrintQueue::reportPrintedFromItsWindowReadsBack()
     cut += cutWords(pages.first(), {QStringLiteral("Gupta"), QStringLiteral("=1,234.50/-")}, reportFace(false),
                     written);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
+void TestPrintQueue::chequeOnPaperReadsBack_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::newRow("the entry window") << "window";
+    QTest::newRow("the command line") << "command";
+    QTest::newRow("a batch") << "batch";
+}
+
+void TestPrintQueue::chequeOnPaperReadsBack()
+{
+    QFETCH(QString, from);
+    const QStringList before = printedFiles();
+    QList<Cheque> cheques;
+    const QDate day(2026, 12, 6);
+    if (from == QLatin1String("window")) {
+        issueCheque(QStringLiteral("000601"), QStringLiteral("Window Traders"));
+        QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
+        cheques.append(
+            {QStringLiteral("ACC1"), QStringLiteral("000601"), QStringLiteral("Window Traders"), day, 123456789, true});
+    } else {
+        m_main.reset();
+        QStringList arguments {QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
+                               QStringLiteral("ACC1"), QStringLiteral("--print")};
+        if (from == QLatin1String("command")) {
+            arguments << QStringLiteral("--cheque") << QStringLiteral("000602") << QStringLiteral("--pay")
+                      << QStringLiteral("Command Line Ltd.") << QStringLiteral("--date")
+                      << QStringLiteral("06-Dec-2026") << QStringLiteral("--amount") << QStringLiteral("7007");
+            cheques.append({QStringLiteral("ACC1"), QStringLiteral("000602"), QStringLiteral("Command Line Ltd."), day,
+                            7007, true});
+        } else {
+            const QString file = m_f->db.folder() + QStringLiteral("/pictures.csv");
+            QFile csv(file);
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            csv.write("Pay,Amount,Date,Cheque,Stamp\nFirst Batch Payee,250000,06-Dec-2026,000603,no\n"
+                      "SECOND PAYEE,99,06-Dec-2026,000604,yes\n");
+            csv.close();
+            arguments << QStringLiteral("--batch") << file;
+            cheques.append({QStringLiteral("ACC1"), QStringLiteral("000603"), QStringLiteral("First Batch Payee"), day,
+                            250000, false});
+            cheques.append(
+                {QStringLiteral("ACC1"), QStringLiteral("000604"), QStringLiteral("SECOND PAYEE"), day, 99, true});
+        }
+        QProcess print;
+        print.start(QStringLiteral(QUILLSET_PROGRAM), arguments);
+        QVERIFY(print.waitForFinished(60000));
+        QVERIFY2(print.exitCode() == 0, print.readAllStandardError().constData());
+    }
+    // What the printer was given, page by page in the order printed, read as the clerk reads it.
+    QStringList printed;
+    for (const QString &file : printedFiles()) {
+        if (!before.contains(file))
+            printed.append(file);
+    }
+    QCOMPARE(printed.size(), cheques.size());
+    std::sort(printed.begin(), printed.end(), [](const QString &a, const QString &b) {
+        return QFileInfo(a).completeBaseName().section(u'-', 1).toInt()
+            < QFileInfo(b).completeBaseName().section(u'-', 1).toInt();
+    });
+    for (qsizetype i = 0; i < cheques.size(); ++i) {
+        const ChequePage page = composeChequePage(m_f->db.store(), cheques.at(i), PageMetrics());
+        const PageImage paper = PageImage::fromPdf(printed.at(i));
+        const QStringList misread = misreadCheque(page, paper);
+        QVERIFY2(misread.isEmpty(), qPrintable(cheques.at(i).number + u' ' + misread.join(u'\n')));
+        QCOMPARE(registerRow(cheques.at(i).number), QStringLiteral("printed"));
+    }
+}
+
+void TestPrintQueue::proofWarnsInTheWordsOfThePrint()
+{
+    m_main.reset();
+    const auto warnings = [&](const QStringList &arguments) {
+        QProcess run;
+        // The default printer cannot print near the sheet's edges, where the sample leaf's crossing lies.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LPDEST"), QStringLiteral("QuillsetMargins"));
+        run.setProcessEnvironment(environment);
+        run.start(QStringLiteral(QUILLSET_PROGRAM),
+                  QStringList {QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
+                               QStringLiteral("ACC1")}
+                      + arguments);
+        run.waitForFinished(60000);
+        QStringList said;
+        for (const QString &line : QString::fromUtf8(run.readAllStandardError()).split(u'\n')) {
+            if (line.startsWith(QLatin1String("quillset: warning:")))
+                said.append(line);
+        }
+        return std::pair {run.exitCode(), said};
+    };
+    const QStringList cheque {QStringLiteral("--pay"),       QStringLiteral("Margin Traders"), QStringLiteral("--date"),
+                              QStringLiteral("06-Dec-2026"), QStringLiteral("--amount"),       QStringLiteral("4500"),
+                              QStringLiteral("--stamp")};
+    const auto [proofStatus, proof]
+        = warnings(QStringList {QStringLiteral("--pdf"), m_f->db.folder() + QStringLiteral("/proof.pdf"),
+                                QStringLiteral("--cheque"), QStringLiteral("000701")}
+                   + cheque);
+    const auto [printStatus, print] = warnings(
+        QStringList {QStringLiteral("--print"), QStringLiteral("--cheque"), QStringLiteral("000701")} + cheque);
+    QCOMPARE(proofStatus, 0);
+    QCOMPARE(printStatus, 0);
+    QVERIFY2(print.size() == 1
+                 && print.first().contains(
+                     QStringLiteral("The printer \"QuillsetMargins\" cannot print near the edges of the sheet, so "
+                                    "part of the crossing stamp and the date would not print.")),
+             qPrintable(print.join(u'\n')));
+    QCOMPARE(proof, print);
+
+    // A batch's proof warns of each cheque as printing the batch does.
+    const QString file = m_f->db.folder() + QStringLiteral("/margins.csv");
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Pay,Amount,Date,Cheque,Stamp\nOne,1,06-Dec-2026,000702,no\nTwo,2,06-Dec-2026,000703,yes\n");
+    csv.close();
+    const auto [batchProofStatus, batchProof] = warnings(
+        {QStringLiteral("--batch"), file, QStringLiteral("--pdf"), m_f->db.folder() + QStringLiteral("/batch.pdf")});
+    const auto [batchPrintStatus, batchPrint] = warnings({QStringLiteral("--batch"), file, QStringLiteral("--print")});
+    QCOMPARE(batchProofStatus, 0);
+    QCOMPARE(batchPrintStatus, 0);
+    QCOMPARE(batchPrint.size(), 2);
+    QVERIFY2(batchPrint.first().contains(QStringLiteral("so part of the date would not print"))
+                 && batchPrint.last().contains(QStringLiteral("so part of the crossing stamp and the date would")),
+             qPrintable(batchPrint.join(u'\n')));
+    QCOMPARE(batchProof, batchPrint);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY ChequeNo")),
+             QStringLiteral("000701 printed, 000702 printed, 000703 printed"));
 }
 
 QUILLSET_TEST_MAIN(TestPrintQueue, QApplication)

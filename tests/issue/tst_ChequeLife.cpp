@@ -212,7 +212,9 @@ void TestChequeLife::refusesPagesThatCannotPrint_data()
     QTest::newRow("calibration typo: 10 for 1.0")
         << "UPDATE sys_parms SET Value = '10' WHERE Description = 'CBLeft'"
         << "ABC Traders"
-        << "ERR:1307:The cheque leaf would lie partly off the A4 sheet" << 0.0;
+        << "ERR:1307:The company name, the date, the amount in figures and the first line of the amount in words "
+           "would print off the sheet"
+        << 0.0;
     QTest::newRow("a field off the sheet") << "UPDATE BankAccount SET AmountLeft = 20"
                                            << "ABC Traders"
                                            << "ERR:1307:The amount in figures would print off the sheet" << 0.0;

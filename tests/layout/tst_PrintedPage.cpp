@@ -372,11 +372,14 @@ void TestPrintedPage::calibrationSheetShowsWhereTheChequeGoes()
         }
         return false;
     };
-    // Each box's label in its top-left corner.
+    // Each box's label in its top-left corner, or as near it as the leaf's rulers let it be.
     for (const auto &[name, label] : {std::pair {"lblPay", "Pay"}, std::pair {"lblAmount", "Amount"},
                                       std::pair {"lblDate", "Date"}, std::pair {"Stamp", "Crossing"}}) {
         const QRectF box = sheet.item(QStringLiteral("Box ") + QLatin1String(name)).rect;
-        const QPointF corner(pointsFromTwips(box.left() + 28), pointsFromTwips(box.top()));
+        const QRectF placed = sheet.item(QStringLiteral("Label ") + QLatin1String(name)).rect;
+        QVERIFY2(box.contains(placed.topLeft()) && placed.left() - box.left() < 567 && placed.top() - box.top() < 567,
+                 name);
+        const QPointF corner(pointsFromTwips(placed.left()), pointsFromTwips(placed.top()));
         QString near;
         for (const PdfWord &word : words)
             if (qAbs(word.yMin - corner.y()) < 30)

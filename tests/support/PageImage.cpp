@@ -92,7 +92,7 @@ QRectF PageImage::points(const QRect &box) const
     return QRectF(box.x() * scale, box.y() * scale, box.width() * scale, box.height() * scale);
 }
 
-QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation) const
+QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation, const QString &allowed) const
 {
     if (m_image.isNull() || area.isEmpty())
         return {};
@@ -110,15 +110,18 @@ QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation) const
         buffer.open(QIODevice::WriteOnly);
         framed.save(&buffer, "PNG");
     }
+    QStringList arguments {QStringLiteral("stdin"),        QStringLiteral("stdout"), QStringLiteral("--dpi"),
+                           QString::number(qRound(m_dpi)), QStringLiteral("--psm"),  QString::number(pageSegmentation),
+                           QStringLiteral("-l"),           QStringLiteral("eng")};
+    if (!allowed.isEmpty())
+        arguments << QStringLiteral("-c") << QStringLiteral("tessedit_char_whitelist=") + allowed;
+    arguments << QStringLiteral("tsv");
     QProcess tesseract;
     // One thread: on a machine busy with other tests, its threads only wait for each other.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
     tesseract.setProcessEnvironment(environment);
-    tesseract.start(QStringLiteral("tesseract"),
-                    {QStringLiteral("stdin"), QStringLiteral("stdout"), QStringLiteral("--dpi"),
-                     QString::number(qRound(m_dpi)), QStringLiteral("--psm"), QString::number(pageSegmentation),
-                     QStringLiteral("-l"), QStringLiteral("eng"), QStringLiteral("tsv")});
+    tesseract.start(QStringLiteral("tesseract"), arguments);
     tesseract.write(png);
     tesseract.closeWriteChannel();
     if (!tesseract.waitForFinished(120000) || tesseract.exitCode() != 0) {
@@ -177,17 +180,17 @@ QString PageImage::text(const QRectF &area) const
     return texts.join(u'\n');
 }
 
-QString PageImage::line(const QRectF &area) const
+QString PageImage::line(const QRectF &area, const QString &allowed) const
 {
     QStringList parts;
-    for (const SeenWord &word : read(pixels(area), 7))
+    for (const SeenWord &word : read(pixels(area), 7, allowed))
         parts.append(word.text);
     return parts.join(u' ');
 }
 
-QString PageImage::character(const QRectF &area) const
+QString PageImage::character(const QRectF &area, const QString &allowed) const
 {
-    const QList<SeenWord> found = read(pixels(area), 10);
+    const QList<SeenWord> found = read(pixels(area), 10, allowed);
     return found.isEmpty() ? QString() : found.first().text;
 }
 
@@ -239,6 +242,34 @@ int PageImage::inkOutside(const QList<QRectF> &areas) const
         }
     }
     return ink;
+}
+
+QList<QRectF> PageImage::inkRuns(const QRectF &area, double gap) const
+{
+    const QRect box = pixels(area);
+    const int blank = qMax(1, qRound(gap * m_dpi / 72.0));
+    QList<QRectF> runs;
+    int start = -1;
+    int last = -1; // the last column with ink
+    const auto close = [&] {
+        if (start >= 0)
+            runs.append(inkBounds(points(QRect(QPoint(start, box.top()), QPoint(last, box.bottom())))));
+        start = -1;
+    };
+    for (int x = box.left(); x <= box.right(); ++x) {
+        bool inked = false;
+        for (int y = box.top(); y <= box.bottom() && !inked; ++y)
+            inked = isInk(m_image.pixel(x, y));
+        if (!inked)
+            continue;
+        if (start >= 0 && x - last > blank)
+            close();
+        if (start < 0)
+            start = x;
+        last = x;
+    }
+    close();
+    return runs;
 }
 
 bool PageImage::save(const QString &path) const

@@ -38,10 +38,11 @@ public:
     QList<SeenWord> words(const QRectF &area = QRectF()) const;
     /// The text OCR reads in the area, read as one block: words apart by a blank, lines by a newline.
     QString text(const QRectF &area = QRectF()) const;
-    /// The text OCR reads in the area as one line of text.
-    QString line(const QRectF &area) const;
-    /// The one character OCR reads in the area, such as a digit in its date box.
-    QString character(const QRectF &area) const;
+    /// The text OCR reads in the area as one line of text; `allowed` as for character().
+    QString line(const QRectF &area, const QString &allowed = QString()) const;
+    /// The one character OCR reads in the area, such as a digit in its date box; `allowed` holds the
+    /// characters it may be (any when empty), as a reader who knows a digit goes there.
+    QString character(const QRectF &area, const QString &allowed = QString()) const;
 
     /// The smallest box holding every dark pixel of the area; empty when the area has no ink.
     QRectF inkBounds(const QRectF &area = QRectF()) const;
@@ -49,6 +50,9 @@ public:
     int inkPixels(const QRectF &area = QRectF()) const;
     /// How many dark pixels lie outside every one of the areas.
     int inkOutside(const QList<QRectF> &areas) const;
+    /// The ink of the area in pieces that stand apart across the page by at least `gap` points of
+    /// blank, left to right, each its ink's bounds: the digits of a spaced-out date.
+    QList<QRectF> inkRuns(const QRectF &area, double gap) const;
 
     /// Writes the picture as PNG, to look at when a test fails.
     bool save(const QString &path) const;
@@ -56,7 +60,7 @@ public:
 private:
     QRect pixels(const QRectF &area) const;
     QRectF points(const QRect &pixels) const;
-    QList<SeenWord> read(const QRect &pixels, int pageSegmentation) const;
+    QList<SeenWord> read(const QRect &pixels, int pageSegmentation, const QString &allowed = QString()) const;
 
     QImage m_image;
     double m_dpi = 300;
