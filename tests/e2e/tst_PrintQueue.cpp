@@ -22,8 +22,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>

@@ -3,8 +3,8 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "core/Files.h"
 #include "cheque/Cheque.h"
+#include "core/Files.h"
 #include "issue/IssueCheque.h"
 #include "layout/ChequePage.h"
 #include "layout/PageChecks.h"
