@@ -389,6 +389,7 @@ std::optional<Cheque> frmCheque::readyToPrint()
         m_date->setFocus();
         return std::nullopt;
     }
+    followAccountMoney();
     const ChequeReading reading = readCheque(currentTexts(), m_money);
     if (reading.incomplete()) {
         m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
@@ -404,6 +405,23 @@ std::optional<Cheque> frmCheque::readyToPrint()
         return std::nullopt;
     }
     return reading.cheque;
+}
+
+void frmCheque::followAccountMoney()
+{
+    // The account may have been changed since it was chosen (its decimals, at another workstation):
+    // the amount is read with the money the page will be composed with, never as another amount.
+    try {
+        const std::optional<BankAccountRecord> account = m_services.store->accounts().find(m_bankId->currentText());
+        if (!account || account->money == m_money)
+            return;
+        m_money = account->money;
+        m_amountValidator->setMoney(m_money);
+        m_amountValidator->setStanding(m_amount->text());
+        showNarration();
+    } catch (const Failure &) {
+        // The print itself reads the account again and says what the database does.
+    }
 }
 
 void frmCheque::printCheque()

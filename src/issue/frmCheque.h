@@ -60,6 +60,8 @@ private:
     void printFromPreview();
     /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
     std::optional<Cheque> readyToPrint();
+    /// Takes the chosen account's money as it is now, should it have changed since it was chosen.
+    void followAccountMoney();
     void showNarration();
     void closePreview();
     /// Recomposes an open preview from the fields as they are now, or says why nothing would print.
