@@ -36,6 +36,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    /// The batch checked as it reads now, against the accounts and the register as they are now.
+    CheckedBatch checked(const BatchFile &file) const;
     void openFile();
     void pasteRows();
     void showBatch();
