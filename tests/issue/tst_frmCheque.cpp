@@ -942,15 +942,6 @@ void TestChequeEntry::showsEveryLineOfWhatItSays()
     const auto *shownLabel = find<QLabel>(m_window, qPrintable(label));
     const QString text = shownLabel->text();
     QVERIFY(!text.isEmpty());
-    // The label is as tall as its text needs at its width.
-    const int needed = shownLabel->wordWrap() ? shownLabel->heightForWidth(shownLabel->contentsRect().width())
-                                              : shownLabel->sizeHint().height();
-    QVERIFY2(
-        needed <= shownLabel->contentsRect().height(),
-        qPrintable(
-            QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(needed).arg(shownLabel->contentsRect().height())));
-    QVERIFY2(shownLabel->wordWrap() || shownLabel->sizeHint().width() <= shownLabel->contentsRect().width(),
-             qPrintable(text));
     // And read as the clerk reads it: every word of it, the last line's too, in the window's grab.
     // OCR's punctuation and the order it gives words of closely set lines are not relied on.
     const PageImage window = PageImage::fromImage(m_window->grab().toImage(), 96).enlarged(4);
@@ -971,6 +962,15 @@ void TestChequeEntry::showsEveryLineOfWhatItSays()
         return kept;
     };
     QCOMPARE(words(window.text(area)), words(text));
+    // Measured too: the label is as tall as its text needs at its width.
+    const int needed = shownLabel->wordWrap() ? shownLabel->heightForWidth(shownLabel->contentsRect().width())
+                                              : shownLabel->sizeHint().height();
+    QVERIFY2(
+        needed <= shownLabel->contentsRect().height(),
+        qPrintable(
+            QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(needed).arg(shownLabel->contentsRect().height())));
+    QVERIFY2(shownLabel->wordWrap() || shownLabel->sizeHint().width() <= shownLabel->contentsRect().width(),
+             qPrintable(text));
 }
 
 void TestChequeEntry::amountMovedToAnotherAccountIsKeptExactly_data()
