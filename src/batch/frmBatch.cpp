@@ -135,6 +135,13 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     showBatch();
 }
 
+frmBatch::~frmBatch()
+{
+    // A cell still being edited is written when its editor goes, after this window's own members
+    // have: the grid no longer reaches them.
+    disconnect(m_rows, nullptr, this, nullptr);
+}
+
 void frmBatch::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {

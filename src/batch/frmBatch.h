@@ -24,6 +24,7 @@ class frmBatch : public QWidget
 
 public:
     frmBatch(AppServices &services, QString account, QWidget *parent = nullptr);
+    ~frmBatch() override;
 
     /// Takes the batch from CSV text (a file's content, or rows pasted from a spreadsheet).
     void loadBatch(const QByteArray &content, const QString &name);

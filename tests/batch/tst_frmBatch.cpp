@@ -244,14 +244,17 @@ void TestBatchWindow::anAmountIsKeptWhenItsAccountChanges()
     QVERIFY2(shown(batch, "lblBatchSummary").contains(QStringLiteral("ACC1: 1 cheque(s), =1,234.50/-")),
              qPrintable(shown(batch, "lblBatchSummary")));
     auto *rows = find<QTableWidget>(batch, "tblBatch");
+    batch->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(batch));
     const auto edit = [&](int column, const QString &text) {
         rows->setCurrentCell(0, column);
         QTest::keyClick(rows->viewport(), Qt::Key_F2);
-        QWidget *editor = QApplication::focusWidget();
-        QVERIFY(editor && editor != rows);
+        auto *editor = rows->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(rows->item(0, column)->text(), text); // the grid takes the edit once the key is handled
     };
     if (inTheGrid) {
         edit(1, QStringLiteral("ACC3"));
