@@ -20,6 +20,8 @@ struct BatchCheque
     int line = 0;
     Cheque cheque;
     bool takesNextNumber = false;
+
+    bool operator==(const BatchCheque &) const = default;
 };
 
 /// The count and sum of a batch's cheques on one account, in the account's smallest unit.

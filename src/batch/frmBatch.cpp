@@ -136,6 +136,13 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     showBatch();
 }
 
+frmBatch::~frmBatch()
+{
+    // A cell still being edited is written when its editor goes, after this window's own members
+    // have: the grid no longer reaches them.
+    disconnect(m_rows, nullptr, this, nullptr);
+}
+
 void frmBatch::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
@@ -170,15 +177,21 @@ void frmBatch::pasteRows()
     loadBatch(text.toUtf8(), QStringLiteral("pasted rows"));
 }
 
-void frmBatch::loadBatch(const QByteArray &content, const QString &name)
+CheckedBatch frmBatch::checked(const BatchFile &file) const
 {
     try {
-        m_batch = checkBatch(*m_services.store, readBatch(content, name), m_account, *m_services.metrics,
-                             m_services.today());
+        return checkBatch(*m_services.store, file, m_account, *m_services.metrics, m_services.today());
     } catch (const Failure &failure) {
-        m_batch = {};
-        m_batch.problems.append({0, QString(), failure.description()});
+        CheckedBatch unread;
+        unread.file = file;
+        unread.problems.append({0, QString(), failure.description()});
+        return unread;
     }
+}
+
+void frmBatch::loadBatch(const QByteArray &content, const QString &name)
+{
+    m_batch = checked(readBatch(content, name));
     showBatch();
 }
 
@@ -279,6 +292,19 @@ void frmBatch::printBatch()
 {
     if (m_services.printing || !m_batch.isClean())
         return;
+    // Checked again first: an account (its decimals, say) or the register may have changed since
+    // the rows were shown, and a row prints only as it reads now, never as another amount.
+    const CheckedBatch now = checked(m_batch.file);
+    if (!now.isClean() || now.cheques != m_batch.cheques) {
+        m_batch = now;
+        showBatch();
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("The batch reads differently now than when it was checked: an "
+                                                   "account or the register has changed since. Nothing was printed; "
+                                                   "look at its rows again, then print."),
+                                    Prompter::Icon::Warning);
+        return;
+    }
     // Post-dated cheques and large amounts are the operator's call, asked once for the batch.
     if (!m_batch.toConfirm.isEmpty()) {
         QStringList flagged;

@@ -24,6 +24,7 @@ class frmBatch : public QWidget
 
 public:
     frmBatch(AppServices &services, QString account, QWidget *parent = nullptr);
+    ~frmBatch() override;
 
     /// Takes the batch from CSV text (a file's content, or rows pasted from a spreadsheet).
     void loadBatch(const QByteArray &content, const QString &name);
@@ -36,6 +37,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    /// The batch checked as it reads now, against the accounts and the register as they are now.
+    CheckedBatch checked(const BatchFile &file) const;
     void openFile();
     void pasteRows();
     void showBatch();

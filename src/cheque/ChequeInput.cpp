@@ -1,5 +1,6 @@
 #include "ChequeInput.h"
 
+#include "ChequeNumber.h"
 #include "words/MoneyStyle.h"
 
 #include <QLocale>
@@ -154,19 +155,69 @@ std::optional<qint64> parseAmount(const QString &text, const MoneyStyle &money)
     return amount;
 }
 
+namespace {
+
+QString payeeProblem(const QString &payee)
+{
+    for (const QChar c : payee) {
+        const QChar::Category kind = c.category();
+        if (kind != QChar::Other_Control && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
+            continue;
+        QString what;
+        if (c == u'\n' || c == u'\r' || kind != QChar::Other_Control)
+            what = QStringLiteral("a line break");
+        else if (c == u'\t')
+            what = QStringLiteral("a tab");
+        else
+            what = QStringLiteral("a control character (U+%1)")
+                       .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+        return QStringLiteral("The payee holds %1, which a cheque cannot print: write the payee on one line, with "
+                              "blanks between its words.")
+            .arg(what);
+    }
+    return QString();
+}
+
+QString amountProblem(const QString &text, const QString &accountCode, const MoneyStyle &money)
+{
+    // Digits with more decimals than the account takes: an amount typed for another account, say.
+    // It is named, never cut to fit.
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{0,%1}\\.([0-9]+)$").arg(kAmountMaxDigits));
+    const QRegularExpressionMatch m = decimal.match(text.trimmed());
+    if (!m.hasMatch() || m.capturedLength(1) <= money.subunitDigits || accountCode.isEmpty())
+        return amountFormHint(text, money);
+    const QString takes = money.subunitDigits == 0 ? QStringLiteral("no decimals, whole amounts only")
+                                                   : QStringLiteral("%1 decimals").arg(money.subunitDigits);
+    const QString has = m.capturedLength(1) == 1 ? QStringLiteral("1 decimal")
+                                                 : QStringLiteral("%1 decimals").arg(m.capturedLength(1));
+    return QStringLiteral("The amount %1 has %2, but the account \"%3\" takes %4: correct the amount.")
+        .arg(text.trimmed(), has, accountCode, takes);
+}
+
+} // namespace
+
 ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money)
 {
     ChequeReading reading;
     QList<FieldProblem> &problems = reading.problems;
-    // Only emptiness is tested in the identifying texts: an office may write a payee or a number
-    // any way its bank accepts.
     if (texts.accountCode.isEmpty())
         problems.append(
             {ChequeField::Account, QStringLiteral("Choose the bank account the cheque is drawn on."), false});
-    if (texts.number.isEmpty())
+    // A number is the leaf's, however it was typed: what is stored is what a person would call it.
+    const QString number = normalisedNumber(texts.number);
+    if (number.isEmpty())
         problems.append(emptyField(ChequeField::Number, QStringLiteral("Enter the cheque number.")));
+    else if (!isDigitNumber(number))
+        problems.append({ChequeField::Number,
+                         QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.")
+                             .arg(texts.number),
+                         false});
+    // An office may write a payee any way its bank accepts, on the one line the leaf has for it: the
+    // register then holds exactly what was printed.
     if (texts.payee.isEmpty())
         problems.append(emptyField(ChequeField::Payee, QStringLiteral("Enter the payee after Pay.")));
+    else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())
+        problems.append({ChequeField::Payee, problem, false});
 
     std::optional<QDate> date;
     if (texts.date.isEmpty()) {
@@ -182,11 +233,11 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money)
     if (texts.amount.isEmpty()) {
         problems.append(emptyField(ChequeField::Amount, QStringLiteral("Enter the amount.")));
     } else if (!(amount = parseAmount(texts.amount, money))) {
-        problems.append({ChequeField::Amount, amountFormHint(texts.amount, money), false});
+        problems.append({ChequeField::Amount, amountProblem(texts.amount, texts.accountCode, money), false});
     }
 
     if (problems.isEmpty())
-        reading.cheque = Cheque {texts.accountCode, texts.number, texts.payee, *date, *amount, texts.stamp};
+        reading.cheque = Cheque {texts.accountCode, number, texts.payee, *date, *amount, texts.stamp};
     return reading;
 }
 

@@ -36,7 +36,10 @@ struct ChequeReading
 };
 
 /// Reads the texts into a cheque. The one way into a cheque value: the entry window, the command
-/// line and a batch all read theirs here, so each refuses the same things in the same words.
+/// line and a batch all read theirs here, so each refuses the same things in the same words. The
+/// number is taken as a person would say it and must be digits; the payee is one line, without
+/// line breaks, tabs or other control characters, so the register holds exactly what is printed;
+/// an amount with more decimals than the account takes is refused, naming the account's decimals.
 ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money);
 
 /// The message for a cheque with an empty cheque number, payee, date or amount.

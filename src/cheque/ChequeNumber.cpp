@@ -1,10 +1,35 @@
 #include "ChequeNumber.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace quillset {
+
+namespace {
+
+// Exactly the characters the store's trigger trims, so the program's key and the trigger's agree.
+bool isBlankAround(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r' || c == u'\u00a0'
+        || c == u'\u3000';
+}
+
+} // namespace
+
+QString normalisedNumber(const QString &typed)
+{
+    QString number = typed;
+    for (QChar &c : number) {
+        if (c >= u'\uff10' && c <= u'\uff19')
+            c = QChar(u'0' + (c.unicode() - 0xff10));
+    }
+    qsizetype first = 0;
+    qsizetype end = number.size();
+    while (first < end && isBlankAround(number.at(first)))
+        ++first;
+    while (end > first && isBlankAround(number.at(end - 1)))
+        --end;
+    return number.mid(first, end - first);
+}
 
 bool isDigitNumber(const QString &number)
 {
@@ -14,10 +39,11 @@ bool isDigitNumber(const QString &number)
 
 QString numberKey(const QString &number)
 {
-    if (!isDigitNumber(number))
-        return number;
-    const qsizetype first = number.indexOf(QRegularExpression(QStringLiteral("[1-9]")));
-    return first < 0 ? QStringLiteral("0") : number.mid(first);
+    const QString normalised = normalisedNumber(number);
+    if (!isDigitNumber(normalised))
+        return normalised;
+    const auto first = std::find_if(normalised.begin(), normalised.end(), [](QChar c) { return c != u'0'; });
+    return first == normalised.end() ? QStringLiteral("0") : QString(first, normalised.end() - first);
 }
 
 QString numberAfter(const QString &number)

@@ -4,8 +4,14 @@
 
 namespace quillset {
 
-/// What identifies a leaf among an account's cheques: a number made only of digits by its value
-/// (000123 and 123 are the same leaf), any other number as it was typed.
+/// A cheque number as a person would call it: the blanks around it gone (a space, a tab, a line
+/// break, a no-break or an ideographic space) and full-width digits, as an East Asian input method
+/// types them, made the digits 0 to 9. The store's trigger for rows other programs write does the
+/// same, so both find one leaf however it was typed.
+QString normalisedNumber(const QString &typed);
+
+/// What identifies a leaf among an account's cheques: the normalised number, by its value when it
+/// is made only of digits (000123, "123 " and "１２３" are the same leaf), as it stands otherwise.
 QString numberKey(const QString &number);
 
 /// True for a number made only of the digits 0 to 9.

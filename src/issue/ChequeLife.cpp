@@ -570,9 +570,10 @@ void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement 
     }
 }
 
-QString settleNumber(const Store &store, const QString &account, const QString &number, Settlement settlement,
+QString settleNumber(const Store &store, const QString &account, const QString &typed, Settlement settlement,
                      const QString &reason, const QDate &today, const JobCheck &jobs)
 {
+    const QString number = normalisedNumber(typed); // the leaf, however its number was typed
     const ChequeRegister &cheques = store.cheques();
     const std::optional<RegisterEntry> row = cheques.findNumber(account, number);
     if (!row) {

@@ -63,8 +63,32 @@ bool isEnter(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-constexpr int kStripHeight = 810;
 constexpr int kMostPayeesSuggested = 12;
+
+// The window's panels, in twips: the cheque's fields, its commands, and a strip below them saying
+// which account the cheque goes to and what printing did. Room is kept for the texts that vary
+// most: the words of the longest amount in every money style (four lines), an account line with a
+// long bank name and a 20-digit account number (two), and the longest line a print leaves (four).
+// A text that needs more still gets it: its panel, and the window, grow by what is missing.
+constexpr int kWidth = 6600;
+constexpr int kPanelWidth = 6585;
+constexpr int kWordsTop = 2010;
+constexpr int kWordsHeight = 810;
+constexpr int kFieldsHeight = kWordsTop + kWordsHeight + 90; // the panel starts 90 above the window
+constexpr int kCommandsTop = kFieldsHeight - 135;
+constexpr int kCommandsHeight = 615;
+constexpr int kStripTop = kCommandsTop + kCommandsHeight;
+constexpr int kAccountLineHeight = 480;
+constexpr int kStatusTop = 60 + kAccountLineHeight + 30;
+constexpr int kStatusHeight = 780;
+constexpr int kStripHeight = kStatusTop + kStatusHeight + 60;
+constexpr int kHeight = kStripTop + kStripHeight;
+
+// How many pixels more than its room the label's text needs at its width.
+int missingHeight(const QLabel *label, int roomTwips)
+{
+    return qMax(0, label->heightForWidth(label->width()) - twipsToPixels(roomTwips));
+}
 
 } // namespace
 
@@ -79,7 +103,7 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     // Below the cheque's own panels, a strip says what the window is about to do or has done, and
     // leads to the register.
-    setFixedSize(twipsToPixels(6600), twipsToPixels(3195 + kStripHeight));
+    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight));
     buildControls();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
@@ -97,7 +121,8 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
 
 void frmCheque::buildControls()
 {
-    QFrame *fields = addPanel(this, "Frame1", QRect(0, -90, 6585, 2685));
+    QFrame *fields = addPanel(this, "Frame1", QRect(0, -90, kPanelWidth, kFieldsHeight));
+    m_fields = fields;
     m_bankId = addControl<QComboBox>(fields, "comBankID", QRect(780, 150, 2535, 315));
     addCaption(fields, "Label4", QRect(60, 210, 705, 285), QStringLiteral("&Bank ID:"), m_bankId);
     addCaption(fields, "Label9", QRect(3360, 180, 555, 285), QStringLiteral("Acc. #:"));
@@ -126,7 +151,7 @@ void frmCheque::buildControls()
     // As wide and as tall as its caption needs, still ending where the amount field begins.
     addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), QStringLiteral("&Amount:"), m_amount);
     addCaption(fields, "Label3", QRect(60, 2040, 675, 225), QStringLiteral("Naration:"));
-    m_narration = addCaption(fields, "lblNaration", QRect(780, 2010, 3420, 585), QString());
+    m_narration = addCaption(fields, "lblNaration", QRect(780, kWordsTop, 3420, kWordsHeight), QString());
     m_narration->setWordWrap(true);
     // The figures as they will print, under the amount they come from.
     m_figures = addCaption(fields, "lblFigures", QRect(4260, 2040, 2205, 285), QString());
@@ -136,30 +161,32 @@ void frmCheque::buildControls()
     m_figures->setFont(bold);
 
     m_amount->setAlignment(Qt::AlignRight);
-    m_amount->setMaxLength(kAmountMaxDigits);
-    // Typed keys are filtered one by one; the validator also refuses pasted text that is not an amount.
+    // Typed keys are filtered one by one; the validator also refuses pasted text that is not an amount,
+    // and holds the length. No fixed length: one would cut an amount typed for another account.
     m_amountValidator = new AmountValidator(m_amount);
     m_amount->setValidator(m_amountValidator);
 
-    QFrame *commands = addPanel(this, "Frame2", QRect(0, 2550, 6585, 615));
-    m_stamp = addControl<QCheckBox>(commands, "chkStamp", QRect(150, 210, 2745, 285),
+    m_commands = addPanel(this, "Frame2", QRect(0, kCommandsTop, kPanelWidth, kCommandsHeight));
+    m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 2745, 285),
                                     QStringLiteral("Stamp for Payee's Account Only"));
-    m_printPreview = addControl<QPushButton>(commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375),
+    m_printPreview = addControl<QPushButton>(m_commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375),
                                              QStringLiteral("Print Pri&view"));
-    m_print = addControl<QPushButton>(commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
-    m_exit = addControl<QPushButton>(commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
-    QFrame *strip = addPanel(this, "Frame3", QRect(0, 3165, 6585, kStripHeight - 15));
+    m_print = addControl<QPushButton>(m_commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
+    m_exit = addControl<QPushButton>(m_commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
+    m_strip = addPanel(this, "Frame3", QRect(0, kStripTop, kPanelWidth, kStripHeight));
     // Which account and bank the cheque goes to, where it cannot be missed.
-    m_accountLine = addCaption(strip, "lblAccountLine", QRect(90, 60, 6400, 330), QString());
+    m_accountLine = addCaption(m_strip, "lblAccountLine", QRect(90, 60, 6400, kAccountLineHeight), QString());
+    m_accountLine->setWordWrap(true);
     QFont large = m_accountLine->font();
     large.setPointSizeF(large.pointSizeF() * 1.25);
     large.setBold(true);
     m_accountLine->setFont(large);
-    m_status = addCaption(strip, "lblStatus", QRect(90, 420, 3870, 330), QString());
+    m_status = addCaption(m_strip, "lblStatus", QRect(90, kStatusTop, 5100, kStatusHeight), QString());
     m_status->setWordWrap(true);
-    m_register
-        = addControl<QPushButton>(strip, "cmdRegister", QRect(5280, 405, 1245, 345), QStringLiteral("Re&gister..."));
-    m_batch = addControl<QPushButton>(strip, "cmdBatch", QRect(4005, 405, 1245, 345), QStringLiteral("Ba&tch..."));
+    m_batch
+        = addControl<QPushButton>(m_strip, "cmdBatch", QRect(5280, kStatusTop, 1245, 345), QStringLiteral("Ba&tch..."));
+    m_register = addControl<QPushButton>(m_strip, "cmdRegister", QRect(5280, kStatusTop + 390, 1245, 345),
+                                         QStringLiteral("Re&gister..."));
     for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register, m_batch})
         button->setAutoDefault(false);
 
@@ -167,6 +194,7 @@ void frmCheque::buildControls()
         {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_batch, m_register});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
+    connect(m_amount, &QLineEdit::textChanged, m_amountValidator, &AmountValidator::setStanding);
     connect(m_amount, &QLineEdit::textChanged, this, &frmCheque::showNarration);
     // An open preview follows every field the page or its printing depends on.
     for (QLineEdit *field : {m_chequeNo, m_pay, m_date, m_amount})
@@ -185,6 +213,33 @@ void frmCheque::buildControls()
         connect(batch, &frmBatch::printed, this, &frmCheque::offerNextNumber);
         batch->show();
     });
+}
+
+void frmCheque::setStatus(const QString &text)
+{
+    m_status->setText(text);
+    fitTexts();
+}
+
+void frmCheque::fitTexts()
+{
+    const int words = missingHeight(m_narration, kWordsHeight);
+    const int account = missingHeight(m_accountLine, kAccountLineHeight);
+    const int status = missingHeight(m_status, kStatusHeight);
+    const auto grown = [](QWidget *widget, int roomTwips, int more) {
+        widget->resize(widget->width(), twipsToPixels(roomTwips) + more);
+    };
+    grown(m_narration, kWordsHeight, words);
+    grown(m_fields, kFieldsHeight, words);
+    m_commands->move(0, twipsToPixels(kCommandsTop) + words);
+    m_strip->move(0, twipsToPixels(kStripTop) + words);
+    grown(m_strip, kStripHeight, account + status);
+    grown(m_accountLine, kAccountLineHeight, account);
+    m_status->move(m_status->x(), twipsToPixels(kStatusTop) + account);
+    grown(m_status, kStatusHeight, status);
+    m_batch->move(m_batch->x(), twipsToPixels(kStatusTop) + account);
+    m_register->move(m_register->x(), twipsToPixels(kStatusTop + 390) + account);
+    setFixedSize(twipsToPixels(kWidth), twipsToPixels(kHeight) + words + account + status);
 }
 
 void frmCheque::tell(const QString &text)
@@ -232,10 +287,11 @@ void frmCheque::showAccount(const QString &code)
                       .arg(shown.bankId, shown.bankName.isEmpty() ? QStringLiteral("(no bank name)") : shown.bankName,
                            shown.accountNo)
                 : QStringLiteral("No account is chosen."));
+    // The amount typed stays exactly as it is: one with more decimals than this account takes is
+    // named (and refused at Print) until it is corrected, never cut to fit.
     m_money = shown.money;
     m_amountValidator->setMoney(m_money);
-    // Nine whole digits, and the point and decimals when the account's money has them.
-    m_amount->setMaxLength(kAmountMaxDigits + (m_money.subunitDigits > 0 ? m_money.subunitDigits + 1 : 0));
+    m_amountValidator->setStanding(m_amount->text());
     showNarration();
     offerNextNumber();
     refreshPayees();
@@ -259,8 +315,7 @@ void frmCheque::offerNextNumber()
         try {
             m_offeredNumber = offeredNumber(*m_services.store, m_bankId->currentText());
         } catch (const Failure &failure) {
-            m_status->setText(
-                QStringLiteral("The next cheque number could not be read: %1").arg(failure.description()));
+            setStatus(QStringLiteral("The next cheque number could not be read: %1").arg(failure.description()));
         }
     }
     // Offered, never filled in: a number is only printed once the operator has seen and taken it.
@@ -270,10 +325,33 @@ void frmCheque::offerNextNumber()
 
 void frmCheque::showNarration()
 {
+    const QString text = m_amount->text();
+    const std::optional<qint64> amount = parseAmount(text, m_money);
+    QString problem;
+    const bool tooManyDecimals
+        = text.contains(u'.') && (m_money.subunitDigits == 0 || text.section(u'.', 1).size() > m_money.subunitDigits);
+    if (!amount && tooManyDecimals) {
+        for (const FieldProblem &field : readCheque(currentTexts(), m_money).problems) {
+            if (field.field == ChequeField::Amount)
+                problem = field.message;
+        }
+    }
+    // An amount this account cannot take is said, and shown as no other amount.
+    if (!problem.isEmpty()) {
+        m_narration->clear();
+        m_figures->clear();
+        m_amountSaid = true;
+        setStatus(problem);
+        return;
+    }
+    if (m_amountSaid) {
+        m_amountSaid = false;
+        m_status->clear();
+    }
     // The words for what the field holds now; an empty or partial amount reads as 0.
-    const qint64 amount = parseAmount(m_amount->text(), m_money).value_or(0);
-    m_narration->setText(chequeWords(amount, m_money).toUpper());
-    m_figures->setText(m_amount->text().isEmpty() ? QString() : chequeFigures(amount, m_money));
+    m_narration->setText(chequeWords(amount.value_or(0), m_money).toUpper());
+    m_figures->setText(text.isEmpty() ? QString() : chequeFigures(amount.value_or(0), m_money));
+    fitTexts();
 }
 
 void frmCheque::setStampFromParameter()
@@ -311,6 +389,7 @@ std::optional<Cheque> frmCheque::readyToPrint()
         m_date->setFocus();
         return std::nullopt;
     }
+    followAccountMoney();
     const ChequeReading reading = readCheque(currentTexts(), m_money);
     if (reading.incomplete()) {
         m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
@@ -328,6 +407,23 @@ std::optional<Cheque> frmCheque::readyToPrint()
     return reading.cheque;
 }
 
+void frmCheque::followAccountMoney()
+{
+    // The account may have been changed since it was chosen (its decimals, at another workstation):
+    // the amount is read with the money the page will be composed with, never as another amount.
+    try {
+        const std::optional<BankAccountRecord> account = m_services.store->accounts().find(m_bankId->currentText());
+        if (!account || account->money == m_money)
+            return;
+        m_money = account->money;
+        m_amountValidator->setMoney(m_money);
+        m_amountValidator->setStanding(m_amount->text());
+        showNarration();
+    } catch (const Failure &) {
+        // The print itself reads the account again and says what the database does.
+    }
+}
+
 void frmCheque::printCheque()
 {
     // A second click or key press while a cheque prints does nothing, in this window and every other.
@@ -336,7 +432,7 @@ void frmCheque::printCheque()
     const std::optional<Cheque> cheque = readyToPrint();
     if (!cheque || !numberIsWanted(*cheque))
         return;
-    m_status->clear();
+    setStatus(QString());
     // The printed page is always composed from the fields as they are now, and the register row is
     // written from that same cheque, so the cheque on paper and its row cannot differ.
     closePreview();
@@ -412,7 +508,7 @@ void frmCheque::confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome
                    .arg(cheque.number);
         break;
     }
-    m_status->setText(line);
+    setStatus(line);
 }
 
 void frmCheque::previewCheque()

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,6 +60,8 @@ private:
     void printFromPreview();
     /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
     std::optional<Cheque> readyToPrint();
+    /// Takes the chosen account's money as it is now, should it have changed since it was chosen.
+    void followAccountMoney();
     void showNarration();
     void closePreview();
     /// Recomposes an open preview from the fields as they are now, or says why nothing would print.
@@ -76,8 +79,15 @@ private:
     bool dateIsAcceptable() const;
     bool filterAmountKey(QKeyEvent *event);
     void tell(const QString &text);
+    /// Says in the strip what the window did or found.
+    void setStatus(const QString &text);
+    /// Gives the words, the account line and the status the height their texts need.
+    void fitTexts();
 
     AppServices &m_services;
+    QFrame *m_fields = nullptr;
+    QFrame *m_commands = nullptr;
+    QFrame *m_strip = nullptr;
     QComboBox *m_bankId = nullptr;
     QLabel *m_accountNo = nullptr;
     QLabel *m_bankName = nullptr;
@@ -101,6 +111,7 @@ private:
     QLabel *m_status = nullptr;
     QPushButton *m_register = nullptr;
     QString m_offeredNumber;
+    bool m_amountSaid = false; ///< the status strip says why the amount does not fit the account
     AmountValidator *m_amountValidator = nullptr;
     MoneyStyle m_money; ///< the chosen account's
     QPointer<MDIForm1> m_preview;

@@ -14,6 +14,18 @@ const QString kAccountColumns
                      "Rupee1Bottom, Rupee1Width, Rupee2Left, Rupee2Bottom, Rupee2Width, Rupee3Left, Rupee3Bottom, "
                      "Rupee3Width, Rupee3Active");
 
+// A cheque number's key in SQLite's words, exactly as numberKey() makes it: full-width digits made
+// the digits 0 to 9, the blanks around it trimmed, and a number of digits by its value.
+QString sqliteNumberKey(const QString &number)
+{
+    QString folded = number;
+    for (int digit = 0; digit <= 9; ++digit)
+        folded = QStringLiteral("replace(%1, char(%2), '%3')").arg(folded).arg(0xff10 + digit).arg(digit);
+    return QStringLiteral("(SELECT CASE WHEN n <> '' AND n NOT GLOB '*[^0-9]*' THEN coalesce(nullif(ltrim(n, '0'), "
+                          "''), '0') ELSE n END FROM (SELECT trim(%1, char(32, 9, 10, 11, 12, 13, 160, 12288)) AS n))")
+        .arg(folded);
+}
+
 // Each step takes the schema from the version before it to its own, in each backend's words. Steps
 // are never changed once released: a database out in an office may be at any of them.
 struct Step
@@ -174,6 +186,29 @@ const QList<Step> kSteps = {
                      "CBTop TEXT NOT NULL) STRICT")},
      {QStringLiteral("CREATE TABLE PrinterCalibration (QueueName TEXT PRIMARY KEY, CBLeft TEXT NOT NULL, "
                      "CBTop TEXT NOT NULL)")}},
+    // A cheque number is one leaf however it was typed: "777 ", " 777" and full-width digits are the
+    // leaf 777. Rows already written under such a spelling are keyed afresh; where that makes two
+    // rows one leaf, the later is kept and marked as a repeat, as rows from before numbers were unique.
+    {7,
+     {QStringLiteral("UPDATE Cheque SET Duplicate = 1 WHERE Duplicate = 0 AND EXISTS (SELECT 1 FROM Cheque AS Earlier "
+                     "WHERE Earlier.BankID = Cheque.BankID AND %1 = %2 AND Earlier.Id < Cheque.Id)")
+          .arg(sqliteNumberKey(QStringLiteral("Earlier.ChequeNo")), sqliteNumberKey(QStringLiteral("Cheque.ChequeNo"))),
+      QStringLiteral("UPDATE Cheque SET NumberKey = %1").arg(sqliteNumberKey(QStringLiteral("ChequeNo"))),
+      QStringLiteral("DROP TRIGGER ChequeNumberKey"),
+      QStringLiteral("CREATE TRIGGER ChequeNumberKey AFTER INSERT ON Cheque WHEN NEW.NumberKey = '' BEGIN "
+                     "UPDATE Cheque SET NumberKey = %1 WHERE Id = NEW.Id; END")
+          .arg(sqliteNumberKey(QStringLiteral("NEW.ChequeNo")))},
+     {QStringLiteral("CREATE OR REPLACE FUNCTION quillset_number_key(number TEXT) RETURNS TEXT IMMUTABLE LANGUAGE SQL "
+                     "AS $$ SELECT CASE WHEN n <> '' AND n !~ '[^0-9]' THEN coalesce(nullif(ltrim(n, '0'), ''), '0') "
+                     "ELSE n END FROM (SELECT btrim(translate(number, chr(65296) || chr(65297) || chr(65298) || "
+                     "chr(65299) || chr(65300) || chr(65301) || chr(65302) || chr(65303) || chr(65304) || chr(65305), "
+                     "'0123456789'), chr(32) || chr(9) || chr(10) || chr(11) || chr(12) || chr(13) || chr(160) || "
+                     "chr(12288)) AS n) AS typed $$"),
+      QStringLiteral("UPDATE Cheque SET Duplicate = 1 WHERE Duplicate = 0 AND EXISTS (SELECT 1 FROM Cheque AS Earlier "
+                     "WHERE Earlier.BankID = Cheque.BankID AND quillset_number_key(Earlier.ChequeNo) = "
+                     "quillset_number_key(Cheque.ChequeNo) AND Earlier.Id < Cheque.Id)"),
+      QStringLiteral("UPDATE Cheque SET NumberKey = quillset_number_key(ChequeNo) WHERE NumberKey <> "
+                     "quillset_number_key(ChequeNo)")}},
 };
 
 void applySteps(const Connection &connection, int from)

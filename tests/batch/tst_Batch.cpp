@@ -72,13 +72,14 @@ void TestBatch::readsWhatSpreadsheetsWrite()
     QFETCH(QByteArray, csv);
     QFETCH(QString, payees);
     QFETCH(QString, lines);
-    const CheckedBatch batch = check(csv);
-    QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
+    // As read from the file; whether a payee over two lines may be printed is the check's to say.
+    const BatchFile batch = readBatch(csv, QStringLiteral("run.csv"));
+    QCOMPARE(batch.problems.size(), 0);
     QStringList read;
     QStringList at;
-    for (const BatchCheque &cheque : batch.cheques) {
-        read << cheque.cheque.payee;
-        at << QString::number(cheque.line);
+    for (const BatchRow &row : batch.rows) {
+        read << row.texts.value(QStringLiteral("Pay"));
+        at << QString::number(row.line);
     }
     QCOMPARE(read.join(u'|'), payees);
     QCOMPARE(at.join(u' '), lines);

@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
+#include "banks/BankAccount.h"
 #include "batch/frmBatch.h"
 #include "issue/frmCheque.h"
 #include "layout/frmCheq.h"
@@ -31,9 +32,15 @@ private slots:
     void heldChequeIsTheOperatorsToDecide();
     void aRowPutRightInTheGridPrints();
     void postDatedChequesAreAskedAbout();
+    void rowsAreReadAsTheEntryWindowReadsThem_data();
+    void rowsAreReadAsTheEntryWindowReadsThem();
+    void anAmountIsKeptWhenItsAccountChanges_data();
+    void anAmountIsKeptWhenItsAccountChanges();
 
 private:
     frmBatch *open();
+    /// Pastes CSV text into the batch window as a spreadsheet's rows are pasted: with the keys.
+    static void paste(frmBatch *batch, const QString &rows);
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmCheque> m_entry;
 };
@@ -180,6 +187,116 @@ void TestBatchWindow::postDatedChequesAreAskedAbout()
     m_f->prompter.answers = {true};
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->queue->jobs.size(), 2);
+}
+
+void TestBatchWindow::paste(frmBatch *batch, const QString &rows)
+{
+    QApplication::clipboard()->setText(rows);
+    QTest::keySequence(batch, QKeySequence::Paste);
+}
+
+void TestBatchWindow::rowsAreReadAsTheEntryWindowReadsThem_data()
+{
+    QTest::addColumn<QString>("before"); // SQL run first
+    QTest::addColumn<QString>("row"); // Pay,Amount,Date,Cheque
+    QTest::addColumn<QString>("note"); // beside the row
+    const QString taken = QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) "
+                                         "VALUES ('ACC1', '540001', 1, 'Paid', '2026-12-05', '540001')");
+    QTest::newRow("a payee on two lines") << ""
+                                          << "\"Line One\nLine Two\",10,06-Dec-2026,000601"
+                                          << "Pay: The payee holds a line break";
+    QTest::newRow("a tab in the payee") << ""
+                                        << "\"Tab\tGap\",10,06-Dec-2026,000601"
+                                        << "Pay: The payee holds a tab";
+    QTest::newRow("a number taken, in full-width digits") << taken << "Again,10,06-Dec-2026,５４０００１"
+                                                          << "Cheque: Cheque number 540001 is already in the register";
+    QTest::newRow("a number twice, the second full-width") << ""
+                                                           << "One,10,06-Dec-2026,000101\nTwo,10,06-Dec-2026,１０１"
+                                                           << "Cheque: number 101 is in the batch twice.";
+    QTest::newRow("a number not of digits") << ""
+                                            << "One,10,06-Dec-2026,A-12"
+                                            << "Cheque: The cheque number \"A-12\" must be digits only";
+    QTest::newRow("more decimals than the account takes")
+        << "UPDATE BankAccount SET SubunitDigits = 0"
+        << "One,1234.50,06-Dec-2026,000601"
+        << "Amount: The amount 1234.50 has 2 decimals, but the account \"ACC1\" takes no decimals";
+}
+
+void TestBatchWindow::rowsAreReadAsTheEntryWindowReadsThem()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, row);
+    QFETCH(QString, note);
+    if (!before.isEmpty())
+        m_f->db.exec(before);
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    paste(batch, QStringLiteral("Pay,Amount,Date,Cheque\n") + row + u'\n');
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    const QString noted = rows->item(rows->rowCount() - 1, 6)->text();
+    QVERIFY2(noted.startsWith(note), qPrintable(noted));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+}
+
+void TestBatchWindow::anAmountIsKeptWhenItsAccountChanges_data()
+{
+    QTest::addColumn<bool>("inTheGrid"); // the row's Account cell is changed; else the account's own decimals
+    QTest::addColumn<QString>("note");
+    QTest::newRow("the row is put on another account")
+        << true << "Amount: The amount 1234.50 has 2 decimals, but the account \"ACC3\" takes no decimals";
+    QTest::newRow("the account's decimals change before it prints")
+        << false << "Amount: The amount 1234.50 has 2 decimals, but the account \"ACC1\" takes no decimals";
+}
+
+void TestBatchWindow::anAmountIsKeptWhenItsAccountChanges()
+{
+    QFETCH(bool, inTheGrid);
+    QFETCH(QString, note);
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET SubunitDigits = 2"));
+    BankAccountRecord whole = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    whole.bankId = QStringLiteral("ACC3");
+    whole.money.subunitDigits = 0;
+    m_f->db.store().accounts().insert(whole);
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    paste(batch, QStringLiteral("Pay,Amount,Date,Cheque,Account\nOne,1234.50,06-Dec-2026,000601,ACC1\n"));
+    QVERIFY2(shown(batch, "lblBatchSummary").contains(QStringLiteral("ACC1: 1 cheque(s), =1,234.50/-")),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    batch->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(batch));
+    const auto edit = [&](int column, const QString &text) {
+        rows->setCurrentCell(0, column);
+        QTest::keyClick(rows->viewport(), Qt::Key_F2);
+        auto *editor = rows->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(rows->item(0, column)->text(), text); // the grid takes the edit once the key is handled
+    };
+    if (inTheGrid) {
+        edit(1, QStringLiteral("ACC3"));
+    } else {
+        m_f->db.exec(QStringLiteral("UPDATE BankAccount SET SubunitDigits = 0 WHERE BankID = 'ACC1'"));
+        click(batch, "cmdPrintBatch");
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().contains(QStringLiteral("Nothing was printed")),
+                 qPrintable(m_f->prompter.texts().first()));
+    }
+    // Never printed as another amount, nor cut to fit: the row says why, its amount as it was.
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+    QVERIFY2(rows->item(0, 6)->text().startsWith(note), qPrintable(rows->item(0, 6)->text()));
+    QCOMPARE(rows->item(0, 5)->text(), QStringLiteral("1234.50"));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    // Put right in the grid, it prints.
+    edit(5, QStringLiteral("1234"));
+    QCOMPARE(rows->item(0, 6)->text(), QString());
+    click(batch, "cmdPrintBatch");
+    QCOMPARE(m_f->queue->printed().size(), 1);
+    QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblAmount")).text, QStringLiteral("=1,234/-"));
 }
 
 QUILLSET_TEST_MAIN(TestBatchWindow, QApplication)

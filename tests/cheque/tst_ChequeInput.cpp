@@ -76,8 +76,20 @@ void TestChequeInput::namesEveryFieldItCannotRead_data()
     QTest::addColumn<bool>("incomplete");
     QTest::newRow("complete") << "ACC1|000123|Dealer's Co.|06-Dec-2026|12345"
                               << "ACC1|000123|Dealer's Co.|2026-12-06|12345" << false;
-    QTest::newRow("blanks pass as text") << "ACC1| | |06-Dec-2026|0"
-                                         << "ACC1| | |2026-12-06|0" << false;
+    QTest::newRow("a payee of blanks passes as text") << "ACC1|7| |06-Dec-2026|0"
+                                                      << "ACC1|7| |2026-12-06|0" << false;
+    QTest::newRow("a number of blanks is no number") << "ACC1| |X|06-Dec-2026|0"
+                                                     << "Cheque No" << true;
+    QTest::newRow("a number as a person would say it")
+        << QString::fromUtf8("ACC1|\t０００１２３\u3000|X|06-Dec-2026|5") << "ACC1|000123|X|2026-12-06|5" << false;
+    QTest::newRow("a number that is not digits") << "ACC1|12-A|X|06-Dec-2026|5"
+                                                 << "Cheque No" << false;
+    QTest::newRow("a payee on two lines") << "ACC1|7|Line One\r\nLine Two|06-Dec-2026|5"
+                                          << "Pay" << false;
+    QTest::newRow("a payee with a line separator")
+        << QString::fromUtf8("ACC1|7|One\u2028Two|06-Dec-2026|5") << "Pay" << false;
+    QTest::newRow("a payee with a tab") << "ACC1|7|Tab\tGap|06-Dec-2026|5"
+                                        << "Pay" << false;
     QTest::newRow("all empty") << "||||"
                                << "Bank ID,Cheque No,Pay,Date,Amount" << true;
     QTest::newRow("bad date and amount") << "ACC1|1|X|31-Feb-2026|12a"

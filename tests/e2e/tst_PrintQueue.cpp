@@ -120,6 +120,8 @@ private slots:
     void registerThatCannotBeWrittenSendsNoJob();
     void commandLineExitSaysTheOutcome_data();
     void commandLineExitSaysTheOutcome();
+    void commandLinePrintsALeafOnceHoweverTyped_data();
+    void commandLinePrintsALeafOnceHoweverTyped();
     void killedPrintsLeaveEveryPrintedChequeInTheRegister();
     void twoWorkstationsPrintingAtOnceNeverShareANumber();
     void batchKilledHalfwayAndResumedPrintsEachChequeOnce();
@@ -790,6 +792,35 @@ void TestPrintQueue::commandLineExitSaysTheOutcome()
                  && !stderrText.contains(QStringLiteral("Print Cheque")),
              qPrintable(stderrText));
     QCOMPARE(registerRow(QStringLiteral("000130")), left);
+}
+
+void TestPrintQueue::commandLinePrintsALeafOnceHoweverTyped_data()
+{
+    QTest::addColumn<QString>("typed"); // after 000777 printed
+    QTest::newRow("a trailing blank") << "777 ";
+    QTest::newRow("a leading blank") << " 777";
+    QTest::newRow("full-width digits") << "７７７";
+}
+
+void TestPrintQueue::commandLinePrintsALeafOnceHoweverTyped()
+{
+    QFETCH(QString, typed);
+    m_main.reset(); // the command line has the database to itself
+    m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                                "('ACC1', '000777', 1, 'First', '2026-12-06', '777')"));
+    const QStringList before = printedFiles();
+    QProcess print;
+    print.start(QStringLiteral(QUILLSET_PROGRAM),
+                {QStringLiteral("--print"), QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
+                 QStringLiteral("ACC1"), QStringLiteral("--cheque"), typed, QStringLiteral("--pay"),
+                 QStringLiteral("Again"), QStringLiteral("--date"), QStringLiteral("06-Dec-2026"),
+                 QStringLiteral("--amount"), QStringLiteral("9")});
+    QVERIFY(print.waitForFinished(30000));
+    const QString said = QString::fromUtf8(print.readAllStandardError());
+    QVERIFY2(print.exitCode() == 1 && said.contains(QStringLiteral("Cheque number 777 is already in the register")),
+             qPrintable(said));
+    QCOMPARE(printedFiles(), before);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo FROM Cheque")), QStringLiteral("000777"));
 }
 
 void TestPrintQueue::killedPrintsLeaveEveryPrintedChequeInTheRegister()

@@ -3,10 +3,12 @@
 #include "support/TestMain.h"
 
 #include "cheque/Cheque.h"
+#include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
 #include "issue/ChequeBookLife.h"
 #include "issue/ChequeLife.h"
 #include "layout/PageMetrics.h"
+#include "store/Connection.h"
 #include "store/Store.h"
 
 #include <QMarginsF>
@@ -55,6 +57,8 @@ private slots:
     void registerHoldsWhatThePrinterSays_data();
     void registerHoldsWhatThePrinterSays();
     void numbersCompareByValue();
+    void aNumberIsOneLeafHoweverWritten_data();
+    void aNumberIsOneLeafHoweverWritten();
     void refusesPagesThatCannotPrint_data();
     void refusesPagesThatCannotPrint();
     void operatorDecidesAHeldOrSlowJob_data();
@@ -201,6 +205,58 @@ void TestChequeLife::numbersCompareByValue()
                               "VALUES ('ACC1', '005000', 1, 'Elsewhere', '2026-12-06')"));
     QCOMPARE(int(issue(cheque(QStringLiteral("5000"))).kind), int(IssueOutcome::Kind::NotPrinted));
     QCOMPARE(offeredNumber(m_db->store(), QStringLiteral("ACC1")), QStringLiteral("005001"));
+}
+
+void TestChequeLife::aNumberIsOneLeafHoweverWritten_data()
+{
+    QTest::addColumn<QString>("written"); // by another program, which leaves the key to the database
+    QTest::addColumn<QString>("typed"); // later, by the clerk or a script
+    QTest::addColumn<QString>("key");
+    QTest::newRow("blanks around") << "000777 "
+                                   << " 777"
+                                   << "777";
+    QTest::newRow("full-width digits") << "７７７"
+                                       << "777"
+                                       << "777";
+    QTest::newRow("a tab and an ideographic space") << "\t0777\u3000"
+                                                    << "７７７ "
+                                                    << "777";
+    QTest::newRow("only zeros") << "0000"
+                                << "0"
+                                << "0";
+    QTest::newRow("not only digits") << " A-12 "
+                                     << "A-12"
+                                     << "A-12";
+}
+
+void TestChequeLife::aNumberIsOneLeafHoweverWritten()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, typed);
+    QFETCH(QString, key);
+    m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
+                              "VALUES ('ACC1', ?, 1, 'Elsewhere', '2026-12-06')"),
+               {written});
+    // The database's key and the program's agree, so a leaf is one however each wrote it.
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT NumberKey FROM Cheque")).toString(), key);
+    QCOMPARE(numberKey(written), key);
+    QCOMPARE(numberKey(typed), key);
+    const std::optional<RegisterEntry> found = m_db->store().cheques().findNumber(QStringLiteral("ACC1"), typed);
+    QVERIFY(found);
+    QCOMPARE(found->chequeNo, written);
+    settleNumber(m_db->store(), QStringLiteral("ACC1"), typed, Settlement::Void, QStringLiteral("lost"),
+                 QDate(2026, 12, 6));
+    QCOMPARE(rows(), written + QStringLiteral(" void"));
+    // The database itself refuses the leaf under another spelling.
+    bool refused = false;
+    try {
+        m_db->store().SharedConnection().run(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, "
+                                                            "PrintDate) VALUES ('ACC1', ?, 1, 'Again', '2026-12-06')"),
+                                             {typed});
+    } catch (const Failure &) {
+        refused = true;
+    }
+    QVERIFY(refused);
 }
 
 void TestChequeLife::refusesPagesThatCannotPrint_data()

@@ -4,11 +4,13 @@
 #include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "issue/frmRegister.h"
+#include "layout/Fonts.h"
 #include "layout/PageRenderer.h"
 #include "layout/frmCheq.h"
 #include "shell/MDIForm1.h"
 #include "shell/WorkstationSettings.h"
 #include "store/Store.h"
+#include "support/PageImage.h"
 #include "support/TestMain.h"
 
 #include <QAbstractItemView>
@@ -20,6 +22,7 @@
 #include <QInputMethodEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTableWidget>
@@ -34,6 +37,7 @@ class TestChequeEntry : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -66,6 +70,14 @@ private slots:
     void aDaysChequesByKeyboardAlone();
     void amountTakesTheAccountsDecimals_data();
     void amountTakesTheAccountsDecimals();
+    void showsEveryLineOfWhatItSays_data();
+    void showsEveryLineOfWhatItSays();
+    void amountMovedToAnotherAccountIsKeptExactly_data();
+    void amountMovedToAnotherAccountIsKeptExactly();
+    void payeeIsPrintedAsItIsRecorded_data();
+    void payeeIsPrintedAsItIsRecorded();
+    void aNumberIsOneLeafHoweverTyped_data();
+    void aNumberIsOneLeafHoweverTyped();
 
 private:
     void open();
@@ -75,6 +87,12 @@ private:
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmCheque> m_window;
 };
+
+void TestChequeEntry::initTestCase()
+{
+    // The face and size the program sets for its windows, so that the window is measured as it is seen.
+    QApplication::setFont(QFont(chequeFontFamily(), 8));
+}
 
 void TestChequeEntry::init()
 {
@@ -110,7 +128,7 @@ void TestChequeEntry::showsTheChosenAccount()
 {
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillset Program"));
-    QCOMPARE(m_window->size(), QSize(440, 267));
+    QCOMPARE(m_window->size(), QSize(440, 320));
     QCOMPARE(shown(m_window, "lblAccountLine"),
              QStringLiteral("Cheques go on ACC1: Sample Bank, account 012345678901"));
     QCOMPARE(find<QComboBox>(m_window, "comBankID")->count(), 2);
@@ -867,6 +885,274 @@ void TestChequeEntry::amountTakesTheAccountsDecimals()
     QCOMPARE(m_f->prompter.beeps, beeps);
     QCOMPARE(shown(m_window, "lblFigures"), figures);
     QCOMPARE(shown(m_window, "lblNaration"), words);
+}
+
+void TestChequeEntry::showsEveryLineOfWhatItSays_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("money"); // style|currency|subunit|decimals of ACC1
+    QTest::addColumn<QString>("accountNo");
+    QTest::addColumn<QString>("amount"); // typed
+    QTest::addColumn<QString>("payee"); // printed, when the label says what printing did
+    QTest::newRow("crore with paise") << "lblNaration"
+                                      << "Indian|Rupees|Paise|2"
+                                      << "012345678901"
+                                      << "777777777.77"
+                                      << "";
+    QTest::newRow("dinars with fils") << "lblNaration"
+                                      << "International|Dinars|Fils|3"
+                                      << "012345678901"
+                                      << "777777777.777"
+                                      << "";
+    QTest::newRow("a 20-character account number") << "lblAccountLine"
+                                                   << "International|||0"
+                                                   << "12345678901234567890"
+                                                   << ""
+                                                   << "";
+    QTest::newRow("the longest status line") << "lblStatus"
+                                             << "Indian|Rupees|Paise|2"
+                                             << "012345678901"
+                                             << "777777777.77"
+                                             << "Shree Ganesh Electricals and Hardware Stores Private Limited";
+}
+
+void TestChequeEntry::showsEveryLineOfWhatItSays()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, money);
+    QFETCH(QString, accountNo);
+    QFETCH(QString, amount);
+    QFETCH(QString, payee);
+    const QStringList style = money.split(u'|');
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = ?, CurrencyName = ?, SubunitName = ?, "
+                                "SubunitDigits = ?, AccountNo = ?, BankName = ? WHERE BankID = 'ACC1'"),
+                 {style.at(0), style.at(1), style.at(2), style.at(3).toInt(), accountNo,
+                  QStringLiteral("Punjab and Sind Bank, Connaught Place")});
+    if (!payee.isEmpty()) // a book nearly used up: the line says so
+        addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000127"),
+                      QDate(2026, 12, 1));
+    open();
+    if (!payee.isEmpty()) {
+        typeCheque(QStringLiteral("000124"), payee, amount);
+        click(m_window, "cmdPrint");
+        QCOMPARE(m_f->queue->jobs.size(), 1);
+    } else if (!amount.isEmpty()) {
+        QTest::keyClicks(find(m_window, "txtAmount"), amount);
+    }
+    const auto *shownLabel = find<QLabel>(m_window, qPrintable(label));
+    const QString text = shownLabel->text();
+    QVERIFY(!text.isEmpty());
+    // And read as the clerk reads it: every word of it, the last line's too, in the window's grab.
+    // OCR's punctuation and the order it gives words of closely set lines are not relied on.
+    const PageImage window = PageImage::fromImage(m_window->grab().toImage(), 96).enlarged(4);
+    if (!qEnvironmentVariableIsEmpty("QUILLSET_TEST_PICTURES"))
+        window.save(qEnvironmentVariable("QUILLSET_TEST_PICTURES") + u'/' + QString::fromLatin1(QTest::currentDataTag())
+                    + QStringLiteral(".png"));
+    const QPoint at = shownLabel->mapTo(m_window, QPoint(0, 0));
+    const QRectF area(at.x() * 0.75, at.y() * 0.75, shownLabel->width() * 0.75, shownLabel->height() * 0.75);
+    const auto words = [](const QString &text) {
+        QStringList kept;
+        for (const QString &word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+            QString letters = word;
+            letters.removeIf([](QChar c) { return !c.isLetterOrNumber(); });
+            if (!letters.isEmpty())
+                kept.append(letters);
+        }
+        kept.sort();
+        return kept;
+    };
+    QCOMPARE(words(window.text(area)), words(text));
+    // Measured too: the label is as tall as its text needs at its width.
+    const int needed = shownLabel->wordWrap() ? shownLabel->heightForWidth(shownLabel->contentsRect().width())
+                                              : shownLabel->sizeHint().height();
+    QVERIFY2(
+        needed <= shownLabel->contentsRect().height(),
+        qPrintable(
+            QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(needed).arg(shownLabel->contentsRect().height())));
+    QVERIFY2(shownLabel->wordWrap() || shownLabel->sizeHint().width() <= shownLabel->contentsRect().width(),
+             qPrintable(text));
+}
+
+void TestChequeEntry::amountMovedToAnotherAccountIsKeptExactly_data()
+{
+    QTest::addColumn<int>("from"); // decimals of ACC1, where the amount is typed
+    QTest::addColumn<int>("to"); // of ACC3, chosen next
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said"); // in the status strip and at Print; empty: it fits
+    QTest::addColumn<int>("backspaces");
+    QTest::addColumn<QString>("corrected");
+    QTest::addColumn<QString>("figures"); // of the corrected amount; empty: still refused
+    QTest::addColumn<bool>("meanwhile"); // ACC1's own decimals are changed instead, after the amount is typed
+    QTest::newRow("nine digits and paise to whole rupees")
+        << 2 << 0 << "777777777.77"
+        << "The amount 777777777.77 has 2 decimals, but the account \"ACC3\" takes no decimals, whole amounts only" << 3
+        << "777777777"
+        << "=777,777,777/-" << false;
+    QTest::newRow("one Backspace still too many")
+        << 2 << 0 << "1234.50"
+        << "The amount 1234.50 has 2 decimals, but the account \"ACC3\" takes no decimals" << 1 << "1234.5"
+        << "" << false;
+    QTest::newRow("fils to paise") << 3 << 2 << "12.345"
+                                   << "The amount 12.345 has 3 decimals, but the account \"ACC3\" takes 2 decimals" << 1
+                                   << "12.34"
+                                   << "=12.34/-" << false;
+    QTest::newRow("paise to fils: nothing to say") << 2 << 3 << "12.34"
+                                                   << "" << 0 << "12.34"
+                                                   << "=12.340/-" << false;
+    QTest::newRow("the account's own decimals changed meanwhile")
+        << 2 << 0 << "1234.50"
+        << "The amount 1234.50 has 2 decimals, but the account \"ACC1\" takes no decimals" << 3 << "1234"
+        << "=1,234/-" << true;
+}
+
+void TestChequeEntry::amountMovedToAnotherAccountIsKeptExactly()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    QFETCH(int, backspaces);
+    QFETCH(QString, corrected);
+    QFETCH(QString, figures);
+    QFETCH(bool, meanwhile);
+    BankAccountRecord other = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    other.bankId = QStringLiteral("ACC3");
+    other.money.subunitDigits = to;
+    m_f->db.store().accounts().insert(other);
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET SubunitDigits = ? WHERE BankID = 'ACC1'"), {from});
+    open();
+    typeCheque(QStringLiteral("000123"), QStringLiteral("ABC Traders"), typed);
+    if (meanwhile) {
+        m_f->db.exec(QStringLiteral("UPDATE BankAccount SET SubunitDigits = ? WHERE BankID = 'ACC1'"), {to});
+    } else {
+        QTest::keyClick(find(m_window, "comBankID"), Qt::Key_End);
+        QCOMPARE(find<QComboBox>(m_window, "comBankID")->currentText(), QStringLiteral("ACC3"));
+        QTest::keyClicks(find(m_window, "txtChequeNo"), QStringLiteral("000123"));
+        // What is wrong with it is said at once.
+        QCOMPARE(shown(m_window, "lblStatus").left(said.size()), said);
+    }
+    // Kept exactly as typed, refused, and shown as no other amount.
+    QCOMPARE(shown(m_window, "txtAmount"), typed);
+    click(m_window, "cmdPrint");
+    QCOMPARE(shown(m_window, "txtAmount"), said.isEmpty() ? QString() : typed);
+    QCOMPARE(m_f->prompter.texts().join(u'|').left(said.size()), said);
+    QCOMPARE(m_f->queue->printed().size(), said.isEmpty() ? 1 : 0);
+    if (!said.isEmpty()) {
+        QCOMPARE(registerRows(m_f->db), 0);
+        QCOMPARE(shown(m_window, "lblStatus").left(said.size()), said);
+        QCOMPARE(shown(m_window, "lblFigures"), QString());
+        m_f->prompter.messages.clear();
+    } else {
+        QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblAmount")).text, figures);
+        return;
+    }
+    // Always editable: Backspace takes the decimals off one by one.
+    auto *amount = find<QLineEdit>(m_window, "txtAmount");
+    amount->setFocus();
+    QTest::keyClick(amount, Qt::Key_End);
+    for (int i = 0; i < backspaces; ++i)
+        QTest::keyClick(amount, Qt::Key_Backspace);
+    QCOMPARE(amount->text(), corrected);
+    QCOMPARE(shown(m_window, "lblFigures"), figures);
+    QCOMPARE(shown(m_window, "lblStatus").isEmpty(), !figures.isEmpty());
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->printed().size(), figures.isEmpty() ? 0 : 1);
+    if (!figures.isEmpty())
+        QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblAmount")).text, figures);
+}
+
+void TestChequeEntry::payeeIsPrintedAsItIsRecorded_data()
+{
+    QTest::addColumn<QString>("payee"); // pasted into the field
+    QTest::addColumn<QString>("said"); // why it is refused; empty: it prints
+    QTest::newRow("one line") << "Sharma & Sons Traders"
+                              << "";
+    QTest::newRow("a line break") << "Line One\nLine Two"
+                                  << "The payee holds a line break, which a cheque cannot print";
+    QTest::newRow("a tab") << "Tab\tGap"
+                           << "The payee holds a tab, which a cheque cannot print";
+    QTest::newRow("another control character") << "Ring\aBell"
+                                               << "The payee holds a control character (U+0007)";
+}
+
+void TestChequeEntry::payeeIsPrintedAsItIsRecorded()
+{
+    QFETCH(QString, payee);
+    QFETCH(QString, said);
+    open();
+    typeCheque(QStringLiteral("000123"), QString(), QStringLiteral("500"));
+    QApplication::clipboard()->setText(payee);
+    auto *pay = find<QLineEdit>(m_window, "txtPay");
+    pay->setFocus();
+    QTest::keySequence(pay, QKeySequence::Paste);
+    QCOMPARE(pay->text(), payee);
+    click(m_window, "cmdPrint");
+    if (!said.isEmpty()) {
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
+        QCOMPARE(m_f->queue->jobs.size(), 0);
+        QCOMPARE(registerRows(m_f->db), 0);
+        return;
+    }
+    // What the paper shows is what the register holds, read from the page as printed.
+    QCOMPARE(m_f->queue->printed().size(), 1);
+    const ChequePage printed = m_f->queue->printed().first();
+    const QString recorded = m_f->db.scalar(QStringLiteral("SELECT Pay FROM Cheque")).toString();
+    QCOMPARE(recorded, payee);
+    QImage paper(printed.widthTwips * 300 / 1440, printed.heightTwips * 300 / 1440, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        renderChequePage(painter, printed, 300);
+    }
+    const QRectF box = printed.item(QStringLiteral("lblPay")).rect;
+    const QRectF area(box.left() / 20, box.top() / 20 - 4, box.width() / 20, box.height() / 20 + 8);
+    QCOMPARE(simplified(PageImage::fromImage(paper, 300).line(area)), recorded);
+}
+
+void TestChequeEntry::aNumberIsOneLeafHoweverTyped_data()
+{
+    QTest::addColumn<QString>("typed"); // after 540001 printed
+    QTest::addColumn<QString>("said"); // why it is refused; empty: it prints
+    QTest::addColumn<QString>("recorded"); // the register's numbers afterwards
+    const QString taken = QStringLiteral("ERR:1305:Cheque number 540001 is already in the register");
+    QTest::newRow("a trailing blank") << "540001 " << taken << "540001";
+    QTest::newRow("a leading blank") << " 540001" << taken << "540001";
+    QTest::newRow("full-width digits") << "５４０００１" << taken << "540001";
+    QTest::newRow("a leading zero") << "0540001"
+                                    << "ERR:1305:Cheque number 0540001 is already in the register"
+                                    << "540001";
+    QTest::newRow("the next leaf, with a blank") << " 540002"
+                                                 << ""
+                                                 << "540001, 540002";
+    QTest::newRow("the next leaf, full-width") << "５４０００２"
+                                               << ""
+                                               << "540001, 540002";
+    QTest::newRow("letters") << "54OO02"
+                             << "The cheque number \"54OO02\" must be digits only"
+                             << "540001";
+}
+
+void TestChequeEntry::aNumberIsOneLeafHoweverTyped()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    QFETCH(QString, recorded);
+    open();
+    typeCheque(QStringLiteral("540001"), QStringLiteral("First Payee"), QStringLiteral("100"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    // Typed as an input method delivers it, full-width digits included.
+    QInputMethodEvent typing;
+    typing.setCommitString(typed);
+    QApplication::sendEvent(find(m_window, "txtChequeNo"), &typing);
+    QCOMPARE(shown(m_window, "txtChequeNo"), typed);
+    typeCheque(QString(), QStringLiteral("Second Payee"), QStringLiteral("200"));
+    click(m_window, "cmdPrint");
+    QCOMPARE(m_f->prompter.texts().join(u'|').left(said.size()), said);
+    QCOMPARE(m_f->queue->jobs.size(), said.isEmpty() ? 2 : 1);
+    // The register holds the number as a person would say it.
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo FROM Cheque ORDER BY Id")), recorded);
 }
 
 QUILLSET_TEST_MAIN(TestChequeEntry, QApplication)

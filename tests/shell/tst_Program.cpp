@@ -38,6 +38,8 @@ private slots:
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
     void marksAndOffersFromTheCommandLine();
+    void aNumberIsOneLeafHoweverTyped_data();
+    void aNumberIsOneLeafHoweverTyped();
     void writesTheReportWithoutWindows_data();
     void writesTheReportWithoutWindows();
     void printWithoutAPrinterRecordsNothing();
@@ -162,8 +164,10 @@ void TestProgram::amountTakesTheAccountsDecimals_data()
     QTest::addColumn<QString>("figures"); // or what the refusal says
     QTest::newRow("paise") << 2 << "1234.5" << 0 << "=1,234.50/-";
     QTest::newRow("fils") << 3 << "12.345" << 0 << "=12.345/-";
-    QTest::newRow("too many decimals") << 2 << "1.234" << 1 << "at most 2 after the decimal point";
-    QTest::newRow("decimals on a whole-rupee account") << 0 << "10.5" << 1 << "whole rupees in digits only";
+    QTest::newRow("too many decimals") << 2 << "1.234" << 1
+                                       << "The amount 1.234 has 3 decimals, but the account \"ACC1\" takes 2 decimals";
+    QTest::newRow("decimals on a whole-rupee account")
+        << 0 << "10.5" << 1 << "The amount 10.5 has 1 decimal, but the account \"ACC1\" takes no decimals";
 }
 
 void TestProgram::amountTakesTheAccountsDecimals()
@@ -206,6 +210,12 @@ void TestProgram::refusesWhatTheEntryWindowRefuses_data()
                                      << "is not a date";
     QTest::newRow("empty payee") << 7 << ""
                                  << "All the fields must be selected";
+    QTest::newRow("a payee on two lines") << 7 << "Line One\nLine Two"
+                                          << "The payee holds a line break, which a cheque cannot print";
+    QTest::newRow("a tab in the payee") << 7 << "Tab\tGap"
+                                        << "The payee holds a tab";
+    QTest::newRow("a number that is not digits") << 5 << "A-12"
+                                                 << "The cheque number \"A-12\" must be digits only";
 }
 
 void TestProgram::refusesWhatTheEntryWindowRefuses()
@@ -397,6 +407,55 @@ void TestProgram::marksAndOffersFromTheCommandLine()
                                       "(SELECT * FROM Cheque ORDER BY ChequeNo)"))
                  .toString(),
              QStringLiteral("000040 void stopped at the bank; 000041 spoiled jammed; 000042 spoiled torn"));
+}
+
+void TestProgram::aNumberIsOneLeafHoweverTyped_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // BATCH is the batch file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("cheques"); // the register afterwards
+    const QString printed = QStringLiteral("000777 printed");
+    QTest::newRow("settled with a blank before it")
+        << QStringList {QStringLiteral("--mark"), QStringLiteral("void"),     QStringLiteral("--cheque"),
+                        QStringLiteral(" 777"),   QStringLiteral("--reason"), QStringLiteral("lost")}
+        << 0 << "is now void."
+        << "000777 void";
+    QTest::newRow("settled in full-width digits")
+        << QStringList {QStringLiteral("--mark"),  QStringLiteral("void"),     QStringLiteral("--cheque"),
+                        QStringLiteral("７７７ "), QStringLiteral("--reason"), QStringLiteral("lost")}
+        << 0 << "is now void."
+        << "000777 void";
+    QTest::newRow("a spoiled leaf as a person says its number")
+        << QStringList {QStringLiteral("--mark"),   QStringLiteral("spoiled"),  QStringLiteral("--cheque"),
+                        QStringLiteral("７７８\t"), QStringLiteral("--reason"), QStringLiteral("torn")}
+        << 0 << "Leaf 778 of \"ACC1\" is recorded as spoiled." << printed + QStringLiteral(", 778 spoiled");
+    QTest::newRow("a batch row in full-width digits")
+        << QStringList {QStringLiteral("--batch"), QStringLiteral("BATCH"), QStringLiteral("--check")} << 1
+        << "Line 2, Cheque: Cheque number 777 is already in the register" << printed;
+}
+
+void TestProgram::aNumberIsOneLeafHoweverTyped()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(QString, cheques);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                           "('ACC1', '000777', 5, 'Paid', '2026-12-05', '777')"));
+    QVERIFY(writeLayoutAndBatch(db, QStringLiteral("Pay,Amount,Date,Cheque\nAgain,5,06-Dec-2026,７７７\n").toUtf8()));
+    db.close();
+    arguments.replaceInStrings(QStringLiteral("BATCH"), db.folder() + QStringLiteral("/run.csv"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 arguments
+                     + QStringList {QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--database"),
+                                    db.path()}),
+             status);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY Id")), cheques);
 }
 
 void TestProgram::writesTheReportWithoutWindows_data()

@@ -25,6 +25,7 @@ private slots:
     void init();
     void upgradesTheFirstReleaseKeepingEveryRow();
     void newDatabaseIsTheUpgradedOne();
+    void upgradeKeysEachLeafHoweverItWasTyped();
     void refusesWithoutTouchingIt_data();
     void refusesWithoutTouchingIt();
 
@@ -128,6 +129,29 @@ void TestSchema::newDatabaseIsTheUpgradedOne()
     QCOMPARE(rows(m_scratch->path(), schema), rows(upgraded, schema));
     const QString checks = QStringLiteral("SELECT name FROM sqlite_master WHERE sql LIKE '%CHECK%' ORDER BY name");
     QCOMPARE(rows(m_scratch->path(), checks), rows(upgraded, checks));
+}
+
+void TestSchema::upgradeKeysEachLeafHoweverItWasTyped()
+{
+    const QString path = m_scratch->copyFixture(QStringLiteral("records-v0.mdb"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        // Written before numbers were read as a person says them: the same leaf under other spellings.
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral(
+            "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', '000120 ', 5, 'Again', "
+            "'2026-12-07'), ('ACC1', '\uff11\uff12\uff10', 5, 'Thrice', '2026-12-07'), ('HDFC01', ' 9', 5, "
+            "'Once', '2026-12-07')")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    Store::OpenDatabase(path, OdbcInstaller::none());
+    // Each is keyed by its value; the earliest row of a leaf stays its own, the later are repeats.
+    QCOMPARE(rows(path,
+                  QStringLiteral("SELECT BankID, ChequeNo, NumberKey, Duplicate FROM Cheque WHERE NumberKey IN "
+                                 "('120', '9') ORDER BY Id")),
+             QStringList({QStringLiteral("ACC1|000120|120|0"), QStringLiteral("ACC1|000120 |120|1"),
+                          QStringLiteral("ACC1|\uff11\uff12\uff10|120|1"), QStringLiteral("HDFC01| 9|9|0")}));
 }
 
 void TestSchema::refusesWithoutTouchingIt_data()

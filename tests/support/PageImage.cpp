@@ -71,6 +71,18 @@ PageImage PageImage::fromImage(const QImage &image, double dotsPerInch)
     return picture;
 }
 
+PageImage PageImage::enlarged(int factor) const
+{
+    QImage large = m_image.scaled(m_image.size() * factor, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_Grayscale8);
+    for (int y = 0; y < large.height(); ++y) {
+        uchar *row = large.scanLine(y);
+        for (int x = 0; x < large.width(); ++x)
+            row[x] = row[x] < 150 ? 0 : 255;
+    }
+    return fromImage(large, m_dpi * factor);
+}
+
 QSizeF PageImage::sizeInPoints() const
 {
     return QSizeF(m_image.width(), m_image.height()) * (72.0 / m_dpi);

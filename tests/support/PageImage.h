@@ -29,6 +29,10 @@ public:
     /// A picture taken some other way, such as a widget's grab, at the resolution it stands for.
     static PageImage fromImage(const QImage &image, double dotsPerInch);
 
+    /// The picture enlarged smoothly and made black on white: the small type of a window's grab,
+    /// as OCR reads it far more surely.
+    PageImage enlarged(int factor) const;
+
     bool isNull() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }
     double dotsPerInch() const { return m_dpi; }
