@@ -245,7 +245,7 @@ void TestChequeLife::aNumberIsOneLeafHoweverWritten()
     QVERIFY(found);
     QCOMPARE(found->chequeNo, written);
     settleNumber(m_db->store(), QStringLiteral("ACC1"), typed, Settlement::Void, QStringLiteral("lost"),
-                 QDate(2026, 12, 6));
+                 QDate(2026, 12, 6), {*m_queue, QStringLiteral("desk-1 (clerk)")});
     QCOMPARE(rows(), written + QStringLiteral(" void"));
     // The database itself refuses the leaf under another spelling.
     bool refused = false;
