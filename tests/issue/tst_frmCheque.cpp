@@ -10,6 +10,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/WorkstationSettings.h"
 #include "store/Store.h"
+#include "support/ChequePicture.h"
 #include "support/PageImage.h"
 #include "support/TestMain.h"
 
@@ -56,6 +57,8 @@ private slots:
     void secondPrintWhilePrintingDoesNothing();
     void offersTheNextNumberAndRefusesAUsedOne();
     void settlesChequesFromTheRegister();
+    void aSpoiledLeafIsNumberedInDigits_data();
+    void aSpoiledLeafIsNumberedInDigits();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
     void previewFollowsTheFields_data();
@@ -324,6 +327,21 @@ void TestChequeEntry::asksOnceAboutADateThatNeedsASecondLook()
         QVERIFY2(m_f->prompter.questions.first().startsWith(asked), qPrintable(m_f->prompter.questions.first()));
     QCOMPARE(m_f->db.joined(QStringLiteral("SELECT PrintDate FROM Cheque")), recorded);
     QCOMPARE(m_f->queue->printed().size(), recorded.isEmpty() ? 0 : 1);
+    if (recorded.isEmpty())
+        return;
+    // The paper carries the date the register holds, day first in the leaf's boxes, whatever the
+    // order it was typed in.
+    const ChequePage printed = m_f->queue->printed().first();
+    QImage paper(printed.widthTwips * 300 / 1440, printed.heightTwips * 300 / 1440, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        renderChequePage(painter, printed, 300);
+    }
+    // Read as one line: alone, a 9 of the leaf's face is not read at all.
+    const QRectF box = boxInPoints(printed.item(QStringLiteral("lblDate")).rect).adjusted(-3, -1, 40, 1);
+    QCOMPARE(unspaced(PageImage::fromImage(paper, 300).line(box, QStringLiteral("0123456789"))),
+             QDate::fromString(recorded, Qt::ISODate).toString(QStringLiteral("ddMMyyyy")));
 }
 
 void TestChequeEntry::incompleteChequeIsRefused_data()
@@ -476,6 +494,39 @@ void TestChequeEntry::offersTheNextNumberAndRefusesAUsedOne()
     // Another account has its own numbers.
     QTest::keyClick(find(m_window, "comBankID"), Qt::Key_Down);
     QCOMPARE(number->placeholderText(), QString());
+}
+
+void TestChequeEntry::aSpoiledLeafIsNumberedInDigits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("recorded"); // the register afterwards; empty when refused
+    QTest::newRow("a minus sign") << "-1"
+                                  << "";
+    QTest::newRow("a plus sign") << "+140"
+                                 << "";
+    QTest::newRow("a letter") << "140a"
+                              << "";
+    QTest::newRow("digits, blanks around") << " 000140 "
+                                           << "000140 spoiled";
+}
+
+void TestChequeEntry::aSpoiledLeafIsNumberedInDigits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, recorded);
+    open();
+    QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
+    frmRegister *settling = nullptr;
+    QTRY_VERIFY((settling = m_window->findChild<frmRegister *>()) && settling->isVisible());
+    m_f->prompter.textAnswers = {typed, QStringLiteral("torn")};
+    click(settling, "cmdSpoiledLeaf");
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque")), recorded);
+    QCOMPARE(m_f->prompter.messages.size(), recorded.isEmpty() ? 1 : 0);
+    QCOMPARE(m_f->prompter.questions.size(), recorded.isEmpty() ? 1 : 2); // no reason asked for a leaf refused
+    if (recorded.isEmpty())
+        QCOMPARE(
+            m_f->prompter.texts().first(),
+            QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.").arg(typed));
 }
 
 void TestChequeEntry::settlesChequesFromTheRegister()
