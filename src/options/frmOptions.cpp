@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace quillset {
@@ -166,7 +167,23 @@ void frmOptions::fitCaptions()
     calibration->resize(qMax(calibration->width(), m_leftInUse->x() + m_leftInUse->width() + kGap),
                         calibration->height());
 
-    const int needed = qMax(calibration->x() + calibration->width(), page->x() + page->width()) + kGap;
+    // The dates read as sentences: caption, box, unit, the box and unit moving along as the caption needs.
+    int dates = 0;
+    for (const char *row : {"lblDateOrder cmbDateOrder", "lblStaleMonths txtStaleMonths lblStaleUnit",
+                            "lblDateWindow txtDateWindow lblWindowUnit"}) {
+        int left = 0;
+        for (const QString &name : QString::fromLatin1(row).split(u' ')) {
+            auto *control = findChild<QWidget *>(name);
+            if (control->x() < left)
+                control->move(left, control->y());
+            // A caption or unit as wide as its words; a box keeps its width.
+            if (qobject_cast<QLabel *>(control))
+                control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
+            left = control->x() + control->width() + kGap;
+        }
+        dates = qMax(dates, left);
+    }
+    const int needed = std::max({calibration->x() + calibration->width(), page->x() + page->width(), dates}) + kGap;
     if (needed > width()) {
         const int grow = needed - width();
         setFixedSize(needed, height());

@@ -437,6 +437,11 @@ void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords()
     open();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     QCOMPARE(storedDates(), QStringLiteral("DMY, 3, 12"));
+    // Every word of the strip is in sight: each caption as wide as its words, inside the window.
+    for (const QLabel *label : find(m_window, "Frame7")->findChildren<QLabel *>())
+        QVERIFY2(label->width() >= label->sizeHint().width()
+                     && m_window->rect().contains(QRect(label->mapTo(m_window, QPoint()), label->size())),
+                 qPrintable(label->text()));
     QTest::keyClick(m_window, Qt::Key_W, Qt::AltModifier); // "Dates &written"
     auto *order = find<QComboBox>(m_window, "cmbDateOrder");
     QCOMPARE(QApplication::focusWidget(), order);
