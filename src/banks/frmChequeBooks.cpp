@@ -119,10 +119,10 @@ void frmChequeBooks::showBooks()
 
 void frmChequeBooks::addBook()
 {
-    const std::optional<QDate> received = parseChequeDate(m_received->text());
     try {
+        const DateOrder order = m_services.store->parameters().dateRules(QDate()).order;
         addChequeBook(*m_services.store, m_account, m_firstLeaf->text(), m_lastLeaf->text(),
-                      received.value_or(QDate()));
+                      parseChequeDate(m_received->text(), order).value_or(QDate()));
     } catch (const Failure &failure) {
         tell(failure.description());
         return;

@@ -90,8 +90,10 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
     // Rows an earlier run of this same batch left in the register are skipped when it runs again, so
     // their numbers, taken by themselves, are no problem.
     QMap<int, ChequeStatus> done;
+    DateRules dates; // every row's date is read in the office's order, and flagged by its rules
     try {
         done = store.cheques().batchRows(file.hash);
+        dates = store.parameters().dateRules(today);
     } catch (const Failure &failure) {
         checked.problems.append(
             {0, QString(), QStringLiteral("the register could not be read: %1").arg(failure.description())});
@@ -141,7 +143,7 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         }
         // Rows that write the code in other capitals are the same account, for numbers and totals.
         texts.accountCode = record.bankId;
-        const ChequeReading reading = readCheque(texts, record.money);
+        const ChequeReading reading = readCheque(texts, record.money, dates);
         if (!reading.cheque) {
             for (const FieldProblem &field : reading.problems)
                 problem(columnOf(field.field), field.empty ? QStringLiteral("it is empty.") : field.message);
@@ -190,10 +192,8 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             problem(next ? QString() : QStringLiteral("Cheque"), failure.description(audience));
             continue;
         }
-        if (cheque.cheque.date > today)
-            checked.toConfirm.append(
-                {row.line, QStringLiteral("Date"),
-                 QStringLiteral("dated %1, after today.").arg(formatChequeDate(cheque.cheque.date))});
+        if (const QString flag = dateFlag(cheque.cheque.date, dates); !flag.isEmpty())
+            checked.toConfirm.append({row.line, QStringLiteral("Date"), flag});
         if (limit > 0 && cheque.cheque.amount > limit * record.money.unitsPerWhole())
             checked.toConfirm.append({row.line, QStringLiteral("Amount"),
                                       QStringLiteral("%1 is above the limit of %2.")

@@ -37,7 +37,7 @@ struct CheckedBatch
     BatchFile file;
     QList<BatchCheque> cheques;
     QList<BatchProblem> problems; ///< any of them and nothing prints
-    QList<BatchProblem> toConfirm; ///< post-dated cheques and amounts above the limit
+    QList<BatchProblem> toConfirm; ///< post-dated and stale cheques, and amounts above the limit
     QMap<QString, BatchTotal> totals; ///< by account
 
     bool isClean() const { return file.problems.isEmpty() && problems.isEmpty(); }
@@ -49,8 +49,9 @@ struct CheckedBatch
 
 /// Checks every row: read as the entry window reads a cheque (the batch's account and the stamp
 /// setting where the file says nothing), then the account, a number free on it and not twice in
-/// the batch, and a page that fits. `limit` (in whole units; 0 for none) and `today` decide what is
-/// flagged for confirmation. The problems are worded for who is told.
+/// the batch, and a page that fits. Dates are read by the office's date settings on `today`, which
+/// with `limit` (in whole units; 0 for none) decides what is flagged for confirmation. The problems
+/// are worded for who is told.
 CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString &account, const PageMetrics &metrics,
                         const QDate &today, qint64 limit = 0, Audience audience = Audience::Window);
 

@@ -3,7 +3,6 @@
 #include "ChequeNumber.h"
 #include "words/MoneyStyle.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -11,23 +10,6 @@
 namespace quillset {
 
 namespace {
-
-int monthFromName(const QString &name)
-{
-    static const QStringList months
-        = {QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"), QStringLiteral("apr"),
-           QStringLiteral("may"), QStringLiteral("jun"), QStringLiteral("jul"), QStringLiteral("aug"),
-           QStringLiteral("sep"), QStringLiteral("oct"), QStringLiteral("nov"), QStringLiteral("dec")};
-    return static_cast<int>(months.indexOf(name.toLower())) + 1;
-}
-
-std::optional<QDate> validDate(int year, int month, int day)
-{
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return std::nullopt;
-    return date;
-}
 
 bool isAsciiDigit(QChar c)
 {
@@ -98,34 +80,28 @@ QString ChequeReading::messages() const
     return lines.join(u'\n');
 }
 
-std::optional<QDate> parseChequeDate(const QString &text)
+bool hasVisibleCharacter(const QString &text)
 {
-    static const QRegularExpression named(QStringLiteral("^(\\d{1,2})-([A-Za-z]{3})-(\\d{4})$"));
-    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{1,2})([/-])(\\d{1,2})\\2(\\d{4})$"));
-    static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
-
-    const QString trimmed = text.trimmed();
-    if (const QRegularExpressionMatch m = named.match(trimmed); m.hasMatch()) {
-        const int month = monthFromName(m.captured(2));
-        if (month == 0)
-            return std::nullopt;
-        return validDate(m.captured(3).toInt(), month, m.captured(1).toInt());
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isSpace(c))
+            continue;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format: // zero-width spaces and joiners, the byte-order mark, the word joiner
+        case QChar::Other_NotAssigned:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            continue;
+        default:
+            break;
+        }
+        // Hangul fillers are letters that print nothing.
+        if (c == 0x115f || c == 0x1160 || c == 0x3164 || c == 0xffa0)
+            continue;
+        return true;
     }
-    if (const QRegularExpressionMatch m = dayFirst.match(trimmed); m.hasMatch())
-        return validDate(m.captured(4).toInt(), m.captured(3).toInt(), m.captured(1).toInt());
-    if (const QRegularExpressionMatch m = iso.match(trimmed); m.hasMatch())
-        return validDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    return std::nullopt;
-}
-
-QString formatChequeDate(const QDate &date)
-{
-    return QLocale::c().toString(date, QStringLiteral("dd-MMM-yyyy"));
-}
-
-bool isAcceptableDateText(const QString &text)
-{
-    return text.isEmpty() || parseChequeDate(text).has_value();
+    return false;
 }
 
 bool isAcceptableAmountText(const QString &text, const MoneyStyle &money)
@@ -196,7 +172,7 @@ QString amountProblem(const QString &text, const QString &accountCode, const Mon
 
 } // namespace
 
-ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money)
+ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, const DateRules &dates)
 {
     ChequeReading reading;
     QList<FieldProblem> &problems = reading.problems;
@@ -207,27 +183,23 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money)
     const QString number = normalisedNumber(texts.number);
     if (number.isEmpty())
         problems.append(emptyField(ChequeField::Number, QStringLiteral("Enter the cheque number.")));
-    else if (!isDigitNumber(number))
-        problems.append({ChequeField::Number,
-                         QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.")
-                             .arg(texts.number),
-                         false});
+    else if (const QString problem = numberProblem(texts.number); !problem.isEmpty())
+        problems.append({ChequeField::Number, problem, false});
     // An office may write a payee any way its bank accepts, on the one line the leaf has for it: the
     // register then holds exactly what was printed.
-    if (texts.payee.isEmpty())
+    // One made of blanks and invisible characters alone would print a blank Pay line: it is no payee.
+    if (!hasVisibleCharacter(texts.payee))
         problems.append(emptyField(ChequeField::Payee, QStringLiteral("Enter the payee after Pay.")));
     else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())
         problems.append({ChequeField::Payee, problem, false});
 
-    std::optional<QDate> date;
-    if (texts.date.isEmpty()) {
+    const DateReading date = readChequeDate(texts.date, dates.order);
+    if (texts.date.trimmed().isEmpty())
         problems.append(emptyField(ChequeField::Date, QStringLiteral("Enter the cheque date.")));
-    } else if (!(date = parseChequeDate(texts.date))) {
-        problems.append(
-            {ChequeField::Date,
-             QStringLiteral("\"%1\" is not a date; write it as 06-Dec-2026, 06/12/2026 or 2026-12-06.").arg(texts.date),
-             false});
-    }
+    else if (!date.date)
+        problems.append({ChequeField::Date, date.problem, false});
+    else if (const QString outside = dateWindowProblem(*date.date, dates); !outside.isEmpty())
+        problems.append({ChequeField::Date, outside, false});
 
     std::optional<qint64> amount;
     if (texts.amount.isEmpty()) {
@@ -237,7 +209,7 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money)
     }
 
     if (problems.isEmpty())
-        reading.cheque = Cheque {texts.accountCode, number, texts.payee, *date, *amount, texts.stamp};
+        reading.cheque = Cheque {texts.accountCode, number, texts.payee, *date.date, *amount, texts.stamp};
     return reading;
 }
 

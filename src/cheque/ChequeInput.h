@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Cheque.h"
+#include "ChequeDate.h"
 
 #include <QDate>
 #include <QString>
@@ -38,22 +39,18 @@ struct ChequeReading
 /// Reads the texts into a cheque. The one way into a cheque value: the entry window, the command
 /// line and a batch all read theirs here, so each refuses the same things in the same words. The
 /// number is taken as a person would say it and must be digits; the payee is one line, without
-/// line breaks, tabs or other control characters, so the register holds exactly what is printed;
-/// an amount with more decimals than the account takes is refused, naming the account's decimals.
-ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money);
+/// line breaks, tabs or other control characters, so the register holds exactly what is printed,
+/// and a payee with nothing that would print counts as empty; the date is read in the office's
+/// order and must lie within its window of dates; an amount with more decimals than the account
+/// takes is refused, naming the account's decimals.
+ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, const DateRules &dates);
 
 /// The message for a cheque with an empty cheque number, payee, date or amount.
 inline const QString kIncompleteChequeMessage = QStringLiteral("You cannot print All the fields must be selected");
 
-/// Reads a cheque date typed as 06-Dec-2026, 6-Dec-2026, 06/12/2026, 06-12-2026 or 2026-12-06
-/// (numeric forms day first; month names in English, any case). Impossible dates give nothing.
-std::optional<QDate> parseChequeDate(const QString &text);
-
-/// The entry window's date form, with English month abbreviations: 06-Dec-2026.
-QString formatChequeDate(const QDate &date);
-
-/// True for an empty date, or one that reads as a real date: what the date field lets go of.
-bool isAcceptableDateText(const QString &text);
+/// True when the text has a character that would print: not only blanks, tabs, zero-width or other
+/// invisible characters.
+bool hasVisibleCharacter(const QString &text);
 
 /// The amount text as a whole number of the smallest unit; nothing when it is not an amount the
 /// account's money takes.

@@ -37,6 +37,14 @@ bool isDigitNumber(const QString &number)
         && std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+QString numberProblem(const QString &typed)
+{
+    const QString number = normalisedNumber(typed);
+    if (number.isEmpty() || isDigitNumber(number))
+        return QString();
+    return QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.").arg(typed);
+}
+
 QString numberKey(const QString &number)
 {
     const QString normalised = normalisedNumber(number);

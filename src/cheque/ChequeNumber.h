@@ -17,6 +17,10 @@ QString numberKey(const QString &number);
 /// True for a number made only of the digits 0 to 9.
 bool isDigitNumber(const QString &number);
 
+/// Why the typed text is no cheque number (a sign, a letter, a blank inside it), in words; empty
+/// when it is one, or when nothing but blanks was typed.
+QString numberProblem(const QString &typed);
+
 /// The number after a number of digits, as wide as it (leading zeros kept): 000123 gives 000124,
 /// 0999 gives 1000. Empty for a number that is not made of digits.
 QString numberAfter(const QString &number);

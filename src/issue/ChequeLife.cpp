@@ -581,6 +581,9 @@ QString settleNumber(const Store &store, const QString &account, const QString &
             throw Failure(
                 ErrorNumber::EntryInvalid,
                 QStringLiteral("The register holds no cheque %1 for the account \"%2\".").arg(number, account));
+        // A leaf is recorded by the number printed on it, as a cheque is.
+        if (const QString problem = numberProblem(typed); !problem.isEmpty())
+            throw Failure(ErrorNumber::EntryInvalid, problem);
         if (reason.trimmed().isEmpty())
             throw Failure(ErrorNumber::EntryInvalid,
                           QStringLiteral("Say why leaf %1 is spoiled: a reason is kept with it.").arg(number));

@@ -15,7 +15,6 @@
 #include "shell/CentreWindow.h"
 #include "shell/Controls.h"
 #include "shell/EnterPressesButtons.h"
-#include "shell/FocusGuard.h"
 #include "shell/MDIForm1.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
@@ -37,6 +36,8 @@
 #include <QShortcutEvent>
 #include <QStringListModel>
 #include <QTimer>
+
+#include <map>
 
 namespace quillset {
 
@@ -72,7 +73,9 @@ constexpr int kMostPayeesSuggested = 12;
 // A text that needs more still gets it: its panel, and the window, grow by what is missing.
 constexpr int kWidth = 6600;
 constexpr int kPanelWidth = 6585;
+constexpr int kDateNoteTop = 1995;
 constexpr int kWordsTop = 2010;
+constexpr int kWordsCaptionTop = 2040;
 constexpr int kWordsHeight = 810;
 constexpr int kFieldsHeight = kWordsTop + kWordsHeight + 90; // the panel starts 90 above the window
 constexpr int kCommandsTop = kFieldsHeight - 135;
@@ -109,8 +112,6 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     CentreWindow(*this);
     // The window sees every key before its controls do: Enter moves on, the amount takes digits only.
     qApp->installEventFilter(this);
-    // A date that cannot be read keeps the focus, silently, until it is corrected or cleared.
-    new FocusGuard(m_date, [this] { return dateIsAcceptable(); });
 
     loadAccounts();
     m_date->setText(formatChequeDate(m_services.today()));
@@ -150,11 +151,16 @@ void frmCheque::buildControls()
     m_amount = addControl<QLineEdit>(fields, "txtAmount", QRect(4260, 1680, 2205, 300));
     // As wide and as tall as its caption needs, still ending where the amount field begins.
     addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), QStringLiteral("&Amount:"), m_amount);
-    addCaption(fields, "Label3", QRect(60, 2040, 675, 225), QStringLiteral("Naration:"));
+    // Why the date cannot be printed, or why it needs a second look, right under it; the words and
+    // everything below move down while it says something.
+    m_dateNote = addCaption(fields, "lblDateNote", QRect(780, kDateNoteTop, 5685, 0), QString());
+    m_dateNote->setWordWrap(true);
+    m_narrationCaption
+        = addCaption(fields, "Label3", QRect(60, kWordsCaptionTop, 675, 225), QStringLiteral("Naration:"));
     m_narration = addCaption(fields, "lblNaration", QRect(780, kWordsTop, 3420, kWordsHeight), QString());
     m_narration->setWordWrap(true);
     // The figures as they will print, under the amount they come from.
-    m_figures = addCaption(fields, "lblFigures", QRect(4260, 2040, 2205, 285), QString());
+    m_figures = addCaption(fields, "lblFigures", QRect(4260, kWordsCaptionTop, 2205, 285), QString());
     m_figures->setAlignment(Qt::AlignRight | Qt::AlignTop);
     QFont bold = m_figures->font();
     bold.setBold(true);
@@ -203,10 +209,9 @@ void frmCheque::buildControls()
     connect(m_amount, &QLineEdit::inputRejected, this, [this] { m_services.prompter.beep(); });
     connect(m_print, &QPushButton::clicked, this, &frmCheque::printCheque);
     connect(m_printPreview, &QPushButton::clicked, this, &frmCheque::previewCheque);
-    connect(m_exit, &QPushButton::clicked, this, [this] {
-        if (dateIsAcceptable())
-            close();
-    });
+    // Exit always closes: nothing typed survives a close, so a wrong date in it matters no more.
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_date, &QLineEdit::textChanged, this, [this] { showDateNote(false); });
     connect(m_register, &QPushButton::clicked, this, &frmCheque::openRegister);
     connect(m_batch, &QPushButton::clicked, this, [this] {
         auto *batch = new frmBatch(m_services, m_bankId->currentText(), this);
@@ -223,13 +228,19 @@ void frmCheque::setStatus(const QString &text)
 
 void frmCheque::fitTexts()
 {
-    const int words = missingHeight(m_narration, kWordsHeight);
+    // A note under the date pushes the words down by its height, and everything below them with it.
+    const int note = m_dateNote->text().isEmpty() ? 0 : m_dateNote->heightForWidth(m_dateNote->width()) + 4;
+    m_dateNote->resize(m_dateNote->width(), qMax(0, note - 4));
+    const int words = missingHeight(m_narration, kWordsHeight) + note;
     const int account = missingHeight(m_accountLine, kAccountLineHeight);
     const int status = missingHeight(m_status, kStatusHeight);
     const auto grown = [](QWidget *widget, int roomTwips, int more) {
         widget->resize(widget->width(), twipsToPixels(roomTwips) + more);
     };
-    grown(m_narration, kWordsHeight, words);
+    m_narration->move(m_narration->x(), twipsToPixels(kWordsTop) + note);
+    m_narrationCaption->move(m_narrationCaption->x(), twipsToPixels(kWordsCaptionTop) + note);
+    m_figures->move(m_figures->x(), twipsToPixels(kWordsCaptionTop) + note);
+    grown(m_narration, kWordsHeight, words - note);
     grown(m_fields, kFieldsHeight, words);
     m_commands->move(0, twipsToPixels(kCommandsTop) + words);
     m_strip->move(0, twipsToPixels(kStripTop) + words);
@@ -331,7 +342,7 @@ void frmCheque::showNarration()
     const bool tooManyDecimals
         = text.contains(u'.') && (m_money.subunitDigits == 0 || text.section(u'.', 1).size() > m_money.subunitDigits);
     if (!amount && tooManyDecimals) {
-        for (const FieldProblem &field : readCheque(currentTexts(), m_money).problems) {
+        for (const FieldProblem &field : readFields().problems) {
             if (field.field == ChequeField::Amount)
                 problem = field.message;
         }
@@ -348,9 +359,9 @@ void frmCheque::showNarration()
         m_amountSaid = false;
         m_status->clear();
     }
-    // The words for what the field holds now; an empty or partial amount reads as 0.
-    m_narration->setText(chequeWords(amount.value_or(0), m_money).toUpper());
-    m_figures->setText(text.isEmpty() ? QString() : chequeFigures(amount.value_or(0), m_money));
+    // The words for what the field holds now; no amount yet shows none, never the words for zero.
+    m_narration->setText(amount ? chequeWords(*amount, m_money).toUpper() : QString());
+    m_figures->setText(amount ? chequeFigures(*amount, m_money) : QString());
     fitTexts();
 }
 
@@ -385,12 +396,8 @@ IssueOutcome frmCheque::Process(const Cheque &cheque)
 
 std::optional<Cheque> frmCheque::readyToPrint()
 {
-    if (!dateIsAcceptable()) {
-        m_date->setFocus();
-        return std::nullopt;
-    }
     followAccountMoney();
-    const ChequeReading reading = readCheque(currentTexts(), m_money);
+    const ChequeReading reading = readFields();
     if (reading.incomplete()) {
         m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
         return std::nullopt;
@@ -401,7 +408,15 @@ std::optional<Cheque> frmCheque::readyToPrint()
         return std::nullopt;
     }
     if (!reading.cheque) {
+        showDateNote(true);
         tell(reading.messages());
+        // The cursor goes to the first field the message names.
+        const std::map<ChequeField, QWidget *> fields = {{ChequeField::Number, m_chequeNo},
+                                                         {ChequeField::Payee, m_pay},
+                                                         {ChequeField::Date, m_date},
+                                                         {ChequeField::Amount, m_amount}};
+        if (const auto field = fields.find(reading.problems.first().field); field != fields.end())
+            field->second->setFocus();
         return std::nullopt;
     }
     return reading.cheque;
@@ -430,7 +445,7 @@ void frmCheque::printCheque()
     if (m_services.printing)
         return;
     const std::optional<Cheque> cheque = readyToPrint();
-    if (!cheque || !numberIsWanted(*cheque))
+    if (!cheque || !numberIsWanted(*cheque) || !dateIsWanted(*cheque))
         return;
     setStatus(QString());
     // The printed page is always composed from the fields as they are now, and the register row is
@@ -462,6 +477,18 @@ void frmCheque::printCheque()
         offerNextNumber();
         break;
     }
+}
+
+bool frmCheque::dateIsWanted(const Cheque &cheque)
+{
+    QString flag;
+    try {
+        flag = dateFlag(cheque.date, dateRules());
+    } catch (const Failure &) {
+        return true; // the date was read with these rules a moment ago; printing reads nothing more of them
+    }
+    return flag.isEmpty()
+        || m_services.prompter.ask(kProgramTitle, QStringLiteral("This cheque is %1 Print it anyway?").arg(flag));
 }
 
 bool frmCheque::numberIsWanted(const Cheque &cheque)
@@ -547,14 +574,10 @@ void frmCheque::previewCheque()
 
 void frmCheque::printFromPreview()
 {
-    // From the preview the date field is out of sight, so a date that cannot be read is said rather
-    // than left to hold the focus silently, as it does for this window's own Print.
-    if (!m_services.printing && !dateIsAcceptable()) {
-        QString why;
-        for (const FieldProblem &problem : readCheque(currentTexts(), m_money).problems) {
-            if (problem.field == ChequeField::Date)
-                why = problem.message;
-        }
+    // From the preview the date field is out of sight, so a date that cannot be read sends the
+    // operator back to it.
+    if (const QString why = dateProblem(); !m_services.printing && !why.isEmpty()) {
+        showDateNote(true);
         tell(QStringLiteral("Nothing was printed: %1 Correct the date in the entry window, then print.").arg(why));
         activateWindow();
         m_date->setFocus();
@@ -575,7 +598,7 @@ void frmCheque::refreshPreview()
     // The preview shows exactly the page its Print would print: when the fields change, it changes.
     if (!m_preview || !m_preview->isVisible())
         return;
-    const ChequeReading reading = readCheque(currentTexts(), m_money);
+    const ChequeReading reading = readFields();
     QString missing;
     std::optional<ChequePage> page;
     if (!reading.cheque) {
@@ -659,9 +682,63 @@ void frmCheque::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool frmCheque::dateIsAcceptable() const
+DateRules frmCheque::dateRules() const
 {
-    return isAcceptableDateText(m_date->text());
+    return m_services.store->parameters().dateRules(m_services.today());
+}
+
+ChequeReading frmCheque::readFields() const
+{
+    try {
+        return readCheque(currentTexts(), m_money, dateRules());
+    } catch (const Failure &failure) {
+        // Without the office's rules no date can be read: the date is what cannot be printed.
+        ChequeReading reading = readCheque(currentTexts(), m_money, DateRules {});
+        reading.cheque.reset();
+        reading.problems.append({ChequeField::Date, failure.description(), false});
+        return reading;
+    }
+}
+
+QString frmCheque::dateProblem(QString *flag) const
+{
+    if (m_date->text().trimmed().isEmpty())
+        return QString();
+    DateRules rules;
+    try {
+        rules = dateRules();
+    } catch (const Failure &failure) {
+        return failure.description();
+    }
+    const DateReading date = readChequeDate(m_date->text(), rules.order);
+    if (!date.date)
+        return date.problem;
+    if (const QString outside = dateWindowProblem(*date.date, rules); !outside.isEmpty())
+        return outside;
+    if (flag)
+        *flag = dateFlag(*date.date, rules);
+    return QString();
+}
+
+void frmCheque::showDateNote(bool left)
+{
+    QString flag;
+    const QString problem = dateProblem(&flag);
+    // A date still being typed is not called wrong; once it was, the note follows every key.
+    QString note;
+    if (!problem.isEmpty() && (left || m_dateSaid))
+        note = problem;
+    else if (problem.isEmpty() && !flag.isEmpty())
+        note = QStringLiteral("This cheque is %1 Print asks before printing it.").arg(flag);
+    m_dateSaid = !problem.isEmpty() && !note.isEmpty();
+    if (note == m_dateNote->text())
+        return;
+    QPalette palette = m_dateNote->palette();
+    palette.setColor(QPalette::WindowText,
+                     m_dateSaid ? QColor(Qt::darkRed) : QApplication::palette().windowText().color());
+    m_dateNote->setPalette(palette);
+    m_dateNote->setText(note);
+    fitTexts();
 }
 
 bool frmCheque::filterAmountKey(QKeyEvent *key)
@@ -686,6 +763,10 @@ bool frmCheque::eventFilter(QObject *watched, QEvent *event)
             m_print->click();
         return true;
     }
+    // Leaving the date says what is wrong with it, and lets the focus go: what is typed next lands
+    // where the operator moved to, never in the date.
+    if (watched == m_date && event->type() == QEvent::FocusOut)
+        showDateNote(true);
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

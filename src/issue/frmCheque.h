@@ -2,6 +2,7 @@
 
 #include "ChequeLife.h"
 #include "cheque/Cheque.h"
+#include "cheque/ChequeInput.h"
 #include "shell/MDIForm1.h"
 #include "words/MoneyStyle.h"
 
@@ -23,7 +24,6 @@ namespace quillset {
 
 class AmountValidator;
 struct AppServices;
-struct ChequeTexts;
 
 /// The cheque entry window: account, cheque number, payee, date and amount, the amount in words,
 /// and the commands that preview, print and record the cheque.
@@ -76,7 +76,18 @@ private:
     void focusNumberIfDue();
     void confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome);
     bool numberIsWanted(const Cheque &cheque);
-    bool dateIsAcceptable() const;
+    /// Asks once whether a cheque whose date needs a second look (post-dated, stale) is printed.
+    bool dateIsWanted(const Cheque &cheque);
+    /// The office's date rules today. Throws Failure when they cannot be read.
+    DateRules dateRules() const;
+    /// The fields read into a cheque with the office's date rules.
+    ChequeReading readFields() const;
+    /// Why the date cannot be printed; empty when it can, or when it is empty. `flag` gets why a
+    /// date that can needs a second look.
+    QString dateProblem(QString *flag = nullptr) const;
+    /// Says under the date what is wrong with it (once the operator has `left` it) or what Print
+    /// will ask about it.
+    void showDateNote(bool left);
     bool filterAmountKey(QKeyEvent *event);
     void tell(const QString &text);
     /// Says in the strip what the window did or found.
@@ -101,6 +112,9 @@ private:
     bool m_numberNext = false; ///< the number field takes the focus once the window is active again
     QLineEdit *m_date = nullptr;
     QLineEdit *m_amount = nullptr;
+    QLabel *m_dateNote = nullptr;
+    bool m_dateSaid = false; ///< the note under the date says why it cannot be printed
+    QLabel *m_narrationCaption = nullptr;
     QLabel *m_narration = nullptr;
     QLabel *m_figures = nullptr;
     QCheckBox *m_stamp = nullptr;

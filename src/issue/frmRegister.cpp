@@ -2,6 +2,7 @@
 
 #include "ChequeBookLife.h"
 #include "cheque/ChequeInput.h"
+#include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
 #include "layout/PrintQueue.h"
 #include "shell/AppServices.h"
@@ -223,6 +224,11 @@ void frmRegister::recordSpoiledLeaf()
         = m_services.prompter.askText(windowTitle(), QStringLiteral("Number of the spoiled leaf:"));
     if (!number || number->isEmpty())
         return;
+    // Said before the reason is asked for: a leaf is recorded only by the number printed on it.
+    if (const QString problem = numberProblem(*number); !problem.isEmpty()) {
+        tell(problem);
+        return;
+    }
     const std::optional<QString> reason
         = m_services.prompter.askText(windowTitle(), QStringLiteral("Why is leaf %1 spoiled?").arg(*number));
     if (!reason)

@@ -65,6 +65,22 @@ OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, S
         settings.stamp = valid && *number == 1;
         return valid;
     });
+    readInto(parameters, Parameter::OrderOfDates, unreadable, read, [&](const QString &text) {
+        const std::optional<DateOrder> order = dateOrderFromCode(text);
+        settings.dateOrder = order.value_or(DateOrder::DayFirst);
+        return order.has_value();
+    });
+    const auto months = [&](int &setting, int longest) {
+        return [&setting, longest](const QString &text) {
+            const std::optional<int> number = monthsFromText(text, longest);
+            if (number)
+                setting = *number;
+            return number.has_value();
+        };
+    };
+    readInto(parameters, Parameter::StaleMonths, unreadable, read, months(settings.staleMonths, kLongestStaleMonths));
+    readInto(parameters, Parameter::DateWindowMonths, unreadable, read,
+             months(settings.windowMonths, kLongestWindowMonths));
     return settings;
 }
 
@@ -79,6 +95,9 @@ void saveOptionSettings(const Store &store, const OptionSettings &settings, cons
         {Parameter::CalibrationLeft, settings.calibrationLeft},
         {Parameter::CalibrationTop, settings.calibrationTop},
         {Parameter::Stamp, settings.stamp ? QStringLiteral("1") : QStringLiteral("0")},
+        {Parameter::OrderOfDates, dateOrderCode(settings.dateOrder)},
+        {Parameter::StaleMonths, QString::number(settings.staleMonths)},
+        {Parameter::DateWindowMonths, QString::number(settings.windowMonths)},
     };
     store.SharedConnection().inTransaction([&] {
         for (const auto &[key, value] : written) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cheque/ChequeDate.h"
 #include "store/PrinterCalibrations.h"
 
 #include <QList>
@@ -13,10 +14,11 @@ namespace quillset {
 
 class Store;
 
-/// The six settings' texts as they were read, a missing row as nothing: what saving checks is still stored.
+/// The settings' texts as they were read, a missing row as nothing: what saving checks is still stored.
 using StoredSettings = QList<std::pair<QString, std::optional<QString>>>;
 
-/// The six system settings as the options window edits them.
+/// The system settings as the options window edits them: the six of the page and the stamp, and
+/// the office's date settings.
 struct OptionSettings
 {
     bool portrait = true;
@@ -25,11 +27,15 @@ struct OptionSettings
     QString calibrationLeft = QStringLiteral("0");
     QString calibrationTop = QStringLiteral("0");
     bool stamp = false;
+    DateOrder dateOrder = DateOrder::DayFirst;
+    int staleMonths = kDefaultStaleMonths;
+    int windowMonths = kDefaultWindowMonths;
 };
 
 /// The stored settings. One whose row is absent, or holds what it cannot hold, takes its default
-/// (portrait, "Top Left", no calibration, stamp off) and is listed in `unreadable`, with what it
-/// holds. Throws Failure when the settings cannot be read at all (the database busy or damaged).
+/// (portrait, "Top Left", no calibration, stamp off, day first, 3 and 12 months) and is listed in
+/// `unreadable`, with what it holds. Throws Failure when the settings cannot be read at all (the database busy or
+/// damaged).
 OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read = nullptr);
 
 /// Writes the settings that differ from what was `read` (a missing or unreadable one always), and the

@@ -27,6 +27,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <utility>
+
 namespace quillset {
 
 namespace {
@@ -45,7 +48,16 @@ const PositionButton kPositions[] = {
     {"Center Botom", {1200, 930, 1300, 255}},
 };
 
+// Each shown with a day above 12, so that the order is seen at a glance.
+const std::pair<DateOrder, const char *> kDateOrders[] = {
+    {DateOrder::DayFirst, "Day first: 25/12/2026"},
+    {DateOrder::MonthFirst, "Month first: 12/25/2026"},
+    {DateOrder::YearFirst, "Year first: 2026-12-25"},
+};
+
 constexpr int kPrinterStripTwips = 1950;
+constexpr int kDatesStripTwips = 1470;
+constexpr int kCommandsTop = 3420 + kPrinterStripTwips + kDatesStripTwips;
 
 } // namespace
 
@@ -56,9 +68,10 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("System Options"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(twipsToPixels(4110), twipsToPixels(4065 + kPrinterStripTwips));
+    setFixedSize(twipsToPixels(4110), twipsToPixels(kCommandsTop + 645));
     buildControls();
     buildPrinterStrip();
+    buildDatesStrip();
     fitCaptions();
     pressButtonsOnEnter(*this);
     CentreWindow(*this);
@@ -104,7 +117,7 @@ void frmOptions::buildControls()
     m_stamp = addControl<QCheckBox>(settings, "chkStamp", QRect(150, 3030, 3765, 285),
                                     QStringLiteral("Print Stamp for Payee's Account Only"));
 
-    auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, 3420 + kPrinterStripTwips, 4110, 645));
+    auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, kCommandsTop, 4110, 645));
     auto *ok = addControl<QPushButton>(commands, "cmdSave", QRect(1950, 240, 975, 330), QStringLiteral("OK"));
     auto *cancel = addControl<QPushButton>(commands, "cmdExit", QRect(2970, 240, 975, 330), QStringLiteral("Cancel"));
 
@@ -154,11 +167,27 @@ void frmOptions::fitCaptions()
     calibration->resize(qMax(calibration->width(), m_leftInUse->x() + m_leftInUse->width() + kGap),
                         calibration->height());
 
-    const int needed = qMax(calibration->x() + calibration->width(), page->x() + page->width()) + kGap;
+    // The dates read as sentences: caption, box, unit, the box and unit moving along as the caption needs.
+    int dates = 0;
+    for (const char *row : {"lblDateOrder cmbDateOrder", "lblStaleMonths txtStaleMonths lblStaleUnit",
+                            "lblDateWindow txtDateWindow lblWindowUnit"}) {
+        int left = 0;
+        for (const QString &name : QString::fromLatin1(row).split(u' ')) {
+            auto *control = findChild<QWidget *>(name);
+            if (control->x() < left)
+                control->move(left, control->y());
+            // A caption or unit as wide as its words; a box keeps its width.
+            if (qobject_cast<QLabel *>(control))
+                control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
+            left = control->x() + control->width() + kGap;
+        }
+        dates = qMax(dates, left);
+    }
+    const int needed = std::max({calibration->x() + calibration->width(), page->x() + page->width(), dates}) + kGap;
     if (needed > width()) {
         const int grow = needed - width();
         setFixedSize(needed, height());
-        for (const char *frame : {"Frame1", "Frame4", "Frame6"}) {
+        for (const char *frame : {"Frame1", "Frame4", "Frame6", "Frame7"}) {
             auto *group = findChild<QWidget *>(QString::fromLatin1(frame));
             group->resize(group->width() + grow, group->height());
         }
@@ -209,6 +238,9 @@ void frmOptions::LoadOptions()
     m_left->setText(settings.calibrationLeft);
     m_top->setText(settings.calibrationTop);
     m_stamp->setChecked(settings.stamp);
+    m_dateOrder->setCurrentIndex(m_dateOrder->findData(dateOrderCode(settings.dateOrder)));
+    m_staleMonths->setText(QString::number(settings.staleMonths));
+    m_windowMonths->setText(QString::number(settings.windowMonths));
     loadPrinters();
     if (!unreadable.isEmpty())
         m_services.prompter.message(kProgramTitle,
@@ -229,6 +261,8 @@ void frmOptions::save()
     settings.calibrationLeft = office.first;
     settings.calibrationTop = office.second;
     settings.stamp = m_stamp->isChecked();
+    if (!readDateSettings(settings))
+        return;
     try {
         saveOptionSettings(*m_services.store, settings, m_read, changedPrinters());
     } catch (const Failure &failure) {
@@ -282,6 +316,80 @@ void frmOptions::buildPrinterStrip()
     QWidget::setTabOrder(m_sheetAccount, print);
     QWidget::setTabOrder(print, pdf);
     QWidget::setTabOrder(pdf, findChild<QWidget *>(QStringLiteral("cmdSave")));
+}
+
+void frmOptions::buildDatesStrip()
+{
+    auto *strip = addControl<QGroupBox>(this, "Frame7", QRect(0, 3420 + kPrinterStripTwips, 4110, kDatesStripTwips),
+                                        QStringLiteral("Dates"));
+    auto *orderLabel
+        = addControl<QLabel>(strip, "lblDateOrder", QRect(120, 330, 1300, 255), QStringLiteral("Dates &written"));
+    m_dateOrder = addControl<QComboBox>(strip, "cmbDateOrder", QRect(1440, 300, 2550, 315));
+    orderLabel->setBuddy(m_dateOrder);
+    for (const auto &[order, caption] : kDateOrders)
+        m_dateOrder->addItem(QString::fromLatin1(caption), dateOrderCode(order));
+    m_dateOrder->setToolTip(QStringLiteral("How the office writes a date in numbers alone, in the entry window and "
+                                           "in batch files. A month written by its name, such as 25-Dec-2026, is "
+                                           "read in any order; a date in numbers in another order is refused."));
+    // Each number reads as part of its sentence: caption, box, unit.
+    auto *staleLabel = addControl<QLabel>(strip, "lblStaleMonths", QRect(120, 720, 2520, 255),
+                                          QStringLiteral("Ask about c&heques older than"));
+    m_staleMonths = addControl<QLineEdit>(strip, "txtStaleMonths", QRect(2670, 690, 450, 285));
+    addControl<QLabel>(strip, "lblStaleUnit", QRect(3180, 720, 810, 255), QStringLiteral("months"));
+    staleLabel->setBuddy(m_staleMonths);
+    m_staleMonths->setToolTip(QStringLiteral("A cheque dated longer ago than this may be refused by the bank as "
+                                             "stale (in India after 3 months): printing asks first, as it does for "
+                                             "a post-dated cheque."));
+    auto *windowLabel = addControl<QLabel>(strip, "lblDateWindow", QRect(120, 1080, 2520, 255),
+                                           QStringLiteral("Ref&use dates more than"));
+    m_windowMonths = addControl<QLineEdit>(strip, "txtDateWindow", QRect(2670, 1050, 450, 285));
+    addControl<QLabel>(strip, "lblWindowUnit", QRect(3180, 1080, 810, 255), QStringLiteral("months away"));
+    windowLabel->setBuddy(m_windowMonths);
+    m_windowMonths->setToolTip(QStringLiteral("A date further back or ahead of today than this is taken for a "
+                                              "typing mistake and refused."));
+    for (QLineEdit *box : {m_staleMonths, m_windowMonths})
+        box->setAlignment(Qt::AlignRight);
+
+    QWidget *last = findChild<QWidget *>(QStringLiteral("cmdSheetPdf"));
+    for (QWidget *next : std::initializer_list<QWidget *> {m_dateOrder, m_staleMonths, m_windowMonths}) {
+        QWidget::setTabOrder(last, next);
+        last = next;
+    }
+}
+
+bool frmOptions::readDateSettings(OptionSettings &settings)
+{
+    const auto refuse = [this](QLineEdit *box, const QString &text) {
+        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+        box->setFocus();
+        box->selectAll();
+        return false;
+    };
+    settings.dateOrder = dateOrderFromCode(m_dateOrder->currentData().toString()).value_or(DateOrder::DayFirst);
+    const std::optional<int> stale = monthsFromText(m_staleMonths->text(), kLongestStaleMonths);
+    if (!stale)
+        return refuse(m_staleMonths,
+                      QStringLiteral("\"%1\" cannot be the months after which a cheque is asked "
+                                     "about: give a whole number of months from 1 to %2, such as 3.")
+                          .arg(m_staleMonths->text())
+                          .arg(kLongestStaleMonths));
+    const std::optional<int> window = monthsFromText(m_windowMonths->text(), kLongestWindowMonths);
+    if (!window)
+        return refuse(m_windowMonths,
+                      QStringLiteral("\"%1\" cannot be the months beyond which a date is refused: "
+                                     "give a whole number of months from 1 to %2, such as 12.")
+                          .arg(m_windowMonths->text())
+                          .arg(kLongestWindowMonths));
+    if (*window < *stale)
+        return refuse(m_windowMonths,
+                      QStringLiteral("Dates more than %1 months away are refused, so a cheque older than %2 months "
+                                     "could never be asked about: refuse only dates more than %2 months away, or ask "
+                                     "about cheques sooner.")
+                          .arg(*window)
+                          .arg(*stale));
+    settings.staleMonths = *stale;
+    settings.windowMonths = *window;
+    return true;
 }
 
 void frmOptions::loadPrinters()

@@ -21,8 +21,8 @@ namespace quillset {
 struct AppServices;
 
 /// The system options window: orientation, place on the page, calibration (the office's, and each
-/// printer's own), the stamp's company name and whether the stamp is ticked by default; and the
-/// calibration sheet of an account.
+/// printer's own), the stamp's company name and whether the stamp is ticked by default, the office's
+/// date settings; and the calibration sheet of an account.
 class frmOptions : public QWidget
 {
     Q_OBJECT
@@ -37,6 +37,10 @@ private:
     void save();
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);
     void buildPrinterStrip();
+    void buildDatesStrip();
+    /// Reads the date settings from their controls into `settings`; false, after saying why and
+    /// putting the cursor in the box at fault, when one cannot be used.
+    bool readDateSettings(OptionSettings &settings);
     void loadPrinters();
     void keepTyped();
     void showPrinter();
@@ -60,6 +64,9 @@ private:
     QComboBox *m_printer = nullptr;
     QLabel *m_printerNote = nullptr;
     QComboBox *m_sheetAccount = nullptr;
+    QComboBox *m_dateOrder = nullptr;
+    QLineEdit *m_staleMonths = nullptr;
+    QLineEdit *m_windowMonths = nullptr;
     QString m_shownPrinter; ///< whose offsets the boxes show; empty for the office's
     Offsets m_officeRead; ///< the office's offsets as read
     QHash<QString, Offsets> m_ownRead; ///< the printers' own offsets as read

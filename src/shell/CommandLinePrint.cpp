@@ -12,6 +12,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,7 @@ const QString kNoStamp = QStringLiteral("no-stamp");
 const QString kMark = QStringLiteral("mark");
 const QString kReason = QStringLiteral("reason");
 const QString kNext = QStringLiteral("next");
+const QString kConfirm = QStringLiteral("confirm");
 
 void say(const QString &message)
 {
@@ -104,7 +106,10 @@ void addChequePrintOptions(QCommandLineParser &parser)
         {kChequeNo, QStringLiteral("The cheque number, or \"next\" for the one after the account's highest."),
          QStringLiteral("number")},
         {kPay, QStringLiteral("The payee."), QStringLiteral("payee")},
-        {kDate, QStringLiteral("The cheque date, such as 06-Dec-2026."), QStringLiteral("date")},
+        {kDate,
+         QStringLiteral("The cheque date, such as 06-Dec-2026 (numbers alone in the office's order of dates, "
+                        "day first unless it chose another)."),
+         QStringLiteral("date")},
         {kAmount, QStringLiteral("The amount, digits only."), QStringLiteral("amount")},
         {kStamp, QStringLiteral("Print the \"Payee's Account Only\" crossing.")},
         {kNoStamp, QStringLiteral("Leave the crossing off (without either, the Stamp setting decides).")},
@@ -113,6 +118,9 @@ void addChequePrintOptions(QCommandLineParser &parser)
                         "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
          QStringLiteral("how")},
         {kReason, QStringLiteral("Why a cheque is spoiled or void (with --mark)."), QStringLiteral("text")},
+        {kConfirm,
+         QStringLiteral("With --print: print a cheque that needs a second look (post-dated, or dated longer ago "
+                        "than a cheque stays valid), which is otherwise refused.")},
     });
 }
 
@@ -134,6 +142,8 @@ QString chequePrintUsageProblem(const QCommandLineParser &parser)
         return QStringLiteral("--stamp and --no-stamp cannot go together.");
     if (parser.isSet(kMark) && wantsChequePrint(parser))
         return QStringLiteral("--mark settles a cheque already sent; it cannot go with --print or --pdf.");
+    if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
+        return QStringLiteral("--confirm goes with --print.");
     if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
         return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
     return QString();
@@ -169,13 +179,20 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         else
             texts.stamp = store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
 
-        const ChequeReading reading = readCheque(texts, account->money);
+        const DateRules dates = store.parameters().dateRules(QDate::currentDate());
+        const ChequeReading reading = readCheque(texts, account->money, dates);
         if (reading.incomplete())
             return sayFailure(kIncompleteChequeMessage
                               + QStringLiteral(": give --cheque, --pay, --date and --amount."));
         if (!reading.cheque)
             return sayFailure(reading.messages());
         const Cheque &cheque = *reading.cheque;
+        // Nobody can be asked here: a date that needs a second look is refused unless the command
+        // says it was looked at, and a proof says it.
+        const QString flag = dateFlag(cheque.date, dates);
+        if (!flag.isEmpty() && parser.isSet(kPrint) && !parser.isSet(kConfirm))
+            return sayFailure(
+                QStringLiteral("nothing was printed: the cheque is %1 Give --confirm to print it as it is.").arg(flag));
 
         const PageMetrics metrics;
         if (parser.isSet(kPrint)) {
@@ -209,6 +226,8 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         writeFile(parser.value(kPdf), FileKind::Pdf,
                   renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)), store.databaseFile());
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer.name)));
+        if (!flag.isEmpty())
+            say(printWarningLine(QStringLiteral("the cheque is %1").arg(flag)));
         for (const QString &line : proofChecks(page, metrics, printer))
             say(line);
     } catch (const Failure &failure) {

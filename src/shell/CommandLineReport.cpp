@@ -53,10 +53,6 @@ QString reportUsageProblem(const QCommandLineParser &parser)
     const QStringList dates = parser.positionalArguments();
     if (dates.size() != 2)
         return QStringLiteral("--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
-    for (const QString &date : dates) {
-        if (!parseChequeDate(date))
-            return QStringLiteral("\"%1\" is not a date; write it as 06-Dec-2026, 06/12/2026 or 2026-12-06.").arg(date);
-    }
     if (parser.isSet(kCsv) == parser.isSet(kPdf))
         return QStringLiteral("--report writes to one file: give --csv FILE or --pdf FILE.");
     return QString();
@@ -64,8 +60,21 @@ QString reportUsageProblem(const QCommandLineParser &parser)
 
 int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &store, const QString &programFolder)
 {
-    const QDate from = *parseChequeDate(parser.positionalArguments().at(0));
-    const QDate to = *parseChequeDate(parser.positionalArguments().at(1));
+    // Read in the office's order of dates, as every date it is given; a date that is none is a wrong word.
+    DateOrder order = DateOrder::DayFirst;
+    try {
+        order = store.parameters().dateRules(QDate()).order;
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    const DateReading first = readChequeDate(parser.positionalArguments().at(0), order);
+    const DateReading last = readChequeDate(parser.positionalArguments().at(1), order);
+    for (const DateReading &date : {first, last}) {
+        if (!date.date)
+            return sayFailure(date.problem, ExitStatus::Usage);
+    }
+    const QDate from = *first.date;
+    const QDate to = *last.date;
     QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
     const FileKind kind = parser.isSet(kCsv) ? FileKind::Csv : FileKind::Pdf;

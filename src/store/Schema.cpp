@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace quillset {
 
 namespace {
@@ -24,6 +26,19 @@ QString sqliteNumberKey(const QString &number)
     return QStringLiteral("(SELECT CASE WHEN n <> '' AND n NOT GLOB '*[^0-9]*' THEN coalesce(nullif(ltrim(n, '0'), "
                           "''), '0') ELSE n END FROM (SELECT trim(%1, char(32, 9, 10, 11, 12, 13, 160, 12288)) AS n))")
         .arg(folded);
+}
+
+// The same statements in both backends' words.
+QStringList dateSettingDefaults()
+{
+    QStringList statements;
+    for (const auto &[key, value] : {std::pair {QStringLiteral("DateOrder"), QStringLiteral("DMY")},
+                                     std::pair {QStringLiteral("StaleMonths"), QStringLiteral("3")},
+                                     std::pair {QStringLiteral("DateWindowMonths"), QStringLiteral("12")}})
+        statements.append(QStringLiteral("INSERT INTO sys_parms (Description, Value) SELECT '%1', '%2' WHERE NOT "
+                                         "EXISTS (SELECT 1 FROM sys_parms WHERE Description = '%1')")
+                              .arg(key, value));
+    return statements;
 }
 
 // Each step takes the schema from the version before it to its own, in each backend's words. Steps
@@ -209,6 +224,9 @@ const QList<Step> kSteps = {
                      "quillset_number_key(Cheque.ChequeNo) AND Earlier.Id < Cheque.Id)"),
       QStringLiteral("UPDATE Cheque SET NumberKey = quillset_number_key(ChequeNo) WHERE NumberKey <> "
                      "quillset_number_key(ChequeNo)")}},
+    // Dates as the office writes them: the order of a date in numbers (day first, as always), how
+    // long a cheque stays valid before it is asked about, and how far back or ahead a date may be.
+    {8, dateSettingDefaults(), dateSettingDefaults()},
 };
 
 void applySteps(const Connection &connection, int from)

@@ -6,7 +6,7 @@ class Connection;
 
 /// The version of the database this program reads and writes. A database made by an earlier
 /// release is upgraded to it when it is opened; a later one is refused.
-inline constexpr int kSchemaVersion = 7;
+inline constexpr int kSchemaVersion = 8;
 
 /// Makes the tables of a new, empty database and its six settings, and the sample account when
 /// asked: the database the program is delivered with. Runs inside one transaction.

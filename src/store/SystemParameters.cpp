@@ -78,6 +78,38 @@ int SystemParameters::printTimeoutSeconds() const
     return seconds && *seconds >= 1 && *seconds <= 3600 ? static_cast<int>(*seconds) : kDefault;
 }
 
+DateRules SystemParameters::dateRules(const QDate &today) const
+{
+    // A date is never read in an order the office did not choose: a setting that cannot be read
+    // stops the reading of dates, rather than falling back to another order.
+    const auto unusable = [](const QString &key, const QString &text, const QString &should) {
+        return Failure(ErrorNumber::ParameterNotNumber,
+                       QStringLiteral("The setting \"%1\" holds \"%2\", but should be %3. Set it under Options.")
+                           .arg(key, text, should),
+                       QStringLiteral("The setting \"%1\" holds \"%2\", but should be %3.").arg(key, text, should));
+    };
+    const auto months = [&](const QString &key, int fallback, int longest) {
+        const std::optional<QString> text = find(key);
+        if (!text)
+            return fallback;
+        const std::optional<int> number = monthsFromText(*text, longest);
+        if (!number)
+            throw unusable(key, *text, QStringLiteral("a whole number of months from 1 to %1").arg(longest));
+        return *number;
+    };
+    DateRules rules;
+    rules.today = today;
+    if (const std::optional<QString> text = find(Parameter::OrderOfDates)) {
+        const std::optional<DateOrder> order = dateOrderFromCode(*text);
+        if (!order)
+            throw unusable(Parameter::OrderOfDates, *text, QStringLiteral("DMY, MDY or YMD"));
+        rules.order = *order;
+    }
+    rules.staleMonths = months(Parameter::StaleMonths, kDefaultStaleMonths, kLongestStaleMonths);
+    rules.windowMonths = months(Parameter::DateWindowMonths, kDefaultWindowMonths, kLongestWindowMonths);
+    return rules;
+}
+
 PrintSettings SystemParameters::printSettings() const
 {
     PrintSettings settings;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cheque/ChequeDate.h"
 #include "layout/PrintSettings.h"
 
 #include <QString>
@@ -18,6 +19,12 @@ inline const QString CalibrationTop = QStringLiteral("CBTop");
 inline const QString Stamp = QStringLiteral("Stamp");
 /// Seconds a print may take from the job's start to its end before its outcome counts as unknown.
 inline const QString PrintTimeout = QStringLiteral("PrintTimeout");
+/// The office's order of dates written in numbers: "DMY", "MDY" or "YMD".
+inline const QString OrderOfDates = QStringLiteral("DateOrder");
+/// Months a cheque stays valid: one dated longer ago is asked about before it prints.
+inline const QString StaleMonths = QStringLiteral("StaleMonths");
+/// Months back or ahead of today beyond which a cheque's date is refused as a mistake.
+inline const QString DateWindowMonths = QStringLiteral("DateWindowMonths");
 } // namespace Parameter
 
 /// The store's named system settings, read afresh at every use. Every call throws Failure when the
@@ -49,6 +56,9 @@ public:
     /// How long a print may take, in seconds: the "PrintTimeout" setting, a minute when it is missing
     /// or not a number of seconds from 1 to 3600.
     int printTimeoutSeconds() const;
+    /// The office's rules for cheque dates, applied on `today`. A missing setting takes its default
+    /// (day first, 3 months, 12 months); one that holds what it cannot hold throws Failure naming it.
+    DateRules dateRules(const QDate &today) const;
 
 private:
     const Connection &m_connection;

@@ -28,6 +28,8 @@ private slots:
     void printsOnceAcrossRuns();
     void aMissingAccountIsAskedForInTheAskersWords_data();
     void aMissingAccountIsAskedForInTheAskersWords();
+    void readsDatesInTheOfficesOrder_data();
+    void readsDatesInTheOfficesOrder();
 
 private:
     CheckedBatch check(const QByteArray &csv) const
@@ -117,8 +119,8 @@ void TestBatch::listsEveryBadRowAndPrintsNothing()
                                      "Late,100,07-Jan-2027,000106,\n");
     QCOMPARE(batch.problemLines(),
              QStringList({QStringLiteral("Line 3, Pay: it is empty."),
-                          QStringLiteral("Line 5, Date: \"31-Feb-2026\" is not a date; write it as 06-Dec-2026, "
-                                         "06/12/2026 or 2026-12-06."),
+                          QStringLiteral("Line 5, Date: \"31-Feb-2026\" is not a date; write it as 25-Dec-2026, "
+                                         "25/12/2026 or 2026-12-25 (day first, as this office writes dates)."),
                           QStringLiteral("Line 6, Cheque: number 101 is in the batch twice.")}));
     QCOMPARE(batch.toConfirm.size(), 1); // post-dated: asked about, not refused
     QCOMPARE(batch.toConfirm.first().line, 7);
@@ -151,6 +153,76 @@ void TestBatch::aMissingAccountIsAskedForInTheAskersWords()
     QVERIFY2(checked.problems.first().reason.contains(told), qPrintable(checked.problems.first().reason));
     // Each speaks only of what its asker has.
     QCOMPARE(checked.problems.first().reason.contains(QLatin1String("--account")), commandLine);
+}
+
+void TestBatch::readsDatesInTheOfficesOrder_data()
+{
+    QTest::addColumn<QString>("order"); // the office's
+    QTest::addColumn<QString>("dates"); // each cheque's line and date as read
+    QTest::addColumn<QString>("problems"); // each refused row's line and part of its reason, apart by |
+    QTest::addColumn<QString>("flagged"); // each row for a second look, apart by |
+    // A US spreadsheet's export: month first, one date with a day above 12, two by name, a short year.
+    QTest::newRow("month first, in a month-first office")
+        << "MDY"
+        << "2 2026-12-01, 3 2026-12-25, 4 2026-12-01, 5 2026-12-01, 7 2025-12-06"
+        << "Line 6, Date: \"12/1/26\" has a two-digit year (1926 or 2026?)"
+        << "Line 3, Date: dated 25-Dec-2026, after today.|Line 7, Date: dated 06-Dec-2025, more than 3 months back";
+    QTest::newRow("the same file in a day-first office")
+        << "DMY"
+        << "2 2026-01-12, 4 2026-12-01, 5 2026-12-01"
+        << "Line 3, Date: \"12/25/2026\" is not a date read day first, as this office writes dates, though it is "
+           "one read month first|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: The date 12-Jun-2025 "
+           "is more than 12 months before today"
+        << "Line 2, Date: dated 12-Jan-2026, more than 3 months back: it was valid until 12-Apr-2026";
+    QTest::newRow("the same file in a year-first office")
+        << "YMD"
+        << "4 2026-12-01, 5 2026-12-01"
+        << "Line 2, Date: \"12/01/2026\" puts the year last, so its day and month could be read two ways|Line 3, "
+           "Date: \"12/25/2026\" puts the year last|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: "
+           "\"12/06/2025\" puts the year last"
+        << "";
+}
+
+void TestBatch::readsDatesInTheOfficesOrder()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, dates);
+    QFETCH(QString, problems);
+    QFETCH(QString, flagged);
+    m_db->store().parameters().SetSystemParameter(Parameter::OrderOfDates, order);
+    const CheckedBatch batch = check("Pay,Amount,Date,Cheque\n"
+                                     "One,1,12/01/2026,000101\n"
+                                     "Two,2,12/25/2026,000102\n"
+                                     "Three,3,Dec-01-2026,000103\n"
+                                     "Four,4,01-Dec-2026,000104\n"
+                                     "Five,5,12/1/26,000105\n"
+                                     "Six,6,12/06/2025,000106\n");
+    QStringList read;
+    for (const BatchCheque &cheque : batch.cheques)
+        read.append(QStringLiteral("%1 %2").arg(cheque.line).arg(cheque.cheque.date.toString(Qt::ISODate)));
+    QCOMPARE(read.join(QStringLiteral(", ")), dates);
+    const QStringList said = batch.problemLines();
+    const QStringList expected = problems.split(u'|');
+    QCOMPARE(said.size(), expected.size());
+    for (int i = 0; i < said.size(); ++i) {
+        QVERIFY2(said.at(i).startsWith(expected.at(i)), qPrintable(said.at(i)));
+        // Every date that cannot be read shows the forms this office reads.
+        QCOMPARE(said.at(i).contains(acceptedDateForms(*dateOrderFromCode(order))),
+                 !said.at(i).contains(QLatin1String("before today")));
+    }
+    QStringList flags;
+    for (const BatchProblem &flag : batch.toConfirm)
+        flags.append(flag.text());
+    QCOMPARE(flags.size(), flagged.isEmpty() ? 0 : flagged.count(u'|') + 1);
+    for (int i = 0; i < flags.size(); ++i)
+        QVERIFY2(flags.at(i).startsWith(flagged.section(u'|', i, i)), qPrintable(flags.at(i)));
+
+    // An order the office's settings cannot give reads no date at all, rather than one the wrong way.
+    m_db->store().parameters().SetSystemParameter(Parameter::OrderOfDates, QStringLiteral("DDMM"));
+    const CheckedBatch unread = check("Pay,Amount,Date\nOne,1,01-Dec-2026\n");
+    QVERIFY(unread.cheques.isEmpty());
+    QVERIFY2(unread.problemLines().join(u'\n').contains(QStringLiteral("\"DateOrder\" holds \"DDMM\"")),
+             qPrintable(unread.problemLines().join(u'\n')));
 }
 
 void TestBatch::printsOnceAcrossRuns_data()

@@ -176,17 +176,20 @@ void TestBatchWindow::postDatedChequesAreAskedAbout()
 {
     frmBatch *batch = open();
     QVERIFY(batch);
-    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000501\nB,2,10-Jan-2027,\n", QStringLiteral("run.csv"));
+    // And a stale one, which a bank may refuse: both are asked about in one question.
+    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000501\nB,2,10-Jan-2027,\nC,3,05-Aug-2026,\n",
+                     QStringLiteral("run.csv"));
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // flagged, not refused
     m_f->prompter.answers = {false};
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->prompter.questions.size(), 1);
-    QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("Line 3, Date: dated 10-Jan-2027, after today.")),
-             qPrintable(m_f->prompter.questions.first()));
+    for (const QString &flag : {QStringLiteral("Line 3, Date: dated 10-Jan-2027, after today."),
+                                QStringLiteral("Line 4, Date: dated 05-Aug-2026, more than 3 months back")})
+        QVERIFY2(m_f->prompter.questions.first().contains(flag), qPrintable(m_f->prompter.questions.first()));
     QCOMPARE(m_f->queue->jobs.size(), 0);
     m_f->prompter.answers = {true};
     click(batch, "cmdPrintBatch");
-    QCOMPARE(m_f->queue->jobs.size(), 2);
+    QCOMPARE(m_f->queue->jobs.size(), 3);
 }
 
 void TestBatchWindow::paste(frmBatch *batch, const QString &rows)

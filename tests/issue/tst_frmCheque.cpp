@@ -10,6 +10,7 @@
 #include "shell/MDIForm1.h"
 #include "shell/WorkstationSettings.h"
 #include "store/Store.h"
+#include "support/ChequePicture.h"
 #include "support/PageImage.h"
 #include "support/TestMain.h"
 
@@ -44,7 +45,10 @@ private slots:
     void showsTheChosenAccount();
     void amountTakesNineDigitsAndIsSpelledInCapitals();
     void enterMovesOneFieldOn();
-    void invalidDateHoldsTheFocus();
+    void unreadableDateSaysWhyAndLetsGo_data();
+    void unreadableDateSaysWhyAndLetsGo();
+    void asksOnceAboutADateThatNeedsASecondLook_data();
+    void asksOnceAboutADateThatNeedsASecondLook();
     void incompleteChequeIsRefused_data();
     void incompleteChequeIsRefused();
     void printRecordsExactlyWhatWasTyped();
@@ -53,6 +57,8 @@ private slots:
     void secondPrintWhilePrintingDoesNothing();
     void offersTheNextNumberAndRefusesAUsedOne();
     void settlesChequesFromTheRegister();
+    void aSpoiledLeafIsNumberedInDigits_data();
+    void aSpoiledLeafIsNumberedInDigits();
     void previewPrintsAndRecordsThePagePreviewed();
     void printComposesAfreshAndCloseKeepsTheCheque();
     void previewFollowsTheFields_data();
@@ -162,8 +168,10 @@ void TestChequeEntry::amountTakesNineDigitsAndIsSpelledInCapitals()
     QCOMPARE(amount->text(), QStringLiteral("125456789")); // the tenth digit is refused
 
     // Pasted text that is not all digits changes nothing; digits are taken.
-    amount->clear();
-    QCOMPARE(shown(m_window, "lblNaration"), QStringLiteral(" ONLY."));
+    // No amount shows no words, never those for zero.
+    amount->selectAll();
+    QTest::keyClick(amount, Qt::Key_Backspace);
+    QCOMPARE(shown(m_window, "lblNaration") + shown(m_window, "lblFigures"), QString());
     QApplication::clipboard()->setText(QStringLiteral("1,000"));
     amount->paste();
     QCOMPARE(amount->text(), QString());
@@ -186,57 +194,188 @@ void TestChequeEntry::enterMovesOneFieldOn()
     QCOMPARE(m_f->prompter.beeps, 1);
 }
 
-void TestChequeEntry::invalidDateHoldsTheFocus()
+void TestChequeEntry::unreadableDateSaysWhyAndLetsGo_data()
 {
+    QTest::addColumn<QString>("order"); // the office's order of dates
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said"); // part of what the note under the date says
+    QTest::addColumn<QString>("leave"); // how the window is closed at the end
+    QTest::newRow("a two-digit year") << "DMY"
+                                      << "8/12/26"
+                                      << "two-digit year (1926 or 2026?)"
+                                      << "Alt+X";
+    QTest::newRow("no such day") << "DMY"
+                                 << "31-Feb-2026"
+                                 << "\"31-Feb-2026\" is not a date"
+                                 << "Exit";
+    QTest::newRow("numbers that read two ways, year first") << "YMD"
+                                                            << "01/02/2026"
+                                                            << "could be read two ways"
+                                                            << "close box";
+    QTest::newRow("month first in a day-first office") << "DMY"
+                                                       << "12/25/2026"
+                                                       << "though it is one read month first"
+                                                       << "Alt+X";
+    QTest::newRow("the first century") << "DMY"
+                                       << "06-Dec-0001"
+                                       << "more than 12 months before today"
+                                       << "Exit";
+}
+
+void TestChequeEntry::unreadableDateSaysWhyAndLetsGo()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    QFETCH(QString, leave);
+    m_f->db.store().parameters().SetSystemParameter(Parameter::OrderOfDates, order);
     open();
-    typeCheque(QStringLiteral("7"), QStringLiteral("X"), QStringLiteral("5"));
-    retype(m_window, "txtDate", QStringLiteral("31-Feb-2026"));
-    auto *date = find<QLineEdit>(m_window, "txtDate");
-    QTest::keyClick(date, Qt::Key_Tab);
-    QTest::keyClick(date, Qt::Key_Return);
-    QTest::mouseClick(find(m_window, "txtPay"), Qt::LeftButton);
-    for (const char *button : {"cmdPrint", "cmdPrintPreview", "cmdCancel"})
-        click(m_window, button);
-    // Nor do their access keys, and their letters stay out of the date.
-    for (const Qt::Key key : {Qt::Key_X, Qt::Key_V, Qt::Key_P, Qt::Key_A, Qt::Key_G, Qt::Key_T})
-        QTest::keyClick(date, key, Qt::AltModifier);
-    QCOMPARE(date->text(), QStringLiteral("31-Feb-2026"));
-    QVERIFY(!m_window->previewFrame() && !m_window->findChild<frmRegister *>() && !m_window->findChild<frmBatch *>());
-    QCOMPARE(focused(), date);
-    QVERIFY(m_window->isVisible());
+    const QSize size = m_window->size();
+    typeCheque(QStringLiteral("7"), QStringLiteral("X"), QString());
+    retype(m_window, "txtDate", typed.left(3));
+    QCOMPARE(shown(m_window, "lblDateNote"), QString()); // a date still being typed is not called wrong
+    QTest::keyClicks(focused(), typed.mid(3));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    // The focus goes on, so the amount typed next lands in the amount; the date says why under it.
+    QCOMPARE(focused(), find(m_window, "txtAmount"));
+    QTest::keyClicks(focused(), QStringLiteral("500"));
+    QCOMPARE(shown(m_window, "txtAmount") + u'|' + shown(m_window, "txtDate"), QStringLiteral("500|") + typed);
+    const QString note = shown(m_window, "lblDateNote");
+    QVERIFY2(note.contains(said), qPrintable(note));
+    // One that cannot be read shows the forms that can.
+    QCOMPARE(note.contains(acceptedDateForms(*dateOrderFromCode(order))), !said.startsWith(QLatin1String("more than")));
+    QVERIFY(find(m_window, "lblDateNote")->isVisible());
+    // Nothing hides it: the words and everything below them moved down to make room.
+    QVERIFY(find(m_window, "lblDateNote")->geometry().bottom() < find(m_window, "lblNaration")->geometry().top());
+    QVERIFY(m_window->height() > size.height());
+    QVERIFY(m_f->prompter.messages.isEmpty());
+
+    // Print says it again, and puts the cursor in the date; nothing prints.
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().contains(said), qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(focused(), find(m_window, "txtDate"));
     QVERIFY(m_f->queue->jobs.isEmpty());
     QCOMPARE(registerRows(m_f->db), 0);
-    QVERIFY(m_f->prompter.messages.isEmpty()); // silently
-    QCOMPARE(m_f->prompter.beeps, 0);
 
-    date->clear();
-    QTest::keyClick(date, Qt::Key_Tab);
-    QCOMPARE(focused(), find(m_window, "txtAmount"));
-    date->setText(QStringLiteral("not a date"));
-    date->setFocus();
-    QVERIFY(m_window->close()); // the close box still closes
+    // Corrected, the note goes at once.
+    retype(m_window, "txtDate", QStringLiteral("06-Dec-2026"));
+    QCOMPARE(shown(m_window, "lblDateNote"), QString());
+    QCOMPARE(m_window->size(), size);
+    retype(m_window, "txtDate", typed);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QVERIFY(!shown(m_window, "lblDateNote").isEmpty());
+
+    // And the window closes, whatever the date holds.
+    find(m_window, "txtDate")->setFocus();
+    if (leave == QLatin1String("Alt+X"))
+        QTest::keyClick(focused(), Qt::Key_X, Qt::AltModifier);
+    else if (leave == QLatin1String("Exit"))
+        click(m_window, "cmdCancel");
+    else
+        QVERIFY(m_window->close());
+    QTRY_VERIFY(!m_window || !m_window->isVisible());
+}
+
+void TestChequeEntry::asksOnceAboutADateThatNeedsASecondLook_data()
+{
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("asked"); // part of the one question, or empty for none
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("recorded"); // the register's date, or empty for nothing printed
+    // Today is 6 December 2026.
+    QTest::newRow("a spreadsheet's December 1st in a month-first office") << "MDY"
+                                                                          << "12/01/2026"
+                                                                          << "" << true << "2026-12-01";
+    QTest::newRow("the same in a day-first office: 12 January, stale")
+        << "DMY"
+        << "12/01/2026"
+        << "This cheque is dated 12-Jan-2026, more than 3 months back" << false << "";
+    QTest::newRow("a month named, month first, in a day-first office") << "DMY"
+                                                                       << "Dec-01-2026"
+                                                                       << "" << true << "2026-12-01";
+    QTest::newRow("post-dated, printed all the same")
+        << "DMY"
+        << "07-Jan-2027"
+        << "This cheque is dated 07-Jan-2027, after today." << true << "2027-01-07";
+    QTest::newRow("three months back to the day, still valid") << "DMY"
+                                                               << "06-Sep-2026"
+                                                               << "" << true << "2026-09-06";
+}
+
+void TestChequeEntry::asksOnceAboutADateThatNeedsASecondLook()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, typed);
+    QFETCH(QString, asked);
+    QFETCH(bool, answer);
+    QFETCH(QString, recorded);
+    m_f->db.store().parameters().SetSystemParameter(Parameter::OrderOfDates, order);
+    open();
+    typeCheque(QStringLiteral("000140"), QStringLiteral("Dated Payee"), QStringLiteral("100"));
+    retype(m_window, "txtDate", typed);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    // Said under the date before anything is asked.
+    QCOMPARE(shown(m_window, "lblDateNote").isEmpty(), asked.isEmpty());
+    if (!asked.isEmpty())
+        QVERIFY2(shown(m_window, "lblDateNote").startsWith(asked), qPrintable(shown(m_window, "lblDateNote")));
+    m_f->prompter.answers = {answer};
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_f->prompter.questions.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY2(m_f->prompter.questions.first().startsWith(asked), qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT PrintDate FROM Cheque")), recorded);
+    QCOMPARE(m_f->queue->printed().size(), recorded.isEmpty() ? 0 : 1);
+    if (recorded.isEmpty())
+        return;
+    // The paper carries the date the register holds, day first in the leaf's boxes, whatever the
+    // order it was typed in.
+    const ChequePage printed = m_f->queue->printed().first();
+    QImage paper(printed.widthTwips * 300 / 1440, printed.heightTwips * 300 / 1440, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        renderChequePage(painter, printed, 300);
+    }
+    // Read as one line: alone, a 9 of the leaf's face is not read at all.
+    const QRectF box = boxInPoints(printed.item(QStringLiteral("lblDate")).rect).adjusted(-3, -1, 40, 1);
+    QCOMPARE(unspaced(PageImage::fromImage(paper, 300).line(box, QStringLiteral("0123456789"))),
+             QDate::fromString(recorded, Qt::ISODate).toString(QStringLiteral("ddMMyyyy")));
 }
 
 void TestChequeEntry::incompleteChequeIsRefused_data()
 {
     QTest::addColumn<QString>("emptied");
+    QTest::addColumn<QString>("left"); // what is typed in its place
     for (const char *field : {"txtChequeNo", "txtPay", "txtDate", "txtAmount"})
-        QTest::newRow(field) << QString::fromLatin1(field);
+        QTest::newRow(field) << QString::fromLatin1(field) << QString();
+    // Nothing in them would print: a blank Pay line.
+    QTest::newRow("a payee of blanks") << "txtPay"
+                                       << "   ";
+    QTest::newRow("a payee of zero-width characters")
+        << "txtPay" << QString::fromUtf8("\u200B\u200C\u200D\uFEFF\u2060");
 }
 
 void TestChequeEntry::incompleteChequeIsRefused()
 {
     QFETCH(QString, emptied);
+    QFETCH(QString, left);
     open();
     typeCheque(QStringLiteral("000123"), QStringLiteral("ABC Traders"), QStringLiteral("12345"));
-    find<QLineEdit>(m_window, qPrintable(emptied))->clear();
+    retype(m_window, qPrintable(emptied), QString());
+    // Typed as an input method delivers it, so that any character can be typed.
+    QInputMethodEvent typing;
+    typing.setCommitString(left);
+    QApplication::sendEvent(find(m_window, qPrintable(emptied)), &typing);
+    QCOMPARE(shown(m_window, qPrintable(emptied)), left);
     click(m_window, "cmdPrint");
     click(m_window, "cmdPrintPreview");
     QCOMPARE(m_f->prompter.texts(), QStringList(2, QStringLiteral("You cannot print All the fields must be selected")));
     QCOMPARE(m_f->prompter.messages.first().icon, Prompter::Icon::Error);
     QVERIFY(m_f->queue->jobs.isEmpty() && !m_window->previewFrame());
     QCOMPARE(registerRows(m_f->db), 0);
-    QCOMPARE(shown(m_window, "txtPay").isEmpty(), emptied == QLatin1String("txtPay"));
+    QCOMPARE(shown(m_window, "txtPay") == QLatin1String("ABC Traders"), emptied != QLatin1String("txtPay"));
 }
 
 void TestChequeEntry::printRecordsExactlyWhatWasTyped()
@@ -262,7 +401,7 @@ void TestChequeEntry::printRecordsExactlyWhatWasTyped()
 
     // Ready for the next cheque: account and date stay, the stamp is back at its setting.
     QCOMPARE(shown(m_window, "txtChequeNo") + shown(m_window, "txtPay") + shown(m_window, "txtAmount"), QString());
-    QCOMPARE(shown(m_window, "lblNaration"), QStringLiteral(" ONLY."));
+    QCOMPARE(shown(m_window, "lblNaration"), QString());
     QVERIFY(!stamp->isChecked());
     QCOMPARE(shown(m_window, "txtDate"), QStringLiteral("06-Dec-2026"));
 }
@@ -355,6 +494,39 @@ void TestChequeEntry::offersTheNextNumberAndRefusesAUsedOne()
     // Another account has its own numbers.
     QTest::keyClick(find(m_window, "comBankID"), Qt::Key_Down);
     QCOMPARE(number->placeholderText(), QString());
+}
+
+void TestChequeEntry::aSpoiledLeafIsNumberedInDigits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("recorded"); // the register afterwards; empty when refused
+    QTest::newRow("a minus sign") << "-1"
+                                  << "";
+    QTest::newRow("a plus sign") << "+140"
+                                 << "";
+    QTest::newRow("a letter") << "140a"
+                              << "";
+    QTest::newRow("digits, blanks around") << " 000140 "
+                                           << "000140 spoiled";
+}
+
+void TestChequeEntry::aSpoiledLeafIsNumberedInDigits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, recorded);
+    open();
+    QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
+    frmRegister *settling = nullptr;
+    QTRY_VERIFY((settling = m_window->findChild<frmRegister *>()) && settling->isVisible());
+    m_f->prompter.textAnswers = {typed, QStringLiteral("torn")};
+    click(settling, "cmdSpoiledLeaf");
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque")), recorded);
+    QCOMPARE(m_f->prompter.messages.size(), recorded.isEmpty() ? 1 : 0);
+    QCOMPARE(m_f->prompter.questions.size(), recorded.isEmpty() ? 1 : 2); // no reason asked for a leaf refused
+    if (recorded.isEmpty())
+        QCOMPARE(
+            m_f->prompter.texts().first(),
+            QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.").arg(typed));
 }
 
 void TestChequeEntry::settlesChequesFromTheRegister()
@@ -483,7 +655,8 @@ void TestChequeEntry::previewFollowsTheFields_data()
         << "txtDate"
         << "31-Feb-2026"
         << "Nothing would print: \"31-Feb-2026\" is not a date"
-        << "Nothing was printed: \"31-Feb-2026\" is not a date; write it as 06-Dec-2026";
+        << "Nothing was printed: \"31-Feb-2026\" is not a date; write it as 25-Dec-2026, 25/12/2026 or 2026-12-25 "
+           "(day first, as this office writes dates). Correct the date in the entry window";
     QTest::newRow("the payee too long for its box")
         << "txtPay" << QString(120, u'W') << "This cheque would not be printed: The payee is too long"
         << "ERR:1306:The payee is too long";

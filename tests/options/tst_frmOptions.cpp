@@ -40,11 +40,20 @@ private slots:
     void onlyTypedOffsetsAreWritten_data();
     void onlyTypedOffsetsAreWritten();
     void calibrationSheetFromTheWindow();
+    void datesAreChosenByKeysAndCheckedInPlainWords_data();
+    void datesAreChosenByKeysAndCheckedInPlainWords();
 
 private:
     void open();
     bool checked(const char *name) const { return find<QAbstractButton>(m_window, name)->isChecked(); }
     QString stored() const;
+    /// The office's date settings: order, stale months and window months.
+    QString storedDates() const
+    {
+        return m_f->db.joined(QStringLiteral("SELECT Value FROM sys_parms WHERE Description IN ('DateOrder', "
+                                             "'StaleMonths', 'DateWindowMonths') ORDER BY Description <> "
+                                             "'DateOrder', Description <> 'StaleMonths'"));
+    }
     /// With the keyboard alone: chooses whose calibration is shown, and types `left` into its Left box
     /// unless it is null.
     void showAndType(const QString &printer, const QString &left);
@@ -76,7 +85,8 @@ QString TestOptions::stored() const
 {
     return m_f->db
         .scalar(QStringLiteral("SELECT group_concat(Value, '|') FROM (SELECT Value FROM sys_parms WHERE "
-                               "Description NOT IN ('PrintTimeout', 'LowLeaves') "
+                               "Description NOT IN ('PrintTimeout', 'LowLeaves', 'DateOrder', 'StaleMonths', "
+                               "'DateWindowMonths') "
                                "ORDER BY CASE Description WHEN 'Orientation' THEN 1 WHEN "
                                "'CequePosition' THEN 2 WHEN 'CompanyName' THEN 3 WHEN 'CBLeft' THEN 4 "
                                "WHEN 'CBTop' THEN 5 ELSE 6 END)"))
@@ -87,9 +97,10 @@ void TestOptions::loadsAndStoresEveryControl()
 {
     // With no printer at all, the calibration is the office's, as it always was.
     m_f->queue->installed = false;
-    m_f->db.exec(QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
-                                "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
-                                "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' ELSE '0' END"));
+    m_f->db.exec(
+        QStringLiteral("UPDATE sys_parms SET Value = CASE Description WHEN 'Orientation' THEN '2' "
+                       "WHEN 'CequePosition' THEN '6' WHEN 'CompanyName' THEN 'Dealer''s Co.' "
+                       "WHEN 'CBLeft' THEN '0.5' WHEN 'CBTop' THEN '-1' WHEN 'Stamp' THEN '0' ELSE Value END"));
     open();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("System Options"));
     QVERIFY(checked("opOrientation_1") && checked("opPosition_6") && !checked("chkStamp"));
@@ -154,6 +165,12 @@ void TestOptions::unreadableSettingsOpenAsDefaults_data()
     QTest::newRow("missing row") << "DELETE FROM sys_parms WHERE Description = 'CBTop'"
                                  << "\"CBTop\" is missing"
                                  << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+    QTest::newRow("an order of dates unknown") << "UPDATE sys_parms SET Value = 'DDMM' WHERE Description = 'DateOrder'"
+                                               << "\"DateOrder\" holds \"DDMM\""
+                                               << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+    QTest::newRow("months in words") << "UPDATE sys_parms SET Value = 'three' WHERE Description = 'StaleMonths'"
+                                     << "\"StaleMonths\" holds \"three\""
+                                     << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
 }
 
 void TestOptions::unreadableSettingsOpenAsDefaults()
@@ -167,6 +184,7 @@ void TestOptions::unreadableSettingsOpenAsDefaults()
     QVERIFY2(m_f->prompter.texts().first().contains(named), qPrintable(m_f->prompter.texts().first()));
     click(m_window, "cmdSave");
     QCOMPARE(stored(), saved);
+    QCOMPARE(storedDates(), QStringLiteral("DMY, 3, 12")); // the defaults shown, stored
 }
 
 void TestOptions::calibrationShowsWhatThePlacementUses()
@@ -369,6 +387,95 @@ void TestOptions::calibrationSheetFromTheWindow()
     QCOMPARE(m_f->queue->jobs.first().title, QStringLiteral("Quillset calibration sheet"));
     // Nothing of a sheet is recorded.
     QCOMPARE(registerRows(m_f->db), 0);
+}
+
+void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords_data()
+{
+    QTest::addColumn<int>("down"); // Down keys in the list of orders, from day first
+    QTest::addColumn<QString>("stale");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("said"); // part of the refusal; empty when it is saved
+    QTest::addColumn<QString>("box"); // where the cursor is put after the refusal
+    QTest::newRow("month first, 6 and 24 months") << 1 << "6"
+                                                  << "24"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("year first") << 2 << "3"
+                                << "12"
+                                << ""
+                                << "";
+    QTest::newRow("no months") << 1 << "0"
+                               << "12"
+                               << "give a whole number of months from 1 to 24"
+                               << "txtStaleMonths";
+    QTest::newRow("months in words") << 0 << "three"
+                                     << "12"
+                                     << "\"three\" cannot be the months after which a cheque is asked about"
+                                     << "txtStaleMonths";
+    QTest::newRow("a fraction of a month") << 0 << "3"
+                                           << "1.5"
+                                           << "\"1.5\" cannot be the months beyond which a date is refused"
+                                           << "txtDateWindow";
+    QTest::newRow("ten years and more") << 0 << "3"
+                                        << "121"
+                                        << "from 1 to 120"
+                                        << "txtDateWindow";
+    QTest::newRow("a window shorter than the validity")
+        << 1 << "6"
+        << "4"
+        << "Dates more than 4 months away are refused, so a cheque older than 6 months could never be asked about"
+        << "txtDateWindow";
+}
+
+void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords()
+{
+    QFETCH(int, down);
+    QFETCH(QString, stale);
+    QFETCH(QString, window);
+    QFETCH(QString, said);
+    QFETCH(QString, box);
+    open();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(storedDates(), QStringLiteral("DMY, 3, 12"));
+    // Every word of the strip is in sight: each caption as wide as its words, inside the window.
+    for (const QLabel *label : find(m_window, "Frame7")->findChildren<QLabel *>())
+        QVERIFY2(label->width() >= label->sizeHint().width()
+                     && m_window->rect().contains(QRect(label->mapTo(m_window, QPoint()), label->size())),
+                 qPrintable(label->text()));
+    QTest::keyClick(m_window, Qt::Key_W, Qt::AltModifier); // "Dates &written"
+    auto *order = find<QComboBox>(m_window, "cmbDateOrder");
+    QCOMPARE(QApplication::focusWidget(), order);
+    QCOMPARE(order->currentText(), QStringLiteral("Day first: 25/12/2026"));
+    for (int key = 0; key < down; ++key)
+        QTest::keyClick(order, Qt::Key_Down);
+    const QString chosen = order->currentText();
+    for (const QString &typed : {stale, window}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+    }
+    QCOMPARE(shown(m_window, "txtStaleMonths") + u'|' + shown(m_window, "txtDateWindow"), stale + u'|' + window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), find(m_window, "cmdSave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    if (!said.isEmpty()) {
+        // Said in words, the cursor in the box at fault, and nothing stored.
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().contains(said), qPrintable(m_f->prompter.texts().first()));
+        QCOMPARE(QApplication::focusWidget(), find(m_window, qPrintable(box)));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(storedDates(), QStringLiteral("DMY, 3, 12"));
+        return;
+    }
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+    QCOMPARE(storedDates(),
+             QStringList({chosen.left(1) == u'M' ? QStringLiteral("MDY") : QStringLiteral("YMD"), stale, window})
+                 .join(QStringLiteral(", ")));
+    // Opened again, the window shows what was stored.
+    QTRY_VERIFY(!m_window);
+    open();
+    QCOMPARE(find<QComboBox>(m_window, "cmbDateOrder")->currentText(), chosen);
+    QCOMPARE(shown(m_window, "txtStaleMonths") + u'|' + shown(m_window, "txtDateWindow"), stale + u'|' + window);
 }
 
 QUILLSET_TEST_MAIN(TestOptions, QApplication)

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 
 #include <unistd.h>
@@ -40,6 +41,8 @@ private slots:
     void marksAndOffersFromTheCommandLine();
     void aNumberIsOneLeafHoweverTyped_data();
     void aNumberIsOneLeafHoweverTyped();
+    void datesThatNeedASecondLook_data();
+    void datesThatNeedASecondLook();
     void writesTheReportWithoutWindows_data();
     void writesTheReportWithoutWindows();
     void printWithoutAPrinterRecordsNothing();
@@ -430,6 +433,14 @@ void TestProgram::aNumberIsOneLeafHoweverTyped_data()
         << QStringList {QStringLiteral("--mark"),   QStringLiteral("spoiled"),  QStringLiteral("--cheque"),
                         QStringLiteral("７７８\t"), QStringLiteral("--reason"), QStringLiteral("torn")}
         << 0 << "Leaf 778 of \"ACC1\" is recorded as spoiled." << printed + QStringLiteral(", 778 spoiled");
+    QTest::newRow("a spoiled leaf with a minus sign")
+        << QStringList {QStringLiteral("--mark"), QStringLiteral("spoiled"),  QStringLiteral("--cheque"),
+                        QStringLiteral("-1"),     QStringLiteral("--reason"), QStringLiteral("torn")}
+        << 1 << "The cheque number \"-1\" must be digits only" << printed;
+    QTest::newRow("a spoiled leaf with a plus sign")
+        << QStringList {QStringLiteral("--mark"), QStringLiteral("spoiled"),  QStringLiteral("--cheque"),
+                        QStringLiteral("+778"),   QStringLiteral("--reason"), QStringLiteral("torn")}
+        << 1 << "The cheque number \"+778\" must be digits only" << printed;
     QTest::newRow("a batch row in full-width digits")
         << QStringList {QStringLiteral("--batch"), QStringLiteral("BATCH"), QStringLiteral("--check")} << 1
         << "Line 2, Cheque: Cheque number 777 is already in the register" << printed;
@@ -456,6 +467,97 @@ void TestProgram::aNumberIsOneLeafHoweverTyped()
     QVERIFY2(m_said.contains(said), qPrintable(m_said));
     QVERIFY(db.reopen());
     QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY Id")), cheques);
+}
+
+void TestProgram::datesThatNeedASecondLook_data()
+{
+    // The program reads today's date from the clock, so the dates are counted from it.
+    const QDate today = QDate::currentDate();
+    const auto named = [](const QDate &date) { return QLocale::c().toString(date, QStringLiteral("dd-MMM-yyyy")); };
+    // A day above 12 on or before today, written month first.
+    QDate late = today;
+    while (late.day() <= 12)
+        late = late.addDays(-1);
+    const QString monthFirst = QLocale::c().toString(late, QStringLiteral("MM/dd/yyyy"));
+    const QString stale = named(today.addMonths(-4));
+    const QString ahead = named(today.addDays(10));
+    const QString proof = QStringLiteral("--pdf OUT --account ACC1 --cheque 7 --pay X --amount 5 --date ");
+    const QString print = QStringLiteral("--print --account ACC1 --cheque 7 --pay X --amount 5 --date ");
+
+    QTest::addColumn<QString>("order"); // the office's
+    QTest::addColumn<QString>("arguments"); // apart by blanks; OUT and BATCH are files
+    QTest::addColumn<QByteArray>("batch");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("unsaid"); // what must not be said
+    QTest::newRow("a stale cheque is not printed without --confirm")
+        << "DMY" << print + stale << QByteArray() << 1
+        << QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back").arg(stale)
+        << "No printer";
+    QTest::newRow("nor a post-dated one")
+        << "DMY" << print + ahead << QByteArray() << 1
+        << QStringLiteral("the cheque is dated %1, after today. Give --confirm to print it as it is.").arg(ahead)
+        << "No printer";
+    QTest::newRow("with --confirm it goes to the printer")
+        << "DMY" << print + stale + QStringLiteral(" --confirm") << QByteArray() << 1 << "ERR:1101:No printer"
+        << "--confirm";
+    QTest::newRow("a proof says it") << "DMY" << proof + ahead << QByteArray() << 0
+                                     << QStringLiteral("warning: the cheque is dated %1, after today.").arg(ahead)
+                                     << "";
+    QTest::newRow("--confirm goes with --print")
+        << "DMY" << proof + ahead + QStringLiteral(" --confirm") << QByteArray() << 64 << "--confirm goes with --print"
+        << "";
+    QTest::newRow("a two-digit year") << "DMY" << proof + QStringLiteral("8/12/26") << QByteArray() << 1
+                                      << "\"8/12/26\" has a two-digit year (1926 or 2026?); write the year in full, "
+                                         "as 25-Dec-2026, 25/12/2026 or 2026-12-25"
+                                      << "";
+    QTest::newRow("two years back") << "DMY" << proof + named(today.addYears(-2)) << QByteArray() << 1
+                                    << "is more than 12 months before today"
+                                    << "";
+    QTest::newRow("a month-first date in a month-first office")
+        << "MDY" << proof + monthFirst << QByteArray() << 0 << "Placed with"
+        << "not a date";
+    QTest::newRow("the same in a day-first office")
+        << "DMY" << proof + monthFirst << QByteArray() << 1
+        << QStringLiteral("\"%1\" is not a date read day first, as this office writes dates, though it is one read "
+                          "month first")
+               .arg(monthFirst)
+        << "";
+    QTest::newRow("a batch's dates to look at are listed")
+        << "DMY"
+        << "--batch BATCH --account ACC1 --check"
+        << QStringLiteral("Pay,Amount,Date,Cheque\nOld,1,%1,000101\nLater,2,%2,000102\n").arg(stale, ahead).toUtf8()
+        << 0 << QStringLiteral("Check: Line 2, Date: dated %1, more than 3 months back").arg(stale) << "";
+    QTest::newRow("a month-first batch in a month-first office")
+        << "MDY"
+        << "--batch BATCH --account ACC1 --check"
+        << QStringLiteral("Pay,Amount,Date,Cheque\nOne,1,%1,000101\n").arg(monthFirst).toUtf8() << 0
+        << "is clean: 1 cheque(s)"
+        << "Check:";
+}
+
+void TestProgram::datesThatNeedASecondLook()
+{
+    QFETCH(QString, order);
+    QFETCH(QString, arguments);
+    QFETCH(QByteArray, batch);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(QString, unsaid);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = 'DateOrder'"), {order});
+    QVERIFY(writeLayoutAndBatch(db, batch));
+    db.close();
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 withFiles(db, arguments, QStringLiteral("out.pdf"))
+                     + QStringList {QStringLiteral("--database"), db.path()}),
+             status);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY2(unsaid.isEmpty() || !m_said.contains(unsaid), qPrintable(m_said));
+    QCOMPARE(QFile::exists(db.folder() + QStringLiteral("/out.pdf")), status == 0 && arguments.startsWith(u"--pdf"));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
 void TestProgram::writesTheReportWithoutWindows_data()

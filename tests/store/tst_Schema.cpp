@@ -79,7 +79,8 @@ void TestSchema::upgradesTheFirstReleaseKeepingEveryRow()
     const QString cheques
         = QStringLiteral("SELECT BankID, ChequeNo, Amount, Pay, PrintDate FROM Cheque ORDER BY rowid");
     const QString settings = QStringLiteral(
-        "SELECT * FROM sys_parms WHERE Description NOT IN ('PrintTimeout', 'LowLeaves') ORDER BY rowid");
+        "SELECT * FROM sys_parms WHERE Description NOT IN ('PrintTimeout', 'LowLeaves', 'DateOrder', 'StaleMonths', "
+        "'DateWindowMonths') ORDER BY rowid");
     const QStringList accountsBefore = rows(path, accounts);
     const QStringList chequesBefore = rows(path, cheques);
     const QStringList settingsBefore = rows(path, settings);
@@ -94,6 +95,17 @@ void TestSchema::upgradesTheFirstReleaseKeepingEveryRow()
                  QStringList({QStringLiteral("ACC1"), QStringLiteral("HDFC01"), QStringLiteral("SBI-2")}));
         QCOMPARE(store->parameters().GetSystemParameter(QStringLiteral("CBTop")), QStringLiteral("-0.2cm"));
         QCOMPARE(store->cheques().between(QDate(2026, 11, 1), QDate(2026, 12, 31)).size(), 6);
+        // Dates are read as the office always read them (day first), with the validity of a cheque
+        // in India and a year's window.
+        const DateRules dates = store->parameters().dateRules(QDate(2026, 12, 6));
+        QCOMPARE(dates.order, DateOrder::DayFirst);
+        QCOMPARE(dates.staleMonths, 3);
+        QCOMPARE(dates.windowMonths, 12);
+        QCOMPARE(scalar(*store,
+                        QStringLiteral("SELECT count(*) FROM sys_parms WHERE Description IN ('DateOrder', "
+                                       "'StaleMonths', 'DateWindowMonths')"))
+                     .toInt(),
+                 3);
     }
     QCOMPARE(rows(path, QStringLiteral("SELECT Id, BankID FROM BankAccount ORDER BY Id")),
              QStringList({QStringLiteral("1|ACC1"), QStringLiteral("2|HDFC01"), QStringLiteral("3|SBI-2")}));
