@@ -10,7 +10,7 @@
 #include "store/Connection.h"
 
 #include <QApplication>
-#include <QDateEdit>
+#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -94,8 +94,8 @@ int main(int argc, char *argv[])
     services.programFolder = db.folder();
     services.store = &db.store();
     frmReport window(services);
-    window.findChild<QDateEdit *>(QStringLiteral("dtpStartDate"))->setDate(QDate::fromString(kMonthStart, Qt::ISODate));
-    window.findChild<QDateEdit *>(QStringLiteral("dtpEndDate"))->setDate(QDate::fromString(kMonthEnd, Qt::ISODate));
+    window.findChild<QLineEdit *>(QStringLiteral("dtpStartDate"))->setText(kMonthStart);
+    window.findChild<QLineEdit *>(QStringLiteral("dtpEndDate"))->setText(kMonthEnd);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
