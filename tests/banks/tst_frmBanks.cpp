@@ -499,9 +499,8 @@ void TestBankAccounts::crossingIsPlacedPerAccount()
     QFETCH(QString, width);
     QFETCH(QString, stored);
     open();
-    // An account from before shows its crossing boxes empty, with the usual block's values greyed.
-    QCOMPARE(shown(m_window, "txtCrossLeft"), QString());
-    QCOMPARE(find<QLineEdit>(m_window, "txtCrossWidth")->placeholderText(), QStringLiteral("3.44"));
+    // An account from before shows its crossing boxes empty: the usual block (hintsReadAsHints).
+    QCOMPARE(shown(m_window, "txtCrossLeft") + shown(m_window, "txtCrossWidth"), QString());
     click(m_window, "cmdEdit");
     retype(m_window, "txtCrossLeft", left);
     if (!width.isEmpty())
@@ -750,9 +749,9 @@ void TestBankAccounts::keysSaveCancelAndClose_data()
     const int escape = Qt::Key_Escape;
     QTest::newRow("Alt+S saves, and types no s") << "edit"
                                                  << "9.3" << save << true << false << false << true << "9.3" << 9.3;
-    QTest::newRow("Escape with nothing typed cancels") << "edit"
-                                                       << "" << escape << true << false << false << true << "9.2"
-                                                       << 9.2;
+    QTest::newRow("Escape with nothing typed cancels")
+        << "edit"
+        << "" << escape << true << false << false << true << "9.2" << 9.2;
     QTest::newRow("Escape after typing asks; No keeps it")
         << "edit"
         << "9.3" << escape << false << true << true << true << "9.3" << 9.2;
@@ -867,7 +866,8 @@ void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped()
     this->open();
     QTest::keyClick(focused(), Qt::Key_B, Qt::AltModifier); // "Cheque &Books..."
     QPointer<QWidget> books = m_window->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
-    QVERIFY(books && QTest::qWaitForWindowActive(books));
+    QVERIFY(books);
+    QTRY_COMPARE(QApplication::activeWindow(), books.data()); // in front, where its keys work
     QTest::keyClick(focused(), Qt::Key_F, Qt::AltModifier);
     QCOMPARE(focused(), find(books, "txtFirstLeaf"));
     QTest::keyClicks(focused(), first);
@@ -916,6 +916,26 @@ void TestBankAccounts::hintsReadAsHints()
     QCOMPARE(field->placeholderText(), hint);
     QVERIFY(!hint.contains(QRegularExpression(QStringLiteral("\\d"))) && hint != usual);
     QVERIFY2(field->toolTip().contains(usual), qPrintable(field->toolTip()));
+    // And it looks like one, browsing and editing alike: its darkest ink is far paler than a value's.
+    for (const bool editing : {false, true}) {
+        if (editing)
+            QTest::keyClick(focused(), Qt::Key_E, Qt::AltModifier);
+        const QImage seen = m_window->grab().toImage();
+        const auto darkest = [&](const QWidget *control) {
+            const QRect area(control->mapTo(m_window, QPoint(3, 3)), control->size() - QSize(6, 6));
+            int value = 255;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x)
+                    value = std::min(value,
+                                     qGray(seen.pixel(x * seen.width() / m_window->width(),
+                                                      y * seen.height() / m_window->height())));
+            }
+            return value;
+        };
+        const int hinted = darkest(field);
+        const int valued = darkest(find(m_window, "txtCity"));
+        QVERIFY2(hinted > valued + 60, qPrintable(QStringLiteral("%1 against %2").arg(hinted).arg(valued)));
+    }
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)
