@@ -15,6 +15,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 
 #include <QButtonGroup>
@@ -61,8 +62,16 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     buildPrinterStrip();
     fitCaptions();
     pressButtonsOnEnter(*this);
+    useAccessKeys(*this);
+    // Escape is Cancel; what was typed or chosen since the settings were shown is asked about first.
+    cancelOnEscape(*this, [this] {
+        if (controlValues(*this) == m_shown
+            || m_services.prompter.ask(kProgramTitle, QStringLiteral("Close Options without saving your changes?")))
+            close();
+    });
     CentreWindow(*this);
     LoadOptions();
+    m_shown = controlValues(*this);
 }
 
 void frmOptions::buildControls()
@@ -210,12 +219,33 @@ void frmOptions::LoadOptions()
     m_top->setText(settings.calibrationTop);
     m_stamp->setChecked(settings.stamp);
     loadPrinters();
-    if (!unreadable.isEmpty())
+    if (!unreadable.isEmpty()) {
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("These settings could not be read and show their defaults: %1. "
                                                    "Press OK to store what the window shows.")
                                         .arg(unreadable.join(QStringLiteral("; "))),
                                     Prompter::Icon::Warning);
+        focusUnreadable(unreadable.first());
+    }
+}
+
+void frmOptions::focusUnreadable(const QString &said)
+{
+    // The cursor goes to the first setting the message names, in the control that shows it.
+    const QList<std::pair<QString, QWidget *>> controls = {
+        {Parameter::Orientation, m_orientation[0]->isChecked() ? m_orientation[0] : m_orientation[1]},
+        {Parameter::ChequePosition, m_positions->checkedButton()},
+        {Parameter::CompanyName, m_companyName},
+        {Parameter::CalibrationLeft, m_left},
+        {Parameter::CalibrationTop, m_top},
+        {Parameter::Stamp, m_stamp},
+    };
+    for (const auto &[key, control] : controls) {
+        if (said.startsWith(u'"' + key + u'"')) {
+            focusField(control);
+            return;
+        }
+    }
 }
 
 void frmOptions::save()
@@ -241,6 +271,7 @@ void frmOptions::save()
                                                        "needed."),
                                         Prompter::Icon::Warning);
             LoadOptions();
+            m_shown = controlValues(*this);
             return;
         }
         m_services.prompter.message(kProgramTitle,
