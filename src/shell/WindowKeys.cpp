@@ -27,12 +27,16 @@ protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
         // Seen here only when no control of the window took the key on its way up.
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() != Qt::Key_Escape || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        m_cancel();
+        // Claimed before any shortcut of the window can take it (a progress dialog has two of its own,
+        // which cancel each other out), so that it arrives here as a key.
+        key->accept();
+        if (event->type() == QEvent::KeyPress)
+            m_cancel();
         return true;
     }
 
@@ -129,7 +133,8 @@ QStringList controlValues(const QWidget &window)
             values.append(text->toPlainText());
         } else if (const auto *plain = qobject_cast<const QPlainTextEdit *>(control)) {
             values.append(plain->toPlainText());
-        } else if (const auto *button = qobject_cast<const QAbstractButton *>(control); button && button->isCheckable()) {
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(control);
+                   button && button->isCheckable()) {
             values.append(button->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
         }
     }

@@ -28,6 +28,8 @@ private slots:
     void cleanup();
 
     void accessKeysAreUniqueInEveryWindow();
+    void escapeCancelsAPrint_data();
+    void escapeCancelsAPrint();
     void escapeClosesWhereNothingTypedIsLost_data();
     void escapeClosesWhereNothingTypedIsLost();
     void entryRefusalPutsTheCursorInItsField_data();
@@ -47,10 +49,10 @@ namespace {
 
 // Every window, by the object name it carries.
 const QStringList kWindows = {
-    QStringLiteral("frmMain"),        QStringLiteral("frmCheque"),      QStringLiteral("MDIForm1"),
-    QStringLiteral("frmRegister"),    QStringLiteral("frmBatch"),       QStringLiteral("printProgress"),
-    QStringLiteral("frmBanks"),       QStringLiteral("frmLeafDesigner"), QStringLiteral("frmChequeBooks"),
-    QStringLiteral("frmOptions"),     QStringLiteral("frmReport"),      QStringLiteral("ReportPreview"),
+    QStringLiteral("frmMain"),     QStringLiteral("frmCheque"),       QStringLiteral("MDIForm1"),
+    QStringLiteral("frmRegister"), QStringLiteral("frmBatch"),        QStringLiteral("printProgress"),
+    QStringLiteral("frmBanks"),    QStringLiteral("frmLeafDesigner"), QStringLiteral("frmChequeBooks"),
+    QStringLiteral("frmOptions"),  QStringLiteral("frmReport"),       QStringLiteral("ReportPreview"),
 };
 
 QWidget *windowNamed(const QString &name)
@@ -166,20 +168,40 @@ void TestWindowKeys::accessKeysAreUniqueInEveryWindow()
     QStringList walked;
     QStringList clashes;
     for (const QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName().isEmpty() || window->windowType() == Qt::Popup
-            || window->windowType() == Qt::ToolTip)
+        if (window->objectName().isEmpty() || window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
             continue;
         walked.append(window->objectName());
         const QMap<QString, QStringList> keys = accessKeys(window);
         for (auto key = keys.cbegin(); key != keys.cend(); ++key) {
             if (key.value().size() > 1)
-                clashes.append(QStringLiteral("%1: %2 is %3").arg(window->objectName(), key.key(),
-                                                                  key.value().join(QStringLiteral(" and "))));
+                clashes.append(QStringLiteral("%1: %2 is %3")
+                                   .arg(window->objectName(), key.key(), key.value().join(QStringLiteral(" and "))));
         }
     }
     for (const QString &name : kWindows)
         QVERIFY2(walked.contains(name), qPrintable(name + QStringLiteral(" was not walked")));
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
+}
+
+void TestWindowKeys::escapeCancelsAPrint_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Alt+C") << QKeyCombination(Qt::AltModifier, Qt::Key_C).toCombined();
+}
+
+void TestWindowKeys::escapeCancelsAPrint()
+{
+    QFETCH(int, key);
+    QWidget *box = openWindow(QStringLiteral("printProgress"));
+    QVERIFY(box);
+    box->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), box);
+    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+    QTest::keyClick(QApplication::focusWidget(), pressed.key(), pressed.keyboardModifiers());
+    // As its Cancel: the job is cancelled, and the box stays until the print server says how it ended.
+    QTRY_VERIFY(m_progress->cancelRequested());
+    QVERIFY(box->isVisible());
 }
 
 void TestWindowKeys::escapeClosesWhereNothingTypedIsLost_data()
