@@ -10,9 +10,9 @@
 #include "store/Connection.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>

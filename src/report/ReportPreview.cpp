@@ -76,14 +76,16 @@ ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition,
     commands->addAction(QStringLiteral("&Print..."), this, &ReportPreview::print)
         ->setObjectName(QStringLiteral("cmdPrint"));
     commands->addAction(QStringLiteral("Save as P&DF..."), this, [this] {
-        const QString path = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"),
-                                                       m_fileStem + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
+        const QString path
+            = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"), m_fileStem + QStringLiteral(".pdf"),
+                                        QStringLiteral("PDF (*.pdf)"));
         if (!path.isEmpty())
             saveAsPdf(path);
     });
     commands->addAction(QStringLiteral("Export &CSV..."), this, [this] {
-        const QString path = m_services.chooseSaveFile(QStringLiteral("Export the cheques as CSV"),
-                                                       m_fileStem + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"));
+        const QString path
+            = m_services.chooseSaveFile(QStringLiteral("Export the cheques as CSV"),
+                                        m_fileStem + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"));
         if (!path.isEmpty())
             exportCsv(path);
     });

@@ -56,8 +56,7 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
     // The month the operator is in: the report most often wanted.
     const QDate today = m_services.today();
     const QDate first(today.year(), today.month(), 1);
-    auto *startLabel
-        = addControl<QLabel>(this, "Label", QRect(150, 120, 915, 255), QStringLiteral("&Start date:"));
+    auto *startLabel = addControl<QLabel>(this, "Label", QRect(150, 120, 915, 255), QStringLiteral("&Start date:"));
     auto *endLabel = addControl<QLabel>(this, "Label1", QRect(150, 570, 915, 255), QStringLiteral("&End date:"));
     m_start = addDateField(this, "dtpStartDate", QRect(1110, 90, 1425, 310), first);
     m_end = addDateField(this, "dtpEndDate", QRect(1110, 510, 1425, 310), first.addMonths(1).addDays(-1));

@@ -137,7 +137,7 @@ void TestReportWindow::typedDatesMoveOnByTabNotBySection_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::newRow("day first with hyphens and strokes") << "1-11-2026"
-                                                         << "30/11/2026";
+                                                        << "30/11/2026";
     QTest::newRow("year first, and a month's name") << "2026-11-01"
                                                     << "30-nov-2026";
     // Only the day: what the old picker took as the year.
@@ -216,11 +216,11 @@ void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("payees");
-    QTest::newRow("one account")
-        << "DOLLAR"
-        << "cheques-DOLLAR-2026-11-01-to-2026-11-30"
-        << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026, account DOLLAR"
-        << QStringList {QStringLiteral("Quincy"), QStringLiteral("Joyful"), QStringLiteral("Torn")};
+    QTest::newRow("one account") << "DOLLAR"
+                                 << "cheques-DOLLAR-2026-11-01-to-2026-11-30"
+                                 << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026, account DOLLAR"
+                                 << QStringList {QStringLiteral("Quincy"), QStringLiteral("Joyful"),
+                                                 QStringLiteral("Torn")};
     QTest::newRow("all accounts") << "All"
                                   << "cheques-2026-11-01-to-2026-11-30"
                                   << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026"
@@ -268,14 +268,23 @@ void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt()
     QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
     QCOMPARE(suggested, QStringList({file + QStringLiteral(".pdf"), file + QStringLiteral(".csv")}));
     QVERIFY(m_f->prompter.messages.isEmpty());
+    const QString pdf = m_f->db.folder() + u'/' + suggested.first();
+    const QList<PdfWord> said = pdfWords(pdf);
     QStringList words;
-    for (const PdfWord &word : pdfWords(m_f->db.folder() + u'/' + suggested.first()))
+    for (const PdfWord &word : said)
         words.append(word.text);
     const QString text = words.join(u' ');
     QVERIFY2(text.startsWith(title), qPrintable(text));
-    for (const QString &payee : {QStringLiteral("Gupta"), QStringLiteral("Priya"), QStringLiteral("Quincy"),
-                                 QStringLiteral("Joyful"), QStringLiteral("Torn"), QStringLiteral("Yaqoot"),
-                                 QStringLiteral("Pipes")})
+    // And as the page shows it: the whole title, the account's code with it, read in the title's place.
+    QRectF titleArea;
+    for (qsizetype i = 0; i < title.count(u' ') + 1; ++i)
+        titleArea |= QRectF(QPointF(said.at(i).xMin, said.at(i).yMin), QPointF(said.at(i).xMax, said.at(i).yMax));
+    const PageImage page = PageImage::fromPdf(pdf);
+    QString seen = page.line(titleArea.adjusted(-4, -3, 4, 3));
+    QCOMPARE(seen.remove(u' '), QString(title).remove(u' '));
+    for (const QString &payee :
+         {QStringLiteral("Gupta"), QStringLiteral("Priya"), QStringLiteral("Quincy"), QStringLiteral("Joyful"),
+          QStringLiteral("Torn"), QStringLiteral("Yaqoot"), QStringLiteral("Pipes")})
         QVERIFY2(words.contains(payee) == payees.contains(payee), qPrintable(payee + u'\n' + text));
     QFile csv(m_f->db.folder() + u'/' + suggested.last());
     QVERIFY(csv.open(QIODevice::ReadOnly));
