@@ -10,9 +10,9 @@
 #include "store/Connection.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -94,8 +94,8 @@ int main(int argc, char *argv[])
     services.programFolder = db.folder();
     services.store = &db.store();
     frmReport window(services);
-    window.findChild<QDateEdit *>(QStringLiteral("dtpStartDate"))->setDate(QDate::fromString(kMonthStart, Qt::ISODate));
-    window.findChild<QDateEdit *>(QStringLiteral("dtpEndDate"))->setDate(QDate::fromString(kMonthEnd, Qt::ISODate));
+    window.findChild<QLineEdit *>(QStringLiteral("dtpStartDate"))->setText(kMonthStart);
+    window.findChild<QLineEdit *>(QStringLiteral("dtpEndDate"))->setText(kMonthEnd);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

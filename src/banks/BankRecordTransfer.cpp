@@ -1,7 +1,6 @@
 #include "BankRecordTransfer.h"
 
 #include "core/Conversions.h"
-#include "core/Failure.h"
 
 #include <cmath>
 
@@ -57,9 +56,9 @@ std::optional<double> measurementFromText(int index, const QString &text)
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
-                          .arg(textLabel(index), text));
+        throw TextRefused(index,
+                          QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
+                              .arg(textLabel(index), text));
     return value;
 }
 
@@ -70,10 +69,10 @@ std::optional<double> crossingFromText(int index, const QString &text)
         return std::nullopt;
     const std::optional<double> value = measurementFromText(index, text);
     if (index >= BankAccountTexts::kFirstCrossing + 2 && *value <= 0)
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
-                                     "empty for the usual corner block.")
-                          .arg(textLabel(index), text));
+        throw TextRefused(index,
+                          QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
+                                         "empty for the usual corner block.")
+                              .arg(textLabel(index), text));
     return value;
 }
 
@@ -121,8 +120,7 @@ MoneyStyle trimmedMoney(MoneyStyle money)
 void requireBankId(const BankAccountRecord &account)
 {
     if (account.bankId.trimmed().isEmpty())
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
+        throw TextRefused(BankId, QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankAccount.h"
+#include "core/Failure.h"
 
 #include <QString>
 
@@ -23,15 +24,30 @@ struct BankAccountTexts
     MoneyStyle money; ///< chosen from lists and two name boxes, so always of a valid form
 };
 
+/// A text that cannot be stored, with the index of its box, so that the box can be pointed at.
+class TextRefused : public Failure
+{
+public:
+    TextRefused(int index, QString description)
+        : Failure(ErrorNumber::EntryInvalid, std::move(description))
+        , m_index(index)
+    {
+    }
+    int index() const { return m_index; }
+
+private:
+    int m_index;
+};
+
 /// What the window shows for a record: empty text for a missing value, numbers in their plain form.
 BankAccountTexts textsFromRecord(const BankAccountRecord &account);
 
-/// The record the texts describe. Throws Failure naming the field when the Bank ID is empty or a
-/// measurement is not a number of centimetres.
+/// The record the texts describe. Throws TextRefused naming the field when the Bank ID is empty or
+/// a measurement is not a number of centimetres.
 BankAccountRecord recordFromTexts(const BankAccountTexts &texts);
 
 /// The stored record with what the operator changed in the texts: a text left as it was shown keeps
-/// the stored value, so nothing the operator did not touch is written back. Throws Failure as
+/// the stored value, so nothing the operator did not touch is written back. Throws TextRefused as
 /// recordFromTexts() does, for the texts that changed.
 BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAccountTexts &texts);
 

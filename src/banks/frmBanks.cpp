@@ -13,6 +13,7 @@
 #include "shell/FocusGuard.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 
 #include <QApplication>
@@ -87,6 +88,8 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setFixedSize(twipsToPixels(6825), twipsToPixels(4155 + kCrossingStripHeight + kMoneyStripHeight));
     buildControls();
     pressButtonsOnEnter(*this);
+    useAccessKeys(*this);
+    cancelOnEscape(*this, [this] { escape(); });
     CentreWindow(*this);
     // The window sees every key before its controls, so that Enter moves on from any box.
     qApp->installEventFilter(this);
@@ -156,33 +159,38 @@ void frmBanks::buildControls()
     connect(m_design, &QPushButton::clicked, this, &frmBanks::designOnLeaf);
 
     auto *actions = addControl<QGroupBox>(this, "Frame2", QRect(5820, 0, 945, 4095));
-    m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("Add"));
-    m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), QStringLiteral("Edit"));
+    // Every command a key of its own, Save's above all: a keyboard user saves without the mouse.
+    m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("&Add"));
+    m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), QStringLiteral("&Edit"));
     m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), QStringLiteral("Delet"));
     // A leaf layout goes to and comes from a file another office can use.
     m_exportLayout
-        = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), QStringLiteral("Export..."));
+        = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), QStringLiteral("Ex&port..."));
     m_importLayout
-        = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), QStringLiteral("Import..."));
+        = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), QStringLiteral("&Import..."));
     connect(m_exportLayout, &QPushButton::clicked, this, &frmBanks::exportLeafLayout);
     connect(m_importLayout, &QPushButton::clicked, this, &frmBanks::importLeafLayout);
-    m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("Save"));
-    m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("Cancel"));
-    m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("Exit"));
+    m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("&Save"));
+    m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("&Cancel"));
+    m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("E&xit"));
     auto *crossing = addControl<QGroupBox>(this, "Frame5", QRect(60, 4125, 6705, kCrossingStripHeight - 60),
                                            QStringLiteral("Crossing, cm from the leaf's top-left corner"));
     const char *crossingNames[] = {"txtCrossLeft", "txtCrossTop", "txtCrossWidth", "txtCrossHeight"};
     const char *crossingLabels[] = {"Left", "Top", "Width", "Height"};
-    // An empty box keeps the corner block every account had: shown greyed as the value it stands for.
-    const QString usual[]
-        = {QStringLiteral("0"), QStringLiteral("0"), QString::number(kCrossingWidthTwips / 567.0, 'f', 2),
-           QString::number(kCrossingHeightTwips / 567.0, 'f', 2)};
+    // An empty box keeps the corner block every account had. Its hint says so in a word, never as a
+    // number that would pass for a stored value; the tooltip gives the value it stands for.
+    const QString usual[] = {
+        QStringLiteral("Empty: the usual place, 0 cm from the leaf's left edge."),
+        QStringLiteral("Empty: the usual place, 0 cm from the leaf's top edge."),
+        QStringLiteral("Empty: the usual width, %1 cm.").arg(QString::number(kCrossingWidthTwips / 567.0, 'f', 2)),
+        QStringLiteral("Empty: the usual height, %1 cm.").arg(QString::number(kCrossingHeightTwips / 567.0, 'f', 2))};
     for (int i = 0; i < 4; ++i) {
         auto *box = addControl<QLineEdit>(crossing, crossingNames[i], QRect(690 + i * 1230, 270, 555, 285));
         addControl<QLabel>(crossing, "", QRect(120 + i * 1230, 300, 560, 255), QString::fromLatin1(crossingLabels[i]))
             ->setBuddy(box);
         box->setAlignment(Qt::AlignRight);
-        box->setPlaceholderText(usual[i]);
+        box->setPlaceholderText(QStringLiteral("usual"));
+        box->setToolTip(usual[i]);
         m_boxes.at(static_cast<size_t>(BankAccountTexts::kFirstCrossing + i)) = box;
     }
     m_books = addControl<QPushButton>(crossing, "cmdBooks", QRect(5160, 210, 1425, 375),
@@ -196,11 +204,17 @@ void frmBanks::buildControls()
     m_amountStyle->addItems({amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)});
     addControl<QLabel>(money, "", QRect(120, 300, 560, 255), QStringLiteral("Words:"))->setBuddy(m_amountStyle);
     m_currencyName = addControl<QLineEdit>(money, "txtCurrencyName", QRect(2880, 270, 1110, 285));
-    m_currencyName->setPlaceholderText(QStringLiteral("Rupees"));
+    // Examples, worded as examples: a grey "Rupees" read as a name the account already had.
+    m_currencyName->setPlaceholderText(QStringLiteral("e.g. Rupees"));
+    m_currencyName->setToolTip(
+        QStringLiteral("The currency's name as the words print it, such as Rupees. Empty: the words name none."));
     m_currencyName->setValidator(new TypingLimit(20, m_currencyName));
     addControl<QLabel>(money, "", QRect(2130, 300, 740, 255), QStringLiteral("Currency:"))->setBuddy(m_currencyName);
     m_subunitName = addControl<QLineEdit>(money, "txtSubunitName", QRect(4800, 270, 900, 285));
-    m_subunitName->setPlaceholderText(QStringLiteral("Paise"));
+    m_subunitName->setPlaceholderText(QStringLiteral("e.g. Paise"));
+    m_subunitName->setToolTip(
+        QStringLiteral("The name of its hundredth (or thousandth) as the words print it, such as Paise. Empty: "
+                       "the words write a fraction as 50/100."));
     m_subunitName->setValidator(new TypingLimit(20, m_subunitName));
     addControl<QLabel>(money, "", QRect(4080, 300, 710, 255), QStringLiteral("Subunit:"))->setBuddy(m_subunitName);
     m_subunitDigits = addControl<QComboBox>(money, "cmbSubunitDigits", QRect(6090, 255, 525, 315));
@@ -311,6 +325,7 @@ void frmBanks::designOnLeaf()
             m_services, m_records.at(m_current),
             [this](const BankAccountRecord &designed) { return saveDesign(designed); }, this);
         designer->show();
+        designer->activateWindow();
     } catch (const Failure &failure) {
         tell(QStringLiteral("The leaf cannot be laid out yet: %1").arg(failure.description()));
     }
@@ -337,6 +352,7 @@ void frmBanks::openBooks()
         return;
     auto *books = new frmChequeBooks(m_services, m_records.at(m_current).bankId, this);
     books->show();
+    books->activateWindow(); // in front, where its keys work
 }
 
 void frmBanks::showRecord(int index)
@@ -399,7 +415,7 @@ bool frmBanks::StoreTextBoxes()
                                                          : recordWithEdits(m_records.at(m_current), textsOnScreen());
         if (m_addingRecord && m_services.store->accounts().count(account.bankId) > 0) {
             tell(kDuplicate + QStringLiteral(": the Bank ID \"%1\" already exists.").arg(account.bankId));
-            m_bankId->setFocus();
+            focusField(m_bankId);
             return false;
         }
         if (m_addingRecord) {
@@ -411,6 +427,10 @@ bool frmBanks::StoreTextBoxes()
             m_records[m_current] = account;
         }
         return true;
+    } catch (const TextRefused &refused) {
+        tell(QStringLiteral("The account was not saved. %1").arg(refused.description()));
+        focusField(m_boxes.at(static_cast<size_t>(refused.index())));
+        return false;
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::StaleRecord && showStoredRecord())
             return true;
@@ -444,6 +464,7 @@ void frmBanks::add()
     LockTextBoxes(false);
     ClearTextBoxes();
     m_bankId->setFocus();
+    m_valuesBefore = controlValues(*this);
 }
 
 void frmBanks::edit()
@@ -452,6 +473,25 @@ void frmBanks::edit()
     LockTextBoxes(false);
     m_bankId->setReadOnly(true); // an account keeps its code
     m_boxes.at(2)->setFocus();
+    m_valuesBefore = controlValues(*this);
+}
+
+void frmBanks::escape()
+{
+    // Browsing, Escape is Exit; adding or editing, it is Cancel, asked first where typing would go.
+    if (m_add->isEnabled()) {
+        close();
+        return;
+    }
+    if (controlValues(*this) != m_valuesBefore) {
+        const QString question = m_addingRecord || m_current < 0
+            ? QStringLiteral("Throw away the new account? What was typed is not saved.")
+            : QStringLiteral("Throw away the changes to \"%1\"? It stays as it was saved.")
+                  .arg(m_records.at(m_current).bankId);
+        if (!m_services.prompter.ask(kProgramTitle, question))
+            return;
+    }
+    cancel();
 }
 
 void frmBanks::save()

@@ -54,6 +54,7 @@ private:
     void edit();
     void save();
     void cancel();
+    void escape();
     bool bankIdIsFree() const;
     bool showStoredRecord();
     BankAccountTexts textsOnScreen() const;
@@ -81,6 +82,7 @@ private:
     QList<BankAccountRecord> m_records; ///< every account, in the order the database returns them
     int m_current = -1;
     bool m_addingRecord = false;
+    QStringList m_valuesBefore; ///< what the controls held when adding or editing began
 };
 
 } // namespace quillset

@@ -6,6 +6,7 @@
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 
 #include <QGridLayout>
@@ -82,6 +83,13 @@ frmChequeBooks::frmChequeBooks(AppServices &services, QString account, QWidget *
             [this] { m_retire->setEnabled(!m_books->selectedItems().isEmpty()); });
     resize(680, 280);
     showBooks();
+    useAccessKeys(*this);
+    // Escape is Close; a book typed and not added is asked about first.
+    cancelOnEscape(*this, [this] {
+        if ((m_firstLeaf->text().isEmpty() && m_lastLeaf->text().isEmpty())
+            || m_services.prompter.ask(kProgramTitle, QStringLiteral("Close without adding the book you typed?")))
+            this->close();
+    });
 }
 
 void frmChequeBooks::tell(const QString &text)

@@ -6,6 +6,7 @@
 #include "shell/AppServices.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/WindowKeys.h"
 
 #include <QBuffer>
 #include <QGraphicsPixmapItem>
@@ -187,6 +188,16 @@ frmLeafDesigner::frmLeafDesigner(AppServices &services, BankAccountRecord accoun
     resize(900, 560);
     setPixelsPerCentimetre(kScreenPixelsPerCentimetre);
     showValues();
+    m_valuesAtOpen = m_values->text();
+    useAccessKeys(*this);
+    // Escape is Cancel; boxes moved and not saved are asked about first.
+    cancelOnEscape(*this, [this] {
+        if (m_values->text() == m_valuesAtOpen
+            || m_services.prompter.ask(kProgramTitle,
+                                       QStringLiteral("Close the designer without saving the boxes you moved? The "
+                                                      "account keeps its layout as it was.")))
+            close();
+    });
 }
 
 frmLeafDesigner::~frmLeafDesigner() = default;
@@ -209,7 +220,8 @@ void frmLeafDesigner::buildControls()
     m_view->setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     m_view->viewport()->installEventFilter(this);
 
-    auto *scan = button(this, "cmdScan", QStringLiteral("Load &scan..."));
+    // Save keeps Alt+S: the scan takes L.
+    auto *scan = button(this, "cmdScan", QStringLiteral("&Load scan..."));
     auto *zoomIn = button(this, "cmdZoomIn", QStringLiteral("Zoom &in"));
     auto *zoomOut = button(this, "cmdZoomOut", QStringLiteral("Zoom &out"));
     auto *fit = button(this, "cmdFit", QStringLiteral("&Fit leaf"));

@@ -61,6 +61,7 @@ private:
     QLabel *m_values = nullptr;
     QList<QPointF> m_corners; ///< the leaf's corners clicked on the scan, in the scan's own pixels
     bool m_takingCorners = false;
+    QString m_valuesAtOpen; ///< the boxes' places as the window opened, to tell whether any moved
 };
 
 } // namespace quillset

@@ -12,6 +12,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 #include "words/AmountInWords.h"
 
@@ -130,6 +131,7 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     connect(m_pause, &QPushButton::toggled, this, [this](bool paused) { m_paused = paused; });
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    cancelOnEscape(*this, [this] { this->close(); });
     connect(m_rows, &QTableWidget::itemSelectionChanged, this, &frmBatch::showSelectedPage);
     connect(m_rows, &QTableWidget::itemChanged, this, &frmBatch::rowEdited);
     resize(820, 620);

@@ -2,6 +2,7 @@
 
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/WindowKeys.h"
 
 #include <QProgressDialog>
 #include <QPushButton>
@@ -40,9 +41,11 @@ PrintProgressDialog::PrintProgressDialog(QWidget *parent, Prompter &prompter)
     auto *cancel = new QPushButton(QStringLiteral("&Cancel"), m_dialog);
     cancel->setObjectName(QStringLiteral("cmdCancelPrint"));
     m_dialog->setCancelButton(cancel);
+    cancelOnEscape(*m_dialog, [cancel] { cancel->click(); });
     // Cancel asks the print sequence to cancel the job; the box stays, saying so, until the print
-    // server has said how the job ended. By itself a progress dialog would hide at once.
-    QObject::disconnect(m_dialog, &QProgressDialog::canceled, m_dialog, &QProgressDialog::cancel);
+    // server has said how the job ended. By itself a progress dialog would hide at once; it connects
+    // the two by name, so only a disconnection by name undoes it.
+    QObject::disconnect(m_dialog, SIGNAL(canceled()), m_dialog, SLOT(cancel()));
     QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, [this, cancel] {
         m_cancelRequested = true;
         cancel->setEnabled(false);

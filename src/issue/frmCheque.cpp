@@ -19,6 +19,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WindowKeys.h"
 #include "shell/WorkstationSettings.h"
 #include "store/Store.h"
 #include "words/AmountInWords.h"
@@ -137,7 +138,8 @@ void frmCheque::buildControls()
     m_chequeNo = addControl<QLineEdit>(fields, "txtChequeNo", QRect(4260, 1080, 2205, 300));
     addCaption(fields, "Label5", QRect(3360, 1140, 855, 285), QStringLiteral("Cheque No:"));
     m_pay = addControl<QLineEdit>(fields, "txtPay", QRect(780, 1380, 5685, 300));
-    m_payLabel = addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("&Pay:"), m_pay);
+    // Alt+P is Print's; the payee takes Y.
+    m_payLabel = addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("Pa&y:"), m_pay);
     // The payees already in the register, found by any part of the name, this account's first.
     m_payees = new QStringListModel(this);
     auto *completer = new QCompleter(m_payees, m_pay);
@@ -400,6 +402,7 @@ std::optional<Cheque> frmCheque::readyToPrint()
     const ChequeReading reading = readFields();
     if (reading.incomplete()) {
         m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
+        focusFirstProblem(reading, true);
         return std::nullopt;
     }
     if (m_bankId->count() == 0) {
@@ -410,16 +413,22 @@ std::optional<Cheque> frmCheque::readyToPrint()
     if (!reading.cheque) {
         showDateNote(true);
         tell(reading.messages());
-        // The cursor goes to the first field the message names.
-        const std::map<ChequeField, QWidget *> fields = {{ChequeField::Number, m_chequeNo},
-                                                         {ChequeField::Payee, m_pay},
-                                                         {ChequeField::Date, m_date},
-                                                         {ChequeField::Amount, m_amount}};
-        if (const auto field = fields.find(reading.problems.first().field); field != fields.end())
-            field->second->setFocus();
+        focusFirstProblem(reading, false);
         return std::nullopt;
     }
     return reading.cheque;
+}
+
+void frmCheque::focusFirstProblem(const ChequeReading &reading, bool emptyOnly)
+{
+    // After the message, the cursor is in the first field it is about.
+    const std::array<QWidget *, 6> fields = {m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp}; // by ChequeField
+    for (const FieldProblem &problem : reading.problems) {
+        if (problem.empty || !emptyOnly) {
+            focusField(fields.at(static_cast<size_t>(problem.field)));
+            return;
+        }
+    }
 }
 
 void frmCheque::followAccountMoney()
@@ -756,8 +765,9 @@ bool frmCheque::filterAmountKey(QKeyEvent *key)
 
 bool frmCheque::eventFilter(QObject *watched, QEvent *event)
 {
-    // "&Print" and "&Pay:" share Alt+P; the key prints, and the payee is one Tab away.
-    if (event->type() == QEvent::Shortcut && (watched == m_print || watched == m_payLabel)
+    // Alt+P prints at once, not a moment later as an access key would: the next keys typed belong to
+    // the next cheque.
+    if (event->type() == QEvent::Shortcut && watched == m_print
         && static_cast<QShortcutEvent *>(event)->key() == QKeySequence(Qt::ALT | Qt::Key_P)) {
         if (m_print->isEnabled())
             m_print->click();

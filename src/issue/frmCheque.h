@@ -24,6 +24,8 @@ namespace quillset {
 
 class AmountValidator;
 struct AppServices;
+struct ChequeReading;
+struct ChequeTexts;
 
 /// The cheque entry window: account, cheque number, payee, date and amount, the amount in words,
 /// and the commands that preview, print and record the cheque.
@@ -60,6 +62,7 @@ private:
     void printFromPreview();
     /// The first test of both commands: the cheque the fields hold, or nothing (with a message).
     std::optional<Cheque> readyToPrint();
+    void focusFirstProblem(const ChequeReading &reading, bool emptyOnly);
     /// Takes the chosen account's money as it is now, should it have changed since it was chosen.
     void followAccountMoney();
     void showNarration();

@@ -9,6 +9,7 @@
 #include "shell/EnterPressesButtons.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 #include "words/AmountInWords.h"
 
@@ -54,6 +55,9 @@ frmRegister::frmRegister(AppServices &services, const QString &account, QWidget 
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressButtonsOnEnter(*this);
+    useAccessKeys(*this);
+    // Nothing is typed here: Escape closes, as Close does.
+    cancelOnEscape(*this, [this] { close(); });
     try {
         m_account->addItems(m_services.store->accounts().codes());
     } catch (const Failure &failure) {

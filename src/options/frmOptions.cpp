@@ -15,6 +15,7 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 
 #include <QButtonGroup>
@@ -74,8 +75,16 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     buildDatesStrip();
     fitCaptions();
     pressButtonsOnEnter(*this);
+    useAccessKeys(*this);
+    // Escape is Cancel; what was typed or chosen since the settings were shown is asked about first.
+    cancelOnEscape(*this, [this] {
+        if (controlValues(*this) == m_shown
+            || m_services.prompter.ask(kProgramTitle, QStringLiteral("Close Options without saving your changes?")))
+            close();
+    });
     CentreWindow(*this);
     LoadOptions();
+    m_shown = controlValues(*this);
 }
 
 void frmOptions::buildControls()
@@ -242,12 +251,36 @@ void frmOptions::LoadOptions()
     m_staleMonths->setText(QString::number(settings.staleMonths));
     m_windowMonths->setText(QString::number(settings.windowMonths));
     loadPrinters();
-    if (!unreadable.isEmpty())
+    if (!unreadable.isEmpty()) {
         m_services.prompter.message(kProgramTitle,
                                     QStringLiteral("These settings could not be read and show their defaults: %1. "
                                                    "Press OK to store what the window shows.")
                                         .arg(unreadable.join(QStringLiteral("; "))),
                                     Prompter::Icon::Warning);
+        focusUnreadable(unreadable.first());
+    }
+}
+
+void frmOptions::focusUnreadable(const QString &said)
+{
+    // The cursor goes to the first setting the message names, in the control that shows it.
+    const QList<std::pair<QString, QWidget *>> controls = {
+        {Parameter::Orientation, m_orientation[0]->isChecked() ? m_orientation[0] : m_orientation[1]},
+        {Parameter::ChequePosition, m_positions->checkedButton()},
+        {Parameter::CompanyName, m_companyName},
+        {Parameter::CalibrationLeft, m_left},
+        {Parameter::CalibrationTop, m_top},
+        {Parameter::Stamp, m_stamp},
+        {Parameter::OrderOfDates, m_dateOrder},
+        {Parameter::StaleMonths, m_staleMonths},
+        {Parameter::DateWindowMonths, m_windowMonths},
+    };
+    for (const auto &[key, control] : controls) {
+        if (said.startsWith(u'"' + key + u'"')) {
+            focusField(control);
+            return;
+        }
+    }
 }
 
 void frmOptions::save()
@@ -275,6 +308,7 @@ void frmOptions::save()
                                                        "needed."),
                                         Prompter::Icon::Warning);
             LoadOptions();
+            m_shown = controlValues(*this);
             return;
         }
         m_services.prompter.message(kProgramTitle,

@@ -35,6 +35,7 @@ private:
     void fitCaptions();
     void LoadOptions();
     void save();
+    void focusUnreadable(const QString &said);
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);
     void buildPrinterStrip();
     void buildDatesStrip();
@@ -72,6 +73,7 @@ private:
     QHash<QString, Offsets> m_ownRead; ///< the printers' own offsets as read
     QHash<QString, Offsets> m_typed; ///< the offsets the operator typed, by printer (empty: the office's)
     bool m_typedForShown = false; ///< the operator typed in the boxes since they were filled
+    QStringList m_shown; ///< what the controls held when the settings were shown
 };
 
 } // namespace quillset

@@ -4,9 +4,30 @@
 
 namespace quillset {
 
-QString reportTitle(const QDate &from, const QDate &to)
+QString reportTitle(const QDate &from, const QDate &to, const QString &account)
 {
-    return QStringLiteral("List of cheques printed from %1 to %2").arg(formatChequeDate(from), formatChequeDate(to));
+    QString title
+        = QStringLiteral("List of cheques printed from %1 to %2").arg(formatChequeDate(from), formatChequeDate(to));
+    if (!account.isEmpty())
+        title += QStringLiteral(", account %1").arg(account);
+    return title;
+}
+
+QString reportFileStem(const QDate &from, const QDate &to, const QString &account)
+{
+    QString stem = QStringLiteral("cheques");
+    if (!account.isEmpty()) {
+        // An account code may hold what a file name cannot, such as a stroke or a quote.
+        QString code = account;
+        for (QChar &c : code) {
+            const bool plain = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
+                || c == u'-' || c == u'_';
+            if (!plain)
+                c = u'_';
+        }
+        stem += u'-' + code;
+    }
+    return stem + QStringLiteral("-%1-to-%2").arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate));
 }
 
 namespace {

@@ -8,8 +8,13 @@
 
 namespace quillset {
 
-/// "List of cheques printed from 01-Dec-2026 to 06-Dec-2026".
-QString reportTitle(const QDate &from, const QDate &to);
+/// "List of cheques printed from 01-Dec-2026 to 06-Dec-2026", followed by ", account ACC1" for a
+/// report of one account.
+QString reportTitle(const QDate &from, const QDate &to, const QString &account = QString());
+
+/// A file name, without its extension, that says what the report holds and that any file system
+/// takes: "cheques-2026-12-01-to-2026-12-31", "cheques-ACC1-2026-12-01-to-2026-12-31".
+QString reportFileStem(const QDate &from, const QDate &to, const QString &account = QString());
 
 /// The entries as RFC 4180 CSV with a heading line: ISO dates, plain amounts, cheque numbers exactly as
 /// written, each status with its reason, and no cell a spreadsheet would run as a formula.

@@ -8,8 +8,10 @@
 #include "shell/ProgramInfo.h"
 #include "shell/Prompter.h"
 #include "shell/ResponsiveWaiter.h"
+#include "shell/WindowKeys.h"
 #include "store/Store.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -74,19 +76,25 @@ ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition,
     commands->addAction(QStringLiteral("&Print..."), this, &ReportPreview::print)
         ->setObjectName(QStringLiteral("cmdPrint"));
     commands->addAction(QStringLiteral("Save as P&DF..."), this, [this] {
-        const QString path = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"),
-                                                       QStringLiteral("cheques.pdf"), QStringLiteral("PDF (*.pdf)"));
+        const QString path
+            = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"), m_fileStem + QStringLiteral(".pdf"),
+                                        QStringLiteral("PDF (*.pdf)"));
         if (!path.isEmpty())
             saveAsPdf(path);
     });
     commands->addAction(QStringLiteral("Export &CSV..."), this, [this] {
-        const QString path = m_services.chooseSaveFile(QStringLiteral("Export the cheques as CSV"),
-                                                       QStringLiteral("cheques.csv"), QStringLiteral("CSV (*.csv)"));
+        const QString path
+            = m_services.chooseSaveFile(QStringLiteral("Export the cheques as CSV"),
+                                        m_fileStem + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"));
         if (!path.isEmpty())
             exportCsv(path);
     });
     commands->addSeparator();
     commands->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    // A tool bar's buttons show no access keys of their own: each command is given its key.
+    for (QAction *command : commands->actions())
+        command->setShortcut(QKeySequence::mnemonic(command->text()));
+    cancelOnEscape(*this, [this] { close(); });
     auto *pages = new QLabel(
         QStringLiteral("  %1 page(s), %2 cheque(s)").arg(m_document.pageCount()).arg(m_entries.size()), commands);
     pages->setObjectName(QStringLiteral("pageCount"));

@@ -22,6 +22,8 @@ public:
     const ReportDocument &document() const { return m_document; }
     const QList<RegisterEntry> &entries() const { return m_entries; }
     int pageCount() const { return m_document.pageCount(); }
+    /// The name, without extension, offered for the PDF and the CSV; "cheques" until told.
+    void setFileStem(const QString &stem) { m_fileStem = stem; }
 
     /// Writes every page to a PDF file; false (and a message) when it cannot be written.
     bool saveAsPdf(const QString &path);
@@ -38,6 +40,7 @@ private:
     AppServices &m_services;
     ReportDocument m_document;
     QList<RegisterEntry> m_entries;
+    QString m_fileStem = QStringLiteral("cheques");
 };
 
 } // namespace quillset

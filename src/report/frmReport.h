@@ -1,15 +1,22 @@
 #pragma once
 
+#include "cheque/ChequeDate.h"
+
+#include <QDate>
 #include <QWidget>
 
-class QDateEdit;
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
 
 namespace quillset {
 
 class ReportPreview;
 struct AppServices;
 
-/// The cheque register report: two dates, and "Preview" shows the cheques dated between them.
+/// The cheque register report: two dates typed as on a cheque, all accounts or one, and "Preview"
+/// shows the cheques dated between them. It opens on the current month.
 class frmReport : public QWidget
 {
     Q_OBJECT
@@ -17,16 +24,24 @@ class frmReport : public QWidget
 public:
     explicit frmReport(AppServices &services, QWidget *parent = nullptr);
 
-    /// "Preview": the report for the chosen range in a window of its own, or nullptr (with a message).
+    /// "Preview": the report for the chosen range in a window of its own, or nullptr (with a message,
+    /// and the cursor in the date it is about).
     ReportPreview *preview();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void loadAccounts();
+    /// The date a field holds; nothing, said and with the cursor put there, when it holds none.
+    std::optional<QDate> readDate(QLineEdit *field, const QString &which);
+    void tell(const QString &text);
+    DateOrder officeDateOrder() const;
+
     AppServices &m_services;
-    QDateEdit *m_start = nullptr;
-    QDateEdit *m_end = nullptr;
+    QLineEdit *m_start = nullptr;
+    QLineEdit *m_end = nullptr;
+    QComboBox *m_account = nullptr;
 };
 
 } // namespace quillset

@@ -88,9 +88,7 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
             account = found->bankId;
         }
         const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
-        QString title = reportTitle(from, to);
-        if (!account.isEmpty())
-            title += QStringLiteral(", account %1").arg(account);
+        const QString title = reportTitle(from, to, account);
         if (parser.isSet(kCsv)) {
             writeFile(target, kind, registerCsv(entries).toUtf8(), store.databaseFile());
         } else {

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "EnterPressesButtons.h"
+#include "WindowKeys.h"
 #include "layout/frmCheq.h"
 
 #include <QCloseEvent>
@@ -59,6 +60,7 @@ MDIForm1::MDIForm1(QWidget *parent)
     layout->addWidget(m_status);
 
     pressButtonsOnEnter(*this);
+    cancelOnEscape(*this, [close] { close->click(); });
     connect(print, &QPushButton::clicked, this, &MDIForm1::printRequested);
     connect(close, &QPushButton::clicked, this, [this] {
         hide();

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsView>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 using namespace quillset;
@@ -49,6 +50,14 @@ private slots:
     void designerMovesBoxesByExactlyWhatIsDragged_data();
     void designerMovesBoxesByExactlyWhatIsDragged();
     void designerSavesThroughTheWindowAndCancelWritesNothing();
+    void keysSaveCancelAndClose_data();
+    void keysSaveCancelAndClose();
+    void designerSavesByKeysAndEscapeAsksFirst_data();
+    void designerSavesByKeysAndEscapeAsksFirst();
+    void chequeBooksCloseByEscapeKeepingWhatWasTyped_data();
+    void chequeBooksCloseByEscapeKeepingWhatWasTyped();
+    void hintsReadAsHints_data();
+    void hintsReadAsHints();
 
 private:
     void open();
@@ -59,6 +68,7 @@ private:
         return m_window->findChild<QLineEdit *>(QStringLiteral("txtCheqParametrs_%1").arg(index));
     }
     QString table() const;
+    static QWidget *focused() { return QApplication::focusWidget(); }
     frmLeafDesigner *openDesigner();
     QGraphicsItem *designBox(frmLeafDesigner *designer, const QString &label) const;
     double stored(const char *column) const
@@ -322,27 +332,38 @@ void TestBankAccounts::refusalsWriteNothing_data()
     QTest::addColumn<QString>("badCell"); // a grid box to spoil: 10 with words, 17 emptied
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("cursor"); // the box the cursor is put in after the message
     QTest::newRow("empty Bank ID") << ""
                                    << ""
                                    << ""
-                                   << "Enter a Bank ID";
+                                   << "Enter a Bank ID"
+                                   << "txtBankID";
     QTest::newRow("existing Bank ID, focus never left") << "B2"
                                                         << ""
                                                         << ""
-                                                        << "already exists";
+                                                        << "already exists"
+                                                        << "txtBankID";
     QTest::newRow("measurement in words") << "NEW"
                                           << "txtCheqParametrs_10"
                                           << ""
-                                          << "Rupee L1, Top";
+                                          << "Rupee L1, Top"
+                                          << "txtCheqParametrs_10";
     QTest::newRow("empty measurement") << "NEW"
                                        << "txtCheqParametrs_17"
                                        << ""
-                                       << "Stamp, Width";
+                                       << "Stamp, Width"
+                                       << "txtCheqParametrs_17";
+    QTest::newRow("crossing of no size") << "NEW"
+                                         << "txtCrossHeight"
+                                         << ""
+                                         << "Crossing, Height"
+                                         << "txtCrossHeight";
     QTest::newRow("database refuses") << "NEW"
                                       << ""
                                       << "CREATE TRIGGER no BEFORE INSERT ON BankAccount BEGIN "
                                          "SELECT RAISE(ABORT, 'the disk is full'); END"
-                                      << "the disk is full";
+                                      << "the disk is full"
+                                      << "cmdSave";
 }
 
 void TestBankAccounts::refusalsWriteNothing()
@@ -351,21 +372,36 @@ void TestBankAccounts::refusalsWriteNothing()
     QFETCH(QString, badCell);
     QFETCH(QString, trigger);
     QFETCH(QString, said);
+    QFETCH(QString, cursor);
     if (!trigger.isEmpty())
         m_f->db.exec(trigger);
     open();
     const QString before = table();
     click(m_window, "cmdAdd");
     fillNewAccount(QStringLiteral("X"), 1);
-    if (!badCell.isEmpty())
+    if (badCell.startsWith(QLatin1String("txtCross")))
+        retype(m_window, qPrintable(badCell), QStringLiteral("0"));
+    else if (!badCell.isEmpty())
         retype(m_window, qPrintable(badCell), badCell.endsWith(u'7') ? QString() : QStringLiteral("three"));
     retype(m_window, "txtBankID", code);
-    find<QAbstractButton>(m_window, "cmdSave")->click(); // with the focus still in the Bank ID
+    if (code.isEmpty()) {
+        // Saved by its access key, from the box the operator was in.
+        find(m_window, "txtCity")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+    } else {
+        find<QAbstractButton>(m_window, "cmdSave")->setFocus();
+        find<QAbstractButton>(m_window, "cmdSave")->click(); // the focus never left the Bank ID by a key
+    }
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().contains(said), qPrintable(m_f->prompter.texts().first()));
     QCOMPARE(table(), before);
     QVERIFY(find(m_window, "cmdSave")->isEnabled());
     QCOMPARE(shown(m_window, "txtBankName"), QStringLiteral("New Bank"));
+    QCOMPARE(shown(m_window, "txtCity"), QString()); // the access key typed nothing
+    // The cursor is in the box the message names, its text chosen to be typed over.
+    QCOMPARE(focused(), find(m_window, qPrintable(cursor)));
+    if (auto *box = qobject_cast<QLineEdit *>(focused()))
+        QCOMPARE(box->selectedText(), box->text());
 }
 
 void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
@@ -463,9 +499,8 @@ void TestBankAccounts::crossingIsPlacedPerAccount()
     QFETCH(QString, width);
     QFETCH(QString, stored);
     open();
-    // An account from before shows its crossing boxes empty, with the usual block's values greyed.
-    QCOMPARE(shown(m_window, "txtCrossLeft"), QString());
-    QCOMPARE(find<QLineEdit>(m_window, "txtCrossWidth")->placeholderText(), QStringLiteral("3.44"));
+    // An account from before shows its crossing boxes empty: the usual block (hintsReadAsHints).
+    QCOMPARE(shown(m_window, "txtCrossLeft") + shown(m_window, "txtCrossWidth"), QString());
     click(m_window, "cmdEdit");
     retype(m_window, "txtCrossLeft", left);
     if (!width.isEmpty())
@@ -697,6 +732,210 @@ void TestBankAccounts::designerSavesThroughTheWindowAndCancelWritesNothing()
     QCOMPARE(stored("PayLeft"), payLeft + 0.5);
     // The bank window shows what was stored, in the Pay, Left box of its grid.
     QCOMPARE(cell(3)->text().toDouble(), payLeft + 0.5);
+}
+
+void TestBankAccounts::keysSaveCancelAndClose_data()
+{
+    QTest::addColumn<QString>("mode"); // entered by its access key: Alt+E edits, Alt+A adds; or browse
+    QTest::addColumn<QString>("typed"); // into Cheq Height, over what it held
+    QTest::addColumn<int>("key"); // then pressed where the cursor is: Alt+S, or Escape
+    QTest::addColumn<bool>("answer"); // to a question, if one is asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("editing"); // still adding or editing afterwards
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("height"); // shown afterwards
+    QTest::addColumn<double>("stored");
+    const int save = QKeyCombination(Qt::AltModifier, Qt::Key_S).toCombined();
+    const int escape = Qt::Key_Escape;
+    QTest::newRow("Alt+S saves, and types no s") << "edit"
+                                                 << "9.3" << save << true << false << false << true << "9.3" << 9.3;
+    QTest::newRow("Escape with nothing typed cancels")
+        << "edit"
+        << "" << escape << true << false << false << true << "9.2" << 9.2;
+    QTest::newRow("Escape after typing asks; No keeps it")
+        << "edit"
+        << "9.3" << escape << false << true << true << true << "9.3" << 9.2;
+    QTest::newRow("Escape after typing asks; Yes throws it away")
+        << "edit"
+        << "9.3" << escape << true << true << false << true << "9.2" << 9.2;
+    QTest::newRow("Escape from a new account asks first")
+        << "add"
+        << "9.3" << escape << true << true << false << true << "9.2" << 9.2;
+    QTest::newRow("Escape while browsing closes the window")
+        << "browse"
+        << "" << escape << true << false << false << false << "" << 9.2;
+}
+
+void TestBankAccounts::keysSaveCancelAndClose()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, editing);
+    QFETCH(bool, open);
+    QFETCH(QString, height);
+    QFETCH(double, stored);
+    this->open();
+    m_f->prompter.answers = {answer};
+    if (mode == QLatin1String("edit"))
+        QTest::keyClick(focused(), Qt::Key_E, Qt::AltModifier);
+    else if (mode == QLatin1String("add"))
+        QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(find(m_window, "cmdSave")->isEnabled(), mode != QLatin1String("browse"));
+    if (!typed.isEmpty()) {
+        retype(m_window, "txtHeight", typed);
+        // An Alt key that is no access key of the window types nothing.
+        QTest::keyClick(focused(), Qt::Key_Q, Qt::AltModifier);
+    }
+    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+    QTest::keyClick(focused(), pressed.key(), pressed.keyboardModifiers());
+
+    QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
+    QVERIFY(m_f->prompter.messages.isEmpty());
+    QCOMPARE(bool(m_window) && m_window->isVisible(), open);
+    QCOMPARE(this->stored("Height"), stored);
+    if (!open)
+        return;
+    QCOMPARE(find(m_window, "cmdSave")->isEnabled(), editing);
+    QCOMPARE(shown(m_window, "txtHeight"), height);
+}
+
+void TestBankAccounts::designerSavesByKeysAndEscapeAsksFirst_data()
+{
+    QTest::addColumn<int>("presses"); // the Pay box moved right, a millimetre a press
+    QTest::addColumn<int>("key"); // then: Alt+S, or Escape
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<double>("moved"); // stored Pay, Left, against before, cm
+    const int save = QKeyCombination(Qt::AltModifier, Qt::Key_S).toCombined();
+    const int escape = Qt::Key_Escape;
+    QTest::newRow("Alt+S saves") << 3 << save << true << false << false << 0.3;
+    QTest::newRow("Escape with nothing moved closes") << 0 << escape << true << false << false << 0.0;
+    QTest::newRow("Escape after moving asks; No stays") << 3 << escape << false << true << true << 0.0;
+    QTest::newRow("Escape after moving asks; Yes closes") << 3 << escape << true << true << false << 0.0;
+}
+
+void TestBankAccounts::designerSavesByKeysAndEscapeAsksFirst()
+{
+    QFETCH(int, presses);
+    QFETCH(int, key);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, open);
+    QFETCH(double, moved);
+    const double payLeft = stored("PayLeft");
+    QPointer<frmLeafDesigner> designer = openDesigner();
+    QVERIFY(designer);
+    QVERIFY(QTest::qWaitForWindowActive(designer));
+    QGraphicsItem *pay = designBox(designer, QStringLiteral("Pay"));
+    QVERIFY(pay);
+    pay->setSelected(true);
+    pay->setFocus();
+    designer->view()->setFocus();
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(focused(), Qt::Key_Right);
+    m_f->prompter.answers = {answer};
+    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
+    QTest::keyClick(focused(), pressed.key(), pressed.keyboardModifiers());
+
+    QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
+    QTRY_COMPARE(designer && designer->isVisible(), open);
+    QCOMPARE(QString::number(stored("PayLeft") - payLeft, 'f', 2), QString::number(moved, 'f', 2));
+}
+
+void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("first"); // typed into First leaf
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("nothing typed") << "" << true << false << false;
+    QTest::newRow("a leaf typed, kept") << "000101" << false << true << true;
+    QTest::newRow("a leaf typed, thrown away") << "000101" << true << true << false;
+}
+
+void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped()
+{
+    QFETCH(QString, first);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, open);
+    this->open();
+    QTest::keyClick(focused(), Qt::Key_B, Qt::AltModifier); // "Cheque &Books..."
+    QPointer<QWidget> books = m_window->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
+    QVERIFY(books);
+    QTRY_COMPARE(QApplication::activeWindow(), books.data()); // in front, where its keys work
+    QTest::keyClick(focused(), Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(focused(), find(books, "txtFirstLeaf"));
+    QTest::keyClicks(focused(), first);
+    m_f->prompter.answers = {answer};
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
+    QTRY_COMPARE(books && books->isVisible(), open);
+    if (open)
+        QCOMPARE(shown(books, "txtFirstLeaf"), first);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM ChequeBook")).toInt(), 0);
+    QVERIFY(m_window->isVisible());
+}
+
+void TestBankAccounts::hintsReadAsHints_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("usual"); // the example, or what an empty box stands for, said by its tooltip
+    QTest::newRow("currency") << "txtCurrencyName"
+                              << "e.g. Rupees"
+                              << "Rupees";
+    QTest::newRow("subunit") << "txtSubunitName"
+                             << "e.g. Paise"
+                             << "Paise";
+    QTest::newRow("crossing left") << "txtCrossLeft"
+                                   << "usual"
+                                   << "0 cm";
+    QTest::newRow("crossing width") << "txtCrossWidth"
+                                    << "usual"
+                                    << "3.44 cm";
+    QTest::newRow("crossing height") << "txtCrossHeight"
+                                     << "usual"
+                                     << "3.60 cm";
+}
+
+void TestBankAccounts::hintsReadAsHints()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, hint);
+    QFETCH(QString, usual);
+    open();
+    auto *field = find<QLineEdit>(m_window, qPrintable(box));
+    QCOMPARE(field->text(), QString());
+    // The grey text is the platform's hint, worded so that it cannot pass for a value that is stored:
+    // no number, and no name as the box would print it. The usual value is in the tooltip.
+    QCOMPARE(field->placeholderText(), hint);
+    QVERIFY(!hint.contains(QRegularExpression(QStringLiteral("\\d"))) && hint != usual);
+    QVERIFY2(field->toolTip().contains(usual), qPrintable(field->toolTip()));
+    // And it looks like one, browsing and editing alike: its darkest ink is far paler than a value's.
+    for (const bool editing : {false, true}) {
+        if (editing)
+            QTest::keyClick(focused(), Qt::Key_E, Qt::AltModifier);
+        const QImage seen = m_window->grab().toImage();
+        const auto darkest = [&](const QWidget *control) {
+            const QRect area(control->mapTo(m_window, QPoint(3, 3)), control->size() - QSize(6, 6));
+            int value = 255;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x)
+                    value = std::min(value,
+                                     qGray(seen.pixel(x * seen.width() / m_window->width(),
+                                                      y * seen.height() / m_window->height())));
+            }
+            return value;
+        };
+        const int hinted = darkest(field);
+        const int valued = darkest(find(m_window, "txtCity"));
+        QVERIFY2(hinted > valued + 60, qPrintable(QStringLiteral("%1 against %2").arg(hinted).arg(valued)));
+    }
 }
 
 QUILLSET_TEST_MAIN(TestBankAccounts, QApplication)

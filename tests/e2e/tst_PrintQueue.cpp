@@ -7,6 +7,7 @@
 #include "support/WindowTest.h"
 
 #include "cheque/Cheque.h"
+#include "cheque/ChequeInput.h"
 #include "issue/IssueCheque.h"
 #include "issue/frmCheque.h"
 #include "layout/PageMetrics.h"
@@ -19,7 +20,6 @@
 #include "store/Store.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -1018,8 +1018,8 @@ void TestPrintQueue::reportPrintedFromItsWindowReadsBack()
     addThreeMoneysMonth(m_f->db);
     frmReport window(m_f->services);
     window.show();
-    find<QDateEdit>(&window, "dtpStartDate")->setDate(kMonthStart);
-    find<QDateEdit>(&window, "dtpEndDate")->setDate(kMonthEnd);
+    find<QLineEdit>(&window, "dtpStartDate")->setText(formatChequeDate(kMonthStart));
+    find<QLineEdit>(&window, "dtpEndDate")->setText(formatChequeDate(kMonthEnd));
     ReportPreview *report = window.preview();
     QVERIFY(report);
     const QStringList before = printedFiles();

@@ -30,6 +30,8 @@ private slots:
     void loadsAndStoresEveryControl();
     void cancelAndCloseBoxWriteNothing_data();
     void cancelAndCloseBoxWriteNothing();
+    void escapeIsCancelAndAsksBeforeLosingTyping_data();
+    void escapeIsCancelAndAsksBeforeLosingTyping();
     void unreadableSettingsOpenAsDefaults_data();
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
@@ -148,29 +150,71 @@ void TestOptions::cancelAndCloseBoxWriteNothing()
     QCOMPARE(stored(), before);
 }
 
+void TestOptions::escapeIsCancelAndAsksBeforeLosingTyping_data()
+{
+    QTest::addColumn<QString>("typed"); // into the company name, after what it holds
+    QTest::addColumn<bool>("answer"); // to a question, if one is asked
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("nothing typed: closes") << "" << true << false << false;
+    QTest::newRow("typed, and thrown away") << " Ltd" << true << true << false;
+    QTest::newRow("typed, and kept") << " Ltd" << false << true << true;
+}
+
+void TestOptions::escapeIsCancelAndAsksBeforeLosingTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, open);
+    const QString before = stored();
+    this->open();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *company = find<QLineEdit>(m_window, "txtCompanyName");
+    const QString name = company->text();
+    company->setFocus();
+    company->end(false);
+    QTest::keyClicks(company, typed);
+    m_f->prompter.answers = {answer};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+    QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
+    QTRY_COMPARE(m_window && m_window->isVisible(), open);
+    if (open)
+        QCOMPARE(company->text(), name + typed);
+    QCOMPARE(stored(), before);
+}
+
 void TestOptions::unreadableSettingsOpenAsDefaults_data()
 {
     QTest::addColumn<QString>("setUp");
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("saved"); // what OK stores afterwards
+    QTest::addColumn<QString>("cursor"); // the control the cursor is put in after the message
     QTest::newRow("position off the page") << "UPDATE sys_parms SET Value = '9' WHERE Description = 'CequePosition'"
                                            << "\"CequePosition\" holds \"9\""
-                                           << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+                                           << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
+                                           << "opPosition_0";
     QTest::newRow("orientation in words") << "UPDATE sys_parms SET Value = 'wide' WHERE Description = 'Orientation'"
                                           << "\"Orientation\" holds \"wide\""
-                                          << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+                                          << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
+                                          << "opOrientation_0";
     QTest::newRow("stamp not a number") << "UPDATE sys_parms SET Value = 'yes' WHERE Description = 'Stamp'"
                                         << "\"Stamp\" holds \"yes\""
-                                        << "1|0|Sample Traders Pvt. Ltd.|0|0|0";
+                                        << "1|0|Sample Traders Pvt. Ltd.|0|0|0"
+                                        << "chkStamp";
     QTest::newRow("missing row") << "DELETE FROM sys_parms WHERE Description = 'CBTop'"
                                  << "\"CBTop\" is missing"
-                                 << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+                                 << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
+                                 << "txtCBT";
     QTest::newRow("an order of dates unknown") << "UPDATE sys_parms SET Value = 'DDMM' WHERE Description = 'DateOrder'"
                                                << "\"DateOrder\" holds \"DDMM\""
-                                               << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+                                               << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
+                                               << "cmbDateOrder";
     QTest::newRow("months in words") << "UPDATE sys_parms SET Value = 'three' WHERE Description = 'StaleMonths'"
                                      << "\"StaleMonths\" holds \"three\""
-                                     << "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+                                     << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
+                                     << "txtStaleMonths";
 }
 
 void TestOptions::unreadableSettingsOpenAsDefaults()
@@ -178,10 +222,13 @@ void TestOptions::unreadableSettingsOpenAsDefaults()
     QFETCH(QString, setUp);
     QFETCH(QString, named);
     QFETCH(QString, saved);
+    QFETCH(QString, cursor);
     m_f->db.exec(setUp);
     open();
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().contains(named), qPrintable(m_f->prompter.texts().first()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), find(m_window, qPrintable(cursor)));
     click(m_window, "cmdSave");
     QCOMPARE(stored(), saved);
     QCOMPARE(storedDates(), QStringLiteral("DMY, 3, 12")); // the defaults shown, stored

@@ -8,7 +8,8 @@
 #include "report/frmReport.h"
 
 #include <QAction>
-#include <QDateEdit>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QPainter>
 #include <QTimer>
@@ -27,6 +28,14 @@ private slots:
     void init();
     void cleanup();
 
+    void opensOnThisMonth_data();
+    void opensOnThisMonth();
+    void typedDatesMoveOnByTabNotBySection_data();
+    void typedDatesMoveOnByTabNotBySection();
+    void previewRefusesARangeItCannotReport_data();
+    void previewRefusesARangeItCannotReport();
+    void monthOfOneAccountByKeysAsAPdfNamedForIt_data();
+    void monthOfOneAccountByKeysAsAPdfNamedForIt();
     void eachPreviewReportsItsOwnRange();
     void previewSavesPdfAndCsv();
     void printGoesToTheDefaultPrinterOnceAsked_data();
@@ -36,6 +45,10 @@ private slots:
 
 private:
     ReportPreview *pressPreview();
+    ReportPreview *newReport(const QList<ReportPreview *> &before) const;
+    /// Types a range into the two dates, as the operator does, replacing what they held.
+    void typeRange(const QString &from, const QString &to);
+    QWidget *focused() const { return QApplication::focusWidget(); }
 
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmReport> m_window;
@@ -53,7 +66,7 @@ void TestReportWindow::init()
     m_f->db.exec(QStringLiteral("UPDATE Cheque SET Status = 'void', Reason = 'lost' WHERE ChequeNo = '000126'"));
     m_window = new frmReport(m_f->services);
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(QTest::qWaitForWindowActive(m_window)); // where its access keys work
 }
 
 void TestReportWindow::cleanup()
@@ -62,10 +75,8 @@ void TestReportWindow::cleanup()
     m_f.reset();
 }
 
-ReportPreview *TestReportWindow::pressPreview()
+ReportPreview *TestReportWindow::newReport(const QList<ReportPreview *> &before) const
 {
-    const QList<ReportPreview *> before = m_window->findChildren<ReportPreview *>();
-    click(m_window, "cmdPreview");
     for (ReportPreview *report : m_window->findChildren<ReportPreview *>()) {
         if (!before.contains(report))
             return report;
@@ -73,32 +84,236 @@ ReportPreview *TestReportWindow::pressPreview()
     return nullptr;
 }
 
+ReportPreview *TestReportWindow::pressPreview()
+{
+    const QList<ReportPreview *> before = m_window->findChildren<ReportPreview *>();
+    click(m_window, "cmdPreview");
+    return newReport(before);
+}
+
+void TestReportWindow::typeRange(const QString &from, const QString &to)
+{
+    retype(m_window, "dtpStartDate", from);
+    retype(m_window, "dtpEndDate", to);
+}
+
+void TestReportWindow::opensOnThisMonth_data()
+{
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("December") << QDate(2026, 12, 6) << "01-Dec-2026"
+                              << "31-Dec-2026";
+    QTest::newRow("its last day") << QDate(2027, 1, 31) << "01-Jan-2027"
+                                  << "31-Jan-2027";
+    QTest::newRow("February of a leap year") << QDate(2028, 2, 1) << "01-Feb-2028"
+                                             << "29-Feb-2028";
+}
+
+void TestReportWindow::opensOnThisMonth()
+{
+    QFETCH(QDate, today);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    m_f->services.today = [today] { return today; };
+    delete m_window;
+    m_window = new frmReport(m_f->services);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(find<QLineEdit>(m_window, "dtpStartDate") && find<QLineEdit>(m_window, "dtpEndDate"));
+    QCOMPARE(shown(m_window, "dtpStartDate") + u' ' + shown(m_window, "dtpEndDate"), from + u' ' + to);
+    auto *accounts = find<QComboBox>(m_window, "comAccount");
+    QVERIFY(accounts);
+    QCOMPARE(accounts->currentText(), QStringLiteral("All accounts"));
+    QCOMPARE(accounts->count(), 2); // and the sample account
+    // Straight away, the month's report.
+    ReportPreview *report = pressPreview();
+    QVERIFY(report);
+    QCOMPARE(report->windowTitle(), QStringLiteral("List of cheques printed from %1 to %2").arg(from, to));
+}
+
+void TestReportWindow::typedDatesMoveOnByTabNotBySection_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("day first with hyphens and strokes") << "1-11-2026"
+                                                        << "30/11/2026";
+    QTest::newRow("year first, and a month's name") << "2026-11-01"
+                                                    << "30-nov-2026";
+    // Only the day: what the old picker took as the year.
+    QTest::newRow("a day alone is no date") << "31"
+                                            << "31";
+}
+
+void TestReportWindow::typedDatesMoveOnByTabNotBySection()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    auto *start = find<QLineEdit>(m_window, "dtpStartDate");
+    auto *end = find<QLineEdit>(m_window, "dtpEndDate");
+    QVERIFY(start && end);
+    // By the keyboard alone: Alt+S to the start date, typing over it, Tab to the end date, Tab on.
+    QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(focused(), start);
+    QTest::keyClicks(focused(), from);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(focused(), end);
+    QTest::keyClicks(focused(), to);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QCOMPARE(focused(), find(m_window, "comAccount"));
+    // A date that reads is shown in the cheques' own form; one that does not stays as typed.
+    const bool reads = from.size() > 2;
+    QCOMPARE(start->text(), reads ? QStringLiteral("01-Nov-2026") : from);
+    QCOMPARE(end->text(), reads ? QStringLiteral("30-Nov-2026") : to);
+}
+
+void TestReportWindow::previewRefusesARangeItCannotReport_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("cursor"); // where the cursor is put, after the message
+    QTest::newRow("start after the end") << "07-Dec-2026"
+                                         << "06-Dec-2026"
+                                         << "The start date, 07-Dec-2026, is after the end date, 06-Dec-2026"
+                                         << "dtpStartDate";
+    QTest::newRow("start not a date") << "31-Feb-2026"
+                                      << "06-Dec-2026"
+                                      << "The start date \"31-Feb-2026\" is not a date"
+                                      << "dtpStartDate";
+    QTest::newRow("end not a date") << "01-Dec-2026"
+                                    << "31"
+                                    << "The end date \"31\" is not a date"
+                                    << "dtpEndDate";
+    QTest::newRow("end left empty") << "01-Dec-2026"
+                                    << ""
+                                    << "Enter the end date"
+                                    << "dtpEndDate";
+}
+
+void TestReportWindow::previewRefusesARangeItCannotReport()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, said);
+    QFETCH(QString, cursor);
+    QVERIFY(find<QLineEdit>(m_window, "dtpStartDate"));
+    typeRange(from, to);
+    find(m_window, "comAccount")->setFocus();
+    const QList<ReportPreview *> before = m_window->findChildren<ReportPreview *>();
+    QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+
+    QVERIFY(!newReport(before));
+    QCOMPARE(m_f->prompter.messages.size(), 1);
+    QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(focused(), find(m_window, qPrintable(cursor)));
+    QCOMPARE(find<QLineEdit>(m_window, qPrintable(cursor))->selectedText(), shown(m_window, qPrintable(cursor)));
+}
+
+void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt_data()
+{
+    QTest::addColumn<QString>("account"); // typed into the account list
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("payees");
+    QTest::newRow("one account") << "DOLLAR"
+                                 << "cheques-DOLLAR-2026-11-01-to-2026-11-30"
+                                 << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026, account DOLLAR"
+                                 << QStringList {QStringLiteral("Quincy"), QStringLiteral("Joyful"),
+                                                 QStringLiteral("Torn")};
+    QTest::newRow("all accounts") << "All"
+                                  << "cheques-2026-11-01-to-2026-11-30"
+                                  << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026"
+                                  << QStringList {QStringLiteral("Gupta"),  QStringLiteral("Priya"),
+                                                  QStringLiteral("Quincy"), QStringLiteral("Joyful"),
+                                                  QStringLiteral("Torn"),   QStringLiteral("Yaqoot"),
+                                                  QStringLiteral("Pipes")};
+}
+
+void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt()
+{
+    QFETCH(QString, account);
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    QFETCH(QStringList, payees);
+    addThreeMoneysMonth(m_f->db);
+    delete m_window;
+    m_window = new frmReport(m_f->services);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(find<QLineEdit>(m_window, "dtpStartDate"));
+    QStringList suggested;
+    m_f->services.chooseSaveFile = [&](const QString &, const QString &name, const QString &) -> QString {
+        suggested.append(name);
+        return m_f->db.folder() + u'/' + name;
+    };
+
+    // The keyboard alone: the start date, the end date, the account, and Alt+P.
+    QTest::keyClick(focused(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClicks(focused(), QStringLiteral("1/11/2026"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClicks(focused(), QStringLiteral("30-Nov-2026"));
+    QTest::keyClick(focused(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(focused(), find(m_window, "comAccount"));
+    QTest::keyClicks(focused(), account);
+    const QList<ReportPreview *> before = m_window->findChildren<ReportPreview *>();
+    QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+    ReportPreview *report = newReport(before);
+    QVERIFY2(report, qPrintable(m_f->prompter.texts().join(u'\n')));
+    QTRY_COMPARE(QApplication::activeWindow(), report); // in front, where its keys work
+    QCOMPARE(report->windowTitle(), title);
+
+    // Save as PDF and Export CSV by their access keys, each offering a name that says what it holds.
+    QTest::keyClick(focused(), Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+    QCOMPARE(suggested, QStringList({file + QStringLiteral(".pdf"), file + QStringLiteral(".csv")}));
+    QVERIFY(m_f->prompter.messages.isEmpty());
+    const QString pdf = m_f->db.folder() + u'/' + suggested.first();
+    const QList<PdfWord> said = pdfWords(pdf);
+    QStringList words;
+    for (const PdfWord &word : said)
+        words.append(word.text);
+    const QString text = words.join(u' ');
+    QVERIFY2(text.startsWith(title), qPrintable(text));
+    // And as the page shows it: the whole title, the account's code with it, read in the title's place.
+    QRectF titleArea;
+    for (qsizetype i = 0; i < title.count(u' ') + 1; ++i)
+        titleArea |= QRectF(QPointF(said.at(i).xMin, said.at(i).yMin), QPointF(said.at(i).xMax, said.at(i).yMax));
+    const PageImage page = PageImage::fromPdf(pdf);
+    QString seen = page.line(titleArea.adjusted(-4, -3, 4, 3));
+    QCOMPARE(seen.remove(u' '), QString(title).remove(u' '));
+    for (const QString &payee :
+         {QStringLiteral("Gupta"), QStringLiteral("Priya"), QStringLiteral("Quincy"), QStringLiteral("Joyful"),
+          QStringLiteral("Torn"), QStringLiteral("Yaqoot"), QStringLiteral("Pipes")})
+        QVERIFY2(words.contains(payee) == payees.contains(payee), qPrintable(payee + u'\n' + text));
+    QFile csv(m_f->db.folder() + u'/' + suggested.last());
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).size(),
+             payees.size() + 1);
+}
+
 void TestReportWindow::eachPreviewReportsItsOwnRange()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Cheque report"));
-    auto *start = find<QDateEdit>(m_window, "dtpStartDate");
-    QCOMPARE(start->date(), QDate(2026, 12, 6));
-    QCOMPARE(find<QDateEdit>(m_window, "dtpEndDate")->date(), QDate(2026, 12, 6));
-    ReportPreview *today = pressPreview(); // at once: today's cheques
-    start->setDate(QDate(2026, 12, 1));
-    ReportPreview *december = pressPreview();
-    start->setDate(QDate(2026, 12, 7)); // after the end: no cheques, but a report under its title
-    ReportPreview *empty = pressPreview();
+    ReportPreview *month = pressPreview(); // at once: this month's cheques
+    typeRange(QStringLiteral("06-Dec-2026"), QStringLiteral("06-Dec-2026"));
+    ReportPreview *today = pressPreview();
+    typeRange(QStringLiteral("07-Dec-2026"), QStringLiteral("07-Dec-2026"));
+    ReportPreview *empty = pressPreview(); // no cheques, but a report under its title
 
-    QVERIFY(today && december && empty && today->isVisible());
+    QVERIFY(today && month && empty && month->isVisible());
     QCOMPARE(today->windowTitle(), QStringLiteral("List of cheques printed from 06-Dec-2026 to 06-Dec-2026"));
     QCOMPARE(today->entries().size(), 1);
     QVERIFY(today->document().plainText().contains(QStringLiteral("Today's payee")));
-    QCOMPARE(december->windowTitle(), QStringLiteral("List of cheques printed from 01-Dec-2026 to 06-Dec-2026"));
-    QCOMPARE(december->entries().size(), 2);
-    QCOMPARE(empty->windowTitle(), QStringLiteral("List of cheques printed from 07-Dec-2026 to 06-Dec-2026"));
+    QCOMPARE(month->windowTitle(), QStringLiteral("List of cheques printed from 01-Dec-2026 to 31-Dec-2026"));
+    QCOMPARE(month->entries().size(), 2);
+    QCOMPARE(empty->windowTitle(), QStringLiteral("List of cheques printed from 07-Dec-2026 to 07-Dec-2026"));
     QVERIFY(empty->entries().isEmpty() && empty->document().plainText().startsWith(empty->windowTitle()));
     QVERIFY(m_f->prompter.messages.isEmpty());
 }
 
 void TestReportWindow::previewSavesPdfAndCsv()
 {
-    find<QDateEdit>(m_window, "dtpStartDate")->setDate(QDate(2026, 12, 1));
     ReportPreview *report = pressPreview();
     QVERIFY(report);
 
@@ -169,7 +384,6 @@ void TestReportWindow::printGoesToTheDefaultPrinterOnceAsked()
     m_f->queue->installed = installed;
     m_f->queue->refuseJob = refuses;
     m_f->prompter.answers = {answer};
-    find<QDateEdit>(m_window, "dtpStartDate")->setDate(QDate(2026, 12, 1));
     QPointer<ReportPreview> report = pressPreview();
     QVERIFY(report);
     const QString title = report->windowTitle();
@@ -206,8 +420,7 @@ void TestReportWindow::printGoesToTheDefaultPrinterOnceAsked()
 void TestReportWindow::previewReadsAsPrinted()
 {
     addThreeMoneysMonth(m_f->db);
-    find<QDateEdit>(m_window, "dtpStartDate")->setDate(kMonthStart);
-    find<QDateEdit>(m_window, "dtpEndDate")->setDate(kMonthEnd);
+    typeRange(kMonthStart.toString(Qt::ISODate), kMonthEnd.toString(Qt::ISODate));
     ReportPreview *report = pressPreview();
     QVERIFY(report);
     QVERIFY(QTest::qWaitForWindowExposed(report));
