@@ -971,6 +971,10 @@ void TestPrintQueue::batchKilledHalfwayAndResumedPrintsEachChequeOnce()
         if (match.hasMatch())
             paid.insert(match.captured(1));
     }
+    // The operator settles after the half minute a killed print may still have been handing its
+    // cheque to the server; the row is aged rather than the test waiting it out.
+    m_f->db.exec(QStringLiteral("UPDATE Cheque SET ChangedAt = '%1' WHERE Status = 'pending'")
+                     .arg(QDateTime::currentDateTimeUtc().addSecs(-120).toString(Qt::ISODate)));
     QSqlQuery pending = m_f->db.store().SharedConnection().run(
         QStringLiteral("SELECT ChequeNo, Pay FROM Cheque WHERE Status = 'pending' AND BatchHash IS NOT NULL"));
     QList<QPair<QString, bool>> toSettle;
@@ -983,7 +987,7 @@ void TestPrintQueue::batchKilledHalfwayAndResumedPrintsEachChequeOnce()
                     printed ? QStringLiteral("printed") : QStringLiteral("unprinted"), QStringLiteral("--account"),
                     QStringLiteral("ACC1"), QStringLiteral("--cheque"), number});
         QVERIFY(mark.waitForFinished(30000));
-        QCOMPARE(mark.exitCode(), 0);
+        QVERIFY2(mark.exitCode() == 0, mark.readAllStandardError().constData());
     }
     // Resumed: only what did not print.
     QProcess resume;
