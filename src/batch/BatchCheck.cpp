@@ -67,7 +67,7 @@ QString grouped(const QString &digits, AmountStyle style)
         const qsizetype after = digits.size() - i; // digits from here to the end
         const bool mark = i > 0
             && (style == AmountStyle::International ? after % 3 == 0
-                                                     : after == 3 || (after > 3 && (after - 3) % 2 == 0));
+                                                    : after == 3 || (after > 3 && (after - 3) % 2 == 0));
         if (mark)
             text += u',';
         text += digits.at(i);
@@ -80,7 +80,7 @@ QString grouped(const QString &digits, AmountStyle style)
 // otherwise: `problem` then says so. A text without commas is left as it is.
 QString ungrouped(const QString &text, const BankAccountRecord &account, QString &problem)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}(?:,[0-9]{2,3})+)(\\.[0-9]*)?$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,3}(?:,[0-9]{2,3})*,[0-9]{3})(\\.[0-9]*)?$"));
     static const QRegularExpression international(QStringLiteral("^[0-9]{1,3}(,[0-9]{3})+$"));
     static const QRegularExpression indian(QStringLiteral("^[0-9]{1,2}(,[0-9]{2})*,[0-9]{3}$"));
     const QString trimmed = text.trimmed();
@@ -128,8 +128,7 @@ QString booksNote(const QString &account, const LeafPlan &after, const BookFollo
         QString lines = linesInWords(following.outsideLines);
         lines[0] = lines.at(0).toUpper();
         return note
-            + QStringLiteral(" %1 would print on %2, in no book.")
-                  .arg(lines, numberRuns(following.outsideNumbers));
+            + QStringLiteral(" %1 would print on %2, in no book.").arg(lines, numberRuns(following.outsideNumbers));
     }
     const std::optional<BookUsage> book = after.currentBook();
     if (!book)

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <csv.h>
 
@@ -75,8 +76,8 @@ std::optional<BadByte> firstNonUtf8(const QByteArray &bytes)
         const QByteArray physical = bytes.mid(start, end - start);
         start = next;
         qsizetype bad = physical.indexOf('\0'); // valid UTF-8, but no text holds it
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
-                                                      | QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder utf8(QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         const QString text = utf8.decode(physical);
         if (utf8.hasError()) {
             // The decoder writes one replacement mark for each sequence it cannot read, and every
@@ -102,11 +103,12 @@ QString badByteReason(const BadByte &bad, Audience audience)
 {
     const QString hex = QStringLiteral("%1").arg(bad.byte, 2, 16, QLatin1Char('0')).toUpper();
     const QString after = bad.before.isEmpty() ? QString() : QStringLiteral(", after \"%1\"").arg(bad.before);
+    const QString place = bad.before.isEmpty() ? QString() : QStringLiteral(" (after \"%1\")").arg(bad.before);
     if (bad.byte == 0)
-        return QStringLiteral("its byte %1 is a NUL byte%2, which no text holds: the file is UTF-16 without its "
+        return QStringLiteral("its byte %1%2 is a NUL byte, which no text holds: the file is UTF-16 without its "
                               "byte-order mark, or not text at all. Save it from the spreadsheet as \"CSV UTF-8\".")
             .arg(bad.column)
-            .arg(after);
+            .arg(place);
     const QString name = audience == Audience::CommandLine
         ? QStringLiteral("name its encoding with --encoding, such as --encoding windows-1252")
         : QStringLiteral("choose its encoding under Encoding, such as windows-1252");
@@ -157,12 +159,14 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
     };
     const Mark *mark = markOf(bytes);
     if (mark && !mark->encoding)
-        return refuse(0, QStringLiteral("it is %1 text, which is not read: save it as UTF-8 or UTF-16.")
-                             .arg(QString::fromLatin1(mark->words)));
+        return refuse(0,
+                      QStringLiteral("it is %1 text, which is not read: save it as UTF-8 or UTF-16.")
+                          .arg(QString::fromLatin1(mark->words)));
     if (!named.isEmpty()) {
         if (named.trimmed().isEmpty() || !isKnownEncoding(named))
-            return refuse(0, QStringLiteral("there is no encoding called \"%1\"; name one such as %2.")
-                                 .arg(named, offeredEncodings().join(QStringLiteral(", "))));
+            return refuse(0,
+                          QStringLiteral("there is no encoding called \"%1\"; name one such as %2.")
+                              .arg(named, offeredEncodings().join(QStringLiteral(", "))));
         // The file's own mark is its word on its encoding: a name that says otherwise is a mistake.
         const std::optional<QStringConverter::Encoding> same
             = QStringConverter::encodingForName(named.toLatin1().constData());
@@ -170,20 +174,26 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
             && (same == mark->encoding
                 || (same == QStringConverter::Utf16 && mark->encoding != QStringConverter::Utf8));
         if (mark && !agrees)
-            return refuse(0, QStringLiteral("it begins with the byte-order mark of %1 text, so it is not %2: "
-                                            "leave its encoding to the file.")
-                                 .arg(QString::fromLatin1(mark->words), named));
+            return refuse(0,
+                          QStringLiteral("it begins with the byte-order mark of %1 text, so it is not %2: "
+                                         "leave its encoding to the file.")
+                              .arg(QString::fromLatin1(mark->words), named));
     }
     if (mark) {
         QStringDecoder decoder(*mark->encoding, QStringDecoder::Flag::Stateless);
         decoded.encoding = QString::fromLatin1(mark->words);
-        decoded.text = decoder.decode(bytes.mid(mark->bytes.size()));
-        if (decoder.hasError()) {
+        const QByteArray marked = bytes.mid(mark->bytes.size());
+        decoded.text = decoder.decode(marked);
+        // A sequence the decoder had to replace does not come back as it was; half of a character is
+        // passed through as it is, and is no text either.
+        if (decoder.hasError() || QStringEncoder(*mark->encoding).encode(decoded.text) != marked
+            || !QStringView(decoded.text).isValidUtf16()) {
             if (const std::optional<BadByte> bad = firstNonUtf8(bytes); bad && mark->encoding == QStringConverter::Utf8)
                 return refuse(bad->line, badByteReason(*bad, audience));
-            return refuse(0, QStringLiteral("it begins with the byte-order mark of %1 text, but not all of it is "
-                                            "%1: save it again from the spreadsheet.")
-                                 .arg(decoded.encoding));
+            return refuse(0,
+                          QStringLiteral("it begins with the byte-order mark of %1 text, but not all of it is "
+                                         "%1: save it again from the spreadsheet.")
+                              .arg(decoded.encoding));
         }
     } else if (!named.isEmpty()) {
         QStringDecoder decoder(named.toLatin1().constData(), QStringDecoder::Flag::Stateless);
@@ -193,8 +203,8 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
             if (const std::optional<BadByte> bad = firstNonUtf8(bytes);
                 bad && QStringConverter::encodingForName(named.toLatin1().constData()) == QStringConverter::Utf8)
                 return refuse(bad->line, badByteReason(*bad, audience));
-            return refuse(0, QStringLiteral("not all of its bytes are %1 characters, so it was not saved as %1.")
-                                 .arg(named));
+            return refuse(
+                0, QStringLiteral("not all of its bytes are %1 characters, so it was not saved as %1.").arg(named));
         }
     } else {
         // Never guessed: what is not UTF-8 is refused, naming where, until its encoding is named.
@@ -370,9 +380,9 @@ QStringList offeredEncodings()
 {
     // The plain "CSV" of the common spreadsheets on Windows in Western Europe and the Americas, then
     // Latin-1 (LibreOffice's Western default), then Central European and Cyrillic Windows.
-    static const QStringList wanted = {QStringLiteral("windows-1252"), QStringLiteral("ISO-8859-1"),
-                                       QStringLiteral("ISO-8859-15"), QStringLiteral("windows-1250"),
-                                       QStringLiteral("windows-1251")};
+    static const QStringList wanted
+        = {QStringLiteral("windows-1252"), QStringLiteral("ISO-8859-1"), QStringLiteral("ISO-8859-15"),
+           QStringLiteral("windows-1250"), QStringLiteral("windows-1251")};
     QStringList known;
     for (const QString &name : wanted) {
         if (isKnownEncoding(name))
@@ -435,8 +445,7 @@ BatchFile readBatch(const QByteArray &content, const QString &name, const QStrin
                                    QStringLiteral("there is no column \"%1\"; the columns are %2.")
                                        .arg(trimmed, batchColumns().join(QStringLiteral(", ")))});
         else if (header.contains(known))
-            batch.problems.append(
-                {headerLine, known, QStringLiteral("the column \"%1\" is named twice.").arg(known)});
+            batch.problems.append({headerLine, known, QStringLiteral("the column \"%1\" is named twice.").arg(known)});
         header.append(known);
     }
     for (const QString &needed : {QStringLiteral("Pay"), QStringLiteral("Amount"), QStringLiteral("Date")}) {

@@ -28,8 +28,11 @@ QString linesInWords(QList<int> lines)
         qsizetype end = i;
         while (end + 1 < lines.size() && lines.at(end + 1) == lines.at(end) + 1)
             ++end;
+        // Two lines are named each; three or more that follow each other are a run.
+        if (end == i + 1)
+            end = i;
         runs.append(end == i ? QString::number(lines.at(i))
-                             : QString::number(lines.at(i)) + kDash + QString::number(lines.at(end)));
+                             : QString(QString::number(lines.at(i)) + kDash + QString::number(lines.at(end))));
         i = end + 1;
     }
     const bool one = lines.size() == 1;

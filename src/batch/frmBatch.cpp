@@ -142,7 +142,7 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     connect(paste, &QPushButton::clicked, this, &frmBatch::pasteRows);
     connect(m_encoding, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_fileName.isEmpty())
-            readAndShow(m_fileContent, m_fileName, m_encoding->currentData().toString());
+            loadBatch(QByteArray(m_fileContent), QString(m_fileName));
     });
     connect(m_print, &QPushButton::clicked, this, &frmBatch::printBatch);
     connect(m_pause, &QPushButton::toggled, this, [this](bool paused) { m_paused = paused; });
@@ -266,7 +266,8 @@ void frmBatch::showBatch()
         if (registered != m_batch.registered.constEnd()) {
             number = registered->chequeNo;
             note = statusNote(*registered);
-        } else if (number.trimmed().isEmpty() || number.trimmed().compare(QLatin1String("next"), Qt::CaseInsensitive) == 0) {
+        } else if (number.trimmed().isEmpty()
+                   || number.trimmed().compare(QLatin1String("next"), Qt::CaseInsensitive) == 0) {
             const QString planned = m_batch.plannedNumbers.value(row.line);
             number = planned.isEmpty() ? QStringLiteral("(next)") : QStringLiteral("(next: %1)").arg(planned);
         }
