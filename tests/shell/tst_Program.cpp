@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 #include <unistd.h>
@@ -643,9 +644,11 @@ void TestProgram::messagesSpeakOfTheCommandNotAWindow()
     run(QStringLiteral(QUILLSET_PROGRAM),
         withFiles(db, arguments, QStringLiteral("out.pdf")) + QStringList {QStringLiteral("--database"), db.path()});
     QVERIFY2(m_said.simplified().contains(said), qPrintable(m_said)); // the help's lines are wrapped
-    // The command line has no window, and none of the windows' buttons or lists.
+    // The command line has no window, and none of the windows' buttons or lists; an encoding such as
+    // windows-1252 is only named so.
+    const QString words = QString(m_said).remove(QRegularExpression(QStringLiteral("windows-125\\d")));
     for (const char *window : {"window", "Bank Data", "under Options", "Print Cheque", "under Register", "the list"})
-        QVERIFY2(!m_said.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
+        QVERIFY2(!words.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
 }
 
 void TestProgram::batchFilesAreReadAsOfficesWriteThem_data()
