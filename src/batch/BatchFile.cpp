@@ -118,6 +118,20 @@ QString badByteReason(const BadByte &bad, Audience audience)
         .arg(hex, after, name);
 }
 
+// The physical line of the first byte outside ASCII, and the line's text: 0 when all are ASCII.
+std::pair<int, QString> firstNonAscii(const QByteArray &bytes)
+{
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        const auto [end, next] = lineAt(bytes, start);
+        const QByteArray physical = bytes.mid(start, end - start);
+        start = next;
+        if (std::any_of(physical.begin(), physical.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+            return {line, QString::fromUtf8(physical).left(40)};
+    }
+    return {0, QString()};
+}
+
 // What the file's bytes say as text, or why they cannot be read as it was asked.
 struct Decoded
 {
@@ -196,6 +210,18 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
                               .arg(decoded.encoding));
         }
     } else if (!named.isEmpty()) {
+        // UTF-8 read as a one-byte encoding gives "CafÃ© MÃ¼ller" without an error: a file that is
+        // UTF-8, letters beyond ASCII and all, was saved so and is not read as anything else.
+        const std::optional<QStringConverter::Encoding> builtIn
+            = QStringConverter::encodingForName(named.toLatin1().constData());
+        const bool unicode = builtIn && *builtIn != QStringConverter::Latin1 && *builtIn != QStringConverter::System;
+        if (const auto [line, text] = firstNonAscii(bytes); line > 0 && !unicode && !firstNonUtf8(bytes).has_value())
+            return refuse(line,
+                          QStringLiteral("\"%1\" is UTF-8 text, so the file is not %2: %3.")
+                              .arg(text, named,
+                                   audience == Audience::CommandLine
+                                       ? QStringLiteral("leave out --encoding")
+                                       : QStringLiteral("choose \"UTF-8, or as the file is marked\" under Encoding")));
         QStringDecoder decoder(named.toLatin1().constData(), QStringDecoder::Flag::Stateless);
         decoded.encoding = named;
         decoded.text = decoder.decode(bytes);

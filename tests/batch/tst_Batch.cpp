@@ -178,6 +178,10 @@ void TestBatch::refusesFilesThatAreNoBatch_data()
         << QByteArray("\xFF\xFEP\0a\0y\0\0\xD8,\0", 12) << "not all of it is UTF-16 little-endian";
     QTest::newRow("an encoding that does not exist")
         << QByteArray("klingon-1\nPay,Amount,Date\nA,1,06-Dec-2026\n") << "there is no encoding called \"klingon-1\"";
+    QTest::newRow("windows-1252 named for a UTF-8 file")
+        << QStringLiteral("windows-1252\nPay,Amount,Date\r\nCafé Müller,1,06-Dec-2026\r\n").toUtf8()
+        << "Line 2: \"Café Müller,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: choose \"UTF-8, "
+           "or as the file is marked\" under Encoding.";
     QTest::newRow("an encoding against the file's mark")
         << QByteArray("windows-1252\n\xEF\xBB\xBFPay,Amount,Date\nA,1,06-Dec-2026\n")
         << "it begins with the byte-order mark of UTF-8 text, so it is not windows-1252";

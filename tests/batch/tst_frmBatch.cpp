@@ -268,6 +268,16 @@ void TestBatchWindow::anEncodingIsNamedInTheWindow()
     QCOMPARE(m_f->db.joined(QStringLiteral("SELECT Pay || ' ' || BatchLine FROM Cheque")),
              QStringLiteral("Café Müller GmbH 2"));
     QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).text, QStringLiteral("Café Müller GmbH"));
+    // The choice stays for the next file; one saved as UTF-8 is not read in it as "CafÃ© MÃ¼ller".
+    offerFile(QStringLiteral("Pay,Amount,Date,Cheque\nCafé Müller GmbH,1,06-Dec-2026,000602\n").toUtf8());
+    press(batch, Qt::Key_O);
+    QVERIFY2(shown(batch, "lblBatchSummary")
+                 .contains(QStringLiteral("is UTF-8 text, so the file is not %1: choose "
+                                          "\"UTF-8, or as the file is marked\" under "
+                                          "Encoding.")
+                               .arg(encoding->currentText())),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
 }
 
 void TestBatchWindow::aBatchPastTheBookShowsWhatItUsed()

@@ -675,6 +675,10 @@ void TestProgram::batchFilesAreReadAsOfficesWriteThem_data()
            "windows-1252.";
     QTest::newRow("windows-1252, named") << windows << book << "--encoding windows-1252 --pdf OUT" << 0
                                          << "Café Müller GmbH";
+    QTest::newRow("windows-1252 named for a UTF-8 file")
+        << accents.toUtf8() << book << "--encoding windows-1252 --pdf OUT" << 1
+        << "Line 2: \"Café Müller GmbH,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: leave out "
+           "--encoding.";
     QTest::newRow("an encoding there is not")
         << accents.toUtf8() << book << "--encoding klingon-1 --check" << 64 << "--encoding does not know \"klingon-1\"";
     QTest::newRow("UTF-16 with its mark") << utf16 << book << "--pdf OUT" << 0 << "Café Müller GmbH";
