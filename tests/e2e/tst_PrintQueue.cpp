@@ -7,6 +7,7 @@
 #include "support/WindowTest.h"
 
 #include "cheque/Cheque.h"
+#include "issue/ChequeBookLife.h"
 #include "issue/IssueCheque.h"
 #include "issue/frmCheque.h"
 #include "layout/PageMetrics.h"
@@ -124,6 +125,7 @@ private slots:
     void commandLinePrintsALeafOnceHoweverTyped();
     void killedPrintsLeaveEveryPrintedChequeInTheRegister();
     void twoWorkstationsPrintingAtOnceNeverShareANumber();
+    void batchPastItsBookPrintsOnlyWhenConfirmed();
     void batchKilledHalfwayAndResumedPrintsEachChequeOnce_data();
     void batchKilledHalfwayAndResumedPrintsEachChequeOnce();
     void reportPrintedFromItsWindowReadsBack();
@@ -927,6 +929,45 @@ void TestPrintQueue::twoWorkstationsPrintingAtOnceNeverShareANumber()
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT max(ChequeNo) FROM Cheque")).toString(),
              QStringLiteral("%1").arg(200000 + cheques));
     QTRY_COMPARE_WITH_TIMEOUT(printedFiles().size() - before.size(), cheques, 30000);
+}
+
+void TestPrintQueue::batchPastItsBookPrintsOnlyWhenConfirmed()
+{
+    m_main.reset();
+    addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000701"), QStringLiteral("000702"),
+                  QDate(2026, 12, 1));
+    const QString file = m_f->db.folder() + QStringLiteral("/past.csv");
+    QFile csv(file);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Pay,Amount,Date\rOne,1,07-Dec-2026\rTwo,2,07-Dec-2026\rThree,3,07-Dec-2026\r");
+    csv.close();
+    const QStringList before = printedFiles();
+    const QStringList batch = {QStringLiteral("--database"), m_f->db.path(),         QStringLiteral("--batch"), file,
+                               QStringLiteral("--account"),  QStringLiteral("ACC1"), QStringLiteral("--print")};
+    // A script cannot be asked: the row past the book stops the batch, saying why.
+    QProcess unasked;
+    unasked.start(QStringLiteral(QUILLSET_PROGRAM), batch);
+    QVERIFY(unasked.waitForFinished(60000));
+    const QString refused = QString::fromUtf8(unasked.readAllStandardError());
+    QVERIFY2(unasked.exitCode() == 1
+                 && refused.contains(QStringLiteral("Check: Line 4, Cheque: its number would be in none of the "
+                                                    "cheque books of \"ACC1\" (000701 to 000702).")),
+             qPrintable(refused));
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+    // Confirmed: all three print, and the summary names the numbers used and the leaves left.
+    QProcess confirmed;
+    confirmed.start(QStringLiteral(QUILLSET_PROGRAM), batch + QStringList {QStringLiteral("--confirm")});
+    QVERIFY(confirmed.waitForFinished(60000));
+    const QString said = QString::fromUtf8(confirmed.readAllStandardOutput());
+    QVERIFY2(confirmed.exitCode() == 0, qPrintable(said + QString::fromUtf8(confirmed.readAllStandardError())));
+    QVERIFY2(said.contains(QStringLiteral("3 printed (000701–000703).")), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral(
+                 "ACC1: no leaves left in its cheque books (000701 to 000702): have the next book ready.")),
+             qPrintable(said));
+    QTRY_COMPARE_WITH_TIMEOUT(printedFiles().size() - before.size(), 3, 30000);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || BatchLine || ' ' || Status FROM Cheque ORDER "
+                                           "BY ChequeNo")),
+             QStringLiteral("000701 2 printed, 000702 3 printed, 000703 4 printed"));
 }
 
 void TestPrintQueue::batchKilledHalfwayAndResumedPrintsEachChequeOnce_data()
