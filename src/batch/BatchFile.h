@@ -66,7 +66,6 @@ inline constexpr qint64 kLargestBatchFile = 32 * 1024 * 1024;
 
 /// Reads the file at `path`; a file that cannot be read (or is a pipe, a device, a folder or larger
 /// than kLargestBatchFile) is a problem of the file.
-BatchFile readBatchFile(const QString &path, const QString &encoding = QString(),
-                        Audience audience = Audience::Window);
+BatchFile readBatchFile(const QString &path, const QString &encoding = QString(), Audience audience = Audience::Window);
 
 } // namespace quillset

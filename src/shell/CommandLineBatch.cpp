@@ -109,8 +109,7 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     }
     const QStringList flagged = batch.confirmLines();
     // A script cannot be asked: flagged rows stop a print unless the command says to print them.
-    if (parser.isSet(QStringLiteral("print")) && !parser.isSet(kConfirm) && !flagged.isEmpty()
-        && batch.toPrint() > 0) {
+    if (parser.isSet(QStringLiteral("print")) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
         for (const QString &flag : flagged)
             std::fprintf(stderr, "Check: %s\n", qUtf8Printable(flag));
         for (const QString &note : batch.notes)
@@ -147,9 +146,8 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
             for (const BatchCheque &row : batch.cheques) {
                 Cheque cheque = row.cheque;
                 if (row.takesNextNumber)
-                    cheque.number = batch.plannedNumbers.contains(row.line)
-                        ? batch.plannedNumbers.value(row.line)
-                        : batch.registered.value(row.line).chequeNo;
+                    cheque.number = batch.plannedNumbers.contains(row.line) ? batch.plannedNumbers.value(row.line)
+                                                                            : batch.registered.value(row.line).chequeNo;
                 pages.append(composeChequePage(store, cheque, metrics, printer.name));
             }
             writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
