@@ -1,31 +1,25 @@
 #include "BatchRun.h"
 
+#include "BatchWords.h"
 #include "store/Store.h"
 
 namespace quillset {
 
-namespace {
-
-QString lineList(const QList<int> &lines)
-{
-    QStringList texts;
-    for (const int line : lines)
-        texts.append(QString::number(line));
-    if (texts.size() == 1)
-        return QStringLiteral("line ") + texts.first();
-    const QString last = texts.takeLast();
-    return QStringLiteral("lines ") + texts.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-}
-
-} // namespace
-
 QString BatchOutcome::summary() const
 {
     QString text = QStringLiteral("%1 printed").arg(printed);
+    if (numbers.size() == 1) {
+        text += QStringLiteral(" (%1)").arg(numberRuns(numbers.first()));
+    } else if (numbers.size() > 1) {
+        QStringList used;
+        for (auto it = numbers.cbegin(); it != numbers.cend(); ++it)
+            used.append(QStringLiteral("%1 %2").arg(it.key(), numberRuns(*it)));
+        text += QStringLiteral(" (%1)").arg(used.join(QStringLiteral("; ")));
+    }
     if (skipped > 0)
         text += QStringLiteral(", %1 skipped as printed or spoiled before").arg(skipped);
     if (!notPrinted.isEmpty())
-        text += QStringLiteral(", %1 not printed: %2").arg(notPrinted.size()).arg(lineList(notPrinted));
+        text += QStringLiteral(", %1 not printed: %2").arg(notPrinted.size()).arg(linesInWords(notPrinted));
     text += u'.';
     if (!stopReason.isEmpty())
         text += u' ' + stopReason;
@@ -35,7 +29,7 @@ QString BatchOutcome::summary() const
 BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks)
 {
     BatchOutcome outcome;
-    QMap<int, ChequeStatus> before;
+    QMap<int, BatchRowState> before;
     try {
         before = context.store.cheques().batchRows(batch.file.hash);
     } catch (const Failure &failure) {
@@ -54,12 +48,12 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
     for (qsizetype index = 0; index < batch.cheques.size(); ++index) {
         const BatchCheque &row = batch.cheques.at(index);
         if (const auto earlier = before.constFind(row.line); earlier != before.constEnd()) {
-            if (*earlier == ChequeStatus::Pending) {
+            if (earlier->status == ChequeStatus::Pending) {
                 const QString settle = context.audience == Audience::CommandLine
                     ? QStringLiteral("settle it with %1 (it may have printed)")
                           .arg(
                               settleCommand(row.cheque.accountCode,
-                                            row.cheque.number.isEmpty() ? QStringLiteral("NUMBER") : row.cheque.number))
+                                            earlier->chequeNo.isEmpty() ? QStringLiteral("NUMBER") : earlier->chequeNo))
                     : QStringLiteral("settle it under Register (it may have printed)");
                 stopAt(index,
                        QStringLiteral("Line %1 is still pending in the register from an earlier run: %2, then "
@@ -87,6 +81,7 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
             return outcome;
         }
         ++outcome.printed;
+        outcome.numbers[row.cheque.accountCode].append(printed.number);
     }
     return outcome;
 }

@@ -23,8 +23,10 @@ struct BatchOutcome
     int skipped = 0; ///< printed, spoiled or voided in an earlier run of the same batch
     QList<int> notPrinted; ///< the lines that did not print, in order
     QString stopReason; ///< why the run stopped early; empty when every row was tried
+    QMap<QString, QStringList> numbers; ///< by account: the numbers this run printed, in order
     bool allPrinted() const { return notPrinted.isEmpty(); }
-    /// In plain words: "18 printed, 2 not printed: lines 7 and 12. The printer ...".
+    /// In plain words, with the numbers used: "18 printed (000101–000118), 2 not printed: lines 20
+    /// and 21. The printer ...".
     QString summary() const;
 };
 

@@ -1,6 +1,7 @@
 #include "frmBatch.h"
 
 #include "BatchRun.h"
+#include "BatchWords.h"
 #include "cheque/ChequeInput.h"
 #include "core/Failure.h"
 #include "core/Files.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,6 +83,16 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     };
     QPushButton *open = button("cmdOpen", QStringLiteral("&Open CSV..."));
     QPushButton *paste = button("cmdPaste", QStringLiteral("P&aste rows"));
+    // A file is read as its byte-order mark says, else as UTF-8; any other encoding is the clerk's
+    // to name, never guessed.
+    m_encoding = new QComboBox(this);
+    m_encoding->setObjectName(QStringLiteral("cboEncoding"));
+    m_encoding->addItem(QStringLiteral("UTF-8, or as the file is marked"), QString());
+    for (const QString &name : offeredEncodings())
+        m_encoding->addItem(name, name);
+    auto *encodingCaption = new QLabel(QStringLiteral("&Encoding:"), this);
+    encodingCaption->setObjectName(QStringLiteral("lblEncoding"));
+    encodingCaption->setBuddy(m_encoding);
     m_print = button("cmdPrintBatch", QStringLiteral("&Print batch"));
     m_pause = button("cmdPause", QStringLiteral("Pa&use"));
     m_cancel = button("cmdCancelBatch", QStringLiteral("&Cancel"));
@@ -114,6 +126,8 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     top->addWidget(open);
     top->addWidget(paste);
     top->addStretch(1);
+    top->addWidget(encodingCaption);
+    top->addWidget(m_encoding);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_progress, 1);
     for (QPushButton *command : {m_print, m_pause, m_cancel, close})
@@ -127,6 +141,10 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
 
     connect(open, &QPushButton::clicked, this, &frmBatch::openFile);
     connect(paste, &QPushButton::clicked, this, &frmBatch::pasteRows);
+    connect(m_encoding, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_fileName.isEmpty())
+            loadBatch(QByteArray(m_fileContent), QString(m_fileName));
+    });
     connect(m_print, &QPushButton::clicked, this, &frmBatch::printBatch);
     connect(m_pause, &QPushButton::toggled, this, [this](bool paused) { m_paused = paused; });
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_stopRequested = true; });
@@ -176,7 +194,7 @@ void frmBatch::pasteRows()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty())
         return;
-    loadBatch(text.toUtf8(), QStringLiteral("pasted rows"));
+    readAndShow(text.toUtf8(), QStringLiteral("pasted rows"), QStringLiteral("UTF-8"));
 }
 
 CheckedBatch frmBatch::checked(const BatchFile &file) const
@@ -193,9 +211,40 @@ CheckedBatch frmBatch::checked(const BatchFile &file) const
 
 void frmBatch::loadBatch(const QByteArray &content, const QString &name)
 {
-    m_batch = checked(readBatch(content, name));
+    readAndShow(content, name, m_encoding->currentData().toString());
+    m_fileContent = content;
+    m_fileName = name;
+}
+
+void frmBatch::readAndShow(const QByteArray &content, const QString &name, const QString &encoding)
+{
+    // Only a file as opened is read again in another encoding; pasted or edited rows are text.
+    m_fileContent.clear();
+    m_fileName.clear();
+    m_notPrinted.clear();
+    m_outcome.clear();
+    m_batch = checked(readBatch(content, name, encoding));
     showBatch();
 }
+
+namespace {
+
+QString statusNote(const BatchRowState &row)
+{
+    switch (row.status) {
+    case ChequeStatus::Printed:
+        return QStringLiteral("printed");
+    case ChequeStatus::Pending:
+        return QStringLiteral("pending: settle it under Register (it may have printed)");
+    case ChequeStatus::Spoiled:
+        return QStringLiteral("spoiled");
+    case ChequeStatus::Void:
+        return QStringLiteral("printed, since made void");
+    }
+    return QString();
+}
+
+} // namespace
 
 void frmBatch::showBatch()
 {
@@ -205,47 +254,81 @@ void frmBatch::showBatch()
                                    + problem.reason);
     for (const BatchProblem &flag : m_batch.toConfirm)
         notes[flag.line].append(QStringLiteral("check: ") + flag.reason);
+    for (const int line : m_notPrinted)
+        notes[line].prepend(QStringLiteral("not printed"));
     m_rows->blockSignals(true); // filling the grid is no edit
     m_rows->setRowCount(static_cast<int>(m_batch.file.rows.size()));
     for (int r = 0; r < m_batch.file.rows.size(); ++r) {
         const BatchRow &row = m_batch.file.rows.at(r);
+        // A row the register holds shows the number it went out with and what became of it; one
+        // still to take the next number shows the one it would take now.
+        QString number = row.texts.value(QStringLiteral("Cheque"));
+        QString note = notes.value(row.line).join(QStringLiteral("; "));
+        const auto registered = m_batch.registered.constFind(row.line);
+        if (registered != m_batch.registered.constEnd()) {
+            number = registered->chequeNo;
+            note = statusNote(*registered);
+        } else if (number.trimmed().isEmpty()
+                   || number.trimmed().compare(QLatin1String("next"), Qt::CaseInsensitive) == 0) {
+            const QString planned = m_batch.plannedNumbers.value(row.line);
+            number = planned.isEmpty() ? QStringLiteral("(next)") : QStringLiteral("(next: %1)").arg(planned);
+        }
         const QStringList texts
             = {QString::number(row.line),
                row.texts.value(QStringLiteral("Account")).isEmpty() ? m_account
                                                                     : row.texts.value(QStringLiteral("Account")),
-               row.texts.value(QStringLiteral("Cheque")).isEmpty() ? QStringLiteral("(next)")
-                                                                   : row.texts.value(QStringLiteral("Cheque")),
+               number,
                row.texts.value(QStringLiteral("Pay")),
                row.texts.value(QStringLiteral("Date")),
                row.texts.value(QStringLiteral("Amount")),
-               notes.value(row.line).join(QStringLiteral("; "))};
+               note};
+        const bool done = registered != m_batch.registered.constEnd();
         for (int c = 0; c < texts.size(); ++c) {
-            QTableWidgetItem *item = cell(texts.at(c), c >= 1 && c <= 5);
-            if (notes.contains(row.line))
+            QTableWidgetItem *item = cell(texts.at(c), !done && c >= 1 && c <= 5);
+            if (!done && notes.contains(row.line))
                 item->setForeground(c == 6 ? Qt::red : Qt::black);
             m_rows->setItem(r, c, item);
         }
     }
     m_rows->blockSignals(false);
-    if (!m_batch.file.rows.isEmpty() || !m_batch.problemLines().isEmpty()) {
-        QStringList lines;
-        if (!m_batch.isClean())
-            lines.append(QStringLiteral("%1 problem(s): nothing can print until they are put right in the file.")
-                             .arg(m_batch.problemLines().size()));
-        for (const BatchProblem &problem : m_batch.file.problems)
-            lines.append(problem.text());
-        if (m_batch.isClean())
-            lines.append(QStringLiteral("%1 cheque(s), ready to print.").arg(m_batch.cheques.size()));
-        lines += m_batch.totalLines(*m_services.store);
-        m_summary->setText(lines.join(u'\n'));
-    }
-    m_print->setEnabled(m_batch.isClean() && !m_batch.cheques.isEmpty());
+    if (!m_batch.file.rows.isEmpty() || !m_batch.problemLines().isEmpty())
+        m_summary->setText(summaryText());
+    m_print->setEnabled(m_batch.isClean() && m_batch.toPrint() > 0);
     m_pause->setEnabled(false);
     m_cancel->setEnabled(false);
     if (m_rows->rowCount() > 0) {
         m_rows->clearSelection();
         m_rows->selectRow(0);
     }
+}
+
+QString frmBatch::summaryText() const
+{
+    // Each cause once, with the lines it touches; the rows carry their own notes beside them.
+    constexpr qsizetype kListed = 8;
+    QStringList lines;
+    if (!m_outcome.isEmpty())
+        lines.append(m_outcome);
+    const QStringList problems = m_batch.problemLines();
+    if (!m_batch.isClean()) {
+        lines.append(QStringLiteral("%1 problem(s): nothing can print until they are put right in the file.")
+                         .arg(problems.size()));
+        lines += problems.mid(0, kListed);
+        if (problems.size() > kListed)
+            lines.append(QStringLiteral("... and %1 more, beside their rows.").arg(problems.size() - kListed));
+    } else if (m_outcome.isEmpty()) {
+        lines.append(m_batch.standing());
+    }
+    if (!m_batch.file.encoding.isEmpty() && m_batch.file.name != QLatin1String("pasted rows"))
+        lines.append(QStringLiteral("Read as %1.").arg(m_batch.file.encoding));
+    const QStringList flagged = m_batch.confirmLines();
+    if (!flagged.isEmpty() && m_batch.toPrint() > 0) {
+        lines.append(QStringLiteral("To look at again before printing:"));
+        lines += flagged.mid(0, kListed);
+    }
+    lines += m_batch.notes;
+    lines += m_batch.totalLines(*m_services.store);
+    return lines.join(u'\n');
 }
 
 void frmBatch::rowEdited(QTableWidgetItem *item)
@@ -256,11 +339,11 @@ void frmBatch::rowEdited(QTableWidgetItem *item)
         return;
     BatchFile file = m_batch.file;
     QString text = item->text();
-    if (column == 2 && text == QLatin1String("(next)"))
+    if (column == 2 && text.startsWith(QLatin1String("(next")))
         text.clear();
     file.rows[row].texts.insert(kEditable.at(column - 1), text);
     // Checked afresh, as a batch of its own: the edited rows are what will print.
-    loadBatch(asCsv(file), file.name);
+    readAndShow(asCsv(file), file.name, QStringLiteral("UTF-8"));
     m_rows->selectRow(row);
 }
 
@@ -275,7 +358,8 @@ void frmBatch::showSelectedPage()
             continue;
         Cheque shown = cheque.cheque;
         if (cheque.takesNextNumber)
-            shown.number = offeredNumber(*m_services.store, shown.accountCode);
+            shown.number = m_batch.plannedNumbers.contains(line) ? m_batch.plannedNumbers.value(line)
+                                                                 : m_batch.registered.value(line).chequeNo;
         try {
             // The page as it will print, by the one renderer the printer uses.
             auto *page = new frmCheq(composeChequePage(*m_services.store, shown, *m_services.metrics));
@@ -307,15 +391,16 @@ void frmBatch::printBatch()
                                     Prompter::Icon::Warning);
         return;
     }
-    // Post-dated cheques and large amounts are the operator's call, asked once for the batch.
-    if (!m_batch.toConfirm.isEmpty()) {
-        QStringList flagged;
-        for (const BatchProblem &flag : m_batch.toConfirm)
-            flagged.append(flag.text());
-        if (!m_services.prompter.ask(kProgramTitle,
-                                     QStringLiteral("These cheques need a second look:\n%1\n\nPrint the "
-                                                    "batch as it is?")
-                                         .arg(flagged.join(u'\n'))))
+    // Flagged rows (a 0 amount, a number in no book, a date to look at, ...) are the operator's
+    // call, asked once for the batch, as the check finds them now.
+    m_batch = now;
+    showBatch();
+    if (const QStringList flagged = m_batch.confirmLines(); !flagged.isEmpty()) {
+        QStringList question = {QStringLiteral("These cheques need a second look:")};
+        question += flagged;
+        question += m_batch.notes;
+        question.append(QStringLiteral("\nPrint the batch as it is?"));
+        if (!m_services.prompter.ask(kProgramTitle, question.join(u'\n')))
             return;
     }
     const PrintGate gate(m_services);
@@ -347,11 +432,14 @@ void frmBatch::printBatch()
         hooks);
     m_progress->setValue(outcome.printed + outcome.skipped);
     m_progress->setFormat(QStringLiteral("%1 printed").arg(outcome.printed));
-    m_pause->setEnabled(false);
-    m_cancel->setEnabled(false);
-    m_print->setEnabled(!outcome.allPrinted());
-    m_summary->setText(outcome.summary() + u'\n' + m_batch.totalLines(*m_services.store).join(u'\n'));
-    m_services.prompter.message(kProgramTitle, outcome.summary(),
+    // The rows as the register now holds them: each with its number and what became of it.
+    m_batch = checked(m_batch.file);
+    m_notPrinted = outcome.notPrinted;
+    QStringList said = {outcome.summary()};
+    said += leavesLeftLines(*m_services.store, outcome.numbers.keys());
+    m_outcome = said.join(u'\n');
+    showBatch();
+    m_services.prompter.message(kProgramTitle, m_outcome,
                                 outcome.allPrinted() ? Prompter::Icon::Information : Prompter::Icon::Warning);
     emit printed();
 }

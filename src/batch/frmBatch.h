@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -26,7 +27,8 @@ public:
     frmBatch(AppServices &services, QString account, QWidget *parent = nullptr);
     ~frmBatch() override;
 
-    /// Takes the batch from CSV text (a file's content, or rows pasted from a spreadsheet).
+    /// Takes the batch from a file's content, read in the encoding chosen under Encoding (or the
+    /// one the file is marked with, UTF-8 when it is not).
     void loadBatch(const QByteArray &content, const QString &name);
 
 signals:
@@ -41,7 +43,10 @@ private:
     CheckedBatch checked(const BatchFile &file) const;
     void openFile();
     void pasteRows();
+    /// Reads the content as a batch afresh and shows it; `encoding` empty for the file's own.
+    void readAndShow(const QByteArray &content, const QString &name, const QString &encoding);
     void showBatch();
+    QString summaryText() const;
     void showSelectedPage();
     void printBatch();
     void rowEdited(QTableWidgetItem *item);
@@ -49,6 +54,11 @@ private:
     AppServices &m_services;
     QString m_account;
     CheckedBatch m_batch;
+    QByteArray m_fileContent; ///< the opened file's bytes, read again when another encoding is chosen
+    QString m_fileName;
+    QList<int> m_notPrinted; ///< the lines the last run did not print
+    QString m_outcome; ///< what the last run did, until another batch is taken
+    QComboBox *m_encoding = nullptr;
     QTableWidget *m_rows = nullptr;
     QLabel *m_summary = nullptr;
     QScrollArea *m_page = nullptr;

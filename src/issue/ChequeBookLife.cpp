@@ -25,17 +25,6 @@ QString bookRange(const ChequeBook &book)
     return QStringLiteral("%1 to %2").arg(book.firstLeaf, book.lastLeaf);
 }
 
-int lowLeavesSetting(const Store &store)
-{
-    try {
-        bool ok = false;
-        const int low = store.parameters().GetSystemParameter(QStringLiteral("LowLeaves")).trimmed().toInt(&ok);
-        return ok && low >= 0 ? low : 5;
-    } catch (const Failure &) {
-        return 5; // a missing setting takes its default
-    }
-}
-
 // What the register says of one book's leaves: one read of the numbers in its range.
 BookUsage usageOf(const Store &store, const ChequeBook &book)
 {
@@ -80,7 +69,101 @@ std::optional<BookUsage> currentOf(const Store &store, const QList<ChequeBook> &
     return std::nullopt;
 }
 
+// True when the number of digits `a` is larger than `b`, by value however long they are.
+bool isLarger(const QString &a, const QString &b)
+{
+    const QString left = numberKey(a);
+    const QString right = numberKey(b);
+    return left.size() != right.size() ? left.size() > right.size() : left > right;
+}
+
 } // namespace
+
+int lowLeavesSetting(const Store &store)
+{
+    try {
+        bool ok = false;
+        const int low = store.parameters().GetSystemParameter(QStringLiteral("LowLeaves")).trimmed().toInt(&ok);
+        return ok && low >= 0 ? low : 5;
+    } catch (const Failure &) {
+        return 5; // a missing setting takes its default
+    }
+}
+
+LeafPlan::LeafPlan(const Store &store, const QString &account)
+{
+    for (const ChequeBook &book : store.books().of(account)) {
+        if (!book.retired)
+            m_books.append(usageOf(store, book));
+    }
+    m_highest = store.cheques().highestNumber(account).value_or(QString());
+}
+
+QString LeafPlan::takeNext()
+{
+    QString next;
+    if (const std::optional<BookUsage> book = currentBook())
+        next = book->leaf(book->highestUsed ? *book->highestUsed + 1 : book->firstValue());
+    else if (!m_highest.isEmpty())
+        next = numberAfter(m_highest);
+    if (!next.isEmpty())
+        take(next);
+    return next;
+}
+
+void LeafPlan::take(const QString &number)
+{
+    if (!isDigitNumber(number))
+        return;
+    if (m_highest.isEmpty() || isLarger(number, m_highest))
+        m_highest = number;
+    if (!isLeafNumber(number))
+        return;
+    const qint64 value = number.toLongLong();
+    for (BookUsage &book : m_books) {
+        if (value < book.firstValue() || value > book.lastValue())
+            continue;
+        if (!book.highestUsed || value > *book.highestUsed) {
+            book.highestUsed = value;
+            book.left = book.lastValue() - value;
+        }
+    }
+}
+
+bool LeafPlan::outsideBooks(const QString &number) const
+{
+    if (m_books.isEmpty())
+        return false;
+    const qint64 value = isLeafNumber(number) ? number.toLongLong() : -1;
+    return std::none_of(m_books.begin(), m_books.end(), [value](const BookUsage &book) {
+        return value >= book.firstValue() && value <= book.lastValue();
+    });
+}
+
+qint64 LeafPlan::leavesLeft() const
+{
+    qint64 left = 0;
+    for (const BookUsage &book : m_books)
+        left += book.left;
+    return left;
+}
+
+std::optional<BookUsage> LeafPlan::currentBook() const
+{
+    for (const BookUsage &book : m_books) {
+        if (book.left > 0)
+            return book;
+    }
+    return std::nullopt;
+}
+
+QString LeafPlan::bookRanges() const
+{
+    QStringList ranges;
+    for (const BookUsage &book : m_books)
+        ranges.append(bookRange(book.book));
+    return ranges.join(QStringLiteral("; "));
+}
 
 QString BookUsage::leaf(qint64 value) const
 {

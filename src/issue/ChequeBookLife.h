@@ -52,6 +52,37 @@ QString numberOutsideBooksWarning(const Store &store, const QString &account, co
 /// "LowLeaves" setting); an empty string for an account without books.
 QString leavesLeftNotice(const Store &store, const QString &account);
 
+/// The "LowLeaves" setting: how few leaves left in a book are said louder (5 when it is not set).
+int lowLeavesSetting(const Store &store);
+
+/// The numbers an account's next cheques would take, one after the other, from the books and the
+/// register as they stand: what offeredNumber gives, followed forward without printing anything.
+class LeafPlan
+{
+public:
+    /// Reads the account's books and highest number. Throws Failure when the database fails.
+    LeafPlan(const Store &store, const QString &account);
+
+    /// The number the next cheque would take, now taken; empty when the account has none to offer.
+    QString takeNext();
+    /// Notes a number a cheque is given: the next numbers follow it as they would after it printed.
+    void take(const QString &number);
+    /// True when the account has books in use and the number lies in none of them.
+    bool outsideBooks(const QString &number) const;
+    /// True when the account has books in use.
+    bool hasBooks() const { return !m_books.isEmpty(); }
+    /// The leaves left in the books in use after what was taken.
+    qint64 leavesLeft() const;
+    /// The book the next number would come from, with its leaves left after what was taken.
+    std::optional<BookUsage> currentBook() const;
+    /// The books in use, as "000101 to 000125; 000126 to 000150".
+    QString bookRanges() const;
+
+private:
+    QList<BookUsage> m_books; ///< in use, in the order of their first leaves
+    QString m_highest; ///< the highest number of digits on the account, as written; empty for none
+};
+
 /// One line per book for the settling place: the leaves used, spoiled, void and left, and the skipped ones.
 QString bookSummary(const BookUsage &usage);
 

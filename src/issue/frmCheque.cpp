@@ -217,7 +217,14 @@ void frmCheque::buildControls()
     connect(m_register, &QPushButton::clicked, this, &frmCheque::openRegister);
     connect(m_batch, &QPushButton::clicked, this, [this] {
         auto *batch = new frmBatch(m_services, m_bankId->currentText(), this);
-        connect(batch, &frmBatch::printed, this, &frmCheque::offerNextNumber);
+        connect(batch, &frmBatch::printed, this, [this] {
+            offerNextNumber();
+            // The leaves the batch used are gone from the book this window counts.
+            try {
+                setStatus(leavesLeftNotice(*m_services.store, m_bankId->currentText()));
+            } catch (const Failure &) {
+            }
+        });
         batch->show();
     });
 }

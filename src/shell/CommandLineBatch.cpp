@@ -2,7 +2,6 @@
 
 #include "CommandLinePrint.h"
 #include "batch/BatchRun.h"
-#include "cheque/ChequeNumber.h"
 #include "core/Failure.h"
 #include "core/Files.h"
 #include "issue/ChequeLife.h"
@@ -24,6 +23,9 @@ namespace {
 const QString kBatch = QStringLiteral("batch");
 const QString kCheck = QStringLiteral("check");
 const QString kLimit = QStringLiteral("limit");
+const QString kEncoding = QStringLiteral("encoding");
+// Declared with the single cheque's options, whose --print it shares.
+const QString kConfirm = QStringLiteral("confirm");
 
 void sayLine(const QString &text)
 {
@@ -48,6 +50,10 @@ void addBatchOptions(QCommandLineParser &parser)
         {kCheck, QStringLiteral("With --batch: list the problems and the totals, and write nothing.")},
         {kLimit, QStringLiteral("With --batch: flag amounts above <amount> for a second look."),
          QStringLiteral("amount")},
+        {kEncoding,
+         QStringLiteral("With --batch: read the file as <name>, such as windows-1252, when it is neither UTF-8 nor "
+                        "UTF-16 with its byte-order mark."),
+         QStringLiteral("name")},
     });
 }
 
@@ -59,8 +65,9 @@ bool wantsBatch(const QCommandLineParser &parser)
 QString batchUsageProblem(const QCommandLineParser &parser)
 {
     if (!wantsBatch(parser))
-        return parser.isSet(kCheck) || parser.isSet(kLimit) ? QStringLiteral("--check and --limit go with --batch.")
-                                                            : QString();
+        return parser.isSet(kCheck) || parser.isSet(kLimit) || parser.isSet(kEncoding)
+            ? QStringLiteral("--check, --limit and --encoding go with --batch.")
+            : QString();
     const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(QStringLiteral("pdf")) ? 1 : 0)
         + (parser.isSet(QStringLiteral("print")) ? 1 : 0);
     if (ways != 1)
@@ -70,6 +77,11 @@ QString batchUsageProblem(const QCommandLineParser &parser)
             return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.")
                 .arg(QString::fromLatin1(single));
     }
+    if (parser.isSet(kConfirm) && !parser.isSet(QStringLiteral("print")))
+        return QStringLiteral("--confirm goes with --print.");
+    if (parser.isSet(kEncoding) && !isKnownEncoding(parser.value(kEncoding)))
+        return QStringLiteral("--encoding does not know \"%1\"; name one such as %2.")
+            .arg(parser.value(kEncoding), offeredEncodings().join(QStringLiteral(", ")));
     bool ok = true;
     if (parser.isSet(kLimit))
         parser.value(kLimit).toLongLong(&ok);
@@ -79,23 +91,41 @@ QString batchUsageProblem(const QCommandLineParser &parser)
 int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store)
 {
     const PageMetrics metrics;
-    const BatchFile file = readBatchFile(parser.value(kBatch));
+    const BatchFile file = readBatchFile(parser.value(kBatch), parser.value(kEncoding), Audience::CommandLine);
     const CheckedBatch batch
-        = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics, QDate::currentDate(),
+        = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics, commandLineToday(),
                      parser.value(kLimit).toLongLong(), Audience::CommandLine);
-    for (const QString &line : batch.problemLines())
+    const QStringList problems = batch.problemLines();
+    for (const QString &line : problems)
         std::fprintf(stderr, "%s\n", qUtf8Printable(line));
-    for (const BatchProblem &flag : batch.toConfirm)
-        sayLine(QStringLiteral("Check: ") + flag.text());
     const QStringList totals = batch.totalLines(store);
     if (!batch.isClean()) {
         std::fprintf(stderr, "quillset: the batch \"%s\" has %lld problem(s); nothing was %s.\n",
-                     qUtf8Printable(file.name), static_cast<long long>(batch.problemLines().size()),
+                     qUtf8Printable(file.name), static_cast<long long>(problems.size()),
                      parser.isSet(kCheck) ? "written" : "printed");
         return ExitStatus::Failed;
     }
+    const QStringList flagged = batch.confirmLines();
+    // A script cannot be asked: flagged rows stop a print unless the command says to print them.
+    if (parser.isSet(QStringLiteral("print")) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
+        for (const QString &flag : flagged)
+            std::fprintf(stderr, "Check: %s\n", qUtf8Printable(flag));
+        for (const QString &note : batch.notes)
+            std::fprintf(stderr, "%s\n", qUtf8Printable(note));
+        std::fprintf(stderr,
+                     "quillset: the batch \"%s\" has rows for a second look (above); nothing was printed. Put them "
+                     "right in the file, or print them as they are with --confirm.\n",
+                     qUtf8Printable(file.name));
+        return ExitStatus::Failed;
+    }
+    if (parser.isSet(kCheck))
+        sayLine(QStringLiteral("The batch \"%1\", read as %2, is clean. %3")
+                    .arg(file.name, file.encoding, batch.standing()));
+    for (const QString &flag : flagged)
+        sayLine(QStringLiteral("Check: ") + flag);
+    for (const QString &note : batch.notes)
+        sayLine(note);
     if (parser.isSet(kCheck)) {
-        sayLine(QStringLiteral("The batch \"%1\" is clean: %2 cheque(s).").arg(file.name).arg(batch.cheques.size()));
         for (const QString &line : totals)
             sayLine(QStringLiteral("  ") + line);
         return ExitStatus::Done;
@@ -111,14 +141,11 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
             CupsPrintQueue queue(2000);
             const ProofPrinter printer = proofPrinter(queue);
             QList<ChequePage> pages;
-            QMap<QString, QString> nextNumbers;
             for (const BatchCheque &row : batch.cheques) {
                 Cheque cheque = row.cheque;
-                if (row.takesNextNumber) {
-                    QString &next = nextNumbers[cheque.accountCode];
-                    next = next.isEmpty() ? offeredNumber(store, cheque.accountCode) : numberAfter(next);
-                    cheque.number = next;
-                }
+                if (row.takesNextNumber)
+                    cheque.number = batch.plannedNumbers.contains(row.line) ? batch.plannedNumbers.value(row.line)
+                                                                            : batch.registered.value(row.line).chequeNo;
                 pages.append(composeChequePage(store, cheque, metrics, printer.name));
             }
             writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
@@ -154,6 +181,8 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     sayLine(outcome.summary());
     for (const QString &line : totals)
         sayLine(QStringLiteral("  ") + line);
+    for (const QString &line : leavesLeftLines(store, outcome.numbers.keys()))
+        sayLine(line);
     return outcome.allPrinted() ? ExitStatus::Done : ExitStatus::Failed;
 }
 

@@ -80,6 +80,12 @@ int sayFailure(const QString &message, int status)
     return status;
 }
 
+QDate commandLineToday()
+{
+    const QDate fixed = QDate::fromString(qEnvironmentVariable("QUILLSET_TODAY"), Qt::ISODate);
+    return fixed.isValid() ? fixed : QDate::currentDate();
+}
+
 int sayFailure(const Failure &failure, int status)
 {
     return sayFailure(failure.description(Audience::CommandLine), status);
@@ -119,8 +125,9 @@ void addChequePrintOptions(QCommandLineParser &parser)
          QStringLiteral("how")},
         {kReason, QStringLiteral("Why a cheque is spoiled or void (with --mark)."), QStringLiteral("text")},
         {kConfirm,
-         QStringLiteral("With --print: print a cheque that needs a second look (post-dated, or dated longer ago "
-                        "than a cheque stays valid), which is otherwise refused.")},
+         QStringLiteral("With --print: print what needs a second look as it is (a post-dated cheque, one dated "
+                        "longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no "
+                        "cheque book); without it, it is refused and nothing prints.")},
     });
 }
 
@@ -179,7 +186,7 @@ int printChequeFromCommandLine(const QCommandLineParser &parser, const Store &st
         else
             texts.stamp = store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
 
-        const DateRules dates = store.parameters().dateRules(QDate::currentDate());
+        const DateRules dates = store.parameters().dateRules(commandLineToday());
         const ChequeReading reading = readCheque(texts, account->money, dates);
         if (reading.incomplete())
             return sayFailure(kIncompleteChequeMessage
@@ -249,7 +256,7 @@ int settleFromCommandLine(const QCommandLineParser &parser, const Store &store)
         // A cheque whose job the print server still holds is not settled: it may yet print.
         CupsPrintQueue queue;
         const QString done = settleNumber(store, found->bankId, number, *settlementFromWord(parser.value(kMark)),
-                                          parser.value(kReason), QDate::currentDate(), {queue, workstationName()});
+                                          parser.value(kReason), commandLineToday(), {queue, workstationName()});
         std::printf("%s\n", qUtf8Printable(done));
     } catch (const Failure &failure) {
         return sayFailure(failure);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QMarginsF>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,10 @@ QStringList proofChecks(const ChequePage &page, const PageMetrics &metrics, cons
 
 /// How the command line says a warning before printing, which the print goes on despite.
 QString printWarningLine(const QString &warning);
+
+/// The day the command line judges dates on: today, or the day QUILLSET_TODAY names (2026-12-08),
+/// so that a script replaying a day's work, and the tests, see the same day whenever they run.
+QDate commandLineToday();
 
 /// Says a problem on standard error, as every command-line message is said.
 int sayFailure(const QString &message, int status = ExitStatus::Failed);

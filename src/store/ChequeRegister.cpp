@@ -260,14 +260,16 @@ void ChequeRegister::notePayee(const QString &account, const QString &payee, qin
                      {account, payee, id});
 }
 
-QMap<int, ChequeStatus> ChequeRegister::batchRows(const QByteArray &hash) const
+QMap<int, BatchRowState> ChequeRegister::batchRows(const QByteArray &hash) const
 {
-    QSqlQuery query
-        = m_connection.run(QStringLiteral("SELECT BatchLine, Status FROM Cheque WHERE BatchHash = ? ORDER BY Id"),
-                           {QString::fromLatin1(hash)});
-    QMap<int, ChequeStatus> rows;
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT BatchLine, Status, BankID, ChequeNo FROM Cheque WHERE BatchHash = ? ORDER BY Id"),
+        {QString::fromLatin1(hash)});
+    QMap<int, BatchRowState> rows;
     while (m_connection.next(query))
-        rows.insert(query.value(0).toInt(), statusFromWord(query.value(1).toString()).value_or(ChequeStatus::Printed));
+        rows.insert(query.value(0).toInt(),
+                    {statusFromWord(query.value(1).toString()).value_or(ChequeStatus::Printed),
+                     query.value(2).toString(), query.value(3).toString()});
     return rows;
 }
 

@@ -23,6 +23,16 @@ struct BatchOrigin
     int line = 0;
 };
 
+/// What the register holds of one row of a batch.
+struct BatchRowState
+{
+    ChequeStatus status = ChequeStatus::Printed;
+    QString bankId;
+    QString chequeNo;
+
+    bool operator==(const BatchRowState &) const = default;
+};
+
 /// One row of the register.
 struct RegisterEntry
 {
@@ -58,8 +68,8 @@ public:
     /// is damaged, wherever it is.
     qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
                       const BatchOrigin *batch = nullptr) const;
-    /// What the register holds of a batch, by the file's line: the status of each row it left.
-    QMap<int, ChequeStatus> batchRows(const QByteArray &hash) const;
+    /// What the register holds of a batch, by the file's line: the status and number of each row it left.
+    QMap<int, BatchRowState> batchRows(const QByteArray &hash) const;
     /// Notes the print job a pending row went out as.
     void setJob(qint64 id, const QString &queue, int jobId) const;
     /// A pending row that printed.

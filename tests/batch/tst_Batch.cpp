@@ -3,10 +3,13 @@
 #include "support/TestMain.h"
 
 #include "batch/BatchRun.h"
+#include "issue/ChequeBookLife.h"
 #include "layout/PageMetrics.h"
 #include "store/Store.h"
 
+#include <QCryptographicHash>
 #include <QGuiApplication>
+#include <QStringEncoder>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -23,7 +26,13 @@ private slots:
     void readsWhatSpreadsheetsWrite();
     void refusesFilesThatAreNoBatch_data();
     void refusesFilesThatAreNoBatch();
+    void groupedAmountsAreReadInTheAccountsStyle_data();
+    void groupedAmountsAreReadInTheAccountsStyle();
     void listsEveryBadRowAndPrintsNothing();
+    void oneCauseIsSaidOnce_data();
+    void oneCauseIsSaidOnce();
+    void numbersAreFollowedThroughTheBooks_data();
+    void numbersAreFollowedThroughTheBooks();
     void printsOnceAcrossRuns_data();
     void printsOnceAcrossRuns();
     void aMissingAccountIsAskedForInTheAskersWords_data();
@@ -32,10 +41,16 @@ private slots:
     void readsDatesInTheOfficesOrder();
 
 private:
-    CheckedBatch check(const QByteArray &csv) const
+    CheckedBatch check(const QByteArray &csv, const QString &encoding = QString()) const
     {
-        return checkBatch(m_db->store(), readBatch(csv, QStringLiteral("run.csv")), QStringLiteral("ACC1"), m_metrics,
-                          QDate(2026, 12, 6));
+        return checkBatch(m_db->store(), readBatch(csv, QStringLiteral("run.csv"), encoding), QStringLiteral("ACC1"),
+                          m_metrics, QDate(2026, 12, 6));
+    }
+    /// The text in the encoding, with its byte-order mark where the encoding has one.
+    static QByteArray encoded(const QString &text, QStringConverter::Encoding encoding)
+    {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        return encoder.encode(text);
     }
 
     std::unique_ptr<TestDatabase> m_db;
@@ -67,6 +82,50 @@ void TestBatch::readsWhatSpreadsheetsWrite_data()
     QTest::newRow("blank lines and a script")
         << QByteArray("Pay,Amount,Date,Cheque\n\n,,,\nश्री गणेश,5,06-Dec-2026,7\n") << "श्री गणेश"
         << "4";
+    // Each line end as spreadsheets write them, alone and mixed; a line is a physical line.
+    QTest::newRow("CR line ends") << QByteArray("Pay,Amount,Date\rA,1,06-Dec-2026\rB,2,06-Dec-2026\rC,3,06-Dec-2026\r")
+                                  << "A|B|C"
+                                  << "2 3 4";
+    QTest::newRow("CR line ends and a line break inside a field")
+        << QByteArray("Pay,Amount,Date\r\"X\rY\",1,06-Dec-2026\r\rB,2,06-Dec-2026") << "X\rY|B"
+        << "2 5";
+    QTest::newRow("CRLF line ends and a line break inside a field")
+        << QByteArray("Pay,Amount,Date\r\n\"X\r\nY\",1,06-Dec-2026\r\nB,2,06-Dec-2026\r\n") << "X\r\nY|B"
+        << "2 4";
+    QTest::newRow("mixed line ends") << QByteArray("Pay,Amount,Date\nA,1,06-Dec-2026\r\nB,2,06-Dec-2026\rC,3,06-"
+                                                   "Dec-2026\n\r\nD,4,06-Dec-2026")
+                                     << "A|B|C|D"
+                                     << "2 3 4 6";
+    // Each encoding a spreadsheet saves in, the clerk naming the ones a file cannot say itself.
+    const QString accents = QStringLiteral("Pay\tAmount\tDate\r\nCafé Müller GmbH\t1\t06-Dec-2026\r\n");
+    QTest::newRow("UTF-8 without a mark") << accents.toUtf8() << "Café Müller GmbH"
+                                          << "2";
+    QTest::newRow("UTF-8 with its mark") << encoded(accents, QStringConverter::Utf8) << "Café Müller GmbH"
+                                         << "2";
+    QTest::newRow("UTF-16 little-endian with its mark (\"Unicode text\")")
+        << encoded(accents, QStringConverter::Utf16LE) << "Café Müller GmbH"
+        << "2";
+    QTest::newRow("UTF-16 big-endian with its mark")
+        << encoded(accents, QStringConverter::Utf16BE) << "Café Müller GmbH"
+        << "2";
+    QTest::newRow("windows-1252, named") << QByteArray("windows-1252\nPay;Amount;Date\nCaf\xE9 M\xFCller \x80 GmbH;1;"
+                                                       "06-Dec-2026\n")
+                                         << "Café Müller € GmbH"
+                                         << "2";
+    QTest::newRow("ISO-8859-1, named") << QByteArray("ISO-8859-1\nPay,Amount,Date\rCaf\xE9 M\xFCller GmbH,1,06-Dec-"
+                                                     "2026\r")
+                                       << "Café Müller GmbH"
+                                       << "2";
+    // What else spreadsheets write: Excel's separator hint, and a separator after the last field.
+    QTest::newRow("a sep= hint") << QByteArray("sep=;\r\nPay;Amount;Date\r\nSharma, Pune;1;06-Dec-2026\r\n")
+                                 << "Sharma, Pune"
+                                 << "3";
+    QTest::newRow("a quoted sep= hint, saved again with empty fields")
+        << QByteArray("\"sep=,\"\nPay,Amount,Date\nA; B,1,06-Dec-2026\n") << "A; B"
+        << "3";
+    QTest::newRow("a trailing separator on every line")
+        << QByteArray("Pay,Amount,Date,\nA,1,06-Dec-2026,\nB,2,06-Dec-2026,\n") << "A|B"
+        << "2 3";
 }
 
 void TestBatch::readsWhatSpreadsheetsWrite()
@@ -74,9 +133,17 @@ void TestBatch::readsWhatSpreadsheetsWrite()
     QFETCH(QByteArray, csv);
     QFETCH(QString, payees);
     QFETCH(QString, lines);
+    // A first line naming an encoding is this test's way of naming it, as the clerk does.
+    QString encoding;
+    if (QByteArray first = csv.left(csv.indexOf('\n')); first == "windows-1252" || first == "ISO-8859-1") {
+        encoding = QString::fromLatin1(first);
+        csv.remove(0, first.size() + 1);
+    }
     // As read from the file; whether a payee over two lines may be printed is the check's to say.
-    const BatchFile batch = readBatch(csv, QStringLiteral("run.csv"));
-    QCOMPARE(batch.problems.size(), 0);
+    const BatchFile batch = readBatch(csv, QStringLiteral("run.csv"), encoding);
+    QVERIFY2(batch.problems.isEmpty(), qPrintable(batch.problems.value(0).text()));
+    // The same bytes are the same batch however they are read.
+    QCOMPARE(batch.hash, QCryptographicHash::hash(csv, QCryptographicHash::Sha256).toHex());
     QStringList read;
     QStringList at;
     for (const BatchRow &row : batch.rows) {
@@ -97,15 +164,200 @@ void TestBatch::refusesFilesThatAreNoBatch_data()
     QTest::newRow("a column twice") << QByteArray("Pay,Amount,Date,pay\nA,1,06-Dec-2026,B\n") << "named twice";
     QTest::newRow("empty") << QByteArray("") << "it is empty";
     QTest::newRow("only the header") << QByteArray("Pay,Amount,Date\n") << "it has no cheques";
+    // An encoding is never guessed: the first byte that is not UTF-8 is named, by its line.
+    QTest::newRow("windows-1252, not named")
+        << QByteArray("Pay,Amount,Date\r\nA,1,06-Dec-2026\r\nCaf\xE9 M\xFCller,1,06-Dec-2026\r\n")
+        << "Line 3: its byte 4 (hex E9, after \"Caf\") is not UTF-8, so the file was saved in another encoding. Save "
+           "it from the spreadsheet as \"CSV UTF-8\", or choose its encoding under Encoding, such as windows-1252.";
+    QTest::newRow("windows-1252 in a CR-only file, not named")
+        << QByteArray("Pay,Amount,Date\rA,1,06-Dec-2026\rB,1,06-Dec-2026\r\x93Quoted\x94,1,06-Dec-2026\r")
+        << "Line 4: its byte 1 (hex 93) is not UTF-8";
+    QTest::newRow("UTF-16 without its mark")
+        << QByteArray(QStringEncoder(QStringConverter::Utf16LE).encode(QStringLiteral("Pay,Amount,Date\n")))
+        << "Line 1: its byte 2 (after \"P\") is a NUL byte, which no text holds";
+    QTest::newRow("UTF-32") << QByteArray("\xFF\xFE\0\0P\0\0\0", 8) << "UTF-32 little-endian text, which is not read";
+    QTest::newRow("UTF-16 whose bytes are not")
+        << QByteArray("\xFF\xFEP\0a\0y\0\0\xD8,\0", 12) << "not all of it is UTF-16 little-endian";
+    QTest::newRow("an encoding that does not exist")
+        << QByteArray("klingon-1\nPay,Amount,Date\nA,1,06-Dec-2026\n") << "there is no encoding called \"klingon-1\"";
+    QTest::newRow("windows-1252 named for a UTF-8 file")
+        << QStringLiteral("windows-1252\nPay,Amount,Date\r\nCafé Müller,1,06-Dec-2026\r\n").toUtf8()
+        << "Line 2: \"Café Müller,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: choose \"UTF-8, "
+           "or as the file is marked\" under Encoding.";
+    QTest::newRow("an encoding against the file's mark")
+        << QByteArray("windows-1252\n\xEF\xBB\xBFPay,Amount,Date\nA,1,06-Dec-2026\n")
+        << "it begins with the byte-order mark of UTF-8 text, so it is not windows-1252";
+    QTest::newRow("a sep= hint naming no one separator")
+        << QByteArray("sep=;,\nPay;Amount;Date\nA;1;06-Dec-2026\n")
+        << "Line 1: its first line \"sep=;,\" should name one separator";
+    QTest::newRow("a column with no name between others")
+        << QByteArray("Pay,,Amount,Date\nA,,1,06-Dec-2026\n") << "Line 1: column 2 has no name";
+    QTest::newRow("a trailing field that is not empty")
+        << QByteArray("Pay,Amount,Date,\nA,1,06-Dec-2026,x\n") << "Line 2: it has 4 fields, more than the 3 columns";
 }
 
 void TestBatch::refusesFilesThatAreNoBatch()
 {
     QFETCH(QByteArray, csv);
     QFETCH(QString, said);
-    const CheckedBatch batch = check(csv);
+    QString encoding;
+    if (const QByteArray first = csv.left(csv.indexOf('\n')); first == "windows-1252" || first == "klingon-1") {
+        encoding = QString::fromLatin1(first);
+        csv.remove(0, first.size() + 1);
+    }
+    const CheckedBatch batch = check(csv, encoding);
     QVERIFY(!batch.isClean());
     QVERIFY2(batch.problemLines().join(u'\n').contains(said), qPrintable(batch.problemLines().join(u'\n')));
+}
+
+void TestBatch::groupedAmountsAreReadInTheAccountsStyle_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QByteArray>("amount"); // the Amount field as it stands in a comma-separated file
+    QTest::addColumn<qint64>("units"); // as read; -1 when refused
+    QTest::addColumn<QString>("said");
+    QTest::newRow("thousands") << "International" << 0 << QByteArray("\"12,500\"") << qint64(12500) << "";
+    QTest::newRow("thousands on an Indian account") << "Indian" << 0 << QByteArray("\"12,500\"") << qint64(12500) << "";
+    QTest::newRow("lakhs and paise") << "Indian" << 2 << QByteArray("\"1,50,000.50\"") << qint64(15000050) << "";
+    QTest::newRow("crores") << "Indian" << 0 << QByteArray("\"12,34,56,789\"") << qint64(123456789) << "";
+    QTest::newRow("millions and cents") << "International" << 2 << QByteArray("\"1,234,567.50\"") << qint64(123456750)
+                                        << "";
+    QTest::newRow("lakhs on an international account")
+        << "International" << 0 << QByteArray("\"1,50,000\"") << qint64(-1)
+        << "Line 2, Amount: the amount \"1,50,000\" is not grouped as the account \"ACC1\" groups amounts (in "
+           "thousands): write it as 150,000 or 150000.";
+    QTest::newRow("millions on an Indian account")
+        << "Indian" << 2 << QByteArray("\"1,234,567.50\"") << qint64(-1)
+        << "Line 2, Amount: the amount \"1,234,567.50\" is not grouped as the account \"ACC1\" groups amounts (in "
+           "lakhs and crores): write it as 12,34,567.50 or 1234567.50.";
+    QTest::newRow("a decimal comma is no grouping") << "International" << 2 << QByteArray("\"12,50\"") << qint64(-1)
+                                                    << "Line 2, Amount: The amount \"12,50\" must be digits";
+}
+
+void TestBatch::groupedAmountsAreReadInTheAccountsStyle()
+{
+    QFETCH(QString, style);
+    QFETCH(int, decimals);
+    QFETCH(QByteArray, amount);
+    QFETCH(qint64, units);
+    QFETCH(QString, said);
+    m_db->exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = ?, SubunitDigits = ?"), {style, decimals});
+    const CheckedBatch batch = check("Pay,Amount,Date,Cheque\nA," + amount + ",06-Dec-2026,000101\n");
+    if (units < 0) {
+        QCOMPARE(batch.problemLines().size(), 1);
+        QVERIFY2(batch.problemLines().first().startsWith(said), qPrintable(batch.problemLines().first()));
+        return;
+    }
+    QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
+    QCOMPARE(batch.cheques.first().cheque.amount, units);
+}
+
+void TestBatch::oneCauseIsSaidOnce_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("account"); // the batch's
+    QTest::addColumn<QStringList>("said");
+    QByteArray unnumbered = "Pay,Amount,Date\n";
+    for (int i = 1; i <= 25; ++i)
+        unnumbered += "Payee " + QByteArray::number(i) + ",10,06-Dec-2026\n";
+    QTest::newRow("no next number on an account without numbers")
+        << unnumbered << "ACC1"
+        << QStringList {QStringLiteral("Lines 2–26: the account \"ACC1\" has no cheque numbered in digits yet, so "
+                                       "there is no next number: give the first of these cheques its number in the "
+                                       "Cheque column, and the rest follow it.")};
+    QTest::newRow("an account that is not there")
+        << QByteArray("Pay,Amount,Date,Cheque,Account\nA,1,06-Dec-2026,000101,NOPE\nB,1,06-Dec-2026,000102,nope\n"
+                      "C,1,06-Dec-2026,000103,ACC1\nD,1,06-Dec-2026,000104,NOPE\nE,x,06-Dec-2026,000105,ACC1\n")
+        << "ACC1"
+        << QStringList {QStringLiteral("Lines 2 and 5, Account: There is no bank account with the code \"NOPE\". "
+                                       "Choose an account from the list, or add it under Bank Data."),
+                        QStringLiteral("Line 3, Account: There is no bank account with the code \"nope\". Choose "
+                                       "an account from the list, or add it under Bank Data."),
+                        QStringLiteral("Line 6, Amount: The amount \"x\" must be whole rupees in digits only, at "
+                                       "most 9 of them.")};
+    QTest::newRow("no account at all") << unnumbered.left(unnumbered.indexOf("Payee 4")) << ""
+                                       << QStringList {QStringLiteral(
+                                              "Lines 2–4, Account: no account: choose one in the entry window or give "
+                                              "one in an Account column.")};
+    QTest::newRow("a number the next one takes")
+        << QByteArray("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000050\nB,1,06-Dec-2026,\nC,1,06-Dec-2026,000051\n")
+        << "ACC1" << QStringList {QStringLiteral("Line 4, Cheque: number 000051 is the next number line 3 takes.")};
+}
+
+void TestBatch::oneCauseIsSaidOnce()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, account);
+    QFETCH(QStringList, said);
+    const CheckedBatch batch
+        = checkBatch(m_db->store(), readBatch(csv, QStringLiteral("run.csv")), account, m_metrics, QDate(2026, 12, 6));
+    QCOMPARE(batch.problemLines(), said);
+}
+
+void TestBatch::numbersAreFollowedThroughTheBooks_data()
+{
+    QTest::addColumn<QStringList>("books"); // first and last leaves, as "000101-000125"
+    QTest::addColumn<int>("used"); // the leaves of the first book used before, from its first
+    QTest::addColumn<QStringList>("numbers"); // the Cheque column, row by row; empty for the next number
+    QTest::addColumn<QString>("flagged");
+    QTest::addColumn<QString>("planned"); // the first and the last number the rows taking the next one get
+    QTest::addColumn<QString>("note");
+    const QStringList one = {QStringLiteral("000101-000125")};
+    const QString outside
+        = QStringLiteral("Cheque: its number would be in none of the cheque books of \"ACC1\" (000101 to 000125).");
+    QTest::newRow("the book runs out") << one << 8 << QStringList(25, QString())
+                                       << QStringLiteral("Lines 19–26, ") + outside << "000109 000133"
+                                       << "ACC1: 17 leaves left in its cheque books (000101 to 000125), and the batch "
+                                          "takes 25. Lines 19–26 would print on 000126–000133, in no book.";
+    QTest::newRow("a few leaves left afterwards")
+        << one << 8 << QStringList(15, QString()) << ""
+        << "000109 000123"
+        << "ACC1: 17 leaves left in its cheque books (000101 to 000125), and the batch takes 15. Only 2 leaves will be "
+           "left in the book 000101 to 000125 afterwards: have the next book ready.";
+    QTest::newRow("the last leaf") << one << 8 << QStringList(17, QString()) << ""
+                                   << "000109 000125"
+                                   << "ACC1: 17 leaves left in its cheque books (000101 to 000125), and the batch "
+                                      "takes 17. None will be left afterwards: have the next book ready.";
+    QTest::newRow("the next book takes over")
+        << QStringList {QStringLiteral("000101-000125"), QStringLiteral("000126-000150")} << 8
+        << QStringList(25, QString()) << ""
+        << "000109 000133"
+        << "ACC1: 42 leaves left in its cheque books (000101 to 000125; 000126 to 000150), and the batch takes 25.";
+    QTest::newRow("a number given in no book")
+        << one << 8 << QStringList {QStringLiteral("000900"), QString(), QStringLiteral("000110")}
+        << QStringLiteral("Line 2, ") + outside << "000109 000109"
+        << "ACC1: 17 leaves left in its cheque books (000101 to 000125), and the batch takes 3. Line 2 would print on "
+           "000900, in no book.";
+    QTest::newRow("no books: after the highest number") << QStringList() << 8 << QStringList(3, QString()) << ""
+                                                        << "000109 000111"
+                                                        << "";
+}
+
+void TestBatch::numbersAreFollowedThroughTheBooks()
+{
+    QFETCH(QStringList, books);
+    QFETCH(int, used);
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, flagged);
+    QFETCH(QString, planned);
+    QFETCH(QString, note);
+    for (const QString &book : books)
+        addChequeBook(m_db->store(), QStringLiteral("ACC1"), book.section(u'-', 0, 0), book.section(u'-', 1),
+                      QDate(2026, 11, 1));
+    for (int leaf = 101; leaf < 101 + used; ++leaf)
+        m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                                  "('ACC1', ?, 1, 'Before', '2026-11-05', ?)"),
+                   {QStringLiteral("000%1").arg(leaf), QString::number(leaf)});
+    QByteArray csv = "Pay,Amount,Date,Cheque\n";
+    for (qsizetype i = 0; i < numbers.size(); ++i)
+        csv += QStringLiteral("Payee %1,10,06-Dec-2026,%2\n").arg(i).arg(numbers.at(i)).toUtf8();
+    const CheckedBatch batch = check(csv);
+    QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
+    QCOMPARE(batch.confirmLines().join(u'\n'), flagged);
+    QCOMPARE(batch.notes.join(u'\n'), note);
+    const QStringList taken = batch.plannedNumbers.values();
+    QCOMPARE(taken.first() + u' ' + taken.last(), planned);
 }
 
 void TestBatch::listsEveryBadRowAndPrintsNothing()
@@ -228,25 +480,31 @@ void TestBatch::readsDatesInTheOfficesOrder()
 void TestBatch::printsOnceAcrossRuns_data()
 {
     QTest::addColumn<QString>("firstRun"); // "stops at 3", "pending at 3"
+    QTest::addColumn<QByteArray>("lineEnd");
     QTest::addColumn<QString>("firstSummary");
     QTest::addColumn<QString>("secondSummary");
-    QTest::newRow("the printer refuses the third") << "stops at 3"
-                                                   << "2 printed, 3 not printed: lines 4, 5 and 6."
-                                                   << "3 printed, 2 skipped as printed or spoiled before.";
-    QTest::newRow("the third is left pending")
-        << "pending at 3"
-        << "2 printed, 3 not printed: lines 4, 5 and 6."
-        << "0 printed, 2 skipped as printed or spoiled before, 2 not printed: lines 5 and 6. Line 4 is still pending";
+    for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
+        const QByteArray named = end == "\n" ? "LF" : end == "\r" ? "CR" : "CRLF";
+        QTest::addRow("the printer refuses the third, %s", named.constData())
+            << "stops at 3" << end << "2 printed (000201–000202), 3 not printed: lines 4–6."
+            << "3 printed (000203–000205), 2 skipped as printed or spoiled before.";
+        QTest::addRow("the third is left pending, %s", named.constData())
+            << "pending at 3" << end << "2 printed (000201–000202), 3 not printed: lines 4–6."
+            << "0 printed, 2 skipped as printed or spoiled before, 2 not printed: lines 5 and 6. Line 4 is still "
+               "pending";
+    }
 }
 
 void TestBatch::printsOnceAcrossRuns()
 {
     QFETCH(QString, firstRun);
+    QFETCH(QByteArray, lineEnd);
     QFETCH(QString, firstSummary);
     QFETCH(QString, secondSummary);
     const QByteArray csv
-        = "Pay,Amount,Date,Cheque\nOne,1,06-Dec-2026,000201\nTwo,2,06-Dec-2026,\nThree,3,06-Dec-2026,\n"
-          "Four,4,06-Dec-2026,\nFive,5,06-Dec-2026,\n";
+        = QByteArray("Pay,Amount,Date,Cheque\nOne,1,06-Dec-2026,000201\nTwo,2,06-Dec-2026,\nThree,3,06-Dec-2026,\n"
+                     "Four,4,06-Dec-2026,\nFive,5,06-Dec-2026,\n")
+              .replace("\n", lineEnd);
     const CheckedBatch batch = check(csv);
     QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
     BlockingWaiter waiter;

@@ -3,14 +3,17 @@
 
 #include "banks/BankAccount.h"
 #include "batch/frmBatch.h"
+#include "issue/ChequeBookLife.h"
 #include "issue/frmCheque.h"
 #include "layout/frmCheq.h"
 #include "store/Store.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -31,7 +34,12 @@ private slots:
     void cancelStopsBetweenCheques();
     void heldChequeIsTheOperatorsToDecide();
     void aRowPutRightInTheGridPrints();
-    void postDatedChequesAreAskedAbout();
+    void flaggedRowsAreAskedAboutOnce_data();
+    void flaggedRowsAreAskedAboutOnce();
+    void anEncodingIsNamedInTheWindow_data();
+    void anEncodingIsNamedInTheWindow();
+    void aBatchPastTheBookShowsWhatItUsed();
+    void oneCauseIsListedOnce();
     void rowsAreReadAsTheEntryWindowReadsThem_data();
     void rowsAreReadAsTheEntryWindowReadsThem();
     void anAmountIsKeptWhenItsAccountChanges_data();
@@ -41,6 +49,10 @@ private:
     frmBatch *open();
     /// Pastes CSV text into the batch window as a spreadsheet's rows are pasted: with the keys.
     static void paste(frmBatch *batch, const QString &rows);
+    /// Presses a key in the batch window as the operator does, the window active.
+    static void press(frmBatch *batch, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::AltModifier);
+    /// Writes the bytes to a file the window's Open offers.
+    QString offerFile(const QByteArray &content);
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmCheque> m_entry;
 };
@@ -114,7 +126,7 @@ void TestBatchWindow::pastedRowsPrintWithProgressAndPreview()
         QStringLiteral("000201 First Payee 2, 000202 Second Payee 3, 000203 Third Payee 4"));
     QCOMPARE(find<QProgressBar>(batch, "barBatch")->value(), 3);
     QCOMPARE(m_f->prompter.messages.size(), 1);
-    QCOMPARE(m_f->prompter.texts().first(), QStringLiteral("3 printed."));
+    QCOMPARE(m_f->prompter.texts().first(), QStringLiteral("3 printed (000201–000203)."));
     // The entry window offers the number after the batch's.
     QVERIFY(find<QLineEdit>(m_entry, "txtChequeNo")->placeholderText().startsWith(QStringLiteral("000204")));
 }
@@ -130,8 +142,9 @@ void TestBatchWindow::cancelStopsBetweenCheques()
     QTimer::singleShot(50, batch, [batch] { find<QAbstractButton>(batch, "cmdCancelBatch")->click(); });
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->queue->jobs.size(), 1);
-    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed, 2 not printed: lines 3 and 4.")),
-             qPrintable(m_f->prompter.texts().first()));
+    QVERIFY2(
+        m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed (000301), 2 not printed: lines 3 and 4.")),
+        qPrintable(m_f->prompter.texts().first()));
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // to go on with the rest
 }
 
@@ -172,30 +185,209 @@ void TestBatchWindow::aRowPutRightInTheGridPrints()
              QStringLiteral("000401 A 1.0, 000402 B 2.0"));
 }
 
-void TestBatchWindow::postDatedChequesAreAskedAbout()
+void TestBatchWindow::flaggedRowsAreAskedAboutOnce_data()
+{
+    QTest::addColumn<QString>("book"); // first and last leaf, or empty for none
+    QTest::addColumn<QString>("rows"); // Pay,Amount,Date,Cheque
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("post-dated") << ""
+                                << "A,1,06-Dec-2026,000501\nB,2,10-Jan-2027,"
+                                << "Line 3, Date: dated 10-Jan-2027, after today.";
+    QTest::newRow("stale") << ""
+                           << "A,1,06-Dec-2026,000501\nC,3,05-Aug-2026,"
+                           << "Line 3, Date: dated 05-Aug-2026, more than 3 months back";
+    QTest::newRow("a 0 amount") << ""
+                                << "A,0,06-Dec-2026,000501\nB,2,06-Dec-2026,"
+                                << "Line 2, Amount: the amount is 0.";
+    QTest::newRow("past the last book")
+        << "000501 000502"
+        << "A,1,06-Dec-2026,\nB,2,06-Dec-2026,\nC,3,06-Dec-2026,\nD,4,06-Dec-2026,"
+        << "Lines 4 and 5, Cheque: its number would be in none of the cheque books of \"ACC1\" (000501 to 000502).\n"
+           "ACC1: 2 leaves left in its cheque books (000501 to 000502), and the batch takes 4. Lines 4 and 5 would "
+           "print on 000503–000504, in no book.";
+}
+
+void TestBatchWindow::flaggedRowsAreAskedAboutOnce()
+{
+    QFETCH(QString, book);
+    QFETCH(QString, rows);
+    QFETCH(QString, asked);
+    if (!book.isEmpty())
+        addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), book.section(u' ', 0, 0), book.section(u' ', 1),
+                      QDate(2026, 12, 1));
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    paste(batch, QStringLiteral("Pay,Amount,Date,Cheque\n") + rows + u'\n');
+    QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // flagged, not refused
+    QVERIFY2(shown(batch, "lblBatchSummary").contains(asked), qPrintable(shown(batch, "lblBatchSummary")));
+    m_f->prompter.answers = {false};
+    press(batch, Qt::Key_P);
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QVERIFY2(m_f->prompter.questions.first().contains(asked), qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->queue->jobs.size(), 0);
+    m_f->prompter.answers = {true};
+    press(batch, Qt::Key_P);
+    QCOMPARE(m_f->prompter.questions.size(), 2); // once for the batch, not once a row
+    QCOMPARE(m_f->queue->jobs.size(), rows.count(u'\n') + 1);
+}
+
+void TestBatchWindow::anEncodingIsNamedInTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<int>("choice"); // how many Down presses in Encoding name the file's encoding
+    QTest::newRow("windows-1252, as Excel's plain CSV")
+        << QByteArray("Pay;Amount;Date;Cheque\r\nCaf\xE9 M\xFCller "
+                      "GmbH;1;06-Dec-2026;000601\r\n")
+        << "Line 2: its byte 4 (hex E9, after \"Caf\") is not UTF-8" << 1;
+    QTest::newRow("Latin-1 with CR line ends, as LibreOffice's Western default")
+        << QByteArray("Pay,Amount,Date,Cheque\rCaf\xE9 M\xFCller GmbH,1,06-Dec-2026,000601\r")
+        << "Line 2: its byte 4 (hex E9, after \"Caf\") is not UTF-8" << 2;
+}
+
+void TestBatchWindow::anEncodingIsNamedInTheWindow()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, refused);
+    QFETCH(int, choice);
+    offerFile(content);
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    press(batch, Qt::Key_O);
+    // Never guessed: the file is refused, naming where, and nothing can print.
+    QVERIFY2(shown(batch, "lblBatchSummary").contains(refused), qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    // The clerk names the encoding: Alt+E, then the arrow keys.
+    press(batch, Qt::Key_E);
+    auto *encoding = find<QComboBox>(batch, "cboEncoding");
+    QVERIFY(encoding->hasFocus());
+    for (int i = 0; i < choice; ++i)
+        QTest::keyClick(encoding, Qt::Key_Down);
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    QCOMPARE(rows->item(0, 3)->text(), QStringLiteral("Café Müller GmbH"));
+    QVERIFY2(shown(batch, "lblBatchSummary").contains(QStringLiteral("Read as %1.").arg(encoding->currentText())),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    press(batch, Qt::Key_P);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT Pay || ' ' || BatchLine FROM Cheque")),
+             QStringLiteral("Café Müller GmbH 2"));
+    QCOMPARE(m_f->queue->printed().first().item(QStringLiteral("lblPay")).text, QStringLiteral("Café Müller GmbH"));
+    // The choice stays for the next file; one saved as UTF-8 is not read in it as "CafÃ© MÃ¼ller".
+    offerFile(QStringLiteral("Pay,Amount,Date,Cheque\nCafé Müller GmbH,1,06-Dec-2026,000602\n").toUtf8());
+    press(batch, Qt::Key_O);
+    QVERIFY2(shown(batch, "lblBatchSummary")
+                 .contains(QStringLiteral("is UTF-8 text, so the file is not %1: choose "
+                                          "\"UTF-8, or as the file is marked\" under "
+                                          "Encoding.")
+                               .arg(encoding->currentText())),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+}
+
+void TestBatchWindow::aBatchPastTheBookShowsWhatItUsed()
+{
+    // A book of 25 leaves, eight used, the last from the entry window.
+    addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000125"),
+                  QDate(2026, 12, 1));
+    for (int leaf = 101; leaf < 108; ++leaf)
+        m_f->db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
+                                    "('ACC1', ?, 1, 'Before', '2026-12-01', ?)"),
+                     {QStringLiteral("000%1").arg(leaf), QString::number(leaf)});
+    retype(m_entry, "txtChequeNo", QStringLiteral("000108"));
+    retype(m_entry, "txtPay", QStringLiteral("At The Desk"));
+    retype(m_entry, "txtAmount", QStringLiteral("5"));
+    QTest::keyClick(find(m_entry, "txtAmount"), Qt::Key_P, Qt::AltModifier);
+    QVERIFY2(shown(m_entry, "lblStatus").contains(QStringLiteral("17 leaves left in this book.")),
+             qPrintable(shown(m_entry, "lblStatus")));
+    QByteArray csv = "Pay,Amount,Date\n";
+    for (int i = 1; i <= 25; ++i)
+        csv += "Payee " + QByteArray::number(i) + "," + QByteArray::number(i * 100) + ",06-Dec-2026\n";
+    offerFile(csv);
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    press(batch, Qt::Key_O);
+    auto *rows = find<QTableWidget>(batch, "tblBatch");
+    QCOMPARE(rows->item(0, 2)->text(), QStringLiteral("(next: 000109)"));
+    QCOMPARE(rows->item(24, 2)->text(), QStringLiteral("(next: 000133)"));
+    QVERIFY2(shown(batch, "lblBatchSummary")
+                 .contains(QStringLiteral("ACC1: 17 leaves left in its cheque books (000101 to 000125), and the batch "
+                                          "takes 25. Lines 19–26 would print on 000126–000133, in no book.")),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    press(batch, Qt::Key_P); // asked once, and answered yes
+    QCOMPARE(m_f->queue->jobs.size(), 1 + 25);
+    // Afterwards: each row's number and status, the numbers used, and the entry window's count.
+    QCOMPARE(rows->item(0, 2)->text(), QStringLiteral("000109"));
+    QCOMPARE(rows->item(24, 2)->text(), QStringLiteral("000133"));
+    QCOMPARE(rows->item(24, 6)->text(), QStringLiteral("printed"));
+    QVERIFY2(m_f->prompter.texts().last().startsWith(
+                 QStringLiteral("25 printed (000109–000133).\nACC1: no leaves left in its cheque books (000101 to "
+                                "000125): have the next book ready.")),
+             qPrintable(m_f->prompter.texts().last()));
+    QVERIFY2(shown(batch, "lblBatchSummary").startsWith(m_f->prompter.texts().last()),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY2(shown(m_entry, "lblStatus").startsWith(QStringLiteral("No leaves are left")),
+             qPrintable(shown(m_entry, "lblStatus")));
+    QVERIFY(find<QLineEdit>(m_entry, "txtChequeNo")->placeholderText().startsWith(QStringLiteral("000134")));
+    // Opened again, the file is what it is now: printed.
+    press(batch, Qt::Key_O);
+    QVERIFY2(shown(batch, "lblBatchSummary")
+                 .startsWith(QStringLiteral("This batch is already printed: 25 cheque(s), 000109–000133.")),
+             qPrintable(shown(batch, "lblBatchSummary")));
+    QVERIFY(!find(batch, "cmdPrintBatch")->isEnabled());
+    QCOMPARE(rows->item(3, 2)->text(), QStringLiteral("000112"));
+}
+
+void TestBatchWindow::oneCauseIsListedOnce()
 {
     frmBatch *batch = open();
     QVERIFY(batch);
-    // And a stale one, which a bank may refuse: both are asked about in one question.
-    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000501\nB,2,10-Jan-2027,\nC,3,05-Aug-2026,\n",
-                     QStringLiteral("run.csv"));
-    QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // flagged, not refused
-    m_f->prompter.answers = {false};
-    click(batch, "cmdPrintBatch");
-    QCOMPARE(m_f->prompter.questions.size(), 1);
-    for (const QString &flag : {QStringLiteral("Line 3, Date: dated 10-Jan-2027, after today."),
-                                QStringLiteral("Line 4, Date: dated 05-Aug-2026, more than 3 months back")})
-        QVERIFY2(m_f->prompter.questions.first().contains(flag), qPrintable(m_f->prompter.questions.first()));
-    QCOMPARE(m_f->queue->jobs.size(), 0);
-    m_f->prompter.answers = {true};
-    click(batch, "cmdPrintBatch");
-    QCOMPARE(m_f->queue->jobs.size(), 3);
+    QString rows = QStringLiteral("Pay\tAmount\tDate\n");
+    for (int i = 1; i <= 50; ++i)
+        rows += QStringLiteral("Payee %1\t10\t06-Dec-2026\n").arg(i);
+    paste(batch, rows);
+    const QString summary = shown(batch, "lblBatchSummary");
+    QVERIFY2(
+        summary.startsWith(QStringLiteral("1 problem(s): nothing can print until they are put right in the file.\n"
+                                          "Lines 2–51: the account \"ACC1\" has no cheque numbered in digits yet")),
+        qPrintable(summary));
+    QCOMPARE(summary.count(QStringLiteral("no next number")), 1);
 }
 
 void TestBatchWindow::paste(frmBatch *batch, const QString &rows)
 {
     QApplication::clipboard()->setText(rows);
     QTest::keySequence(batch, QKeySequence::Paste);
+}
+
+void TestBatchWindow::press(frmBatch *batch, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    batch->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(batch));
+    // A button's access key clicks it a moment later, as a pressed button is seen to go down and
+    // up: the press is done once the button has been clicked and its work is over.
+    QAbstractButton *pressed = nullptr;
+    for (QAbstractButton *button : batch->findChildren<QAbstractButton *>()) {
+        const QString caption = button->text();
+        const qsizetype mark = caption.indexOf(u'&');
+        if (modifiers == Qt::AltModifier && mark >= 0 && caption.at(mark + 1).toUpper().unicode() == key)
+            pressed = button;
+    }
+    std::unique_ptr<QSignalSpy> clicked;
+    if (pressed)
+        clicked = std::make_unique<QSignalSpy>(pressed, &QAbstractButton::clicked);
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(focused && focused->window() == batch ? focused : batch, key, modifiers);
+    if (clicked)
+        QTRY_COMPARE_WITH_TIMEOUT(clicked->count(), 1, 30000);
+}
+
+QString TestBatchWindow::offerFile(const QByteArray &content)
+{
+    const QString file = m_f->db.folder() + QStringLiteral("/offered.csv");
+    QFile csv(file);
+    if (!csv.open(QIODevice::WriteOnly) || csv.write(content) != content.size())
+        return QString();
+    m_f->services.chooseOpenFile = [file](const QString &, const QString &) { return file; };
+    return file;
 }
 
 void TestBatchWindow::rowsAreReadAsTheEntryWindowReadsThem_data()

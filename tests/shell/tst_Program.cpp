@@ -4,6 +4,7 @@
 
 #include "banks/LayoutFile.h"
 #include "batch/BatchFile.h"
+#include "issue/ChequeBookLife.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStringEncoder>
 
 #include <unistd.h>
 
@@ -50,6 +53,8 @@ private slots:
     void accountCodeIsTheSameInAnyCapitals();
     void messagesSpeakOfTheCommandNotAWindow_data();
     void messagesSpeakOfTheCommandNotAWindow();
+    void batchFilesAreReadAsOfficesWriteThem_data();
+    void batchFilesAreReadAsOfficesWriteThem();
     void installsWithItsFilesAndKeepsTheOfficesData();
     void readOnlyInstallKeepsDataInTheUsersFolder();
 
@@ -471,8 +476,8 @@ void TestProgram::aNumberIsOneLeafHoweverTyped()
 
 void TestProgram::datesThatNeedASecondLook_data()
 {
-    // The program reads today's date from the clock, so the dates are counted from it.
-    const QDate today = QDate::currentDate();
+    // The program takes the tests' day as today, so the dates are counted from it.
+    const QDate today = test::kTestToday;
     const auto named = [](const QDate &date) { return QLocale::c().toString(date, QStringLiteral("dd-MMM-yyyy")); };
     // A day above 12 on or before today, written month first.
     QDate late = today;
@@ -532,7 +537,7 @@ void TestProgram::datesThatNeedASecondLook_data()
         << "MDY"
         << "--batch BATCH --account ACC1 --check"
         << QStringLiteral("Pay,Amount,Date,Cheque\nOne,1,%1,000101\n").arg(monthFirst).toUtf8() << 0
-        << "is clean: 1 cheque(s)"
+        << "is clean. 1 cheque(s)"
         << "Check:";
 }
 
@@ -741,9 +746,103 @@ void TestProgram::messagesSpeakOfTheCommandNotAWindow()
     run(QStringLiteral(QUILLSET_PROGRAM),
         withFiles(db, arguments, QStringLiteral("out.pdf")) + QStringList {QStringLiteral("--database"), db.path()});
     QVERIFY2(m_said.simplified().contains(said), qPrintable(m_said)); // the help's lines are wrapped
-    // The command line has no window, and none of the windows' buttons or lists.
+    // The command line has no window, and none of the windows' buttons or lists; an encoding such as
+    // windows-1252 is only named so.
+    const QString words = QString(m_said).remove(QRegularExpression(QStringLiteral("windows-125\\d")));
     for (const char *window : {"window", "Bank Data", "under Options", "Print Cheque", "under Register", "the list"})
-        QVERIFY2(!m_said.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
+        QVERIFY2(!words.contains(QString::fromLatin1(window), Qt::CaseInsensitive), qPrintable(m_said));
+}
+
+void TestProgram::batchFilesAreReadAsOfficesWriteThem_data()
+{
+    QTest::addColumn<QByteArray>("content"); // the batch file's bytes
+    QTest::addColumn<QString>("book"); // ACC1's cheque book, first and last leaf; empty for none
+    QTest::addColumn<QString>("arguments"); // after --batch BATCH --account ACC1; OUT is a PDF
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // in what the program says, or in the PDF's words
+    const QString book = QStringLiteral("000101 000125");
+    const QByteArray rows = "Pay,Amount,Date\nA,1,06-Dec-2026\nB,x,06-Dec-2026\n\nC,3,06-Dec-2026\nD,x,06-Dec-2026\n";
+    const QString badLines = QStringLiteral("Lines 3 and 6, Amount: The amount \"x\" must be");
+    QTest::newRow("CR line ends") << QByteArray(rows).replace('\n', '\r') << book << "--check" << 1 << badLines;
+    QTest::newRow("CRLF line ends") << QByteArray(rows).replace("\n", "\r\n") << book << "--check" << 1 << badLines;
+    QTest::newRow("LF line ends") << rows << book << "--check" << 1 << badLines;
+    const QString accents = QStringLiteral("Pay,Amount,Date\r\nCafé Müller GmbH,1,06-Dec-2026\r\n");
+    const QByteArray windows = QStringEncoder("windows-1252").encode(accents);
+    const QByteArray utf16
+        = QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(accents);
+    QTest::newRow("windows-1252, not named")
+        << windows << book << "--check" << 1
+        << "Line 2: its byte 4 (hex E9, after \"Caf\") is not UTF-8, so the file was saved in another encoding. Save "
+           "it from the spreadsheet as \"CSV UTF-8\", or name its encoding with --encoding, such as --encoding "
+           "windows-1252.";
+    QTest::newRow("windows-1252, named") << windows << book << "--encoding windows-1252 --pdf OUT" << 0
+                                         << "Café Müller GmbH";
+    QTest::newRow("windows-1252 named for a UTF-8 file")
+        << accents.toUtf8() << book << "--encoding windows-1252 --pdf OUT" << 1
+        << "Line 2: \"Café Müller GmbH,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: leave out "
+           "--encoding.";
+    QTest::newRow("an encoding there is not")
+        << accents.toUtf8() << book << "--encoding klingon-1 --check" << 64 << "--encoding does not know \"klingon-1\"";
+    QTest::newRow("UTF-16 with its mark") << utf16 << book << "--pdf OUT" << 0 << "Café Müller GmbH";
+    QTest::newRow("UTF-8 with its mark, a sep= hint and grouped amounts")
+        << QByteArray("\xEF\xBB\xBFsep=;\r\nPay;Amount;Date;\r\nCafé Müller GmbH;\"12,500\";06-Dec-2026;\r\n") << book
+        << "--check" << 0
+        << "The batch \"run.csv\", read as UTF-8, is clean. 1 cheque(s), ready to print. ACC1: 25 leaves left in its "
+           "cheque books (000101 to 000125), and the batch takes 1. ACC1: 1 cheque(s), =12,500/-";
+    QByteArray past = "Pay,Amount,Date\n";
+    for (int i = 1; i <= 27; ++i)
+        past += "Payee " + QByteArray::number(i) + ",10,06-Dec-2026\n";
+    QTest::newRow("rows past the last book")
+        << past << book << "--check" << 0
+        << "Check: Lines 27 and 28, Cheque: its number would be in none of the cheque books of \"ACC1\" (000101 to "
+           "000125). ACC1: 25 leaves left in its cheque books (000101 to 000125), and the batch takes 27. Lines 27 "
+           "and 28 would print on 000126–000127, in no book.";
+    QTest::newRow("a few leaves left afterwards")
+        << past.left(past.indexOf("Payee 22")) << book << "--check" << 0
+        << "Only 4 leaves will be left in the book 000101 to 000125 afterwards: have the next book ready.";
+    QTest::newRow("rows past the last book, printed unasked")
+        << past << book << "--print" << 1
+        << "has rows for a second look (above); nothing was printed. Put them right in the file, or print them as "
+           "they are with --confirm.";
+    QTest::newRow("a 0 amount") << QByteArray("Pay,Amount,Date\nA,0,06-Dec-2026\n") << book << "--check" << 0
+                                << "Check: Line 2, Amount: the amount is 0.";
+    QTest::newRow("no next number, said once")
+        << past << ""
+        << "--check" << 1
+        << "Lines 2–28: the account \"ACC1\" has no cheque numbered in digits yet, so there is no next number: give "
+           "the first of these cheques its number in the Cheque column, and the rest follow it. quillset: the batch";
+}
+
+void TestProgram::batchFilesAreReadAsOfficesWriteThem()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, book);
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    if (!book.isEmpty())
+        addChequeBook(db.store(), QStringLiteral("ACC1"), book.section(u' ', 0, 0), book.section(u' ', 1),
+                      QDate(2026, 12, 1));
+    QVERIFY(writeLayoutAndBatch(db, content));
+    db.close();
+    const QString out = db.folder() + QStringLiteral("/out.pdf");
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 withFiles(db, QStringLiteral("--batch BATCH --account ACC1 ") + arguments, QStringLiteral("out.pdf"))
+                     + QStringList {QStringLiteral("--database"), db.path()}),
+             status);
+    QString read = m_said.simplified();
+    if (QFile::exists(out)) {
+        QStringList words;
+        for (const PdfWord &word : pdfWords(out))
+            words.append(word.text);
+        read = words.join(u' ');
+    }
+    QVERIFY2(read.contains(said), qPrintable(read));
+    // Nothing is printed or recorded by a check, a proof, or a batch stopped for a second look.
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
 bool TestProgram::writeLayoutAndBatch(TestDatabase &db, const QByteArray &batch)

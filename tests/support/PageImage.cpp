@@ -80,7 +80,9 @@ PageImage PageImage::enlarged(int factor) const
         for (int x = 0; x < large.width(); ++x)
             row[x] = row[x] < 150 ? 0 : 255;
     }
-    return fromImage(large, m_dpi * factor);
+    PageImage picture = fromImage(large, m_dpi * factor);
+    picture.m_languages = m_languages;
+    return picture;
 }
 
 QSizeF PageImage::sizeInPoints() const
@@ -122,9 +124,10 @@ QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation, const Q
         buffer.open(QIODevice::WriteOnly);
         framed.save(&buffer, "PNG");
     }
-    QStringList arguments {QStringLiteral("stdin"),        QStringLiteral("stdout"), QStringLiteral("--dpi"),
-                           QString::number(qRound(m_dpi)), QStringLiteral("--psm"),  QString::number(pageSegmentation),
-                           QStringLiteral("-l"),           QStringLiteral("eng")};
+    QStringList arguments {QStringLiteral("stdin"), QStringLiteral("stdout"),
+                           QStringLiteral("--dpi"), QString::number(qRound(m_dpi)),
+                           QStringLiteral("--psm"), QString::number(pageSegmentation),
+                           QStringLiteral("-l"),    m_languages};
     if (!allowed.isEmpty())
         arguments << QStringLiteral("-c") << QStringLiteral("tessedit_char_whitelist=") + allowed;
     arguments << QStringLiteral("tsv");
@@ -137,7 +140,7 @@ QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation, const Q
     tesseract.write(png);
     tesseract.closeWriteChannel();
     if (!tesseract.waitForFinished(120000) || tesseract.exitCode() != 0) {
-        qWarning("tesseract (Debian packages tesseract-ocr, tesseract-ocr-eng) failed: %s",
+        qWarning("tesseract (Debian packages tesseract-ocr, tesseract-ocr-eng, tesseract-ocr-deu) failed: %s",
                  tesseract.readAllStandardError().constData());
         return {};
     }

@@ -33,6 +33,10 @@ public:
     /// as OCR reads it far more surely.
     PageImage enlarged(int factor) const;
 
+    /// The languages OCR reads in, as tesseract names them: "deu+eng" reads the umlauts of
+    /// "Café Müller GmbH" that English alone takes for plain letters. English by default.
+    void setLanguages(const QString &languages) { m_languages = languages; }
+
     bool isNull() const { return m_image.isNull(); }
     const QImage &image() const { return m_image; }
     double dotsPerInch() const { return m_dpi; }
@@ -68,6 +72,7 @@ private:
 
     QImage m_image;
     double m_dpi = 300;
+    QString m_languages = QStringLiteral("eng");
 };
 
 /// The text with every run of white space made one blank, for comparing what OCR read.

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace quillset::test {
+
+/// The day every test, and every program a test starts, takes as today: the dates written in the
+/// tests are judged the same way whenever the tests run.
+inline const QDate kTestToday(2026, 12, 8);
 
 /// Points everything a test program could change outside its own folders (the home folder, the ODBC
 /// data sources, the user's settings, data and runtime folders) at a temporary folder of its own,
@@ -27,6 +32,7 @@ public:
             qputenv(variable, variable == QByteArray("ODBCINI") ? folder + "/odbc.ini" : folder);
         }
         QStandardPaths::setTestModeEnabled(true);
+        qputenv("QUILLSET_TODAY", kTestToday.toString(Qt::ISODate).toLatin1());
     }
 
     QString folder() const { return m_folder.path(); }
