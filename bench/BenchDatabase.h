@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Failure.h"
+#include "core/base/Failure.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
 #include "store/Store.h"

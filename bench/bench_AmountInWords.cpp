@@ -1,8 +1,8 @@
 // How many amounts a second each style spells, on one core: the seed's AmountInWords, and the
 // cheque words of an account as before, in lakh and crore with rupees and paise, and in millions
 // with dollars and cents.
-#include "words/AmountInWords.h"
-#include "words/MoneyStyle.h"
+#include "core/words/AmountInWords.h"
+#include "core/words/MoneyStyle.h"
 
 #include <QCoreApplication>
 

@@ -2,12 +2,12 @@
 // one PDF, beside one cheque composed and written to its own PDF (as bench_chequeprint does).
 #include "BenchDatabase.h"
 
-#include "batch/BatchCheck.h"
-#include "core/Files.h"
-#include "issue/IssueCheque.h"
-#include "layout/Fonts.h"
-#include "layout/PageMetrics.h"
-#include "layout/PdfDocument.h"
+#include "core/base/Files.h"
+#include "core/batch/BatchCheck.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PageMetrics.h"
+#include "print/PdfDocument.h"
 
 #include <QGuiApplication>
 

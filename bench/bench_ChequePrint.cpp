@@ -2,14 +2,14 @@
 // blank PDF page through the same PDF writer, with no composition.
 #include "BenchDatabase.h"
 
-#include "cheque/Cheque.h"
-#include "core/Files.h"
-#include "issue/IssueCheque.h"
-#include "layout/Fonts.h"
-#include "layout/PageMetrics.h"
-#include "layout/PdfDocument.h"
-#include "words/AmountInWords.h"
-#include "words/MoneyStyle.h"
+#include "core/base/Files.h"
+#include "core/cheque/Cheque.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PageMetrics.h"
+#include "core/words/AmountInWords.h"
+#include "core/words/MoneyStyle.h"
+#include "print/PdfDocument.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // check, so start-up stays as it was).
 #include "BenchDatabase.h"
 
-#include "cheque/Cheque.h"
+#include "core/cheque/Cheque.h"
 #include "store/Connection.h"
 #include "store/Dialect.h"
 

@@ -2,12 +2,12 @@
 // the first page on screen, beside the bare query in the sqlite3 shell (the floor).
 #include "BenchDatabase.h"
 
-#include "layout/Fonts.h"
-#include "report/ReportPreview.h"
-#include "report/frmReport.h"
-#include "shell/AppServices.h"
-#include "shell/MessageBoxPrompter.h"
+#include "core/layout/Fonts.h"
 #include "store/Connection.h"
+#include "widgets/AppServices.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "windows/report/ReportPreview.h"
+#include "windows/report/frmReport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

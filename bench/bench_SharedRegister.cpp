@@ -7,10 +7,10 @@
 //   bench_sharedregister URI        uses the empty server database at URI
 #include "BenchDatabase.h"
 
-#include "core/Failure.h"
-#include "issue/ChequeLife.h"
-#include "layout/PageMetrics.h"
-#include "layout/PrintQueue.h"
+#include "core/base/Failure.h"
+#include "core/issue/ChequeLife.h"
+#include "core/layout/PageMetrics.h"
+#include "core/layout/PrintQueue.h"
 #include "store/Connection.h"
 #include "store/Store.h"
 

@@ -1,4 +1,4 @@
-#include "shell/Program.h"
+#include "cli/Program.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,6 +1,6 @@
 #include "BankAccounts.h"
 
-#include "Connection.h"
+#include "store/Connection.h"
 
 #include <QSqlRecord>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "banks/BankAccount.h"
+#include "core/banks/BankAccount.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "ChequeBooks.h"
 
-#include "BankAccounts.h"
-#include "Connection.h"
-#include "cheque/ChequeNumber.h"
+#include "core/cheque/ChequeNumber.h"
+#include "store/BankAccounts.h"
+#include "store/Connection.h"
 
 #include <QMap>
 #include <QVariant>

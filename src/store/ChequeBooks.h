@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cheque/Cheque.h"
+#include "core/cheque/Cheque.h"
 
 #include <QDate>
 #include <QList>

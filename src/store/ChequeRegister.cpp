@@ -1,9 +1,9 @@
 #include "ChequeRegister.h"
 
-#include "BankAccounts.h"
-#include "Connection.h"
-#include "Dialect.h"
-#include "cheque/ChequeNumber.h"
+#include "core/cheque/ChequeNumber.h"
+#include "store/BankAccounts.h"
+#include "store/Connection.h"
+#include "store/Dialect.h"
 
 #include <QVariant>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cheque/Cheque.h"
-#include "words/MoneyStyle.h"
+#include "core/cheque/Cheque.h"
+#include "core/words/MoneyStyle.h"
 
 #include <QDate>
 #include <QDateTime>

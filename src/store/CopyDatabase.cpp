@@ -1,9 +1,9 @@
 #include "CopyDatabase.h"
 
-#include "Connection.h"
-#include "DataSource.h"
-#include "PostgresDialect.h"
-#include "core/Failure.h"
+#include "core/base/Failure.h"
+#include "store/Connection.h"
+#include "store/DataSource.h"
+#include "store/PostgresDialect.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "DatabaseLocation.h"
 
-#include "core/Failure.h"
-#include "core/Files.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
 
 #include <QDir>
 #include <QFile>

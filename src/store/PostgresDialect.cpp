@@ -1,8 +1,8 @@
 #include "PostgresDialect.h"
 
-#include "Connection.h"
-#include "StoreLog.h"
-#include "core/Failure.h"
+#include "core/base/Failure.h"
+#include "store/Connection.h"
+#include "store/StoreLog.h"
 
 #include <QSqlError>
 #include <QUrlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialect.h"
+#include "store/Dialect.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #include "PrinterCalibrations.h"
 
-#include "Connection.h"
+#include "store/Connection.h"
 
 #include <QVariant>
 

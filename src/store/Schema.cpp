@@ -1,6 +1,6 @@
 #include "Schema.h"
 
-#include "Connection.h"
+#include "store/Connection.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "SqliteDialect.h"
 
-#include "Connection.h"
-#include "core/Failure.h"
-#include "core/Files.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
+#include "store/Connection.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialect.h"
-#include "core/Failure.h"
+#include "core/base/Failure.h"
+#include "store/Dialect.h"
 
 namespace quillset {
 

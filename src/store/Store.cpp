@@ -1,10 +1,10 @@
 #include "Store.h"
 
-#include "Connection.h"
-#include "DataSource.h"
-#include "PostgresDialect.h"
-#include "Schema.h"
-#include "SqliteDialect.h"
+#include "store/Connection.h"
+#include "store/DataSource.h"
+#include "store/PostgresDialect.h"
+#include "store/Schema.h"
+#include "store/SqliteDialect.h"
 
 #include <QDir>
 #include <QFile>

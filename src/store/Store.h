@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BankAccounts.h"
-#include "ChequeBooks.h"
-#include "ChequeRegister.h"
-#include "PrinterCalibrations.h"
-#include "SystemParameters.h"
+#include "store/BankAccounts.h"
+#include "store/ChequeBooks.h"
+#include "store/ChequeRegister.h"
+#include "store/PrinterCalibrations.h"
+#include "store/SystemParameters.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "SystemParameters.h"
 
-#include "Connection.h"
-#include "PrinterCalibrations.h"
-#include "core/Conversions.h"
+#include "core/base/Conversions.h"
+#include "store/Connection.h"
+#include "store/PrinterCalibrations.h"
 
 #include <QVariant>
 

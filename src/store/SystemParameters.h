@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cheque/ChequeDate.h"
-#include "layout/PrintSettings.h"
+#include "core/cheque/ChequeDate.h"
+#include "core/layout/PrintSettings.h"
 
 #include <QString>
 

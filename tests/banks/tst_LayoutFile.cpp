@@ -1,9 +1,9 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "banks/LayoutFile.h"
-#include "core/Failure.h"
-#include "shell/CommandLineLayout.h"
+#include "cli/CommandLineLayout.h"
+#include "core/banks/LayoutFile.h"
+#include "core/base/Failure.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #include "support/WindowTest.h"
 
-#include "banks/frmBanks.h"
-#include "banks/frmLeafDesigner.h"
-#include "issue/frmCheque.h"
 #include "store/Store.h"
 #include "support/TestMain.h"
+#include "windows/banks/frmBanks.h"
+#include "windows/banks/frmLeafDesigner.h"
+#include "windows/issue/frmCheque.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "batch/BatchRun.h"
-#include "issue/ChequeBookLife.h"
-#include "layout/PageMetrics.h"
+#include "core/batch/BatchRun.h"
+#include "core/issue/ChequeBookLife.h"
+#include "core/layout/PageMetrics.h"
 #include "store/Store.h"
 
 #include <QCryptographicHash>

@@ -1,12 +1,12 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "banks/BankAccount.h"
-#include "batch/frmBatch.h"
-#include "issue/ChequeBookLife.h"
-#include "issue/frmCheque.h"
-#include "layout/frmCheq.h"
+#include "core/banks/BankAccount.h"
+#include "core/issue/ChequeBookLife.h"
 #include "store/Store.h"
+#include "windows/batch/frmBatch.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/layout/frmCheq.h"
 
 #include <QApplication>
 #include <QClipboard>

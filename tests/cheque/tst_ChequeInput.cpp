@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
-#include "cheque/ChequeInput.h"
-#include "words/MoneyStyle.h"
+#include "core/cheque/ChequeInput.h"
+#include "core/words/MoneyStyle.h"
 
 #include <QCoreApplication>
 

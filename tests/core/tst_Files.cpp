@@ -2,8 +2,8 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "core/Failure.h"
-#include "core/Files.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
 
 #include <QDir>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Prompter.h"
+#include "core/base/Prompter.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Failure.h"
-#include "layout/PrintQueue.h"
+#include "core/base/Failure.h"
+#include "core/layout/PrintQueue.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "issue/frmCheque.h"
+#include "windows/issue/frmCheque.h"
 
 #include <QDir>
 #include <QProcess>

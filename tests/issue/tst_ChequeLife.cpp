@@ -2,12 +2,12 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "cheque/Cheque.h"
-#include "cheque/ChequeNumber.h"
-#include "core/Failure.h"
-#include "issue/ChequeBookLife.h"
-#include "issue/ChequeLife.h"
-#include "layout/PageMetrics.h"
+#include "core/base/Failure.h"
+#include "core/cheque/Cheque.h"
+#include "core/cheque/ChequeNumber.h"
+#include "core/issue/ChequeBookLife.h"
+#include "core/issue/ChequeLife.h"
+#include "core/layout/PageMetrics.h"
 #include "store/Connection.h"
 #include "store/Store.h"
 

@@ -1,18 +1,18 @@
 #include "support/WindowTest.h"
 
-#include "batch/frmBatch.h"
-#include "issue/ChequeBookLife.h"
-#include "issue/frmCheque.h"
-#include "issue/frmRegister.h"
-#include "layout/Fonts.h"
-#include "layout/PageRenderer.h"
-#include "layout/frmCheq.h"
-#include "shell/MDIForm1.h"
-#include "shell/WorkstationSettings.h"
+#include "core/issue/ChequeBookLife.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PageRenderer.h"
+#include "core/workstation/WorkstationSettings.h"
 #include "store/Store.h"
 #include "support/ChequePicture.h"
 #include "support/PageImage.h"
 #include "support/TestMain.h"
+#include "windows/batch/frmBatch.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/issue/frmRegister.h"
+#include "windows/layout/MDIForm1.h"
+#include "windows/layout/frmCheq.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

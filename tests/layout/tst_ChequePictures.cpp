@@ -3,17 +3,17 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "banks/BankAccount.h"
-#include "cheque/Cheque.h"
-#include "issue/IssueCheque.h"
-#include "issue/frmCheque.h"
-#include "layout/CalibrationSheet.h"
-#include "layout/PageMetrics.h"
-#include "layout/frmCheq.h"
-#include "shell/MDIForm1.h"
-#include "shell/WorkstationSettings.h"
+#include "core/banks/BankAccount.h"
+#include "core/cheque/Cheque.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/CalibrationSheet.h"
+#include "core/layout/PageMetrics.h"
+#include "core/workstation/WorkstationSettings.h"
 #include "store/Store.h"
 #include "store/SystemParameters.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/layout/MDIForm1.h"
+#include "windows/layout/frmCheq.h"
 
 #include <QApplication>
 #include <QFile>

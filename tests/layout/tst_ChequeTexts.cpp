@@ -1,9 +1,9 @@
 #include "support/TestMain.h"
 
-#include "layout/ChequeFormats.h"
-#include "layout/SplitWords.h"
-#include "words/AmountInWords.h"
-#include "words/MoneyStyle.h"
+#include "core/layout/ChequeFormats.h"
+#include "core/layout/SplitWords.h"
+#include "core/words/AmountInWords.h"
+#include "core/words/MoneyStyle.h"
 
 #include <QCoreApplication>
 

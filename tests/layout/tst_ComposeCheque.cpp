@@ -1,12 +1,12 @@
 #include "support/TestMain.h"
 
-#include "banks/BankAccount.h"
-#include "cheque/Cheque.h"
-#include "core/Failure.h"
-#include "layout/ComposeCheque.h"
-#include "layout/Fonts.h"
-#include "layout/PageMetrics.h"
-#include "layout/PrintSettings.h"
+#include "core/banks/BankAccount.h"
+#include "core/base/Failure.h"
+#include "core/cheque/Cheque.h"
+#include "core/layout/ComposeCheque.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PageMetrics.h"
+#include "core/layout/PrintSettings.h"
 
 #include <QGuiApplication>
 

@@ -3,13 +3,13 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "cheque/Cheque.h"
-#include "core/Files.h"
-#include "issue/IssueCheque.h"
-#include "layout/ChequePage.h"
-#include "layout/PageChecks.h"
-#include "layout/PageMetrics.h"
-#include "layout/PdfDocument.h"
+#include "core/base/Files.h"
+#include "core/cheque/Cheque.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/ChequePage.h"
+#include "core/layout/PageChecks.h"
+#include "core/layout/PageMetrics.h"
+#include "print/PdfDocument.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "issue/frmCheque.h"
-#include "options/frmOptions.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/options/frmOptions.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,14 +4,14 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "core/Failure.h"
-#include "core/Files.h"
-#include "report/ChequeRegister.h"
-#include "report/ReportDefinition.h"
-#include "report/ReportDocument.h"
-#include "report/ReportPdf.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
+#include "core/report/ChequeRegister.h"
+#include "core/report/ReportDefinition.h"
+#include "core/report/ReportDocument.h"
+#include "core/words/MoneyStyle.h"
+#include "print/ReportPdf.h"
 #include "store/Store.h"
-#include "words/MoneyStyle.h"
 
 #include <QFile>
 #include <QGuiApplication>

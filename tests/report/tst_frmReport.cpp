@@ -4,8 +4,8 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "report/ReportPreview.h"
-#include "report/frmReport.h"
+#include "windows/report/ReportPreview.h"
+#include "windows/report/frmReport.h"
 
 #include <QAction>
 #include <QApplication>

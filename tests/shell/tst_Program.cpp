@@ -2,9 +2,9 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "banks/LayoutFile.h"
-#include "batch/BatchFile.h"
-#include "issue/ChequeBookLife.h"
+#include "core/banks/LayoutFile.h"
+#include "core/batch/BatchFile.h"
+#include "core/issue/ChequeBookLife.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
 

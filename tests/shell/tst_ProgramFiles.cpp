@@ -2,7 +2,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "banks/LayoutFile.h"
+#include "core/banks/LayoutFile.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>

@@ -2,13 +2,13 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "banks/frmBanks.h"
-#include "banks/frmLeafDesigner.h"
-#include "batch/frmBatch.h"
-#include "issue/frmCheque.h"
-#include "options/frmOptions.h"
-#include "report/ReportPreview.h"
-#include "report/frmReport.h"
+#include "windows/banks/frmBanks.h"
+#include "windows/banks/frmLeafDesigner.h"
+#include "windows/batch/frmBatch.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/options/frmOptions.h"
+#include "windows/report/ReportPreview.h"
+#include "windows/report/frmReport.h"
 
 #include <QAction>
 #include <QApplication>

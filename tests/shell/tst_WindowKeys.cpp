@@ -1,11 +1,11 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "cheque/ChequeInput.h"
-#include "issue/PrintProgressDialog.h"
-#include "issue/frmCheque.h"
-#include "shell/frmMain.h"
+#include "core/cheque/ChequeInput.h"
 #include "store/DataSource.h"
+#include "widgets/PrintProgressDialog.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/shell/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

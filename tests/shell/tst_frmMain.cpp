@@ -1,12 +1,12 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "core/Failure.h"
-#include "issue/frmCheque.h"
-#include "shell/MDIForm1.h"
-#include "shell/frmMain.h"
+#include "core/base/Failure.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/layout/MDIForm1.h"
+#include "windows/shell/frmMain.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "core/Failure.h"
+#include "core/base/Failure.h"
 #include "store/DataSource.h"
 #include "store/Schema.h"
 #include "store/Store.h"

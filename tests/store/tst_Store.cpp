@@ -1,8 +1,8 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "cheque/Cheque.h"
-#include "core/Failure.h"
+#include "core/base/Failure.h"
+#include "core/cheque/Cheque.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"

@@ -2,7 +2,7 @@
 
 #include "PageImage.h"
 
-#include "layout/ChequePage.h"
+#include "core/layout/ChequePage.h"
 
 namespace quillset::test {
 

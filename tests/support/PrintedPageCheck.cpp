@@ -2,8 +2,8 @@
 
 #include "PdfWords.h"
 
-#include "layout/ChequePage.h"
-#include "layout/PageRenderer.h"
+#include "core/layout/ChequePage.h"
+#include "core/layout/PageRenderer.h"
 
 #include <QHash>
 #include <QPageSize>

@@ -2,7 +2,7 @@
 
 #include "TestDatabase.h"
 
-#include "report/ReportDefinition.h"
+#include "core/report/ReportDefinition.h"
 
 #include <QFontMetricsF>
 #include <QImage>

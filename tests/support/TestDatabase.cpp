@@ -1,6 +1,6 @@
 #include "TestDatabase.h"
 
-#include "core/Failure.h"
+#include "core/base/Failure.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"

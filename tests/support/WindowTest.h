@@ -4,7 +4,7 @@
 #include "doubles/RecordingQueue.h"
 #include "support/TestDatabase.h"
 
-#include "shell/AppServices.h"
+#include "widgets/AppServices.h"
 
 #include <QAbstractButton>
 #include <QLabel>

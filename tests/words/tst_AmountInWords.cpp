@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 
-#include "core/Failure.h"
-#include "words/AmountInWords.h"
-#include "words/MoneyStyle.h"
+#include "core/base/Failure.h"
+#include "core/words/AmountInWords.h"
+#include "core/words/MoneyStyle.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,22 +1,22 @@
 // Opens each window on a copy of the delivered database, fills it as an operator would, and saves a
 // picture of it. Run by scripts/screenshots under xvfb-run, so the README's pictures can be refreshed.
 //   quillset_screenshots <folder with Records.mdb and rptCheque.rpt> <output folder>
-#include "banks/frmBanks.h"
-#include "banks/frmLeafDesigner.h"
-#include "batch/frmBatch.h"
-#include "issue/ChequeBookLife.h"
-#include "issue/frmCheque.h"
-#include "issue/frmRegister.h"
-#include "layout/Fonts.h"
-#include "layout/PrintQueue.h"
-#include "options/frmOptions.h"
-#include "report/ReportPreview.h"
-#include "report/frmReport.h"
-#include "shell/AppServices.h"
-#include "shell/MDIForm1.h"
-#include "shell/MessageBoxPrompter.h"
-#include "shell/frmMain.h"
+#include "core/issue/ChequeBookLife.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PrintQueue.h"
 #include "store/DataSource.h"
+#include "widgets/AppServices.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "windows/banks/frmBanks.h"
+#include "windows/banks/frmLeafDesigner.h"
+#include "windows/batch/frmBatch.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/issue/frmRegister.h"
+#include "windows/layout/MDIForm1.h"
+#include "windows/options/frmOptions.h"
+#include "windows/report/ReportPreview.h"
+#include "windows/report/frmReport.h"
+#include "windows/shell/frmMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

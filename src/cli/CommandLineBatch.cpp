@@ -1,0 +1,188 @@
+#include "CommandLineBatch.h"
+
+#include "cli/CommandLinePrint.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
+#include "core/batch/BatchRun.h"
+#include "core/issue/ChequeLife.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/PageMetrics.h"
+#include "print/CupsPrintQueue.h"
+#include "print/PdfDocument.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+#include <QDate>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+const QString kBatch = QStringLiteral("batch");
+const QString kCheck = QStringLiteral("check");
+const QString kLimit = QStringLiteral("limit");
+const QString kEncoding = QStringLiteral("encoding");
+// Declared with the single cheque's options, whose --print it shares.
+const QString kConfirm = QStringLiteral("confirm");
+
+void sayLine(const QString &text)
+{
+    std::printf("%s\n", qUtf8Printable(text));
+}
+
+void sayProgress(int position, int count, const BatchCheque &row)
+{
+    std::printf("Cheque %d of %d: %s (line %d)\n", position, count, qUtf8Printable(row.cheque.payee), row.line);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+void addBatchOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kBatch,
+         QStringLiteral("Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
+                        "Stamp), with --check, --pdf or --print."),
+         QStringLiteral("file")},
+        {kCheck, QStringLiteral("With --batch: list the problems and the totals, and write nothing.")},
+        {kLimit, QStringLiteral("With --batch: flag amounts above <amount> for a second look."),
+         QStringLiteral("amount")},
+        {kEncoding,
+         QStringLiteral("With --batch: read the file as <name>, such as windows-1252, when it is neither UTF-8 nor "
+                        "UTF-16 with its byte-order mark."),
+         QStringLiteral("name")},
+    });
+}
+
+bool wantsBatch(const QCommandLineParser &parser)
+{
+    return parser.isSet(kBatch);
+}
+
+QString batchUsageProblem(const QCommandLineParser &parser)
+{
+    if (!wantsBatch(parser))
+        return parser.isSet(kCheck) || parser.isSet(kLimit) || parser.isSet(kEncoding)
+            ? QStringLiteral("--check, --limit and --encoding go with --batch.")
+            : QString();
+    const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(QStringLiteral("pdf")) ? 1 : 0)
+        + (parser.isSet(QStringLiteral("print")) ? 1 : 0);
+    if (ways != 1)
+        return QStringLiteral("--batch takes one of --check, --pdf FILE or --print.");
+    for (const char *single : {"cheque", "pay", "date", "amount", "mark", "report"}) {
+        if (parser.isSet(QString::fromLatin1(single)))
+            return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.")
+                .arg(QString::fromLatin1(single));
+    }
+    if (parser.isSet(kConfirm) && !parser.isSet(QStringLiteral("print")))
+        return QStringLiteral("--confirm goes with --print.");
+    if (parser.isSet(kEncoding) && !isKnownEncoding(parser.value(kEncoding)))
+        return QStringLiteral("--encoding does not know \"%1\"; name one such as %2.")
+            .arg(parser.value(kEncoding), offeredEncodings().join(QStringLiteral(", ")));
+    bool ok = true;
+    if (parser.isSet(kLimit))
+        parser.value(kLimit).toLongLong(&ok);
+    return ok ? QString() : QStringLiteral("--limit takes a whole amount, such as --limit 500000.");
+}
+
+int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store)
+{
+    const PageMetrics metrics;
+    const BatchFile file = readBatchFile(parser.value(kBatch), parser.value(kEncoding), Audience::CommandLine);
+    const CheckedBatch batch = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics,
+                                          commandLineToday(), parser.value(kLimit).toLongLong(), Audience::CommandLine);
+    const QStringList problems = batch.problemLines();
+    for (const QString &line : problems)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    const QStringList totals = batch.totalLines(store);
+    if (!batch.isClean()) {
+        std::fprintf(stderr, "quillset: the batch \"%s\" has %lld problem(s); nothing was %s.\n",
+                     qUtf8Printable(file.name), static_cast<long long>(problems.size()),
+                     parser.isSet(kCheck) ? "written" : "printed");
+        return ExitStatus::Failed;
+    }
+    const QStringList flagged = batch.confirmLines();
+    // A script cannot be asked: flagged rows stop a print unless the command says to print them.
+    if (parser.isSet(QStringLiteral("print")) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
+        for (const QString &flag : flagged)
+            std::fprintf(stderr, "Check: %s\n", qUtf8Printable(flag));
+        for (const QString &note : batch.notes)
+            std::fprintf(stderr, "%s\n", qUtf8Printable(note));
+        std::fprintf(stderr,
+                     "quillset: the batch \"%s\" has rows for a second look (above); nothing was printed. Put them "
+                     "right in the file, or print them as they are with --confirm.\n",
+                     qUtf8Printable(file.name));
+        return ExitStatus::Failed;
+    }
+    if (parser.isSet(kCheck))
+        sayLine(QStringLiteral("The batch \"%1\", read as %2, is clean. %3")
+                    .arg(file.name, file.encoding, batch.standing()));
+    for (const QString &flag : flagged)
+        sayLine(QStringLiteral("Check: ") + flag);
+    for (const QString &note : batch.notes)
+        sayLine(note);
+    if (parser.isSet(kCheck)) {
+        for (const QString &line : totals)
+            sayLine(QStringLiteral("  ") + line);
+        return ExitStatus::Done;
+    }
+    try {
+        if (parser.isSet(QStringLiteral("pdf"))) {
+            const QString target = parser.value(QStringLiteral("pdf"));
+            if (const QString problem = writeTargetProblem(target, FileKind::Pdf, store.databaseFile());
+                !problem.isEmpty())
+                return sayFailure(problem);
+            // A proof of every cheque, one page each, numbered as they would be now and placed as the
+            // default printer would print them; nothing is recorded.
+            CupsPrintQueue queue(2000);
+            const ProofPrinter printer = proofPrinter(queue);
+            QList<ChequePage> pages;
+            for (const BatchCheque &row : batch.cheques) {
+                Cheque cheque = row.cheque;
+                if (row.takesNextNumber)
+                    cheque.number = batch.plannedNumbers.contains(row.line) ? batch.plannedNumbers.value(row.line)
+                                                                            : batch.registered.value(row.line).chequeNo;
+                pages.append(composeChequePage(store, cheque, metrics, printer.name));
+            }
+            writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
+                      store.databaseFile());
+            sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
+                        .arg(pages.size())
+                        .arg(file.name, target));
+            sayLine(calibrationNote(store, printer.name));
+            // Each cheque that --print would warn about, named as --print names it.
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                const QStringList checks = proofChecks(pages.at(i), metrics, printer);
+                if (checks.isEmpty())
+                    continue;
+                sayProgress(int(i) + 1, int(pages.size()), batch.cheques.at(i));
+                for (const QString &line : checks)
+                    sayFailure(line);
+            }
+            return ExitStatus::Done;
+        }
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    CupsPrintQueue queue;
+    BlockingWaiter waiter;
+    IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+    context.audience = Audience::CommandLine;
+    // A script cannot be asked; it is told, and the cheque prints as the command said.
+    context.proceedDespite = [](const QString &warning) {
+        sayFailure(printWarningLine(warning));
+        return true;
+    };
+    const BatchOutcome outcome = runBatch(batch, context, {sayProgress, {}});
+    sayLine(outcome.summary());
+    for (const QString &line : totals)
+        sayLine(QStringLiteral("  ") + line);
+    for (const QString &line : leavesLeftLines(store, outcome.numbers.keys()))
+        sayLine(line);
+    return outcome.allPrinted() ? ExitStatus::Done : ExitStatus::Failed;
+}
+
+} // namespace quillset

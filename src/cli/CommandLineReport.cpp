@@ -1,0 +1,109 @@
+#include "CommandLineReport.h"
+
+#include "cli/CommandLinePrint.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
+#include "core/cheque/ChequeInput.h"
+#include "core/report/ChequeRegister.h"
+#include "core/report/ReportDefinition.h"
+#include "core/report/ReportDocument.h"
+#include "print/ReportPdf.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+const QString kReport = QStringLiteral("report");
+const QString kCsv = QStringLiteral("csv");
+const QString kPdf = QStringLiteral("pdf");
+const QString kAccount = QStringLiteral("account");
+
+} // namespace
+
+void addReportOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {kReport,
+         QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
+                        "--date takes them) to --csv or --pdf; with --account, of that account only.")},
+        {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
+    });
+}
+
+bool wantsReport(const QCommandLineParser &parser)
+{
+    return parser.isSet(kReport);
+}
+
+QString reportUsageProblem(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(kReport)) {
+        if (parser.isSet(kCsv))
+            return QStringLiteral("--csv goes with --report.");
+        return QString();
+    }
+    if (parser.isSet(QStringLiteral("print")) || parser.isSet(QStringLiteral("mark")))
+        return QStringLiteral("--report cannot go with --print or --mark.");
+    const QStringList dates = parser.positionalArguments();
+    if (dates.size() != 2)
+        return QStringLiteral("--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
+    if (parser.isSet(kCsv) == parser.isSet(kPdf))
+        return QStringLiteral("--report writes to one file: give --csv FILE or --pdf FILE.");
+    return QString();
+}
+
+int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &store, const QString &programFolder)
+{
+    // Read in the office's order of dates, as every date it is given; a date that is none is a wrong word.
+    DateOrder order = DateOrder::DayFirst;
+    try {
+        order = store.parameters().dateRules(QDate()).order;
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    const DateReading first = readChequeDate(parser.positionalArguments().at(0), order);
+    const DateReading last = readChequeDate(parser.positionalArguments().at(1), order);
+    for (const DateReading &date : {first, last}) {
+        if (!date.date)
+            return sayFailure(date.problem, ExitStatus::Usage);
+    }
+    const QDate from = *first.date;
+    const QDate to = *last.date;
+    QString account = parser.value(kAccount);
+    const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
+    const FileKind kind = parser.isSet(kCsv) ? FileKind::Csv : FileKind::Pdf;
+    if (const QString problem = writeTargetProblem(target, kind, store.databaseFile()); !problem.isEmpty())
+        return sayFailure(problem);
+    try {
+        if (!account.isEmpty()) {
+            const std::optional<BankAccountRecord> found = store.accounts().find(account);
+            if (!found)
+                return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+            account = found->bankId;
+        }
+        const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
+        const QString title = reportTitle(from, to, account);
+        if (parser.isSet(kCsv)) {
+            writeFile(target, kind, registerCsv(entries).toUtf8(), store.databaseFile());
+        } else {
+            // The same definition the window reads at every Preview.
+            ReportDefinition definition
+                = ReportDefinition::load(QDir(programFolder).filePath(QStringLiteral("rptCheque.rpt")));
+            const ReportDocument document(std::move(definition), title, entries);
+            writeFile(target, kind, renderReportPdf(document, title), store.databaseFile());
+        }
+        std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
+                    qUtf8Printable(QDir::toNativeSeparators(target)));
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    return ExitStatus::Done;
+}
+
+} // namespace quillset

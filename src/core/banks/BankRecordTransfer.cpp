@@ -1,0 +1,156 @@
+#include "BankRecordTransfer.h"
+
+#include "core/base/Conversions.h"
+
+#include <cmath>
+
+namespace quillset {
+
+namespace {
+
+enum Identity { BankId, BankName, AccountNo, Address, City, AccountType };
+
+Measurement measurementAt(int index)
+{
+    return static_cast<Measurement>(index - BankAccountTexts::kFirstMeasurement);
+}
+
+} // namespace
+
+QString textLabel(int index)
+{
+    static const QString identity[]
+        = {QStringLiteral("Bank ID"), QStringLiteral("Bank Name"), QStringLiteral("Account #"),
+           QStringLiteral("Address"), QStringLiteral("City"),      QStringLiteral("Acc Type")};
+    static const QString crossing[] = {QStringLiteral("Crossing, Left"), QStringLiteral("Crossing, Top"),
+                                       QStringLiteral("Crossing, Width"), QStringLiteral("Crossing, Height")};
+    if (index < BankAccountTexts::kFirstMeasurement)
+        return identity[index];
+    if (index >= BankAccountTexts::kFirstCrossing)
+        return crossing[index - BankAccountTexts::kFirstCrossing];
+    return measurementLabel(measurementAt(index));
+}
+
+BankAccountTexts textsFromRecord(const BankAccountRecord &account)
+{
+    BankAccountTexts shown;
+    shown.texts
+        = {account.bankId, account.bankName, account.accountNo, account.address, account.city, account.accountType};
+    for (int i = BankAccountTexts::kFirstMeasurement; i < BankAccountTexts::kFirstCrossing; ++i) {
+        const std::optional<double> value = account.value(measurementAt(i));
+        shown.texts.at(static_cast<size_t>(i)) = value ? plainNumber(*value) : QString();
+    }
+    int i = BankAccountTexts::kFirstCrossing;
+    for (const std::optional<double> &value :
+         {account.crossing.left, account.crossing.top, account.crossing.width, account.crossing.height})
+        shown.texts.at(static_cast<size_t>(i++)) = value ? plainNumber(*value) : QString();
+    shown.active = account.rupee3Active;
+    shown.money = account.money;
+    return shown;
+}
+
+namespace {
+
+std::optional<double> measurementFromText(int index, const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        throw TextRefused(index,
+                          QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
+                              .arg(textLabel(index), text));
+    return value;
+}
+
+// An empty crossing box keeps the corner block; a size must be more than nothing.
+std::optional<double> crossingFromText(int index, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const std::optional<double> value = measurementFromText(index, text);
+    if (index >= BankAccountTexts::kFirstCrossing + 2 && *value <= 0)
+        throw TextRefused(index,
+                          QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
+                                         "empty for the usual corner block.")
+                              .arg(textLabel(index), text));
+    return value;
+}
+
+void setText(BankAccountRecord &account, int index, const QString &text)
+{
+    if (index >= BankAccountTexts::kFirstCrossing) {
+        std::optional<double> *const crossing[]
+            = {&account.crossing.left, &account.crossing.top, &account.crossing.width, &account.crossing.height};
+        *crossing[index - BankAccountTexts::kFirstCrossing] = crossingFromText(index, text);
+        return;
+    }
+    switch (index) {
+    case BankId:
+        account.bankId = text;
+        break;
+    case BankName:
+        account.bankName = text;
+        break;
+    case AccountNo:
+        account.accountNo = text;
+        break;
+    case Address:
+        account.address = text;
+        break;
+    case City:
+        account.city = text;
+        break;
+    case AccountType:
+        account.accountType = text;
+        break;
+    default:
+        account.setValue(measurementAt(index), measurementFromText(index, text));
+        break;
+    }
+}
+
+// The currency's names as they are printed: without the blanks typed around them.
+MoneyStyle trimmedMoney(MoneyStyle money)
+{
+    money.currencyName = money.currencyName.trimmed();
+    money.subunitName = money.subunitName.trimmed();
+    return money;
+}
+
+void requireBankId(const BankAccountRecord &account)
+{
+    if (account.bankId.trimmed().isEmpty())
+        throw TextRefused(BankId, QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
+}
+
+} // namespace
+
+BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
+{
+    BankAccountRecord account;
+    for (int i = 0; i < BankAccountTexts::kCount; ++i) {
+        setText(account, i, shown.texts.at(static_cast<size_t>(i)));
+        if (i == BankId)
+            requireBankId(account);
+    }
+    account.rupee3Active = shown.active;
+    account.money = trimmedMoney(shown.money);
+    return account;
+}
+
+BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAccountTexts &texts)
+{
+    const BankAccountTexts before = textsFromRecord(stored);
+    BankAccountRecord account = stored;
+    for (int i = 0; i < BankAccountTexts::kCount; ++i) {
+        const QString &text = texts.texts.at(static_cast<size_t>(i));
+        if (text != before.texts.at(static_cast<size_t>(i)))
+            setText(account, i, text);
+    }
+    requireBankId(account);
+    account.rupee3Active = texts.active;
+    account.money = trimmedMoney(texts.money);
+    return account;
+}
+
+} // namespace quillset

@@ -1,0 +1,89 @@
+#include "BatchRun.h"
+
+#include "core/batch/BatchWords.h"
+#include "store/Store.h"
+
+namespace quillset {
+
+QString BatchOutcome::summary() const
+{
+    QString text = QStringLiteral("%1 printed").arg(printed);
+    if (numbers.size() == 1) {
+        text += QStringLiteral(" (%1)").arg(numberRuns(numbers.first()));
+    } else if (numbers.size() > 1) {
+        QStringList used;
+        for (auto it = numbers.cbegin(); it != numbers.cend(); ++it)
+            used.append(QStringLiteral("%1 %2").arg(it.key(), numberRuns(*it)));
+        text += QStringLiteral(" (%1)").arg(used.join(QStringLiteral("; ")));
+    }
+    if (skipped > 0)
+        text += QStringLiteral(", %1 skipped as printed or spoiled before").arg(skipped);
+    if (!notPrinted.isEmpty())
+        text += QStringLiteral(", %1 not printed: %2").arg(notPrinted.size()).arg(linesInWords(notPrinted));
+    text += u'.';
+    if (!stopReason.isEmpty())
+        text += u' ' + stopReason;
+    return text;
+}
+
+BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks)
+{
+    BatchOutcome outcome;
+    QMap<int, BatchRowState> before;
+    try {
+        before = context.store.cheques().batchRows(batch.file.hash);
+    } catch (const Failure &failure) {
+        for (const BatchCheque &cheque : batch.cheques)
+            outcome.notPrinted.append(cheque.line);
+        outcome.stopReason = QStringLiteral("The register could not be read: %1").arg(failure.description());
+        return outcome;
+    }
+    const auto stopAt = [&](qsizetype index, const QString &reason) {
+        for (qsizetype rest = index; rest < batch.cheques.size(); ++rest) {
+            if (!before.contains(batch.cheques.at(rest).line))
+                outcome.notPrinted.append(batch.cheques.at(rest).line);
+        }
+        outcome.stopReason = reason;
+    };
+    for (qsizetype index = 0; index < batch.cheques.size(); ++index) {
+        const BatchCheque &row = batch.cheques.at(index);
+        if (const auto earlier = before.constFind(row.line); earlier != before.constEnd()) {
+            if (earlier->status == ChequeStatus::Pending) {
+                const QString settle = context.audience == Audience::CommandLine
+                    ? QStringLiteral("settle it with %1 (it may have printed)")
+                          .arg(
+                              settleCommand(row.cheque.accountCode,
+                                            earlier->chequeNo.isEmpty() ? QStringLiteral("NUMBER") : earlier->chequeNo))
+                    : QStringLiteral("settle it under Register (it may have printed)");
+                stopAt(index,
+                       QStringLiteral("Line %1 is still pending in the register from an earlier run: %2, then "
+                                      "run the batch again.")
+                           .arg(row.line)
+                           .arg(settle));
+                return outcome;
+            }
+            ++outcome.skipped;
+            continue;
+        }
+        if (hooks.stopRequested && hooks.stopRequested()) {
+            stopAt(index, QStringLiteral("The batch was stopped; run it again to print the rest."));
+            return outcome;
+        }
+        if (hooks.starting)
+            hooks.starting(static_cast<int>(index) + 1, static_cast<int>(batch.cheques.size()), row);
+        const BatchOrigin origin {batch.file.name, batch.file.hash, row.line};
+        IssueContext rowContext = context;
+        rowContext.batch = &origin;
+        const IssueOutcome printed
+            = row.takesNextNumber ? issueNextCheque(row.cheque, rowContext) : issueCheque(row.cheque, rowContext);
+        if (printed.kind != IssueOutcome::Kind::Printed) {
+            stopAt(index, QStringLiteral("Line %1: %2").arg(row.line).arg(printed.message));
+            return outcome;
+        }
+        ++outcome.printed;
+        outcome.numbers[row.cheque.accountCode].append(printed.number);
+    }
+    return outcome;
+}
+
+} // namespace quillset

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/batch/BatchCheck.h"
+#include "core/issue/ChequeLife.h"
+
+#include <functional>
+
+namespace quillset {
+
+/// What a batch run is told between cheques, and may say back.
+struct BatchRunHooks
+{
+    /// Before each cheque: its place in the batch (from 1) and the batch's count.
+    std::function<void(int position, int count, const BatchCheque &cheque)> starting;
+    /// Asked between cheques: true stops the run before the next one.
+    std::function<bool()> stopRequested;
+};
+
+/// How a batch run ended.
+struct BatchOutcome
+{
+    int printed = 0;
+    int skipped = 0; ///< printed, spoiled or voided in an earlier run of the same batch
+    QList<int> notPrinted; ///< the lines that did not print, in order
+    QString stopReason; ///< why the run stopped early; empty when every row was tried
+    QMap<QString, QStringList> numbers; ///< by account: the numbers this run printed, in order
+    bool allPrinted() const { return notPrinted.isEmpty(); }
+    /// In plain words, with the numbers used: "18 printed (000101–000118), 2 not printed: lines 20
+    /// and 21. The printer ...".
+    QString summary() const;
+};
+
+/// Prints a clean batch one cheque after the other through the cheque's life, each row marked in
+/// the register with the batch and its line. Rows a run of the same batch printed or spoiled before
+/// are skipped; a row it left pending stops the run until it is settled. A cheque that does not
+/// print stops the run there; the ones before it stay printed.
+BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks = {});
+
+} // namespace quillset

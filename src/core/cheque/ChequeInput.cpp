@@ -1,0 +1,216 @@
+#include "ChequeInput.h"
+
+#include "core/cheque/ChequeNumber.h"
+#include "core/words/MoneyStyle.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace quillset {
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+FieldProblem emptyField(ChequeField field, const QString &message)
+{
+    return {field, message, true};
+}
+
+} // namespace
+
+QString statusWord(ChequeStatus status)
+{
+    switch (status) {
+    case ChequeStatus::Pending:
+        return QStringLiteral("pending");
+    case ChequeStatus::Printed:
+        return QStringLiteral("printed");
+    case ChequeStatus::Spoiled:
+        return QStringLiteral("spoiled");
+    case ChequeStatus::Void:
+        return QStringLiteral("void");
+    }
+    return QString();
+}
+
+std::optional<ChequeStatus> statusFromWord(const QString &word)
+{
+    for (const ChequeStatus status :
+         {ChequeStatus::Pending, ChequeStatus::Printed, ChequeStatus::Spoiled, ChequeStatus::Void}) {
+        if (word == statusWord(status))
+            return status;
+    }
+    return std::nullopt;
+}
+
+QString fieldName(ChequeField field)
+{
+    switch (field) {
+    case ChequeField::Account:
+        return QStringLiteral("Bank ID");
+    case ChequeField::Number:
+        return QStringLiteral("Cheque No");
+    case ChequeField::Payee:
+        return QStringLiteral("Pay");
+    case ChequeField::Date:
+        return QStringLiteral("Date");
+    case ChequeField::Amount:
+        return QStringLiteral("Amount");
+    case ChequeField::Stamp:
+        return QStringLiteral("Stamp");
+    }
+    return QString();
+}
+
+bool ChequeReading::incomplete() const
+{
+    return std::any_of(problems.begin(), problems.end(), [](const FieldProblem &p) { return p.empty; });
+}
+
+QString ChequeReading::messages() const
+{
+    QStringList lines;
+    for (const FieldProblem &problem : problems)
+        lines.append(problem.message);
+    return lines.join(u'\n');
+}
+
+bool hasVisibleCharacter(const QString &text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::isSpace(c))
+            continue;
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format: // zero-width spaces and joiners, the byte-order mark, the word joiner
+        case QChar::Other_NotAssigned:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            continue;
+        default:
+            break;
+        }
+        // Hangul fillers are letters that print nothing.
+        if (c == 0x115f || c == 0x1160 || c == 0x3164 || c == 0xffa0)
+            continue;
+        return true;
+    }
+    return false;
+}
+
+bool isAcceptableAmountText(const QString &text, const MoneyStyle &money)
+{
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = point < 0 ? QStringView(text) : QStringView(text).left(point);
+    const QStringView fraction = point < 0 ? QStringView() : QStringView(text).mid(point + 1);
+    if (point >= 0 && money.subunitDigits == 0)
+        return false;
+    return whole.size() <= kAmountMaxDigits && fraction.size() <= money.subunitDigits
+        && std::all_of(whole.begin(), whole.end(), isAsciiDigit)
+        && std::all_of(fraction.begin(), fraction.end(), isAsciiDigit);
+}
+
+std::optional<qint64> parseAmount(const QString &text, const MoneyStyle &money)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed == QLatin1String(".") || !isAcceptableAmountText(trimmed, money))
+        return std::nullopt;
+    const qsizetype point = trimmed.indexOf(u'.');
+    const QString whole = point < 0 ? trimmed : trimmed.left(point);
+    QString fraction = point < 0 ? QString() : trimmed.mid(point + 1);
+    fraction = fraction.leftJustified(money.subunitDigits, u'0');
+    qint64 amount = 0;
+    for (const QChar c : QString(whole + fraction))
+        amount = amount * 10 + (c.unicode() - u'0');
+    return amount;
+}
+
+namespace {
+
+QString payeeProblem(const QString &payee)
+{
+    for (const QChar c : payee) {
+        const QChar::Category kind = c.category();
+        if (kind != QChar::Other_Control && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
+            continue;
+        QString what;
+        if (c == u'\n' || c == u'\r' || kind != QChar::Other_Control)
+            what = QStringLiteral("a line break");
+        else if (c == u'\t')
+            what = QStringLiteral("a tab");
+        else
+            what = QStringLiteral("a control character (U+%1)")
+                       .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+        return QStringLiteral("The payee holds %1, which a cheque cannot print: write the payee on one line, with "
+                              "blanks between its words.")
+            .arg(what);
+    }
+    return QString();
+}
+
+QString amountProblem(const QString &text, const QString &accountCode, const MoneyStyle &money)
+{
+    // Digits with more decimals than the account takes: an amount typed for another account, say.
+    // It is named, never cut to fit.
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{0,%1}\\.([0-9]+)$").arg(kAmountMaxDigits));
+    const QRegularExpressionMatch m = decimal.match(text.trimmed());
+    if (!m.hasMatch() || m.capturedLength(1) <= money.subunitDigits || accountCode.isEmpty())
+        return amountFormHint(text, money);
+    const QString takes = money.subunitDigits == 0 ? QStringLiteral("no decimals, whole amounts only")
+                                                   : QStringLiteral("%1 decimals").arg(money.subunitDigits);
+    const QString has = m.capturedLength(1) == 1 ? QStringLiteral("1 decimal")
+                                                 : QStringLiteral("%1 decimals").arg(m.capturedLength(1));
+    return QStringLiteral("The amount %1 has %2, but the account \"%3\" takes %4: correct the amount.")
+        .arg(text.trimmed(), has, accountCode, takes);
+}
+
+} // namespace
+
+ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, const DateRules &dates)
+{
+    ChequeReading reading;
+    QList<FieldProblem> &problems = reading.problems;
+    if (texts.accountCode.isEmpty())
+        problems.append(
+            {ChequeField::Account, QStringLiteral("Choose the bank account the cheque is drawn on."), false});
+    // A number is the leaf's, however it was typed: what is stored is what a person would call it.
+    const QString number = normalisedNumber(texts.number);
+    if (number.isEmpty())
+        problems.append(emptyField(ChequeField::Number, QStringLiteral("Enter the cheque number.")));
+    else if (const QString problem = numberProblem(texts.number); !problem.isEmpty())
+        problems.append({ChequeField::Number, problem, false});
+    // An office may write a payee any way its bank accepts, on the one line the leaf has for it: the
+    // register then holds exactly what was printed.
+    // One made of blanks and invisible characters alone would print a blank Pay line: it is no payee.
+    if (!hasVisibleCharacter(texts.payee))
+        problems.append(emptyField(ChequeField::Payee, QStringLiteral("Enter the payee after Pay.")));
+    else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())
+        problems.append({ChequeField::Payee, problem, false});
+
+    const DateReading date = readChequeDate(texts.date, dates.order);
+    if (texts.date.trimmed().isEmpty())
+        problems.append(emptyField(ChequeField::Date, QStringLiteral("Enter the cheque date.")));
+    else if (!date.date)
+        problems.append({ChequeField::Date, date.problem, false});
+    else if (const QString outside = dateWindowProblem(*date.date, dates); !outside.isEmpty())
+        problems.append({ChequeField::Date, outside, false});
+
+    std::optional<qint64> amount;
+    if (texts.amount.isEmpty()) {
+        problems.append(emptyField(ChequeField::Amount, QStringLiteral("Enter the amount.")));
+    } else if (!(amount = parseAmount(texts.amount, money))) {
+        problems.append({ChequeField::Amount, amountProblem(texts.amount, texts.accountCode, money), false});
+    }
+
+    if (problems.isEmpty())
+        reading.cheque = Cheque {texts.accountCode, number, texts.payee, *date.date, *amount, texts.stamp};
+    return reading;
+}
+
+} // namespace quillset

@@ -1,0 +1,43 @@
+#include "IssueCheque.h"
+
+#include "core/base/Failure.h"
+#include "core/cheque/Cheque.h"
+#include "core/layout/ComposeCheque.h"
+#include "store/Store.h"
+
+namespace quillset {
+
+QString errorMessage(const Failure &failure, Audience audience)
+{
+    return QStringLiteral("ERR:%1:%2").arg(failure.code()).arg(failure.description(audience));
+}
+
+BankAccountRecord chequeAccount(const Store &store, const QString &code)
+{
+    const std::optional<BankAccountRecord> account = store.accounts().find(code);
+    if (!account)
+        throw Failure(ErrorNumber::AccountMissing,
+                      QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
+                                     "list, or add it under Bank Data.")
+                          .arg(code),
+                      QStringLiteral("There is no bank account with the code \"%1\".").arg(code));
+    return *account;
+}
+
+ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             const QString &printer)
+{
+    return ComposeCheque(cheque, chequeAccount(store, cheque.accountCode), store.parameters().printSettingsFor(printer),
+                         metrics);
+}
+
+QString calibrationNote(const Store &store, const QString &printer)
+{
+    if (printer.isEmpty())
+        return QStringLiteral("Placed with the office's calibration: no default printer was found.");
+    if (store.calibrations().of(printer))
+        return QStringLiteral("Placed with the calibration of the default printer \"%1\".").arg(printer);
+    return QStringLiteral("Placed with the office's calibration, which the default printer \"%1\" uses.").arg(printer);
+}
+
+} // namespace quillset

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/base/Failure.h"
+#include "core/layout/ChequePage.h"
+
+#include <QString>
+
+namespace quillset {
+
+class PageMetrics;
+class Store;
+struct BankAccountRecord;
+struct Cheque;
+
+/// The message for a step that failed: "ERR:" + number + ":" + description, in the words for who
+/// is told.
+QString errorMessage(const Failure &failure, Audience audience = Audience::Window);
+
+/// The account a cheque is drawn on. Throws Failure when there is none with that code.
+BankAccountRecord chequeAccount(const Store &store, const QString &code);
+
+/// The cheque's page, composed from its account's layout and the stored settings, with the
+/// calibration of that printer (the office's for an empty name). Throws Failure when the account is
+/// missing or the page cannot be composed.
+ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             const QString &printer = QString());
+
+/// Which calibration a page for that printer is placed with, in words for a preview or a proof.
+QString calibrationNote(const Store &store, const QString &printer);
+
+} // namespace quillset

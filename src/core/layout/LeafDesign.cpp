@@ -1,0 +1,138 @@
+#include "LeafDesign.h"
+
+#include "core/cheque/Cheque.h"
+#include "core/layout/ComposeCheque.h"
+#include "core/layout/Fonts.h"
+#include "core/layout/PageMetrics.h"
+#include "core/layout/PrintSettings.h"
+
+#include <cmath>
+
+namespace quillset {
+
+namespace {
+
+constexpr double kTwipsPerCentimetre = 567.0;
+constexpr double kFieldHeight = 255.0;
+constexpr double kWordsAllowance = kTwipsPerCentimetre; // the words lines print a centimetre wider
+
+struct FieldMeasures
+{
+    const char *item;
+    const char *label;
+    Measurement left;
+    Measurement bottom;
+    Measurement width;
+    double extraWidth;
+};
+
+constexpr FieldMeasures kFields[] = {
+    {"lblDate", "Date", Measurement::DateLeft, Measurement::DateBottom, Measurement::DateWidth, 0},
+    {"lblPay", "Pay", Measurement::PayLeft, Measurement::PayBottom, Measurement::PayWidth, 0},
+    {"lblAmount", "Amount", Measurement::AmountLeft, Measurement::AmountBottom, Measurement::AmountWidth, 0},
+    {"lblRupeeL1", "Rupee L1", Measurement::Rupee1Left, Measurement::Rupee1Bottom, Measurement::Rupee1Width,
+     kWordsAllowance},
+    {"lblRupeeL2", "Rupee L2", Measurement::Rupee2Left, Measurement::Rupee2Bottom, Measurement::Rupee2Width,
+     kWordsAllowance},
+};
+
+const FieldMeasures *fieldNamed(const QString &name)
+{
+    for (const FieldMeasures &field : kFields) {
+        if (name == QLatin1String(field.item))
+            return &field;
+    }
+    return nullptr;
+}
+
+double lineAbove(const PageMetrics &metrics)
+{
+    return metrics.lineHeight({chequeFontFamily(), 10.0, false});
+}
+
+double centimetres(double twips)
+{
+    return std::round(twips / kTwipsPerCentimetre * 100.0) / 100.0;
+}
+
+QString shown(const std::optional<double> &value)
+{
+    return value ? QString::number(*value, 'f', 2) : QStringLiteral("-");
+}
+
+} // namespace
+
+QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics &metrics)
+{
+    // The leaf at the sheet's corner with no calibration: page places are then leaf places.
+    const Cheque sample {account.bankId,
+                         QStringLiteral("000000"),
+                         QStringLiteral("M/S. WWWWWWWW MMMMMMMM ENTERPRISES PRIVATE LIMITED"),
+                         QDate(2028, 12, 28),
+                         account.money.subunitDigits > 0 ? 77777777777 : 777777777,
+                         true};
+    PrintSettings settings;
+    settings.companyName = QStringLiteral("FOR WWWWWW MMMMMM TRADERS PVT. LTD.");
+    const ChequePage page = ComposeCheque(sample, account, settings, metrics);
+    QList<DesignBox> boxes;
+    for (const PageItem &item : page.items) {
+        if (item.name == QLatin1String("lblRupeeL3"))
+            continue;
+        DesignBox box;
+        box.name = item.name;
+        const FieldMeasures *field = fieldNamed(item.name);
+        box.label = field
+            ? QString::fromLatin1(field->label)
+            : (item.kind == PageItem::Kind::Stamp ? QStringLiteral("Crossing") : QStringLiteral("Company name"));
+        box.rect = item.rect.translated(-page.leaf.topLeft());
+        box.sample = item.kind == PageItem::Kind::Stamp ? QStringLiteral("A/C PAYEE ONLY") : item.text;
+        box.pointSize = item.pointSize;
+        box.bold = item.bold;
+        box.sizedBothWays = item.kind == PageItem::Kind::Stamp;
+        boxes.append(box);
+    }
+    return boxes;
+}
+
+BankAccountRecord withDesign(const BankAccountRecord &account, const QList<DesignBox> &boxes,
+                             const PageMetrics &metrics)
+{
+    BankAccountRecord designed = account;
+    // A field's stored top is its bottom edge, counted from one text line above the leaf.
+    const double above = lineAbove(metrics);
+    for (const DesignBox &box : boxes) {
+        if (const FieldMeasures *field = fieldNamed(box.name)) {
+            designed.setValue(field->left, centimetres(box.rect.left()));
+            designed.setValue(field->bottom, centimetres(box.rect.top() + kFieldHeight + above));
+            designed.setValue(field->width, centimetres(box.rect.width() - field->extraWidth));
+        } else if (box.name == QLatin1String("CompanyName")) {
+            // The company name hangs from its measured edge, one text line above the leaf.
+            designed.setValue(Measurement::Rupee3Left, centimetres(box.rect.left()));
+            designed.setValue(Measurement::Rupee3Bottom, centimetres(box.rect.top() + above));
+            designed.setValue(Measurement::Rupee3Width, centimetres(box.rect.width()));
+        } else if (box.name == QLatin1String("Stamp")) {
+            designed.crossing = {centimetres(box.rect.left()), centimetres(box.rect.top()),
+                                 centimetres(box.rect.width()), centimetres(box.rect.height())};
+        }
+    }
+    return designed;
+}
+
+QString designValues(const BankAccountRecord &account, const QString &name)
+{
+    if (const FieldMeasures *field = fieldNamed(name))
+        return QStringLiteral("left %1, top %2, width %3 cm")
+            .arg(shown(account.value(field->left)), shown(account.value(field->bottom)),
+                 shown(account.value(field->width)));
+    if (name == QLatin1String("CompanyName"))
+        return QStringLiteral("left %1, top %2, width %3 cm")
+            .arg(shown(account.value(Measurement::Rupee3Left)), shown(account.value(Measurement::Rupee3Bottom)),
+                 shown(account.value(Measurement::Rupee3Width)));
+    const CrossingPlace &crossing = account.crossing;
+    return QStringLiteral("left %1, top %2, width %3, height %4 cm")
+        .arg(shown(crossing.left.value_or(0)), shown(crossing.top.value_or(0)),
+             shown(crossing.width.value_or(kCrossingWidthTwips / kTwipsPerCentimetre)),
+             shown(crossing.height.value_or(kCrossingHeightTwips / kTwipsPerCentimetre)));
+}
+
+} // namespace quillset

@@ -1,0 +1,251 @@
+#include "frmRegister.h"
+
+#include "core/base/Failure.h"
+#include "core/base/ProgramInfo.h"
+#include "core/base/Prompter.h"
+#include "core/cheque/ChequeInput.h"
+#include "core/cheque/ChequeNumber.h"
+#include "core/issue/ChequeBookLife.h"
+#include "core/layout/PrintQueue.h"
+#include "core/words/AmountInWords.h"
+#include "store/Store.h"
+#include "widgets/AppServices.h"
+#include "widgets/EnterPressesButtons.h"
+#include "widgets/WindowKeys.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace quillset {
+
+namespace {
+
+// The newest rows shown; pending ones are always shown, however old.
+constexpr int kRowsShown = 500;
+
+QString note(const RegisterEntry &row)
+{
+    QStringList parts;
+    if (!row.reason.isEmpty())
+        parts.append(row.reason);
+    if (row.status == ChequeStatus::Pending) {
+        if (!row.workstation.isEmpty())
+            parts.append(QStringLiteral("sent from %1").arg(row.workstation));
+        if (row.jobId > 0)
+            parts.append(QStringLiteral("job %1 on %2").arg(row.jobId).arg(row.queue));
+    }
+    if (row.repeated)
+        parts.append(QStringLiteral("number used more than once"));
+    return parts.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+frmRegister::frmRegister(AppServices &services, const QString &account, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmRegister"));
+    setWindowTitle(QStringLiteral("Cheque Register"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    pressButtonsOnEnter(*this);
+    useAccessKeys(*this);
+    // Nothing is typed here: Escape closes, as Close does.
+    cancelOnEscape(*this, [this] { close(); });
+    try {
+        m_account->addItems(m_services.store->accounts().codes());
+    } catch (const Failure &failure) {
+        tell(failure.description());
+    }
+    m_account->setCurrentText(account);
+    connect(m_account, &QComboBox::currentTextChanged, this, &frmRegister::refresh);
+    refresh();
+    resize(820, 460);
+}
+
+void frmRegister::buildControls()
+{
+    auto *top = new QHBoxLayout;
+    auto *accountLabel = new QLabel(QStringLiteral("&Account:"), this);
+    m_account = new QComboBox(this);
+    m_account->setObjectName(QStringLiteral("comAccount"));
+    accountLabel->setBuddy(m_account);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("lblSummary"));
+    top->addWidget(accountLabel);
+    top->addWidget(m_account);
+    top->addSpacing(12);
+    top->addWidget(m_summary, 1);
+
+    m_table = new QTableWidget(0, 6, this);
+    m_table->setObjectName(QStringLiteral("tblCheques"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Cheque No"), QStringLiteral("Payee"),
+                                        QStringLiteral("Amount"), QStringLiteral("Status"), QStringLiteral("Note")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+
+    const auto button = [this](const char *name, const QString &caption) {
+        auto *command = new QPushButton(caption, this);
+        command->setObjectName(QString::fromLatin1(name));
+        return command;
+    };
+    m_printed = button("cmdPrinted", QStringLiteral("Mark &printed"));
+    m_spoiled = button("cmdSpoiled", QStringLiteral("Mark &spoiled..."));
+    m_unprinted = button("cmdUnprinted", QStringLiteral("&Not printed"));
+    m_void = button("cmdVoid", QStringLiteral("&Void..."));
+    QPushButton *leaf = button("cmdSpoiledLeaf", QStringLiteral("Spoiled &leaf..."));
+    QPushButton *close = button("cmdClose", QStringLiteral("&Close"));
+    auto *commands = new QHBoxLayout;
+    for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf})
+        commands->addWidget(command);
+    commands->addStretch(1);
+    commands->addWidget(close);
+
+    // Per cheque book: what became of its leaves, and the leaves the register has no row for.
+    m_bookLines = new QLabel(this);
+    m_bookLines->setObjectName(QStringLiteral("lblBooks"));
+    m_bookLines->setWordWrap(true);
+    m_bookLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_bookLines);
+    layout->addLayout(commands);
+
+    connect(m_table, &QTableWidget::itemSelectionChanged, this, &frmRegister::showButtons);
+    connect(m_printed, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Printed); });
+    connect(m_spoiled, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Spoiled); });
+    connect(m_unprinted, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Unprinted); });
+    connect(m_void, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Void); });
+    connect(leaf, &QPushButton::clicked, this, &frmRegister::recordSpoiledLeaf);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmRegister::tell(const QString &text)
+{
+    m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+}
+
+void frmRegister::refresh()
+{
+    try {
+        m_rows = m_services.store->cheques().rowsOf(m_account->currentText(), kRowsShown);
+        QStringList lines;
+        for (const BookUsage &usage : bookUsage(*m_services.store, m_account->currentText()))
+            lines.append(bookSummary(usage));
+        m_bookLines->setText(lines.join(u'\n'));
+        m_bookLines->setVisible(!lines.isEmpty());
+    } catch (const Failure &failure) {
+        m_rows.clear();
+        tell(QStringLiteral("The register could not be read: %1").arg(failure.description()));
+    }
+    m_table->setRowCount(static_cast<int>(m_rows.size()));
+    int pending = 0;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const RegisterEntry &row = m_rows.at(i);
+        pending += row.status == ChequeStatus::Pending ? 1 : 0;
+        const QStringList cells = {formatChequeDate(row.date),           row.chequeNo,           row.pay,
+                                   chequeFigures(row.amount, row.money), statusWord(row.status), note(row)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *item = new QTableWidgetItem(cells.at(column));
+            if (column == 3)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(i, column, item);
+        }
+    }
+    m_table->resizeColumnsToContents();
+    m_summary->setText(pending == 0 ? QStringLiteral("No cheque of this account is pending.")
+                                    : QStringLiteral("%1 pending: settle each once you know whether it printed.")
+                                          .arg(pending == 1 ? QStringLiteral("1 cheque is")
+                                                            : QStringLiteral("%1 cheques are").arg(pending)));
+    showButtons();
+}
+
+const RegisterEntry *frmRegister::selectedRow() const
+{
+    const QList<QTableWidgetItem *> selected = m_table->selectedItems();
+    if (selected.isEmpty())
+        return nullptr;
+    return &m_rows.at(selected.first()->row());
+}
+
+void frmRegister::showButtons()
+{
+    const RegisterEntry *row = selectedRow();
+    const bool pending = row && row->status == ChequeStatus::Pending;
+    m_printed->setEnabled(pending);
+    m_spoiled->setEnabled(pending);
+    m_unprinted->setEnabled(pending);
+    m_void->setEnabled(row && row->status == ChequeStatus::Printed);
+}
+
+void frmRegister::settleSelected(Settlement settlement)
+{
+    const RegisterEntry *selected = selectedRow();
+    if (!selected)
+        return;
+    const RegisterEntry row = *selected;
+    QString reason;
+    if (settlement == Settlement::Spoiled || settlement == Settlement::Void) {
+        const std::optional<QString> given = m_services.prompter.askText(
+            windowTitle(),
+            QStringLiteral("Why is cheque %1 %2?")
+                .arg(row.chequeNo,
+                     settlement == Settlement::Void ? QStringLiteral("void") : QStringLiteral("spoiled")));
+        if (!given)
+            return;
+        reason = *given;
+    }
+    if (settlement == Settlement::Unprinted
+        && !m_services.prompter.ask(windowTitle(),
+                                    QStringLiteral("Remove cheque %1 to %2 from the register, so that its number is "
+                                                   "free again? Do this only if nothing was printed on the leaf.")
+                                        .arg(row.chequeNo, row.pay)))
+        return;
+    try {
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        settle(m_services.store->cheques(), row, settlement, reason, {*queue, m_services.workstation});
+    } catch (const Failure &failure) {
+        tell(failure.description());
+    }
+    refresh();
+    emit settled();
+}
+
+void frmRegister::recordSpoiledLeaf()
+{
+    const std::optional<QString> number
+        = m_services.prompter.askText(windowTitle(), QStringLiteral("Number of the spoiled leaf:"));
+    if (!number || number->isEmpty())
+        return;
+    // Said before the reason is asked for: a leaf is recorded only by the number printed on it.
+    if (const QString problem = numberProblem(*number); !problem.isEmpty()) {
+        tell(problem);
+        return;
+    }
+    const std::optional<QString> reason
+        = m_services.prompter.askText(windowTitle(), QStringLiteral("Why is leaf %1 spoiled?").arg(*number));
+    if (!reason)
+        return;
+    try {
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        settleNumber(*m_services.store, m_account->currentText(), *number, Settlement::Spoiled, *reason,
+                     m_services.today(), {*queue, m_services.workstation});
+    } catch (const Failure &failure) {
+        tell(failure.description());
+    }
+    refresh();
+    emit settled();
+}
+
+} // namespace quillset

@@ -1,0 +1,172 @@
+#include "frmMain.h"
+
+#include "core/base/Failure.h"
+#include "core/base/ProgramInfo.h"
+#include "core/base/Prompter.h"
+#include "core/issue/ChequeLife.h"
+#include "store/PostgresDialect.h"
+#include "store/Store.h"
+#include "widgets/AppServices.h"
+#include "widgets/CentreWindow.h"
+#include "widgets/EnterPressesButtons.h"
+#include "widgets/Twips.h"
+#include "windows/banks/frmBanks.h"
+#include "windows/issue/frmCheque.h"
+#include "windows/options/frmOptions.h"
+#include "windows/report/frmReport.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace quillset {
+
+namespace {
+
+constexpr int kButtonTop = 1680;
+constexpr int kButtonHeight = 320;
+const QColor kButtonFace(224, 224, 224);
+
+} // namespace
+
+frmMain::frmMain(AppServices &services, const QString &databaseLocation, const OdbcInstaller &installer,
+                 const StoreOptions &options, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillset"));
+    setFixedSize(twipsToPixels(4785), twipsToPixels(2055));
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Qt::white);
+    setPalette(background);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/quillset/banner.jpg")));
+    picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
+    // Where the records are kept, for the operator who needs to back them up.
+    picture->setToolTip(QStringLiteral("Records are kept in %1")
+                            .arg(PostgresDialect::isServerLocation(databaseLocation)
+                                     ? PostgresDialect::withoutPassword(databaseLocation)
+                                     : QDir::toNativeSeparators(QFileInfo(databaseLocation).absoluteFilePath())));
+
+    m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
+    m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);
+    m_options = addCommand("cmdOptions", QStringLiteral("Options"), 2106, 915);
+    m_report = addCommand("cmdReport", QStringLiteral("Report"), 3054, 855);
+    m_exit = addCommand("cmdExit", QStringLiteral("Exit"), 3945, 795);
+    setTabOrder(m_printCheque, m_bankData);
+    setTabOrder(m_bankData, m_options);
+    setTabOrder(m_options, m_exit);
+    setTabOrder(m_exit, m_report);
+
+    connect(m_printCheque, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_chequeEntry); });
+    connect(m_bankData, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_bankAccounts); });
+    connect(m_options, &QPushButton::clicked, this, [this] { openBeside(m_optionsWindow); });
+    connect(m_report, &QPushButton::clicked, this, [this] { openBeside(m_reportWindow); });
+    connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
+
+    CentreWindow(*this);
+    pressButtonsOnEnter(*this);
+    // The program ends when this window closes, and only then: while a working window stands in for
+    // it, it is hidden, and a box or dialog closing must not count as the program's last window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_store = Store::OpenDatabase(databaseLocation, installer, options);
+    m_services.store = m_store.get();
+    // Cheques left pending by a print that never learnt its outcome (the program killed, the power
+    // gone) are said once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        try {
+            const QString notice = pendingNotice(m_store->cheques().pendingCount(), Audience::Window);
+            if (!notice.isEmpty())
+                m_services.prompter.message(kProgramTitle, notice, Prompter::Icon::Warning);
+        } catch (const Failure &failure) {
+            m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
+        }
+    });
+}
+
+frmMain::~frmMain()
+{
+    closeDatabase();
+}
+
+void frmMain::closeDatabase()
+{
+    if (m_services.store == m_store.get())
+        m_services.store = nullptr;
+    m_store.reset();
+}
+
+QPushButton *frmMain::addCommand(const char *objectName, const QString &caption, int left, int width)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setGeometry(twipRect(left, kButtonTop, width, kButtonHeight));
+    QPalette face = button->palette();
+    face.setColor(QPalette::Button, kButtonFace);
+    button->setPalette(face);
+    return button;
+}
+
+template<typename Window>
+void frmMain::openInPlaceOfMain(QPointer<Window> &window)
+{
+    hide();
+    // Created on first use and gone when closed, so that each opening starts afresh.
+    if (!window) {
+        window = new Window(m_services, this);
+        connect(window, &Window::unloaded, this, &QWidget::show);
+    }
+    window->show();
+    window->activateWindow();
+}
+
+template<typename Window>
+void frmMain::openBeside(QPointer<Window> &window)
+{
+    if (!window)
+        window = new Window(m_services, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void frmMain::exitProgram()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_services.printing) {
+        event->ignore();
+        m_services.prompter.message(kProgramTitle,
+                                    QStringLiteral("A cheque is printing. Quillset closes once its outcome is known."),
+                                    Prompter::Icon::Information);
+        return;
+    }
+    // Any close request, the system's included, ends the program the way "Exit" does: the working
+    // windows close first, the options and report windows included, then the database.
+    if (m_chequeEntry && m_chequeEntry->previewFrame())
+        m_chequeEntry->previewFrame()->close();
+    for (QWidget *working :
+         std::initializer_list<QWidget *> {m_bankAccounts, m_chequeEntry, m_optionsWindow, m_reportWindow}) {
+        if (working) {
+            disconnect(working, nullptr, this, nullptr);
+            working->close();
+        }
+    }
+    closeDatabase();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace quillset
