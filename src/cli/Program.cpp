@@ -7,24 +7,17 @@
 #include "cli/CommandLinePrint.h"
 #include "cli/CommandLineReport.h"
 #include "core/base/Failure.h"
+#include "core/base/ProgramInfo.h"
 #include "core/layout/Fonts.h"
 #include "core/workstation/WorkstationSettings.h"
 #include "store/DataSource.h"
-#include "store/DatabaseLocation.h"
 #include "store/PostgresDialect.h"
 #include "store/Store.h"
-#include "widgets/AppServices.h"
-#include "widgets/MessageBoxPrompter.h"
-#include "windows/shell/frmMain.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <QIcon>
-#include <QStandardPaths>
+#include <QGuiApplication>
 
 #include <cstdio>
-#include <cstring>
 
 namespace quillset {
 
@@ -35,44 +28,6 @@ const QString kInitialise = QStringLiteral("initialise");
 const QString kSampleAccount = QStringLiteral("sample-account");
 const QString kRemember = QStringLiteral("remember-database");
 const QString kForget = QStringLiteral("forget-database");
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/quillset/quillset-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-// Work the command line does without windows, and so without a display.
-bool wantsNoWindow(int argc, char *argv[])
-{
-    static const char *const windowless[] = {"--print",
-                                             "--pdf",
-                                             "--mark",
-                                             "--report",
-                                             "--csv",
-                                             "--initialise",
-                                             "--copy-database",
-                                             "--batch",
-                                             "--export-layout",
-                                             "--import-layout",
-                                             "--calibration-sheet",
-                                             "--remember-database",
-                                             "--forget-database",
-                                             "--help",
-                                             "-h",
-                                             "-?",
-                                             "--help-all"};
-    for (int i = 1; i < argc; ++i) {
-        for (const char *option : windowless) {
-            const size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 && (argv[i][length] == '\0' || argv[i][length] == '='))
-                return true;
-        }
-    }
-    return false;
-}
 
 void addProgramOptions(QCommandLineParser &parser)
 {
@@ -116,36 +71,34 @@ int initialiseDatabase(const QCommandLineParser &parser, const StoreOptions &opt
 
 } // namespace
 
-int runProgram(int argc, char *argv[])
+int runProgram(int argc, char *argv[], const StartWindows &startWindows)
 {
-    // Printing from the command line, or the help text, needs no window and so no display.
-    if (wantsNoWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr,
-                     "quillset: there is no display to show the windows on. Start Quillset from a desktop "
-                     "session; to print a cheque without windows, use --print or --pdf (see --help).\n");
-        return ExitStatus::Failed;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillset"));
-    QApplication::setOrganizationName(QStringLiteral("Quillset"));
-    QApplication::setWindowIcon(programIcon());
-    loadChequeFonts();
-    // The windows were laid out for an 8-point face; Tahoma keeps every caption inside its control.
-    QApplication::setFont(QFont(chequeFontFamily(), 8));
-
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     addProgramOptions(parser);
-    if (!parser.parse(QApplication::arguments()))
+    if (!parser.parse(arguments))
         return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(ExitStatus::Done);
     if (!parser.positionalArguments().isEmpty() && !wantsReport(parser) && !wantsCopy(parser) && !wantsLayout(parser))
         return sayFailure(
             QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
             ExitStatus::Usage);
+    const bool wantsCommand = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(kInitialise) || parser.isSet(kRemember) || parser.isSet(kForget) || wantsCopy(parser)
+        || wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)
+        || wantsLayout(parser) || wantsCalibrationSheet(parser);
+    if (!wantsCommand)
+        return startWindows(argc, argv, parser.value(kDatabase));
+
+    // The command line draws its pages without a window, and so without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    nameProgram();
+    loadChequeFonts();
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(ExitStatus::Done);
     if (const QString problem = reportUsageProblem(parser); !problem.isEmpty())
         return sayFailure(problem, ExitStatus::Usage);
     if (const QString problem = copyUsageProblem(parser); !problem.isEmpty())
@@ -191,51 +144,24 @@ int runProgram(int argc, char *argv[])
     if (wantsCopy(parser))
         return copyFromCommandLine(parser, storeOptions);
 
-    // The command line's choice, else this workstation's own, else the file beside the program.
-    QString location = parser.value(kDatabase);
-    if (location.isEmpty())
-        location = workstation.databaseLocation();
     try {
-        const QString programFolder = QApplication::applicationDirPath();
-        if (location.isEmpty())
-            location = chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
-                                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        const QString location = startingDatabase(parser.value(kDatabase), workstation);
+        const std::unique_ptr<Store> store
+            = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
+        if (wantsReport(parser))
+            return writeReportFromCommandLine(parser, *store, QCoreApplication::applicationDirPath());
+        if (wantsSettling(parser))
+            return settleFromCommandLine(parser, *store);
+        if (wantsBatch(parser))
+            return runBatchFromCommandLine(parser, *store);
+        if (wantsLayout(parser))
+            return runLayoutFromCommandLine(parser, *store);
+        if (wantsCalibrationSheet(parser))
+            return calibrationSheetFromCommandLine(parser, *store);
+        sayPendingCheques(*store);
+        return printChequeFromCommandLine(parser, *store);
     } catch (const Failure &failure) {
         return sayFailure(failure);
-    }
-    if (wantsReport(parser) || wantsChequePrint(parser) || wantsSettling(parser) || wantsBatch(parser)
-        || wantsLayout(parser) || wantsCalibrationSheet(parser)) {
-        try {
-            const std::unique_ptr<Store> store
-                = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
-            if (wantsReport(parser))
-                return writeReportFromCommandLine(parser, *store, QApplication::applicationDirPath());
-            if (wantsSettling(parser))
-                return settleFromCommandLine(parser, *store);
-            if (wantsBatch(parser))
-                return runBatchFromCommandLine(parser, *store);
-            if (wantsLayout(parser))
-                return runLayoutFromCommandLine(parser, *store);
-            if (wantsCalibrationSheet(parser))
-                return calibrationSheetFromCommandLine(parser, *store);
-            sayPendingCheques(*store);
-            return printChequeFromCommandLine(parser, *store);
-        } catch (const Failure &failure) {
-            return sayFailure(failure);
-        }
-    }
-
-    MessageBoxPrompter prompter;
-    AppServices services {prompter};
-    try {
-        frmMain mainWindow(services, location, OdbcInstaller::systemLibrary(), storeOptions);
-        mainWindow.show();
-        return QApplication::exec();
-    } catch (const Failure &failure) {
-        sayFailure(failure.description());
-        if (MessageBoxPrompter::hasVisibleScreen())
-            prompter.message(QStringLiteral("Quillset"), failure.description(), Prompter::Icon::Error);
-        return ExitStatus::Failed;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "CupsPrintQueue.h"
 
+#include "PdfDocument.h"
 #include "core/base/Failure.h"
 
 #include <cups/cups.h>
@@ -238,10 +239,11 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
     if (cupsStartDocument(server.http(), name.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE)
         throw abandon();
+    const QByteArray pdf = job.pdf.isEmpty() ? renderPdf(job.pages, job.title) : job.pdf;
     constexpr qsizetype kChunk = 64 * 1024;
-    for (qsizetype at = 0; at < job.pdf.size(); at += kChunk) {
-        const qsizetype length = qMin(kChunk, job.pdf.size() - at);
-        if (cupsWriteRequestData(server.http(), job.pdf.constData() + at, static_cast<size_t>(length))
+    for (qsizetype at = 0; at < pdf.size(); at += kChunk) {
+        const qsizetype length = qMin(kChunk, pdf.size() - at);
+        if (cupsWriteRequestData(server.http(), pdf.constData() + at, static_cast<size_t>(length))
             != HTTP_STATUS_CONTINUE)
             throw abandon();
     }

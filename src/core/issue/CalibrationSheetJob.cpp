@@ -5,7 +5,6 @@
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
 #include "core/layout/PrintQueue.h"
-#include "print/PdfDocument.h"
 #include "store/Store.h"
 
 namespace quillset {
@@ -54,8 +53,7 @@ int printCalibrationSheet(const CalibrationSheetJob &sheet, PrintQueue &queue, W
                       QStringLiteral("No printer is installed. Add a printer in the system's printer settings and "
                                      "make it the default printer, then print the sheet again."));
     const QString title = QStringLiteral("Quillset calibration sheet");
-    const PrintJob job {
-        title, {sheet.page}, renderPdf({sheet.page}, title), QPageSize(QPageSize::A4), sheet.page.orientation};
+    const PrintJob job {title, {sheet.page}, {}, QPageSize(QPageSize::A4), sheet.page.orientation};
     int number = 0;
     queue.setCallTimeout(kSheetCallMilliseconds);
     waiter.run([&] { number = queue.submit(sheet.printer.name, job); });

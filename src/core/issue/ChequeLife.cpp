@@ -10,7 +10,6 @@
 #include "core/layout/ComposeCheque.h"
 #include "core/layout/PageChecks.h"
 #include "core/layout/PrintQueue.h"
-#include "print/PdfDocument.h"
 #include "store/Store.h"
 
 #include <QDeadlineTimer>
@@ -370,7 +369,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
     try {
         const QString title = chequeJobTitle(account.bankId, cheque.number);
         // The page's PDF is the sheet's size and turned as the page is; the job asks for just that.
-        const PrintJob printJob {title, {page}, renderPdf({page}, title), QPageSize(QPageSize::A4), page.orientation};
+        const PrintJob printJob {title, {page}, {}, QPageSize(QPageSize::A4), page.orientation};
         if (cancelRequested())
             return withdraw(cancelledBeforeSending);
         tell(QStringLiteral("Cheque %1: sending it to \"%2\"").arg(cheque.number, printer));

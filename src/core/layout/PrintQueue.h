@@ -14,9 +14,9 @@
 
 namespace quillset {
 
-/// A print job as it goes to the queue: the composed pages, the PDF they were rendered into, and
-/// what the printer must give them. A page is printed at 100 % on that paper, turned only as the
-/// orientation says: the PDF's pages are already that size and that way round.
+/// A print job as it goes to the queue: the composed pages (or, for a document that is not made of
+/// composed pages, its PDF) and what the printer must give them. The queue renders the pages. A page is printed at 100
+/// % on that paper, turned only as the orientation says: the PDF's pages are already that size and that way round.
 struct PrintJob
 {
     QString title;

@@ -1,9 +1,13 @@
 #include "WorkstationSettings.h"
 
 #include "core/base/Failure.h"
+#include "store/DatabaseLocation.h"
 #include "store/PostgresDialect.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace quillset {
 
@@ -65,6 +69,17 @@ int WorkstationSettings::storeTimeoutSeconds() const
     bool ok = false;
     const int seconds = m_settings->value(kTimeout, 10).toInt(&ok);
     return ok && seconds >= 1 && seconds <= 300 ? seconds : 10;
+}
+
+QString startingDatabase(const QString &given, const WorkstationSettings &workstation)
+{
+    if (!given.isEmpty())
+        return given;
+    if (const QString chosen = workstation.databaseLocation(); !chosen.isEmpty())
+        return chosen;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return chooseDatabasePath(programFolder, QFileInfo(programFolder).isWritable(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 } // namespace quillset

@@ -35,4 +35,9 @@ private:
     std::unique_ptr<QSettings> m_settings;
 };
 
+/// The database to start on: the one given, else the workstation's choice, else Records.mdb beside
+/// the program (or its copy in the user's data folder when the program's folder is read-only).
+/// Throws Failure when that copy cannot be made.
+QString startingDatabase(const QString &given, const WorkstationSettings &workstation);
+
 } // namespace quillset

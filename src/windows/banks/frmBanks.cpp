@@ -1,6 +1,6 @@
 #include "frmBanks.h"
 
-#include "cli/CommandLineLayout.h"
+#include "core/accounts/LayoutExport.h"
 #include "core/banks/BankRecordTransfer.h"
 #include "core/base/Failure.h"
 #include "core/base/ProgramInfo.h"

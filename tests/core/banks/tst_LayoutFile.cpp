@@ -1,7 +1,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
-#include "cli/CommandLineLayout.h"
+#include "core/accounts/LayoutExport.h"
 #include "core/banks/LayoutFile.h"
 #include "core/base/Failure.h"
 #include "store/Store.h"

@@ -9,6 +9,7 @@
 #include "core/layout/CalibrationSheet.h"
 #include "core/layout/PageMetrics.h"
 #include "core/workstation/WorkstationSettings.h"
+#include "print/PdfDocument.h"
 #include "store/Store.h"
 #include "store/SystemParameters.h"
 #include "windows/issue/frmCheque.h"
@@ -164,7 +165,8 @@ void TestChequePictures::chequeFromTheEntryWindowReadsBack()
     // The very PDF the printer was given, read as the clerk reads the cheque.
     const PrintJob &job = m_f->queue->jobs.first();
     QFile pdf(file(QStringLiteral("job.pdf")));
-    QVERIFY(pdf.open(QIODevice::WriteOnly) && pdf.write(job.pdf) == job.pdf.size());
+    const QByteArray printed = renderPdf(job.pages, job.title);
+    QVERIFY(pdf.open(QIODevice::WriteOnly) && pdf.write(printed) == printed.size());
     pdf.close();
     const PageImage paper = PageImage::fromPdf(pdf.fileName());
     const ChequePage &page = job.pages.first();

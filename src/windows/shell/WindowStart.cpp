@@ -1,0 +1,78 @@
+#include "WindowStart.h"
+
+#include "core/base/Failure.h"
+#include "core/base/ProgramInfo.h"
+#include "core/layout/Fonts.h"
+#include "core/workstation/WorkstationSettings.h"
+#include "store/DataSource.h"
+#include "store/Store.h"
+#include "widgets/AppServices.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "windows/shell/frmMain.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+
+namespace quillset {
+
+namespace {
+
+constexpr int kFailed = 1;
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/quillset/quillset-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+void sayOnStandardError(const QString &message)
+{
+    std::fprintf(stderr, "quillset: %s\n", qUtf8Printable(message));
+}
+
+} // namespace
+
+int startWindows(int argc, char *argv[], const QString &givenDatabase)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        sayOnStandardError(QStringLiteral("there is no display to show the windows on. Start Quillset from a desktop "
+                                          "session; to print a cheque without windows, use --print or --pdf (see "
+                                          "--help)."));
+        return kFailed;
+    }
+    QApplication app(argc, argv);
+    nameProgram();
+    QApplication::setWindowIcon(programIcon());
+    loadChequeFonts();
+    // The windows were laid out for an 8-point face; Tahoma keeps every caption inside its control.
+    QApplication::setFont(QFont(chequeFontFamily(), 8));
+
+    WorkstationSettings workstation;
+    const StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    QString location;
+    try {
+        location = startingDatabase(givenDatabase, workstation);
+    } catch (const Failure &failure) {
+        sayOnStandardError(failure.description());
+        return kFailed;
+    }
+    MessageBoxPrompter prompter;
+    AppServices services {prompter};
+    try {
+        frmMain mainWindow(services, location, OdbcInstaller::systemLibrary(), storeOptions);
+        mainWindow.show();
+        return QApplication::exec();
+    } catch (const Failure &failure) {
+        sayOnStandardError(failure.description());
+        if (MessageBoxPrompter::hasVisibleScreen())
+            prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Error);
+        return kFailed;
+    }
+}
+
+} // namespace quillset
