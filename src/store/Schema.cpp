@@ -229,21 +229,50 @@ const QList<Step> kSteps = {
     {8, dateSettingDefaults(), dateSettingDefaults()},
 };
 
-void applySteps(const Connection &connection, int from)
+// Takes the database from version `from` to `to`, and stamps the number of the last step applied.
+void applySteps(const Connection &connection, int from, int to)
 {
+    if (!numberedInOrder(stepNumbers()))
+        throw Failure(ErrorNumber::DatabaseUpgrade,
+                      QStringLiteral("This program's upgrade steps are not numbered in order, so it upgrades no "
+                                     "database."));
+    int reached = from;
     for (const Step &step : kSteps) {
-        if (step.version <= from)
+        if (step.version <= from || step.version > to)
             continue;
         const bool sqlite = connection.dialect().kind() == Dialect::Kind::Sqlite;
         for (const QString &statement : sqlite ? step.sqlite : step.postgres)
             connection.run(statement);
+        reached = step.version;
     }
-    connection.dialect().setSchemaVersion(connection, kSchemaVersion);
+    connection.dialect().setSchemaVersion(connection, reached);
 }
 
 } // namespace
 
-void createSchema(const Connection &connection, bool sampleAccount)
+QList<int> stepNumbers()
+{
+    QList<int> numbers;
+    for (const Step &step : kSteps)
+        numbers.append(step.version);
+    return numbers;
+}
+
+bool numberedInOrder(const QList<int> &numbers)
+{
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        if (numbers.at(i) != i + 1)
+            return false;
+    }
+    return true;
+}
+
+int schemaVersion()
+{
+    return kSteps.isEmpty() ? 0 : kSteps.constLast().version;
+}
+
+void createSchema(const Connection &connection, bool sampleAccount, int version)
 {
     connection.inTransaction([&] {
         for (const QString &statement : connection.dialect().firstRelease())
@@ -261,7 +290,7 @@ void createSchema(const Connection &connection, bool sampleAccount)
                                           "13.0, 14.0, 5.9, 6.0, 1)")
                                .arg(kAccountColumns));
         }
-        applySteps(connection, 0);
+        applySteps(connection, 0, version);
     });
 }
 
@@ -269,13 +298,13 @@ void upgradeSchema(const Connection &connection, int version)
 {
     connection.dialect().backUp(connection, version);
     try {
-        connection.inTransaction([&] { applySteps(connection, version); });
+        connection.inTransaction([&] { applySteps(connection, version, schemaVersion()); });
     } catch (const Failure &failure) {
         throw Failure(ErrorNumber::DatabaseUpgrade,
                       QStringLiteral("%1 could not be upgraded from version %2 to %3, so it was left as it was: %4")
                           .arg(connection.dialect().describe())
                           .arg(version)
-                          .arg(kSchemaVersion)
+                          .arg(schemaVersion())
                           .arg(failure.description()));
     }
 }

@@ -58,12 +58,12 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
     const Dialect &dialect = connection->dialect();
     // The version is read before anything else is done, so that a newer database stays untouched.
     const int version = dialect.schemaVersion(*connection);
-    if (version > kSchemaVersion)
+    if (version > schemaVersion())
         refuse(ErrorNumber::DatabaseTooNew, location,
                QStringLiteral("it was made by a newer version of Quillset (database version %1; this program "
                               "reads version %2 and older). Use the newer program, or install it here.")
                    .arg(version)
-                   .arg(kSchemaVersion));
+                   .arg(schemaVersion()));
     const bool server = dialect.kind() == Dialect::Kind::Postgres;
     for (const QString &table : kTables) {
         if (dialect.hasTable(*connection, table))
@@ -78,7 +78,7 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
                QStringLiteral("the %1 has no table %2, so it is not a Quillset database.")
                    .arg(server ? QStringLiteral("database") : QStringLiteral("file"), table));
     }
-    if (version < kSchemaVersion)
+    if (version < schemaVersion())
         upgradeSchema(*connection, version);
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
