@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class QSqlDatabase;
 class QSqlError;
@@ -23,6 +24,8 @@ public:
     virtual ~Dialect() = default;
 
     virtual Kind kind() const = 0;
+    /// The name of the Qt SQL driver that speaks to this backend.
+    virtual QString driverName() const = 0;
     /// Where the database is, as the operator would recognise it in a message.
     virtual QString describe() const = 0;
     /// Opens the connection on an existing database and makes sure it is one of ours and usable;
@@ -35,6 +38,8 @@ public:
     /// Keeps a copy of the database as it is before it is upgraded from this version.
     virtual void backUp(const Connection &connection, int version) const = 0;
     virtual StoreError classify(const QSqlError &error) const = 0;
+    /// Runs one INSERT into a table with an Id column and returns the new row's Id.
+    virtual qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const = 0;
     /// The operator that compares two values as equal when both are null: "IS" in SQLite.
     virtual QString nullSafeEqual() const = 0;
     /// A condition that holds when the text column holds nothing but the digits 0 to 9 (or nothing).

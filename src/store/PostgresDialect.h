@@ -21,6 +21,7 @@ public:
     static QString withoutPassword(const QString &location);
 
     Kind kind() const override { return Kind::Postgres; }
+    QString driverName() const override { return QStringLiteral("QPSQL"); }
     QString describe() const override;
     void open(QSqlDatabase &db) const override;
     int schemaVersion(const Connection &connection) const override;
@@ -28,6 +29,7 @@ public:
     bool hasTable(const Connection &connection, const QString &table) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
+    qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const override;
     QString nullSafeEqual() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;

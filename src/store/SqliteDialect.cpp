@@ -170,6 +170,14 @@ void SqliteDialect::checkPages(const Connection &connection, const QString &tabl
     connection.next(count);
 }
 
+qint64 SqliteDialect::insert(const Connection &connection, const QString &sql, const QVariantList &values) const
+{
+    // SQLite commits an INSERT ... RETURNING only when the statement is reset, after the row was
+    // read, and a commit refused then would go unseen; so the Id is asked of the driver once the
+    // statement has finished.
+    return connection.run(sql, values).lastInsertId().toLongLong();
+}
+
 QString SqliteDialect::digitsOnly(const QString &column) const
 {
     return QStringLiteral("%1 NOT GLOB '*[^0-9]*'").arg(column);

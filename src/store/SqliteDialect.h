@@ -12,6 +12,7 @@ public:
     explicit SqliteDialect(QString path);
 
     Kind kind() const override { return Kind::Sqlite; }
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QString describe() const override;
     void open(QSqlDatabase &db) const override;
     int schemaVersion(const Connection &connection) const override;
@@ -19,6 +20,7 @@ public:
     bool hasTable(const Connection &connection, const QString &table) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
+    qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const override;
     QString nullSafeEqual() const override { return QStringLiteral("IS"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;
