@@ -50,13 +50,19 @@ const QString kLockedByAnother = QStringLiteral("the file is locked by another p
 } // namespace
 
 SqliteDialect::SqliteDialect(QString path)
-    : m_path(QFileInfo(path).absoluteFilePath())
+    : m_location(std::move(path))
+    , m_path(QFileInfo(m_location).absoluteFilePath())
 {
 }
 
 QString SqliteDialect::describe() const
 {
-    return QStringLiteral("The database \"%1\"").arg(QDir::toNativeSeparators(m_path));
+    return QStringLiteral("The database \"%1\"").arg(shownLocation());
+}
+
+QString SqliteDialect::shownLocation() const
+{
+    return QDir::toNativeSeparators(m_path);
 }
 
 void SqliteDialect::refuse(ErrorNumber number, const QString &cause) const

@@ -2,6 +2,7 @@
 #include "support/TestMain.h"
 
 #include "core/base/Failure.h"
+#include "store/Backends.h"
 #include "store/DataSource.h"
 #include "store/Schema.h"
 #include "store/Store.h"
@@ -264,7 +265,8 @@ void TestSchema::stepsAreNumberedInOrder_data()
 {
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<bool>("inOrder");
-    QTest::newRow("the program's own steps") << stepNumbers() << true;
+    for (const std::unique_ptr<Dialect> &dialect : everyDialect())
+        QTest::addRow("the steps of %s", qPrintable(dialect->driverName())) << stepNumbers(*dialect) << true;
     QTest::newRow("a step left out") << QList<int> {1, 2, 4} << false;
     QTest::newRow("a number used twice") << QList<int> {1, 2, 2, 3} << false;
     QTest::newRow("two swapped") << QList<int> {1, 3, 2} << false;
@@ -278,8 +280,9 @@ void TestSchema::stepsAreNumberedInOrder()
     QFETCH(QList<int>, numbers);
     QFETCH(bool, inOrder);
     QCOMPARE(numberedInOrder(numbers), inOrder);
-    QVERIFY(!stepNumbers().isEmpty());
-    QCOMPARE(stepNumbers().constLast(), schemaVersion());
+    // Every backend reaches the same version by its own steps.
+    for (const std::unique_ptr<Dialect> &dialect : everyDialect())
+        QCOMPARE(stepNumbers(*dialect).value(stepNumbers(*dialect).size() - 1), schemaVersion());
 }
 
 QUILLSET_TEST_MAIN(TestSchema, QCoreApplication)

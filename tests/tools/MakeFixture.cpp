@@ -3,10 +3,9 @@
 //   quillset_make_fixture <version> <new file or postgresql:// location>
 
 #include "core/base/Failure.h"
+#include "store/Backends.h"
 #include "store/Connection.h"
-#include "store/PostgresDialect.h"
 #include "store/Schema.h"
-#include "store/SqliteDialect.h"
 
 #include <QCoreApplication>
 
@@ -27,14 +26,10 @@ int main(int argc, char *argv[])
     }
     const QString location = arguments.at(2);
     try {
-        if (PostgresDialect::isServerLocation(location)) {
-            const Connection connection(std::make_unique<PostgresDialect>(location, 10));
-            createSchema(connection, true, version);
-        } else {
-            SqliteDialect::createFile(location);
-            const Connection connection(std::make_unique<SqliteDialect>(location));
-            createSchema(connection, true, version);
-        }
+        std::unique_ptr<Dialect> dialect = dialectFor(location);
+        dialect->createEmpty();
+        const Connection connection(std::move(dialect));
+        createSchema(connection, true, version);
     } catch (const Failure &failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 1;
