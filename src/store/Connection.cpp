@@ -20,8 +20,7 @@ Connection::Connection(std::unique_ptr<Dialect> dialect)
     , m_name(uniqueConnectionName())
 {
     try {
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            m_dialect->kind() == Dialect::Kind::Sqlite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), m_name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(m_dialect->driverName(), m_name);
         m_dialect->open(db);
     } catch (...) {
         QSqlDatabase::database(m_name, false).close();
@@ -128,15 +127,7 @@ void Connection::execute(QSqlQuery &query, const QVariantList &values) const
 
 qint64 Connection::insert(const QString &sql, const QVariantList &values) const
 {
-    // SQLite commits an INSERT ... RETURNING only when the statement is reset, after the row was
-    // read, and a commit refused then would go unseen; so there the Id is asked of the driver once
-    // the statement has finished. The server driver knows no such Id and is asked with RETURNING.
-    if (m_dialect->kind() == Dialect::Kind::Sqlite)
-        return run(sql, values).lastInsertId().toLongLong();
-    QSqlQuery query = run(sql + QStringLiteral(" RETURNING Id"), values);
-    if (!next(query))
-        throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database did not say which row it added."));
-    return query.value(0).toLongLong();
+    return m_dialect->insert(*this, sql, values);
 }
 
 bool Connection::next(QSqlQuery &query) const

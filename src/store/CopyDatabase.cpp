@@ -1,9 +1,9 @@
 #include "CopyDatabase.h"
 
 #include "core/base/Failure.h"
+#include "store/Backends.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
-#include "store/PostgresDialect.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ const QStringList kCopiedTables = {QStringLiteral("sys_parms"),   QStringLiteral
 
 QString shown(const QString &location)
 {
-    return PostgresDialect::withoutPassword(location);
+    return locationWithoutPassword(location);
 }
 
 qint64 rowCount(const Connection &connection, const QString &table)
@@ -70,8 +70,7 @@ void copyTable(const Connection &source, const Connection &target, const QString
 QList<TableCount> copyDatabase(const QString &from, const QString &to, const StoreOptions &options)
 {
     if (shown(from) == shown(to)
-        || (!PostgresDialect::isServerLocation(from)
-            && QFileInfo(from).absoluteFilePath() == QFileInfo(to).absoluteFilePath()))
+        || (!isServerLocation(from) && QFileInfo(from).absoluteFilePath() == QFileInfo(to).absoluteFilePath()))
         throw Failure(ErrorNumber::FileWrite, QStringLiteral("A database cannot be copied into itself."));
     // The source is opened as the program opens it, so an older one is upgraded (and backed up) first.
     const std::unique_ptr<Store> source = Store::OpenDatabase(from, OdbcInstaller::none(), options);
@@ -102,7 +101,7 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
         return counts;
     } catch (const Failure &failure) {
         // A file this copy made is taken away again; an empty server database is left empty.
-        if (made && !PostgresDialect::isServerLocation(to))
+        if (made && !isServerLocation(to))
             QFile::remove(to);
         if (failure.number() == ErrorNumber::FileWrite)
             throw;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class QSqlDatabase;
 class QSqlError;
@@ -13,18 +15,36 @@ class Connection;
 /// What a failed statement means, whatever the backend: the kinds a caller words differently.
 enum class StoreError { Busy, ReadOnly, Full, Damaged, Duplicate, Gone, Other };
 
-/// Everything that differs between database backends, in one place per backend: how to connect,
-/// how the schema's version is kept, how errors are told apart, and the dialect of the schema.
+/// One upgrade step: the statements that take the schema from the version before it to its own.
+/// Steps are never changed once released: a database out in an office may be at any of them.
+struct SchemaStep
+{
+    int version;
+    QStringList statements;
+};
+
+/// Everything that differs between database backends, in one class per backend: its driver, how a
+/// location opens and is shown, how the schema's version is kept, how errors are told apart, how a
+/// new row's Id comes back, and the schema and every upgrade step in its own words. Backends.h picks
+/// the dialect from the location.
 class Dialect
 {
 public:
-    enum class Kind { Sqlite, Postgres };
-
     virtual ~Dialect() = default;
 
-    virtual Kind kind() const = 0;
+    /// True for a server database several workstations share, false for a file of this computer.
+    virtual bool isShared() const = 0;
+    /// The name of the Qt SQL driver that speaks to this backend.
+    virtual QString driverName() const = 0;
     /// Where the database is, as the operator would recognise it in a message.
     virtual QString describe() const = 0;
+    /// The location as the operator gave it, without any password it may hold: fit to keep or show.
+    virtual QString safeLocation() const = 0;
+    /// The location as a message shows it: a file by its full path, a server without its password.
+    virtual QString shownLocation() const = 0;
+    /// Makes the empty database a new one is written into (a new file); throws Failure when it is
+    /// there already or cannot be made. A server's database is made by its administrator.
+    virtual void createEmpty() const = 0;
     /// Opens the connection on an existing database and makes sure it is one of ours and usable;
     /// throws Failure, leaving the database untouched, when it is not.
     virtual void open(QSqlDatabase &db) const = 0;
@@ -35,12 +55,17 @@ public:
     /// Keeps a copy of the database as it is before it is upgraded from this version.
     virtual void backUp(const Connection &connection, int version) const = 0;
     virtual StoreError classify(const QSqlError &error) const = 0;
+    /// Runs one INSERT into a table with an Id column and returns the new row's Id.
+    virtual qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const = 0;
     /// The operator that compares two values as equal when both are null: "IS" in SQLite.
     virtual QString nullSafeEqual() const = 0;
     /// A condition that holds when the text column holds nothing but the digits 0 to 9 (or nothing).
     virtual QString digitsOnly(const QString &column) const = 0;
     /// Makes the tables of a new database: those of the first release, in this backend's words.
     virtual QStringList firstRelease() const = 0;
+    /// Every upgrade step since the first release, numbered 1, 2, ... in the order they run; the
+    /// last one's number is the version of the schema.
+    virtual QList<SchemaStep> upgradeSteps() const = 0;
     /// Reads every page of the table, so that a damaged one is found (Failure) before anything that
     /// depends on the table is done; a server keeps its own pages whole and finds them itself.
     virtual void checkPages(const Connection &connection, const QString &table) const = 0;

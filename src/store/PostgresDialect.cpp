@@ -143,6 +143,15 @@ StoreError PostgresDialect::classify(const QSqlError &error) const
     return StoreError::Other;
 }
 
+qint64 PostgresDialect::insert(const Connection &connection, const QString &sql, const QVariantList &values) const
+{
+    // The driver knows no Id of a new row here; the statement says it.
+    QSqlQuery query = connection.run(sql + QStringLiteral(" RETURNING Id"), values);
+    if (!connection.next(query))
+        throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database did not say which row it added."));
+    return query.value(0).toLongLong();
+}
+
 QString PostgresDialect::digitsOnly(const QString &column) const
 {
     return QStringLiteral("%1 !~ '[^0-9]'").arg(column);

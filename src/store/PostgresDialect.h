@@ -20,17 +20,23 @@ public:
     /// The location without any password it may hold, fit to show or keep.
     static QString withoutPassword(const QString &location);
 
-    Kind kind() const override { return Kind::Postgres; }
+    bool isShared() const override { return true; }
+    QString driverName() const override { return QStringLiteral("QPSQL"); }
     QString describe() const override;
+    QString safeLocation() const override { return withoutPassword(m_uri.toString()); }
+    QString shownLocation() const override { return safeLocation(); }
+    void createEmpty() const override { }
     void open(QSqlDatabase &db) const override;
     int schemaVersion(const Connection &connection) const override;
     void setSchemaVersion(const Connection &connection, int version) const override;
     bool hasTable(const Connection &connection, const QString &table) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
+    qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const override;
     QString nullSafeEqual() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;
+    QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &, const QString &) const override { }
     void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
 

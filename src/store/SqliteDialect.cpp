@@ -50,13 +50,19 @@ const QString kLockedByAnother = QStringLiteral("the file is locked by another p
 } // namespace
 
 SqliteDialect::SqliteDialect(QString path)
-    : m_path(QFileInfo(path).absoluteFilePath())
+    : m_location(std::move(path))
+    , m_path(QFileInfo(m_location).absoluteFilePath())
 {
 }
 
 QString SqliteDialect::describe() const
 {
-    return QStringLiteral("The database \"%1\"").arg(QDir::toNativeSeparators(m_path));
+    return QStringLiteral("The database \"%1\"").arg(shownLocation());
+}
+
+QString SqliteDialect::shownLocation() const
+{
+    return QDir::toNativeSeparators(m_path);
 }
 
 void SqliteDialect::refuse(ErrorNumber number, const QString &cause) const
@@ -168,6 +174,14 @@ void SqliteDialect::checkPages(const Connection &connection, const QString &tabl
     // and would pass a damaged one by. A walk of the page headers: about 80 ms for a million rows.
     QSqlQuery count = connection.run(QStringLiteral("SELECT count(*) FROM %1 NOT INDEXED").arg(table));
     connection.next(count);
+}
+
+qint64 SqliteDialect::insert(const Connection &connection, const QString &sql, const QVariantList &values) const
+{
+    // SQLite commits an INSERT ... RETURNING only when the statement is reset, after the row was
+    // read, and a commit refused then would go unseen; so the Id is asked of the driver once the
+    // statement has finished.
+    return connection.run(sql, values).lastInsertId().toLongLong();
 }
 
 QString SqliteDialect::digitsOnly(const QString &column) const

@@ -11,17 +11,23 @@ class SqliteDialect final : public Dialect
 public:
     explicit SqliteDialect(QString path);
 
-    Kind kind() const override { return Kind::Sqlite; }
+    bool isShared() const override { return false; }
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QString describe() const override;
+    QString safeLocation() const override { return m_location; }
+    QString shownLocation() const override;
+    void createEmpty() const override { createFile(m_path); }
     void open(QSqlDatabase &db) const override;
     int schemaVersion(const Connection &connection) const override;
     void setSchemaVersion(const Connection &connection, int version) const override;
     bool hasTable(const Connection &connection, const QString &table) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
+    qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const override;
     QString nullSafeEqual() const override { return QStringLiteral("IS"); }
     QString digitsOnly(const QString &column) const override;
     QStringList firstRelease() const override;
+    QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &connection, const QString &table) const override;
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
@@ -32,6 +38,7 @@ private:
     [[noreturn]] void refuse(ErrorNumber number, const QString &cause) const;
     void probe(QSqlDatabase &db) const;
 
+    QString m_location;
     QString m_path;
 };
 

@@ -1,10 +1,9 @@
 #include "Store.h"
 
+#include "store/Backends.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
-#include "store/PostgresDialect.h"
 #include "store/Schema.h"
-#include "store/SqliteDialect.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,22 +17,13 @@ const QStringList kTables = {QStringLiteral("BankAccount"), QStringLiteral("Cheq
 
 QString shownLocation(const QString &location)
 {
-    return PostgresDialect::isServerLocation(location)
-        ? PostgresDialect::withoutPassword(location)
-        : QDir::toNativeSeparators(QFileInfo(location).absoluteFilePath());
+    return dialectFor(location)->shownLocation();
 }
 
 [[noreturn]] void refuse(ErrorNumber number, const QString &location, const QString &cause)
 {
     throw Failure(number,
                   QStringLiteral("Quillset cannot open its database \"%1\": %2").arg(shownLocation(location), cause));
-}
-
-std::unique_ptr<Dialect> dialectFor(const QString &location, const StoreOptions &options)
-{
-    if (PostgresDialect::isServerLocation(location))
-        return std::make_unique<PostgresDialect>(location, options.timeoutSeconds);
-    return std::make_unique<SqliteDialect>(location);
 }
 
 } // namespace
@@ -54,17 +44,17 @@ Store::~Store() = default;
 std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcInstaller &installer,
                                            const StoreOptions &options)
 {
-    auto connection = std::make_unique<Connection>(dialectFor(location, options));
+    auto connection = std::make_unique<Connection>(dialectFor(location, options.timeoutSeconds));
     const Dialect &dialect = connection->dialect();
     // The version is read before anything else is done, so that a newer database stays untouched.
     const int version = dialect.schemaVersion(*connection);
-    if (version > kSchemaVersion)
+    if (version > schemaVersion())
         refuse(ErrorNumber::DatabaseTooNew, location,
                QStringLiteral("it was made by a newer version of Quillset (database version %1; this program "
                               "reads version %2 and older). Use the newer program, or install it here.")
                    .arg(version)
-                   .arg(kSchemaVersion));
-    const bool server = dialect.kind() == Dialect::Kind::Postgres;
+                   .arg(schemaVersion()));
+    const bool server = dialect.isShared();
     for (const QString &table : kTables) {
         if (dialect.hasTable(*connection, table))
             continue;
@@ -78,7 +68,7 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
                QStringLiteral("the %1 has no table %2, so it is not a Quillset database.")
                    .arg(server ? QStringLiteral("database") : QStringLiteral("file"), table));
     }
-    if (version < kSchemaVersion)
+    if (version < schemaVersion())
         upgradeSchema(*connection, version);
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
@@ -87,9 +77,10 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
 
 bool Store::isUninitialised(const QString &location, const StoreOptions &options)
 {
-    if (!PostgresDialect::isServerLocation(location))
+    std::unique_ptr<Dialect> dialect = dialectFor(location, options.timeoutSeconds);
+    if (!dialect->isShared())
         return !QFileInfo::exists(location);
-    const Connection connection(dialectFor(location, options));
+    const Connection connection(std::move(dialect));
     for (const QString &table : kTables) {
         if (connection.dialect().hasTable(connection, table))
             return false;
@@ -99,19 +90,20 @@ bool Store::isUninitialised(const QString &location, const StoreOptions &options
 
 void Store::createDatabase(const QString &location, bool sampleAccount, const StoreOptions &options)
 {
-    if (PostgresDialect::isServerLocation(location)) {
+    std::unique_ptr<Dialect> dialect = dialectFor(location, options.timeoutSeconds);
+    if (dialect->isShared()) {
         if (!isUninitialised(location, options))
             throw Failure(ErrorNumber::FileWrite,
                           QStringLiteral("The database \"%1\" holds tables already; a new Quillset database is only "
                                          "made in an empty one.")
                               .arg(shownLocation(location)));
-        const Connection connection(dialectFor(location, options));
+        const Connection connection(std::move(dialect));
         createSchema(connection, sampleAccount);
         return;
     }
-    SqliteDialect::createFile(location);
+    dialect->createEmpty();
     try {
-        const Connection connection(std::make_unique<SqliteDialect>(location));
+        const Connection connection(std::move(dialect));
         createSchema(connection, sampleAccount);
     } catch (...) {
         QFile::remove(location);
@@ -121,7 +113,7 @@ void Store::createDatabase(const QString &location, bool sampleAccount, const St
 
 bool Store::isShared() const
 {
-    return m_connection->dialect().kind() == Dialect::Kind::Postgres;
+    return m_connection->dialect().isShared();
 }
 
 QString Store::databaseFile() const

@@ -8,6 +8,7 @@
 #include "core/options/OptionSettings.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
+#include "store/PostgresDialect.h"
 #include "store/Schema.h"
 #include "store/Store.h"
 
@@ -31,6 +32,7 @@ class TestSharedStore : public QObject
 private slots:
     void initTestCase();
     void initialisedOnlyWhenAsked();
+    void upgradesARegisterOfAnEarlierRelease();
     void twoWorkstationsNeverShareANumber_data();
     void twoWorkstationsNeverShareANumber();
     void editsFromTwoPlacesWriteNothingOverTheOther();
@@ -126,7 +128,7 @@ void TestSharedStore::initialisedOnlyWhenAsked()
     {
         const std::unique_ptr<Store> store = open(server.location());
         QVERIFY(store);
-        QCOMPARE(scalar(*store, QStringLiteral("SELECT max(version) FROM quillset_schema")).toInt(), kSchemaVersion);
+        QCOMPARE(scalar(*store, QStringLiteral("SELECT max(version) FROM quillset_schema")).toInt(), schemaVersion());
         QCOMPARE(scalar(*store, QStringLiteral("SELECT count(*) FROM BankAccount")).toInt(), 0);
         QCOMPARE(store->parameters().printTimeoutSeconds(), 60);
         QVERIFY(store->isShared());
@@ -143,6 +145,72 @@ void TestSharedStore::initialisedOnlyWhenAsked()
     }
     QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99")));
     QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99"))); // still as it was
+}
+
+// A register on the server as the release of version 4 left it, made by the program's own steps up
+// to then and used by an office, is upgraded keeping every row and every value it held.
+void TestSharedStore::upgradesARegisterOfAnEarlierRelease()
+{
+    const ServerDatabase server;
+    QVERIFY(server.isReady());
+    const QStringList reads = {
+        QStringLiteral("SELECT Id, BankID, BankName, Width, CrossWidth, AmountStyle, CurrencyName, SubunitDigits "
+                       "FROM BankAccount ORDER BY Id"),
+        QStringLiteral("SELECT Id, BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, Duplicate "
+                       "FROM Cheque ORDER BY Id"),
+        QStringLiteral("SELECT Id, BankID, FirstLeaf, LastLeaf, Received, Retired FROM ChequeBook ORDER BY Id"),
+        QStringLiteral("SELECT BankID, Pay, LastId FROM PayeeUse ORDER BY BankID, Pay"),
+        QStringLiteral("SELECT Description, Value FROM sys_parms WHERE Description IN ('CompanyName', 'CBTop', "
+                       "'PrintTimeout', 'LowLeaves') ORDER BY Description"),
+    };
+    const auto read = [&reads](const Connection &connection) {
+        QStringList found;
+        for (const QString &sql : reads) {
+            QSqlQuery query = connection.run(sql);
+            while (connection.next(query)) {
+                QStringList fields;
+                for (int i = 0; i < query.record().count(); ++i)
+                    fields << (query.value(i).isNull() ? QStringLiteral("NULL") : query.value(i).toString());
+                found << fields.join(u'|');
+            }
+        }
+        return found;
+    };
+    QStringList before;
+    {
+        const Connection connection(std::make_unique<PostgresDialect>(server.location(), 10));
+        createSchema(connection, true, 4);
+        for (const QString &sql : {
+                 QStringLiteral("INSERT INTO BankAccount (BankID, BankName, Width, Height, AmountStyle, CurrencyName, "
+                                "SubunitName, SubunitDigits) VALUES ('SBI-2', 'State Bank of India', 20.2, 9.1, "
+                                "'Indian', 'Rupees', 'Paise', 2)"),
+                 QStringLiteral("UPDATE BankAccount SET CrossLeft = 1, CrossTop = 0.5, CrossWidth = 4, CrossHeight "
+                                "= 1.2 WHERE BankID = 'ACC1'"),
+                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', "
+                                "'000120', 1500.5, 'Ramesh Traders', '2026-11-02'), ('ACC1', '000121', 250000, "
+                                "'A \"Quoted\" Payee', '2026-11-03'), ('SBI-2', '7', 75000, 'Landlord', "
+                                "'2026-12-02')"),
+                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason) VALUES "
+                                "('SBI-2', '8', 0, '', '2026-12-05', 'spoiled', 'Torn')"),
+                 QStringLiteral("INSERT INTO ChequeBook (BankID, FirstLeaf, LastLeaf, Received) VALUES ('ACC1', "
+                                "'000100', '000149', '2026-10-30')"),
+                 QStringLiteral("INSERT INTO PayeeUse (BankID, Pay, LastId) VALUES ('ACC1', 'Ramesh Traders', 1)"),
+                 QStringLiteral("UPDATE sys_parms SET Value = '-0.2cm' WHERE Description = 'CBTop'"),
+             })
+            connection.run(sql);
+        QCOMPARE(connection.dialect().schemaVersion(connection), 4);
+        before = read(connection);
+    }
+    QCOMPARE(before.size(), 2 + 4 + 1 + 1 + 4);
+    QCOMPARE(before.constFirst().section(u'|', 0, 2), QStringLiteral("1|ACC1|Sample Bank"));
+
+    const std::unique_ptr<Store> store = open(server.location());
+    QVERIFY(store);
+    QCOMPARE(scalar(*store, QStringLiteral("SELECT max(version) FROM quillset_schema")).toInt(), schemaVersion());
+    QCOMPARE(read(store->SharedConnection()), before);
+    QCOMPARE(store->accounts().codes(), QStringList({QStringLiteral("ACC1"), QStringLiteral("SBI-2")}));
+    QCOMPARE(store->cheques().between(QDate(2026, 11, 1), QDate(2026, 12, 31)).size(), 4);
+    QCOMPARE(store->parameters().dateRules(QDate(2026, 12, 6)).staleMonths, 3);
 }
 
 void TestSharedStore::twoWorkstationsNeverShareANumber_data()
