@@ -257,6 +257,14 @@ void TestProgram::wrongWordsAreAUsageError_data()
                                         << "cannot go together";
     QTest::newRow("initialise without a place") << "--initialise"
                                                 << "needs --database";
+    // Every command checks the words, asked for or not: an option of another command, and two
+    // commands that cannot go together, are refused before anything is done.
+    QTest::newRow("an option of a command not asked for") << "--pdf x.pdf --csv y.csv"
+                                                          << "--csv goes with --report.";
+    QTest::newRow("two commands") << "--report 01-Dec-2026 31-Dec-2026 --csv y.csv --mark printed"
+                                  << "--report cannot go with --print or --mark.";
+    QTest::newRow("a command that goes alone") << "--copy-database a.mdb b.mdb --initialise"
+                                               << "--copy-database goes alone; it cannot go with --initialise.";
 }
 
 void TestProgram::wrongWordsAreAUsageError()

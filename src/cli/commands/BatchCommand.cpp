@@ -1,6 +1,7 @@
-#include "CommandLineBatch.h"
+#include "BatchCommand.h"
 
-#include "cli/CommandLinePrint.h"
+#include "cli/SharedOptions.h"
+#include "cli/commands/ProofChecks.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "core/batch/BatchRun.h"
@@ -18,19 +19,14 @@
 
 namespace quillset {
 
+using namespace SharedOptions;
+
 namespace {
 
 const QString kBatch = QStringLiteral("batch");
 const QString kCheck = QStringLiteral("check");
 const QString kLimit = QStringLiteral("limit");
 const QString kEncoding = QStringLiteral("encoding");
-// Declared with the single cheque's options, whose --print it shares.
-const QString kConfirm = QStringLiteral("confirm");
-
-void sayLine(const QString &text)
-{
-    std::printf("%s\n", qUtf8Printable(text));
-}
 
 void sayProgress(int position, int count, const BatchCheque &row)
 {
@@ -40,9 +36,9 @@ void sayProgress(int position, int count, const BatchCheque &row)
 
 } // namespace
 
-void addBatchOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> BatchCommand::options() const
 {
-    parser.addOptions({
+    return {
         {kBatch,
          QStringLiteral("Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
                         "Stamp), with --check, --pdf or --print."),
@@ -54,30 +50,28 @@ void addBatchOptions(QCommandLineParser &parser)
          QStringLiteral("With --batch: read the file as <name>, such as windows-1252, when it is neither UTF-8 nor "
                         "UTF-16 with its byte-order mark."),
          QStringLiteral("name")},
-    });
+    };
 }
 
-bool wantsBatch(const QCommandLineParser &parser)
+bool BatchCommand::isWanted(const QCommandLineParser &parser) const
 {
     return parser.isSet(kBatch);
 }
 
-QString batchUsageProblem(const QCommandLineParser &parser)
+QString BatchCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
-    if (!wantsBatch(parser))
+    if (!isWanted(parser))
         return parser.isSet(kCheck) || parser.isSet(kLimit) || parser.isSet(kEncoding)
             ? QStringLiteral("--check, --limit and --encoding go with --batch.")
             : QString();
-    const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(QStringLiteral("pdf")) ? 1 : 0)
-        + (parser.isSet(QStringLiteral("print")) ? 1 : 0);
+    const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(kPdf) ? 1 : 0) + (parser.isSet(kPrint) ? 1 : 0);
     if (ways != 1)
         return QStringLiteral("--batch takes one of --check, --pdf FILE or --print.");
-    for (const char *single : {"cheque", "pay", "date", "amount", "mark", "report"}) {
-        if (parser.isSet(QString::fromLatin1(single)))
-            return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.")
-                .arg(QString::fromLatin1(single));
+    for (const QString &single : {kChequeNo, kPay, kDate, kAmount, kMark, kReport}) {
+        if (parser.isSet(single))
+            return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.").arg(single);
     }
-    if (parser.isSet(kConfirm) && !parser.isSet(QStringLiteral("print")))
+    if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
         return QStringLiteral("--confirm goes with --print.");
     if (parser.isSet(kEncoding) && !isKnownEncoding(parser.value(kEncoding)))
         return QStringLiteral("--encoding does not know \"%1\"; name one such as %2.")
@@ -88,12 +82,14 @@ QString batchUsageProblem(const QCommandLineParser &parser)
     return ok ? QString() : QStringLiteral("--limit takes a whole amount, such as --limit 500000.");
 }
 
-int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store)
+int BatchCommand::run(CommandRun &run) const
 {
+    const QCommandLineParser &parser = run.parser;
+    const Store &store = *run.store;
     const PageMetrics metrics;
     const BatchFile file = readBatchFile(parser.value(kBatch), parser.value(kEncoding), Audience::CommandLine);
-    const CheckedBatch batch = checkBatch(store, file, parser.value(QStringLiteral("account")), metrics,
-                                          commandLineToday(), parser.value(kLimit).toLongLong(), Audience::CommandLine);
+    const CheckedBatch batch = checkBatch(store, file, parser.value(kAccount), metrics, commandLineToday(),
+                                          parser.value(kLimit).toLongLong(), Audience::CommandLine);
     const QStringList problems = batch.problemLines();
     for (const QString &line : problems)
         std::fprintf(stderr, "%s\n", qUtf8Printable(line));
@@ -106,7 +102,7 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
     }
     const QStringList flagged = batch.confirmLines();
     // A script cannot be asked: flagged rows stop a print unless the command says to print them.
-    if (parser.isSet(QStringLiteral("print")) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
+    if (parser.isSet(kPrint) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
         for (const QString &flag : flagged)
             std::fprintf(stderr, "Check: %s\n", qUtf8Printable(flag));
         for (const QString &note : batch.notes)
@@ -130,8 +126,8 @@ int runBatchFromCommandLine(const QCommandLineParser &parser, const Store &store
         return ExitStatus::Done;
     }
     try {
-        if (parser.isSet(QStringLiteral("pdf"))) {
-            const QString target = parser.value(QStringLiteral("pdf"));
+        if (parser.isSet(kPdf)) {
+            const QString target = parser.value(kPdf);
             if (const QString problem = writeTargetProblem(target, FileKind::Pdf, store.databaseFile());
                 !problem.isEmpty())
                 return sayFailure(problem);

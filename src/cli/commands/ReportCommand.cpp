@@ -1,6 +1,6 @@
-#include "CommandLineReport.h"
+#include "ReportCommand.h"
 
-#include "cli/CommandLinePrint.h"
+#include "cli/SharedOptions.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "core/cheque/ChequeInput.h"
@@ -11,55 +11,53 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
 
 namespace quillset {
 
+using namespace SharedOptions;
+
 namespace {
 
-const QString kReport = QStringLiteral("report");
 const QString kCsv = QStringLiteral("csv");
-const QString kPdf = QStringLiteral("pdf");
-const QString kAccount = QStringLiteral("account");
 
 } // namespace
 
-void addReportOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> ReportCommand::options() const
 {
-    parser.addOptions({
+    return {
         {kReport,
          QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
                         "--date takes them) to --csv or --pdf; with --account, of that account only.")},
         {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
-    });
+    };
 }
 
-bool wantsReport(const QCommandLineParser &parser)
+bool ReportCommand::isWanted(const QCommandLineParser &parser) const
 {
     return parser.isSet(kReport);
 }
 
-QString reportUsageProblem(const QCommandLineParser &parser)
+QString ReportCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
-    if (!parser.isSet(kReport)) {
-        if (parser.isSet(kCsv))
-            return QStringLiteral("--csv goes with --report.");
-        return QString();
-    }
-    if (parser.isSet(QStringLiteral("print")) || parser.isSet(QStringLiteral("mark")))
+    if (!isWanted(parser))
+        return parser.isSet(kCsv) ? QStringLiteral("--csv goes with --report.") : QString();
+    if (parser.isSet(kPrint) || parser.isSet(kMark))
         return QStringLiteral("--report cannot go with --print or --mark.");
-    const QStringList dates = parser.positionalArguments();
-    if (dates.size() != 2)
+    if (parser.positionalArguments().size() != 2)
         return QStringLiteral("--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
     if (parser.isSet(kCsv) == parser.isSet(kPdf))
         return QStringLiteral("--report writes to one file: give --csv FILE or --pdf FILE.");
     return QString();
 }
 
-int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &store, const QString &programFolder)
+int ReportCommand::run(CommandRun &run) const
 {
+    const QCommandLineParser &parser = run.parser;
+    const Store &store = *run.store;
     // Read in the office's order of dates, as every date it is given; a date that is none is a wrong word.
     DateOrder order = DateOrder::DayFirst;
     try {
@@ -92,9 +90,9 @@ int writeReportFromCommandLine(const QCommandLineParser &parser, const Store &st
         if (parser.isSet(kCsv)) {
             writeFile(target, kind, registerCsv(entries).toUtf8(), store.databaseFile());
         } else {
-            // The same definition the window reads at every Preview.
-            ReportDefinition definition
-                = ReportDefinition::load(QDir(programFolder).filePath(QStringLiteral("rptCheque.rpt")));
+            // The same definition the window reads at every Preview, beside the program.
+            ReportDefinition definition = ReportDefinition::load(
+                QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("rptCheque.rpt")));
             const ReportDocument document(std::move(definition), title, entries);
             writeFile(target, kind, renderReportPdf(document, title), store.databaseFile());
         }

@@ -1,6 +1,6 @@
-#include "CommandLineCalibration.h"
+#include "CalibrationCommand.h"
 
-#include "cli/CommandLinePrint.h"
+#include "cli/SharedOptions.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "core/issue/CalibrationSheetJob.h"
@@ -16,31 +16,30 @@
 
 namespace quillset {
 
+using namespace SharedOptions;
+
 namespace {
 
 const QString kSheet = QStringLiteral("calibration-sheet");
-const QString kAccount = QStringLiteral("account");
-const QString kPdf = QStringLiteral("pdf");
-const QString kPrint = QStringLiteral("print");
 
 } // namespace
 
-void addCalibrationOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> CalibrationCommand::options() const
 {
-    parser.addOption({kSheet,
-                      QStringLiteral("Make the --account's calibration sheet: its leaf's outline, boxes and rulers "
-                                     "where the default printer would put them, to --pdf <file> or --print. Nothing "
-                                     "is recorded.")});
+    return {{kSheet,
+             QStringLiteral("Make the --account's calibration sheet: its leaf's outline, boxes and rulers "
+                            "where the default printer would put them, to --pdf <file> or --print. Nothing "
+                            "is recorded.")}};
 }
 
-bool wantsCalibrationSheet(const QCommandLineParser &parser)
+bool CalibrationCommand::isWanted(const QCommandLineParser &parser) const
 {
     return parser.isSet(kSheet);
 }
 
-QString calibrationUsageProblem(const QCommandLineParser &parser)
+QString CalibrationCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
-    if (!wantsCalibrationSheet(parser))
+    if (!isWanted(parser))
         return QString();
     if (parser.value(kAccount).isEmpty() || parser.isSet(kPdf) == parser.isSet(kPrint))
         return QStringLiteral("--calibration-sheet takes --account and either --pdf FILE or --print: "
@@ -48,8 +47,10 @@ QString calibrationUsageProblem(const QCommandLineParser &parser)
     return QString();
 }
 
-int calibrationSheetFromCommandLine(const QCommandLineParser &parser, const Store &store)
+int CalibrationCommand::run(CommandRun &run) const
 {
+    const QCommandLineParser &parser = run.parser;
+    const Store &store = *run.store;
     const QString path = parser.value(kPdf);
     if (parser.isSet(kPdf)) {
         if (const QString problem = writeTargetProblem(path, FileKind::Pdf, store.databaseFile()); !problem.isEmpty())
@@ -70,10 +71,10 @@ int calibrationSheetFromCommandLine(const QCommandLineParser &parser, const Stor
             std::printf("Sent the calibration sheet of \"%s\" to \"%s\" as job %d\n",
                         qUtf8Printable(parser.value(kAccount)), qUtf8Printable(sheet.printer.name), job);
         }
-        std::printf("%s\n", qUtf8Printable(sheet.note));
+        sayLine(sheet.note);
         if (!sheet.outside.isEmpty())
-            sayFailure(QStringLiteral("warning: %1")
-                           .arg(printableAreaWarning(sheet.outside, sheet.printer.name, Audience::CommandLine)));
+            sayFailure(
+                printWarningLine(printableAreaWarning(sheet.outside, sheet.printer.name, Audience::CommandLine)));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

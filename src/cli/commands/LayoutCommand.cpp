@@ -1,6 +1,6 @@
-#include "CommandLineLayout.h"
+#include "LayoutCommand.h"
 
-#include "cli/CommandLinePrint.h"
+#include "cli/SharedOptions.h"
 #include "core/accounts/LayoutExport.h"
 #include "core/base/Failure.h"
 #include "store/Store.h"
@@ -11,6 +11,8 @@
 
 namespace quillset {
 
+using namespace SharedOptions;
+
 namespace {
 
 const QString kExport = QStringLiteral("export-layout");
@@ -18,47 +20,45 @@ const QString kImport = QStringLiteral("import-layout");
 
 } // namespace
 
-void addLayoutOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> LayoutCommand::options() const
 {
-    parser.addOptions({
+    return {
         {kExport, QStringLiteral("Write the leaf layout of the account <code> to the file FILE (JSON)."),
          QStringLiteral("code")},
         {kImport, QStringLiteral("Read the leaf layout in <file> into the --account (made when there is none)."),
          QStringLiteral("file")},
-    });
+    };
 }
 
-bool wantsLayout(const QCommandLineParser &parser)
+bool LayoutCommand::isWanted(const QCommandLineParser &parser) const
 {
     return parser.isSet(kExport) || parser.isSet(kImport);
 }
 
-QString layoutUsageProblem(const QCommandLineParser &parser)
+QString LayoutCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
-    if (!wantsLayout(parser))
+    if (!isWanted(parser))
         return QString();
     if (parser.isSet(kExport) && parser.isSet(kImport))
         return QStringLiteral("--export-layout and --import-layout go one at a time.");
     if (parser.isSet(kExport) && parser.positionalArguments().size() != 1)
         return QStringLiteral("--export-layout takes the account's code and the file: --export-layout ACC1 leaf.json");
-    if (parser.isSet(kImport)
-        && (!parser.positionalArguments().isEmpty() || parser.value(QStringLiteral("account")).isEmpty()))
+    if (parser.isSet(kImport) && (!parser.positionalArguments().isEmpty() || parser.value(kAccount).isEmpty()))
         return QStringLiteral("--import-layout takes the file and --account: --import-layout leaf.json --account ACC2");
     return QString();
 }
 
-int runLayoutFromCommandLine(const QCommandLineParser &parser, const Store &store)
+int LayoutCommand::run(CommandRun &run) const
 {
+    const QCommandLineParser &parser = run.parser;
     try {
         if (parser.isSet(kExport)) {
-            exportLayout(store, parser.value(kExport), parser.positionalArguments().first());
+            exportLayout(*run.store, parser.value(kExport), parser.positionalArguments().first());
             std::printf("Wrote the layout of \"%s\" to %s\n", qUtf8Printable(parser.value(kExport)),
                         qUtf8Printable(parser.positionalArguments().first()));
             return ExitStatus::Done;
         }
-        std::printf(
-            "%s\n",
-            qUtf8Printable(importLayout(store, parser.value(kImport), parser.value(QStringLiteral("account")))));
+        sayLine(importLayout(*run.store, parser.value(kImport), parser.value(kAccount)));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -1,6 +1,6 @@
-#include "CommandLineCopy.h"
+#include "CopyCommand.h"
 
-#include "cli/CommandLinePrint.h"
+#include "cli/SharedOptions.h"
 #include "core/base/Failure.h"
 #include "store/CopyDatabase.h"
 #include "store/PostgresDialect.h"
@@ -11,48 +11,49 @@
 
 namespace quillset {
 
+using namespace SharedOptions;
+
 namespace {
 
 const QString kCopy = QStringLiteral("copy-database");
 
 } // namespace
 
-void addCopyOptions(QCommandLineParser &parser)
+QList<QCommandLineOption> CopyCommand::options() const
 {
-    parser.addOption({kCopy,
-                      QStringLiteral("Copy the accounts, the register and the settings of the database FROM into "
-                                     "the new or empty database TO (a file or a server URI), and print the count of "
-                                     "each table on both sides.")});
+    return {{kCopy,
+             QStringLiteral("Copy the accounts, the register and the settings of the database FROM into the "
+                            "new or empty database TO (a file or a server URI), and print the count of each "
+                            "table on both sides.")}};
 }
 
-bool wantsCopy(const QCommandLineParser &parser)
+bool CopyCommand::isWanted(const QCommandLineParser &parser) const
 {
     return parser.isSet(kCopy);
 }
 
-QString copyUsageProblem(const QCommandLineParser &parser)
+QString CopyCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
-    if (!wantsCopy(parser))
+    if (!isWanted(parser))
         return QString();
-    for (const QString &other : {QStringLiteral("report"), QStringLiteral("print"), QStringLiteral("pdf"),
-                                 QStringLiteral("mark"), QStringLiteral("initialise")}) {
+    for (const QString &other : {kReport, kPrint, kPdf, kMark, kInitialise}) {
         if (parser.isSet(other))
             return QStringLiteral("--copy-database goes alone; it cannot go with --%1.").arg(other);
     }
     if (parser.positionalArguments().size() != 2)
         return QStringLiteral("--copy-database takes two places: the database FROM and the database TO.");
-    if (parser.isSet(QStringLiteral("database")))
+    if (parser.isSet(kDatabase))
         return QStringLiteral("--copy-database names both databases itself; leave out --database.");
     return QString();
 }
 
-int copyFromCommandLine(const QCommandLineParser &parser, const StoreOptions &options)
+int CopyCommand::run(CommandRun &run) const
 {
-    const QString from = parser.positionalArguments().at(0);
-    const QString to = parser.positionalArguments().at(1);
+    const QString from = run.parser.positionalArguments().at(0);
+    const QString to = run.parser.positionalArguments().at(1);
     QList<TableCount> counts;
     try {
-        counts = copyDatabase(from, to, options);
+        counts = copyDatabase(from, to, run.storeOptions);
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -1,0 +1,62 @@
+#include "MarkCommand.h"
+
+#include "cli/SharedOptions.h"
+#include "core/base/Failure.h"
+#include "core/issue/ChequeLife.h"
+#include "print/CupsPrintQueue.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace quillset {
+
+using namespace SharedOptions;
+
+namespace {
+
+const QString kReason = QStringLiteral("reason");
+
+} // namespace
+
+QList<QCommandLineOption> MarkCommand::options() const
+{
+    return {
+        {kMark,
+         QStringLiteral("Settle the --account's --cheque: printed, spoiled or unprinted for a pending cheque, void "
+                        "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
+         QStringLiteral("how")},
+        {kReason, QStringLiteral("Why a cheque is spoiled or void (with --mark)."), QStringLiteral("text")},
+    };
+}
+
+bool MarkCommand::isWanted(const QCommandLineParser &parser) const
+{
+    return parser.isSet(kMark);
+}
+
+int MarkCommand::run(CommandRun &run) const
+{
+    // The word given with --mark is checked with the options of one cheque, by PrintCommand.
+    const QString account = run.parser.value(kAccount);
+    const QString number = run.parser.value(kChequeNo);
+    if (account.isEmpty() || number.isEmpty())
+        return sayFailure(QStringLiteral("--mark needs the cheque's --account and --cheque."), ExitStatus::Usage);
+    try {
+        const std::optional<BankAccountRecord> found = run.store->accounts().find(account);
+        if (!found)
+            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+        // A cheque whose job the print server still holds is not settled: it may yet print.
+        CupsPrintQueue queue;
+        const QString done
+            = settleNumber(*run.store, found->bankId, number, *settlementFromWord(run.parser.value(kMark)),
+                           run.parser.value(kReason), commandLineToday(), {queue, workstationName()});
+        std::printf("%s\n", qUtf8Printable(done));
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    return ExitStatus::Done;
+}
+
+} // namespace quillset

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/Command.h"
+
+namespace quillset {
+
+/// quillset --mark HOW --account CODE --cheque N [--reason TEXT]: settles a cheque of the register.
+class MarkCommand : public Command
+{
+public:
+    QList<QCommandLineOption> options() const override;
+    bool isWanted(const QCommandLineParser &parser) const override;
+    int run(CommandRun &run) const override;
+};
+
+} // namespace quillset

@@ -1,0 +1,97 @@
+#include "OneCheque.h"
+
+#include "cli/CommandOutput.h"
+#include "cli/SharedOptions.h"
+#include "core/base/Failure.h"
+#include "core/base/Files.h"
+#include "core/cheque/ChequeInput.h"
+#include "core/issue/ChequeLife.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+
+namespace quillset {
+
+using namespace SharedOptions;
+
+namespace {
+
+const QString kNext = QStringLiteral("next");
+
+RequestedCheque refused(const QString &problem)
+{
+    RequestedCheque request;
+    request.status = sayFailure(problem);
+    return request;
+}
+
+} // namespace
+
+RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Store &store)
+{
+    ChequeTexts texts {parser.value(kAccount), parser.value(kChequeNo), parser.value(kPay),
+                       parser.value(kDate),    parser.value(kAmount),   false};
+    if (texts.accountCode.isEmpty())
+        return refused(QStringLiteral("say which bank account the cheque is drawn on with --account."));
+    if (parser.isSet(kPdf)) {
+        if (const QString problem = writeTargetProblem(parser.value(kPdf), FileKind::Pdf, store.databaseFile());
+            !problem.isEmpty())
+            return refused(problem);
+    }
+    const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
+    if (!account)
+        return refused(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
+    texts.accountCode = account->bankId; // as the account stores it, whatever the capitals typed
+    RequestedCheque request;
+    // The next number is taken at the moment of printing; a proof shows the one offered now.
+    request.next = texts.number == kNext;
+    if (request.next) {
+        texts.number = offeredNumber(store, texts.accountCode);
+        if (texts.number.isEmpty())
+            return refused(QStringLiteral("the account \"%1\" has no cheque numbered in digits yet, so there "
+                                          "is no next number: give the first one with --cheque.")
+                               .arg(texts.accountCode));
+    }
+    if (parser.isSet(kStamp) || parser.isSet(kNoStamp))
+        texts.stamp = parser.isSet(kStamp);
+    else
+        texts.stamp = store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
+
+    const DateRules dates = store.parameters().dateRules(commandLineToday());
+    const ChequeReading reading = readCheque(texts, account->money, dates);
+    if (reading.incomplete())
+        return refused(kIncompleteChequeMessage + QStringLiteral(": give --cheque, --pay, --date and --amount."));
+    if (!reading.cheque)
+        return refused(reading.messages());
+    request.cheque = reading.cheque;
+    request.dateFlag = dateFlag(reading.cheque->date, dates);
+    return request;
+}
+
+QString oneChequeUsageProblem(const QCommandLineParser &parser)
+{
+    if (parser.isSet(kPrint) && parser.isSet(kPdf))
+        return QStringLiteral("--print and --pdf cannot go together: print the cheque, or write its proof.");
+    if (parser.isSet(kStamp) && parser.isSet(kNoStamp))
+        return QStringLiteral("--stamp and --no-stamp cannot go together.");
+    if (parser.isSet(kMark) && (parser.isSet(kPrint) || parser.isSet(kPdf)))
+        return QStringLiteral("--mark settles a cheque already sent; it cannot go with --print or --pdf.");
+    if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
+        return QStringLiteral("--confirm goes with --print.");
+    if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
+        return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
+    return QString();
+}
+
+void sayPendingCheques(const Store &store)
+{
+    try {
+        const QString notice = pendingNotice(store.cheques().pendingCount(), Audience::CommandLine);
+        if (!notice.isEmpty())
+            say(notice);
+    } catch (const Failure &) {
+        // The command itself meets the same fault and says it.
+    }
+}
+
+} // namespace quillset

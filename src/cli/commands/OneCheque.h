@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/cheque/Cheque.h"
+
+#include <QString>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace quillset {
+
+class Store;
+
+/// The one cheque --print and --pdf describe, read as the entry window reads it.
+struct RequestedCheque
+{
+    std::optional<Cheque> cheque; ///< none when it cannot be read: the problem has been said
+    int status = 0; ///< the exit status when there is no cheque
+    bool next = false; ///< --cheque next: the number is taken at the moment of printing
+    QString dateFlag; ///< why its date needs a second look, or empty
+};
+
+/// Reads the cheque from --account, --cheque, --pay, --date, --amount and the stamp; says on
+/// standard error why it cannot. Throws Failure when the store fails.
+RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Store &store);
+
+/// What is wrong with the options of one cheque (--print, --pdf, --stamp, --mark, --confirm), or empty.
+QString oneChequeUsageProblem(const QCommandLineParser &parser);
+
+/// Tells, on standard error, how many cheques are pending, if any are.
+void sayPendingCheques(const Store &store);
+
+} // namespace quillset
