@@ -263,6 +263,9 @@ void TestProgram::wrongWordsAreAUsageError_data()
                                                           << "--csv goes with --report.";
     QTest::newRow("two commands") << "--report 01-Dec-2026 31-Dec-2026 --csv y.csv --mark printed"
                                   << "--report cannot go with --print or --mark.";
+    QTest::newRow("an unknown settlement beside a command on files")
+        << "--mark bogus --account ACC1 --cheque 000001 --export-layout ACC1 leaf.json"
+        << "--mark takes printed, spoiled, void or unprinted, not \"bogus\"";
     QTest::newRow("a command that goes alone") << "--copy-database a.mdb b.mdb --initialise"
                                                << "--copy-database goes alone; it cannot go with --initialise.";
 }

@@ -36,9 +36,17 @@ bool MarkCommand::isWanted(const QCommandLineParser &parser) const
     return parser.isSet(kMark);
 }
 
+QString MarkCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
+{
+    // Checked here too, not only with the options of one cheque: those are not checked beside a
+    // command that works on files, and a settlement must never run on a word it does not know.
+    if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
+        return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
+    return QString();
+}
+
 int MarkCommand::run(CommandRun &run) const
 {
-    // The word given with --mark is checked with the options of one cheque, by PrintCommand.
     const QString account = run.parser.value(kAccount);
     const QString number = run.parser.value(kChequeNo);
     if (account.isEmpty() || number.isEmpty())

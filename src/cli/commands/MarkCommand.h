@@ -10,6 +10,7 @@ class MarkCommand : public Command
 public:
     QList<QCommandLineOption> options() const override;
     bool isWanted(const QCommandLineParser &parser) const override;
+    QString usageProblem(const QCommandLineParser &parser, const QList<const Command *> &wanted) const override;
     int run(CommandRun &run) const override;
 };
 
