@@ -6,5 +6,6 @@ get_filename_component(name "${SOURCE}" NAME)
 if(EXISTS "${target}/${name}")
     message(STATUS "Keeping: ${target}/${name}")
 else()
-    file(INSTALL "${SOURCE}" DESTINATION "${target}")
+    # file(INSTALL) puts DESTDIR before an absolute DESTINATION by itself.
+    file(INSTALL "${SOURCE}" DESTINATION "${DESTINATION}")
 endif()

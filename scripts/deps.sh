@@ -38,9 +38,11 @@ QUILLSET_BUILD_PACKAGES=(
 # What the tests need on top: PDF text extraction and rendering, OCR to read printed pages as a
 # person would (German beside English, to read the umlauts of a payee like "Café Müller GmbH"), the formatter the code is checked against, the SQLite shell for the benchmarks, a print server for the end-to-end print tests (they start a
 # private CUPS server of their own) and a PostgreSQL server for the shared-register tests (they start
-# a private cluster of their own; the package's own cluster is not used).
+# a private cluster of their own; the package's own cluster is not used). The Debian package is
+# built and checked too: dpkg-shlibdeps (dpkg-dev) and file name its libraries, lintian checks it.
 QUILLSET_TEST_PACKAGES=(
     poppler-utils clang-format sqlite3 cups cups-client postgresql tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
+    dpkg-dev file lintian
 )
 
 # quillset_build <folder> [cmake options...]
