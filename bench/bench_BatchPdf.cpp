@@ -44,8 +44,8 @@ int main(int argc, char *argv[])
 
     const auto single = std::chrono::steady_clock::now();
     for (int i = 0; i < 100; ++i) {
-        const Cheque cheque {QStringLiteral("ACC1"), QString::number(200000 + i), QStringLiteral("Payee %1").arg(i),
-                             QDate(2026, 12, 6),     1000 + i * 7919LL,           true};
+        const Cheque cheque {QStringLiteral("ACC1"), QString::number(200000 + i),   QStringLiteral("Payee %1").arg(i),
+                             QDate(2026, 12, 6),     Money {1000 + i * 7919LL, {}}, true};
         writeFile(db.folder() + QStringLiteral("/one.pdf"), FileKind::Pdf,
                   renderPdf({composeChequePage(db.store(), cheque, metrics)}, QStringLiteral("cheque")), db.path());
     }

@@ -28,8 +28,8 @@ constexpr int kCheques = 1000;
 
 Cheque chequeNumber(int i)
 {
-    return {QStringLiteral("ACC1"), QString::number(100000 + i), QStringLiteral("Payee number %1").arg(i),
-            QDate(2026, 12, 6),     1000 + i * 7919LL,           i % 2 == 0};
+    return {QStringLiteral("ACC1"), QString::number(100000 + i),   QStringLiteral("Payee number %1").arg(i),
+            QDate(2026, 12, 6),     Money {1000 + i * 7919LL, {}}, i % 2 == 0};
 }
 
 template<typename Work>
@@ -73,8 +73,8 @@ int main(int argc, char *argv[])
             const QList<std::pair<QString, const QFont *>> texts
                 = {{cheque.date.toString(QStringLiteral("dd    MM    yyyy")), &regular},
                    {cheque.payee, &regular},
-                   {chequeFigures(cheque.amount, MoneyStyle {}), &bold},
-                   {wordsForWhole(cheque.amount).toUpper(), &regular},
+                   {chequeFigures(cheque.amount), &bold},
+                   {wordsForWhole(cheque.amount.units).toUpper(), &regular},
                    {QStringLiteral("Sample Traders Pvt. Ltd."), &bold}};
             for (int line = 0; line < texts.size(); ++line) {
                 painter.setFont(*texts.at(line).second);

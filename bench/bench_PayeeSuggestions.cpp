@@ -30,8 +30,7 @@ void fillRegister(const Store &store)
             store.cheques().record({QStringLiteral("ACC%1").arg(1 + i % 5),
                                     QStringLiteral("%1").arg(100000 + i, 7, 10, QLatin1Char('0')),
                                     QStringLiteral("Payee number %1").arg(i % kPayees),
-                                    QDate(2020, 1, 1).addDays(i % 2000), 100 + i % 9000, false},
-                                   MoneyStyle {});
+                                    QDate(2020, 1, 1).addDays(i % 2000), Money {100 + i % 9000, {}}, false});
     });
     std::printf("register filled: %d cheques in %.1f s\n", kCheques, timer.elapsed() / 1000.0);
 }

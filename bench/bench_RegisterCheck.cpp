@@ -62,13 +62,9 @@ int main(int argc, char *argv[])
     const auto [check, checkWorst] = timed(checkPages);
     int number = 9000000;
     const auto [pending, pendingWorst] = timed([&] {
-        const Cheque cheque {QStringLiteral("ACC1"),
-                             QString::number(++number),
-                             QStringLiteral("Bench Payee"),
-                             QDate(2026, 12, 6),
-                             5000,
-                             true};
-        reopened->cheques().removeUnprinted(reopened->cheques().addPending(cheque, MoneyStyle {}, QString()));
+        const Cheque cheque {QStringLiteral("ACC1"), QString::number(++number), QStringLiteral("Bench Payee"),
+                             QDate(2026, 12, 6),     Money {5000, {}},          true};
+        reopened->cheques().removeUnprinted(reopened->cheques().addPending(cheque, QString()));
     });
     const auto [open, openWorst] = timed([&] { Store::OpenDatabase(db.path(), OdbcInstaller::none()); });
 

@@ -50,8 +50,12 @@ int recordCheques(const Store &store, int count, const QString &workstation)
     BlockingWaiter waiter;
     int printed = 0;
     for (int i = 0; i < count; ++i) {
-        const Cheque cheque {QStringLiteral("ACC1"), QString(), QStringLiteral("%1 payee %2").arg(workstation).arg(i),
-                             QDate(2026, 12, 7),     1000 + i,  false};
+        const Cheque cheque {QStringLiteral("ACC1"),
+                             QString(),
+                             QStringLiteral("%1 payee %2").arg(workstation).arg(i),
+                             QDate(2026, 12, 7),
+                             Money {1000 + i, {}},
+                             false};
         const IssueOutcome outcome = issueNextCheque(cheque, {store, queue, metrics, waiter, nullptr, workstation});
         if (outcome.kind == IssueOutcome::Kind::Printed)
             ++printed;
@@ -73,9 +77,8 @@ std::unique_ptr<Store> openStore(const QString &location)
 
 void seedFirstNumber(const Store &store)
 {
-    store.cheques().record(
-        {QStringLiteral("ACC1"), QStringLiteral("100000"), QStringLiteral("First"), QDate(2026, 12, 1), 1, false},
-        MoneyStyle {});
+    store.cheques().record({QStringLiteral("ACC1"), QStringLiteral("100000"), QStringLiteral("First"),
+                            QDate(2026, 12, 1), Money {1, {}}, false});
 }
 
 bool checkRegister(const Store &store, const char *label)

@@ -16,9 +16,9 @@ namespace {
 
 // The register keeps amounts in whole units of the account's money, as it always has; the cheque
 // value carries them in the smallest unit, so they are converted here and only here.
-double storedAmount(qint64 amount, const MoneyStyle &money)
+double storedAmount(const Money &amount)
 {
-    return static_cast<double>(amount) / static_cast<double>(money.unitsPerWhole());
+    return static_cast<double>(amount.units) / static_cast<double>(amount.style.unitsPerWhole());
 }
 
 qint64 amountFromStore(double stored, const MoneyStyle &money)
@@ -81,8 +81,7 @@ QString ChequeRegister::storedCode(const QString &account) const
     return BankAccounts(m_connection).storedCode(account);
 }
 
-qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
-                                  const BatchOrigin *batch) const
+qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch) const
 {
     const QVariant none(QMetaType(QMetaType::QString));
     const QString account = storedCode(cheque.accountCode);
@@ -95,9 +94,9 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const MoneyStyle &money,
                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
                                "Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, ?, ?, "
                                "'pending', ?, ?, ?, ?, ?, ?)"),
-                {account, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-                 cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now(),
-                 batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
+                {account, cheque.number, storedAmount(cheque.amount), cheque.payee, cheque.date.toString(Qt::ISODate),
+                 numberKey(cheque.number), workstation, now(), batch ? QVariant(batch->name) : none,
+                 batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
                  batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
             notePayee(account, cheque.payee, id);
             return id;
@@ -238,15 +237,15 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
                   values, QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
 }
 
-void ChequeRegister::record(const Cheque &cheque, const MoneyStyle &money) const
+void ChequeRegister::record(const Cheque &cheque) const
 {
     const QString account = storedCode(cheque.accountCode);
     m_connection.inTransaction([&] {
         const qint64 id = m_connection.insert(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
                            "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {account, cheque.number, storedAmount(cheque.amount, money), cheque.payee,
-             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
+            {account, cheque.number, storedAmount(cheque.amount), cheque.payee, cheque.date.toString(Qt::ISODate),
+             numberKey(cheque.number), now()});
         notePayee(account, cheque.payee, id);
     });
 }

@@ -66,8 +66,7 @@ public:
     /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
     /// is already used on the account, and Failure (DatabaseUnreadable) when a page of the register
     /// is damaged, wherever it is.
-    qint64 addPending(const Cheque &cheque, const MoneyStyle &money, const QString &workstation,
-                      const BatchOrigin *batch = nullptr) const;
+    qint64 addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch = nullptr) const;
     /// What the register holds of a batch, by the file's line: the status and number of each row it left.
     QMap<int, BatchRowState> batchRows(const QByteArray &hash) const;
     /// Notes the print job a pending row went out as.
@@ -97,7 +96,7 @@ public:
     QList<RegisterEntry> between(const QDate &from, const QDate &to, const QString &account = QString()) const;
 
     /// Writes a printed cheque straight into the register: only for copying a register over.
-    void record(const Cheque &cheque, const MoneyStyle &money) const;
+    void record(const Cheque &cheque) const;
 
     /// The payees already written, to suggest as one is typed: the account's own first, then the
     /// others', each the most recent first; every payee once, exactly as it was stored.

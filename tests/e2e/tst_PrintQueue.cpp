@@ -282,10 +282,11 @@ void TestPrintQueue::printedChequeLandsAtItsPlacesAndIsRecorded()
         printed = before.contains(file) ? printed : file;
 
     // Where every field belongs: the same cheque composed again from the same account and settings.
-    const ChequePage page = composeChequePage(m_f->db.store(),
-                                              {QStringLiteral("ACC1"), QStringLiteral("000123"),
-                                               QStringLiteral("ABC Traders"), QDate(2026, 12, 6), 123456789, true},
-                                              PageMetrics());
+    const ChequePage page
+        = composeChequePage(m_f->db.store(),
+                            {QStringLiteral("ACC1"), QStringLiteral("000123"), QStringLiteral("ABC Traders"),
+                             QDate(2026, 12, 6), Money {123456789, {}}, true},
+                            PageMetrics());
     int checked = 0;
     const QStringList misplaced = misplacedItems(page, printed, &checked);
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
@@ -415,10 +416,11 @@ void TestPrintQueue::jobsAskForTheirPaper()
     // The sheet that came out is A4, and on it the page exactly as composed: at 100 %, every field
     // in its box, a landscape page turned the way the printing standard turns it (its top to the
     // sheet's left edge).
-    const ChequePage page = composeChequePage(m_f->db.store(),
-                                              {QStringLiteral("ACC1"), QStringLiteral("000131"),
-                                               QStringLiteral("ABC Traders"), QDate(2026, 12, 6), 123456789, true},
-                                              PageMetrics(), queue);
+    const ChequePage page
+        = composeChequePage(m_f->db.store(),
+                            {QStringLiteral("ACC1"), QStringLiteral("000131"), QStringLiteral("ABC Traders"),
+                             QDate(2026, 12, 6), Money {123456789, {}}, true},
+                            PageMetrics(), queue);
     PageImage sheet = PageImage::fromPdf(printed);
     QVERIFY(!sheet.isNull());
     QVERIFY2(qAbs(sheet.sizeInPoints().width() - 595.3) < 1 && qAbs(sheet.sizeInPoints().height() - 841.9) < 1,
@@ -1146,8 +1148,8 @@ void TestPrintQueue::chequeOnPaperReadsBack()
     if (from == QLatin1String("window")) {
         issueCheque(QStringLiteral("000601"), QStringLiteral("Window Traders"));
         QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
-        cheques.append(
-            {QStringLiteral("ACC1"), QStringLiteral("000601"), QStringLiteral("Window Traders"), day, 123456789, true});
+        cheques.append({QStringLiteral("ACC1"), QStringLiteral("000601"), QStringLiteral("Window Traders"), day,
+                        Money {123456789, {}}, true});
     } else {
         m_main.reset();
         QStringList arguments {QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
@@ -1157,7 +1159,7 @@ void TestPrintQueue::chequeOnPaperReadsBack()
                       << QStringLiteral("Command Line Ltd.") << QStringLiteral("--date")
                       << QStringLiteral("06-Dec-2026") << QStringLiteral("--amount") << QStringLiteral("7007");
             cheques.append({QStringLiteral("ACC1"), QStringLiteral("000602"), QStringLiteral("Command Line Ltd."), day,
-                            7007, true});
+                            Money {7007, {}}, true});
         } else {
             const QString file = m_f->db.folder() + QStringLiteral("/pictures.csv");
             QFile csv(file);
@@ -1168,14 +1170,14 @@ void TestPrintQueue::chequeOnPaperReadsBack()
                 csv.write("Pay;Amount;Date;Cheque\r\nCaf\xE9 M\xFCller GmbH;\"12,500\";06-Dec-2026;000605\r\n");
                 arguments << QStringLiteral("--encoding") << QStringLiteral("windows-1252");
                 cheques.append({QStringLiteral("ACC1"), QStringLiteral("000605"), QStringLiteral("Café Müller GmbH"),
-                                day, 12500, true});
+                                day, Money {12500, {}}, true});
             } else {
                 csv.write("Pay,Amount,Date,Cheque,Stamp\nFirst Batch Payee,250000,06-Dec-2026,000603,no\n"
                           "SECOND PAYEE,99,06-Dec-2026,000604,yes\n");
                 cheques.append({QStringLiteral("ACC1"), QStringLiteral("000603"), QStringLiteral("First Batch Payee"),
-                                day, 250000, false});
-                cheques.append(
-                    {QStringLiteral("ACC1"), QStringLiteral("000604"), QStringLiteral("SECOND PAYEE"), day, 99, true});
+                                day, Money {250000, {}}, false});
+                cheques.append({QStringLiteral("ACC1"), QStringLiteral("000604"), QStringLiteral("SECOND PAYEE"), day,
+                                Money {99, {}}, true});
             }
             csv.close();
         }

@@ -237,8 +237,10 @@ void TestSharedStore::twoWorkstationsNeverShareANumber()
     RecordingQueue queueThere;
     queueHere.statuses = {{JobStatus::State::Printing, true, QString()}}; // stays pending while the other prints
     db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
-    const Cheque here {QStringLiteral("ACC1"), first, QStringLiteral("First Payee"), QDate(2026, 12, 7), 100, false};
-    const Cheque there {QStringLiteral("ACC1"), second, QStringLiteral("Second Payee"), QDate(2026, 12, 7), 200, false};
+    const Cheque here {QStringLiteral("ACC1"), first,           QStringLiteral("First Payee"),
+                       QDate(2026, 12, 7),     Money {100, {}}, false};
+    const Cheque there {QStringLiteral("ACC1"), second,          QStringLiteral("Second Payee"),
+                        QDate(2026, 12, 7),     Money {200, {}}, false};
 
     const IssueOutcome pending
         = issueCheque(here, {db.store(), queueHere, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
@@ -354,9 +356,10 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
     RecordingQueue queue;
     QElapsedTimer clock;
     clock.start();
-    const IssueOutcome outcome = issueCheque(
-        {QStringLiteral("ACC1"), QStringLiteral("000300"), QStringLiteral("A Payee"), QDate(2026, 12, 7), 5000, false},
-        {*store, queue, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
+    const IssueOutcome outcome
+        = issueCheque({QStringLiteral("ACC1"), QStringLiteral("000300"), QStringLiteral("A Payee"), QDate(2026, 12, 7),
+                       Money {5000, {}}, false},
+                      {*store, queue, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
     QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed()))); // within the store's limit
     if (said.isEmpty()) {
         // The program reaches the server again by itself and the cheque goes through.
@@ -389,13 +392,14 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
     second.bankName = QStringLiteral("Second Bank; \"quoted\"");
     file.accounts().insert(second);
     for (int i = 1; i <= 40; ++i)
-        file.cheques().record(
-            {i % 2 ? QStringLiteral("ACC1") : QStringLiteral("HDFC2"), QStringLiteral("%1").arg(i, 6, 10, QChar(u'0')),
-             QStringLiteral("Payee %1, Śrī ₹").arg(i), QDate(2026, 11, 1).addDays(i % 30), 1000 * i + 1, false},
-            MoneyStyle {});
-    const qint64 pending = file.cheques().addPending({QStringLiteral("ACC1"), QStringLiteral("000041"),
-                                                      QStringLiteral("Pending Payee"), QDate(2026, 12, 7), 77, false},
-                                                     MoneyStyle {}, QStringLiteral("desk-1 (asha)"));
+        file.cheques().record({i % 2 ? QStringLiteral("ACC1") : QStringLiteral("HDFC2"),
+                               QStringLiteral("%1").arg(i, 6, 10, QChar(u'0')),
+                               QStringLiteral("Payee %1, Śrī ₹").arg(i), QDate(2026, 11, 1).addDays(i % 30),
+                               Money {1000 * i + 1, {}}, false});
+    const qint64 pending
+        = file.cheques().addPending({QStringLiteral("ACC1"), QStringLiteral("000041"), QStringLiteral("Pending Payee"),
+                                     QDate(2026, 12, 7), Money {77, {}}, false},
+                                    QStringLiteral("desk-1 (asha)"));
     file.cheques().addSpoiledLeaf(QStringLiteral("ACC1"), QStringLiteral("000042"), QDate(2026, 12, 7),
                                   QStringLiteral("jammed"));
     file.cheques().markVoid(file.cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000003"))->id,
@@ -429,14 +433,13 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
             QCOMPARE(dump(*shared, table, order), dump(file, table, order));
         // New rows on the server follow the copied ones, and the copied numbers are still taken.
         shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("000043"), QStringLiteral("After The Move"),
-                                  QDate(2026, 12, 8), 9, false},
-                                 MoneyStyle {});
+                                  QDate(2026, 12, 8), Money {9, {}}, false});
         const qint64 added = scalar(*shared, QStringLiteral("SELECT max(Id) FROM Cheque")).toLongLong();
         QVERIFY2(added > pending + 1, qPrintable(QString::number(added)));
-        QVERIFY_THROWS_EXCEPTION(Failure,
-                                 shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("41"),
-                                                           QStringLiteral("Twice"), QDate(2026, 12, 8), 9, false},
-                                                          MoneyStyle {}));
+        QVERIFY_THROWS_EXCEPTION(
+            Failure,
+            shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("41"), QStringLiteral("Twice"),
+                                      QDate(2026, 12, 8), Money {9, {}}, false}));
         QCOMPARE(offeredNumber(*shared, QStringLiteral("ACC1")), QStringLiteral("000044"));
     }
     // And back to a file, as an office leaving the server would.
@@ -466,9 +469,8 @@ void TestSharedStore::copyRefusesATargetThatHoldsData()
     const TestDatabase source(Backend::Sqlite);
     const TestDatabase inUse(target == QLatin1String("server") ? Backend::Postgres : Backend::Sqlite);
     QVERIFY(source.isReady() && inUse.isReady());
-    inUse.store().cheques().record(
-        {QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("Kept"), QDate(2026, 12, 1), 100, false},
-        MoneyStyle {});
+    inUse.store().cheques().record({QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("Kept"),
+                                    QDate(2026, 12, 1), Money {100, {}}, false});
     const QString before = dump(inUse.store(), QStringLiteral("Cheque"), QStringLiteral("Id"));
     QCOMPARE(run({QStringLiteral("--copy-database"), source.path(), inUse.path()}), 1);
     QVERIFY2(m_said.contains(QStringLiteral("holds 1 account(s) and 1 cheque(s) already")), qPrintable(m_said));

@@ -124,10 +124,9 @@ void TestStore::refusesTextInANumberColumn()
     QVERIFY(db.isReady());
     const Connection &connection = db.store().SharedConnection();
     QVERIFY_THROWS_EXCEPTION(Failure, connection.run(QStringLiteral("UPDATE BankAccount SET Width = 'wide'")));
-    QVERIFY_THROWS_EXCEPTION(
-        Failure,
-        db.store().cheques().record({QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("X"), QDate(), 5, false},
-                                    MoneyStyle {}));
+    QVERIFY_THROWS_EXCEPTION(Failure,
+                             db.store().cheques().record({QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("X"),
+                                                          QDate(), Money {5, {}}, false}));
     QCOMPARE(db.scalar(QStringLiteral("SELECT Width || 'x' || Height FROM BankAccount")).toString(),
              QStringLiteral("20.3x9.2"));
 }
@@ -255,8 +254,7 @@ void TestStore::readErrorIsSaidNotAShorterList()
         for (int i = 0; i < 3000; ++i)
             db.store().cheques().record({QStringLiteral("ACC1"), QString::number(i),
                                          QStringLiteral("A payee with a long name, number %1").arg(i),
-                                         QDate(2026, 1, 1).addDays(i % 300), 100 + i, false},
-                                        MoneyStyle {});
+                                         QDate(2026, 1, 1).addDays(i % 300), Money {100 + i, {}}, false});
     });
     db.close();
     // Damage a run of pages in the middle of the file, as a failing disk would.

@@ -287,7 +287,7 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         const auto count = [&] {
             BatchTotal &total = checked.totals[cheque.cheque.accountCode];
             ++total.count;
-            total.sum += cheque.cheque.amount;
+            total.sum += cheque.cheque.amount.units;
             checked.cheques.append(cheque);
         };
         if (done.contains(row.line)) {
@@ -341,13 +341,13 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         }
         if (const QString flag = dateFlag(cheque.cheque.date, dates); !flag.isEmpty())
             checked.toConfirm.append({row.line, QStringLiteral("Date"), flag});
-        if (limit > 0 && cheque.cheque.amount > limit * record.money.unitsPerWhole())
+        if (limit > 0 && cheque.cheque.amount.units > limit * record.money.unitsPerWhole())
             checked.toConfirm.append({row.line, QStringLiteral("Amount"),
                                       QStringLiteral("%1 is above the limit of %2.")
-                                          .arg(chequeFigures(cheque.cheque.amount, record.money),
+                                          .arg(chequeFigures(cheque.cheque.amount),
                                                chequeFigures(limit * record.money.unitsPerWhole(), record.money))});
         // A 0 amount is more often a cell left out than a cheque meant.
-        if (cheque.cheque.amount == 0)
+        if (cheque.cheque.amount.units == 0)
             checked.toConfirm.append({row.line, QStringLiteral("Amount"), QStringLiteral("the amount is 0.")});
         if (outsideBooks)
             checked.toConfirm.append({row.line, QStringLiteral("Cheque"),

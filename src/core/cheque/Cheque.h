@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/words/MoneyStyle.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -16,7 +18,7 @@ struct Cheque
     QString number; ///< the cheque number as typed, leading zeros kept
     QString payee;
     QDate date;
-    qint64 amount = 0; ///< in the smallest unit of the account's currency (paise, fils; rupees when it has none)
+    Money amount; ///< in the money style of its account as it was when the cheque was typed
     bool stamp = false; ///< carries the "Payee's Account Only" crossing
 
     bool operator==(const Cheque &) const = default;

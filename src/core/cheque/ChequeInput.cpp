@@ -209,7 +209,8 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     }
 
     if (problems.isEmpty())
-        reading.cheque = Cheque {texts.accountCode, number, texts.payee, *date.date, *amount, texts.stamp};
+        reading.cheque
+            = Cheque {texts.accountCode, number, texts.payee, *date.date, Money {*amount, money}, texts.stamp};
     return reading;
 }
 

@@ -249,7 +249,7 @@ void BlockingWaiter::pause(int milliseconds)
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              BankAccountRecord &account, const QString &printer)
 {
-    account = chequeAccount(store, cheque.accountCode);
+    account = chequeAccount(store, cheque);
     if (const std::optional<RegisterEntry> used = store.cheques().findNumber(cheque.accountCode, cheque.number)) {
         const QString next = offeredNumber(store, cheque.accountCode);
         throw Failure(ErrorNumber::NumberTaken,
@@ -338,7 +338,7 @@ IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
     // The pending row comes first: if the register cannot take the cheque, it is never printed.
     qint64 row = 0;
     try {
-        row = cheques.addPending(cheque, account.money, context.workstation, context.batch);
+        row = cheques.addPending(cheque, context.workstation, context.batch);
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::NumberTaken)
             return notPrinted(failure, audience);

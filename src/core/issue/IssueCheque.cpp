@@ -3,6 +3,7 @@
 #include "core/base/Failure.h"
 #include "core/cheque/Cheque.h"
 #include "core/layout/ComposeCheque.h"
+#include "core/words/AmountInWords.h"
 #include "store/Store.h"
 
 namespace quillset {
@@ -24,11 +25,25 @@ BankAccountRecord chequeAccount(const Store &store, const QString &code)
     return *account;
 }
 
+BankAccountRecord chequeAccount(const Store &store, const Cheque &cheque)
+{
+    BankAccountRecord account = chequeAccount(store, cheque.accountCode);
+    if (account.money != cheque.amount.style)
+        throw Failure(ErrorNumber::StaleRecord,
+                      QStringLiteral("The money of the bank account \"%1\" was changed elsewhere since the amount was "
+                                     "typed (it is now written %2). Nothing was printed: check the amount and "
+                                     "print again.")
+                          .arg(account.bankId, chequeFigures(cheque.amount.units, account.money)),
+                      QStringLiteral("The money of the bank account \"%1\" was changed elsewhere since the amount "
+                                     "was read; nothing was printed.")
+                          .arg(account.bankId));
+    return account;
+}
+
 ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              const QString &printer)
 {
-    return ComposeCheque(cheque, chequeAccount(store, cheque.accountCode), store.parameters().printSettingsFor(printer),
-                         metrics);
+    return ComposeCheque(cheque, chequeAccount(store, cheque), store.parameters().printSettingsFor(printer), metrics);
 }
 
 QString calibrationNote(const Store &store, const QString &printer)

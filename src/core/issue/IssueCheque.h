@@ -19,6 +19,11 @@ QString errorMessage(const Failure &failure, Audience audience = Audience::Windo
 /// The account a cheque is drawn on. Throws Failure when there is none with that code.
 BankAccountRecord chequeAccount(const Store &store, const QString &code);
 
+/// The account a cheque is drawn on, as it is now. Throws Failure when there is none with that code,
+/// and StaleRecord when the account's money style changed since the cheque's amount was read: a
+/// typed 500 rupees must never print as 5 in a style that has since gained paise.
+BankAccountRecord chequeAccount(const Store &store, const Cheque &cheque);
+
 /// The cheque's page, composed from its account's layout and the stored settings, with the
 /// calibration of that printer (the office's for an empty name). Throws Failure when the account is
 /// missing or the page cannot be composed.

@@ -216,8 +216,8 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
                                    const SheetPrinter &printer, const PageMetrics &metrics)
 {
     // A cheque with every field shown, so each box is where a real cheque's would be.
-    const Cheque sample {
-        account.bankId, QStringLiteral("000000"), QStringLiteral("Sample"), QDate(2026, 12, 31), 1, true};
+    const Cheque sample {account.bankId,      QStringLiteral("000000"), QStringLiteral("Sample"),
+                         QDate(2026, 12, 31), Money {1, account.money}, true};
     const ChequePage cheque = ComposeCheque(sample, account, settings, metrics);
 
     ChequePage sheet;

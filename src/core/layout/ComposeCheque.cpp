@@ -168,10 +168,10 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
 
     date.text = spreadDateDigits(cheque.date);
     pay.text = cheque.payee;
-    amount.text = chequeFigures(cheque.amount, account.money);
+    amount.text = chequeFigures(cheque.amount);
     amount.bold = true;
 
-    const QString words = chequeWords(cheque.amount, account.money).toUpper();
+    const QString words = chequeWords(cheque.amount).toUpper();
     const TextStyle screen {page.fontFamily, kFieldPointSize, false};
     const WordsLines lines = SplitWords(
         words, line1.rect.width(), [&](const QString &text) { return metrics.textWidth(text, measuring); },

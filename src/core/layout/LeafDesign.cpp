@@ -69,7 +69,7 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
                          QStringLiteral("000000"),
                          QStringLiteral("M/S. WWWWWWWW MMMMMMMM ENTERPRISES PRIVATE LIMITED"),
                          QDate(2028, 12, 28),
-                         account.money.subunitDigits > 0 ? 77777777777 : 777777777,
+                         Money {account.money.subunitDigits > 0 ? 77777777777 : 777777777, account.money},
                          true};
     PrintSettings settings;
     settings.companyName = QStringLiteral("FOR WWWWWW MMMMMM TRADERS PVT. LTD.");

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/words/MoneyStyle.h"
+
 #include <QString>
 
 namespace quillset {
-
-struct MoneyStyle;
 
 /// Words for a whole number from 0 to 100, as the cheque spells its two-digit groups
 /// (0 gives "", 20 "Twenty", 30 "Thirty " with its trailing blank, 100 "Hundred").
@@ -26,5 +26,14 @@ QString chequeWords(qint64 amount, const MoneyStyle &money);
 
 /// The amount in figures as the cheque prints it: =1,234,567/-, =12,34,567.50/- in the Indian style.
 QString chequeFigures(qint64 amount, const MoneyStyle &money);
+
+inline QString chequeWords(const Money &amount)
+{
+    return chequeWords(amount.units, amount.style);
+}
+inline QString chequeFigures(const Money &amount)
+{
+    return chequeFigures(amount.units, amount.style);
+}
 
 } // namespace quillset

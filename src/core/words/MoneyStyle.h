@@ -28,6 +28,17 @@ struct MoneyStyle
     bool operator==(const MoneyStyle &) const = default;
 };
 
+/// An amount with its unit: how many of the smallest unit, and the style that says what that unit is
+/// and how it is written. A cheque carries one, so that it prints and is recorded in the money it
+/// was typed in, whatever happens to its account meanwhile.
+struct Money
+{
+    qint64 units = 0; ///< paise, cents, fils; whole units when the style has no decimals
+    MoneyStyle style;
+
+    bool operator==(const Money &) const = default;
+};
+
 /// Why an amount text is refused, and the form it should take, in plain words.
 QString amountFormHint(const QString &text, const MoneyStyle &money);
 

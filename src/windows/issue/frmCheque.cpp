@@ -531,7 +531,7 @@ void frmCheque::confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome
     switch (outcome.kind) {
     case IssueOutcome::Kind::Printed: {
         line = QStringLiteral("Cheque %1 to %2, %3, printed and recorded.")
-                   .arg(cheque.number, cheque.payee, chequeFigures(cheque.amount, m_money));
+                   .arg(cheque.number, cheque.payee, chequeFigures(cheque.amount));
         try {
             if (const QString leaves = leavesLeftNotice(*m_services.store, cheque.accountCode); !leaves.isEmpty())
                 line += u' ' + leaves;

@@ -250,7 +250,7 @@ void TestBatch::groupedAmountsAreReadInTheAccountsStyle()
         return;
     }
     QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
-    QCOMPARE(batch.cheques.first().cheque.amount, units);
+    QCOMPARE(batch.cheques.first().cheque.amount.units, units);
 }
 
 void TestBatch::oneCauseIsSaidOnce_data()

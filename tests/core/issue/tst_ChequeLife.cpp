@@ -109,7 +109,7 @@ IssueOutcome TestChequeLife::issue(const Cheque &cheque)
 
 Cheque TestChequeLife::cheque(const QString &number, const QString &payee)
 {
-    return {QStringLiteral("ACC1"), number, payee, QDate(2026, 12, 6), 12345, true};
+    return {QStringLiteral("ACC1"), number, payee, QDate(2026, 12, 6), Money {12345, {}}, true};
 }
 
 QString TestChequeLife::rows() const
@@ -286,6 +286,18 @@ void TestChequeLife::refusesPagesThatCannotPrint_data()
         << "UPDATE BankAccount SET PayWidth = 3.5"
         << "Maharashtra State Electricity Board"
         << "ERR:1306:The payee is too long for its box on the leaf, even in 7 pt type" << 0.0;
+    // Another workstation changed the account after the amount was typed: 12345 whole units must not
+    // print as 123.45, nor be grouped in a way the clerk never saw.
+    QTest::newRow("the account's money gained paise meanwhile")
+        << "UPDATE BankAccount SET SubunitDigits = 2, SubunitName = 'Paise'"
+        << "ABC Traders"
+        << "ERR:1309:The money of the bank account \"ACC1\" was changed elsewhere since the amount was typed (it "
+           "is now written =123.45/-). Nothing was printed"
+        << 0.0;
+    QTest::newRow("the account's grouping changed meanwhile")
+        << "UPDATE BankAccount SET AmountStyle = 'Indian'"
+        << "ABC Traders"
+        << "ERR:1309:The money of the bank account \"ACC1\" was changed elsewhere" << 0.0;
 }
 
 void TestChequeLife::refusesPagesThatCannotPrint()
@@ -582,9 +594,9 @@ void TestChequeLife::chequeBooksOfferAndCountTheLeaves()
         if (status == QLatin1String("spoiled")) {
             store.cheques().addSpoiledLeaf(QStringLiteral("ACC1"), number, QDate(2026, 12, 6), QStringLiteral("torn"));
         } else if (status == QLatin1String("pending")) {
-            store.cheques().addPending(cheque(number), MoneyStyle {}, QStringLiteral("desk-1"));
+            store.cheques().addPending(cheque(number), QStringLiteral("desk-1"));
         } else {
-            store.cheques().record(cheque(number), MoneyStyle {});
+            store.cheques().record(cheque(number));
             if (status == QLatin1String("void"))
                 store.cheques().markVoid(store.cheques().findNumber(QStringLiteral("ACC1"), number)->id,
                                          QStringLiteral("cancelled"));
@@ -741,7 +753,7 @@ void TestChequeLife::accountCodeIsTheSameInAnyCapitals()
     }
     Cheque earlier = cheque(QStringLiteral("000500"), QStringLiteral("Earlier Payee"));
     earlier.accountCode = meant;
-    store.cheques().record(earlier, MoneyStyle {});
+    store.cheques().record(earlier);
 
     // Every lookup by the typed code finds the one account, and what is written carries its code.
     QCOMPARE(store.accounts().find(typed).value_or(BankAccountRecord {}).bankId, meant);

@@ -45,12 +45,8 @@ BankAccountRecord TestComposeCheque::roundAccount()
 
 Cheque TestComposeCheque::cheque(qint64 amount)
 {
-    return {QStringLiteral("T1"),
-            QStringLiteral("000123"),
-            QStringLiteral("ABC Traders"),
-            QDate(2025, 12, 31),
-            amount,
-            true};
+    return {QStringLiteral("T1"), QStringLiteral("000123"), QStringLiteral("ABC Traders"),
+            QDate(2025, 12, 31),  Money {amount, {}},       true};
 }
 
 void TestComposeCheque::placesTheLeafAtEachPosition_data()

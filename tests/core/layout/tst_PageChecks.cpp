@@ -70,7 +70,8 @@ void TestPageChecks::init()
 ChequePage TestPageChecks::compose(const QString &payee, qint64 amount, bool stamp) const
 {
     return composeChequePage(
-        m_db->store(), {QStringLiteral("ACC1"), QStringLiteral("000123"), payee, QDate(2026, 12, 31), amount, stamp},
+        m_db->store(),
+        {QStringLiteral("ACC1"), QStringLiteral("000123"), payee, QDate(2026, 12, 31), Money {amount, {}}, stamp},
         m_metrics);
 }
 

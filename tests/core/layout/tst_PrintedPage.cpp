@@ -67,12 +67,8 @@ void TestPrintedPage::init()
 
 Cheque TestPrintedPage::sampleCheque()
 {
-    return {QStringLiteral("ACC1"),
-            QStringLiteral("000123"),
-            QStringLiteral("ABC Traders"),
-            QDate(2026, 12, 6),
-            123456789,
-            true};
+    return {QStringLiteral("ACC1"), QStringLiteral("000123"), QStringLiteral("ABC Traders"),
+            QDate(2026, 12, 6),     Money {123456789, {}},    true};
 }
 
 QString TestPrintedPage::print(const ChequePage &page)
@@ -307,7 +303,7 @@ void TestPrintedPage::indianAccountPrintsLakhAndCrore()
     m_db->exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = 'Indian', CurrencyName = 'Rupees', SubunitName = "
                               "'Paise', SubunitDigits = 2"));
     Cheque cheque = sampleCheque();
-    cheque.amount = 15'000'000; // 1,50,000 rupees, in paise
+    cheque.amount = {15'000'000, {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2}};
     const ChequePage page = compose(cheque);
     const QString pdf = print(page);
     QStringList words;

@@ -818,9 +818,8 @@ void TestChequeEntry::suggestsPayeesFromTheRegister()
     QFETCH(QStringList, offered);
     const ChequeRegister &cheques = m_f->db.store().cheques();
     const auto write = [&](const char *account, const char *number, const QString &payee) {
-        cheques.record(
-            {QString::fromLatin1(account), QString::fromLatin1(number), payee, QDate(2026, 12, 1), 100, false},
-            MoneyStyle {});
+        cheques.record({QString::fromLatin1(account), QString::fromLatin1(number), payee, QDate(2026, 12, 1),
+                        Money {100, {}}, false});
     };
     write("ACC2", "1", QStringLiteral("Zed Traders"));
     write("ACC1", "1", QStringLiteral("ABC Traders"));
@@ -939,9 +938,8 @@ void TestChequeEntry::registerCountsEachBooksLeaves()
     addChequeBook(m_f->db.store(), QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("000110"),
                   QDate(2026, 12, 1));
     for (const char *number : {"000101", "000103"})
-        m_f->db.store().cheques().record(
-            {QStringLiteral("ACC1"), QString::fromLatin1(number), QStringLiteral("A"), QDate(2026, 12, 2), 5, false},
-            MoneyStyle {});
+        m_f->db.store().cheques().record({QStringLiteral("ACC1"), QString::fromLatin1(number), QStringLiteral("A"),
+                                          QDate(2026, 12, 2), Money {5, {}}, false});
     open();
     click(m_window, "cmdRegister");
     auto *settling = m_window->findChild<frmRegister *>();
@@ -963,8 +961,7 @@ void TestChequeEntry::aDaysChequesByKeyboardAlone()
     for (const QString &account : {QStringLiteral("ACC1"), QStringLiteral("ACC3")})
         for (int i = 0; i < payees.size(); ++i)
             m_f->db.store().cheques().record({account, QStringLiteral("%1").arg(100 + i, 6, 10, QChar(u'0')),
-                                              payees.at(i), QDate(2026, 11, 1), 100, false},
-                                             MoneyStyle {});
+                                              payees.at(i), QDate(2026, 11, 1), Money {100, {}}, false});
     open();
     int keys = 0;
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

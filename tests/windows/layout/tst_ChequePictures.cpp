@@ -267,12 +267,8 @@ void TestChequePictures::proofFromTheCommandLineReadsBack()
     // The proof's date is fixed and the program's today is the clock's: the date stays one a cheque
     // may carry, and what is said of it (post-dated, later stale) is no part of what is read here.
     m_f->db.store().parameters().SetSystemParameter(Parameter::DateWindowMonths, QStringLiteral("120"));
-    const Cheque cheque {QStringLiteral("ACC1"),
-                         QStringLiteral("000777"),
-                         QStringLiteral("Proof Traders"),
-                         QDate(2026, 12, 31),
-                         999999999,
-                         true};
+    const Cheque cheque {QStringLiteral("ACC1"), QStringLiteral("000777"), QStringLiteral("Proof Traders"),
+                         QDate(2026, 12, 31),    Money {999999999, {}},    true};
     const ChequePage page = composeChequePage(m_f->db.store(), cheque, m_metrics);
     QCOMPARE(run({QStringLiteral("--pdf"), file(QStringLiteral("proof.pdf")), QStringLiteral("--account"),
                   QStringLiteral("ACC1"), QStringLiteral("--cheque"), cheque.number, QStringLiteral("--pay"),
@@ -319,11 +315,12 @@ void TestChequePictures::batchProofReadsBackPageByPage()
     const QList<PageImage> pages = PageImage::allPages(file(QStringLiteral("batch.pdf")));
     QCOMPARE(pages.size(), 3);
     const QList<Cheque> cheques {
-        {QStringLiteral("ACC1"), QStringLiteral("000501"), QStringLiteral("One Traders"), QDate(2026, 12, 6), 1, true},
+        {QStringLiteral("ACC1"), QStringLiteral("000501"), QStringLiteral("One Traders"), QDate(2026, 12, 6),
+         Money {1, {}}, true},
         {QStringLiteral("ACC1"), QStringLiteral("000502"), QStringLiteral("Second Company Ltd."), QDate(2026, 12, 7),
-         22222, false},
-        {QStringLiteral("ACC1"), QStringLiteral("000503"), QStringLiteral("THIRD"), QDate(2026, 12, 8), 333333333,
-         true},
+         Money {22222, {}}, false},
+        {QStringLiteral("ACC1"), QStringLiteral("000503"), QStringLiteral("THIRD"), QDate(2026, 12, 8),
+         Money {333333333, {}}, true},
     };
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const ChequePage page = composeChequePage(m_f->db.store(), cheques.at(i), m_metrics);
