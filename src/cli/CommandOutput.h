@@ -13,6 +13,7 @@ inline constexpr int Done = 0;
 inline constexpr int Failed = 1; ///< nothing was done; the message says why
 inline constexpr int PrintedNotRecorded = 2; ///< it printed, but could not be marked printed
 inline constexpr int OutcomeUnknown = 3; ///< handed to the printer; whether it printed is not known
+inline constexpr int RegisterBroken = 4; ///< the register differs from its history
 inline constexpr int Usage = 64; ///< the command's words were wrong
 } // namespace ExitStatus
 

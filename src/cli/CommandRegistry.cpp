@@ -10,6 +10,7 @@
 #include "cli/commands/PrintCommand.h"
 #include "cli/commands/ProofCommand.h"
 #include "cli/commands/ReportCommand.h"
+#include "cli/commands/VerifyCommand.h"
 #include "cli/commands/WorkstationChoiceCommand.h"
 
 #include <QCommandLineParser>
@@ -30,6 +31,7 @@ CommandRegistry::CommandRegistry()
     m_commands.push_back(std::make_unique<CalibrationCommand>());
     m_commands.push_back(std::make_unique<PrintCommand>());
     m_commands.push_back(std::make_unique<ProofCommand>());
+    m_commands.push_back(std::make_unique<VerifyCommand>());
     // Last: it runs alone only; given with another command, it is kept before that one runs.
     m_commands.push_back(std::make_unique<WorkstationChoiceCommand>());
 }

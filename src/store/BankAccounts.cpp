@@ -1,6 +1,7 @@
 #include "BankAccounts.h"
 
 #include "store/Connection.h"
+#include "store/RegisterHistory.h"
 
 #include <QSqlRecord>
 #include <QVariant>
@@ -140,9 +141,14 @@ int BankAccounts::count(const QString &code) const
 void BankAccounts::insert(const BankAccountRecord &account) const
 {
     const QStringList names = columnNames();
-    m_connection.run(QStringLiteral("INSERT INTO BankAccount (%1) VALUES (%2)")
-                         .arg(names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u',')),
-                     columnValues(account));
+    m_connection.inTransaction([&] {
+        m_connection.run(QStringLiteral("INSERT INTO BankAccount (%1) VALUES (%2)")
+                             .arg(names.join(u','), QStringList(names.size(), QStringLiteral("?")).join(u',')),
+                         columnValues(account));
+        const RegisterHistory history(m_connection);
+        history.append(QStringLiteral("account"), account.bankId, QStringLiteral("added"), QString(),
+                       history.rowState(QStringLiteral("BankAccount"), QStringLiteral("BankID"), account.bankId));
+    });
 }
 
 void BankAccounts::update(const BankAccountRecord &read, const BankAccountRecord &edited) const
@@ -169,11 +175,21 @@ void BankAccounts::update(const BankAccountRecord &read, const BankAccountRecord
                               : QStringLiteral("%1 %2 ?").arg(names.at(i), m_connection.dialect().nullSafeEqual()));
         values.append(before.at(i));
     }
-    const QSqlQuery update
-        = m_connection.run(QStringLiteral("UPDATE BankAccount SET %1 WHERE %2")
-                               .arg(assignments.join(QStringLiteral(", ")), unchanged.join(QStringLiteral(" AND "))),
-                           values);
-    if (update.numRowsAffected() == 1)
+    const bool updated = m_connection.inTransaction([&] {
+        const RegisterHistory history(m_connection);
+        const auto state
+            = [&] { return history.rowState(QStringLiteral("BankAccount"), QStringLiteral("BankID"), read.bankId); };
+        const QString was = state();
+        const QSqlQuery update = m_connection.run(
+            QStringLiteral("UPDATE BankAccount SET %1 WHERE %2")
+                .arg(assignments.join(QStringLiteral(", ")), unchanged.join(QStringLiteral(" AND "))),
+            values);
+        if (update.numRowsAffected() != 1)
+            return false;
+        history.append(QStringLiteral("account"), read.bankId, QStringLiteral("changed"), was, state());
+        return true;
+    });
+    if (updated)
         return;
     if (!find(read.bankId))
         throw Failure(ErrorNumber::AccountMissing,

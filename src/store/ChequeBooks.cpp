@@ -3,6 +3,7 @@
 #include "core/cheque/ChequeNumber.h"
 #include "store/BankAccounts.h"
 #include "store/Connection.h"
+#include "store/RegisterHistory.h"
 
 #include <QMap>
 #include <QVariant>
@@ -34,16 +35,28 @@ QList<ChequeBook> ChequeBooks::of(const QString &account) const
 
 qint64 ChequeBooks::add(const ChequeBook &book) const
 {
-    return m_connection.insert(
-        QStringLiteral(
-            "INSERT INTO ChequeBook (BankID, FirstLeaf, LastLeaf, Received, Retired) VALUES (?, ?, ?, ?, ?)"),
-        {BankAccounts(m_connection).storedCode(book.account), book.firstLeaf, book.lastLeaf,
-         book.received.toString(Qt::ISODate), book.retired ? 1 : 0});
+    return m_connection.inTransaction([&] {
+        const qint64 id = m_connection.insert(
+            QStringLiteral(
+                "INSERT INTO ChequeBook (BankID, FirstLeaf, LastLeaf, Received, Retired) VALUES (?, ?, ?, ?, ?)"),
+            {BankAccounts(m_connection).storedCode(book.account), book.firstLeaf, book.lastLeaf,
+             book.received.toString(Qt::ISODate), book.retired ? 1 : 0});
+        const RegisterHistory history(m_connection);
+        history.append(QStringLiteral("cheque book"), QString::number(id), QStringLiteral("added"), QString(),
+                       history.rowState(QStringLiteral("ChequeBook"), QStringLiteral("Id"), id));
+        return id;
+    });
 }
 
 void ChequeBooks::retire(qint64 id) const
 {
-    m_connection.run(QStringLiteral("UPDATE ChequeBook SET Retired = 1 WHERE Id = ?"), {id});
+    m_connection.inTransaction([&] {
+        const RegisterHistory history(m_connection);
+        const QString before = history.rowState(QStringLiteral("ChequeBook"), QStringLiteral("Id"), id);
+        m_connection.run(QStringLiteral("UPDATE ChequeBook SET Retired = 1 WHERE Id = ?"), {id});
+        history.append(QStringLiteral("cheque book"), QString::number(id), QStringLiteral("retired"), before,
+                       history.rowState(QStringLiteral("ChequeBook"), QStringLiteral("Id"), id));
+    });
 }
 
 QList<LeafUse> ChequeBooks::leavesUsed(const QString &account, qint64 first, qint64 last) const

@@ -4,11 +4,13 @@
 #include "store/BankAccounts.h"
 #include "store/Connection.h"
 #include "store/Dialect.h"
+#include "store/RegisterHistory.h"
 
 #include <QVariant>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace quillset {
 
@@ -99,6 +101,7 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
                  batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
                  batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
             notePayee(account, cheque.payee, id);
+            RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Pending), QString());
             return id;
         });
     } catch (const Failure &) {
@@ -109,20 +112,36 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
     }
 }
 
+void ChequeRegister::changeRow(qint64 id, const QString &action, const QString &reason,
+                               const std::function<void()> &change) const
+{
+    m_connection.inTransaction([&] {
+        const RegisterHistory history(m_connection);
+        const QString before = history.chequeState(id);
+        change();
+        history.chequeChanged(id, action, before, reason);
+    });
+}
+
 void ChequeRegister::setJob(qint64 id, const QString &queue, int jobId) const
 {
-    m_connection.run(QStringLiteral("UPDATE Cheque SET Queue = ?, JobId = ?, ChangedAt = ? WHERE Id = ?"),
-                     {queue, jobId, now(), id});
+    changeRow(id, QStringLiteral("sent to the printer"), QString(), [&] {
+        m_connection.run(QStringLiteral("UPDATE Cheque SET Queue = ?, JobId = ?, ChangedAt = ? WHERE Id = ?"),
+                         {queue, jobId, now(), id});
+    });
 }
 
 void ChequeRegister::changePending(qint64 id, ChequeStatus to, const QString &reason) const
 {
-    const QSqlQuery update = m_connection.run(
-        QStringLiteral("UPDATE Cheque SET Status = ?, Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'pending'"),
-        {statusWord(to), reason.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(reason), now(), id});
-    if (update.numRowsAffected() != 1)
-        throw Failure(ErrorNumber::NotSettleable,
-                      QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+    changeRow(id, statusWord(to), reason, [&] {
+        const QSqlQuery update = m_connection.run(
+            QStringLiteral("UPDATE Cheque SET Status = ?, Reason = ?, ChangedAt = ? WHERE Id = ? "
+                           "AND Status = 'pending'"),
+            {statusWord(to), reason.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(reason), now(), id});
+        if (update.numRowsAffected() != 1)
+            throw Failure(ErrorNumber::NotSettleable,
+                          QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+    });
 }
 
 void ChequeRegister::markPrinted(qint64 id) const
@@ -137,21 +156,26 @@ void ChequeRegister::markSpoiled(qint64 id, const QString &reason) const
 
 void ChequeRegister::removeUnprinted(qint64 id) const
 {
-    const QSqlQuery remove
-        = m_connection.run(QStringLiteral("DELETE FROM Cheque WHERE Id = ? AND Status = 'pending'"), {id});
-    if (remove.numRowsAffected() != 1)
-        throw Failure(ErrorNumber::NotSettleable,
-                      QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+    // The row goes, so the number is free again; its history stays.
+    changeRow(id, QStringLiteral("not printed"), QString(), [&] {
+        const QSqlQuery remove
+            = m_connection.run(QStringLiteral("DELETE FROM Cheque WHERE Id = ? AND Status = 'pending'"), {id});
+        if (remove.numRowsAffected() != 1)
+            throw Failure(ErrorNumber::NotSettleable,
+                          QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+    });
 }
 
 void ChequeRegister::markVoid(qint64 id, const QString &reason) const
 {
-    const QSqlQuery update = m_connection.run(
-        QStringLiteral(
-            "UPDATE Cheque SET Status = 'void', Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'printed'"),
-        {reason, now(), id});
-    if (update.numRowsAffected() != 1)
-        throw Failure(ErrorNumber::NotSettleable, QStringLiteral("Only a printed cheque can be voided."));
+    changeRow(id, statusWord(ChequeStatus::Void), reason, [&] {
+        const QSqlQuery update = m_connection.run(
+            QStringLiteral(
+                "UPDATE Cheque SET Status = 'void', Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'printed'"),
+            {reason, now(), id});
+        if (update.numRowsAffected() != 1)
+            throw Failure(ErrorNumber::NotSettleable, QStringLiteral("Only a printed cheque can be voided."));
+    });
 }
 
 qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &number, const QDate &date,
@@ -160,10 +184,14 @@ qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &num
     const QString stored = storedCode(account);
     if (findNumber(stored, number))
         throw numberTaken(number, stored);
-    return m_connection.insert(
-        QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
-                       "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
-        {stored, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
+    return m_connection.inTransaction([&] {
+        const qint64 id = m_connection.insert(
+            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
+                           "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
+            {stored, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
+        RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Spoiled), QString(), reason);
+        return id;
+    });
 }
 
 QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariantList &values,
@@ -247,6 +275,7 @@ void ChequeRegister::record(const Cheque &cheque) const
             {account, cheque.number, storedAmount(cheque.amount), cheque.payee, cheque.date.toString(Qt::ISODate),
              numberKey(cheque.number), now()});
         notePayee(account, cheque.payee, id);
+        RegisterHistory(m_connection).chequeChanged(id, QStringLiteral("recorded"), QString());
     });
 }
 

@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quillset {
@@ -107,6 +108,9 @@ private:
     void notePayee(const QString &account, const QString &payee, qint64 id) const;
     void changePending(qint64 id, ChequeStatus to, const QString &reason) const;
     QList<RegisterEntry> select(const QString &where, const QVariantList &values, const QString &order) const;
+
+    /// Runs a change of one row in a transaction with the history entry that records it.
+    void changeRow(qint64 id, const QString &action, const QString &reason, const std::function<void()> &change) const;
 
     const Connection &m_connection;
 };

@@ -94,6 +94,8 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
                 copyTable(source->SharedConnection(), into, table);
             into.dialect().continueIdsAfterCopy(
                 into, {QStringLiteral("BankAccount"), QStringLiteral("ChequeBook"), QStringLiteral("Cheque")});
+            // The copy starts a history of its own, from the rows as they came over.
+            target->history().carryOver(QStringLiteral("copied from %1").arg(shown(from)));
         });
         QList<TableCount> counts;
         for (const QString &table : kCopiedTables)

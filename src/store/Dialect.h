@@ -69,6 +69,11 @@ public:
     /// Reads every page of the table, so that a damaged one is found (Failure) before anything that
     /// depends on the table is done; a server keeps its own pages whole and finds them itself.
     virtual void checkPages(const Connection &connection, const QString &table) const = 0;
+    /// Keeps other writers from adding to the history until this transaction ends, so that each entry
+    /// links to the one truly before it.
+    virtual void lockHistory(const Connection &connection) const = 0;
+    /// The database role changes are made as, where the backend has roles; empty otherwise.
+    virtual QString databaseRole(const Connection &connection) const = 0;
     /// After rows were copied in with their Ids, makes new rows of the tables take the Ids after them.
     virtual void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const = 0;
 };

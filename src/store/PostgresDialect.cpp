@@ -187,4 +187,16 @@ QStringList PostgresDialect::firstRelease() const
     };
 }
 
+void PostgresDialect::lockHistory(const Connection &connection) const
+{
+    // Readers go on; a second writer waits here until this transaction ends.
+    connection.run(QStringLiteral("LOCK TABLE History IN EXCLUSIVE MODE"));
+}
+
+QString PostgresDialect::databaseRole(const Connection &connection) const
+{
+    QSqlQuery role = connection.run(QStringLiteral("SELECT current_user"));
+    return connection.next(role) ? role.value(0).toString() : QString();
+}
+
 } // namespace quillset

@@ -38,6 +38,8 @@ public:
     QStringList firstRelease() const override;
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &, const QString &) const override { }
+    void lockHistory(const Connection &connection) const override;
+    QString databaseRole(const Connection &connection) const override;
     void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
 
 private:

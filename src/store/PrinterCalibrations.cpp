@@ -1,6 +1,7 @@
 #include "PrinterCalibrations.h"
 
 #include "store/Connection.h"
+#include "store/RegisterHistory.h"
 
 #include <QVariant>
 
@@ -32,15 +33,31 @@ QList<PrinterCalibration> PrinterCalibrations::all() const
 
 void PrinterCalibrations::set(const PrinterCalibration &calibration) const
 {
-    m_connection.run(QStringLiteral("INSERT INTO PrinterCalibration (QueueName, CBLeft, CBTop) VALUES (?, ?, ?) "
-                                    "ON CONFLICT (QueueName) DO UPDATE SET CBLeft = excluded.CBLeft, "
-                                    "CBTop = excluded.CBTop"),
-                     {calibration.queue, calibration.left, calibration.top});
+    m_connection.inTransaction([&] {
+        const RegisterHistory history(m_connection);
+        const auto state = [&] {
+            return history.rowState(QStringLiteral("PrinterCalibration"), QStringLiteral("QueueName"),
+                                    calibration.queue);
+        };
+        const QString before = state();
+        m_connection.run(QStringLiteral("INSERT INTO PrinterCalibration (QueueName, CBLeft, CBTop) VALUES (?, ?, ?) "
+                                        "ON CONFLICT (QueueName) DO UPDATE SET CBLeft = excluded.CBLeft, "
+                                        "CBTop = excluded.CBTop"),
+                         {calibration.queue, calibration.left, calibration.top});
+        history.append(QStringLiteral("calibration"), calibration.queue, QStringLiteral("set"), before, state());
+    });
 }
 
 void PrinterCalibrations::remove(const QString &queue) const
 {
-    m_connection.run(QStringLiteral("DELETE FROM PrinterCalibration WHERE QueueName = ?"), {queue});
+    m_connection.inTransaction([&] {
+        const RegisterHistory history(m_connection);
+        const QString before
+            = history.rowState(QStringLiteral("PrinterCalibration"), QStringLiteral("QueueName"), queue);
+        m_connection.run(QStringLiteral("DELETE FROM PrinterCalibration WHERE QueueName = ?"), {queue});
+        if (!before.isEmpty())
+            history.append(QStringLiteral("calibration"), queue, QStringLiteral("removed"), before, QString());
+    });
 }
 
 } // namespace quillset

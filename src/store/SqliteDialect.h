@@ -29,6 +29,9 @@ public:
     QStringList firstRelease() const override;
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &connection, const QString &table) const override;
+    // One writer at a time holds the file: the chain cannot fork.
+    void lockHistory(const Connection &) const override { }
+    QString databaseRole(const Connection &) const override { return QString(); }
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.

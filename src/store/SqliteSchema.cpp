@@ -135,6 +135,19 @@ QList<SchemaStep> SqliteDialect::upgradeSteps() const
         // Dates as the office writes them: the order of a date in numbers (day first, as always), how
         // long a cheque stays valid before it is asked about, and how far back or ahead a date may be.
         {8, dateSettingDefaults()},
+        // The register's history: every change of a cheque, an account, a cheque book, a setting or a
+        // calibration, chained by SHA-256. The file itself refuses to change or drop an entry.
+        {9,
+         {QStringLiteral("CREATE TABLE History (Id INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT NOT NULL CHECK (At "
+                         "GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]T*'), OsUser TEXT NOT NULL, Workstation "
+                         "TEXT NOT NULL, DbRole TEXT, Subject TEXT NOT NULL, SubjectKey TEXT NOT NULL, Action TEXT "
+                         "NOT NULL, OldValue TEXT, NewValue TEXT, Reason TEXT, PreviousHash TEXT NOT NULL, Hash TEXT "
+                         "NOT NULL UNIQUE) STRICT"),
+          QStringLiteral("CREATE INDEX HistorySubject ON History (Subject, SubjectKey, Id)"),
+          QStringLiteral("CREATE TRIGGER HistoryIsNotChanged BEFORE UPDATE ON History BEGIN SELECT RAISE(ABORT, "
+                         "'an entry of the register''s history cannot be changed'); END"),
+          QStringLiteral("CREATE TRIGGER HistoryIsNotDeleted BEFORE DELETE ON History BEGIN SELECT RAISE(ABORT, "
+                         "'an entry of the register''s history cannot be deleted'); END")}},
     };
 }
 

@@ -36,6 +36,7 @@ Store::Store(QString location, std::unique_ptr<Connection> connection)
     , m_cheques(*m_connection)
     , m_books(*m_connection)
     , m_calibrations(*m_connection)
+    , m_history(*m_connection)
 {
 }
 
@@ -70,6 +71,7 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
     }
     if (version < schemaVersion())
         upgradeSchema(*connection, version);
+    RegisterHistory(*connection).begin();
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
     return std::unique_ptr<Store>(new Store(location, std::move(connection)));

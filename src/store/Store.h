@@ -4,6 +4,7 @@
 #include "store/ChequeBooks.h"
 #include "store/ChequeRegister.h"
 #include "store/PrinterCalibrations.h"
+#include "store/RegisterHistory.h"
 #include "store/SystemParameters.h"
 
 #include <QString>
@@ -51,6 +52,7 @@ public:
     const ChequeRegister &cheques() const { return m_cheques; }
     const ChequeBooks &books() const { return m_books; }
     const PrinterCalibrations &calibrations() const { return m_calibrations; }
+    const RegisterHistory &history() const { return m_history; }
 
     /// The connection every part runs its statements on.
     const Connection &SharedConnection() const { return *m_connection; }
@@ -71,6 +73,7 @@ private:
     ChequeRegister m_cheques;
     ChequeBooks m_books;
     PrinterCalibrations m_calibrations;
+    RegisterHistory m_history;
 };
 
 } // namespace quillset

@@ -3,7 +3,10 @@
 #include "core/base/Conversions.h"
 #include "store/Connection.h"
 #include "store/PrinterCalibrations.h"
+#include "store/RegisterHistory.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QVariant>
 
 #include <limits>
@@ -34,13 +37,36 @@ QString SystemParameters::GetSystemParameter(const QString &key) const
 
 void SystemParameters::SetSystemParameter(const QString &key, const QString &value) const
 {
-    const QSqlQuery update
-        = m_connection.run(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = ?"), {value, key});
-    if (update.numRowsAffected() == 0)
-        m_connection.run(QStringLiteral("INSERT INTO sys_parms (Description, Value) VALUES (?, ?)"), {key, value});
+    m_connection.inTransaction([&] {
+        const std::optional<QString> before = find(key);
+        const QSqlQuery update
+            = m_connection.run(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = ?"), {value, key});
+        if (update.numRowsAffected() == 0)
+            m_connection.run(QStringLiteral("INSERT INTO sys_parms (Description, Value) VALUES (?, ?)"), {key, value});
+        noteChange(key, before, value);
+    });
+}
+
+void SystemParameters::noteChange(const QString &key, const std::optional<QString> &before, const QString &value) const
+{
+    if (before == value)
+        return;
+    const auto json = [](const std::optional<QString> &text) {
+        return text ? QString::fromUtf8(
+                   QJsonDocument(QJsonObject {{QStringLiteral("value"), *text}}).toJson(QJsonDocument::Compact))
+                    : QString();
+    };
+    RegisterHistory(m_connection)
+        .append(QStringLiteral("setting"), key, QStringLiteral("changed"), json(before), json(value));
 }
 
 void SystemParameters::replace(const QString &key, const std::optional<QString> &read, const QString &value) const
+{
+    m_connection.inTransaction([&] { replaceInTransaction(key, read, value); });
+}
+
+void SystemParameters::replaceInTransaction(const QString &key, const std::optional<QString> &read,
+                                            const QString &value) const
 {
     const QSqlQuery write = read
         ? m_connection.run(QStringLiteral("UPDATE sys_parms SET Value = ? WHERE Description = ? AND "
@@ -52,6 +78,7 @@ void SystemParameters::replace(const QString &key, const std::optional<QString> 
     if (write.numRowsAffected() < 1)
         throw Failure(ErrorNumber::StaleRecord,
                       QStringLiteral("The setting \"%1\" was changed elsewhere since it was read.").arg(key));
+    noteChange(key, read, value);
 }
 
 int SystemParameters::wholeNumberParameter(const QString &key) const

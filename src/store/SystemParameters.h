@@ -61,6 +61,9 @@ public:
     DateRules dateRules(const QDate &today) const;
 
 private:
+    void replaceInTransaction(const QString &key, const std::optional<QString> &read, const QString &value) const;
+    void noteChange(const QString &key, const std::optional<QString> &before, const QString &value) const;
+
     const Connection &m_connection;
 };
 

@@ -7,6 +7,7 @@
 #include "core/cheque/ChequeNumber.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/layout/PrintQueue.h"
+#include "core/report/HistoryText.h"
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 #include "widgets/AppServices.h"
@@ -116,9 +117,16 @@ void frmRegister::buildControls()
     m_bookLines->setWordWrap(true);
     m_bookLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    // Who did what to the selected cheque, and why: its history, oldest first.
+    m_history = new QLabel(this);
+    m_history->setObjectName(QStringLiteral("lblHistory"));
+    m_history->setWordWrap(true);
+    m_history->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_history);
     layout->addWidget(m_bookLines);
     layout->addLayout(commands);
 
@@ -187,6 +195,23 @@ void frmRegister::showButtons()
     m_spoiled->setEnabled(pending);
     m_unprinted->setEnabled(pending);
     m_void->setEnabled(row && row->status == ChequeStatus::Printed);
+    showHistory(row);
+}
+
+void frmRegister::showHistory(const RegisterEntry *row)
+{
+    QStringList lines;
+    if (row) {
+        try {
+            for (const HistoryEvent &event : m_services.store->history().ofCheque(row->id))
+                lines.append(historyLine(event));
+        } catch (const Failure &failure) {
+            lines.append(QStringLiteral("Its history could not be read: %1").arg(failure.description()));
+        }
+    }
+    m_history->setText(lines.isEmpty() ? QString()
+                                       : QStringLiteral("Cheque %1: ").arg(row->chequeNo) + lines.join(u'\n'));
+    m_history->setVisible(!lines.isEmpty());
 }
 
 void frmRegister::settleSelected(Settlement settlement)

@@ -38,6 +38,7 @@ private:
     void settleSelected(Settlement settlement);
     void recordSpoiledLeaf();
     const RegisterEntry *selectedRow() const;
+    void showHistory(const RegisterEntry *row);
     void tell(const QString &text);
 
     AppServices &m_services;
@@ -45,6 +46,7 @@ private:
     QTableWidget *m_table = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_bookLines = nullptr;
+    QLabel *m_history = nullptr;
     QPushButton *m_printed = nullptr;
     QPushButton *m_spoiled = nullptr;
     QPushButton *m_unprinted = nullptr;

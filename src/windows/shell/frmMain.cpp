@@ -4,6 +4,7 @@
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
 #include "core/issue/ChequeLife.h"
+#include "store/DataSource.h"
 #include "store/PostgresDialect.h"
 #include "store/Store.h"
 #include "widgets/AppServices.h"
@@ -22,7 +23,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 namespace quillset {
 
@@ -91,10 +95,46 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
             m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         }
     });
+    checkRegisterAside(options);
+}
+
+void frmMain::checkRegisterAside(const StoreOptions &options)
+{
+    m_registerCheck = new QLabel(this);
+    m_registerCheck->setObjectName(QStringLiteral("lblRegisterCheck"));
+    m_registerCheck->setWordWrap(true);
+    m_registerCheck->setStyleSheet(QStringLiteral("background: #fff3cd; color: #7a0000; padding: 4px;"));
+    m_registerCheck->setGeometry(twipRect(60, 1080, 4665, 560));
+    m_registerCheck->hide();
+    // A whole register is walked on a connection of its own, so the window is usable at once.
+    auto finding = std::make_shared<QString>();
+    m_registerChecker.reset(QThread::create([finding, location = m_store->location(), options] {
+        try {
+            const RegisterCheck check
+                = Store::OpenDatabase(location, OdbcInstaller::none(), options)->history().verify();
+            if (!check.brokenLink.isEmpty())
+                *finding = check.brokenLink;
+            else if (!check.differences.isEmpty())
+                *finding = check.differences.first();
+        } catch (const Failure &failure) {
+            *finding = QStringLiteral("it could not be read (%1).").arg(failure.description());
+        }
+    }));
+    connect(m_registerChecker.get(), &QThread::finished, this, [this, finding] {
+        if (finding->isEmpty())
+            return;
+        m_registerCheck->setText(QStringLiteral("The register does not agree with its history: %1 Run quillset "
+                                                "--verify-register for the whole listing.")
+                                     .arg(*finding));
+        m_registerCheck->show();
+    });
+    m_registerChecker->start();
 }
 
 frmMain::~frmMain()
 {
+    if (m_registerChecker)
+        m_registerChecker->wait();
     closeDatabase();
 }
 

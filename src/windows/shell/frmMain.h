@@ -7,7 +7,9 @@
 
 #include "store/Store.h"
 
+class QLabel;
 class QPushButton;
+class QThread;
 
 namespace quillset {
 
@@ -38,6 +40,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    /// Compares the register with its history while the window is in use; says so when they differ.
+    void checkRegisterAside(const StoreOptions &options);
     /// Opens a window that takes the main window's place until it closes.
     template<typename Window>
     void openInPlaceOfMain(QPointer<Window> &window);
@@ -58,6 +62,8 @@ private:
     QPointer<frmOptions> m_optionsWindow;
     QPointer<frmReport> m_reportWindow;
     std::unique_ptr<Store> m_store;
+    QLabel *m_registerCheck = nullptr;
+    std::unique_ptr<QThread> m_registerChecker;
 };
 
 } // namespace quillset

@@ -571,6 +571,15 @@ void TestChequeEntry::settlesChequesFromTheRegister()
              QStringLiteral("000202 spoiled jammed; 000203 void torn by the payee"));
     QCOMPARE(shown(settling, "lblSummary"), QStringLiteral("No cheque of this account is pending."));
     QVERIFY(m_f->prompter.questions.last().contains(QStringLiteral("Remove cheque 000201")));
+    // Who voided it, when and why, under the register.
+    table->selectRow(0);
+    const QStringList history = shown(settling, "lblHistory").split(u'\n');
+    QVERIFY2(history.first().startsWith(QStringLiteral("Cheque 000203: ")), qPrintable(history.join(u'\n')));
+    QVERIFY2(QRegularExpression(
+                 QStringLiteral("^\\d\\d-\\w{3}-\\d{4} \\d\\d:\\d\\d void by \\S+ on \\S+: torn by the payee$"))
+                 .match(history.last())
+                 .hasMatch(),
+             qPrintable(history.join(u'\n')));
     // The removed number is free again, and offered as the next one is the one after the highest.
     QCOMPARE(find<QLineEdit>(m_window, "txtChequeNo")->placeholderText(), QStringLiteral("000204 (Down takes it)"));
 }

@@ -1,0 +1,48 @@
+#include "VerifyCommand.h"
+
+#include "core/base/Failure.h"
+#include "store/Store.h"
+
+#include <QCommandLineParser>
+
+namespace quillset {
+
+namespace {
+
+const QString kVerify = QStringLiteral("verify-register");
+
+} // namespace
+
+QList<QCommandLineOption> VerifyCommand::options() const
+{
+    return {{kVerify,
+             QStringLiteral("Check the register against its history: every entry still linked to the one "
+                            "before it, and every cheque as its last entry left it.")}};
+}
+
+bool VerifyCommand::isWanted(const QCommandLineParser &parser) const
+{
+    return parser.isSet(kVerify);
+}
+
+int VerifyCommand::run(CommandRun &run) const
+{
+    RegisterCheck check;
+    try {
+        check = run.store->history().verify();
+    } catch (const Failure &failure) {
+        return sayFailure(failure);
+    }
+    if (!check.brokenLink.isEmpty())
+        sayLine(QStringLiteral("The history is broken: %1").arg(check.brokenLink));
+    for (const QString &difference : check.differences)
+        sayLine(difference);
+    sayLine(QStringLiteral("%1 history entries and %2 cheques checked: %3")
+                .arg(check.events)
+                .arg(check.cheques)
+                .arg(check.isClean() ? QStringLiteral("the register agrees with its history.")
+                                     : QStringLiteral("the register does NOT agree with its history.")));
+    return check.isClean() ? ExitStatus::Done : ExitStatus::RegisterBroken;
+}
+
+} // namespace quillset

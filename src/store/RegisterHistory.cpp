@@ -1,0 +1,281 @@
+#include "RegisterHistory.h"
+
+#include "core/base/Failure.h"
+#include "store/Connection.h"
+#include "store/Dialect.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSysInfo>
+
+namespace quillset {
+
+namespace {
+
+const QString kCheque = QStringLiteral("cheque");
+const QString kNotPrinted = QStringLiteral("not printed");
+// What the first entry links back to.
+const QString kFirstLink(64, u'0');
+
+// What of a cheque row its history vouches for: everything a reader of the register relies on.
+const QString kChequeColumns
+    = QStringLiteral("BankID, ChequeNo, Pay, Amount, PrintDate, Status, Reason, BatchName, BatchLine, Queue, JobId");
+
+const QString kEventColumns = QStringLiteral("Id, At, OsUser, Workstation, DbRole, Subject, SubjectKey, Action, "
+                                             "OldValue, NewValue, Reason, PreviousHash, Hash");
+
+QString operatingSystemUser()
+{
+    const QString user
+        = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", qEnvironmentVariable("USERNAME")));
+    return user.isEmpty() ? QStringLiteral("unknown") : user;
+}
+
+QString stateOf(const QSqlQuery &query, int first = 0)
+{
+    QJsonObject state;
+    const QSqlRecord record = query.record();
+    for (int i = first; i < record.count(); ++i) {
+        const QVariant value = query.value(i);
+        state.insert(record.fieldName(i).toLower(), value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
+    }
+    return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
+}
+
+QString hashOf(const HistoryEvent &event)
+{
+    const QStringList parts {event.previousHash, event.at.toUTC().toString(Qt::ISODateWithMs),
+                             event.osUser,       event.workstation,
+                             event.role,         event.subject,
+                             event.key,          event.action,
+                             event.oldValue,     event.newValue,
+                             event.reason};
+    return QString::fromLatin1(
+        QCryptographicHash::hash(parts.join(QChar(0x1f)).toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+QByteArray digest(const QString &state)
+{
+    return QCryptographicHash::hash(state.toUtf8(), QCryptographicHash::Md5);
+}
+
+HistoryEvent eventFromQuery(const QSqlQuery &query)
+{
+    HistoryEvent event;
+    event.id = query.value(0).toLongLong();
+    event.at = query.value(1).toDateTime();
+    if (!event.at.isValid())
+        event.at = QDateTime::fromString(query.value(1).toString(), Qt::ISODateWithMs);
+    event.osUser = query.value(2).toString();
+    event.workstation = query.value(3).toString();
+    event.role = query.value(4).toString();
+    event.subject = query.value(5).toString();
+    event.key = query.value(6).toString();
+    event.action = query.value(7).toString();
+    event.oldValue = query.value(8).toString();
+    event.newValue = query.value(9).toString();
+    event.reason = query.value(10).toString();
+    event.previousHash = query.value(11).toString();
+    event.hash = query.value(12).toString();
+    return event;
+}
+
+// "ACC1 cheque 000123 (row 7)": how a listing names a row.
+QString rowName(qint64 id, const QString &state)
+{
+    const QJsonObject fields = QJsonDocument::fromJson(state.toUtf8()).object();
+    if (fields.isEmpty())
+        return QStringLiteral("row %1").arg(id);
+    return QStringLiteral("%1 cheque %2 (row %3)")
+        .arg(fields.value(QStringLiteral("bankid")).toString(), fields.value(QStringLiteral("chequeno")).toString())
+        .arg(id);
+}
+
+QString fieldChanges(const QString &kept, const QString &found)
+{
+    const QJsonObject before = QJsonDocument::fromJson(kept.toUtf8()).object();
+    const QJsonObject now = QJsonDocument::fromJson(found.toUtf8()).object();
+    QStringList changes;
+    for (auto field = now.begin(); field != now.end(); ++field) {
+        if (before.value(field.key()) != field.value())
+            changes << QStringLiteral("%1 \"%2\" where its history has \"%3\"")
+                           .arg(field.key(), field.value().toString(), before.value(field.key()).toString());
+    }
+    return changes.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+RegisterHistory::RegisterHistory(const Connection &connection)
+    : m_connection(connection)
+{
+}
+
+void RegisterHistory::append(const QString &subject, const QString &key, const QString &action, const QString &oldValue,
+                             const QString &newValue, const QString &reason) const
+{
+    m_connection.inTransaction([&] {
+        const Dialect &dialect = m_connection.dialect();
+        // Entries are chained one after another: a second writer waits for this one's link.
+        dialect.lockHistory(m_connection);
+        HistoryEvent event;
+        QSqlQuery last = m_connection.run(QStringLiteral("SELECT Hash FROM History ORDER BY Id DESC LIMIT 1"));
+        event.previousHash = m_connection.next(last) ? last.value(0).toString() : kFirstLink;
+        event.at = QDateTime::currentDateTimeUtc();
+        event.osUser = operatingSystemUser();
+        event.workstation = QSysInfo::machineHostName();
+        event.role = dialect.databaseRole(m_connection);
+        event.subject = subject;
+        event.key = key;
+        event.action = action;
+        event.oldValue = oldValue;
+        event.newValue = newValue;
+        event.reason = reason;
+        event.hash = hashOf(event);
+        const QVariant none(QMetaType(QMetaType::QString));
+        const auto orNull = [&](const QString &text) { return text.isEmpty() ? none : QVariant(text); };
+        m_connection.run(QStringLiteral("INSERT INTO History (At, OsUser, Workstation, DbRole, Subject, SubjectKey, "
+                                        "Action, OldValue, NewValue, Reason, PreviousHash, Hash) VALUES (?, ?, ?, "
+                                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                         {event.at.toString(Qt::ISODateWithMs), event.osUser, event.workstation, orNull(event.role),
+                          subject, key, action, orNull(oldValue), orNull(newValue), orNull(reason), event.previousHash,
+                          event.hash});
+    });
+}
+
+QString RegisterHistory::chequeState(qint64 id) const
+{
+    QSqlQuery row = m_connection.run(QStringLiteral("SELECT %1 FROM Cheque WHERE Id = ?").arg(kChequeColumns), {id});
+    return m_connection.next(row) ? stateOf(row) : QString();
+}
+
+void RegisterHistory::chequeChanged(qint64 id, const QString &action, const QString &before,
+                                    const QString &reason) const
+{
+    append(kCheque, QString::number(id), action, before, chequeState(id), reason);
+}
+
+QString RegisterHistory::rowState(const QString &table, const QString &keyColumn, const QVariant &key) const
+{
+    QSqlQuery row = m_connection.run(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key});
+    return m_connection.next(row) ? stateOf(row) : QString();
+}
+
+QList<HistoryEvent> RegisterHistory::of(const QString &subject, const QString &key) const
+{
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT %1 FROM History WHERE Subject = ? AND SubjectKey = ? ORDER BY Id").arg(kEventColumns),
+        {subject, key});
+    QList<HistoryEvent> events;
+    while (m_connection.next(query))
+        events.append(eventFromQuery(query));
+    return events;
+}
+
+void RegisterHistory::begin() const
+{
+    QSqlQuery any = m_connection.run(QStringLiteral("SELECT 1 FROM History LIMIT 1"));
+    if (m_connection.next(any))
+        return;
+    m_connection.inTransaction([&] {
+        append(QStringLiteral("register"), QStringLiteral("register"), QStringLiteral("history begins"), QString(),
+               QString());
+        carryOver(QStringLiteral("in the register when its history began"));
+    });
+}
+
+void RegisterHistory::carryOver(const QString &reason) const
+{
+    m_connection.inTransaction([&] {
+        QSqlQuery rows = m_connection.run(
+            QStringLiteral("SELECT Id, %1 FROM Cheque AS c WHERE NOT EXISTS (SELECT 1 FROM History AS h WHERE "
+                           "h.Subject = 'cheque' AND h.SubjectKey = CAST(c.Id AS TEXT)) ORDER BY Id")
+                .arg(kChequeColumns));
+        QList<std::pair<qint64, QString>> states;
+        while (m_connection.next(rows))
+            states.append({rows.value(0).toLongLong(), stateOf(rows, 1)});
+        for (const auto &[id, state] : states)
+            append(kCheque, QString::number(id), QStringLiteral("carried over"), QString(), state, reason);
+    });
+}
+
+QList<HistoryEvent> RegisterHistory::ofCheque(qint64 id) const
+{
+    // The table may give a row's Id again once that cheque was not printed: the history of the
+    // cheque there now begins after it.
+    QList<HistoryEvent> events = of(kCheque, QString::number(id));
+    for (qsizetype i = events.size() - 2; i >= 0; --i) {
+        if (events.at(i).action == kNotPrinted) {
+            events.remove(0, i + 1);
+            break;
+        }
+    }
+    return events;
+}
+
+QString RegisterHistory::lastState(qint64 id) const
+{
+    const QList<HistoryEvent> events = of(kCheque, QString::number(id));
+    return events.isEmpty() ? QString() : events.last().newValue;
+}
+
+RegisterCheck RegisterHistory::verify() const
+{
+    RegisterCheck check;
+    // A million rows are compared by a digest of each state, not the state itself, to stay small.
+    QHash<qint64, std::pair<bool, QByteArray>> lastOfCheque; // row -> (still a row, digest of its state)
+    QSqlQuery events = m_connection.run(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
+    QString previous = kFirstLink;
+    while (m_connection.next(events)) {
+        const HistoryEvent event = eventFromQuery(events);
+        ++check.events;
+        if (check.brokenLink.isEmpty()) {
+            if (event.previousHash != previous)
+                check.brokenLink = QStringLiteral("History entry %1 does not follow the entry before it: an entry "
+                                                  "was removed or slipped in before it.")
+                                       .arg(event.id);
+            else if (hashOf(event) != event.hash)
+                check.brokenLink = QStringLiteral("History entry %1 (%2 %3, %4) was changed after it was written.")
+                                       .arg(QString::number(event.id), event.subject, event.key, event.action);
+        }
+        previous = event.hash;
+        if (event.subject == kCheque)
+            lastOfCheque.insert(event.key.toLongLong(), {event.action != kNotPrinted, digest(event.newValue)});
+    }
+
+    // Rows that differ are described once the walk is over: a server answers one query at a time.
+    QList<std::pair<qint64, QString>> changed;
+    QSqlQuery rows = m_connection.run(QStringLiteral("SELECT Id, %1 FROM Cheque ORDER BY Id").arg(kChequeColumns));
+    while (m_connection.next(rows)) {
+        ++check.cheques;
+        const qint64 id = rows.value(0).toLongLong();
+        const QString state = stateOf(rows, 1);
+        const auto kept = lastOfCheque.constFind(id);
+        // A row whose number was given back ("not printed") and whose Id the table then gave again
+        // outside the program has no history of its own either.
+        if (kept == lastOfCheque.cend() || !kept->first) {
+            check.differences
+                << QStringLiteral("%1 has no history: it was written outside the program.").arg(rowName(id, state));
+            continue;
+        }
+        if (kept->second != digest(state))
+            changed.append({id, state});
+        lastOfCheque.remove(id);
+    }
+    for (const auto &[id, state] : changed)
+        check.differences << QStringLiteral("%1 was changed outside the program: %2.")
+                                 .arg(rowName(id, state), fieldChanges(lastState(id), state));
+    QList<qint64> gone = lastOfCheque.keys();
+    std::sort(gone.begin(), gone.end());
+    for (const qint64 id : gone) {
+        if (lastOfCheque.value(id).first)
+            check.differences << QStringLiteral("%1 was deleted outside the program.").arg(rowName(id, lastState(id)));
+    }
+    return check;
+}
+
+} // namespace quillset

@@ -1,0 +1,164 @@
+#include "support/TestDatabase.h"
+#include "support/TestMain.h"
+
+#include "core/base/Failure.h"
+#include "core/cheque/Cheque.h"
+#include "store/Connection.h"
+#include "store/Store.h"
+
+using namespace quillset;
+using namespace quillset::test;
+
+// The register's history, read as an auditor would: every change recorded with who and why, entries
+// the database will not let anyone change, and every edit made outside the program found.
+class TestRegisterHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void outsideEditsAreFound_data();
+    void outsideEditsAreFound();
+    void theDatabaseKeepsEveryEntry_data();
+    void theDatabaseKeepsEveryEntry();
+    void eachChangeSaysWhoAndWhy();
+
+private:
+    qint64 pending(const QString &number) const;
+    bool onServer() const { return m_db->backend() == Backend::Postgres; }
+
+    std::unique_ptr<TestDatabase> m_db;
+};
+
+void TestRegisterHistory::init()
+{
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isReady());
+    // 000101 printed then voided, 000102 printed, 000103 never printed (its row gone, its history kept).
+    const ChequeRegister &cheques = m_db->store().cheques();
+    const qint64 voided = pending(QStringLiteral("000101"));
+    cheques.setJob(voided, QStringLiteral("office"), 7);
+    cheques.markPrinted(voided);
+    cheques.markVoid(voided, QStringLiteral("lost in the post"));
+    cheques.markPrinted(pending(QStringLiteral("000102")));
+    cheques.removeUnprinted(pending(QStringLiteral("000103")));
+}
+
+void TestRegisterHistory::cleanup()
+{
+    m_db.reset();
+}
+
+qint64 TestRegisterHistory::pending(const QString &number) const
+{
+    return m_db->store().cheques().addPending(
+        {QStringLiteral("ACC1"), number, QStringLiteral("ABC Traders"), QDate(2026, 12, 6), Money {12345, {}}, true},
+        QStringLiteral("desk-1 (asha)"));
+}
+
+void TestRegisterHistory::outsideEditsAreFound_data()
+{
+    QTest::addColumn<QString>("sqlite");
+    QTest::addColumn<QString>("postgres"); // empty: as on SQLite
+    QTest::addColumn<QString>("broken"); // the first broken link, or empty
+    QTest::addColumn<QString>("differs"); // the findings about rows, one per line
+    QTest::newRow("nothing touched") << ""
+                                     << ""
+                                     << ""
+                                     << "";
+    QTest::newRow("a payee changed") << "UPDATE Cheque SET Pay = 'Someone Else' WHERE ChequeNo = '000102'"
+                                     << ""
+                                     << ""
+                                     << "ACC1 cheque 000102 (row 2) was changed outside the program: pay \"Someone "
+                                        "Else\" where its history has \"ABC Traders\".";
+    QTest::newRow("a void undone") << "UPDATE Cheque SET Status = 'printed', Reason = NULL WHERE ChequeNo = '000101'"
+                                   << ""
+                                   << ""
+                                   << "ACC1 cheque 000101 (row 1) was changed outside the program: reason \"\" where "
+                                      "its history has \"lost in the post\", status \"printed\" where its history "
+                                      "has \"void\".";
+    QTest::newRow("a row deleted") << "DELETE FROM Cheque WHERE ChequeNo = '000102'"
+                                   << ""
+                                   << ""
+                                   << "ACC1 cheque 000102 (row 2) was deleted outside the program.";
+    QTest::newRow("a row slipped in")
+        << "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) VALUES ('ACC1', "
+           "'000555', 5, 'Nobody', '2026-12-01', '555', '2026-12-01T00:00:00Z')"
+        << ""
+        << ""
+        << "ACC1 cheque 000555 (row %1) has no history: it was written outside the program.";
+    QTest::newRow("an entry deleted")
+        << "DROP TRIGGER HistoryIsNotDeleted; DELETE FROM History WHERE Action = 'printed' AND SubjectKey = '2'"
+        << "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; DELETE FROM History WHERE Action = 'printed' AND "
+           "SubjectKey = '2'"
+        << "does not follow the entry before it"
+        << "ACC1 cheque 000102 (row 2) was changed outside the program: status \"printed\" where its history has "
+           "\"pending\".";
+    QTest::newRow("an entry's reason rewritten")
+        << "DROP TRIGGER HistoryIsNotChanged; UPDATE History SET Reason = 'cancelled by the manager' WHERE Action = "
+           "'void'"
+        << "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; UPDATE History SET Reason = 'cancelled by the "
+           "manager' WHERE Action = 'void'"
+        << "(cheque 1, void) was changed after it was written"
+        << "";
+}
+
+void TestRegisterHistory::outsideEditsAreFound()
+{
+    QFETCH(QString, sqlite);
+    QFETCH(QString, postgres);
+    QFETCH(QString, broken);
+    QFETCH(QString, differs);
+    const QString edit = onServer() && !postgres.isEmpty() ? postgres : sqlite;
+    for (const QString &statement : edit.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        m_db->exec(statement);
+    const RegisterCheck check = m_db->store().history().verify();
+    QVERIFY2(broken.isEmpty() ? check.brokenLink.isEmpty() : check.brokenLink.contains(broken),
+             qPrintable(check.brokenLink));
+    // A file gives the Id of the row last removed again; a server never does.
+    QCOMPARE(check.differences.join(u'\n'), differs.arg(onServer() ? 4 : 3));
+    QCOMPARE(check.isClean(), broken.isEmpty() && differs.isEmpty());
+}
+
+void TestRegisterHistory::theDatabaseKeepsEveryEntry_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("changed") << "UPDATE History SET Reason = 'nothing happened'";
+    QTest::newRow("deleted") << "DELETE FROM History WHERE Action = 'void'";
+}
+
+void TestRegisterHistory::theDatabaseKeepsEveryEntry()
+{
+    QFETCH(QString, statement);
+    const qint64 before = m_db->scalar(QStringLiteral("SELECT count(*) FROM History")).toLongLong();
+    QVERIFY_THROWS_EXCEPTION(Failure, m_db->store().SharedConnection().run(statement));
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM History")).toLongLong(), before);
+    QVERIFY(m_db->store().history().verify().isClean());
+}
+
+void TestRegisterHistory::eachChangeSaysWhoAndWhy()
+{
+    QStringList actions;
+    for (const HistoryEvent &event : m_db->store().history().of(QStringLiteral("cheque"), QStringLiteral("1"))) {
+        actions << event.action + (event.reason.isEmpty() ? QString() : u' ' + event.reason);
+        QVERIFY(!event.osUser.isEmpty() && !event.workstation.isEmpty());
+        QCOMPARE(event.role.isEmpty(), !onServer());
+        QVERIFY(qAbs(event.at.secsTo(QDateTime::currentDateTimeUtc())) < 600);
+    }
+    QCOMPARE(actions.join(QStringLiteral(", ")),
+             QStringLiteral("pending, sent to the printer, printed, void lost in the post"));
+    // The cheque never printed keeps its history although its row, and so its number, are gone.
+    QCOMPARE(m_db->store().history().of(QStringLiteral("cheque"), QStringLiteral("3")).last().action,
+             QStringLiteral("not printed"));
+    QVERIFY(!m_db->store().cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000103")));
+    // Settings and accounts have their history too, with the old value and the new.
+    m_db->store().parameters().SetSystemParameter(QStringLiteral("CompanyName"), QStringLiteral("New Name Ltd."));
+    const HistoryEvent setting
+        = m_db->store().history().of(QStringLiteral("setting"), QStringLiteral("CompanyName")).last();
+    QVERIFY2(setting.oldValue.contains(QStringLiteral("Sample Traders")) && setting.newValue.contains(u"New Name"),
+             qPrintable(setting.oldValue + u' ' + setting.newValue));
+}
+
+QUILLSET_TEST_MAIN(TestRegisterHistory, QCoreApplication)
+#include "tst_RegisterHistory.moc"
