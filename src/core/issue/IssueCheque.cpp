@@ -5,6 +5,8 @@
 #include "core/layout/ComposeCheque.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
+
 namespace quillset {
 
 QString errorMessage(const Failure &failure, Audience audience)
@@ -16,11 +18,13 @@ BankAccountRecord chequeAccount(const Store &store, const QString &code)
 {
     const std::optional<BankAccountRecord> account = store.accounts().find(code);
     if (!account)
-        throw Failure(ErrorNumber::AccountMissing,
-                      QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
-                                     "list, or add it under Bank Data.")
-                          .arg(code),
-                      QStringLiteral("There is no bank account with the code \"%1\".").arg(code));
+        throw Failure(
+            ErrorNumber::AccountMissing,
+            QCoreApplication::translate("IssueCheque",
+                                        "There is no bank account with the code \"%1\". Choose an account from the "
+                                        "list, or add it under Bank Data.")
+                .arg(code),
+            QCoreApplication::translate("IssueCheque", "There is no bank account with the code \"%1\".").arg(code));
     return *account;
 }
 
@@ -34,10 +38,14 @@ ChequePage composeChequePage(const Store &store, const Cheque &cheque, const Pag
 QString calibrationNote(const Store &store, const QString &printer)
 {
     if (printer.isEmpty())
-        return QStringLiteral("Placed with the office's calibration: no default printer was found.");
+        return QCoreApplication::translate("IssueCheque",
+                                           "Placed with the office's calibration: no default printer was found.");
     if (store.calibrations().of(printer))
-        return QStringLiteral("Placed with the calibration of the default printer \"%1\".").arg(printer);
-    return QStringLiteral("Placed with the office's calibration, which the default printer \"%1\" uses.").arg(printer);
+        return QCoreApplication::translate("IssueCheque", "Placed with the calibration of the default printer \"%1\".")
+            .arg(printer);
+    return QCoreApplication::translate("IssueCheque",
+                                       "Placed with the office's calibration, which the default printer \"%1\" uses.")
+        .arg(printer);
 }
 
 } // namespace quillset
