@@ -1270,45 +1270,6 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
-    <name>ReportPreview</name>
-    <message>
-        <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the report as PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export &amp;CSV...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export the cheques as CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  %1 page(s), %2 cheque(s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>SharedOptions</name>
     <message>
         <source>Use the database at &lt;path&gt; instead of Records.mdb beside the program.</source>
@@ -1414,224 +1375,6 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
-    <name>frmBanks</name>
-    <message>
-        <source>Duplicate Entry Not Allowed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bank ID:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bank Name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account #:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Address:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>City:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Acc Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Paper Width:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cheq Height:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pay</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rupee L1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rupee L2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stamp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>txtCrossTop</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmBatch</name>
-    <message>
-        <source>printed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pending: settle it under Register (it may have printed)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>spoiled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>printed, since made void</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmChequeBooks</name>
-    <message>
-        <source>First leaf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last leaf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Received</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Printed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pending</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spoiled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Void</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skipped</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmOptions</name>
-    <message>
-        <source>Top Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bottom Left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Center Top</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Top Right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bottom Right</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Center Center</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Center Botom</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Day first: 25/12/2026</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Month first: 12/25/2026</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year first: 2026-12-25</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close Options without saving your changes?</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmRegister</name>
-    <message>
-        <source>sent from %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>job %1 on %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>number used more than once</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>frmReport</name>
-    <message>
-        <source>Type a date as on a cheque, such as %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>quillset::MDIForm1</name>
     <message>
         <source>Printing Preview of Cheque</source>
@@ -1670,6 +1413,42 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>The report may or may not print: %1 Look at the printer before printing it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the cheques as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1 page(s), %2 cheque(s)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1843,6 +1622,90 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>Dec:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Duplicate Entry Not Allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheq Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>txtCrossTop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmBatch</name>
@@ -1985,6 +1848,22 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>&amp;Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: settle it under Register (it may have printed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed, since made void</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2187,6 +2066,42 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>&amp;Received:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2494,6 +2409,54 @@ Print the batch as it is?</source>
         <source>LandScape</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Top Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Botom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day first: 25/12/2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month first: 12/25/2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year first: 2026-12-25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Options without saving your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmRegister</name>
@@ -2597,6 +2560,18 @@ Print the batch as it is?</source>
         <source>&amp;Account:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>sent from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number used more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmReport</name>
@@ -2650,6 +2625,10 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a date as on a cheque, such as %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

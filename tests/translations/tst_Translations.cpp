@@ -42,13 +42,13 @@ void TestTranslations::listsWhatPeopleRead_data()
 {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
-    QTest::newRow("a window's caption") << "frmRegister"
+    QTest::newRow("a window's caption") << "quillset::frmRegister"
                                         << "Cheque Register";
-    QTest::newRow("a button") << "frmCheque"
+    QTest::newRow("a button") << "quillset::frmCheque"
                               << "&Print";
-    QTest::newRow("a label from a table of boxes") << "frmBanks"
+    QTest::newRow("a label from a table of boxes") << "quillset::frmBanks"
                                                    << "Bank ID:";
-    QTest::newRow("a message box") << "frmBanks"
+    QTest::newRow("a message box") << "quillset::frmBanks"
                                    << "Duplicate Entry Not Allowed";
     QTest::newRow("the print's progress") << "IssueMessages"
                                           << "Cheque %1: looking for the printer";

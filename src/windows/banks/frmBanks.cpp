@@ -36,7 +36,7 @@ namespace {
 
 QString duplicateEntry()
 {
-    return QCoreApplication::translate("frmBanks", "Duplicate Entry Not Allowed");
+    return QCoreApplication::translate("quillset::frmBanks", "Duplicate Entry Not Allowed");
 }
 
 // Account boxes: object name, label, label and box geometry in twips, longest text (0: no limit).
@@ -51,14 +51,38 @@ struct AccountBox
 
 // In copying order; the window shows them in five lines.
 const AccountBox kAccountBoxes[] = {
-    {"txtBankID", QT_TRANSLATE_NOOP("frmBanks", "Bank ID:"), {90, 180, 1000, 255}, {1140, 150, 1500, 285}, 0},
-    {"txtBankName", QT_TRANSLATE_NOOP("frmBanks", "Bank Name:"), {90, 480, 1000, 255}, {1140, 450, 4380, 285}, 30},
-    {"txtAccountNO", QT_TRANSLATE_NOOP("frmBanks", "Account #:"), {2700, 180, 1000, 255}, {3720, 150, 1800, 285}, 20},
-    {"txtAddress", QT_TRANSLATE_NOOP("frmBanks", "Address:"), {90, 780, 1000, 255}, {1140, 750, 4380, 285}, 40},
-    {"txtCity", QT_TRANSLATE_NOOP("frmBanks", "City:"), {90, 1080, 1000, 255}, {1140, 1050, 1500, 285}, 15},
-    {"txtAccountType", QT_TRANSLATE_NOOP("frmBanks", "Acc Type:"), {2700, 1080, 1000, 255}, {3720, 1050, 1000, 285}, 7},
-    {"txtWidth", QT_TRANSLATE_NOOP("frmBanks", "Paper Width:"), {90, 1380, 1000, 255}, {1140, 1350, 800, 285}, 0},
-    {"txtHeight", QT_TRANSLATE_NOOP("frmBanks", "Cheq Height:"), {2700, 1380, 1000, 255}, {3720, 1350, 800, 285}, 0},
+    {"txtBankID", QT_TRANSLATE_NOOP("quillset::frmBanks", "Bank ID:"), {90, 180, 1000, 255}, {1140, 150, 1500, 285}, 0},
+    {"txtBankName",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Bank Name:"),
+     {90, 480, 1000, 255},
+     {1140, 450, 4380, 285},
+     30},
+    {"txtAccountNO",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Account #:"),
+     {2700, 180, 1000, 255},
+     {3720, 150, 1800, 285},
+     20},
+    {"txtAddress",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Address:"),
+     {90, 780, 1000, 255},
+     {1140, 750, 4380, 285},
+     40},
+    {"txtCity", QT_TRANSLATE_NOOP("quillset::frmBanks", "City:"), {90, 1080, 1000, 255}, {1140, 1050, 1500, 285}, 15},
+    {"txtAccountType",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Acc Type:"),
+     {2700, 1080, 1000, 255},
+     {3720, 1050, 1000, 285},
+     7},
+    {"txtWidth",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Paper Width:"),
+     {90, 1380, 1000, 255},
+     {1140, 1350, 800, 285},
+     0},
+    {"txtHeight",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Cheq Height:"),
+     {2700, 1380, 1000, 255},
+     {3720, 1350, 800, 285},
+     0},
 };
 
 // The grid: six columns 810 twips apart, rows 300 apart, cells 825 by 300.
@@ -131,15 +155,17 @@ void frmBanks::buildControls()
 
     auto *grid = addControl<QGroupBox>(this, "Frame4", QRect(60, 1770, 5700, 1740), tr("Printing Parameters"));
     addControl<QLabel>(grid, "lblCorner", QRect(120, 270, 600, 240), tr("cm"));
-    const char *headings[] = {QT_TRANSLATE_NOOP("frmBanks", "Date"),     QT_TRANSLATE_NOOP("frmBanks", "Pay"),
-                              QT_TRANSLATE_NOOP("frmBanks", "Amount"),   QT_TRANSLATE_NOOP("frmBanks", "Rupee L1"),
-                              QT_TRANSLATE_NOOP("frmBanks", "Rupee L2"), QT_TRANSLATE_NOOP("frmBanks", "Stamp")};
+    const char *headings[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Date"),     QT_TRANSLATE_NOOP("quillset::frmBanks", "Pay"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Amount"),   QT_TRANSLATE_NOOP("quillset::frmBanks", "Rupee L1"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Rupee L2"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Stamp")};
     for (int column = 0; column < 6; ++column) {
         auto *heading = addControl<QLabel>(grid, "", gridCell(column, -1).adjusted(0, 30, 0, 0), tr(headings[column]));
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    const char *rows[] = {QT_TRANSLATE_NOOP("frmBanks", "Left"), QT_TRANSLATE_NOOP("frmBanks", "Top"),
-                          QT_TRANSLATE_NOOP("frmBanks", "Width"), QT_TRANSLATE_NOOP("frmBanks", "Active:")};
+    const char *rows[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Left"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Top"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Width"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Active:")};
     for (int row = 0; row < 4; ++row)
         addControl<QLabel>(grid, "", QRect(120, kGridTop + row * kRowStep + 30, 640, 255), tr(rows[row]));
     for (int index = 0; index < 18; ++index) {
@@ -180,9 +206,10 @@ void frmBanks::buildControls()
     auto *crossing = addControl<QGroupBox>(this, "Frame5", QRect(60, 4125, 6705, kCrossingStripHeight - 60),
                                            tr("Crossing, cm from the leaf's top-left corner"));
     const char *crossingNames[]
-        = {"txtCrossLeft", QT_TRANSLATE_NOOP("frmBanks", "txtCrossTop"), "txtCrossWidth", "txtCrossHeight"};
-    const char *crossingLabels[] = {QT_TRANSLATE_NOOP("frmBanks", "Left"), QT_TRANSLATE_NOOP("frmBanks", "Top"),
-                                    QT_TRANSLATE_NOOP("frmBanks", "Width"), QT_TRANSLATE_NOOP("frmBanks", "Height")};
+        = {"txtCrossLeft", QT_TRANSLATE_NOOP("quillset::frmBanks", "txtCrossTop"), "txtCrossWidth", "txtCrossHeight"};
+    const char *crossingLabels[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Left"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Top"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Width"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Height")};
     // An empty box keeps the corner block every account had. Its hint says so in a word, never as a
     // number that would pass for a stored value; the tooltip gives the value it stands for.
     const QString usual[]

@@ -22,12 +22,15 @@ namespace quillset {
 
 namespace {
 
-const char *const kColumns[]
-    = {QT_TRANSLATE_NOOP("frmChequeBooks", "First leaf"), QT_TRANSLATE_NOOP("frmChequeBooks", "Last leaf"),
-       QT_TRANSLATE_NOOP("frmChequeBooks", "Received"),   QT_TRANSLATE_NOOP("frmChequeBooks", "Printed"),
-       QT_TRANSLATE_NOOP("frmChequeBooks", "Pending"),    QT_TRANSLATE_NOOP("frmChequeBooks", "Spoiled"),
-       QT_TRANSLATE_NOOP("frmChequeBooks", "Void"),       QT_TRANSLATE_NOOP("frmChequeBooks", "Left"),
-       QT_TRANSLATE_NOOP("frmChequeBooks", "Skipped")};
+const char *const kColumns[] = {QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "First leaf"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Last leaf"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Received"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Printed"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Pending"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Spoiled"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Void"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Left"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Skipped")};
 
 QTableWidgetItem *cell(const QString &text)
 {

@@ -233,13 +233,14 @@ QString statusNote(const BatchRowState &row)
 {
     switch (row.status) {
     case ChequeStatus::Printed:
-        return QCoreApplication::translate("frmBatch", "printed");
+        return QCoreApplication::translate("quillset::frmBatch", "printed");
     case ChequeStatus::Pending:
-        return QCoreApplication::translate("frmBatch", "pending: settle it under Register (it may have printed)");
+        return QCoreApplication::translate("quillset::frmBatch",
+                                           "pending: settle it under Register (it may have printed)");
     case ChequeStatus::Spoiled:
-        return QCoreApplication::translate("frmBatch", "spoiled");
+        return QCoreApplication::translate("quillset::frmBatch", "spoiled");
     case ChequeStatus::Void:
-        return QCoreApplication::translate("frmBatch", "printed, since made void");
+        return QCoreApplication::translate("quillset::frmBatch", "printed, since made void");
     }
     return QString();
 }

@@ -36,12 +36,13 @@ QString note(const RegisterEntry &row)
         parts.append(row.reason);
     if (row.status == ChequeStatus::Pending) {
         if (!row.workstation.isEmpty())
-            parts.append(QCoreApplication::translate("frmRegister", "sent from %1").arg(row.workstation));
+            parts.append(QCoreApplication::translate("quillset::frmRegister", "sent from %1").arg(row.workstation));
         if (row.jobId > 0)
-            parts.append(QCoreApplication::translate("frmRegister", "job %1 on %2").arg(row.jobId).arg(row.queue));
+            parts.append(
+                QCoreApplication::translate("quillset::frmRegister", "job %1 on %2").arg(row.jobId).arg(row.queue));
     }
     if (row.repeated)
-        parts.append(QCoreApplication::translate("frmRegister", "number used more than once"));
+        parts.append(QCoreApplication::translate("quillset::frmRegister", "number used more than once"));
     return parts.join(QStringLiteral("; "));
 }
 

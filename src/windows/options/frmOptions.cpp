@@ -44,20 +44,20 @@ struct PositionButton
 
 // Laid out as a picture of the page; the index is what is stored.
 const PositionButton kPositions[] = {
-    {QT_TRANSLATE_NOOP("frmOptions", "Top Left"), {60, 300, 1140, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Bottom Left"), {60, 870, 1140, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Center Top"), {1200, 300, 1300, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Top Right"), {2550, 300, 1250, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Bottom Right"), {2550, 900, 1250, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Center Center"), {1200, 600, 1300, 255}},
-    {QT_TRANSLATE_NOOP("frmOptions", "Center Botom"), {1200, 930, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Top Left"), {60, 300, 1140, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Bottom Left"), {60, 870, 1140, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Top"), {1200, 300, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Top Right"), {2550, 300, 1250, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Bottom Right"), {2550, 900, 1250, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Center"), {1200, 600, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Botom"), {1200, 930, 1300, 255}},
 };
 
 // Each shown with a day above 12, so that the order is seen at a glance.
 const std::pair<DateOrder, const char *> kDateOrders[] = {
-    {DateOrder::DayFirst, QT_TRANSLATE_NOOP("frmOptions", "Day first: 25/12/2026")},
-    {DateOrder::MonthFirst, QT_TRANSLATE_NOOP("frmOptions", "Month first: 12/25/2026")},
-    {DateOrder::YearFirst, QT_TRANSLATE_NOOP("frmOptions", "Year first: 2026-12-25")},
+    {DateOrder::DayFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Day first: 25/12/2026")},
+    {DateOrder::MonthFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Month first: 12/25/2026")},
+    {DateOrder::YearFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Year first: 2026-12-25")},
 };
 
 constexpr int kPrinterStripTwips = 1950;
@@ -71,7 +71,7 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QCoreApplication::translate("frmOptions", "System Options"));
+    setWindowTitle(QCoreApplication::translate("quillset::frmOptions", "System Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(4110), twipsToPixels(kCommandsTop + 645));
     buildControls();
@@ -84,7 +84,8 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     cancelOnEscape(*this, [this] {
         if (controlValues(*this) == m_shown
             || m_services.prompter.ask(
-                kProgramTitle, QCoreApplication::translate("frmOptions", "Close Options without saving your changes?")))
+                kProgramTitle,
+                QCoreApplication::translate("quillset::frmOptions", "Close Options without saving your changes?")))
             close();
     });
     CentreWindow(*this);

@@ -74,29 +74,30 @@ ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition,
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *commands = new QToolBar(this);
-    commands->addAction(QCoreApplication::translate("ReportPreview", "&Print..."), this, &ReportPreview::print)
+    commands
+        ->addAction(QCoreApplication::translate("quillset::ReportPreview", "&Print..."), this, &ReportPreview::print)
         ->setObjectName(QStringLiteral("cmdPrint"));
-    commands->addAction(QCoreApplication::translate("ReportPreview", "Save as P&DF..."), this, [this] {
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Save as P&DF..."), this, [this] {
         const QString path = m_services.chooseSaveFile(
-            QCoreApplication::translate("ReportPreview", "Save the report as PDF"), m_fileStem + QStringLiteral(".pdf"),
-            QCoreApplication::translate("ReportPreview", "PDF (*.pdf)"));
+            QCoreApplication::translate("quillset::ReportPreview", "Save the report as PDF"),
+            m_fileStem + QStringLiteral(".pdf"), QCoreApplication::translate("quillset::ReportPreview", "PDF (*.pdf)"));
         if (!path.isEmpty())
             saveAsPdf(path);
     });
-    commands->addAction(QCoreApplication::translate("ReportPreview", "Export &CSV..."), this, [this] {
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Export &CSV..."), this, [this] {
         const QString path = m_services.chooseSaveFile(
-            QCoreApplication::translate("ReportPreview", "Export the cheques as CSV"),
-            m_fileStem + QStringLiteral(".csv"), QCoreApplication::translate("ReportPreview", "CSV (*.csv)"));
+            QCoreApplication::translate("quillset::ReportPreview", "Export the cheques as CSV"),
+            m_fileStem + QStringLiteral(".csv"), QCoreApplication::translate("quillset::ReportPreview", "CSV (*.csv)"));
         if (!path.isEmpty())
             exportCsv(path);
     });
     commands->addSeparator();
-    commands->addAction(QCoreApplication::translate("ReportPreview", "Close"), this, &QWidget::close);
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Close"), this, &QWidget::close);
     // A tool bar's buttons show no access keys of their own: each command is given its key.
     for (QAction *command : commands->actions())
         command->setShortcut(QKeySequence::mnemonic(command->text()));
     cancelOnEscape(*this, [this] { close(); });
-    auto *pages = new QLabel(QCoreApplication::translate("ReportPreview", "  %1 page(s), %2 cheque(s)")
+    auto *pages = new QLabel(QCoreApplication::translate("quillset::ReportPreview", "  %1 page(s), %2 cheque(s)")
                                  .arg(m_document.pageCount())
                                  .arg(m_entries.size()),
                              commands);

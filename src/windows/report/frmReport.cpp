@@ -34,7 +34,7 @@ QLineEdit *addDateField(QWidget *parent, const char *name, const QRect &twips, c
                         const std::function<DateOrder()> &order)
 {
     auto *field = addControl<QLineEdit>(parent, name, twips, formatChequeDate(date));
-    field->setToolTip(QCoreApplication::translate("frmReport", "Type a date as on a cheque, such as %1.")
+    field->setToolTip(QCoreApplication::translate("quillset::frmReport", "Type a date as on a cheque, such as %1.")
                           .arg(formatChequeDate(date)));
     QObject::connect(field, &QLineEdit::editingFinished, field, [field, order] {
         if (const std::optional<QDate> read = parseChequeDate(field->text(), order()))
