@@ -2,6 +2,8 @@
 
 #include "core/base/Failure.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace quillset {
@@ -29,7 +31,7 @@ void sayLine(const QString &text)
 
 QString printWarningLine(const QString &warning)
 {
-    return QStringLiteral("warning: %1").arg(warning);
+    return QCoreApplication::translate("CommandOutput", "warning: %1").arg(warning);
 }
 
 QDate commandLineToday()

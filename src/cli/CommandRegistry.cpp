@@ -14,6 +14,7 @@
 #include "cli/commands/WorkstationChoiceCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -38,14 +39,17 @@ CommandRegistry::CommandRegistry()
 
 void CommandRegistry::addOptions(QCommandLineParser &parser) const
 {
-    parser.setApplicationDescription(QStringLiteral("Prints bank cheques and keeps the register of every cheque."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandRegistry", "Prints bank cheques and keeps the register of every cheque."));
     parser.addHelpOption();
     parser.addOptions(SharedOptions::options());
     for (const auto &command : m_commands)
         parser.addOptions(command->options());
-    parser.addPositionalArgument(QStringLiteral("FROM TO"),
-                                 QStringLiteral("With --report: the first and the last date. With --copy-database: "
-                                                "the database to copy and the one to copy it into."));
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandRegistry", "FROM TO"),
+        QCoreApplication::translate("CommandRegistry",
+                                    "With --report: the first and the last date. With --copy-database: "
+                                    "the database to copy and the one to copy it into."));
 }
 
 QList<const Command *> CommandRegistry::wanted(const QCommandLineParser &parser) const

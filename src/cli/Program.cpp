@@ -10,6 +10,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace quillset {
@@ -32,12 +33,13 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
     QCommandLineParser parser;
     registry.addOptions(parser);
     if (!parser.parse(arguments))
-        return sayFailure(parser.errorText() + QStringLiteral(" See quillset --help."), ExitStatus::Usage);
+        return sayFailure(parser.errorText() + QCoreApplication::translate("Program", " See quillset --help."),
+                          ExitStatus::Usage);
     const QList<const Command *> wanted = registry.wanted(parser);
     if (!parser.positionalArguments().isEmpty() && !registry.placesAreTaken(wanted))
-        return sayFailure(
-            QStringLiteral("\"%1\" is not an option. See quillset --help.").arg(parser.positionalArguments().first()),
-            ExitStatus::Usage);
+        return sayFailure(QCoreApplication::translate("Program", "\"%1\" is not an option. See quillset --help.")
+                              .arg(parser.positionalArguments().first()),
+                          ExitStatus::Usage);
     if (wanted.isEmpty() && !wantsHelp(parser))
         return startWindows(argc, argv, parser.value(SharedOptions::kDatabase));
 

@@ -1,30 +1,49 @@
 #include "SharedOptions.h"
 
+#include <QCoreApplication>
+
 namespace quillset::SharedOptions {
 
 QList<QCommandLineOption> options()
 {
     return {
-        {kDatabase, QStringLiteral("Use the database at <path> instead of Records.mdb beside the program."),
-         QStringLiteral("path")},
-        {kPrint, QStringLiteral("Print the cheque on the default printer and record it in the register.")},
-        {kPdf, QStringLiteral("Write a proof of the cheque to the PDF <file>; nothing is recorded."),
-         QStringLiteral("file")},
-        {kAccount, QStringLiteral("The bank account code of the cheque."), QStringLiteral("code")},
-        {kChequeNo, QStringLiteral("The cheque number, or \"next\" for the one after the account's highest."),
-         QStringLiteral("number")},
-        {kPay, QStringLiteral("The payee."), QStringLiteral("payee")},
+        {kDatabase,
+         QCoreApplication::translate("SharedOptions",
+                                     "Use the database at <path> instead of Records.mdb beside the program."),
+         QCoreApplication::translate("SharedOptions", "path")},
+        {kPrint,
+         QCoreApplication::translate("SharedOptions",
+                                     "Print the cheque on the default printer and record it in the register.")},
+        {kPdf,
+         QCoreApplication::translate("SharedOptions",
+                                     "Write a proof of the cheque to the PDF <file>; nothing is recorded."),
+         QCoreApplication::translate("SharedOptions", "file")},
+        {kAccount, QCoreApplication::translate("SharedOptions", "The bank account code of the cheque."),
+         QCoreApplication::translate("SharedOptions", "code")},
+        {kChequeNo,
+         QCoreApplication::translate("SharedOptions",
+                                     "The cheque number, or \"next\" for the one after the account's highest."),
+         QCoreApplication::translate("SharedOptions", "number")},
+        {kPay, QCoreApplication::translate("SharedOptions", "The payee."),
+         QCoreApplication::translate("SharedOptions", "payee")},
         {kDate,
-         QStringLiteral("The cheque date, such as 06-Dec-2026 (numbers alone in the office's order of dates, "
-                        "day first unless it chose another)."),
-         QStringLiteral("date")},
-        {kAmount, QStringLiteral("The amount, digits only."), QStringLiteral("amount")},
-        {kStamp, QStringLiteral("Print the \"Payee's Account Only\" crossing.")},
-        {kNoStamp, QStringLiteral("Leave the crossing off (without either, the Stamp setting decides).")},
+         QCoreApplication::translate(
+             "SharedOptions",
+             "The cheque date, such as 06-Dec-2026 (numbers alone in the office's order of dates, "
+             "day first unless it chose another)."),
+         QCoreApplication::translate("SharedOptions", "date")},
+        {kAmount, QCoreApplication::translate("SharedOptions", "The amount, digits only."),
+         QCoreApplication::translate("SharedOptions", "amount")},
+        {kStamp, QCoreApplication::translate("SharedOptions", "Print the \"Payee's Account Only\" crossing.")},
+        {kNoStamp,
+         QCoreApplication::translate("SharedOptions",
+                                     "Leave the crossing off (without either, the Stamp setting decides).")},
         {kConfirm,
-         QStringLiteral("With --print: print what needs a second look as it is (a post-dated cheque, one dated "
-                        "longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no "
-                        "cheque book); without it, it is refused and nothing prints.")},
+         QCoreApplication::translate(
+             "SharedOptions",
+             "With --print: print what needs a second look as it is (a post-dated cheque, one dated "
+             "longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no "
+             "cheque book); without it, it is refused and nothing prints.")},
     };
 }
 

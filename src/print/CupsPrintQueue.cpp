@@ -1,10 +1,13 @@
 #include "CupsPrintQueue.h"
 
 #include "PdfDocument.h"
+#include "PrintLog.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 
 #include <cups/cups.h>
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include <memory>
@@ -23,11 +26,13 @@ public:
         m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                               qMax(100, timeoutMilliseconds), nullptr);
         if (!m_http)
-            throw Failure(ErrorNumber::PrinterMissing,
-                          QStringLiteral("No printer is installed, or the print service does not answer (at %1). "
-                                         "Add a printer in the system's printer settings and make it the default "
-                                         "printer, then print again.")
-                              .arg(QString::fromLocal8Bit(cupsServer())));
+            throw Failure(
+                ErrorNumber::PrinterMissing,
+                QCoreApplication::translate("CupsPrintQueue",
+                                            "No printer is installed, or the print service does not answer (at %1). "
+                                            "Add a printer in the system's printer settings and make it the default "
+                                            "printer, then print again.")
+                    .arg(QString::fromLocal8Bit(cupsServer())));
         httpSetTimeout(m_http, qMax(0.1, timeoutMilliseconds / 1000.0), &Server::giveUp, this);
     }
     ~Server() { httpClose(m_http); }
@@ -39,18 +44,22 @@ public:
     Failure failure(const QString &queue, const QString &doing) const
     {
         if (m_timedOut)
-            return Failure(ErrorNumber::PrinterTimeout,
-                           QStringLiteral("The print server did not answer within %1 seconds while %2. Check that "
-                                          "the printing service is running, then try again.")
-                               .arg(m_seconds)
-                               .arg(doing));
+            return Failure(
+                ErrorNumber::PrinterTimeout,
+                QCoreApplication::translate("CupsPrintQueue",
+                                            "The print server did not answer within %1 seconds while %2. Check that "
+                                            "the printing service is running, then try again.")
+                    .arg(m_seconds)
+                    .arg(doing));
         QString reason = QString::fromLocal8Bit(cupsLastErrorString()).trimmed();
         if (reason.endsWith(u'.'))
             reason.chop(1);
-        return Failure(ErrorNumber::PrinterRefused,
-                       QStringLiteral("The printer \"%1\" did not take the cheque: %2. Check the printer, then print "
-                                      "again.")
-                           .arg(queue, reason));
+        return Failure(
+            ErrorNumber::PrinterRefused,
+            QCoreApplication::translate("CupsPrintQueue",
+                                        "The printer \"%1\" did not take the cheque: %2. Check the printer, then print "
+                                        "again.")
+                .arg(queue, reason));
     }
     bool timedOut() const { return m_timedOut; }
 
@@ -144,12 +153,12 @@ QString paperProblem(const Server &server, const QString &queue, const QPageSize
 {
     cups_dest_t *dest = cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
     if (!dest)
-        throw server.failure(queue, QStringLiteral("asking which papers it takes"));
+        throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "asking which papers it takes"));
     const auto freeDest = qScopeGuard([dest] { cupsFreeDests(1, dest); });
     cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest);
     if (!info) {
         if (server.timedOut())
-            throw server.failure(queue, QStringLiteral("asking which papers it takes"));
+            throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "asking which papers it takes"));
         return QString();
     }
     const auto freeInfo = qScopeGuard([info] { cupsFreeDestInfo(info); });
@@ -162,9 +171,11 @@ QString paperProblem(const Server &server, const QString &queue, const QPageSize
     for (int i = 0; i < ippGetCount(offered); ++i)
         papers.append(paperWords(ippGetString(offered, i, nullptr)));
     papers.removeDuplicates();
-    return QStringLiteral("The printer \"%1\" cannot print on %2 paper, which this page is laid out for: it "
-                          "offers %3. Nothing was printed. Add %2 to the printer's paper sizes in the system's "
-                          "printer settings, or make a printer that takes %2 the default one.")
+    return QCoreApplication::translate(
+               "CupsPrintQueue",
+               "The printer \"%1\" cannot print on %2 paper, which this page is laid out for: it "
+               "offers %3. Nothing was printed. Add %2 to the printer's paper sizes in the system's "
+               "printer settings, or make a printer that takes %2 the default one.")
         .arg(queue, paper.name(), papers.join(QStringLiteral(", ")));
 }
 
@@ -181,10 +192,13 @@ QString CupsPrintQueue::defaultQueue()
     cups_dest_t *dest = cupsGetNamedDest(server.http(), nullptr, nullptr);
     if (!dest) {
         if (server.timedOut())
-            throw server.failure(QString(), QStringLiteral("looking for the default printer"));
-        throw Failure(ErrorNumber::PrinterMissing,
-                      QStringLiteral("No printer is installed. Add a printer in the system's printer settings and "
-                                     "make it the default printer, then print again."));
+            throw server.failure(QString(),
+                                 QCoreApplication::translate("CupsPrintQueue", "looking for the default printer"));
+        throw Failure(
+            ErrorNumber::PrinterMissing,
+            QCoreApplication::translate("CupsPrintQueue",
+                                        "No printer is installed. Add a printer in the system's printer settings and "
+                                        "make it the default printer, then print again."));
     }
     const QString name = QString::fromLocal8Bit(dest->name);
     const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
@@ -192,10 +206,12 @@ QString CupsPrintQueue::defaultQueue()
     cupsFreeDests(1, dest);
     // A stopped queue would hold the cheque and print it at some later moment nobody expects.
     if (stopped)
-        throw Failure(ErrorNumber::PrinterRefused,
-                      QStringLiteral("The printer \"%1\" is stopped. Restart it in the system's printer settings, "
-                                     "then print again.")
-                          .arg(name));
+        throw Failure(
+            ErrorNumber::PrinterRefused,
+            QCoreApplication::translate("CupsPrintQueue",
+                                        "The printer \"%1\" is stopped. Restart it in the system's printer settings, "
+                                        "then print again.")
+                .arg(name));
     return name;
 }
 
@@ -228,11 +244,12 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
                                 optionCount, &options);
     const int id = cupsCreateJob(server.http(), name.constData(), title.constData(), optionCount, options);
     if (id == 0)
-        throw server.failure(queue, QStringLiteral("handing it the cheque"));
+        throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "handing it the cheque"));
     // Every byte is checked on its way: a short or failed write cancels the job instead of printing
     // a part of a cheque.
     const auto abandon = [&] {
-        const Failure failure = server.failure(queue, QStringLiteral("handing it the cheque"));
+        const Failure failure
+            = server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "handing it the cheque"));
         cupsCancelJob2(server.http(), name.constData(), id, 0);
         return failure;
     };
@@ -274,7 +291,8 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
         return status;
     }
     if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING)
-        throw server.failure(queue, QStringLiteral("following the cheque's job %1").arg(job));
+        throw server.failure(queue,
+                             QCoreApplication::translate("CupsPrintQueue", "following the cheque's job %1").arg(job));
 
     ipp_attribute_t *state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
     switch (state ? ippGetInteger(state, 0) : IPP_JSTATE_PENDING) {
@@ -322,9 +340,9 @@ void CupsPrintQueue::cancelJob(const QString &queue, int job)
     if (cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE && !server.timedOut())
         return;
     if (server.timedOut())
-        throw server.failure(queue, QStringLiteral("cancelling job %1").arg(job));
+        throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "cancelling job %1").arg(job));
     throw Failure(ErrorNumber::PrinterRefused,
-                  QStringLiteral("The print server did not cancel job %1 on \"%2\": %3.")
+                  QCoreApplication::translate("CupsPrintQueue", "The print server did not cancel job %1 on \"%2\": %3.")
                       .arg(job)
                       .arg(queue, QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
 }
@@ -335,11 +353,12 @@ QList<QueuedJob> CupsPrintQueue::unfinishedJobs()
     cups_job_t *jobs = nullptr;
     const int count = cupsGetJobs2(server.http(), &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
     if (count < 0 && server.timedOut())
-        throw server.failure(QString(), QStringLiteral("listing the jobs it holds"));
+        throw server.failure(QString(), QCoreApplication::translate("CupsPrintQueue", "listing the jobs it holds"));
     if (count < 0)
-        throw Failure(ErrorNumber::PrinterRefused,
-                      QStringLiteral("The print server did not list the jobs it holds: %1.")
-                          .arg(QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
+        throw Failure(
+            ErrorNumber::PrinterRefused,
+            QCoreApplication::translate("CupsPrintQueue", "The print server did not list the jobs it holds: %1.")
+                .arg(QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
     QList<QueuedJob> unfinished;
     for (int i = 0; i < count; ++i)
         unfinished.append({QString::fromLocal8Bit(jobs[i].dest), jobs[i].id, QString::fromUtf8(jobs[i].title)});
@@ -365,7 +384,8 @@ QStringList CupsPrintQueue::queues()
         }
         cupsFreeDests(count, dests);
         return names;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcPrint).noquote() << "no printers are listed:" << failure;
         return {};
     }
 }
@@ -387,7 +407,8 @@ std::optional<QMarginsF> CupsPrintQueue::printableMargins(const QString &queue)
         }
         cupsFreeDests(1, dest);
         return margins;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcPrint).noquote() << "the printable margins of" << queue << "are not known:" << failure;
         return std::nullopt;
     }
 }

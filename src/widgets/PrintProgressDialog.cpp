@@ -4,6 +4,7 @@
 #include "core/base/Prompter.h"
 #include "widgets/WindowKeys.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -23,10 +24,12 @@ OperatorDecides::OperatorDecides(Prompter &prompter)
 
 Overdue OperatorDecides::overdue(const QString &situation)
 {
-    return m_prompter.ask(kProgramTitle,
-                          situation
-                              + QStringLiteral("\n\nWait longer for it? Yes waits as long again; No cancels the job "
-                                               "in the print server."))
+    return m_prompter.ask(
+               kProgramTitle,
+               situation
+                   + QCoreApplication::translate("PrintProgressDialog",
+                                                 "\n\nWait longer for it? Yes waits as long again; No cancels the job "
+                                                 "in the print server."))
         ? Overdue::WaitLonger
         : Overdue::CancelJob;
 }
@@ -36,9 +39,9 @@ PrintProgressDialog::PrintProgressDialog(QWidget *parent, Prompter &prompter)
     , m_dialog(new QProgressDialog(parent))
 {
     m_dialog->setObjectName(QStringLiteral("printProgress"));
-    m_dialog->setWindowTitle(QStringLiteral("Printing"));
+    m_dialog->setWindowTitle(QCoreApplication::translate("PrintProgressDialog", "Printing"));
     m_dialog->setRange(0, 0); // no steps to count: the print server says only where the job stands
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), m_dialog);
+    auto *cancel = new QPushButton(QCoreApplication::translate("PrintProgressDialog", "&Cancel"), m_dialog);
     cancel->setObjectName(QStringLiteral("cmdCancelPrint"));
     m_dialog->setCancelButton(cancel);
     cancelOnEscape(*m_dialog, [cancel] { cancel->click(); });

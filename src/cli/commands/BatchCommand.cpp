@@ -13,6 +13,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 
 #include <cstdio>
@@ -30,7 +31,8 @@ const QString kEncoding = QStringLiteral("encoding");
 
 void sayProgress(int position, int count, const BatchCheque &row)
 {
-    std::printf("Cheque %d of %d: %s (line %d)\n", position, count, qUtf8Printable(row.cheque.payee), row.line);
+    sayLine(QCoreApplication::translate("BatchCommand", "Cheque %1 of %2: %3 (line %4)")
+                .arg(QString::number(position), QString::number(count), row.cheque.payee, QString::number(row.line)));
     std::fflush(stdout);
 }
 
@@ -40,16 +42,23 @@ QList<QCommandLineOption> BatchCommand::options() const
 {
     return {
         {kBatch,
-         QStringLiteral("Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
-                        "Stamp), with --check, --pdf or --print."),
-         QStringLiteral("file")},
-        {kCheck, QStringLiteral("With --batch: list the problems and the totals, and write nothing.")},
-        {kLimit, QStringLiteral("With --batch: flag amounts above <amount> for a second look."),
-         QStringLiteral("amount")},
+         QCoreApplication::translate(
+             "BatchCommand",
+             "Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
+             "Stamp), with --check, --pdf or --print."),
+         QCoreApplication::translate("BatchCommand", "file")},
+        {kCheck,
+         QCoreApplication::translate("BatchCommand",
+                                     "With --batch: list the problems and the totals, and write nothing.")},
+        {kLimit,
+         QCoreApplication::translate("BatchCommand", "With --batch: flag amounts above <amount> for a second look."),
+         QCoreApplication::translate("BatchCommand", "amount")},
         {kEncoding,
-         QStringLiteral("With --batch: read the file as <name>, such as windows-1252, when it is neither UTF-8 nor "
-                        "UTF-16 with its byte-order mark."),
-         QStringLiteral("name")},
+         QCoreApplication::translate(
+             "BatchCommand",
+             "With --batch: read the file as <name>, such as windows-1252, when it is neither UTF-8 nor "
+             "UTF-16 with its byte-order mark."),
+         QCoreApplication::translate("BatchCommand", "name")},
     };
 }
 
@@ -62,24 +71,27 @@ QString BatchCommand::usageProblem(const QCommandLineParser &parser, const QList
 {
     if (!isWanted(parser))
         return parser.isSet(kCheck) || parser.isSet(kLimit) || parser.isSet(kEncoding)
-            ? QStringLiteral("--check, --limit and --encoding go with --batch.")
+            ? QCoreApplication::translate("BatchCommand", "--check, --limit and --encoding go with --batch.")
             : QString();
     const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(kPdf) ? 1 : 0) + (parser.isSet(kPrint) ? 1 : 0);
     if (ways != 1)
-        return QStringLiteral("--batch takes one of --check, --pdf FILE or --print.");
+        return QCoreApplication::translate("BatchCommand", "--batch takes one of --check, --pdf FILE or --print.");
     for (const QString &single : {kChequeNo, kPay, kDate, kAmount, kMark, kReport}) {
         if (parser.isSet(single))
-            return QStringLiteral("--batch takes its cheques from the file; --%1 does not go with it.").arg(single);
+            return QCoreApplication::translate("BatchCommand",
+                                               "--batch takes its cheques from the file; --%1 does not go with it.")
+                .arg(single);
     }
     if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
-        return QStringLiteral("--confirm goes with --print.");
+        return QCoreApplication::translate("BatchCommand", "--confirm goes with --print.");
     if (parser.isSet(kEncoding) && !isKnownEncoding(parser.value(kEncoding)))
-        return QStringLiteral("--encoding does not know \"%1\"; name one such as %2.")
+        return QCoreApplication::translate("BatchCommand", "--encoding does not know \"%1\"; name one such as %2.")
             .arg(parser.value(kEncoding), offeredEncodings().join(QStringLiteral(", ")));
     bool ok = true;
     if (parser.isSet(kLimit))
         parser.value(kLimit).toLongLong(&ok);
-    return ok ? QString() : QStringLiteral("--limit takes a whole amount, such as --limit 500000.");
+    return ok ? QString()
+              : QCoreApplication::translate("BatchCommand", "--limit takes a whole amount, such as --limit 500000.");
 }
 
 int BatchCommand::run(CommandRun &run) const
@@ -95,29 +107,30 @@ int BatchCommand::run(CommandRun &run) const
         std::fprintf(stderr, "%s\n", qUtf8Printable(line));
     const QStringList totals = batch.totalLines(store);
     if (!batch.isClean()) {
-        std::fprintf(stderr, "quillset: the batch \"%s\" has %lld problem(s); nothing was %s.\n",
-                     qUtf8Printable(file.name), static_cast<long long>(problems.size()),
-                     parser.isSet(kCheck) ? "written" : "printed");
+        say(QCoreApplication::translate("BatchCommand", "the batch \"%1\" has %2 problem(s); nothing was %3.")
+                .arg(file.name, QString::number(problems.size()),
+                     parser.isSet(kCheck) ? QCoreApplication::translate("BatchCommand", "written")
+                                          : QCoreApplication::translate("BatchCommand", "printed")));
         return ExitStatus::Failed;
     }
     const QStringList flagged = batch.confirmLines();
     // A script cannot be asked: flagged rows stop a print unless the command says to print them.
     if (parser.isSet(kPrint) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
         for (const QString &flag : flagged)
-            std::fprintf(stderr, "Check: %s\n", qUtf8Printable(flag));
+            std::fprintf(stderr, "%s\n", qUtf8Printable(QCoreApplication::translate("BatchCommand", "Check: ") + flag));
         for (const QString &note : batch.notes)
             std::fprintf(stderr, "%s\n", qUtf8Printable(note));
-        std::fprintf(stderr,
-                     "quillset: the batch \"%s\" has rows for a second look (above); nothing was printed. Put them "
-                     "right in the file, or print them as they are with --confirm.\n",
-                     qUtf8Printable(file.name));
+        say(QCoreApplication::translate("BatchCommand",
+                                        "the batch \"%1\" has rows for a second look (above); nothing was printed. "
+                                        "Put them right in the file, or print them as they are with --confirm.")
+                .arg(file.name));
         return ExitStatus::Failed;
     }
     if (parser.isSet(kCheck))
-        sayLine(QStringLiteral("The batch \"%1\", read as %2, is clean. %3")
+        sayLine(QCoreApplication::translate("BatchCommand", "The batch \"%1\", read as %2, is clean. %3")
                     .arg(file.name, file.encoding, batch.standing()));
     for (const QString &flag : flagged)
-        sayLine(QStringLiteral("Check: ") + flag);
+        sayLine(QCoreApplication::translate("BatchCommand", "Check: ") + flag);
     for (const QString &note : batch.notes)
         sayLine(note);
     if (parser.isSet(kCheck)) {
@@ -145,9 +158,10 @@ int BatchCommand::run(CommandRun &run) const
             }
             writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
                       store.databaseFile());
-            sayLine(QStringLiteral("Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
-                        .arg(pages.size())
-                        .arg(file.name, target));
+            sayLine(
+                QCoreApplication::translate("BatchCommand", "Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")
+                    .arg(pages.size())
+                    .arg(file.name, target));
             sayLine(calibrationNote(store, printer.name));
             // Each cheque that --print would warn about, named as --print names it.
             for (qsizetype i = 0; i < pages.size(); ++i) {

@@ -11,6 +11,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -26,10 +27,12 @@ const QString kSheet = QStringLiteral("calibration-sheet");
 
 QList<QCommandLineOption> CalibrationCommand::options() const
 {
-    return {{kSheet,
-             QStringLiteral("Make the --account's calibration sheet: its leaf's outline, boxes and rulers "
-                            "where the default printer would put them, to --pdf <file> or --print. Nothing "
-                            "is recorded.")}};
+    return {
+        {kSheet,
+         QCoreApplication::translate("CalibrationCommand",
+                                     "Make the --account's calibration sheet: its leaf's outline, boxes and rulers "
+                                     "where the default printer would put them, to --pdf <file> or --print. Nothing "
+                                     "is recorded.")}};
 }
 
 bool CalibrationCommand::isWanted(const QCommandLineParser &parser) const
@@ -42,8 +45,9 @@ QString CalibrationCommand::usageProblem(const QCommandLineParser &parser, const
     if (!isWanted(parser))
         return QString();
     if (parser.value(kAccount).isEmpty() || parser.isSet(kPdf) == parser.isSet(kPrint))
-        return QStringLiteral("--calibration-sheet takes --account and either --pdf FILE or --print: "
-                              "--calibration-sheet --account ACC1 --pdf sheet.pdf");
+        return QCoreApplication::translate("CalibrationCommand",
+                                           "--calibration-sheet takes --account and either --pdf FILE or --print: "
+                                           "--calibration-sheet --account ACC1 --pdf sheet.pdf");
     return QString();
 }
 
@@ -63,13 +67,14 @@ int CalibrationCommand::run(CommandRun &run) const
         if (parser.isSet(kPdf)) {
             writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
                       store.databaseFile());
-            std::printf("Wrote the calibration sheet of \"%s\" to %s\n", qUtf8Printable(parser.value(kAccount)),
-                        qUtf8Printable(path));
+            sayLine(QCoreApplication::translate("CalibrationCommand", "Wrote the calibration sheet of \"%1\" to %2")
+                        .arg(parser.value(kAccount), path));
         } else {
             BlockingWaiter waiter;
             const int job = printCalibrationSheet(sheet, queue, waiter);
-            std::printf("Sent the calibration sheet of \"%s\" to \"%s\" as job %d\n",
-                        qUtf8Printable(parser.value(kAccount)), qUtf8Printable(sheet.printer.name), job);
+            sayLine(QCoreApplication::translate("CalibrationCommand",
+                                                "Sent the calibration sheet of \"%1\" to \"%2\" as job %3")
+                        .arg(parser.value(kAccount), sheet.printer.name, QString::number(job)));
         }
         sayLine(sheet.note);
         if (!sheet.outside.isEmpty())

@@ -6,6 +6,7 @@
 #include "store/PostgresDialect.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -21,10 +22,12 @@ const QString kCopy = QStringLiteral("copy-database");
 
 QList<QCommandLineOption> CopyCommand::options() const
 {
-    return {{kCopy,
-             QStringLiteral("Copy the accounts, the register and the settings of the database FROM into the "
-                            "new or empty database TO (a file or a server URI), and print the count of each "
-                            "table on both sides.")}};
+    return {
+        {kCopy,
+         QCoreApplication::translate("CopyCommand",
+                                     "Copy the accounts, the register and the settings of the database FROM into the "
+                                     "new or empty database TO (a file or a server URI), and print the count of each "
+                                     "table on both sides.")}};
 }
 
 bool CopyCommand::isWanted(const QCommandLineParser &parser) const
@@ -38,12 +41,15 @@ QString CopyCommand::usageProblem(const QCommandLineParser &parser, const QList<
         return QString();
     for (const QString &other : {kReport, kPrint, kPdf, kMark, kInitialise}) {
         if (parser.isSet(other))
-            return QStringLiteral("--copy-database goes alone; it cannot go with --%1.").arg(other);
+            return QCoreApplication::translate("CopyCommand", "--copy-database goes alone; it cannot go with --%1.")
+                .arg(other);
     }
     if (parser.positionalArguments().size() != 2)
-        return QStringLiteral("--copy-database takes two places: the database FROM and the database TO.");
+        return QCoreApplication::translate("CopyCommand",
+                                           "--copy-database takes two places: the database FROM and the database TO.");
     if (parser.isSet(kDatabase))
-        return QStringLiteral("--copy-database names both databases itself; leave out --database.");
+        return QCoreApplication::translate("CopyCommand",
+                                           "--copy-database names both databases itself; leave out --database.");
     return QString();
 }
 
@@ -57,8 +63,8 @@ int CopyCommand::run(CommandRun &run) const
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
-    std::printf("Copied \"%s\" into \"%s\":\n", qUtf8Printable(PostgresDialect::withoutPassword(from)),
-                qUtf8Printable(PostgresDialect::withoutPassword(to)));
+    sayLine(QCoreApplication::translate("CopyCommand", "Copied \"%1\" into \"%2\":")
+                .arg(PostgresDialect::withoutPassword(from), PostgresDialect::withoutPassword(to)));
     bool same = true;
     for (const TableCount &count : counts) {
         std::printf("  %-12s %10lld rows in FROM, %10lld rows in TO\n", qUtf8Printable(count.table), count.from,
@@ -66,7 +72,8 @@ int CopyCommand::run(CommandRun &run) const
         same = same && count.from == count.to;
     }
     if (!same)
-        return sayFailure(QStringLiteral("The counts differ: check both databases before using the copy."));
+        return sayFailure(QCoreApplication::translate(
+            "CopyCommand", "The counts differ: check both databases before using the copy."));
     return ExitStatus::Done;
 }
 

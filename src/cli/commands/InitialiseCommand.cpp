@@ -6,6 +6,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -22,8 +23,11 @@ const QString kSampleAccount = QStringLiteral("sample-account");
 QList<QCommandLineOption> InitialiseCommand::options() const
 {
     return {
-        {kInitialise, QStringLiteral("Make a new database at the --database path, with the program's settings.")},
-        {kSampleAccount, QStringLiteral("With --initialise: add the sample account ACC1.")},
+        {kInitialise,
+         QCoreApplication::translate("InitialiseCommand",
+                                     "Make a new database at the --database path, with the program's settings.")},
+        {kSampleAccount,
+         QCoreApplication::translate("InitialiseCommand", "With --initialise: add the sample account ACC1.")},
     };
 }
 
@@ -36,15 +40,17 @@ int InitialiseCommand::run(CommandRun &run) const
 {
     // Checked here, not with the words: a --remember-database or --forget-database given with it is kept first.
     if (!run.parser.isSet(kDatabase))
-        return sayFailure(QStringLiteral("--initialise needs --database, naming where the new database goes."),
-                          ExitStatus::Usage);
+        return sayFailure(
+            QCoreApplication::translate("InitialiseCommand",
+                                        "--initialise needs --database, naming where the new database goes."),
+            ExitStatus::Usage);
     try {
         Store::createDatabase(run.parser.value(kDatabase), run.parser.isSet(kSampleAccount), run.storeOptions);
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
-    std::printf("Made the new database %s\n",
-                qUtf8Printable(PostgresDialect::withoutPassword(run.parser.value(kDatabase))));
+    sayLine(QCoreApplication::translate("InitialiseCommand", "Made the new database %1")
+                .arg(PostgresDialect::withoutPassword(run.parser.value(kDatabase))));
     return ExitStatus::Done;
 }
 

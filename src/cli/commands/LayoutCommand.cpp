@@ -6,6 +6,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -23,10 +24,14 @@ const QString kImport = QStringLiteral("import-layout");
 QList<QCommandLineOption> LayoutCommand::options() const
 {
     return {
-        {kExport, QStringLiteral("Write the leaf layout of the account <code> to the file FILE (JSON)."),
-         QStringLiteral("code")},
-        {kImport, QStringLiteral("Read the leaf layout in <file> into the --account (made when there is none)."),
-         QStringLiteral("file")},
+        {kExport,
+         QCoreApplication::translate("LayoutCommand",
+                                     "Write the leaf layout of the account <code> to the file FILE (JSON)."),
+         QCoreApplication::translate("LayoutCommand", "code")},
+        {kImport,
+         QCoreApplication::translate("LayoutCommand",
+                                     "Read the leaf layout in <file> into the --account (made when there is none)."),
+         QCoreApplication::translate("LayoutCommand", "file")},
     };
 }
 
@@ -40,11 +45,13 @@ QString LayoutCommand::usageProblem(const QCommandLineParser &parser, const QLis
     if (!isWanted(parser))
         return QString();
     if (parser.isSet(kExport) && parser.isSet(kImport))
-        return QStringLiteral("--export-layout and --import-layout go one at a time.");
+        return QCoreApplication::translate("LayoutCommand", "--export-layout and --import-layout go one at a time.");
     if (parser.isSet(kExport) && parser.positionalArguments().size() != 1)
-        return QStringLiteral("--export-layout takes the account's code and the file: --export-layout ACC1 leaf.json");
+        return QCoreApplication::translate(
+            "LayoutCommand", "--export-layout takes the account's code and the file: --export-layout ACC1 leaf.json");
     if (parser.isSet(kImport) && (!parser.positionalArguments().isEmpty() || parser.value(kAccount).isEmpty()))
-        return QStringLiteral("--import-layout takes the file and --account: --import-layout leaf.json --account ACC2");
+        return QCoreApplication::translate(
+            "LayoutCommand", "--import-layout takes the file and --account: --import-layout leaf.json --account ACC2");
     return QString();
 }
 
@@ -54,8 +61,8 @@ int LayoutCommand::run(CommandRun &run) const
     try {
         if (parser.isSet(kExport)) {
             exportLayout(*run.store, parser.value(kExport), parser.positionalArguments().first());
-            std::printf("Wrote the layout of \"%s\" to %s\n", qUtf8Printable(parser.value(kExport)),
-                        qUtf8Printable(parser.positionalArguments().first()));
+            sayLine(QCoreApplication::translate("LayoutCommand", "Wrote the layout of \"%1\" to %2")
+                        .arg(parser.value(kExport), parser.positionalArguments().first()));
             return ExitStatus::Done;
         }
         sayLine(importLayout(*run.store, parser.value(kImport), parser.value(kAccount)));

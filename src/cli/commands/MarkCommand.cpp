@@ -7,6 +7,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -24,10 +25,13 @@ QList<QCommandLineOption> MarkCommand::options() const
 {
     return {
         {kMark,
-         QStringLiteral("Settle the --account's --cheque: printed, spoiled or unprinted for a pending cheque, void "
-                        "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
-         QStringLiteral("how")},
-        {kReason, QStringLiteral("Why a cheque is spoiled or void (with --mark)."), QStringLiteral("text")},
+         QCoreApplication::translate(
+             "MarkCommand",
+             "Settle the --account's --cheque: printed, spoiled or unprinted for a pending cheque, void "
+             "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
+         QCoreApplication::translate("MarkCommand", "how")},
+        {kReason, QCoreApplication::translate("MarkCommand", "Why a cheque is spoiled or void (with --mark)."),
+         QCoreApplication::translate("MarkCommand", "text")},
     };
 }
 
@@ -41,7 +45,9 @@ QString MarkCommand::usageProblem(const QCommandLineParser &parser, const QList<
     // Checked here too, not only with the options of one cheque: those are not checked beside a
     // command that works on files, and a settlement must never run on a word it does not know.
     if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
-        return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
+        return QCoreApplication::translate("MarkCommand",
+                                           "--mark takes printed, spoiled, void or unprinted, not \"%1\".")
+            .arg(parser.value(kMark));
     return QString();
 }
 
@@ -50,11 +56,15 @@ int MarkCommand::run(CommandRun &run) const
     const QString account = run.parser.value(kAccount);
     const QString number = run.parser.value(kChequeNo);
     if (account.isEmpty() || number.isEmpty())
-        return sayFailure(QStringLiteral("--mark needs the cheque's --account and --cheque."), ExitStatus::Usage);
+        return sayFailure(
+            QCoreApplication::translate("MarkCommand", "--mark needs the cheque's --account and --cheque."),
+            ExitStatus::Usage);
     try {
         const std::optional<BankAccountRecord> found = run.store->accounts().find(account);
         if (!found)
-            return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+            return sayFailure(
+                QCoreApplication::translate("MarkCommand", "there is no bank account with the code \"%1\".")
+                    .arg(account));
         // A cheque whose job the print server still holds is not settled: it may yet print.
         CupsPrintQueue queue;
         const QString done

@@ -1,7 +1,9 @@
 #include "OneCheque.h"
 
+#include "cli/CliLog.h"
 #include "cli/CommandOutput.h"
 #include "cli/SharedOptions.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "core/cheque/ChequeInput.h"
@@ -9,6 +11,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace quillset {
 
@@ -32,7 +35,8 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
     ChequeTexts texts {parser.value(kAccount), parser.value(kChequeNo), parser.value(kPay),
                        parser.value(kDate),    parser.value(kAmount),   false};
     if (texts.accountCode.isEmpty())
-        return refused(QStringLiteral("say which bank account the cheque is drawn on with --account."));
+        return refused(
+            QCoreApplication::translate("OneCheque", "say which bank account the cheque is drawn on with --account."));
     if (parser.isSet(kPdf)) {
         if (const QString problem = writeTargetProblem(parser.value(kPdf), FileKind::Pdf, store.databaseFile());
             !problem.isEmpty())
@@ -40,7 +44,8 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
     }
     const std::optional<BankAccountRecord> account = store.accounts().find(texts.accountCode);
     if (!account)
-        return refused(QStringLiteral("there is no bank account with the code \"%1\".").arg(texts.accountCode));
+        return refused(QCoreApplication::translate("OneCheque", "there is no bank account with the code \"%1\".")
+                           .arg(texts.accountCode));
     texts.accountCode = account->bankId; // as the account stores it, whatever the capitals typed
     RequestedCheque request;
     // The next number is taken at the moment of printing; a proof shows the one offered now.
@@ -48,9 +53,11 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
     if (request.next) {
         texts.number = offeredNumber(store, texts.accountCode);
         if (texts.number.isEmpty())
-            return refused(QStringLiteral("the account \"%1\" has no cheque numbered in digits yet, so there "
-                                          "is no next number: give the first one with --cheque.")
-                               .arg(texts.accountCode));
+            return refused(
+                QCoreApplication::translate("OneCheque",
+                                            "the account \"%1\" has no cheque numbered in digits yet, so there "
+                                            "is no next number: give the first one with --cheque.")
+                    .arg(texts.accountCode));
     }
     if (parser.isSet(kStamp) || parser.isSet(kNoStamp))
         texts.stamp = parser.isSet(kStamp);
@@ -60,7 +67,8 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
     const DateRules dates = store.parameters().dateRules(commandLineToday());
     const ChequeReading reading = readCheque(texts, account->money, dates);
     if (reading.incomplete())
-        return refused(kIncompleteChequeMessage + QStringLiteral(": give --cheque, --pay, --date and --amount."));
+        return refused(kIncompleteChequeMessage
+                       + QCoreApplication::translate("OneCheque", ": give --cheque, --pay, --date and --amount."));
     if (!reading.cheque)
         return refused(reading.messages());
     request.cheque = reading.cheque;
@@ -71,15 +79,18 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
 QString oneChequeUsageProblem(const QCommandLineParser &parser)
 {
     if (parser.isSet(kPrint) && parser.isSet(kPdf))
-        return QStringLiteral("--print and --pdf cannot go together: print the cheque, or write its proof.");
+        return QCoreApplication::translate(
+            "OneCheque", "--print and --pdf cannot go together: print the cheque, or write its proof.");
     if (parser.isSet(kStamp) && parser.isSet(kNoStamp))
-        return QStringLiteral("--stamp and --no-stamp cannot go together.");
+        return QCoreApplication::translate("OneCheque", "--stamp and --no-stamp cannot go together.");
     if (parser.isSet(kMark) && (parser.isSet(kPrint) || parser.isSet(kPdf)))
-        return QStringLiteral("--mark settles a cheque already sent; it cannot go with --print or --pdf.");
+        return QCoreApplication::translate("OneCheque",
+                                           "--mark settles a cheque already sent; it cannot go with --print or --pdf.");
     if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
-        return QStringLiteral("--confirm goes with --print.");
+        return QCoreApplication::translate("OneCheque", "--confirm goes with --print.");
     if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
-        return QStringLiteral("--mark takes printed, spoiled, void or unprinted, not \"%1\".").arg(parser.value(kMark));
+        return QCoreApplication::translate("OneCheque", "--mark takes printed, spoiled, void or unprinted, not \"%1\".")
+            .arg(parser.value(kMark));
     return QString();
 }
 
@@ -89,8 +100,9 @@ void sayPendingCheques(const Store &store)
         const QString notice = pendingNotice(store.cheques().pendingCount(), Audience::CommandLine);
         if (!notice.isEmpty())
             say(notice);
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
         // The command itself meets the same fault and says it.
+        qCDebug(lcCli).noquote() << "the pending cheques could not be counted:" << failure;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "print/CupsPrintQueue.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,7 +43,8 @@ int PrintCommand::run(CommandRun &run) const
         // says it was looked at.
         if (!request.dateFlag.isEmpty() && !run.parser.isSet(kConfirm))
             return sayFailure(
-                QStringLiteral("nothing was printed: the cheque is %1 Give --confirm to print it as it is.")
+                QCoreApplication::translate(
+                    "PrintCommand", "nothing was printed: the cheque is %1 Give --confirm to print it as it is.")
                     .arg(request.dateFlag));
         // The same cheque life as the window's "&Print": pending first, printed once the server says so.
         const PageMetrics metrics;

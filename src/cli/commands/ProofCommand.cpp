@@ -12,6 +12,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -43,7 +44,8 @@ int ProofCommand::run(CommandRun &run) const
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer.name)));
         // Nobody can be asked here: a date that needs a second look is said.
         if (!request.dateFlag.isEmpty())
-            say(printWarningLine(QStringLiteral("the cheque is %1").arg(request.dateFlag)));
+            say(printWarningLine(
+                QCoreApplication::translate("ProofCommand", "the cheque is %1").arg(request.dateFlag)));
         for (const QString &line : proofChecks(page, metrics, printer))
             say(line);
     } catch (const Failure &failure) {

@@ -30,9 +30,12 @@ QList<QCommandLineOption> ReportCommand::options() const
 {
     return {
         {kReport,
-         QStringLiteral("Write the register report for the cheques dated from FROM to TO (both included, written as "
-                        "--date takes them) to --csv or --pdf; with --account, of that account only.")},
-        {kCsv, QStringLiteral("With --report: write the report's rows as CSV to <file>."), QStringLiteral("file")},
+         QCoreApplication::translate(
+             "ReportCommand",
+             "Write the register report for the cheques dated from FROM to TO (both included, written as "
+             "--date takes them) to --csv or --pdf; with --account, of that account only.")},
+        {kCsv, QCoreApplication::translate("ReportCommand", "With --report: write the report's rows as CSV to <file>."),
+         QCoreApplication::translate("ReportCommand", "file")},
     };
 }
 
@@ -44,13 +47,16 @@ bool ReportCommand::isWanted(const QCommandLineParser &parser) const
 QString ReportCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
     if (!isWanted(parser))
-        return parser.isSet(kCsv) ? QStringLiteral("--csv goes with --report.") : QString();
+        return parser.isSet(kCsv) ? QCoreApplication::translate("ReportCommand", "--csv goes with --report.")
+                                  : QString();
     if (parser.isSet(kPrint) || parser.isSet(kMark))
-        return QStringLiteral("--report cannot go with --print or --mark.");
+        return QCoreApplication::translate("ReportCommand", "--report cannot go with --print or --mark.");
     if (parser.positionalArguments().size() != 2)
-        return QStringLiteral("--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
+        return QCoreApplication::translate(
+            "ReportCommand", "--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.");
     if (parser.isSet(kCsv) == parser.isSet(kPdf))
-        return QStringLiteral("--report writes to one file: give --csv FILE or --pdf FILE.");
+        return QCoreApplication::translate("ReportCommand",
+                                           "--report writes to one file: give --csv FILE or --pdf FILE.");
     return QString();
 }
 
@@ -82,7 +88,9 @@ int ReportCommand::run(CommandRun &run) const
         if (!account.isEmpty()) {
             const std::optional<BankAccountRecord> found = store.accounts().find(account);
             if (!found)
-                return sayFailure(QStringLiteral("there is no bank account with the code \"%1\".").arg(account));
+                return sayFailure(
+                    QCoreApplication::translate("ReportCommand", "there is no bank account with the code \"%1\".")
+                        .arg(account));
             account = found->bankId;
         }
         const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
@@ -96,8 +104,8 @@ int ReportCommand::run(CommandRun &run) const
             const ReportDocument document(std::move(definition), title, entries);
             writeFile(target, kind, renderReportPdf(document, title), store.databaseFile());
         }
-        std::printf("%s: %lld cheque(s) written to %s\n", qUtf8Printable(title), static_cast<long long>(entries.size()),
-                    qUtf8Printable(QDir::toNativeSeparators(target)));
+        sayLine(QCoreApplication::translate("ReportCommand", "%1: %2 cheque(s) written to %3")
+                    .arg(title, QString::number(entries.size()), QDir::toNativeSeparators(target)));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

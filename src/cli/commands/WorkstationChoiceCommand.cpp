@@ -6,6 +6,7 @@
 #include "store/PostgresDialect.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -24,9 +25,14 @@ QList<QCommandLineOption> WorkstationChoiceCommand::options() const
 {
     return {
         {kRemember,
-         QStringLiteral("Keep the --database as this workstation's own choice, so that Quillset starts on it from "
-                        "now on (a server URI, say; never with a password).")},
-        {kForget, QStringLiteral("Forget this workstation's choice: start on Records.mdb beside the program again.")},
+         QCoreApplication::translate(
+             "WorkstationChoiceCommand",
+             "Keep the --database as this workstation's own choice, so that Quillset starts on it from "
+             "now on (a server URI, say; never with a password).")},
+        {kForget,
+         QCoreApplication::translate(
+             "WorkstationChoiceCommand",
+             "Forget this workstation's choice: start on Records.mdb beside the program again.")},
     };
 }
 
@@ -38,7 +44,9 @@ bool WorkstationChoiceCommand::isWanted(const QCommandLineParser &parser) const
 QString WorkstationChoiceCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &) const
 {
     if (parser.isSet(kRemember) && (!parser.isSet(kDatabase) || parser.isSet(kForget)))
-        return QStringLiteral("--remember-database keeps the --database given with it; --forget-database goes alone.");
+        return QCoreApplication::translate(
+            "WorkstationChoiceCommand",
+            "--remember-database keeps the --database given with it; --forget-database goes alone.");
     return QString();
 }
 
@@ -58,10 +66,11 @@ int WorkstationChoiceCommand::prepare(CommandRun &run) const
 int WorkstationChoiceCommand::run(CommandRun &run) const
 {
     // Only when no other command was given: the choice itself was kept by prepare().
-    std::printf("This workstation now starts on %s\n",
-                run.parser.isSet(kForget) ? "the database beside the program"
-                                          : qUtf8Printable(QStringLiteral("\"%1\"").arg(
-                                              PostgresDialect::withoutPassword(run.parser.value(kDatabase)))));
+    sayLine(
+        QCoreApplication::translate("WorkstationChoiceCommand", "This workstation now starts on %1")
+            .arg(run.parser.isSet(kForget)
+                     ? QCoreApplication::translate("WorkstationChoiceCommand", "the database beside the program")
+                     : QStringLiteral("\"%1\"").arg(PostgresDialect::withoutPassword(run.parser.value(kDatabase)))));
     return ExitStatus::Done;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/base/Failure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,18 +44,19 @@ QString systemError(int number)
 
 QString megabytes(qint64 bytes)
 {
-    return QStringLiteral("%1 MB").arg(QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1));
+    return QCoreApplication::translate("Files", "%1 MB")
+        .arg(QString::number(static_cast<double>(bytes) / (1024.0 * 1024.0), 'f', 1));
 }
 
 QString kindName(FileKind kind)
 {
     switch (kind) {
     case FileKind::Pdf:
-        return QStringLiteral("PDF file");
+        return QCoreApplication::translate("Files", "PDF file");
     case FileKind::Csv:
-        return QStringLiteral("CSV file");
+        return QCoreApplication::translate("Files", "CSV file");
     case FileKind::Layout:
-        return QStringLiteral("leaf layout");
+        return QCoreApplication::translate("Files", "leaf layout");
     }
     return QString();
 }
@@ -104,7 +106,7 @@ std::optional<QByteArray> readOrdinary(const QString &path, qint64 limit, QStrin
     struct stat status = {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        problem = QStringLiteral("it is not an ordinary file");
+        problem = QCoreApplication::translate("Files", "it is not an ordinary file");
         return std::nullopt;
     }
     QFile file;
@@ -195,29 +197,33 @@ QString otherThanAFile(const QString &path)
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return QString();
     if (S_ISDIR(status.st_mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("Files", "a folder");
     if (S_ISFIFO(status.st_mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("Files", "a named pipe");
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("Files", "a device");
     if (S_ISSOCK(status.st_mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("something other than a file");
+        return QCoreApplication::translate("Files", "a socket");
+    return QCoreApplication::translate("Files", "something other than a file");
 }
 
 QString writeTargetProblem(const QString &path, FileKind kind, const QString &databaseFile)
 {
     const QString name = kindName(kind);
     if (path.isEmpty())
-        return QStringLiteral("No name was given for the %1 to write.").arg(name);
+        return QCoreApplication::translate("Files", "No name was given for the %1 to write.").arg(name);
     switch (databasePart(path, databaseFile)) {
     case DatabasePart::Database:
-        return QStringLiteral("\"%1\" is the database Quillset is using; a %2 is never written over it. Choose "
-                              "another name.")
+        return QCoreApplication::translate(
+                   "Files",
+                   "\"%1\" is the database Quillset is using; a %2 is never written over it. Choose "
+                   "another name.")
             .arg(shown(path), name);
     case DatabasePart::Copy:
-        return QStringLiteral("\"%1\" is a copy of the database, kept before an upgrade; a %2 is never written over "
-                              "it. Choose another name.")
+        return QCoreApplication::translate(
+                   "Files",
+                   "\"%1\" is a copy of the database, kept before an upgrade; a %2 is never written over "
+                   "it. Choose another name.")
             .arg(shown(path), name);
     case DatabasePart::None:
         break;
@@ -227,9 +233,10 @@ QString writeTargetProblem(const QString &path, FileKind kind, const QString &da
         return QString(); // a missing folder is said when the file is written
     const QString other = otherThanAFile(path);
     if (other == QLatin1String("a folder"))
-        return QStringLiteral("\"%1\" is a folder; name a file in it.").arg(shown(path));
+        return QCoreApplication::translate("Files", "\"%1\" is a folder; name a file in it.").arg(shown(path));
     if (!other.isEmpty())
-        return QStringLiteral("\"%1\" is %2, not an ordinary file; a %3 is only written to an ordinary file.")
+        return QCoreApplication::translate(
+                   "Files", "\"%1\" is %2, not an ordinary file; a %3 is only written to an ordinary file.")
             .arg(shown(path), other, name);
     if (target.size() == 0)
         return QString(); // nothing to lose
@@ -237,12 +244,16 @@ QString writeTargetProblem(const QString &path, FileKind kind, const QString &da
     const qint64 sample = kind == FileKind::Layout ? kLargestLayoutFile + 1 : kKindSample;
     const std::optional<QByteArray> content = readOrdinary(path, sample, unreadable);
     if (!content)
-        return QStringLiteral("\"%1\" is there already and cannot be read (%2), so it is not known to be an earlier "
-                              "%3. Choose another name.")
+        return QCoreApplication::translate(
+                   "Files",
+                   "\"%1\" is there already and cannot be read (%2), so it is not known to be an earlier "
+                   "%3. Choose another name.")
             .arg(shown(path), unreadable, name);
     if (!isOfKind(*content, kind))
-        return QStringLiteral("\"%1\" is there already and is not a %2; a %2 is only ever written over an earlier "
-                              "one. Choose another name.")
+        return QCoreApplication::translate(
+                   "Files",
+                   "\"%1\" is there already and is not a %2; a %2 is only ever written over an earlier "
+                   "one. Choose another name.")
             .arg(shown(path), name);
     return QString();
 }
@@ -265,23 +276,27 @@ void writeFile(const QString &path, FileKind kind, const QByteArray &bytes, cons
         error = file.errorString();
     if (!error.isEmpty())
         throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The %1 \"%2\" could not be written: %3. Any earlier file of that name is as it "
-                                     "was.")
+                      QCoreApplication::translate(
+                          "Files",
+                          "The %1 \"%2\" could not be written: %3. Any earlier file of that name is as it "
+                          "was.")
                           .arg(kindName(kind), shown(path), error));
 }
 
 QString readSourceProblem(const QString &path, qint64 limit, const QString &what)
 {
     if (path.isEmpty())
-        return what.isEmpty() ? QStringLiteral("No file was named.") : QStringLiteral("%1 was not named.").arg(what);
+        return what.isEmpty() ? QCoreApplication::translate("Files", "No file was named.")
+                              : QCoreApplication::translate("Files", "%1 was not named.").arg(what);
     const QString subject = subjectOf(what, path);
     const QFileInfo source(path);
     if (!source.exists())
-        return QStringLiteral("%1 does not exist.").arg(subject);
+        return QCoreApplication::translate("Files", "%1 does not exist.").arg(subject);
     if (const QString other = otherThanAFile(path); !other.isEmpty())
-        return QStringLiteral("%1 is %2, not an ordinary file; only ordinary files are read.").arg(subject, other);
+        return QCoreApplication::translate("Files", "%1 is %2, not an ordinary file; only ordinary files are read.")
+            .arg(subject, other);
     if (source.size() > limit)
-        return QStringLiteral("%1 is too large (%2; at most %3 is read).")
+        return QCoreApplication::translate("Files", "%1 is too large (%2; at most %3 is read).")
             .arg(subject, megabytes(source.size()), megabytes(limit));
     return QString();
 }
@@ -294,10 +309,12 @@ QByteArray readFile(const QString &path, qint64 limit, const QString &what)
     QString problem;
     std::optional<QByteArray> content = readOrdinary(path, limit + 1, problem);
     if (!content)
-        throw Failure(ErrorNumber::FileRead, QStringLiteral("%1 cannot be read: %2.").arg(subject, problem));
-    if (content->size() > limit) // it grew since it was looked at
         throw Failure(ErrorNumber::FileRead,
-                      QStringLiteral("%1 is too large (more than %2).").arg(subject, megabytes(limit)));
+                      QCoreApplication::translate("Files", "%1 cannot be read: %2.").arg(subject, problem));
+    if (content->size() > limit) // it grew since it was looked at
+        throw Failure(
+            ErrorNumber::FileRead,
+            QCoreApplication::translate("Files", "%1 is too large (more than %2).").arg(subject, megabytes(limit)));
     return *std::move(content);
 }
 

@@ -1,6 +1,8 @@
 #include "BatchCheck.h"
 
 #include "core/banks/BankAccount.h"
+#include "core/base/CoreLog.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/batch/BatchWords.h"
 #include "core/cheque/ChequeInput.h"
@@ -11,6 +13,7 @@
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <map>
@@ -54,7 +57,8 @@ bool stampSetting(const Store &store)
 {
     try {
         return store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcBatch).noquote() << "the stamp setting takes its default:" << failure;
         return false;
     }
 }
@@ -92,11 +96,14 @@ QString ungrouped(const QString &text, const BankAccountRecord &account, QString
     if ((style == AmountStyle::International ? international : indian).match(whole).hasMatch())
         return QString(whole).remove(u',') + match.captured(2);
     const QString digits = QString(whole).remove(u',');
-    problem = QStringLiteral("the amount \"%1\" is not grouped as the account \"%2\" groups amounts (%3): write it "
-                             "as %4 or %5.")
+    problem = QCoreApplication::translate(
+                  "BatchCheck",
+                  "the amount \"%1\" is not grouped as the account \"%2\" groups amounts (%3): write it "
+                  "as %4 or %5.")
                   .arg(trimmed, account.bankId,
-                       style == AmountStyle::International ? QStringLiteral("in thousands")
-                                                           : QStringLiteral("in lakhs and crores"),
+                       style == AmountStyle::International
+                           ? QCoreApplication::translate("BatchCheck", "in thousands")
+                           : QCoreApplication::translate("BatchCheck", "in lakhs and crores"),
                        grouped(digits, style) + match.captured(2), digits + match.captured(2));
     return text;
 }
@@ -104,8 +111,9 @@ QString ungrouped(const QString &text, const BankAccountRecord &account, QString
 QString leavesInWords(qint64 leaves)
 {
     if (leaves == 0)
-        return QStringLiteral("no leaves");
-    return leaves == 1 ? QStringLiteral("1 leaf") : QStringLiteral("%1 leaves").arg(leaves);
+        return QCoreApplication::translate("BatchCheck", "no leaves");
+    return leaves == 1 ? QCoreApplication::translate("BatchCheck", "1 leaf")
+                       : QCoreApplication::translate("BatchCheck", "%1 leaves").arg(leaves);
 }
 
 // What a batch does to one account's cheque books, followed row by row.
@@ -121,20 +129,24 @@ struct BookFollowing
 // low-leaves warning for what the batch leaves.
 QString booksNote(const QString &account, const LeafPlan &after, const BookFollowing &following, int low)
 {
-    QString note = QStringLiteral("%1: %2 left in its cheque books (%3), and the batch takes %4.")
-                       .arg(account, leavesInWords(following.leftBefore), after.bookRanges())
-                       .arg(following.lines.size());
+    QString note
+        = QCoreApplication::translate("BatchCheck", "%1: %2 left in its cheque books (%3), and the batch takes %4.")
+              .arg(account, leavesInWords(following.leftBefore), after.bookRanges())
+              .arg(following.lines.size());
     if (!following.outsideLines.isEmpty()) {
         QString lines = linesInWords(following.outsideLines);
         lines[0] = lines.at(0).toUpper();
         return note
-            + QStringLiteral(" %1 would print on %2, in no book.").arg(lines, numberRuns(following.outsideNumbers));
+            + QCoreApplication::translate("BatchCheck", " %1 would print on %2, in no book.")
+                  .arg(lines, numberRuns(following.outsideNumbers));
     }
     const std::optional<BookUsage> book = after.currentBook();
     if (!book)
-        return note + QStringLiteral(" None will be left afterwards: have the next book ready.");
+        return note
+            + QCoreApplication::translate("BatchCheck", " None will be left afterwards: have the next book ready.");
     if (book->left <= low)
-        note += QStringLiteral(" Only %1 will be left in the book %2 to %3 afterwards: have the next book ready.")
+        note += QCoreApplication::translate(
+                    "BatchCheck", " Only %1 will be left in the book %2 to %3 afterwards: have the next book ready.")
                     .arg(leavesInWords(book->left), book->book.firstLeaf, book->book.lastLeaf);
     return note;
 }
@@ -172,19 +184,19 @@ QString CheckedBatch::standing() const
     }
     const qsizetype rest = toPrint();
     if (done.isEmpty() && pending == 0)
-        return QStringLiteral("%1 cheque(s), ready to print.").arg(cheques.size());
+        return QCoreApplication::translate("BatchCheck", "%1 cheque(s), ready to print.").arg(cheques.size());
     if (rest == 0 && pending == 0)
-        return QStringLiteral("This batch is already printed: %1 cheque(s), %2.")
+        return QCoreApplication::translate("BatchCheck", "This batch is already printed: %1 cheque(s), %2.")
             .arg(cheques.size())
             .arg(numberRuns(done));
-    QString text = done.isEmpty() ? QStringLiteral("%1 cheque(s)").arg(cheques.size())
-                                  : QStringLiteral("%1 cheque(s): %2 already printed (%3)")
+    QString text = done.isEmpty() ? QCoreApplication::translate("BatchCheck", "%1 cheque(s)").arg(cheques.size())
+                                  : QCoreApplication::translate("BatchCheck", "%1 cheque(s): %2 already printed (%3)")
                                         .arg(cheques.size())
                                         .arg(done.size())
                                         .arg(numberRuns(done));
     if (pending > 0)
-        text += QStringLiteral(", %1 pending from an earlier run").arg(pending);
-    return text + QStringLiteral(", %1 to print.").arg(rest);
+        text += QCoreApplication::translate("BatchCheck", ", %1 pending from an earlier run").arg(pending);
+    return text + QCoreApplication::translate("BatchCheck", ", %1 to print.").arg(rest);
 }
 
 QStringList CheckedBatch::totalLines(const Store &store) const
@@ -195,10 +207,13 @@ QStringList CheckedBatch::totalLines(const Store &store) const
         try {
             if (const auto account = store.accounts().find(it.key()))
                 money = account->money;
-        } catch (const Failure &) {
+        } catch (const Failure &failure) {
+            qCWarning(lcBatch).noquote() << "the total of" << it.key() << "is shown in the default money:" << failure;
         }
-        lines.append(
-            QStringLiteral("%1: %2 cheque(s), %3").arg(it.key()).arg(it->count).arg(chequeFigures(it->sum, money)));
+        lines.append(QCoreApplication::translate("BatchCheck", "%1: %2 cheque(s), %3")
+                         .arg(it.key())
+                         .arg(it->count)
+                         .arg(chequeFigures(it->sum, money)));
     }
     return lines;
 }
@@ -216,8 +231,9 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         checked.registered = store.cheques().batchRows(file.hash);
         dates = store.parameters().dateRules(today);
     } catch (const Failure &failure) {
-        checked.problems.append(
-            {0, QString(), QStringLiteral("the register could not be read: %1").arg(failure.description())});
+        checked.problems.append({0, QString(),
+                                 QCoreApplication::translate("BatchCheck", "the register could not be read: %1")
+                                     .arg(failure.description())});
         return checked;
     }
     const QMap<int, BatchRowState> &done = checked.registered;
@@ -239,8 +255,10 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             problem(
                 QStringLiteral("Account"),
                 audience == Audience::CommandLine
-                    ? QStringLiteral("no account: give one with --account or in an Account column.")
-                    : QStringLiteral("no account: choose one in the entry window or give one in an Account column."));
+                    ? QCoreApplication::translate("BatchCheck",
+                                                  "no account: give one with --account or in an Account column.")
+                    : QCoreApplication::translate(
+                        "BatchCheck", "no account: choose one in the entry window or give one in an Account column."));
             continue;
         }
         texts.number = row.texts.value(QStringLiteral("Cheque")).trimmed();
@@ -255,7 +273,8 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         if (const QString stamp = row.texts.value(QStringLiteral("Stamp")); !stamp.trimmed().isEmpty()) {
             const std::optional<bool> given = stampFrom(stamp);
             if (!given) {
-                problem(QStringLiteral("Stamp"), QStringLiteral("\"%1\" is neither yes nor no.").arg(stamp));
+                problem(QStringLiteral("Stamp"),
+                        QCoreApplication::translate("BatchCheck", "\"%1\" is neither yes nor no.").arg(stamp));
                 continue;
             }
             texts.stamp = *given;
@@ -278,7 +297,8 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         const ChequeReading reading = readCheque(texts, record.money, dates);
         if (!reading.cheque) {
             for (const FieldProblem &field : reading.problems)
-                problem(columnOf(field.field), field.empty ? QStringLiteral("it is empty.") : field.message);
+                problem(columnOf(field.field),
+                        field.empty ? QCoreApplication::translate("BatchCheck", "it is empty.") : field.message);
             continue;
         }
         BatchCheque cheque {row.line, *reading.cheque, next};
@@ -307,20 +327,24 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             if (next) {
                 composed.number = plan->second.takeNext();
                 if (composed.number.isEmpty())
-                    throw Failure(ErrorNumber::EntryInvalid,
-                                  QStringLiteral("the account \"%1\" has no cheque numbered in digits yet, so there "
-                                                 "is no next number: give the first of these cheques its number in "
-                                                 "the Cheque column, and the rest follow it.")
-                                      .arg(composed.accountCode));
+                    throw Failure(
+                        ErrorNumber::EntryInvalid,
+                        QCoreApplication::translate("BatchCheck",
+                                                    "the account \"%1\" has no cheque numbered in digits yet, so there "
+                                                    "is no next number: give the first of these cheques its number in "
+                                                    "the Cheque column, and the rest follow it.")
+                            .arg(composed.accountCode));
                 checked.plannedNumbers.insert(row.line, composed.number);
             }
             const QString key = composed.accountCode + u'/' + numberKey(composed.number);
             if (const auto earlier = numbersInBatch.constFind(key); earlier != numbersInBatch.constEnd()) {
                 problem(QStringLiteral("Cheque"),
-                        earlier->second ? QStringLiteral("number %1 is the next number line %2 takes.")
-                                              .arg(composed.number)
-                                              .arg(earlier->first)
-                                        : QStringLiteral("number %1 is in the batch twice.").arg(composed.number));
+                        earlier->second
+                            ? QCoreApplication::translate("BatchCheck", "number %1 is the next number line %2 takes.")
+                                  .arg(composed.number)
+                                  .arg(earlier->first)
+                            : QCoreApplication::translate("BatchCheck", "number %1 is in the batch twice.")
+                                  .arg(composed.number));
                 continue;
             }
             numbersInBatch.insert(key, {row.line, next});
@@ -343,16 +367,19 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             checked.toConfirm.append({row.line, QStringLiteral("Date"), flag});
         if (limit > 0 && cheque.cheque.amount.units > limit * record.money.unitsPerWhole())
             checked.toConfirm.append({row.line, QStringLiteral("Amount"),
-                                      QStringLiteral("%1 is above the limit of %2.")
+                                      QCoreApplication::translate("BatchCheck", "%1 is above the limit of %2.")
                                           .arg(chequeFigures(cheque.cheque.amount),
                                                chequeFigures(limit * record.money.unitsPerWhole(), record.money))});
         // A 0 amount is more often a cell left out than a cheque meant.
         if (cheque.cheque.amount.units == 0)
-            checked.toConfirm.append({row.line, QStringLiteral("Amount"), QStringLiteral("the amount is 0.")});
+            checked.toConfirm.append(
+                {row.line, QStringLiteral("Amount"), QCoreApplication::translate("BatchCheck", "the amount is 0.")});
         if (outsideBooks)
-            checked.toConfirm.append({row.line, QStringLiteral("Cheque"),
-                                      QStringLiteral("its number would be in none of the cheque books of \"%1\" (%2).")
-                                          .arg(record.bankId, plans.at(record.bankId).bookRanges())});
+            checked.toConfirm.append(
+                {row.line, QStringLiteral("Cheque"),
+                 QCoreApplication::translate("BatchCheck",
+                                             "its number would be in none of the cheque books of \"%1\" (%2).")
+                     .arg(record.bankId, plans.at(record.bankId).bookRanges())});
         count();
     }
     const int low = lowLeavesSetting(store);
@@ -373,11 +400,13 @@ QStringList leavesLeftLines(const Store &store, const QStringList &accounts)
             if (!plan.hasBooks())
                 continue;
             const qint64 left = plan.leavesLeft();
-            lines.append(QStringLiteral("%1: %2 left in its cheque books (%3)%4")
+            lines.append(QCoreApplication::translate("BatchCheck", "%1: %2 left in its cheque books (%3)%4")
                              .arg(account, leavesInWords(left), plan.bookRanges(),
-                                  left <= low ? QStringLiteral(": have the next book ready.") : QStringLiteral(".")));
-        } catch (const Failure &) {
+                                  left <= low ? QCoreApplication::translate("BatchCheck", ": have the next book ready.")
+                                              : QStringLiteral(".")));
+        } catch (const Failure &failure) {
             // The count is a help; the cheques themselves are done and said.
+            qCWarning(lcBatch).noquote() << "the leaves left of" << account << "are not counted:" << failure;
         }
     }
     return lines;

@@ -3,11 +3,13 @@
 #include "core/batch/BatchWords.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
+
 namespace quillset {
 
 QString BatchOutcome::summary() const
 {
-    QString text = QStringLiteral("%1 printed").arg(printed);
+    QString text = QCoreApplication::translate("BatchRun", "%1 printed").arg(printed);
     if (numbers.size() == 1) {
         text += QStringLiteral(" (%1)").arg(numberRuns(numbers.first()));
     } else if (numbers.size() > 1) {
@@ -17,9 +19,11 @@ QString BatchOutcome::summary() const
         text += QStringLiteral(" (%1)").arg(used.join(QStringLiteral("; ")));
     }
     if (skipped > 0)
-        text += QStringLiteral(", %1 skipped as printed or spoiled before").arg(skipped);
+        text += QCoreApplication::translate("BatchRun", ", %1 skipped as printed or spoiled before").arg(skipped);
     if (!notPrinted.isEmpty())
-        text += QStringLiteral(", %1 not printed: %2").arg(notPrinted.size()).arg(linesInWords(notPrinted));
+        text += QCoreApplication::translate("BatchRun", ", %1 not printed: %2")
+                    .arg(notPrinted.size())
+                    .arg(linesInWords(notPrinted));
     text += u'.';
     if (!stopReason.isEmpty())
         text += u' ' + stopReason;
@@ -35,7 +39,8 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
     } catch (const Failure &failure) {
         for (const BatchCheque &cheque : batch.cheques)
             outcome.notPrinted.append(cheque.line);
-        outcome.stopReason = QStringLiteral("The register could not be read: %1").arg(failure.description());
+        outcome.stopReason
+            = QCoreApplication::translate("BatchRun", "The register could not be read: %1").arg(failure.description());
         return outcome;
     }
     const auto stopAt = [&](qsizetype index, const QString &reason) {
@@ -50,14 +55,16 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
         if (const auto earlier = before.constFind(row.line); earlier != before.constEnd()) {
             if (earlier->status == ChequeStatus::Pending) {
                 const QString settle = context.audience == Audience::CommandLine
-                    ? QStringLiteral("settle it with %1 (it may have printed)")
+                    ? QCoreApplication::translate("BatchRun", "settle it with %1 (it may have printed)")
                           .arg(
                               settleCommand(row.cheque.accountCode,
                                             earlier->chequeNo.isEmpty() ? QStringLiteral("NUMBER") : earlier->chequeNo))
-                    : QStringLiteral("settle it under Register (it may have printed)");
+                    : QCoreApplication::translate("BatchRun", "settle it under Register (it may have printed)");
                 stopAt(index,
-                       QStringLiteral("Line %1 is still pending in the register from an earlier run: %2, then "
-                                      "run the batch again.")
+                       QCoreApplication::translate(
+                           "BatchRun",
+                           "Line %1 is still pending in the register from an earlier run: %2, then "
+                           "run the batch again.")
                            .arg(row.line)
                            .arg(settle));
                 return outcome;
@@ -66,7 +73,8 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
             continue;
         }
         if (hooks.stopRequested && hooks.stopRequested()) {
-            stopAt(index, QStringLiteral("The batch was stopped; run it again to print the rest."));
+            stopAt(index,
+                   QCoreApplication::translate("BatchRun", "The batch was stopped; run it again to print the rest."));
             return outcome;
         }
         if (hooks.starting)
@@ -77,7 +85,7 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
         const IssueOutcome printed
             = row.takesNextNumber ? issueNextCheque(row.cheque, rowContext) : issueCheque(row.cheque, rowContext);
         if (printed.kind != IssueOutcome::Kind::Printed) {
-            stopAt(index, QStringLiteral("Line %1: %2").arg(row.line).arg(printed.message));
+            stopAt(index, QCoreApplication::translate("BatchRun", "Line %1: %2").arg(row.line).arg(printed.message));
             return outcome;
         }
         ++outcome.printed;

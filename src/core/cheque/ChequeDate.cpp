@@ -1,5 +1,6 @@
 #include "ChequeDate.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
@@ -31,12 +32,13 @@ int monthFromName(const QString &name)
 
 QString monthsText(int months)
 {
-    return months == 1 ? QStringLiteral("1 month") : QStringLiteral("%1 months").arg(months);
+    return months == 1 ? QCoreApplication::translate("ChequeDate", "1 month")
+                       : QCoreApplication::translate("ChequeDate", "%1 months").arg(months);
 }
 
 QString writeItAs(DateOrder order, const QString &what = QStringLiteral("it"))
 {
-    return QStringLiteral("write %1 as %2 (%3, as this office writes dates).")
+    return QCoreApplication::translate("ChequeDate", "write %1 as %2 (%3, as this office writes dates).")
         .arg(what, acceptedDateForms(order), dateOrderName(order));
 }
 
@@ -47,13 +49,14 @@ DateReading refused(const QString &problem)
 
 DateReading notADate(const QString &text, DateOrder order)
 {
-    return refused(QStringLiteral("\"%1\" is not a date; %2").arg(text, writeItAs(order)));
+    return refused(QCoreApplication::translate("ChequeDate", "\"%1\" is not a date; %2").arg(text, writeItAs(order)));
 }
 
 DateReading twoDigitYear(const QString &text, const QString &year, DateOrder order)
 {
-    return refused(QStringLiteral("\"%1\" has a two-digit year (19%2 or 20%2?); %3")
-                       .arg(text, year, writeItAs(order, QStringLiteral("the year in full,"))));
+    return refused(
+        QCoreApplication::translate("ChequeDate", "\"%1\" has a two-digit year (19%2 or 20%2?); %3")
+            .arg(text, year, writeItAs(order, QCoreApplication::translate("ChequeDate", "the year in full,"))));
 }
 
 bool isDigits(const QString &token)
@@ -88,7 +91,8 @@ DateReading readNumbers(const QString &text, const std::array<QString, 3> &t, Da
     if (!isSmall(t[0]) || !isSmall(t[1]) || t[2].size() != 4)
         return notADate(text, order);
     if (order == DateOrder::YearFirst)
-        return refused(QStringLiteral("\"%1\" puts the year last, so its day and month could be read two ways; %2")
+        return refused(QCoreApplication::translate(
+                           "ChequeDate", "\"%1\" puts the year last, so its day and month could be read two ways; %2")
                            .arg(text, writeItAs(order)));
     const int first = t[0].toInt();
     const int second = t[1].toInt();
@@ -100,11 +104,12 @@ DateReading readNumbers(const QString &text, const std::array<QString, 3> &t, Da
     // Read the other way it is a date: the file, or the habit of whoever typed it, has the other order.
     const QDate otherWay = dayFirst ? QDate(year, first, second) : QDate(year, second, first);
     if (otherWay.isValid())
-        return refused(QStringLiteral("\"%1\" is not a date read %2, as this office writes dates, though it is one "
-                                      "read %3: write it as %4.")
-                           .arg(text, dateOrderName(order),
-                                dateOrderName(dayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst),
-                                acceptedDateForms(order)));
+        return refused(
+            QCoreApplication::translate("ChequeDate",
+                                        "\"%1\" is not a date read %2, as this office writes dates, though it is one "
+                                        "read %3: write it as %4.")
+                .arg(text, dateOrderName(order), dateOrderName(dayFirst ? DateOrder::MonthFirst : DateOrder::DayFirst),
+                     acceptedDateForms(order)));
     return notADate(text, order);
 }
 
@@ -175,11 +180,11 @@ QString dateOrderName(DateOrder order)
 {
     switch (order) {
     case DateOrder::DayFirst:
-        return QStringLiteral("day first");
+        return QCoreApplication::translate("ChequeDate", "day first");
     case DateOrder::MonthFirst:
-        return QStringLiteral("month first");
+        return QCoreApplication::translate("ChequeDate", "month first");
     case DateOrder::YearFirst:
-        return QStringLiteral("year first");
+        return QCoreApplication::translate("ChequeDate", "year first");
     }
     return QString();
 }
@@ -189,11 +194,11 @@ QString acceptedDateForms(DateOrder order)
     // A day above 12 shows the order at a glance.
     switch (order) {
     case DateOrder::DayFirst:
-        return QStringLiteral("25-Dec-2026, 25/12/2026 or 2026-12-25");
+        return QCoreApplication::translate("ChequeDate", "25-Dec-2026, 25/12/2026 or 2026-12-25");
     case DateOrder::MonthFirst:
-        return QStringLiteral("Dec-25-2026, 12/25/2026 or 2026-12-25");
+        return QCoreApplication::translate("ChequeDate", "Dec-25-2026, 12/25/2026 or 2026-12-25");
     case DateOrder::YearFirst:
-        return QStringLiteral("2026-12-25, 2026/12/25 or 25-Dec-2026");
+        return QCoreApplication::translate("ChequeDate", "2026-12-25, 2026/12/25 or 25-Dec-2026");
     }
     return QString();
 }
@@ -243,10 +248,12 @@ QString dateWindowProblem(const QDate &date, const DateRules &rules)
     const QDate latest = rules.today.addMonths(rules.windowMonths);
     if (date >= earliest && date <= latest)
         return QString();
-    return QStringLiteral("The date %1 is more than %2 %3 today: a cheque is dated from %4 to %5. Correct the date.")
+    return QCoreApplication::translate(
+               "ChequeDate", "The date %1 is more than %2 %3 today: a cheque is dated from %4 to %5. Correct the date.")
         .arg(formatChequeDate(date), monthsText(rules.windowMonths),
-             date < earliest ? QStringLiteral("before") : QStringLiteral("after"), formatChequeDate(earliest),
-             formatChequeDate(latest));
+             date < earliest ? QCoreApplication::translate("ChequeDate", "before")
+                             : QCoreApplication::translate("ChequeDate", "after"),
+             formatChequeDate(earliest), formatChequeDate(latest));
 }
 
 QString dateFlag(const QDate &date, const DateRules &rules)
@@ -254,12 +261,14 @@ QString dateFlag(const QDate &date, const DateRules &rules)
     if (!rules.today.isValid() || !date.isValid())
         return QString();
     if (date > rules.today)
-        return QStringLiteral("dated %1, after today.").arg(formatChequeDate(date));
+        return QCoreApplication::translate("ChequeDate", "dated %1, after today.").arg(formatChequeDate(date));
     // Valid through the same day that many months on; the day after, a bank may refuse it.
     const QDate lastValid = date.addMonths(rules.staleMonths);
     if (rules.today > lastValid)
-        return QStringLiteral("dated %1, more than %2 back: it was valid until %3, and the bank may refuse it as "
-                              "stale.")
+        return QCoreApplication::translate(
+                   "ChequeDate",
+                   "dated %1, more than %2 back: it was valid until %3, and the bank may refuse it as "
+                   "stale.")
             .arg(formatChequeDate(date), monthsText(rules.staleMonths), formatChequeDate(lastValid));
     return QString();
 }

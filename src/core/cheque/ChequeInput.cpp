@@ -3,6 +3,7 @@
 #include "core/cheque/ChequeNumber.h"
 #include "core/words/MoneyStyle.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -52,17 +53,17 @@ QString fieldName(ChequeField field)
 {
     switch (field) {
     case ChequeField::Account:
-        return QStringLiteral("Bank ID");
+        return QCoreApplication::translate("ChequeInput", "Bank ID");
     case ChequeField::Number:
-        return QStringLiteral("Cheque No");
+        return QCoreApplication::translate("ChequeInput", "Cheque No");
     case ChequeField::Payee:
-        return QStringLiteral("Pay");
+        return QCoreApplication::translate("ChequeInput", "Pay");
     case ChequeField::Date:
-        return QStringLiteral("Date");
+        return QCoreApplication::translate("ChequeInput", "Date");
     case ChequeField::Amount:
-        return QStringLiteral("Amount");
+        return QCoreApplication::translate("ChequeInput", "Amount");
     case ChequeField::Stamp:
-        return QStringLiteral("Stamp");
+        return QCoreApplication::translate("ChequeInput", "Stamp");
     }
     return QString();
 }
@@ -141,14 +142,16 @@ QString payeeProblem(const QString &payee)
             continue;
         QString what;
         if (c == u'\n' || c == u'\r' || kind != QChar::Other_Control)
-            what = QStringLiteral("a line break");
+            what = QCoreApplication::translate("ChequeInput", "a line break");
         else if (c == u'\t')
-            what = QStringLiteral("a tab");
+            what = QCoreApplication::translate("ChequeInput", "a tab");
         else
-            what = QStringLiteral("a control character (U+%1)")
+            what = QCoreApplication::translate("ChequeInput", "a control character (U+%1)")
                        .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-        return QStringLiteral("The payee holds %1, which a cheque cannot print: write the payee on one line, with "
-                              "blanks between its words.")
+        return QCoreApplication::translate(
+                   "ChequeInput",
+                   "The payee holds %1, which a cheque cannot print: write the payee on one line, with "
+                   "blanks between its words.")
             .arg(what);
     }
     return QString();
@@ -162,11 +165,14 @@ QString amountProblem(const QString &text, const QString &accountCode, const Mon
     const QRegularExpressionMatch m = decimal.match(text.trimmed());
     if (!m.hasMatch() || m.capturedLength(1) <= money.subunitDigits || accountCode.isEmpty())
         return amountFormHint(text, money);
-    const QString takes = money.subunitDigits == 0 ? QStringLiteral("no decimals, whole amounts only")
-                                                   : QStringLiteral("%1 decimals").arg(money.subunitDigits);
-    const QString has = m.capturedLength(1) == 1 ? QStringLiteral("1 decimal")
-                                                 : QStringLiteral("%1 decimals").arg(m.capturedLength(1));
-    return QStringLiteral("The amount %1 has %2, but the account \"%3\" takes %4: correct the amount.")
+    const QString takes = money.subunitDigits == 0
+        ? QCoreApplication::translate("ChequeInput", "no decimals, whole amounts only")
+        : QCoreApplication::translate("ChequeInput", "%1 decimals").arg(money.subunitDigits);
+    const QString has = m.capturedLength(1) == 1
+        ? QCoreApplication::translate("ChequeInput", "1 decimal")
+        : QCoreApplication::translate("ChequeInput", "%1 decimals").arg(m.capturedLength(1));
+    return QCoreApplication::translate("ChequeInput",
+                                       "The amount %1 has %2, but the account \"%3\" takes %4: correct the amount.")
         .arg(text.trimmed(), has, accountCode, takes);
 }
 
@@ -177,25 +183,29 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     ChequeReading reading;
     QList<FieldProblem> &problems = reading.problems;
     if (texts.accountCode.isEmpty())
-        problems.append(
-            {ChequeField::Account, QStringLiteral("Choose the bank account the cheque is drawn on."), false});
+        problems.append({ChequeField::Account,
+                         QCoreApplication::translate("ChequeInput", "Choose the bank account the cheque is drawn on."),
+                         false});
     // A number is the leaf's, however it was typed: what is stored is what a person would call it.
     const QString number = normalisedNumber(texts.number);
     if (number.isEmpty())
-        problems.append(emptyField(ChequeField::Number, QStringLiteral("Enter the cheque number.")));
+        problems.append(
+            emptyField(ChequeField::Number, QCoreApplication::translate("ChequeInput", "Enter the cheque number.")));
     else if (const QString problem = numberProblem(texts.number); !problem.isEmpty())
         problems.append({ChequeField::Number, problem, false});
     // An office may write a payee any way its bank accepts, on the one line the leaf has for it: the
     // register then holds exactly what was printed.
     // One made of blanks and invisible characters alone would print a blank Pay line: it is no payee.
     if (!hasVisibleCharacter(texts.payee))
-        problems.append(emptyField(ChequeField::Payee, QStringLiteral("Enter the payee after Pay.")));
+        problems.append(
+            emptyField(ChequeField::Payee, QCoreApplication::translate("ChequeInput", "Enter the payee after Pay.")));
     else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())
         problems.append({ChequeField::Payee, problem, false});
 
     const DateReading date = readChequeDate(texts.date, dates.order);
     if (texts.date.trimmed().isEmpty())
-        problems.append(emptyField(ChequeField::Date, QStringLiteral("Enter the cheque date.")));
+        problems.append(
+            emptyField(ChequeField::Date, QCoreApplication::translate("ChequeInput", "Enter the cheque date.")));
     else if (!date.date)
         problems.append({ChequeField::Date, date.problem, false});
     else if (const QString outside = dateWindowProblem(*date.date, dates); !outside.isEmpty())
@@ -203,7 +213,8 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
 
     std::optional<qint64> amount;
     if (texts.amount.isEmpty()) {
-        problems.append(emptyField(ChequeField::Amount, QStringLiteral("Enter the amount.")));
+        problems.append(
+            emptyField(ChequeField::Amount, QCoreApplication::translate("ChequeInput", "Enter the amount.")));
     } else if (!(amount = parseAmount(texts.amount, money))) {
         problems.append({ChequeField::Amount, amountProblem(texts.amount, texts.accountCode, money), false});
     }

@@ -1,11 +1,15 @@
 #include "CalibrationSheetJob.h"
 
 #include "core/banks/BankAccount.h"
+#include "core/base/CoreLog.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
 #include "core/layout/PrintQueue.h"
 #include "store/Store.h"
+
+#include <QCoreApplication>
 
 namespace quillset {
 
@@ -24,8 +28,9 @@ CalibrationSheetJob calibrationSheetJob(const Store &store, const QString &accou
     try {
         sheet.printer.name = queue.defaultQueue();
         sheet.printer.margins = queue.printableMargins(sheet.printer.name);
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
         // The sheet can still be looked at as a PDF; it says no printer was found.
+        qCDebug(lcIssue).noquote() << "the calibration sheet is placed without a printer:" << failure;
     }
     sheet.page = composeCalibrationSheet(record, store.parameters().printSettingsFor(sheet.printer.name), sheet.printer,
                                          metrics);
@@ -49,9 +54,11 @@ CalibrationSheetJob calibrationSheetJob(const Store &store, const QString &accou
 int printCalibrationSheet(const CalibrationSheetJob &sheet, PrintQueue &queue, Waiter &waiter)
 {
     if (sheet.printer.name.isEmpty())
-        throw Failure(ErrorNumber::PrinterMissing,
-                      QStringLiteral("No printer is installed. Add a printer in the system's printer settings and "
-                                     "make it the default printer, then print the sheet again."));
+        throw Failure(
+            ErrorNumber::PrinterMissing,
+            QCoreApplication::translate("CalibrationSheetJob",
+                                        "No printer is installed. Add a printer in the system's printer settings and "
+                                        "make it the default printer, then print the sheet again."));
     const QString title = QStringLiteral("Quillset calibration sheet");
     const PrintJob job {title, {sheet.page}, {}, QPageSize(QPageSize::A4), sheet.page.orientation};
     int number = 0;

@@ -1,9 +1,13 @@
 #include "ChequeBookLife.h"
 
+#include "core/base/CoreLog.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
 #include "store/Store.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -22,7 +26,7 @@ bool isLeafNumber(const QString &text)
 
 QString bookRange(const ChequeBook &book)
 {
-    return QStringLiteral("%1 to %2").arg(book.firstLeaf, book.lastLeaf);
+    return QCoreApplication::translate("ChequeBookLife", "%1 to %2").arg(book.firstLeaf, book.lastLeaf);
 }
 
 // What the register says of one book's leaves: one read of the numbers in its range.
@@ -85,7 +89,8 @@ int lowLeavesSetting(const Store &store)
         bool ok = false;
         const int low = store.parameters().GetSystemParameter(QStringLiteral("LowLeaves")).trimmed().toInt(&ok);
         return ok && low >= 0 ? low : 5;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcIssue).noquote() << "LowLeaves takes its default:" << failure;
         return 5; // a missing setting takes its default
     }
 }
@@ -176,28 +181,34 @@ ChequeBook addChequeBook(const Store &store, const QString &account, const QStri
     const QString firstLeaf = first.trimmed();
     const QString lastLeaf = last.trimmed();
     if (!isLeafNumber(firstLeaf) || !isLeafNumber(lastLeaf))
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("Give the first and the last leaf numbers as they are printed on the leaves, "
-                                     "in digits (up to %1).")
-                          .arg(kLongestLeafNumber));
+        throw Failure(
+            ErrorNumber::EntryInvalid,
+            QCoreApplication::translate("ChequeBookLife",
+                                        "Give the first and the last leaf numbers as they are printed on the leaves, "
+                                        "in digits (up to %1).")
+                .arg(kLongestLeafNumber));
     if (firstLeaf.toLongLong() > lastLeaf.toLongLong())
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("The first leaf (%1) comes after the last one (%2); give them the other way "
-                                     "round.")
-                          .arg(firstLeaf, lastLeaf));
+        throw Failure(
+            ErrorNumber::EntryInvalid,
+            QCoreApplication::translate("ChequeBookLife",
+                                        "The first leaf (%1) comes after the last one (%2); give them the other way "
+                                        "round.")
+                .arg(firstLeaf, lastLeaf));
     if (!received.isValid())
         throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("Give the date the book was received, such as %1.")
+                      QCoreApplication::translate("ChequeBookLife", "Give the date the book was received, such as %1.")
                           .arg(formatChequeDate(QDate(2026, 12, 1))));
     for (const ChequeBook &book : store.books().of(account)) {
         if (book.retired)
             continue;
         if (firstLeaf.toLongLong() <= book.lastLeaf.toLongLong()
             && lastLeaf.toLongLong() >= book.firstLeaf.toLongLong())
-            throw Failure(ErrorNumber::EntryInvalid,
-                          QStringLiteral("Leaves %1 to %2 overlap the book %3 of the account \"%4\". Retire that "
-                                         "book first if it is finished with.")
-                              .arg(firstLeaf, lastLeaf, bookRange(book), account));
+            throw Failure(
+                ErrorNumber::EntryInvalid,
+                QCoreApplication::translate("ChequeBookLife",
+                                            "Leaves %1 to %2 overlap the book %3 of the account \"%4\". Retire that "
+                                            "book first if it is finished with.")
+                    .arg(firstLeaf, lastLeaf, bookRange(book), account));
     }
     ChequeBook book {0, account, firstLeaf, lastLeaf, received, false};
     book.id = store.books().add(book);
@@ -238,7 +249,8 @@ QString numberOutsideBooksWarning(const Store &store, const QString &account, co
     }
     if (ranges.isEmpty())
         return QString();
-    return QStringLiteral("Cheque number %1 is in none of the cheque books of the account \"%2\" (%3).")
+    return QCoreApplication::translate("ChequeBookLife",
+                                       "Cheque number %1 is in none of the cheque books of the account \"%2\" (%3).")
         .arg(number, account, ranges.join(QStringLiteral("; ")));
 }
 
@@ -249,29 +261,37 @@ QString leavesLeftNotice(const Store &store, const QString &account)
         return QString();
     const std::optional<BookUsage> book = currentOf(store, books);
     if (!book)
-        return QStringLiteral("No leaves are left in this account's cheque books: add the next book under Bank Data.");
-    const QString leaves = book->left == 1 ? QStringLiteral("1 leaf") : QStringLiteral("%1 leaves").arg(book->left);
+        return QCoreApplication::translate(
+            "ChequeBookLife", "No leaves are left in this account's cheque books: add the next book under Bank Data.");
+    const QString leaves = book->left == 1 ? QCoreApplication::translate("ChequeBookLife", "1 leaf")
+                                           : QCoreApplication::translate("ChequeBookLife", "%1 leaves").arg(book->left);
     if (book->left <= lowLeavesSetting(store))
-        return QStringLiteral("Only %1 left in this book (%2): have the next book ready.")
+        return QCoreApplication::translate("ChequeBookLife",
+                                           "Only %1 left in this book (%2): have the next book ready.")
             .arg(leaves, bookRange(book->book));
-    return QStringLiteral("%1 left in this book.").arg(leaves);
+    return QCoreApplication::translate("ChequeBookLife", "%1 left in this book.").arg(leaves);
 }
 
 QString bookSummary(const BookUsage &usage)
 {
-    QString line = QStringLiteral("Book %1, received %2%3: %4 printed, %5 pending, %6 spoiled, %7 void, %8 left")
-                       .arg(bookRange(usage.book), formatChequeDate(usage.book.received),
-                            usage.book.retired ? QStringLiteral(" (retired)") : QString())
-                       .arg(usage.printed)
-                       .arg(usage.pending)
-                       .arg(usage.spoiled)
-                       .arg(usage.voided)
-                       .arg(usage.left);
+    QString line
+        = QCoreApplication::translate("ChequeBookLife",
+                                      "Book %1, received %2%3: %4 printed, %5 pending, %6 spoiled, %7 void, %8 left")
+              .arg(bookRange(usage.book), formatChequeDate(usage.book.received),
+                   usage.book.retired ? QCoreApplication::translate("ChequeBookLife", " (retired)") : QString())
+              .arg(usage.printed)
+              .arg(usage.pending)
+              .arg(usage.spoiled)
+              .arg(usage.voided)
+              .arg(usage.left);
     if (!usage.skipped.isEmpty()) {
         QStringList shown = usage.skipped.mid(0, kSkippedShown);
         if (usage.skipped.size() > kSkippedShown)
-            shown.append(QStringLiteral("and %1 more").arg(usage.skipped.size() - kSkippedShown));
-        line += QStringLiteral("; %1 skipped: %2").arg(usage.skipped.size()).arg(shown.join(QStringLiteral(", ")));
+            shown.append(
+                QCoreApplication::translate("ChequeBookLife", "and %1 more").arg(usage.skipped.size() - kSkippedShown));
+        line += QCoreApplication::translate("ChequeBookLife", "; %1 skipped: %2")
+                    .arg(usage.skipped.size())
+                    .arg(shown.join(QStringLiteral(", ")));
     }
     return line + u'.';
 }

@@ -1,11 +1,14 @@
 #include "ChequeLife.h"
 
 #include "core/banks/BankAccount.h"
+#include "core/base/CoreLog.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/IssueCheque.h"
+#include "core/issue/IssueMessages.h"
 #include "core/layout/CalibrationSheet.h"
 #include "core/layout/ComposeCheque.h"
 #include "core/layout/PageChecks.h"
@@ -50,12 +53,8 @@ IssueOutcome notPrinted(const Failure &failure, Audience audience)
 
 QString stateWords(const JobStatus &status)
 {
-    QString words = status.state == JobStatus::State::Printing ? QStringLiteral("printing")
-        : status.state == JobStatus::State::Held               ? QStringLiteral("held in the queue")
-                                                               : QStringLiteral("waiting in the queue");
-    if (!status.printerMessage.isEmpty())
-        words += QStringLiteral(" (the printer says: %1)").arg(status.printerMessage);
-    return words;
+    return IssueMessages::jobState(status.state == JobStatus::State::Printing, status.state == JobStatus::State::Held,
+                                   status.printerMessage);
 }
 
 // How following a job in the print server ended.
@@ -88,7 +87,7 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
     const auto cancel = [&] {
         followed.cancelling = true;
         deadline = QDeadlineTimer(kLongestCallMilliseconds); // for the server to confirm it
-        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: cancelling it").arg(number, printer).arg(job));
+        tell(IssueMessages::cancellingJob(number, printer, job));
         try {
             call([&] { context.queue.cancelJob(printer, job); });
         } catch (const Failure &failure) {
@@ -105,10 +104,7 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
         followed.last = silence.isEmpty() ? stateWords(followed.status) : silence;
         if (followed.status.finished())
             return followed;
-        tell(QStringLiteral("Cheque %1 on \"%2\", job %3: %4%5")
-                 .arg(number, printer)
-                 .arg(job)
-                 .arg(followed.cancelling ? QStringLiteral("cancelling it; ") : QString(), followed.last));
+        tell(IssueMessages::jobProgress(number, printer, job, followed.cancelling, followed.last));
         if (!followed.cancelling && context.progress && context.progress->cancelRequested()) {
             cancel();
             continue;
@@ -116,12 +112,8 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
         if (deadline.hasExpired()) {
             const Overdue choice = followed.cancelling || !context.progress
                 ? Overdue::LeavePending
-                : context.progress->overdue(QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, and it "
-                                                           "has not finished after %4 seconds: %5.")
-                                                .arg(number, printer)
-                                                .arg(job)
-                                                .arg(followed.waitedSeconds)
-                                                .arg(followed.last));
+                : context.progress->overdue(
+                    IssueMessages::jobOverdue(number, printer, job, followed.waitedSeconds, followed.last));
             if (choice == Overdue::LeavePending) {
                 followed.unfinished = true;
                 return followed;
@@ -136,22 +128,6 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
         }
         context.waiter.pause(kPollMilliseconds);
     }
-}
-
-// Where a pending cheque is settled: the register window, or the command that settles it.
-QString settleWhere(Audience audience, const QString &account, const QString &number, const QString &how)
-{
-    return audience == Audience::CommandLine ? QStringLiteral("with %1").arg(settleCommand(account, number, how))
-                                             : QStringLiteral("under Print Cheque, Register");
-}
-
-QString settleHint(Audience audience, const QString &account, const QString &number)
-{
-    if (audience == Audience::CommandLine)
-        return QStringLiteral("When you know whether it printed, settle it with %1.")
-            .arg(settleCommand(account, number));
-    return QStringLiteral("When you know whether it printed, settle it under Print Cheque, Register, or with "
-                          "quillset --mark.");
 }
 
 // A word of a command as a shell takes it: quoted when it holds more than letters, digits and - _ .
@@ -182,41 +158,27 @@ void ensurePrintEnded(const RegisterEntry &row, const JobCheck &jobs)
         return;
     const bool sentFromHere = row.workstation.isEmpty() || hostOf(row.workstation) == hostOf(jobs.workstation);
     const auto notYet = [&](const QString &why) {
-        return Failure(ErrorNumber::NotSettleable,
-                       QStringLiteral("Cheque %1 cannot be settled yet: %2").arg(row.chequeNo, why));
+        return Failure(ErrorNumber::NotSettleable, IssueMessages::notSettleableYet(row.chequeNo, why));
     };
     if (row.jobId > 0 && !sentFromHere)
-        throw notYet(QStringLiteral("it was sent from %1 as job %2 on \"%3\", and only the print server there "
-                                    "knows whether the job is still printing. Settle it at %4 once its print has "
-                                    "ended.")
-                         .arg(row.workstation)
-                         .arg(row.jobId)
-                         .arg(row.queue, hostOf(row.workstation)));
+        throw notYet(IssueMessages::sentFromElsewhere(row.workstation, row.jobId, row.queue, hostOf(row.workstation)));
     jobs.queue.setCallTimeout(kSettleCallMilliseconds);
     if (row.jobId > 0) {
         JobStatus status;
         try {
             status = jobs.queue.jobStatus(row.queue, row.jobId);
         } catch (const Failure &failure) {
-            throw notYet(QStringLiteral("the print server could not be asked whether its job %1 on \"%2\" is still "
-                                        "printing (%3) Settle it once the print server answers.")
-                             .arg(row.jobId)
-                             .arg(row.queue, failure.description()));
+            throw notYet(IssueMessages::serverUnanswered(row.jobId, row.queue, failure.description()));
         }
         if (!status.finished())
-            throw notYet(QStringLiteral("it is still in the print server as job %1 on \"%2\" (%3), so it may yet "
-                                        "print. Let the job end, or cancel it at the printer, then settle the "
-                                        "cheque.")
-                             .arg(row.jobId)
-                             .arg(row.queue, stateWords(status)));
+            throw notYet(IssueMessages::stillInServer(row.jobId, row.queue, stateWords(status)));
         return;
     }
     // No job noted yet: the print that wrote the row may still be handing the cheque to the server.
     const qint64 age = row.changedAt.isValid() ? row.changedAt.secsTo(QDateTime::currentDateTimeUtc())
                                                : std::numeric_limits<qint64>::max();
     if (age < kOnItsWaySeconds)
-        throw notYet(QStringLiteral("it was written to the register moments ago and may still be on its way to "
-                                    "the printer. Settle it once its print has ended, in a minute at most."));
+        throw notYet(IssueMessages::mayBeOnItsWay());
     if (!sentFromHere)
         return;
     // A print killed between handing the job over and noting it leaves a job the row does not name:
@@ -225,19 +187,258 @@ void ensurePrintEnded(const RegisterEntry &row, const JobCheck &jobs)
     QList<QueuedJob> unfinished;
     try {
         unfinished = jobs.queue.unfinishedJobs();
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcIssue).noquote() << "cheque" << row.chequeNo
+                                   << "is settled without asking the print server "
+                                      "for unfinished jobs:"
+                                   << failure;
         return;
     }
     const QString title = chequeJobTitle(row.bankId, row.chequeNo);
     for (const QueuedJob &job : unfinished) {
         if (job.title == title)
-            throw notYet(QStringLiteral("it is still in the print server as job %1 on \"%2\", so it may yet "
-                                        "print. Let the job end, or cancel it at the printer, then settle the "
-                                        "cheque.")
-                             .arg(job.id)
-                             .arg(job.queue));
+            throw notYet(IssueMessages::stillInServerByTitle(job.id, job.queue));
     }
 }
+
+// One cheque's way through the print protocol, a step at a time. A step that ends the print returns
+// its outcome; one that lets it go on returns nothing and leaves what it learnt for the next.
+class ChequeIssue
+{
+public:
+    ChequeIssue(const Cheque &cheque, const IssueContext &context)
+        : m_cheque(cheque)
+        , m_context(context)
+        , m_cheques(context.store.cheques())
+        , m_audience(context.audience)
+    {
+    }
+
+    IssueOutcome run()
+    {
+        if (auto ended = readTimeLimit())
+            return *ended;
+        if (auto ended = findPrinter())
+            return *ended;
+        if (auto ended = composeCheckedPage())
+            return *ended;
+        if (auto ended = askAboutWarnings())
+            return *ended;
+        if (cancelRequested())
+            return notPrinted(cancelledBeforeSending(), m_audience);
+        if (auto ended = writePendingRow())
+            return *ended;
+        if (auto ended = sendToPrinter())
+            return *ended;
+        noteJobInRegister();
+        return settleByHowTheJobEnded(
+            followJob(m_context, m_printer, m_job, m_cheque.number, m_deadline, m_timeoutSeconds));
+    }
+
+private:
+    using Step = std::optional<IssueOutcome>;
+
+    void tell(const QString &text) const
+    {
+        if (m_context.progress)
+            m_context.progress->update(text);
+    }
+
+    bool cancelRequested() const { return m_context.progress && m_context.progress->cancelRequested(); }
+
+    int callTimeout() const
+    {
+        return static_cast<int>(qBound(qint64(500), m_deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
+    }
+
+    // A failure of the database, read before anything was written, is the register's, not the cheque's.
+    IssueOutcome unread(const Failure &failure) const
+    {
+        if (kindOf(failure) == ErrorKind::Database)
+            return notPrinted(Failure(failure.number(), IssueMessages::registerUnread(failure.description())),
+                              m_audience);
+        return notPrinted(failure, m_audience);
+    }
+
+    Failure cancelledBeforeSending() const
+    {
+        return Failure(ErrorNumber::PrinterRefused, IssueMessages::cancelledBeforeSending(m_cheque.number));
+    }
+
+    QString settleHint() const
+    {
+        return IssueMessages::settleHint(m_audience, settleCommand(m_account.bankId, m_cheque.number));
+    }
+
+    Step readTimeLimit()
+    {
+        try {
+            m_timeoutSeconds = m_context.store.parameters().printTimeoutSeconds();
+        } catch (const Failure &failure) {
+            return unread(failure);
+        }
+        m_deadline = QDeadlineTimer(m_timeoutSeconds * 1000);
+        return std::nullopt;
+    }
+
+    // The printer is known before the page is composed: it is placed with that printer's calibration.
+    // A printer that cannot give the page's paper is refused now, before anything is written.
+    Step findPrinter()
+    {
+        try {
+            tell(IssueMessages::lookingForPrinter(m_cheque.number));
+            m_context.queue.setCallTimeout(callTimeout());
+            m_context.waiter.run([&] { m_printer = m_context.queue.defaultQueue(); });
+            m_context.queue.setCallTimeout(callTimeout());
+            m_context.waiter.run([&] { m_context.queue.checkPaper(m_printer, QPageSize(QPageSize::A4)); });
+            if (m_context.proceedDespite) {
+                m_context.queue.setCallTimeout(callTimeout());
+                m_context.waiter.run([&] { m_margins = m_context.queue.printableMargins(m_printer); });
+            }
+        } catch (const Failure &failure) {
+            return notPrinted(failure, m_audience);
+        }
+        return std::nullopt;
+    }
+
+    Step composeCheckedPage()
+    {
+        try {
+            m_page = checkedChequePage(m_context.store, m_cheque, m_context.metrics, m_account, m_printer);
+        } catch (const Failure &failure) {
+            return unread(failure);
+        }
+        return std::nullopt;
+    }
+
+    // Ink where the printer cannot print, or a text past its box, is printed only when someone says so.
+    Step askAboutWarnings() const
+    {
+        if (!m_context.proceedDespite)
+            return std::nullopt;
+        const QString warning = printWarning(m_page, m_context.metrics, m_printer, m_margins, m_audience);
+        if (!warning.isEmpty() && !m_context.proceedDespite(warning))
+            return notPrinted(Failure(ErrorNumber::OffThePage, IssueMessages::nothingPrinted(warning)), m_audience);
+        return std::nullopt;
+    }
+
+    // The pending row comes first: if the register cannot take the cheque, it is never printed.
+    Step writePendingRow()
+    {
+        try {
+            m_row = m_cheques.addPending(m_cheque, m_context.workstation, m_context.batch);
+        } catch (const Failure &failure) {
+            if (failure.number() == ErrorNumber::NumberTaken)
+                return notPrinted(failure, m_audience);
+            return notPrinted(Failure(failure.number(), IssueMessages::registerRefusedCheque(failure.description())),
+                              m_audience);
+        }
+        return std::nullopt;
+    }
+
+    Step sendToPrinter()
+    {
+        try {
+            const QString title = chequeJobTitle(m_account.bankId, m_cheque.number);
+            // The page's PDF is the sheet's size and turned as the page is; the job asks for just that.
+            const PrintJob printJob {title, {m_page}, {}, QPageSize(QPageSize::A4), m_page.orientation};
+            if (cancelRequested())
+                return withdraw(cancelledBeforeSending());
+            tell(IssueMessages::sendingTo(m_cheque.number, m_printer));
+            m_context.queue.setCallTimeout(callTimeout());
+            m_context.waiter.run([&] { m_job = m_context.queue.submit(m_printer, printJob); });
+        } catch (const Failure &failure) {
+            return withdraw(failure);
+        }
+        return std::nullopt;
+    }
+
+    // Only a note for settling by hand; following the job does not need it.
+    void noteJobInRegister() const
+    {
+        try {
+            m_cheques.setJob(m_row, m_printer, m_job);
+        } catch (const Failure &failure) {
+            qCWarning(lcIssue).noquote() << "cheque" << m_cheque.number << "went to" << m_printer << "as job" << m_job
+                                         << "but the register could not note the job:" << failure;
+        }
+    }
+
+    // A cheque that did not print takes its pending row away again, freeing its number.
+    IssueOutcome withdraw(const Failure &why) const
+    {
+        try {
+            m_cheques.removeUnprinted(m_row);
+        } catch (const Failure &failure) {
+            return outcomeOf(IssueOutcome::Kind::Unknown,
+                             IssueMessages::pendingRowNotRemoved(
+                                 errorMessage(why, m_audience), failure.description(), m_audience,
+                                 settleCommand(m_account.bankId, m_cheque.number, QStringLiteral("unprinted"))),
+                             0, m_cheque.number);
+        }
+        return notPrinted(why, m_audience);
+    }
+
+    IssueOutcome pendingUnknown(const QString &message) const
+    {
+        return outcomeOf(IssueOutcome::Kind::Unknown, message, m_job, m_cheque.number);
+    }
+
+    IssueOutcome markPrinted() const
+    {
+        try {
+            m_cheques.markPrinted(m_row);
+        } catch (const Failure &failure) {
+            return outcomeOf(
+                IssueOutcome::Kind::NotMarked,
+                IssueMessages::printedNotMarked(
+                    m_cheque.number, m_job, failure.description(),
+                    IssueMessages::settleWhere(
+                        m_audience, settleCommand(m_account.bankId, m_cheque.number, QStringLiteral("printed")))),
+                m_job, m_cheque.number);
+        }
+        return outcomeOf(IssueOutcome::Kind::Printed, QString(), m_job, m_cheque.number);
+    }
+
+    // Printed is recorded only when the print server says the job completed with a page printed; a job
+    // that ended before printing is withdrawn; anything else stays pending for someone to settle.
+    IssueOutcome settleByHowTheJobEnded(const FollowedJob &followed) const
+    {
+        const JobStatus &status = followed.status;
+        if (followed.unfinished && followed.cancelling)
+            return pendingUnknown(
+                IssueMessages::cancelUnconfirmed(m_job, m_printer, followed.last, m_cheque.number, settleHint()));
+        if (followed.unfinished)
+            return pendingUnknown(IssueMessages::unfinished(m_cheque.number, m_printer, m_job, followed.waitedSeconds,
+                                                            followed.last, settleHint()));
+        if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0)
+            return pendingUnknown(IssueMessages::completedNoPage(m_job, m_printer, m_cheque.number, settleHint()));
+        if (status.state == JobStatus::State::Completed)
+            return markPrinted();
+        if (status.state == JobStatus::State::Forgotten)
+            return pendingUnknown(IssueMessages::forgotten(m_job, m_printer, m_cheque.number, settleHint()));
+        const bool cancelled = status.state == JobStatus::State::Cancelled;
+        if (!status.started)
+            return withdraw(
+                Failure(ErrorNumber::PrinterRefused,
+                        IssueMessages::endedBeforePrinting(followed.cancelling, cancelled, m_job, m_printer)));
+        return pendingUnknown(IssueMessages::endedWhilePrinting(followed.cancelling, cancelled, m_job, m_printer,
+                                                                m_cheque.number, settleHint()));
+    }
+
+    const Cheque &m_cheque;
+    const IssueContext &m_context;
+    const ChequeRegister &m_cheques;
+    const Audience m_audience;
+    int m_timeoutSeconds = 60;
+    QDeadlineTimer m_deadline;
+    QString m_printer;
+    std::optional<QMarginsF> m_margins;
+    BankAccountRecord m_account;
+    ChequePage m_page;
+    qint64 m_row = 0;
+    int m_job = 0;
+};
 
 } // namespace
 
@@ -253,210 +454,20 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
     if (const std::optional<RegisterEntry> used = store.cheques().findNumber(cheque.accountCode, cheque.number)) {
         const QString next = offeredNumber(store, cheque.accountCode);
         throw Failure(ErrorNumber::NumberTaken,
-                      QStringLiteral("Cheque number %1 is already in the register for the account \"%2\" (%3, dated "
-                                     "%4); nothing was printed.%5")
-                          .arg(cheque.number, cheque.accountCode, statusWord(used->status),
-                               formatChequeDate(used->date),
-                               next.isEmpty() ? QString() : QStringLiteral(" The next number is %1.").arg(next)));
+                      IssueMessages::numberTaken(cheque.number, cheque.accountCode, statusWord(used->status),
+                                                 formatChequeDate(used->date), next));
     }
     const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettingsFor(printer), metrics);
     const QList<Failure> problems = pageProblems(page, metrics);
     if (!problems.isEmpty())
-        throw Failure(problems.first().number(), problemsText(problems) + QStringLiteral(" Nothing was printed."),
-                      problemsText(problems, Audience::CommandLine) + QStringLiteral(" Nothing was printed."));
+        throw Failure(problems.first().number(), IssueMessages::nothingPrinted(problemsText(problems)),
+                      IssueMessages::nothingPrinted(problemsText(problems, Audience::CommandLine)));
     return page;
 }
 
 IssueOutcome issueCheque(const Cheque &cheque, const IssueContext &context)
 {
-    const ChequeRegister &cheques = context.store.cheques();
-    const auto tell = [&](const QString &text) {
-        if (context.progress)
-            context.progress->update(text);
-    };
-    const auto cancelRequested = [&] { return context.progress && context.progress->cancelRequested(); };
-
-    const Audience audience = context.audience;
-    const auto unread = [audience](const Failure &failure) {
-        const int number = static_cast<int>(failure.number());
-        if (number >= 1000 && number < 1100) // the database, not the cheque
-            return notPrinted(Failure(failure.number(),
-                                      QStringLiteral("The register could not be read, so nothing was printed: %1")
-                                          .arg(failure.description())),
-                              audience);
-        return notPrinted(failure, audience);
-    };
-    int timeoutSeconds = 60;
-    try {
-        timeoutSeconds = context.store.parameters().printTimeoutSeconds();
-    } catch (const Failure &failure) {
-        return unread(failure);
-    }
-    QDeadlineTimer deadline(timeoutSeconds * 1000);
-    const auto callTimeout = [&] {
-        return static_cast<int>(qBound(qint64(500), deadline.remainingTime(), qint64(kLongestCallMilliseconds)));
-    };
-
-    // The printer is known before the page is composed: it is placed with that printer's calibration.
-    // A printer that cannot give the page's paper is refused now, before anything is written.
-    QString printer;
-    std::optional<QMarginsF> margins;
-    try {
-        tell(QStringLiteral("Cheque %1: looking for the printer").arg(cheque.number));
-        context.queue.setCallTimeout(callTimeout());
-        context.waiter.run([&] { printer = context.queue.defaultQueue(); });
-        context.queue.setCallTimeout(callTimeout());
-        context.waiter.run([&] { context.queue.checkPaper(printer, QPageSize(QPageSize::A4)); });
-        if (context.proceedDespite) {
-            context.queue.setCallTimeout(callTimeout());
-            context.waiter.run([&] { margins = context.queue.printableMargins(printer); });
-        }
-    } catch (const Failure &failure) {
-        return notPrinted(failure, audience);
-    }
-
-    BankAccountRecord account;
-    ChequePage page;
-    try {
-        page = checkedChequePage(context.store, cheque, context.metrics, account, printer);
-    } catch (const Failure &failure) {
-        return unread(failure);
-    }
-    if (context.proceedDespite) {
-        const QString warning = printWarning(page, context.metrics, printer, margins, audience);
-        if (!warning.isEmpty() && !context.proceedDespite(warning))
-            return notPrinted(Failure(ErrorNumber::OffThePage, warning + QStringLiteral(" Nothing was printed.")),
-                              audience);
-    }
-    const Failure cancelledBeforeSending(ErrorNumber::PrinterRefused,
-                                         QStringLiteral("You cancelled cheque %1 before it was sent to the printer. "
-                                                        "Nothing was printed or recorded.")
-                                             .arg(cheque.number));
-    if (cancelRequested())
-        return notPrinted(cancelledBeforeSending, audience);
-
-    // The pending row comes first: if the register cannot take the cheque, it is never printed.
-    qint64 row = 0;
-    try {
-        row = cheques.addPending(cheque, context.workstation, context.batch);
-    } catch (const Failure &failure) {
-        if (failure.number() == ErrorNumber::NumberTaken)
-            return notPrinted(failure, audience);
-        return notPrinted(Failure(failure.number(),
-                                  QStringLiteral("The register cannot take the cheque, so nothing was printed: %1")
-                                      .arg(failure.description())),
-                          audience);
-    }
-    const auto withdraw = [&](const Failure &why) {
-        try {
-            cheques.removeUnprinted(row);
-        } catch (const Failure &failure) {
-            const QString settle = audience == Audience::CommandLine
-                ? QStringLiteral("Settle it as not printed with %1.")
-                      .arg(settleCommand(account.bankId, cheque.number, QStringLiteral("unprinted")))
-                : QStringLiteral("Settle it as not printed.");
-            return outcomeOf(IssueOutcome::Kind::Unknown,
-                             errorMessage(why, audience)
-                                 + QStringLiteral("\n\nThe cheque did not print, but its pending row could not be "
-                                                  "removed (%1). %2")
-                                       .arg(failure.description(), settle),
-                             0, cheque.number);
-        }
-        return notPrinted(why, audience);
-    };
-
-    int job = 0;
-    try {
-        const QString title = chequeJobTitle(account.bankId, cheque.number);
-        // The page's PDF is the sheet's size and turned as the page is; the job asks for just that.
-        const PrintJob printJob {title, {page}, {}, QPageSize(QPageSize::A4), page.orientation};
-        if (cancelRequested())
-            return withdraw(cancelledBeforeSending);
-        tell(QStringLiteral("Cheque %1: sending it to \"%2\"").arg(cheque.number, printer));
-        context.queue.setCallTimeout(callTimeout());
-        context.waiter.run([&] { job = context.queue.submit(printer, printJob); });
-    } catch (const Failure &failure) {
-        return withdraw(failure);
-    }
-    try {
-        cheques.setJob(row, printer, job);
-    } catch (const Failure &) {
-        // Only a note for settling by hand; the follow below does not need it.
-    }
-
-    const FollowedJob followed = followJob(context, printer, job, cheque.number, deadline, timeoutSeconds);
-    const JobStatus &status = followed.status;
-
-    if (followed.unfinished && followed.cancelling)
-        return outcomeOf(
-            IssueOutcome::Kind::Unknown,
-            QStringLiteral("Job %1 on \"%2\" was to be cancelled, but the print server had not "
-                           "confirmed it (last: %3). Cheque %4 may print or not; it stays in the "
-                           "register as pending. %5")
-                .arg(job)
-                .arg(printer, followed.last, cheque.number, settleHint(audience, account.bankId, cheque.number)),
-            job, cheque.number);
-    if (followed.unfinished)
-        return outcomeOf(
-            IssueOutcome::Kind::Unknown,
-            QStringLiteral("Cheque %1 went to the printer \"%2\" as job %3, but it had not finished after %4 "
-                           "seconds (last: %5). It stays in the register as pending. %6")
-                .arg(cheque.number, printer)
-                .arg(job)
-                .arg(followed.waitedSeconds)
-                .arg(followed.last, settleHint(audience, account.bankId, cheque.number)),
-            job, cheque.number);
-
-    if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0)
-        return outcomeOf(IssueOutcome::Kind::Unknown,
-                         QStringLiteral("The print server says job %1 on \"%2\" completed, but it counted no page "
-                                        "printed, so cheque %3 may not have come out. Look at the printer: the "
-                                        "cheque stays in the register as pending. %4")
-                             .arg(job)
-                             .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
-                         job, cheque.number);
-    if (status.state == JobStatus::State::Completed) {
-        try {
-            cheques.markPrinted(row);
-        } catch (const Failure &failure) {
-            return outcomeOf(
-                IssueOutcome::Kind::NotMarked,
-                QStringLiteral("Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3\n\n"
-                               "It stays in the register as pending; mark it printed %4. Do not print it again.")
-                    .arg(cheque.number)
-                    .arg(job)
-                    .arg(failure.description(),
-                         settleWhere(audience, account.bankId, cheque.number, QStringLiteral("printed"))),
-                job, cheque.number);
-        }
-        return outcomeOf(IssueOutcome::Kind::Printed, QString(), job, cheque.number);
-    }
-    if (status.state == JobStatus::State::Forgotten)
-        return outcomeOf(IssueOutcome::Kind::Unknown,
-                         QStringLiteral("The print server no longer knows job %1 on \"%2\", so whether cheque %3 "
-                                        "printed is not known. Look at the printer: it stays in the register as "
-                                        "pending. %4")
-                             .arg(job)
-                             .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
-                         job, cheque.number);
-    const QString ended = followed.cancelling         ? QStringLiteral("cancelled, as you asked,")
-        : status.state == JobStatus::State::Cancelled ? QStringLiteral("cancelled")
-                                                      : QStringLiteral("stopped with an error");
-    if (!status.started)
-        return withdraw(Failure(ErrorNumber::PrinterRefused,
-                                QStringLiteral("The print server %1 job %2 on \"%3\" before it printed anything. "
-                                               "Nothing was recorded; check the printer, then print the cheque again.")
-                                    .arg(ended)
-                                    .arg(job)
-                                    .arg(printer)));
-    return outcomeOf(
-        IssueOutcome::Kind::Unknown,
-        QStringLiteral("The print server %1 job %2 on \"%3\" after it began printing cheque %4. Look at the "
-                       "leaf: it stays in the register as pending. %5")
-            .arg(ended)
-            .arg(job)
-            .arg(printer, cheque.number, settleHint(audience, account.bankId, cheque.number)),
-        job, cheque.number);
+    return ChequeIssue(cheque, context).run();
 }
 
 IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
@@ -465,19 +476,13 @@ IssueOutcome issueNextCheque(Cheque cheque, const IssueContext &context)
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         cheque.number = offeredNumber(context.store, cheque.accountCode);
         if (cheque.number.isEmpty())
-            return notPrinted(Failure(ErrorNumber::EntryInvalid,
-                                      QStringLiteral("The account \"%1\" has no cheque numbered in digits yet, so "
-                                                     "there is no next number: give the first one.")
-                                          .arg(cheque.accountCode)),
+            return notPrinted(Failure(ErrorNumber::EntryInvalid, IssueMessages::noNextNumber(cheque.accountCode)),
                               context.audience);
         IssueOutcome outcome = issueCheque(cheque, context);
         if (outcome.failure != ErrorNumber::NumberTaken)
             return outcome;
     }
-    return notPrinted(Failure(ErrorNumber::NumberTaken,
-                              QStringLiteral("Other workstations kept taking the next number of \"%1\"; nothing was "
-                                             "printed. Try again.")
-                                  .arg(cheque.accountCode)),
+    return notPrinted(Failure(ErrorNumber::NumberTaken, IssueMessages::numbersKeptTaken(cheque.accountCode)),
                       context.audience);
 }
 
@@ -502,12 +507,8 @@ QString pendingNotice(int pending, Audience audience)
 {
     if (pending == 0)
         return QString();
-    const QString where = audience == Audience::CommandLine
-        ? QStringLiteral("Settle each with %1.").arg(settleCommand(QStringLiteral("CODE"), QStringLiteral("NUMBER")))
-        : QStringLiteral("Settle them under Print Cheque, Register.");
-    return QStringLiteral("%1 pending in the register: %2 may or may not have printed. %3")
-        .arg(pending == 1 ? QStringLiteral("1 cheque is") : QStringLiteral("%1 cheques are").arg(pending),
-             pending == 1 ? QStringLiteral("it") : QStringLiteral("they"), where);
+    return IssueMessages::pendingNotice(pending, audience,
+                                        settleCommand(QStringLiteral("CODE"), QStringLiteral("NUMBER")));
 }
 
 QString settleCommand(const QString &account, const QString &number, const QString &how)
@@ -540,18 +541,13 @@ void settle(const ChequeRegister &cheques, const RegisterEntry &row, Settlement 
     const bool needsReason = settlement == Settlement::Spoiled || settlement == Settlement::Void;
     if (needsReason && reason.trimmed().isEmpty())
         throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("Say why cheque %1 is %2: a reason is kept with it.")
-                          .arg(row.chequeNo,
-                               settlement == Settlement::Void ? QStringLiteral("void") : QStringLiteral("spoiled")));
+                      IssueMessages::reasonNeeded(row.chequeNo, settlement == Settlement::Void));
     const bool pendingOnly = settlement != Settlement::Void;
     if (pendingOnly && row.status != ChequeStatus::Pending)
-        throw Failure(ErrorNumber::NotSettleable,
-                      QStringLiteral("Cheque %1 is %2, not pending; only a pending cheque can be marked that way.")
-                          .arg(row.chequeNo, statusWord(row.status)));
+        throw Failure(ErrorNumber::NotSettleable, IssueMessages::notPending(row.chequeNo, statusWord(row.status)));
     if (!pendingOnly && row.status != ChequeStatus::Printed)
         throw Failure(ErrorNumber::NotSettleable,
-                      QStringLiteral("Cheque %1 is %2; only a printed cheque can be void.")
-                          .arg(row.chequeNo, statusWord(row.status)));
+                      IssueMessages::notPrintedSoNotVoid(row.chequeNo, statusWord(row.status)));
     ensurePrintEnded(row, jobs);
     switch (settlement) {
     case Settlement::Printed:
@@ -577,29 +573,25 @@ QString settleNumber(const Store &store, const QString &account, const QString &
     const std::optional<RegisterEntry> row = cheques.findNumber(account, number);
     if (!row) {
         if (settlement != Settlement::Spoiled)
-            throw Failure(
-                ErrorNumber::EntryInvalid,
-                QStringLiteral("The register holds no cheque %1 for the account \"%2\".").arg(number, account));
+            throw Failure(ErrorNumber::EntryInvalid, IssueMessages::noSuchCheque(number, account));
         // A leaf is recorded by the number printed on it, as a cheque is.
         if (const QString problem = numberProblem(typed); !problem.isEmpty())
             throw Failure(ErrorNumber::EntryInvalid, problem);
         if (reason.trimmed().isEmpty())
-            throw Failure(ErrorNumber::EntryInvalid,
-                          QStringLiteral("Say why leaf %1 is spoiled: a reason is kept with it.").arg(number));
+            throw Failure(ErrorNumber::EntryInvalid, IssueMessages::leafReasonNeeded(number));
         cheques.addSpoiledLeaf(account, number, today, reason.trimmed());
-        return QStringLiteral("Leaf %1 of \"%2\" is recorded as spoiled.").arg(number, account);
+        return IssueMessages::leafSpoiled(number, account);
     }
     settle(cheques, *row, settlement, reason, jobs);
     switch (settlement) {
     case Settlement::Unprinted:
-        return QStringLiteral("Cheque %1 of \"%2\" is removed from the register; its number is free.")
-            .arg(number, account);
+        return IssueMessages::removedNumberFree(number, account);
     case Settlement::Printed:
-        return QStringLiteral("Cheque %1 of \"%2\" is recorded as printed.").arg(number, account);
+        return IssueMessages::recordedPrinted(number, account);
     case Settlement::Spoiled:
-        return QStringLiteral("Cheque %1 of \"%2\" is recorded as spoiled.").arg(number, account);
+        return IssueMessages::recordedSpoiled(number, account);
     case Settlement::Void:
-        return QStringLiteral("Cheque %1 of \"%2\" is now void.").arg(number, account);
+        return IssueMessages::nowVoid(number, account);
     }
     return QString();
 }

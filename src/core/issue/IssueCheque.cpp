@@ -6,6 +6,8 @@
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
+
 namespace quillset {
 
 QString errorMessage(const Failure &failure, Audience audience)
@@ -17,11 +19,13 @@ BankAccountRecord chequeAccount(const Store &store, const QString &code)
 {
     const std::optional<BankAccountRecord> account = store.accounts().find(code);
     if (!account)
-        throw Failure(ErrorNumber::AccountMissing,
-                      QStringLiteral("There is no bank account with the code \"%1\". Choose an account from the "
-                                     "list, or add it under Bank Data.")
-                          .arg(code),
-                      QStringLiteral("There is no bank account with the code \"%1\".").arg(code));
+        throw Failure(
+            ErrorNumber::AccountMissing,
+            QCoreApplication::translate("IssueCheque",
+                                        "There is no bank account with the code \"%1\". Choose an account from the "
+                                        "list, or add it under Bank Data.")
+                .arg(code),
+            QCoreApplication::translate("IssueCheque", "There is no bank account with the code \"%1\".").arg(code));
     return *account;
 }
 
@@ -30,12 +34,14 @@ BankAccountRecord chequeAccount(const Store &store, const Cheque &cheque)
     BankAccountRecord account = chequeAccount(store, cheque.accountCode);
     if (account.money != cheque.amount.style)
         throw Failure(ErrorNumber::StaleRecord,
-                      QStringLiteral("The money of the bank account \"%1\" was changed elsewhere since the amount was "
-                                     "typed (it is now written %2). Nothing was printed: check the amount and "
-                                     "print again.")
+                      QCoreApplication::translate("IssueCheque",
+                                                  "The money of the bank account \"%1\" was changed elsewhere "
+                                                  "since the amount was typed (it is now written %2). Nothing was "
+                                                  "printed: check the amount and print again.")
                           .arg(account.bankId, chequeFigures(cheque.amount.units, account.money)),
-                      QStringLiteral("The money of the bank account \"%1\" was changed elsewhere since the amount "
-                                     "was read; nothing was printed.")
+                      QCoreApplication::translate("IssueCheque",
+                                                  "The money of the bank account \"%1\" was changed elsewhere "
+                                                  "since the amount was read; nothing was printed.")
                           .arg(account.bankId));
     return account;
 }
@@ -49,10 +55,14 @@ ChequePage composeChequePage(const Store &store, const Cheque &cheque, const Pag
 QString calibrationNote(const Store &store, const QString &printer)
 {
     if (printer.isEmpty())
-        return QStringLiteral("Placed with the office's calibration: no default printer was found.");
+        return QCoreApplication::translate("IssueCheque",
+                                           "Placed with the office's calibration: no default printer was found.");
     if (store.calibrations().of(printer))
-        return QStringLiteral("Placed with the calibration of the default printer \"%1\".").arg(printer);
-    return QStringLiteral("Placed with the office's calibration, which the default printer \"%1\" uses.").arg(printer);
+        return QCoreApplication::translate("IssueCheque", "Placed with the calibration of the default printer \"%1\".")
+            .arg(printer);
+    return QCoreApplication::translate("IssueCheque",
+                                       "Placed with the office's calibration, which the default printer \"%1\" uses.")
+        .arg(printer);
 }
 
 } // namespace quillset

@@ -1,6 +1,6 @@
 #include "Fonts.h"
 
-#include "core/layout/PrintLog.h"
+#include "core/base/CoreLog.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -36,7 +36,7 @@ void loadChequeFonts()
         return;
     }
     loadedFamily() = kFallback;
-    qCWarning(lcPrint,
+    qCWarning(lcLayout,
               "the Tahoma font (Debian package fonts-wine) is not installed; cheques are set in %s, so texts may "
               "be a little wider or narrower than on a Tahoma cheque.",
               qUtf8Printable(kFallback));

@@ -5,6 +5,7 @@
 #include "core/layout/PageMetrics.h"
 #include "core/layout/PageRenderer.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
@@ -79,7 +80,8 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", "))
+        + QCoreApplication::translate("PageChecks", " and ") + items.last();
 }
 
 QString millimetres(double twips)
@@ -155,8 +157,11 @@ QString codePoints(const QString &characters)
 Failure placeProblem(ErrorNumber number,
                      const std::function<QString(const QString &calibration, const QString &layout)> &say)
 {
-    return Failure(number, say(QStringLiteral("the calibration under Options"), QStringLiteral("under Bank Data")),
-                   say(QStringLiteral("the calibration settings"), QStringLiteral("in ") + layoutOnCommandLine()));
+    return Failure(number,
+                   say(QCoreApplication::translate("PageChecks", "the calibration under Options"),
+                       QCoreApplication::translate("PageChecks", "under Bank Data")),
+                   say(QCoreApplication::translate("PageChecks", "the calibration settings"),
+                       QCoreApplication::translate("PageChecks", "in ") + layoutOnCommandLine()));
 }
 
 } // namespace
@@ -177,7 +182,8 @@ QString problemsText(const QList<Failure> &problems, Audience audience)
 
 QString layoutOnCommandLine()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PageChecks",
         "the account's layout (quillset --export-layout writes it to a file, --import-layout reads it back)");
 }
 
@@ -214,22 +220,27 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
             font.setPointSizeF(item.pointSize);
             font.setBold(item.bold);
             if (const QString missing = unprintable(item.text, font); !missing.isEmpty())
-                problems.append(Failure(ErrorNumber::Unprintable,
-                                        QStringLiteral("%1 has characters no installed font can print: %2. Install "
-                                                       "the Debian package fonts-noto-core, or write them another way.")
-                                            .arg(capitalised(description), codePoints(missing))));
+                problems.append(Failure(
+                    ErrorNumber::Unprintable,
+                    QCoreApplication::translate("PageChecks",
+                                                "%1 has characters no installed font can print: %2. Install "
+                                                "the Debian package fonts-noto-core, or write them another way.")
+                        .arg(capitalised(description), codePoints(missing))));
         }
         const BoxRule rule = boxRule(item.name);
         const double overBox = beyondSides(ink, item.rect);
         if (item.overflows)
             problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
-                return QStringLiteral("%1 is too long for its box on the leaf, even in 7 pt type. Shorten it, or "
-                                      "widen \"%2\" %3.")
+                return QCoreApplication::translate(
+                           "PageChecks",
+                           "%1 is too long for its box on the leaf, even in 7 pt type. Shorten it, or "
+                           "widen \"%2\" %3.")
                     .arg(capitalised(description), widthLabel(item.name), layout);
             }));
         else if ((rule == BoxRule::Refuse || rule == BoxRule::Fit) && overBox > kInkTolerance)
             problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
-                return QStringLiteral("%1 is %2 mm too wide for its box on the leaf. Widen \"%3\" %4.")
+                return QCoreApplication::translate("PageChecks",
+                                                   "%1 is %2 mm too wide for its box on the leaf. Widen \"%3\" %4.")
                     .arg(capitalised(description), millimetres(overBox), widthLabel(item.name), layout);
             }));
         if (ink.isEmpty())
@@ -244,17 +255,25 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
     }
     if (!offSheet.isEmpty())
         problems.append(placeProblem(ErrorNumber::OffThePage, [&](const QString &calibration, const QString &layout) {
-            return QStringLiteral("%1 would print off the sheet, by up to %2 mm. Check the printing location and %3, "
-                                  "and %4 %5.")
+            return QCoreApplication::translate(
+                       "PageChecks",
+                       "%1 would print off the sheet, by up to %2 mm. Check the printing location and %3, "
+                       "and %4 %5.")
                 .arg(capitalised(listed(offSheet)), millimetres(sheetBy), calibration,
-                     offSheet.size() == 1 ? QStringLiteral("its place") : QStringLiteral("their places"), layout);
+                     offSheet.size() == 1 ? QCoreApplication::translate("PageChecks", "its place")
+                                          : QCoreApplication::translate("PageChecks", "their places"),
+                     layout);
         }));
     if (!offLeaf.isEmpty())
         problems.append(placeProblem(ErrorNumber::OffThePage, [&](const QString &, const QString &layout) {
-            return QStringLiteral("%1 would print off the cheque leaf, by up to %2 mm. Check %3 and the leaf's size "
-                                  "%4.")
+            return QCoreApplication::translate(
+                       "PageChecks",
+                       "%1 would print off the cheque leaf, by up to %2 mm. Check %3 and the leaf's size "
+                       "%4.")
                 .arg(capitalised(listed(offLeaf)), millimetres(leafBy),
-                     offLeaf.size() == 1 ? QStringLiteral("its place") : QStringLiteral("their places"), layout);
+                     offLeaf.size() == 1 ? QCoreApplication::translate("PageChecks", "its place")
+                                         : QCoreApplication::translate("PageChecks", "their places"),
+                     layout);
         }));
     return problems;
 }
@@ -272,15 +291,19 @@ QList<Failure> pageWarnings(const ChequePage &page, const PageMetrics &metrics)
         const QString description = itemDescription(item.name);
         // The company name is the office's setting, which may be shortened instead.
         const bool company = item.name == QLatin1String("CompanyName");
-        const QString said = QStringLiteral("%1 would run %2 mm past its box on the leaf. Check its place and \"%3\" ")
-                                 .arg(capitalised(description), millimetres(overBox), widthLabel(item.name));
+        const QString said
+            = QCoreApplication::translate("PageChecks",
+                                          "%1 would run %2 mm past its box on the leaf. Check its place and \"%3\" ")
+                  .arg(capitalised(description), millimetres(overBox), widthLabel(item.name));
         warnings.append(Failure(
             ErrorNumber::DoesNotFit,
-            said + QStringLiteral("under Bank Data")
-                + (company ? QStringLiteral(", or shorten it (\"Company Name for Stamp\" under Options).")
+            said + QCoreApplication::translate("PageChecks", "under Bank Data")
+                + (company ? QCoreApplication::translate("PageChecks",
+                                                         ", or shorten it (\"Company Name for Stamp\" under Options).")
                            : QStringLiteral(".")),
-            said + QStringLiteral("in ") + layoutOnCommandLine()
-                + (company ? QStringLiteral(", or shorten it (the CompanyName setting).") : QStringLiteral("."))));
+            said + QCoreApplication::translate("PageChecks", "in ") + layoutOnCommandLine()
+                + (company ? QCoreApplication::translate("PageChecks", ", or shorten it (the CompanyName setting).")
+                           : QStringLiteral("."))));
     }
     return warnings;
 }
@@ -303,17 +326,23 @@ QString printableAreaWarning(const QStringList &outside, const QString &printer,
 {
     if (outside.isEmpty())
         return QString();
-    const QString warning = QStringLiteral("The printer \"%1\" cannot print near the edges of the sheet, so part of "
-                                           "%2 would not print. ")
-                                .arg(printer, listed(outside));
+    const QString warning
+        = QCoreApplication::translate("PageChecks",
+                                      "The printer \"%1\" cannot print near the edges of the sheet, so part of "
+                                      "%2 would not print. ")
+              .arg(printer, listed(outside));
     if (audience == Audience::CommandLine)
         return warning
-            + QStringLiteral("Check the printing location and the calibration settings, and the fields' places in "
-                             "%1; quillset --calibration-sheet shows where.")
+            + QCoreApplication::translate(
+                  "PageChecks",
+                  "Check the printing location and the calibration settings, and the fields' places in "
+                  "%1; quillset --calibration-sheet shows where.")
                   .arg(layoutOnCommandLine());
     return warning
-        + QStringLiteral("Check the printing location and the calibration under Options, and the fields' places "
-                         "under Bank Data; the calibration sheet shows where.");
+        + QCoreApplication::translate(
+               "PageChecks",
+               "Check the printing location and the calibration under Options, and the fields' places "
+               "under Bank Data; the calibration sheet shows where.");
 }
 
 QString printWarning(const ChequePage &page, const PageMetrics &metrics, const QString &printer,

@@ -2,6 +2,7 @@
 
 #include "core/accounts/LayoutExport.h"
 #include "core/banks/BankRecordTransfer.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
@@ -13,6 +14,7 @@
 #include "widgets/FocusGuard.h"
 #include "widgets/TypingLimit.h"
 #include "widgets/WindowKeys.h"
+#include "windows/WindowsLog.h"
 #include "windows/banks/frmChequeBooks.h"
 #include "windows/banks/frmLeafDesigner.h"
 
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,7 +34,10 @@ namespace quillset {
 
 namespace {
 
-const QString kDuplicate = QStringLiteral("Duplicate Entry Not Allowed");
+QString duplicateEntry()
+{
+    return QCoreApplication::translate("quillset::frmBanks", "Duplicate Entry Not Allowed");
+}
 
 // Account boxes: object name, label, label and box geometry in twips, longest text (0: no limit).
 struct AccountBox
@@ -45,14 +51,38 @@ struct AccountBox
 
 // In copying order; the window shows them in five lines.
 const AccountBox kAccountBoxes[] = {
-    {"txtBankID", "Bank ID:", {90, 180, 1000, 255}, {1140, 150, 1500, 285}, 0},
-    {"txtBankName", "Bank Name:", {90, 480, 1000, 255}, {1140, 450, 4380, 285}, 30},
-    {"txtAccountNO", "Account #:", {2700, 180, 1000, 255}, {3720, 150, 1800, 285}, 20},
-    {"txtAddress", "Address:", {90, 780, 1000, 255}, {1140, 750, 4380, 285}, 40},
-    {"txtCity", "City:", {90, 1080, 1000, 255}, {1140, 1050, 1500, 285}, 15},
-    {"txtAccountType", "Acc Type:", {2700, 1080, 1000, 255}, {3720, 1050, 1000, 285}, 7},
-    {"txtWidth", "Paper Width:", {90, 1380, 1000, 255}, {1140, 1350, 800, 285}, 0},
-    {"txtHeight", "Cheq Height:", {2700, 1380, 1000, 255}, {3720, 1350, 800, 285}, 0},
+    {"txtBankID", QT_TRANSLATE_NOOP("quillset::frmBanks", "Bank ID:"), {90, 180, 1000, 255}, {1140, 150, 1500, 285}, 0},
+    {"txtBankName",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Bank Name:"),
+     {90, 480, 1000, 255},
+     {1140, 450, 4380, 285},
+     30},
+    {"txtAccountNO",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Account #:"),
+     {2700, 180, 1000, 255},
+     {3720, 150, 1800, 285},
+     20},
+    {"txtAddress",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Address:"),
+     {90, 780, 1000, 255},
+     {1140, 750, 4380, 285},
+     40},
+    {"txtCity", QT_TRANSLATE_NOOP("quillset::frmBanks", "City:"), {90, 1080, 1000, 255}, {1140, 1050, 1500, 285}, 15},
+    {"txtAccountType",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Acc Type:"),
+     {2700, 1080, 1000, 255},
+     {3720, 1050, 1000, 285},
+     7},
+    {"txtWidth",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Paper Width:"),
+     {90, 1380, 1000, 255},
+     {1140, 1350, 800, 285},
+     0},
+    {"txtHeight",
+     QT_TRANSLATE_NOOP("quillset::frmBanks", "Cheq Height:"),
+     {2700, 1380, 1000, 255},
+     {3720, 1350, 800, 285},
+     0},
 };
 
 // The grid: six columns 810 twips apart, rows 300 apart, cells 825 by 300.
@@ -81,7 +111,7 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmBanks"));
-    setWindowTitle(QStringLiteral("Bank Basic Data Entry"));
+    setWindowTitle(tr("Bank Basic Data Entry"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Below the original window, strips place the crossing, lead to the account's cheque books and say
     // how the account writes its money.
@@ -95,13 +125,13 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     qApp->installEventFilter(this);
     new FocusGuard(
         m_bankId, [this] { return bankIdIsFree(); },
-        [this] { m_services.prompter.message(kProgramTitle, kDuplicate, Prompter::Icon::None); });
+        [this] { m_services.prompter.message(kProgramTitle, duplicateEntry(), Prompter::Icon::None); });
 
     LockTextBoxes(true);
     try {
         m_records = m_services.store->accounts().all();
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
+        tell(tr("The bank accounts could not be read: %1").arg(failure.description()));
     }
     showRecord(m_records.isEmpty() ? -1 : 0);
     m_add->setFocus();
@@ -113,7 +143,7 @@ void frmBanks::buildControls()
     for (size_t i = 0; i < std::size(kAccountBoxes); ++i) {
         const AccountBox &layout = kAccountBoxes[i];
         auto *box = addControl<QLineEdit>(account, layout.name, layout.boxTwips);
-        addControl<QLabel>(account, "", layout.labelTwips, QString::fromLatin1(layout.label))->setBuddy(box);
+        addControl<QLabel>(account, "", layout.labelTwips, tr(layout.label))->setBuddy(box);
         if (layout.maxLength > 0)
             box->setValidator(new TypingLimit(layout.maxLength, box));
         m_boxes.at(i) = box;
@@ -123,19 +153,21 @@ void frmBanks::buildControls()
     for (QLineEdit *measure : {m_boxes.at(6), m_boxes.at(7)})
         measure->setAlignment(Qt::AlignRight);
 
-    auto *grid
-        = addControl<QGroupBox>(this, "Frame4", QRect(60, 1770, 5700, 1740), QStringLiteral("Printing Parameters"));
-    addControl<QLabel>(grid, "lblCorner", QRect(120, 270, 600, 240), QStringLiteral("cm"));
-    const char *headings[] = {"Date", "Pay", "Amount", "Rupee L1", "Rupee L2", "Stamp"};
+    auto *grid = addControl<QGroupBox>(this, "Frame4", QRect(60, 1770, 5700, 1740), tr("Printing Parameters"));
+    addControl<QLabel>(grid, "lblCorner", QRect(120, 270, 600, 240), tr("cm"));
+    const char *headings[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Date"),     QT_TRANSLATE_NOOP("quillset::frmBanks", "Pay"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Amount"),   QT_TRANSLATE_NOOP("quillset::frmBanks", "Rupee L1"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Rupee L2"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Stamp")};
     for (int column = 0; column < 6; ++column) {
-        auto *heading = addControl<QLabel>(grid, "", gridCell(column, -1).adjusted(0, 30, 0, 0),
-                                           QString::fromLatin1(headings[column]));
+        auto *heading = addControl<QLabel>(grid, "", gridCell(column, -1).adjusted(0, 30, 0, 0), tr(headings[column]));
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    const char *rows[] = {"Left", "Top", "Width", "Active:"};
+    const char *rows[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Left"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Top"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Width"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Active:")};
     for (int row = 0; row < 4; ++row)
-        addControl<QLabel>(grid, "", QRect(120, kGridTop + row * kRowStep + 30, 640, 255),
-                           QString::fromLatin1(rows[row]));
+        addControl<QLabel>(grid, "", QRect(120, kGridTop + row * kRowStep + 30, 640, 255), tr(rows[row]));
     for (int index = 0; index < 18; ++index) {
         // Down each column, columns from left to right.
         auto *cell = addControl<QLineEdit>(grid, "", gridCell(index / 3, index % 3));
@@ -152,75 +184,74 @@ void frmBanks::buildControls()
         = addControl<QPushButton>(m_navigation, "cmdPrevious", QRect(750, 120, 600, 345), QStringLiteral("<"));
     auto *next = addControl<QPushButton>(m_navigation, "cmdNext", QRect(1380, 120, 600, 345), QStringLiteral(">"));
     auto *last = addControl<QPushButton>(m_navigation, "cmdLast", QRect(2010, 120, 600, 345), QStringLiteral(">>"));
-    auto *find = addControl<QPushButton>(m_navigation, "cmdFind", QRect(2640, 120, 800, 345), QStringLiteral("Find"));
+    auto *find = addControl<QPushButton>(m_navigation, "cmdFind", QRect(2640, 120, 800, 345), tr("Find"));
     find->hide();
-    m_design = addControl<QPushButton>(m_navigation, "cmdDesign", QRect(3540, 120, 2040, 345),
-                                       QStringLiteral("&Design on leaf..."));
+    m_design
+        = addControl<QPushButton>(m_navigation, "cmdDesign", QRect(3540, 120, 2040, 345), tr("&Design on leaf..."));
     connect(m_design, &QPushButton::clicked, this, &frmBanks::designOnLeaf);
 
     auto *actions = addControl<QGroupBox>(this, "Frame2", QRect(5820, 0, 945, 4095));
     // Every command a key of its own, Save's above all: a keyboard user saves without the mouse.
-    m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), QStringLiteral("&Add"));
-    m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), QStringLiteral("&Edit"));
-    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), QStringLiteral("Delet"));
+    m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), tr("&Add"));
+    m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), tr("&Edit"));
+    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), tr("Delet"));
     // A leaf layout goes to and comes from a file another office can use.
-    m_exportLayout
-        = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), QStringLiteral("Ex&port..."));
-    m_importLayout
-        = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), QStringLiteral("&Import..."));
+    m_exportLayout = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), tr("Ex&port..."));
+    m_importLayout = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), tr("&Import..."));
     connect(m_exportLayout, &QPushButton::clicked, this, &frmBanks::exportLeafLayout);
     connect(m_importLayout, &QPushButton::clicked, this, &frmBanks::importLeafLayout);
-    m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), QStringLiteral("&Save"));
-    m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), QStringLiteral("&Cancel"));
-    m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), QStringLiteral("E&xit"));
+    m_save = addControl<QPushButton>(actions, "cmdSave", QRect(60, 2730, 825, 375), tr("&Save"));
+    m_cancel = addControl<QPushButton>(actions, "cmdCancel", QRect(60, 3150, 825, 375), tr("&Cancel"));
+    m_exit = addControl<QPushButton>(actions, "cmdExit", QRect(60, 3570, 825, 375), tr("E&xit"));
     auto *crossing = addControl<QGroupBox>(this, "Frame5", QRect(60, 4125, 6705, kCrossingStripHeight - 60),
-                                           QStringLiteral("Crossing, cm from the leaf's top-left corner"));
-    const char *crossingNames[] = {"txtCrossLeft", "txtCrossTop", "txtCrossWidth", "txtCrossHeight"};
-    const char *crossingLabels[] = {"Left", "Top", "Width", "Height"};
+                                           tr("Crossing, cm from the leaf's top-left corner"));
+    const char *crossingNames[]
+        = {"txtCrossLeft", QT_TRANSLATE_NOOP("quillset::frmBanks", "txtCrossTop"), "txtCrossWidth", "txtCrossHeight"};
+    const char *crossingLabels[]
+        = {QT_TRANSLATE_NOOP("quillset::frmBanks", "Left"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Top"),
+           QT_TRANSLATE_NOOP("quillset::frmBanks", "Width"), QT_TRANSLATE_NOOP("quillset::frmBanks", "Height")};
     // An empty box keeps the corner block every account had. Its hint says so in a word, never as a
     // number that would pass for a stored value; the tooltip gives the value it stands for.
-    const QString usual[] = {
-        QStringLiteral("Empty: the usual place, 0 cm from the leaf's left edge."),
-        QStringLiteral("Empty: the usual place, 0 cm from the leaf's top edge."),
-        QStringLiteral("Empty: the usual width, %1 cm.").arg(QString::number(kCrossingWidthTwips / 567.0, 'f', 2)),
-        QStringLiteral("Empty: the usual height, %1 cm.").arg(QString::number(kCrossingHeightTwips / 567.0, 'f', 2))};
+    const QString usual[]
+        = {tr("Empty: the usual place, 0 cm from the leaf's left edge."),
+           tr("Empty: the usual place, 0 cm from the leaf's top edge."),
+           tr("Empty: the usual width, %1 cm.").arg(QString::number(kCrossingWidthTwips / 567.0, 'f', 2)),
+           tr("Empty: the usual height, %1 cm.").arg(QString::number(kCrossingHeightTwips / 567.0, 'f', 2))};
     for (int i = 0; i < 4; ++i) {
         auto *box = addControl<QLineEdit>(crossing, crossingNames[i], QRect(690 + i * 1230, 270, 555, 285));
-        addControl<QLabel>(crossing, "", QRect(120 + i * 1230, 300, 560, 255), QString::fromLatin1(crossingLabels[i]))
-            ->setBuddy(box);
+        addControl<QLabel>(crossing, "", QRect(120 + i * 1230, 300, 560, 255), tr(crossingLabels[i]))->setBuddy(box);
         box->setAlignment(Qt::AlignRight);
-        box->setPlaceholderText(QStringLiteral("usual"));
+        box->setPlaceholderText(tr("usual"));
         box->setToolTip(usual[i]);
         m_boxes.at(static_cast<size_t>(BankAccountTexts::kFirstCrossing + i)) = box;
     }
-    m_books = addControl<QPushButton>(crossing, "cmdBooks", QRect(5160, 210, 1425, 375),
-                                      QStringLiteral("Cheque &Books..."));
+    m_books = addControl<QPushButton>(crossing, "cmdBooks", QRect(5160, 210, 1425, 375), tr("Cheque &Books..."));
     connect(m_books, &QPushButton::clicked, this, &frmBanks::openBooks);
 
     auto *money
         = addControl<QGroupBox>(this, "Frame6", QRect(60, 4125 + kCrossingStripHeight, 6705, kMoneyStripHeight - 60),
-                                QStringLiteral("Amounts, as the bank writes them"));
+                                tr("Amounts, as the bank writes them"));
     m_amountStyle = addControl<QComboBox>(money, "cmbAmountStyle", QRect(690, 255, 1335, 315));
     m_amountStyle->addItems({amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)});
-    addControl<QLabel>(money, "", QRect(120, 300, 560, 255), QStringLiteral("Words:"))->setBuddy(m_amountStyle);
+    addControl<QLabel>(money, "", QRect(120, 300, 560, 255), tr("Words:"))->setBuddy(m_amountStyle);
     m_currencyName = addControl<QLineEdit>(money, "txtCurrencyName", QRect(2880, 270, 1110, 285));
     // Examples, worded as examples: a grey "Rupees" read as a name the account already had.
-    m_currencyName->setPlaceholderText(QStringLiteral("e.g. Rupees"));
+    m_currencyName->setPlaceholderText(tr("e.g. Rupees"));
     m_currencyName->setToolTip(
-        QStringLiteral("The currency's name as the words print it, such as Rupees. Empty: the words name none."));
+        tr("The currency's name as the words print it, such as Rupees. Empty: the words name none."));
     m_currencyName->setValidator(new TypingLimit(20, m_currencyName));
-    addControl<QLabel>(money, "", QRect(2130, 300, 740, 255), QStringLiteral("Currency:"))->setBuddy(m_currencyName);
+    addControl<QLabel>(money, "", QRect(2130, 300, 740, 255), tr("Currency:"))->setBuddy(m_currencyName);
     m_subunitName = addControl<QLineEdit>(money, "txtSubunitName", QRect(4800, 270, 900, 285));
-    m_subunitName->setPlaceholderText(QStringLiteral("e.g. Paise"));
+    m_subunitName->setPlaceholderText(tr("e.g. Paise"));
     m_subunitName->setToolTip(
-        QStringLiteral("The name of its hundredth (or thousandth) as the words print it, such as Paise. Empty: "
-                       "the words write a fraction as 50/100."));
+        tr("The name of its hundredth (or thousandth) as the words print it, such as Paise. Empty: "
+           "the words write a fraction as 50/100."));
     m_subunitName->setValidator(new TypingLimit(20, m_subunitName));
-    addControl<QLabel>(money, "", QRect(4080, 300, 710, 255), QStringLiteral("Subunit:"))->setBuddy(m_subunitName);
+    addControl<QLabel>(money, "", QRect(4080, 300, 710, 255), tr("Subunit:"))->setBuddy(m_subunitName);
     m_subunitDigits = addControl<QComboBox>(money, "cmbSubunitDigits", QRect(6090, 255, 525, 315));
     m_subunitDigits->addItems({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("3")});
-    m_subunitDigits->setToolTip(QStringLiteral("How many decimals an amount takes: 0 for whole amounts."));
-    addControl<QLabel>(money, "", QRect(5760, 300, 330, 255), QStringLiteral("Dec:"))->setBuddy(m_subunitDigits);
+    m_subunitDigits->setToolTip(tr("How many decimals an amount takes: 0 for whole amounts."));
+    addControl<QLabel>(money, "", QRect(5760, 300, 330, 255), tr("Dec:"))->setBuddy(m_subunitDigits);
 
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -281,9 +312,8 @@ void frmBanks::exportLeafLayout()
     if (m_current < 0 || m_current >= m_records.size())
         return;
     const QString code = m_records.at(m_current).bankId;
-    const QString path
-        = m_services.chooseSaveFile(QStringLiteral("Export the leaf layout of %1").arg(code),
-                                    code + QStringLiteral(".json"), QStringLiteral("Leaf layouts (*.json)"));
+    const QString path = m_services.chooseSaveFile(tr("Export the leaf layout of %1").arg(code),
+                                                   code + QStringLiteral(".json"), tr("Leaf layouts (*.json)"));
     if (path.isEmpty())
         return;
     try {
@@ -298,19 +328,19 @@ void frmBanks::importLeafLayout()
     if (m_current < 0 || m_current >= m_records.size())
         return;
     const QString code = m_records.at(m_current).bankId;
-    const QString path = m_services.chooseOpenFile(QStringLiteral("Import a leaf layout into %1").arg(code),
-                                                   QStringLiteral("Leaf layouts (*.json)"));
+    const QString path
+        = m_services.chooseOpenFile(tr("Import a leaf layout into %1").arg(code), tr("Leaf layouts (*.json)"));
     if (path.isEmpty()
         || !m_services.prompter.ask(kProgramTitle,
-                                    QStringLiteral("Replace the leaf layout of \"%1\" with the one in \"%2\"? Its bank "
-                                                   "details stay as they are.")
+                                    tr("Replace the leaf layout of \"%1\" with the one in \"%2\"? Its bank "
+                                       "details stay as they are.")
                                         .arg(code, path)))
         return;
     try {
         importLayout(*m_services.store, path, code);
         m_records = m_services.store->accounts().all();
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The layout was not imported: %1").arg(failure.description()));
+        tell(tr("The layout was not imported: %1").arg(failure.description()));
         return;
     }
     showRecord(m_current);
@@ -327,7 +357,7 @@ void frmBanks::designOnLeaf()
         designer->show();
         designer->activateWindow();
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The leaf cannot be laid out yet: %1").arg(failure.description()));
+        tell(tr("The leaf cannot be laid out yet: %1").arg(failure.description()));
     }
 }
 
@@ -414,7 +444,7 @@ bool frmBanks::StoreTextBoxes()
         const BankAccountRecord account = m_addingRecord ? recordFromTexts(textsOnScreen())
                                                          : recordWithEdits(m_records.at(m_current), textsOnScreen());
         if (m_addingRecord && m_services.store->accounts().count(account.bankId) > 0) {
-            tell(kDuplicate + QStringLiteral(": the Bank ID \"%1\" already exists.").arg(account.bankId));
+            tell(duplicateEntry() + tr(": the Bank ID \"%1\" already exists.").arg(account.bankId));
             focusField(m_bankId);
             return false;
         }
@@ -428,13 +458,13 @@ bool frmBanks::StoreTextBoxes()
         }
         return true;
     } catch (const TextRefused &refused) {
-        tell(QStringLiteral("The account was not saved. %1").arg(refused.description()));
+        tell(tr("The account was not saved. %1").arg(refused.description()));
         focusField(m_boxes.at(static_cast<size_t>(refused.index())));
         return false;
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::StaleRecord && showStoredRecord())
             return true;
-        tell(QStringLiteral("The account was not saved. %1").arg(failure.description()));
+        tell(tr("The account was not saved. %1").arg(failure.description()));
         return false;
     }
 }
@@ -448,11 +478,12 @@ bool frmBanks::showStoredRecord()
         if (!stored)
             return false;
         m_records[m_current] = *stored;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the stored account could not be read again after a stale save:" << failure;
         return false;
     }
-    tell(QStringLiteral("The account \"%1\" was changed elsewhere since it was shown, so nothing was saved. The "
-                        "window now shows what is stored; make your changes again if they are still needed.")
+    tell(tr("The account \"%1\" was changed elsewhere since it was shown, so nothing was saved. The "
+            "window now shows what is stored; make your changes again if they are still needed.")
              .arg(m_records.at(m_current).bankId));
     FillTextBoxes();
     return true;
@@ -485,9 +516,8 @@ void frmBanks::escape()
     }
     if (controlValues(*this) != m_valuesBefore) {
         const QString question = m_addingRecord || m_current < 0
-            ? QStringLiteral("Throw away the new account? What was typed is not saved.")
-            : QStringLiteral("Throw away the changes to \"%1\"? It stays as it was saved.")
-                  .arg(m_records.at(m_current).bankId);
+            ? tr("Throw away the new account? What was typed is not saved.")
+            : tr("Throw away the changes to \"%1\"? It stays as it was saved.").arg(m_records.at(m_current).bankId);
         if (!m_services.prompter.ask(kProgramTitle, question))
             return;
     }
@@ -512,7 +542,8 @@ bool frmBanks::bankIdIsFree() const
         return true;
     try {
         return m_services.store->accounts().count(m_bankId->text()) == 0;
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcWindows).noquote() << "whether the account code is free is left to the save:" << failure;
         return true; // the save reports a database that cannot answer
     }
 }

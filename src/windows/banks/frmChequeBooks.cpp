@@ -16,13 +16,21 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <iterator>
+
 namespace quillset {
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("First leaf"), QStringLiteral("Last leaf"), QStringLiteral("Received"),
-                              QStringLiteral("Printed"),    QStringLiteral("Pending"),   QStringLiteral("Spoiled"),
-                              QStringLiteral("Void"),       QStringLiteral("Left"),      QStringLiteral("Skipped")};
+const char *const kColumns[] = {QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "First leaf"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Last leaf"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Received"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Printed"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Pending"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Spoiled"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Void"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Left"),
+                                QT_TRANSLATE_NOOP("quillset::frmChequeBooks", "Skipped")};
 
 QTableWidgetItem *cell(const QString &text)
 {
@@ -39,13 +47,16 @@ frmChequeBooks::frmChequeBooks(AppServices &services, QString account, QWidget *
     , m_account(std::move(account))
 {
     setObjectName(QStringLiteral("frmChequeBooks"));
-    setWindowTitle(QStringLiteral("Cheque Books of %1").arg(m_account));
+    setWindowTitle(tr("Cheque Books of %1").arg(m_account));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *layout = new QGridLayout(this);
-    m_books = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
+    m_books = new QTableWidget(0, static_cast<int>(std::size(kColumns)), this);
     m_books->setObjectName(QStringLiteral("tblBooks"));
-    m_books->setHorizontalHeaderLabels(kColumns);
+    QStringList headings;
+    for (const char *column : kColumns)
+        headings.append(tr(column));
+    m_books->setHorizontalHeaderLabels(headings);
     m_books->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_books->setSelectionMode(QAbstractItemView::SingleSelection);
     m_books->verticalHeader()->hide();
@@ -62,17 +73,17 @@ frmChequeBooks::frmChequeBooks(AppServices &services, QString account, QWidget *
         layout->addWidget(box, 1, column + 1);
         return box;
     };
-    m_firstLeaf = field("txtFirstLeaf", QStringLiteral("&First leaf:"), 0);
-    m_lastLeaf = field("txtLastLeaf", QStringLiteral("&Last leaf:"), 2);
-    m_received = field("txtReceived", QStringLiteral("&Received:"), 4);
+    m_firstLeaf = field("txtFirstLeaf", tr("&First leaf:"), 0);
+    m_lastLeaf = field("txtLastLeaf", tr("&Last leaf:"), 2);
+    m_received = field("txtReceived", tr("&Received:"), 4);
     m_received->setText(formatChequeDate(m_services.today()));
-    auto *add = new QPushButton(QStringLiteral("&Add Book"), this);
+    auto *add = new QPushButton(tr("&Add Book"), this);
     add->setObjectName(QStringLiteral("cmdAddBook"));
     layout->addWidget(add, 1, 6);
-    m_retire = new QPushButton(QStringLiteral("Re&tire Book"), this);
+    m_retire = new QPushButton(tr("Re&tire Book"), this);
     m_retire->setObjectName(QStringLiteral("cmdRetire"));
     layout->addWidget(m_retire, 2, 5);
-    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    auto *close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     layout->addWidget(close, 2, 6);
 
@@ -87,7 +98,7 @@ frmChequeBooks::frmChequeBooks(AppServices &services, QString account, QWidget *
     // Escape is Close; a book typed and not added is asked about first.
     cancelOnEscape(*this, [this] {
         if ((m_firstLeaf->text().isEmpty() && m_lastLeaf->text().isEmpty())
-            || m_services.prompter.ask(kProgramTitle, QStringLiteral("Close without adding the book you typed?")))
+            || m_services.prompter.ask(kProgramTitle, tr("Close without adding the book you typed?")))
             this->close();
     });
 }
@@ -103,7 +114,7 @@ void frmChequeBooks::showBooks()
     try {
         usages = bookUsage(*m_services.store, m_account);
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The cheque books could not be read: %1").arg(failure.description()));
+        tell(tr("The cheque books could not be read: %1").arg(failure.description()));
     }
     m_books->setRowCount(static_cast<int>(usages.size()));
     m_ids.clear();
@@ -117,7 +128,7 @@ void frmChequeBooks::showBooks()
                                    QString::number(usage.pending),
                                    QString::number(usage.spoiled),
                                    QString::number(usage.voided),
-                                   usage.book.retired ? QStringLiteral("retired") : QString::number(usage.left),
+                                   usage.book.retired ? tr("retired") : QString::number(usage.left),
                                    usage.skipped.join(QStringLiteral(", "))};
         for (int column = 0; column < texts.size(); ++column)
             m_books->setItem(row, column, cell(texts.at(column)));
@@ -145,14 +156,13 @@ void frmChequeBooks::retireBook()
     const int row = m_books->currentRow();
     if (row < 0 || row >= m_ids.size())
         return;
-    const QString range = m_books->item(row, 0)->text() + QStringLiteral(" to ") + m_books->item(row, 1)->text();
-    if (!m_services.prompter.ask(kProgramTitle,
-                                 QStringLiteral("Retire the book %1? Its leaves are no longer offered.").arg(range)))
+    const QString range = m_books->item(row, 0)->text() + tr(" to ") + m_books->item(row, 1)->text();
+    if (!m_services.prompter.ask(kProgramTitle, tr("Retire the book %1? Its leaves are no longer offered.").arg(range)))
         return;
     try {
         m_services.store->books().retire(m_ids.at(row));
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The book was not retired: %1").arg(failure.description()));
+        tell(tr("The book was not retired: %1").arg(failure.description()));
         return;
     }
     showBooks();

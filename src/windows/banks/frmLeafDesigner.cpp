@@ -181,7 +181,7 @@ frmLeafDesigner::frmLeafDesigner(AppServices &services, BankAccountRecord accoun
     , m_save(std::move(save))
 {
     setObjectName(QStringLiteral("frmLeafDesigner"));
-    setWindowTitle(QStringLiteral("Design on leaf: %1").arg(m_account.bankId));
+    setWindowTitle(tr("Design on leaf: %1").arg(m_account.bankId));
     setAttribute(Qt::WA_DeleteOnClose);
     m_boxes = designBoxes(m_account, *m_services.metrics);
     buildControls();
@@ -194,8 +194,8 @@ frmLeafDesigner::frmLeafDesigner(AppServices &services, BankAccountRecord accoun
     cancelOnEscape(*this, [this] {
         if (m_values->text() == m_valuesAtOpen
             || m_services.prompter.ask(kProgramTitle,
-                                       QStringLiteral("Close the designer without saving the boxes you moved? The "
-                                                      "account keeps its layout as it was.")))
+                                       tr("Close the designer without saving the boxes you moved? The "
+                                          "account keeps its layout as it was.")))
             close();
     });
 }
@@ -221,14 +221,14 @@ void frmLeafDesigner::buildControls()
     m_view->viewport()->installEventFilter(this);
 
     // Save keeps Alt+S: the scan takes L.
-    auto *scan = button(this, "cmdScan", QStringLiteral("&Load scan..."));
-    auto *zoomIn = button(this, "cmdZoomIn", QStringLiteral("Zoom &in"));
-    auto *zoomOut = button(this, "cmdZoomOut", QStringLiteral("Zoom &out"));
-    auto *fit = button(this, "cmdFit", QStringLiteral("&Fit leaf"));
-    auto *saveButton = button(this, "cmdSave", QStringLiteral("&Save"));
-    auto *cancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
-    m_hint = new QLabel(QStringLiteral("Drag a box to move it, or its blue corner to size it. The arrow keys move "
-                                       "the chosen box 1 mm, with Shift 0.1 mm."),
+    auto *scan = button(this, "cmdScan", tr("&Load scan..."));
+    auto *zoomIn = button(this, "cmdZoomIn", tr("Zoom &in"));
+    auto *zoomOut = button(this, "cmdZoomOut", tr("Zoom &out"));
+    auto *fit = button(this, "cmdFit", tr("&Fit leaf"));
+    auto *saveButton = button(this, "cmdSave", tr("&Save"));
+    auto *cancel = button(this, "cmdCancel", tr("Cancel"));
+    m_hint = new QLabel(tr("Drag a box to move it, or its blue corner to size it. The arrow keys move "
+                           "the chosen box 1 mm, with Shift 0.1 mm."),
                         this);
     m_hint->setObjectName(QStringLiteral("lblHint"));
     m_values = new QLabel(this);
@@ -284,8 +284,8 @@ void frmLeafDesigner::chooseScan()
 {
     if (!m_services.chooseOpenFile)
         return;
-    const QString path = m_services.chooseOpenFile(QStringLiteral("A scan or photograph of a blank leaf"),
-                                                   QStringLiteral("Scans (*.png *.jpg *.jpeg *.pdf)"));
+    const QString path
+        = m_services.chooseOpenFile(tr("A scan or photograph of a blank leaf"), tr("Scans (*.png *.jpg *.jpeg *.pdf)"));
     if (!path.isEmpty())
         loadScan(path);
 }
@@ -295,7 +295,7 @@ bool frmLeafDesigner::loadScan(const QString &path)
     // Read once, as an ordinary file of bounded size, so a pipe or a device named here waits on nothing.
     QByteArray content;
     try {
-        content = readFile(path, kLargestScan, QStringLiteral("The scan"));
+        content = readFile(path, kLargestScan, tr("The scan"));
     } catch (const Failure &failure) {
         m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         return false;
@@ -316,9 +316,9 @@ bool frmLeafDesigner::loadScan(const QString &path)
         image = reader.read();
     }
     if (image.isNull()) {
-        m_services.prompter.message(
-            kProgramTitle, QStringLiteral("\"%1\" could not be read as a picture (PNG, JPEG) or a PDF.").arg(path),
-            Prompter::Icon::Warning);
+        m_services.prompter.message(kProgramTitle,
+                                    tr("\"%1\" could not be read as a picture (PNG, JPEG) or a PDF.").arg(path),
+                                    Prompter::Icon::Warning);
         return false;
     }
     delete m_scan;
@@ -331,7 +331,7 @@ bool frmLeafDesigner::loadScan(const QString &path)
     m_scan->setTransform(QTransform::fromScale(leaf.width() / image.width(), leaf.height() / image.height()));
     m_corners.clear();
     m_takingCorners = true;
-    m_hint->setText(QStringLiteral("Click the leaf's top-left corner on the scan."));
+    m_hint->setText(tr("Click the leaf's top-left corner on the scan."));
     return true;
 }
 
@@ -339,13 +339,13 @@ void frmLeafDesigner::takeCorner(const QPointF &scenePoint)
 {
     m_corners.append(m_scan->mapFromScene(scenePoint));
     if (m_corners.size() < 2) {
-        m_hint->setText(QStringLiteral("Now click the leaf's bottom-right corner on the scan."));
+        m_hint->setText(tr("Now click the leaf's bottom-right corner on the scan."));
         return;
     }
     m_takingCorners = false;
     const QPointF span = m_corners.at(1) - m_corners.at(0);
     if (qAbs(span.x()) < 1 || qAbs(span.y()) < 1) {
-        m_hint->setText(QStringLiteral("The two corners were the same point: load the scan again."));
+        m_hint->setText(tr("The two corners were the same point: load the scan again."));
         return;
     }
     // The clicked corners go to the leaf's corners: the scan is then at the leaf's own scale.
@@ -355,7 +355,7 @@ void frmLeafDesigner::takeCorner(const QPointF &scenePoint)
     placed.scale(sx, sy);
     placed.translate(-m_corners.at(0).x(), -m_corners.at(0).y());
     m_scan->setTransform(placed);
-    m_hint->setText(QStringLiteral("The scan is to scale. Drag the boxes onto its fields."));
+    m_hint->setText(tr("The scan is to scale. Drag the boxes onto its fields."));
 }
 
 bool frmLeafDesigner::eventFilter(QObject *watched, QEvent *event)

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -72,7 +73,7 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
     , m_account(std::move(account))
 {
     setObjectName(QStringLiteral("frmBatch"));
-    setWindowTitle(QStringLiteral("Cheque Batch"));
+    setWindowTitle(tr("Cheque Batch"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     const auto button = [this](const char *name, const QString &caption) {
@@ -81,37 +82,36 @@ frmBatch::frmBatch(AppServices &services, QString account, QWidget *parent)
         command->setAutoDefault(false);
         return command;
     };
-    QPushButton *open = button("cmdOpen", QStringLiteral("&Open CSV..."));
-    QPushButton *paste = button("cmdPaste", QStringLiteral("P&aste rows"));
+    QPushButton *open = button("cmdOpen", tr("&Open CSV..."));
+    QPushButton *paste = button("cmdPaste", tr("P&aste rows"));
     // A file is read as its byte-order mark says, else as UTF-8; any other encoding is the clerk's
     // to name, never guessed.
     m_encoding = new QComboBox(this);
     m_encoding->setObjectName(QStringLiteral("cboEncoding"));
-    m_encoding->addItem(QStringLiteral("UTF-8, or as the file is marked"), QString());
+    m_encoding->addItem(tr("UTF-8, or as the file is marked"), QString());
     for (const QString &name : offeredEncodings())
         m_encoding->addItem(name, name);
-    auto *encodingCaption = new QLabel(QStringLiteral("&Encoding:"), this);
+    auto *encodingCaption = new QLabel(tr("&Encoding:"), this);
     encodingCaption->setObjectName(QStringLiteral("lblEncoding"));
     encodingCaption->setBuddy(m_encoding);
-    m_print = button("cmdPrintBatch", QStringLiteral("&Print batch"));
-    m_pause = button("cmdPause", QStringLiteral("Pa&use"));
-    m_cancel = button("cmdCancelBatch", QStringLiteral("&Cancel"));
-    QPushButton *close = button("cmdClose", QStringLiteral("C&lose"));
+    m_print = button("cmdPrintBatch", tr("&Print batch"));
+    m_pause = button("cmdPause", tr("Pa&use"));
+    m_cancel = button("cmdCancelBatch", tr("&Cancel"));
+    QPushButton *close = button("cmdClose", tr("C&lose"));
     m_pause->setCheckable(true);
 
     m_rows = new QTableWidget(0, 7, this);
     m_rows->setObjectName(QStringLiteral("tblBatch"));
-    m_rows->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Account"), QStringLiteral("Cheque"),
-                                       QStringLiteral("Pay"), QStringLiteral("Date"), QStringLiteral("Amount"),
-                                       QStringLiteral("Note")});
+    m_rows->setHorizontalHeaderLabels(
+        {tr("Line"), tr("Account"), tr("Cheque"), tr("Pay"), tr("Date"), tr("Amount"), tr("Note")});
     m_rows->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_rows->setSelectionMode(QAbstractItemView::SingleSelection);
     m_rows->verticalHeader()->hide();
     m_rows->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_rows->horizontalHeader()->setStretchLastSection(true);
-    m_summary = new QLabel(QStringLiteral("Open a CSV file, or copy rows from a spreadsheet and paste them here. "
-                                          "The first row names the columns: Pay, Amount, Date, and Cheque, Account "
-                                          "and Stamp if wanted."),
+    m_summary = new QLabel(tr("Open a CSV file, or copy rows from a spreadsheet and paste them here. "
+                              "The first row names the columns: Pay, Amount, Date, and Cheque, Account "
+                              "and Stamp if wanted."),
                            this);
     m_summary->setObjectName(QStringLiteral("lblBatchSummary"));
     m_summary->setWordWrap(true);
@@ -174,13 +174,13 @@ void frmBatch::keyPressEvent(QKeyEvent *event)
 
 void frmBatch::openFile()
 {
-    const QString path = m_services.chooseOpenFile(QStringLiteral("Open a batch of cheques"),
-                                                   QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+    const QString path
+        = m_services.chooseOpenFile(tr("Open a batch of cheques"), tr("CSV files (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     QByteArray content;
     try {
-        content = readFile(path, kLargestBatchFile, QStringLiteral("The batch file"));
+        content = readFile(path, kLargestBatchFile, tr("The batch file"));
     } catch (const Failure &failure) {
         m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         return;
@@ -194,7 +194,7 @@ void frmBatch::pasteRows()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty())
         return;
-    readAndShow(text.toUtf8(), QStringLiteral("pasted rows"), QStringLiteral("UTF-8"));
+    readAndShow(text.toUtf8(), tr("pasted rows"), QStringLiteral("UTF-8"));
 }
 
 CheckedBatch frmBatch::checked(const BatchFile &file) const
@@ -233,13 +233,14 @@ QString statusNote(const BatchRowState &row)
 {
     switch (row.status) {
     case ChequeStatus::Printed:
-        return QStringLiteral("printed");
+        return QCoreApplication::translate("quillset::frmBatch", "printed");
     case ChequeStatus::Pending:
-        return QStringLiteral("pending: settle it under Register (it may have printed)");
+        return QCoreApplication::translate("quillset::frmBatch",
+                                           "pending: settle it under Register (it may have printed)");
     case ChequeStatus::Spoiled:
-        return QStringLiteral("spoiled");
+        return QCoreApplication::translate("quillset::frmBatch", "spoiled");
     case ChequeStatus::Void:
-        return QStringLiteral("printed, since made void");
+        return QCoreApplication::translate("quillset::frmBatch", "printed, since made void");
     }
     return QString();
 }
@@ -253,9 +254,9 @@ void frmBatch::showBatch()
         notes[problem.line].append((problem.column.isEmpty() ? QString() : problem.column + QStringLiteral(": "))
                                    + problem.reason);
     for (const BatchProblem &flag : m_batch.toConfirm)
-        notes[flag.line].append(QStringLiteral("check: ") + flag.reason);
+        notes[flag.line].append(tr("check: ") + flag.reason);
     for (const int line : m_notPrinted)
-        notes[line].prepend(QStringLiteral("not printed"));
+        notes[line].prepend(tr("not printed"));
     m_rows->blockSignals(true); // filling the grid is no edit
     m_rows->setRowCount(static_cast<int>(m_batch.file.rows.size()));
     for (int r = 0; r < m_batch.file.rows.size(); ++r) {
@@ -271,7 +272,7 @@ void frmBatch::showBatch()
         } else if (number.trimmed().isEmpty()
                    || number.trimmed().compare(QLatin1String("next"), Qt::CaseInsensitive) == 0) {
             const QString planned = m_batch.plannedNumbers.value(row.line);
-            number = planned.isEmpty() ? QStringLiteral("(next)") : QStringLiteral("(next: %1)").arg(planned);
+            number = planned.isEmpty() ? tr("(next)") : tr("(next: %1)").arg(planned);
         }
         const QStringList texts
             = {QString::number(row.line),
@@ -311,19 +312,18 @@ QString frmBatch::summaryText() const
         lines.append(m_outcome);
     const QStringList problems = m_batch.problemLines();
     if (!m_batch.isClean()) {
-        lines.append(QStringLiteral("%1 problem(s): nothing can print until they are put right in the file.")
-                         .arg(problems.size()));
+        lines.append(tr("%1 problem(s): nothing can print until they are put right in the file.").arg(problems.size()));
         lines += problems.mid(0, kListed);
         if (problems.size() > kListed)
-            lines.append(QStringLiteral("... and %1 more, beside their rows.").arg(problems.size() - kListed));
+            lines.append(tr("... and %1 more, beside their rows.").arg(problems.size() - kListed));
     } else if (m_outcome.isEmpty()) {
         lines.append(m_batch.standing());
     }
     if (!m_batch.file.encoding.isEmpty() && m_batch.file.name != QLatin1String("pasted rows"))
-        lines.append(QStringLiteral("Read as %1.").arg(m_batch.file.encoding));
+        lines.append(tr("Read as %1.").arg(m_batch.file.encoding));
     const QStringList flagged = m_batch.confirmLines();
     if (!flagged.isEmpty() && m_batch.toPrint() > 0) {
-        lines.append(QStringLiteral("To look at again before printing:"));
+        lines.append(tr("To look at again before printing:"));
         lines += flagged.mid(0, kListed);
     }
     lines += m_batch.notes;
@@ -371,7 +371,7 @@ void frmBatch::showSelectedPage()
         }
         return;
     }
-    m_page->setWidget(new QLabel(QStringLiteral("This row has a problem; its page is shown once it is put right.")));
+    m_page->setWidget(new QLabel(tr("This row has a problem; its page is shown once it is put right.")));
 }
 
 void frmBatch::printBatch()
@@ -385,9 +385,9 @@ void frmBatch::printBatch()
         m_batch = now;
         showBatch();
         m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The batch reads differently now than when it was checked: an "
-                                                   "account or the register has changed since. Nothing was printed; "
-                                                   "look at its rows again, then print."),
+                                    tr("The batch reads differently now than when it was checked: an "
+                                       "account or the register has changed since. Nothing was printed; "
+                                       "look at its rows again, then print."),
                                     Prompter::Icon::Warning);
         return;
     }
@@ -396,10 +396,10 @@ void frmBatch::printBatch()
     m_batch = now;
     showBatch();
     if (const QStringList flagged = m_batch.confirmLines(); !flagged.isEmpty()) {
-        QStringList question = {QStringLiteral("These cheques need a second look:")};
+        QStringList question = {tr("These cheques need a second look:")};
         question += flagged;
         question += m_batch.notes;
-        question.append(QStringLiteral("\nPrint the batch as it is?"));
+        question.append(tr("\nPrint the batch as it is?"));
         if (!m_services.prompter.ask(kProgramTitle, question.join(u'\n')))
             return;
     }
@@ -417,7 +417,7 @@ void frmBatch::printBatch()
     BatchRunHooks hooks;
     hooks.starting = [this](int position, int count, const BatchCheque &row) {
         m_progress->setValue(position - 1);
-        m_progress->setFormat(QStringLiteral("Cheque %1 of %2: %3").arg(position).arg(count).arg(row.cheque.payee));
+        m_progress->setFormat(tr("Cheque %1 of %2: %3").arg(position).arg(count).arg(row.cheque.payee));
     };
     hooks.stopRequested = [this, &waiter] {
         // Paused, the run waits here, between cheques, keeping the window alive.
@@ -431,7 +431,7 @@ void frmBatch::printBatch()
         m_batch, {*m_services.store, *queue, *m_services.metrics, waiter, &operatorDecides, m_services.workstation},
         hooks);
     m_progress->setValue(outcome.printed + outcome.skipped);
-    m_progress->setFormat(QStringLiteral("%1 printed").arg(outcome.printed));
+    m_progress->setFormat(tr("%1 printed").arg(outcome.printed));
     // The rows as the register now holds them: each with its number and what became of it.
     m_batch = checked(m_batch.file);
     m_notPrinted = outcome.notPrinted;

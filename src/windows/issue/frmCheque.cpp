@@ -1,5 +1,6 @@
 #include "frmCheque.h"
 
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
@@ -19,6 +20,7 @@
 #include "widgets/EnterPressesButtons.h"
 #include "widgets/PrintProgressDialog.h"
 #include "widgets/WindowKeys.h"
+#include "windows/WindowsLog.h"
 #include "windows/batch/frmBatch.h"
 #include "windows/issue/AmountValidator.h"
 #include "windows/issue/frmRegister.h"
@@ -103,7 +105,7 @@ frmCheque::frmCheque(AppServices &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmCheque"));
-    setWindowTitle(QStringLiteral("Quillset Program"));
+    setWindowTitle(tr("Quillset Program"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Below the cheque's own panels, a strip says what the window is about to do or has done, and
     // leads to the register.
@@ -126,20 +128,20 @@ void frmCheque::buildControls()
     QFrame *fields = addPanel(this, "Frame1", QRect(0, -90, kPanelWidth, kFieldsHeight));
     m_fields = fields;
     m_bankId = addControl<QComboBox>(fields, "comBankID", QRect(780, 150, 2535, 315));
-    addCaption(fields, "Label4", QRect(60, 210, 705, 285), QStringLiteral("&Bank ID:"), m_bankId);
-    addCaption(fields, "Label9", QRect(3360, 180, 555, 285), QStringLiteral("Acc. #:"));
+    addCaption(fields, "Label4", QRect(60, 210, 705, 285), tr("&Bank ID:"), m_bankId);
+    addCaption(fields, "Label9", QRect(3360, 180, 555, 285), tr("Acc. #:"));
     m_accountNo = addCaption(fields, "lblAcc", QRect(3930, 180, 2505, 285), QString());
-    addCaption(fields, "lbl", QRect(270, 510, 465, 285), QStringLiteral("Bank:"));
+    addCaption(fields, "lbl", QRect(270, 510, 465, 285), tr("Bank:"));
     m_bankName = addCaption(fields, "lblBank", QRect(780, 480, 5655, 300), QString());
-    addCaption(fields, "Label11", QRect(90, 810, 645, 285), QStringLiteral("Address:"));
+    addCaption(fields, "Label11", QRect(90, 810, 645, 285), tr("Address:"));
     m_address = addCaption(fields, "lblAddress", QRect(780, 780, 5655, 300), QString());
-    addCaption(fields, "Label13", QRect(90, 1080, 645, 255), QStringLiteral("City:"));
+    addCaption(fields, "Label13", QRect(90, 1080, 645, 255), tr("City:"));
     m_city = addCaption(fields, "lblCity", QRect(780, 1080, 2415, 300), QString());
     m_chequeNo = addControl<QLineEdit>(fields, "txtChequeNo", QRect(4260, 1080, 2205, 300));
-    addCaption(fields, "Label5", QRect(3360, 1140, 855, 285), QStringLiteral("Cheque No:"));
+    addCaption(fields, "Label5", QRect(3360, 1140, 855, 285), tr("Cheque No:"));
     m_pay = addControl<QLineEdit>(fields, "txtPay", QRect(780, 1380, 5685, 300));
     // Alt+P is Print's; the payee takes Y.
-    m_payLabel = addCaption(fields, "Label2", QRect(180, 1440, 555, 285), QStringLiteral("Pa&y:"), m_pay);
+    m_payLabel = addCaption(fields, "Label2", QRect(180, 1440, 555, 285), tr("Pa&y:"), m_pay);
     // The payees already in the register, found by any part of the name, this account's first.
     m_payees = new QStringListModel(this);
     auto *completer = new QCompleter(m_payees, m_pay);
@@ -149,16 +151,15 @@ void frmCheque::buildControls()
     completer->setMaxVisibleItems(kMostPayeesSuggested);
     m_pay->setCompleter(completer);
     m_date = addControl<QLineEdit>(fields, "txtDate", QRect(780, 1680, 2535, 300));
-    addCaption(fields, "Label1", QRect(180, 1740, 555, 285), QStringLiteral("&Date:"), m_date);
+    addCaption(fields, "Label1", QRect(180, 1740, 555, 285), tr("&Date:"), m_date);
     m_amount = addControl<QLineEdit>(fields, "txtAmount", QRect(4260, 1680, 2205, 300));
     // As wide and as tall as its caption needs, still ending where the amount field begins.
-    addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), QStringLiteral("&Amount:"), m_amount);
+    addCaption(fields, "Label6", QRect(3570, 1740, 675, 255), tr("&Amount:"), m_amount);
     // Why the date cannot be printed, or why it needs a second look, right under it; the words and
     // everything below move down while it says something.
     m_dateNote = addCaption(fields, "lblDateNote", QRect(780, kDateNoteTop, 5685, 0), QString());
     m_dateNote->setWordWrap(true);
-    m_narrationCaption
-        = addCaption(fields, "Label3", QRect(60, kWordsCaptionTop, 675, 225), QStringLiteral("Naration:"));
+    m_narrationCaption = addCaption(fields, "Label3", QRect(60, kWordsCaptionTop, 675, 225), tr("Naration:"));
     m_narration = addCaption(fields, "lblNaration", QRect(780, kWordsTop, 3420, kWordsHeight), QString());
     m_narration->setWordWrap(true);
     // The figures as they will print, under the amount they come from.
@@ -176,11 +177,11 @@ void frmCheque::buildControls()
 
     m_commands = addPanel(this, "Frame2", QRect(0, kCommandsTop, kPanelWidth, kCommandsHeight));
     m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 2745, 285),
-                                    QStringLiteral("Stamp for Payee's Account Only"));
-    m_printPreview = addControl<QPushButton>(m_commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375),
-                                             QStringLiteral("Print Pri&view"));
-    m_print = addControl<QPushButton>(m_commands, "cmdPrint", QRect(4200, 180, 1155, 375), QStringLiteral("&Print"));
-    m_exit = addControl<QPushButton>(m_commands, "cmdCancel", QRect(5370, 180, 1155, 375), QStringLiteral("E&xit"));
+                                    tr("Stamp for Payee's Account Only"));
+    m_printPreview
+        = addControl<QPushButton>(m_commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375), tr("Print Pri&view"));
+    m_print = addControl<QPushButton>(m_commands, "cmdPrint", QRect(4200, 180, 1155, 375), tr("&Print"));
+    m_exit = addControl<QPushButton>(m_commands, "cmdCancel", QRect(5370, 180, 1155, 375), tr("E&xit"));
     m_strip = addPanel(this, "Frame3", QRect(0, kStripTop, kPanelWidth, kStripHeight));
     // Which account and bank the cheque goes to, where it cannot be missed.
     m_accountLine = addCaption(m_strip, "lblAccountLine", QRect(90, 60, 6400, kAccountLineHeight), QString());
@@ -191,10 +192,9 @@ void frmCheque::buildControls()
     m_accountLine->setFont(large);
     m_status = addCaption(m_strip, "lblStatus", QRect(90, kStatusTop, 5100, kStatusHeight), QString());
     m_status->setWordWrap(true);
-    m_batch
-        = addControl<QPushButton>(m_strip, "cmdBatch", QRect(5280, kStatusTop, 1245, 345), QStringLiteral("Ba&tch..."));
-    m_register = addControl<QPushButton>(m_strip, "cmdRegister", QRect(5280, kStatusTop + 390, 1245, 345),
-                                         QStringLiteral("Re&gister..."));
+    m_batch = addControl<QPushButton>(m_strip, "cmdBatch", QRect(5280, kStatusTop, 1245, 345), tr("Ba&tch..."));
+    m_register
+        = addControl<QPushButton>(m_strip, "cmdRegister", QRect(5280, kStatusTop + 390, 1245, 345), tr("Re&gister..."));
     for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register, m_batch})
         button->setAutoDefault(false);
 
@@ -222,7 +222,8 @@ void frmCheque::buildControls()
             // The leaves the batch used are gone from the book this window counts.
             try {
                 setStatus(leavesLeftNotice(*m_services.store, m_bankId->currentText()));
-            } catch (const Failure &) {
+            } catch (const Failure &failure) {
+                qCWarning(lcWindows).noquote() << "the leaves left after the batch are not shown:" << failure;
             }
         });
         batch->show();
@@ -279,7 +280,7 @@ void frmCheque::loadAccounts()
         if (last >= 0)
             m_bankId->setCurrentIndex(last);
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The bank accounts could not be read: %1").arg(failure.description()));
+        tell(tr("The bank accounts could not be read: %1").arg(failure.description()));
     }
     showAccount(m_bankId->currentText());
 }
@@ -293,8 +294,7 @@ void frmCheque::showAccount(const QString &code)
         try {
             account = m_services.store->accounts().find(code);
         } catch (const Failure &failure) {
-            tell(
-                QStringLiteral("The details of account \"%1\" could not be read: %2").arg(code, failure.description()));
+            tell(tr("The details of account \"%1\" could not be read: %2").arg(code, failure.description()));
         }
     }
     const BankAccountRecord shown = account.value_or(BankAccountRecord {});
@@ -303,10 +303,10 @@ void frmCheque::showAccount(const QString &code)
     m_address->setText(shown.address);
     m_city->setText(shown.city);
     m_accountLine->setText(
-        account ? QStringLiteral("Cheques go on %1: %2, account %3")
-                      .arg(shown.bankId, shown.bankName.isEmpty() ? QStringLiteral("(no bank name)") : shown.bankName,
-                           shown.accountNo)
-                : QStringLiteral("No account is chosen."));
+        account
+            ? tr("Cheques go on %1: %2, account %3")
+                  .arg(shown.bankId, shown.bankName.isEmpty() ? tr("(no bank name)") : shown.bankName, shown.accountNo)
+            : tr("No account is chosen."));
     // The amount typed stays exactly as it is: one with more decimals than this account takes is
     // named (and refused at Print) until it is corrected, never cut to fit.
     m_money = shown.money;
@@ -322,8 +322,9 @@ void frmCheque::refreshPayees()
 {
     try {
         m_payees->setStringList(m_services.store->cheques().payeeSuggestions(m_bankId->currentText()));
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
         // Suggestions are a help, not a need: without them the payee is typed whole.
+        qCWarning(lcWindows).noquote() << "no payee suggestions:" << failure;
         m_payees->setStringList({});
     }
 }
@@ -335,12 +336,12 @@ void frmCheque::offerNextNumber()
         try {
             m_offeredNumber = offeredNumber(*m_services.store, m_bankId->currentText());
         } catch (const Failure &failure) {
-            setStatus(QStringLiteral("The next cheque number could not be read: %1").arg(failure.description()));
+            setStatus(tr("The next cheque number could not be read: %1").arg(failure.description()));
         }
     }
     // Offered, never filled in: a number is only printed once the operator has seen and taken it.
-    m_chequeNo->setPlaceholderText(
-        m_offeredNumber.isEmpty() ? QString() : QStringLiteral("%1 (Down takes it)").arg(m_offeredNumber));
+    m_chequeNo->setPlaceholderText(m_offeredNumber.isEmpty() ? QString()
+                                                             : tr("%1 (Down takes it)").arg(m_offeredNumber));
 }
 
 void frmCheque::showNarration()
@@ -380,7 +381,7 @@ void frmCheque::setStampFromParameter()
         m_stamp->setChecked(m_services.store->parameters().wholeNumberParameter(Parameter::Stamp) != 0);
     } catch (const Failure &failure) {
         m_stamp->setChecked(false);
-        tell(failure.description() + QStringLiteral(" The stamp box starts unticked; set the default under Options."));
+        tell(failure.description() + tr(" The stamp box starts unticked; set the default under Options."));
     }
 }
 
@@ -398,7 +399,7 @@ IssueOutcome frmCheque::Process(const Cheque &cheque)
     const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
     IssueContext context {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation};
     context.proceedDespite = [this](const QString &warning) {
-        return m_services.prompter.ask(kProgramTitle, warning + QStringLiteral(" Print it anyway?"));
+        return m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
     };
     return issueCheque(cheque, context);
 }
@@ -413,8 +414,8 @@ std::optional<Cheque> frmCheque::readyToPrint()
         return std::nullopt;
     }
     if (m_bankId->count() == 0) {
-        tell(QStringLiteral("No bank account is set up yet. Add the account and its cheque layout under "
-                            "Bank Data, then print the cheque."));
+        tell(tr("No bank account is set up yet. Add the account and its cheque layout under "
+                "Bank Data, then print the cheque."));
         return std::nullopt;
     }
     if (!reading.cheque) {
@@ -450,8 +451,9 @@ void frmCheque::followAccountMoney()
         m_amountValidator->setMoney(m_money);
         m_amountValidator->setStanding(m_amount->text());
         showNarration();
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
         // The print itself reads the account again and says what the database does.
+        qCWarning(lcWindows).noquote() << "the account's money was not read again:" << failure;
     }
 }
 
@@ -500,11 +502,11 @@ bool frmCheque::dateIsWanted(const Cheque &cheque)
     QString flag;
     try {
         flag = dateFlag(cheque.date, dateRules());
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the date is not checked against the office's rules:" << failure;
         return true; // the date was read with these rules a moment ago; printing reads nothing more of them
     }
-    return flag.isEmpty()
-        || m_services.prompter.ask(kProgramTitle, QStringLiteral("This cheque is %1 Print it anyway?").arg(flag));
+    return flag.isEmpty() || m_services.prompter.ask(kProgramTitle, tr("This cheque is %1 Print it anyway?").arg(flag));
 }
 
 bool frmCheque::numberIsWanted(const Cheque &cheque)
@@ -512,10 +514,11 @@ bool frmCheque::numberIsWanted(const Cheque &cheque)
     QString warning;
     try {
         warning = numberOutsideBooksWarning(*m_services.store, cheque.accountCode, cheque.number);
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the number is not checked against the cheque books:" << failure;
         return true; // the books could not be read; the print sequence says what the database does
     }
-    return warning.isEmpty() || m_services.prompter.ask(kProgramTitle, warning + QStringLiteral(" Print it anyway?"));
+    return warning.isEmpty() || m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
 }
 
 void frmCheque::confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome)
@@ -523,32 +526,32 @@ void frmCheque::confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome
     if (outcome.kind != IssueOutcome::Kind::NotPrinted) {
         try {
             WorkstationSettings().setLastAccount(cheque.accountCode);
-        } catch (const Failure &) {
+        } catch (const Failure &failure) {
             // Not remembering the account costs one choice next time; the cheque itself is done.
+            qCWarning(lcWindows).noquote() << "the last account was not remembered:" << failure;
         }
     }
     QString line;
     switch (outcome.kind) {
     case IssueOutcome::Kind::Printed: {
-        line = QStringLiteral("Cheque %1 to %2, %3, printed and recorded.")
+        line = tr("Cheque %1 to %2, %3, printed and recorded.")
                    .arg(cheque.number, cheque.payee, chequeFigures(cheque.amount));
         try {
             if (const QString leaves = leavesLeftNotice(*m_services.store, cheque.accountCode); !leaves.isEmpty())
                 line += u' ' + leaves;
-        } catch (const Failure &) {
+        } catch (const Failure &failure) {
+            qCWarning(lcWindows).noquote() << "the leaves left are not shown:" << failure;
         }
         break;
     }
     case IssueOutcome::Kind::NotPrinted:
-        line = QStringLiteral("Cheque %1 was not printed, and nothing was recorded.").arg(cheque.number);
+        line = tr("Cheque %1 was not printed, and nothing was recorded.").arg(cheque.number);
         break;
     case IssueOutcome::Kind::Unknown:
-        line = QStringLiteral("Cheque %1 may have printed: it is pending in the register until it is settled.")
-                   .arg(cheque.number);
+        line = tr("Cheque %1 may have printed: it is pending in the register until it is settled.").arg(cheque.number);
         break;
     case IssueOutcome::Kind::NotMarked:
-        line = QStringLiteral("Cheque %1 printed, but is still pending in the register: mark it printed.")
-                   .arg(cheque.number);
+        line = tr("Cheque %1 printed, but is still pending in the register: mark it printed.").arg(cheque.number);
         break;
     }
     setStatus(line);
@@ -577,7 +580,8 @@ void frmCheque::previewCheque()
     m_preview->showPage(page);
     try {
         m_preview->setCalibrationNote(calibrationNote(*m_services.store, printer));
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the preview has no calibration note:" << failure;
         m_preview->setCalibrationNote(QString());
     }
     // What would stop it printing is said now, not only when Print is pressed.
@@ -594,7 +598,7 @@ void frmCheque::printFromPreview()
     // operator back to it.
     if (const QString why = dateProblem(); !m_services.printing && !why.isEmpty()) {
         showDateNote(true);
-        tell(QStringLiteral("Nothing was printed: %1 Correct the date in the entry window, then print.").arg(why));
+        tell(tr("Nothing was printed: %1 Correct the date in the entry window, then print.").arg(why));
         activateWindow();
         m_date->setFocus();
         return;
@@ -605,8 +609,7 @@ void frmCheque::printFromPreview()
 QString frmCheque::printingStopText(const ChequePage &page) const
 {
     const QList<Failure> problems = pageProblems(page, *m_services.metrics);
-    return problems.isEmpty() ? QString()
-                              : QStringLiteral("This cheque would not be printed: %1").arg(problemsText(problems));
+    return problems.isEmpty() ? QString() : tr("This cheque would not be printed: %1").arg(problemsText(problems));
 }
 
 void frmCheque::refreshPreview()
@@ -632,7 +635,7 @@ void frmCheque::refreshPreview()
     if (!page) {
         // No page at all, rather than one that would not print.
         m_preview->unloadLayout();
-        m_preview->setStatus(QStringLiteral("Nothing would print: %1").arg(missing));
+        m_preview->setStatus(tr("Nothing would print: %1").arg(missing));
         return;
     }
     m_preview->replacePage(*page);
@@ -650,7 +653,8 @@ QString frmCheque::previewPrinter()
     queue->setCallTimeout(2000);
     try {
         return queue->defaultQueue();
-    } catch (const Failure &) {
+    } catch (const Failure &failure) {
+        qCDebug(lcWindows).noquote() << "the preview is placed without a printer:" << failure;
         return QString();
     }
 }
@@ -745,7 +749,7 @@ void frmCheque::showDateNote(bool left)
     if (!problem.isEmpty() && (left || m_dateSaid))
         note = problem;
     else if (problem.isEmpty() && !flag.isEmpty())
-        note = QStringLiteral("This cheque is %1 Print asks before printing it.").arg(flag);
+        note = tr("This cheque is %1 Print asks before printing it.").arg(flag);
     m_dateSaid = !problem.isEmpty() && !note.isEmpty();
     if (note == m_dateNote->text())
         return;

@@ -15,6 +15,7 @@
 #include "widgets/WindowKeys.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,12 +37,13 @@ QString note(const RegisterEntry &row)
         parts.append(row.reason);
     if (row.status == ChequeStatus::Pending) {
         if (!row.workstation.isEmpty())
-            parts.append(QStringLiteral("sent from %1").arg(row.workstation));
+            parts.append(QCoreApplication::translate("quillset::frmRegister", "sent from %1").arg(row.workstation));
         if (row.jobId > 0)
-            parts.append(QStringLiteral("job %1 on %2").arg(row.jobId).arg(row.queue));
+            parts.append(
+                QCoreApplication::translate("quillset::frmRegister", "job %1 on %2").arg(row.jobId).arg(row.queue));
     }
     if (row.repeated)
-        parts.append(QStringLiteral("number used more than once"));
+        parts.append(QCoreApplication::translate("quillset::frmRegister", "number used more than once"));
     return parts.join(QStringLiteral("; "));
 }
 
@@ -52,7 +54,7 @@ frmRegister::frmRegister(AppServices &services, const QString &account, QWidget 
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmRegister"));
-    setWindowTitle(QStringLiteral("Cheque Register"));
+    setWindowTitle(tr("Cheque Register"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     pressButtonsOnEnter(*this);
@@ -73,7 +75,7 @@ frmRegister::frmRegister(AppServices &services, const QString &account, QWidget 
 void frmRegister::buildControls()
 {
     auto *top = new QHBoxLayout;
-    auto *accountLabel = new QLabel(QStringLiteral("&Account:"), this);
+    auto *accountLabel = new QLabel(tr("&Account:"), this);
     m_account = new QComboBox(this);
     m_account->setObjectName(QStringLiteral("comAccount"));
     accountLabel->setBuddy(m_account);
@@ -86,8 +88,8 @@ void frmRegister::buildControls()
 
     m_table = new QTableWidget(0, 6, this);
     m_table->setObjectName(QStringLiteral("tblCheques"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Cheque No"), QStringLiteral("Payee"),
-                                        QStringLiteral("Amount"), QStringLiteral("Status"), QStringLiteral("Note")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Cheque No"), tr("Payee"), tr("Amount"), tr("Status"), tr("Note")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,12 +101,12 @@ void frmRegister::buildControls()
         command->setObjectName(QString::fromLatin1(name));
         return command;
     };
-    m_printed = button("cmdPrinted", QStringLiteral("Mark &printed"));
-    m_spoiled = button("cmdSpoiled", QStringLiteral("Mark &spoiled..."));
-    m_unprinted = button("cmdUnprinted", QStringLiteral("&Not printed"));
-    m_void = button("cmdVoid", QStringLiteral("&Void..."));
-    QPushButton *leaf = button("cmdSpoiledLeaf", QStringLiteral("Spoiled &leaf..."));
-    QPushButton *close = button("cmdClose", QStringLiteral("&Close"));
+    m_printed = button("cmdPrinted", tr("Mark &printed"));
+    m_spoiled = button("cmdSpoiled", tr("Mark &spoiled..."));
+    m_unprinted = button("cmdUnprinted", tr("&Not printed"));
+    m_void = button("cmdVoid", tr("&Void..."));
+    QPushButton *leaf = button("cmdSpoiledLeaf", tr("Spoiled &leaf..."));
+    QPushButton *close = button("cmdClose", tr("&Close"));
     auto *commands = new QHBoxLayout;
     for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf})
         commands->addWidget(command);
@@ -155,7 +157,7 @@ void frmRegister::refresh()
         m_bookLines->setVisible(!lines.isEmpty());
     } catch (const Failure &failure) {
         m_rows.clear();
-        tell(QStringLiteral("The register could not be read: %1").arg(failure.description()));
+        tell(tr("The register could not be read: %1").arg(failure.description()));
     }
     m_table->setRowCount(static_cast<int>(m_rows.size()));
     int pending = 0;
@@ -172,10 +174,9 @@ void frmRegister::refresh()
         }
     }
     m_table->resizeColumnsToContents();
-    m_summary->setText(pending == 0 ? QStringLiteral("No cheque of this account is pending.")
-                                    : QStringLiteral("%1 pending: settle each once you know whether it printed.")
-                                          .arg(pending == 1 ? QStringLiteral("1 cheque is")
-                                                            : QStringLiteral("%1 cheques are").arg(pending)));
+    m_summary->setText(pending == 0 ? tr("No cheque of this account is pending.")
+                                    : tr("%1 pending: settle each once you know whether it printed.")
+                                          .arg(pending == 1 ? tr("1 cheque is") : tr("%1 cheques are").arg(pending)));
     showButtons();
 }
 
@@ -224,17 +225,15 @@ void frmRegister::settleSelected(Settlement settlement)
     if (settlement == Settlement::Spoiled || settlement == Settlement::Void) {
         const std::optional<QString> given = m_services.prompter.askText(
             windowTitle(),
-            QStringLiteral("Why is cheque %1 %2?")
-                .arg(row.chequeNo,
-                     settlement == Settlement::Void ? QStringLiteral("void") : QStringLiteral("spoiled")));
+            tr("Why is cheque %1 %2?").arg(row.chequeNo, settlement == Settlement::Void ? tr("void") : tr("spoiled")));
         if (!given)
             return;
         reason = *given;
     }
     if (settlement == Settlement::Unprinted
         && !m_services.prompter.ask(windowTitle(),
-                                    QStringLiteral("Remove cheque %1 to %2 from the register, so that its number is "
-                                                   "free again? Do this only if nothing was printed on the leaf.")
+                                    tr("Remove cheque %1 to %2 from the register, so that its number is "
+                                       "free again? Do this only if nothing was printed on the leaf.")
                                         .arg(row.chequeNo, row.pay)))
         return;
     try {
@@ -249,8 +248,7 @@ void frmRegister::settleSelected(Settlement settlement)
 
 void frmRegister::recordSpoiledLeaf()
 {
-    const std::optional<QString> number
-        = m_services.prompter.askText(windowTitle(), QStringLiteral("Number of the spoiled leaf:"));
+    const std::optional<QString> number = m_services.prompter.askText(windowTitle(), tr("Number of the spoiled leaf:"));
     if (!number || number->isEmpty())
         return;
     // Said before the reason is asked for: a leaf is recorded only by the number printed on it.
@@ -259,7 +257,7 @@ void frmRegister::recordSpoiledLeaf()
         return;
     }
     const std::optional<QString> reason
-        = m_services.prompter.askText(windowTitle(), QStringLiteral("Why is leaf %1 spoiled?").arg(*number));
+        = m_services.prompter.askText(windowTitle(), tr("Why is leaf %1 spoiled?").arg(*number));
     if (!reason)
         return;
     try {

@@ -24,19 +24,17 @@ MDIForm1::MDIForm1(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("Printing Preview of Cheque"));
+    setWindowTitle(tr("Printing Preview of Cheque"));
     // Wide enough for a whole 20 cm leaf at its real size, where the frame of old cut it off.
     resize(860, 480);
 
     auto *strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Picture1"));
     strip->setFixedHeight(twipsToPixels(495));
-    auto *print = addControl<QPushButton>(strip, "cmdPrint", QRect(0, 0, 1275, 435), QStringLiteral("&Print"));
-    auto *close = addControl<QPushButton>(strip, "cmdClose", QRect(1290, 0, 1275, 435), QStringLiteral("Close"));
-    auto *fitLeaf
-        = addControl<QPushButton>(strip, "cmdFitLeaf", QRect(3000, 0, 1275, 435), QStringLiteral("Fit &leaf"));
-    auto *fitPage
-        = addControl<QPushButton>(strip, "cmdFitPage", QRect(4290, 0, 1275, 435), QStringLiteral("Fit pa&ge"));
+    auto *print = addControl<QPushButton>(strip, "cmdPrint", QRect(0, 0, 1275, 435), tr("&Print"));
+    auto *close = addControl<QPushButton>(strip, "cmdClose", QRect(1290, 0, 1275, 435), tr("Close"));
+    auto *fitLeaf = addControl<QPushButton>(strip, "cmdFitLeaf", QRect(3000, 0, 1275, 435), tr("Fit &leaf"));
+    auto *fitPage = addControl<QPushButton>(strip, "cmdFitPage", QRect(4290, 0, 1275, 435), tr("Fit pa&ge"));
     auto *actual = addControl<QPushButton>(strip, "cmdActualSize", QRect(5580, 0, 1275, 435), QStringLiteral("1&00 %"));
     m_calibration = addControl<QLabel>(strip, "lblCalibration", QRect(6960, 0, 5900, 435));
     m_calibration->setWordWrap(true);

@@ -21,6 +21,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,17 +44,20 @@ struct PositionButton
 
 // Laid out as a picture of the page; the index is what is stored.
 const PositionButton kPositions[] = {
-    {"Top Left", {60, 300, 1140, 255}},       {"Bottom Left", {60, 870, 1140, 255}},
-    {"Center Top", {1200, 300, 1300, 255}},   {"Top Right", {2550, 300, 1250, 255}},
-    {"Bottom Right", {2550, 900, 1250, 255}}, {"Center Center", {1200, 600, 1300, 255}},
-    {"Center Botom", {1200, 930, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Top Left"), {60, 300, 1140, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Bottom Left"), {60, 870, 1140, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Top"), {1200, 300, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Top Right"), {2550, 300, 1250, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Bottom Right"), {2550, 900, 1250, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Center"), {1200, 600, 1300, 255}},
+    {QT_TRANSLATE_NOOP("quillset::frmOptions", "Center Botom"), {1200, 930, 1300, 255}},
 };
 
 // Each shown with a day above 12, so that the order is seen at a glance.
 const std::pair<DateOrder, const char *> kDateOrders[] = {
-    {DateOrder::DayFirst, "Day first: 25/12/2026"},
-    {DateOrder::MonthFirst, "Month first: 12/25/2026"},
-    {DateOrder::YearFirst, "Year first: 2026-12-25"},
+    {DateOrder::DayFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Day first: 25/12/2026")},
+    {DateOrder::MonthFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Month first: 12/25/2026")},
+    {DateOrder::YearFirst, QT_TRANSLATE_NOOP("quillset::frmOptions", "Year first: 2026-12-25")},
 };
 
 constexpr int kPrinterStripTwips = 1950;
@@ -67,7 +71,7 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("System Options"));
+    setWindowTitle(QCoreApplication::translate("quillset::frmOptions", "System Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(4110), twipsToPixels(kCommandsTop + 645));
     buildControls();
@@ -79,7 +83,9 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     // Escape is Cancel; what was typed or chosen since the settings were shown is asked about first.
     cancelOnEscape(*this, [this] {
         if (controlValues(*this) == m_shown
-            || m_services.prompter.ask(kProgramTitle, QStringLiteral("Close Options without saving your changes?")))
+            || m_services.prompter.ask(
+                kProgramTitle,
+                QCoreApplication::translate("quillset::frmOptions", "Close Options without saving your changes?")))
             close();
     });
     CentreWindow(*this);
@@ -91,44 +97,41 @@ void frmOptions::buildControls()
 {
     auto *settings = addControl<QGroupBox>(this, "Frame1", QRect(0, 0, 4110, 3420));
 
-    auto *orientation
-        = addControl<QGroupBox>(settings, "Frame2", QRect(60, 150, 2025, 900), QStringLiteral("Cheque Orientation"));
-    m_orientation[0] = addControl<QRadioButton>(orientation, "opOrientation_0", QRect(90, 210, 1800, 255),
-                                                QStringLiteral("Portrait"));
-    m_orientation[1] = addControl<QRadioButton>(orientation, "opOrientation_1", QRect(90, 540, 1800, 255),
-                                                QStringLiteral("LandScape"));
+    auto *orientation = addControl<QGroupBox>(settings, "Frame2", QRect(60, 150, 2025, 900), tr("Cheque Orientation"));
+    m_orientation[0]
+        = addControl<QRadioButton>(orientation, "opOrientation_0", QRect(90, 210, 1800, 255), tr("Portrait"));
+    m_orientation[1]
+        = addControl<QRadioButton>(orientation, "opOrientation_1", QRect(90, 540, 1800, 255), tr("LandScape"));
     m_orientation[0]->setChecked(true);
 
     // Wide enough to show, beside each box, the centimetres the placement will use.
-    auto *calibration
-        = addControl<QGroupBox>(settings, "Frame5", QRect(2130, 150, 1920, 900), QStringLiteral("Calebration"));
-    addControl<QLabel>(calibration, "Label2", QRect(300, 210, 600, 255), QStringLiteral("Left"));
+    auto *calibration = addControl<QGroupBox>(settings, "Frame5", QRect(2130, 150, 1920, 900), tr("Calebration"));
+    addControl<QLabel>(calibration, "Label2", QRect(300, 210, 600, 255), tr("Left"));
     m_left = addControl<QLineEdit>(calibration, "txtCBL", QRect(930, 180, 555, 285), QStringLiteral("Text1"));
     m_leftInUse = addControl<QLabel>(calibration, "lblCBLInUse", QRect(1500, 210, 410, 255));
-    addControl<QLabel>(calibration, "Label3", QRect(300, 510, 600, 255), QStringLiteral("Top "));
+    addControl<QLabel>(calibration, "Label3", QRect(300, 510, 600, 255), tr("Top "));
     m_top = addControl<QLineEdit>(calibration, "txtCBT", QRect(930, 510, 555, 285), QStringLiteral("Text1"));
     m_topInUse = addControl<QLabel>(calibration, "lblCBTInUse", QRect(1500, 540, 410, 255));
 
-    auto *page = addControl<QGroupBox>(settings, "Frame3", QRect(60, 1110, 3855, 1275),
-                                       QStringLiteral("Printing Location for A4 Size"));
+    auto *page
+        = addControl<QGroupBox>(settings, "Frame3", QRect(60, 1110, 3855, 1275), tr("Printing Location for A4 Size"));
     m_positions = new QButtonGroup(this);
     for (int index = 0; index < 7; ++index) {
-        auto *button = addControl<QRadioButton>(page, "", kPositions[index].twips,
-                                                QString::fromLatin1(kPositions[index].caption));
+        auto *button = addControl<QRadioButton>(page, "", kPositions[index].twips, tr(kPositions[index].caption));
         button->setObjectName(QStringLiteral("opPosition_%1").arg(index));
         m_positions->addButton(button, index);
         m_position.at(static_cast<size_t>(index)) = button;
     }
     m_position[0]->setChecked(true);
 
-    addControl<QLabel>(settings, "Label1", QRect(120, 2460, 3795, 240), QStringLiteral("Company Name for Stamp"));
+    addControl<QLabel>(settings, "Label1", QRect(120, 2460, 3795, 240), tr("Company Name for Stamp"));
     m_companyName = addControl<QLineEdit>(settings, "txtCompanyName", QRect(120, 2700, 3795, 285));
     m_stamp = addControl<QCheckBox>(settings, "chkStamp", QRect(150, 3030, 3765, 285),
-                                    QStringLiteral("Print Stamp for Payee's Account Only"));
+                                    tr("Print Stamp for Payee's Account Only"));
 
     auto *commands = addControl<QGroupBox>(this, "Frame4", QRect(0, kCommandsTop, 4110, 645));
-    auto *ok = addControl<QPushButton>(commands, "cmdSave", QRect(1950, 240, 975, 330), QStringLiteral("OK"));
-    auto *cancel = addControl<QPushButton>(commands, "cmdExit", QRect(2970, 240, 975, 330), QStringLiteral("Cancel"));
+    auto *ok = addControl<QPushButton>(commands, "cmdSave", QRect(1950, 240, 975, 330), tr("OK"));
+    auto *cancel = addControl<QPushButton>(commands, "cmdExit", QRect(2970, 240, 975, 330), tr("Cancel"));
 
     setFocusOrder(
         {m_orientation[0], m_orientation[1], m_left, m_top, m_position[0], m_companyName, m_stamp, ok, cancel});
@@ -170,7 +173,7 @@ void frmOptions::fitCaptions()
 
     // Room beside each calibration box for the longest hint it shows.
     QWidget *calibration = m_leftInUse->parentWidget();
-    const int hint = m_leftInUse->fontMetrics().horizontalAdvance(QStringLiteral("= -00.000 cm")) + kGap;
+    const int hint = m_leftInUse->fontMetrics().horizontalAdvance(tr("= -00.000 cm")) + kGap;
     for (QLabel *inUse : {m_leftInUse, m_topInUse})
         inUse->resize(qMax(inUse->width(), hint), inUse->height());
     calibration->resize(qMax(calibration->width(), m_leftInUse->x() + m_leftInUse->width() + kGap),
@@ -213,9 +216,8 @@ void frmOptions::showCalibrationInUse(QLineEdit *box, QLabel *inUse)
         return;
     }
     const QString centimetres = plainNumber(calibrationCentimetres(text));
-    inUse->setText(QStringLiteral("= %1 cm").arg(centimetres));
-    inUse->setToolTip(
-        QStringLiteral("\"%1\" is not a plain number: the cheque is moved by %2 cm.").arg(text, centimetres));
+    inUse->setText(tr("= %1 cm").arg(centimetres));
+    inUse->setToolTip(tr("\"%1\" is not a plain number: the cheque is moved by %2 cm.").arg(text, centimetres));
 }
 
 void frmOptions::LoadOptions()
@@ -231,8 +233,8 @@ void frmOptions::LoadOptions()
             control->setEnabled(control->objectName() == QLatin1String("cmdExit")
                                 || control->objectName() == QLatin1String("Frame4"));
         m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The settings could not be read, so nothing can be changed now: %1 "
-                                                   "Close this window and open it again later.")
+                                    tr("The settings could not be read, so nothing can be changed now: %1 "
+                                       "Close this window and open it again later.")
                                         .arg(failure.description()),
                                     Prompter::Icon::Warning);
         return;
@@ -253,8 +255,8 @@ void frmOptions::LoadOptions()
     loadPrinters();
     if (!unreadable.isEmpty()) {
         m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("These settings could not be read and show their defaults: %1. "
-                                                   "Press OK to store what the window shows.")
+                                    tr("These settings could not be read and show their defaults: %1. "
+                                       "Press OK to store what the window shows.")
                                         .arg(unreadable.join(QStringLiteral("; "))),
                                     Prompter::Icon::Warning);
         focusUnreadable(unreadable.first());
@@ -302,17 +304,16 @@ void frmOptions::save()
         if (failure.number() == ErrorNumber::StaleRecord) {
             // Another workstation changed them meanwhile: shown as they are now, and nothing written.
             m_services.prompter.message(kProgramTitle,
-                                        QStringLiteral("The settings were changed elsewhere since this window "
-                                                       "opened, so nothing was saved. The window now shows them as "
-                                                       "they are; make your changes again if they are still "
-                                                       "needed."),
+                                        tr("The settings were changed elsewhere since this window "
+                                           "opened, so nothing was saved. The window now shows them as "
+                                           "they are; make your changes again if they are still "
+                                           "needed."),
                                         Prompter::Icon::Warning);
             LoadOptions();
             m_shown = controlValues(*this);
             return;
         }
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The settings were not saved: %1").arg(failure.description()),
+        m_services.prompter.message(kProgramTitle, tr("The settings were not saved: %1").arg(failure.description()),
                                     Prompter::Icon::Warning);
         return;
     }
@@ -321,25 +322,21 @@ void frmOptions::save()
 
 void frmOptions::buildPrinterStrip()
 {
-    auto *strip
-        = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips), QStringLiteral("Printers"));
-    auto *printerLabel
-        = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1300, 255), QStringLiteral("Calibration &for"));
+    auto *strip = addControl<QGroupBox>(this, "Frame6", QRect(0, 3420, 4110, kPrinterStripTwips), tr("Printers"));
+    auto *printerLabel = addControl<QLabel>(strip, "lblPrinter", QRect(120, 270, 1300, 255), tr("Calibration &for"));
     m_printer = addControl<QComboBox>(strip, "cmbPrinter", QRect(1440, 240, 2550, 315));
     printerLabel->setBuddy(m_printer);
     m_printerNote = addControl<QLabel>(strip, "lblPrinterNote", QRect(120, 600, 3870, 480));
     m_printerNote->setWordWrap(true);
-    auto *sheetLabel = addControl<QLabel>(strip, "lblSheetAccount", QRect(120, 1170, 1300, 255),
-                                          QStringLiteral("Sheet for &account"));
+    auto *sheetLabel
+        = addControl<QLabel>(strip, "lblSheetAccount", QRect(120, 1170, 1300, 255), tr("Sheet for &account"));
     m_sheetAccount = addControl<QComboBox>(strip, "cmbSheetAccount", QRect(1440, 1140, 1200, 315));
     sheetLabel->setBuddy(m_sheetAccount);
-    auto *print
-        = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(1440, 1530, 1200, 345), QStringLiteral("Print &Sheet"));
-    auto *pdf = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(2700, 1530, 1290, 345),
-                                        QStringLiteral("Sheet as P&DF..."));
-    const QString why = QStringLiteral("The calibration sheet shows where the default printer puts the leaf and "
-                                       "each field, with rulers to measure a real leaf against. It uses the "
-                                       "saved settings.");
+    auto *print = addControl<QPushButton>(strip, "cmdSheetPrint", QRect(1440, 1530, 1200, 345), tr("Print &Sheet"));
+    auto *pdf = addControl<QPushButton>(strip, "cmdSheetPdf", QRect(2700, 1530, 1290, 345), tr("Sheet as P&DF..."));
+    const QString why = tr("The calibration sheet shows where the default printer puts the leaf and "
+                           "each field, with rulers to measure a real leaf against. It uses the "
+                           "saved settings.");
     print->setToolTip(why);
     pdf->setToolTip(why);
     connect(m_printer, &QComboBox::currentIndexChanged, this, &frmOptions::showPrinter);
@@ -355,32 +352,31 @@ void frmOptions::buildPrinterStrip()
 void frmOptions::buildDatesStrip()
 {
     auto *strip = addControl<QGroupBox>(this, "Frame7", QRect(0, 3420 + kPrinterStripTwips, 4110, kDatesStripTwips),
-                                        QStringLiteral("Dates"));
-    auto *orderLabel
-        = addControl<QLabel>(strip, "lblDateOrder", QRect(120, 330, 1300, 255), QStringLiteral("Dates &written"));
+                                        tr("Dates"));
+    auto *orderLabel = addControl<QLabel>(strip, "lblDateOrder", QRect(120, 330, 1300, 255), tr("Dates &written"));
     m_dateOrder = addControl<QComboBox>(strip, "cmbDateOrder", QRect(1440, 300, 2550, 315));
     orderLabel->setBuddy(m_dateOrder);
     for (const auto &[order, caption] : kDateOrders)
-        m_dateOrder->addItem(QString::fromLatin1(caption), dateOrderCode(order));
-    m_dateOrder->setToolTip(QStringLiteral("How the office writes a date in numbers alone, in the entry window and "
-                                           "in batch files. A month written by its name, such as 25-Dec-2026, is "
-                                           "read in any order; a date in numbers in another order is refused."));
+        m_dateOrder->addItem(tr(caption), dateOrderCode(order));
+    m_dateOrder->setToolTip(tr("How the office writes a date in numbers alone, in the entry window and "
+                               "in batch files. A month written by its name, such as 25-Dec-2026, is "
+                               "read in any order; a date in numbers in another order is refused."));
     // Each number reads as part of its sentence: caption, box, unit.
-    auto *staleLabel = addControl<QLabel>(strip, "lblStaleMonths", QRect(120, 720, 2520, 255),
-                                          QStringLiteral("Ask about c&heques older than"));
+    auto *staleLabel
+        = addControl<QLabel>(strip, "lblStaleMonths", QRect(120, 720, 2520, 255), tr("Ask about c&heques older than"));
     m_staleMonths = addControl<QLineEdit>(strip, "txtStaleMonths", QRect(2670, 690, 450, 285));
-    addControl<QLabel>(strip, "lblStaleUnit", QRect(3180, 720, 810, 255), QStringLiteral("months"));
+    addControl<QLabel>(strip, "lblStaleUnit", QRect(3180, 720, 810, 255), tr("months"));
     staleLabel->setBuddy(m_staleMonths);
-    m_staleMonths->setToolTip(QStringLiteral("A cheque dated longer ago than this may be refused by the bank as "
-                                             "stale (in India after 3 months): printing asks first, as it does for "
-                                             "a post-dated cheque."));
-    auto *windowLabel = addControl<QLabel>(strip, "lblDateWindow", QRect(120, 1080, 2520, 255),
-                                           QStringLiteral("Ref&use dates more than"));
+    m_staleMonths->setToolTip(tr("A cheque dated longer ago than this may be refused by the bank as "
+                                 "stale (in India after 3 months): printing asks first, as it does for "
+                                 "a post-dated cheque."));
+    auto *windowLabel
+        = addControl<QLabel>(strip, "lblDateWindow", QRect(120, 1080, 2520, 255), tr("Ref&use dates more than"));
     m_windowMonths = addControl<QLineEdit>(strip, "txtDateWindow", QRect(2670, 1050, 450, 285));
-    addControl<QLabel>(strip, "lblWindowUnit", QRect(3180, 1080, 810, 255), QStringLiteral("months away"));
+    addControl<QLabel>(strip, "lblWindowUnit", QRect(3180, 1080, 810, 255), tr("months away"));
     windowLabel->setBuddy(m_windowMonths);
-    m_windowMonths->setToolTip(QStringLiteral("A date further back or ahead of today than this is taken for a "
-                                              "typing mistake and refused."));
+    m_windowMonths->setToolTip(tr("A date further back or ahead of today than this is taken for a "
+                                  "typing mistake and refused."));
     for (QLineEdit *box : {m_staleMonths, m_windowMonths})
         box->setAlignment(Qt::AlignRight);
 
@@ -403,22 +399,22 @@ bool frmOptions::readDateSettings(OptionSettings &settings)
     const std::optional<int> stale = monthsFromText(m_staleMonths->text(), kLongestStaleMonths);
     if (!stale)
         return refuse(m_staleMonths,
-                      QStringLiteral("\"%1\" cannot be the months after which a cheque is asked "
-                                     "about: give a whole number of months from 1 to %2, such as 3.")
+                      tr("\"%1\" cannot be the months after which a cheque is asked "
+                         "about: give a whole number of months from 1 to %2, such as 3.")
                           .arg(m_staleMonths->text())
                           .arg(kLongestStaleMonths));
     const std::optional<int> window = monthsFromText(m_windowMonths->text(), kLongestWindowMonths);
     if (!window)
         return refuse(m_windowMonths,
-                      QStringLiteral("\"%1\" cannot be the months beyond which a date is refused: "
-                                     "give a whole number of months from 1 to %2, such as 12.")
+                      tr("\"%1\" cannot be the months beyond which a date is refused: "
+                         "give a whole number of months from 1 to %2, such as 12.")
                           .arg(m_windowMonths->text())
                           .arg(kLongestWindowMonths));
     if (*window < *stale)
         return refuse(m_windowMonths,
-                      QStringLiteral("Dates more than %1 months away are refused, so a cheque older than %2 months "
-                                     "could never be asked about: refuse only dates more than %2 months away, or ask "
-                                     "about cheques sooner.")
+                      tr("Dates more than %1 months away are refused, so a cheque older than %2 months "
+                         "could never be asked about: refuse only dates more than %2 months away, or ask "
+                         "about cheques sooner.")
                           .arg(*window)
                           .arg(*stale));
     settings.staleMonths = *stale;
@@ -445,10 +441,9 @@ void frmOptions::loadPrinters()
     const QSignalBlocker quiet(m_printer);
     m_printer->clear();
     for (int i = 0; i < printers.size(); ++i)
-        m_printer->addItem(i == 0 && m_services.printQueue ? QStringLiteral("%1 (default printer)").arg(printers[i])
-                                                           : printers[i],
+        m_printer->addItem(i == 0 && m_services.printQueue ? tr("%1 (default printer)").arg(printers[i]) : printers[i],
                            printers[i]);
-    m_printer->addItem(QStringLiteral("Every printer without its own"), QString());
+    m_printer->addItem(tr("Every printer without its own"), QString());
     m_printer->setCurrentIndex(0);
     showPrinter();
 
@@ -477,12 +472,12 @@ void frmOptions::showPrinter()
     m_left->setText(shown.first);
     m_top->setText(shown.second);
     if (m_shownPrinter.isEmpty())
-        m_printerNote->setText(QStringLiteral("The office's calibration, for every printer without its own."));
+        m_printerNote->setText(tr("The office's calibration, for every printer without its own."));
     else if (m_ownRead.contains(m_shownPrinter))
-        m_printerNote->setText(QStringLiteral("This printer's own calibration."));
+        m_printerNote->setText(tr("This printer's own calibration."));
     else
-        m_printerNote->setText(QStringLiteral("No calibration of its own yet: it prints with the office's, shown "
-                                              "here; change it to give this printer its own."));
+        m_printerNote->setText(tr("No calibration of its own yet: it prints with the office's, shown "
+                                  "here; change it to give this printer its own."));
 }
 
 QList<PrinterCalibration> frmOptions::changedPrinters() const
@@ -511,7 +506,7 @@ void frmOptions::printSheet()
             = calibrationSheetJob(*m_services.store, m_sheetAccount->currentText(), *queue, *m_services.metrics);
         ResponsiveWaiter waiter;
         const int job = printCalibrationSheet(sheet, *queue, waiter);
-        QString text = QStringLiteral("The calibration sheet of \"%1\" went to \"%2\" as job %3. %4")
+        QString text = tr("The calibration sheet of \"%1\" went to \"%2\" as job %3. %4")
                            .arg(m_sheetAccount->currentText(), sheet.printer.name)
                            .arg(job)
                            .arg(sheet.note);
@@ -519,9 +514,9 @@ void frmOptions::printSheet()
             text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name, Audience::Window);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
-        m_services.prompter.message(
-            kProgramTitle, QStringLiteral("The calibration sheet was not printed: %1").arg(failure.description()),
-            Prompter::Icon::Warning);
+        m_services.prompter.message(kProgramTitle,
+                                    tr("The calibration sheet was not printed: %1").arg(failure.description()),
+                                    Prompter::Icon::Warning);
     }
 }
 
@@ -530,9 +525,8 @@ void frmOptions::saveSheetAsPdf()
     const QString account = m_sheetAccount->currentText();
     if (account.isEmpty() || !m_services.chooseSaveFile || !m_services.printQueue)
         return;
-    const QString path = m_services.chooseSaveFile(QStringLiteral("Save the calibration sheet as PDF"),
-                                                   QStringLiteral("Calibration %1.pdf").arg(account),
-                                                   QStringLiteral("PDF files (*.pdf)"));
+    const QString path = m_services.chooseSaveFile(tr("Save the calibration sheet as PDF"),
+                                                   tr("Calibration %1.pdf").arg(account), tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     try {
@@ -541,17 +535,17 @@ void frmOptions::saveSheetAsPdf()
             throw Failure(ErrorNumber::FileWrite, problem);
         const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
         const CalibrationSheetJob sheet = calibrationSheetJob(*m_services.store, account, *queue, *m_services.metrics);
-        writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
+        writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, tr("Quillset calibration sheet")),
                   m_services.store->databaseFile());
-        QString text = QStringLiteral("The calibration sheet of \"%1\" is in %2. %3")
+        QString text = tr("The calibration sheet of \"%1\" is in %2. %3")
                            .arg(account, QDir::toNativeSeparators(path), sheet.note);
         if (!sheet.outside.isEmpty())
             text += u' ' + printableAreaWarning(sheet.outside, sheet.printer.name, Audience::Window);
         m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Information);
     } catch (const Failure &failure) {
-        m_services.prompter.message(
-            kProgramTitle, QStringLiteral("The calibration sheet was not saved: %1").arg(failure.description()),
-            Prompter::Icon::Warning);
+        m_services.prompter.message(kProgramTitle,
+                                    tr("The calibration sheet was not saved: %1").arg(failure.description()),
+                                    Prompter::Icon::Warning);
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPaintEvent>
@@ -73,30 +74,33 @@ ReportPreview::ReportPreview(AppServices &services, ReportDefinition definition,
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *commands = new QToolBar(this);
-    commands->addAction(QStringLiteral("&Print..."), this, &ReportPreview::print)
+    commands
+        ->addAction(QCoreApplication::translate("quillset::ReportPreview", "&Print..."), this, &ReportPreview::print)
         ->setObjectName(QStringLiteral("cmdPrint"));
-    commands->addAction(QStringLiteral("Save as P&DF..."), this, [this] {
-        const QString path
-            = m_services.chooseSaveFile(QStringLiteral("Save the report as PDF"), m_fileStem + QStringLiteral(".pdf"),
-                                        QStringLiteral("PDF (*.pdf)"));
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Save as P&DF..."), this, [this] {
+        const QString path = m_services.chooseSaveFile(
+            QCoreApplication::translate("quillset::ReportPreview", "Save the report as PDF"),
+            m_fileStem + QStringLiteral(".pdf"), QCoreApplication::translate("quillset::ReportPreview", "PDF (*.pdf)"));
         if (!path.isEmpty())
             saveAsPdf(path);
     });
-    commands->addAction(QStringLiteral("Export &CSV..."), this, [this] {
-        const QString path
-            = m_services.chooseSaveFile(QStringLiteral("Export the cheques as CSV"),
-                                        m_fileStem + QStringLiteral(".csv"), QStringLiteral("CSV (*.csv)"));
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Export &CSV..."), this, [this] {
+        const QString path = m_services.chooseSaveFile(
+            QCoreApplication::translate("quillset::ReportPreview", "Export the cheques as CSV"),
+            m_fileStem + QStringLiteral(".csv"), QCoreApplication::translate("quillset::ReportPreview", "CSV (*.csv)"));
         if (!path.isEmpty())
             exportCsv(path);
     });
     commands->addSeparator();
-    commands->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    commands->addAction(QCoreApplication::translate("quillset::ReportPreview", "Close"), this, &QWidget::close);
     // A tool bar's buttons show no access keys of their own: each command is given its key.
     for (QAction *command : commands->actions())
         command->setShortcut(QKeySequence::mnemonic(command->text()));
     cancelOnEscape(*this, [this] { close(); });
-    auto *pages = new QLabel(
-        QStringLiteral("  %1 page(s), %2 cheque(s)").arg(m_document.pageCount()).arg(m_entries.size()), commands);
+    auto *pages = new QLabel(QCoreApplication::translate("quillset::ReportPreview", "  %1 page(s), %2 cheque(s)")
+                                 .arg(m_document.pageCount())
+                                 .arg(m_entries.size()),
+                             commands);
     pages->setObjectName(QStringLiteral("pageCount"));
     commands->addWidget(pages);
 
@@ -131,27 +135,24 @@ void ReportPreview::print()
         queue->setCallTimeout(kPrintCallMilliseconds);
         waiter.run([&] { printer = queue->defaultQueue(); });
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The report was not printed: %1").arg(failure.description()));
+        tell(tr("The report was not printed: %1").arg(failure.description()));
         return;
     }
     if (!m_services.prompter.ask(
-            kProgramTitle,
-            QStringLiteral("Print the report, %1 page(s), on the printer \"%2\"?").arg(pageCount()).arg(printer)))
+            kProgramTitle, tr("Print the report, %1 page(s), on the printer \"%2\"?").arg(pageCount()).arg(printer)))
         return;
     try {
         const int job = printReport(renderReportPdf(m_document, windowTitle()), windowTitle(), *queue, printer, waiter);
-        m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("The report, %1 page(s), went to the printer \"%2\" as job %3.")
-                                        .arg(pageCount())
-                                        .arg(printer)
-                                        .arg(job),
-                                    Prompter::Icon::Information);
+        m_services.prompter.message(
+            kProgramTitle,
+            tr("The report, %1 page(s), went to the printer \"%2\" as job %3.").arg(pageCount()).arg(printer).arg(job),
+            Prompter::Icon::Information);
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::PrinterOutcomeUnknown)
-            tell(QStringLiteral("The report may or may not print: %1 Look at the printer before printing it again.")
+            tell(tr("The report may or may not print: %1 Look at the printer before printing it again.")
                      .arg(failure.description()));
         else
-            tell(QStringLiteral("The report was not printed: %1").arg(failure.description()));
+            tell(tr("The report was not printed: %1").arg(failure.description()));
     }
 }
 

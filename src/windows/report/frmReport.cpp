@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,8 @@ QLineEdit *addDateField(QWidget *parent, const char *name, const QRect &twips, c
                         const std::function<DateOrder()> &order)
 {
     auto *field = addControl<QLineEdit>(parent, name, twips, formatChequeDate(date));
-    field->setToolTip(QStringLiteral("Type a date as on a cheque, such as %1.").arg(formatChequeDate(date)));
+    field->setToolTip(QCoreApplication::translate("quillset::frmReport", "Type a date as on a cheque, such as %1.")
+                          .arg(formatChequeDate(date)));
     QObject::connect(field, &QLineEdit::editingFinished, field, [field, order] {
         if (const std::optional<QDate> read = parseChequeDate(field->text(), order()))
             field->setText(formatChequeDate(*read));
@@ -50,7 +52,7 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmReport"));
-    setWindowTitle(QStringLiteral("Cheque report"));
+    setWindowTitle(tr("Cheque report"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Wider than its controls need, so that a window manager's title bar shows the whole caption; a
     // line lower than of old, for the account.
@@ -59,20 +61,18 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
     // The month the operator is in: the report most often wanted.
     const QDate today = m_services.today();
     const QDate first(today.year(), today.month(), 1);
-    auto *startLabel = addControl<QLabel>(this, "Label", QRect(150, 120, 915, 255), QStringLiteral("&Start date:"));
-    auto *endLabel = addControl<QLabel>(this, "Label1", QRect(150, 570, 915, 255), QStringLiteral("&End date:"));
+    auto *startLabel = addControl<QLabel>(this, "Label", QRect(150, 120, 915, 255), tr("&Start date:"));
+    auto *endLabel = addControl<QLabel>(this, "Label1", QRect(150, 570, 915, 255), tr("&End date:"));
     const auto order = [this] { return officeDateOrder(); };
     m_start = addDateField(this, "dtpStartDate", QRect(1110, 90, 1425, 310), first, order);
     m_end = addDateField(this, "dtpEndDate", QRect(1110, 510, 1425, 310), first.addMonths(1).addDays(-1), order);
     startLabel->setBuddy(m_start);
     endLabel->setBuddy(m_end);
-    auto *accountLabel
-        = addControl<QLabel>(this, "lblAccount", QRect(150, 1020, 915, 255), QStringLiteral("&Account:"));
+    auto *accountLabel = addControl<QLabel>(this, "lblAccount", QRect(150, 1020, 915, 255), tr("&Account:"));
     m_account = addControl<QComboBox>(this, "comAccount", QRect(1110, 960, 2340, 315));
     accountLabel->setBuddy(m_account);
-    auto *previewButton
-        = addControl<QPushButton>(this, "cmdPreview", QRect(150, 1470, 1125, 405), QStringLiteral("&Preview"));
-    auto *cancel = addControl<QPushButton>(this, "Command1", QRect(1440, 1470, 1125, 405), QStringLiteral("Cancel"));
+    auto *previewButton = addControl<QPushButton>(this, "cmdPreview", QRect(150, 1470, 1125, 405), tr("&Preview"));
+    auto *cancel = addControl<QPushButton>(this, "Command1", QRect(1440, 1470, 1125, 405), tr("Cancel"));
     setFocusOrder({m_start, m_end, m_account, previewButton, cancel});
     // The window opens in the start date, ready to be typed over.
     m_start->selectAll();
@@ -91,12 +91,12 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
 
 void frmReport::loadAccounts()
 {
-    m_account->addItem(QStringLiteral("All accounts"), QString());
+    m_account->addItem(tr("All accounts"), QString());
     try {
         for (const QString &code : m_services.store->accounts().codes())
             m_account->addItem(code, code);
     } catch (const Failure &failure) {
-        tell(QStringLiteral("The accounts could not be read, so only a report of all of them can be made: %1")
+        tell(tr("The accounts could not be read, so only a report of all of them can be made: %1")
                  .arg(failure.description()));
     }
 }
@@ -117,9 +117,9 @@ std::optional<QDate> frmReport::readDate(QLineEdit *field, const QString &which)
     const QString text = field->text().trimmed();
     std::optional<QDate> date;
     if (text.isEmpty())
-        tell(QStringLiteral("Enter the %1 date.").arg(which));
+        tell(tr("Enter the %1 date.").arg(which));
     else if (!(date = parseChequeDate(text, officeDateOrder())))
-        tell(QStringLiteral("The %1 date \"%2\" is not a date: write it as on a cheque, such as %3.")
+        tell(tr("The %1 date \"%2\" is not a date: write it as on a cheque, such as %3.")
                  .arg(which, text, formatChequeDate(m_services.today())));
     if (!date)
         focusField(field);
@@ -128,16 +128,16 @@ std::optional<QDate> frmReport::readDate(QLineEdit *field, const QString &which)
 
 ReportPreview *frmReport::preview()
 {
-    const std::optional<QDate> from = readDate(m_start, QStringLiteral("start"));
+    const std::optional<QDate> from = readDate(m_start, tr("start"));
     if (!from)
         return nullptr;
-    const std::optional<QDate> to = readDate(m_end, QStringLiteral("end"));
+    const std::optional<QDate> to = readDate(m_end, tr("end"));
     if (!to)
         return nullptr;
     if (*from > *to) {
         // Such a range holds no cheque: an empty report would pass for a month without cheques.
-        tell(QStringLiteral("The start date, %1, is after the end date, %2, so no cheque can lie between them. "
-                            "Correct the dates, then press Preview.")
+        tell(tr("The start date, %1, is after the end date, %2, so no cheque can lie between them. "
+                "Correct the dates, then press Preview.")
                  .arg(formatChequeDate(*from), formatChequeDate(*to)));
         focusField(m_start);
         return nullptr;

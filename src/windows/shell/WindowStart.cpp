@@ -11,6 +11,7 @@
 #include "windows/shell/frmMain.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 
 #include <cstdio>
@@ -40,9 +41,11 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        sayOnStandardError(QStringLiteral("there is no display to show the windows on. Start Quillset from a desktop "
-                                          "session; to print a cheque without windows, use --print or --pdf (see "
-                                          "--help)."));
+        sayOnStandardError(
+            QCoreApplication::translate("WindowStart",
+                                        "there is no display to show the windows on. Start Quillset from a desktop "
+                                        "session; to print a cheque without windows, use --print or --pdf (see "
+                                        "--help)."));
         return kFailed;
     }
     QApplication app(argc, argv);

@@ -44,7 +44,7 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillset"));
+    setWindowTitle(tr("Quillset"));
     setFixedSize(twipsToPixels(4785), twipsToPixels(2055));
     setAutoFillBackground(true);
     QPalette background = palette();
@@ -56,16 +56,16 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     picture->setPixmap(QPixmap(QStringLiteral(":/quillset/banner.jpg")));
     picture->setGeometry(QRect(QPoint(0, 0), picture->pixmap().size()));
     // Where the records are kept, for the operator who needs to back them up.
-    picture->setToolTip(QStringLiteral("Records are kept in %1")
+    picture->setToolTip(tr("Records are kept in %1")
                             .arg(PostgresDialect::isServerLocation(databaseLocation)
                                      ? PostgresDialect::withoutPassword(databaseLocation)
                                      : QDir::toNativeSeparators(QFileInfo(databaseLocation).absoluteFilePath())));
 
-    m_printCheque = addCommand("cmdPrintCheq", QStringLiteral("Print Cheque"), 60, 1065);
-    m_bankData = addCommand("cmdBankData", QStringLiteral("Bank Data"), 1158, 915);
-    m_options = addCommand("cmdOptions", QStringLiteral("Options"), 2106, 915);
-    m_report = addCommand("cmdReport", QStringLiteral("Report"), 3054, 855);
-    m_exit = addCommand("cmdExit", QStringLiteral("Exit"), 3945, 795);
+    m_printCheque = addCommand("cmdPrintCheq", tr("Print Cheque"), 60, 1065);
+    m_bankData = addCommand("cmdBankData", tr("Bank Data"), 1158, 915);
+    m_options = addCommand("cmdOptions", tr("Options"), 2106, 915);
+    m_report = addCommand("cmdReport", tr("Report"), 3054, 855);
+    m_exit = addCommand("cmdExit", tr("Exit"), 3945, 795);
     setTabOrder(m_printCheque, m_bankData);
     setTabOrder(m_bankData, m_options);
     setTabOrder(m_options, m_exit);
@@ -189,7 +189,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     if (m_services.printing) {
         event->ignore();
         m_services.prompter.message(kProgramTitle,
-                                    QStringLiteral("A cheque is printing. Quillset closes once its outcome is known."),
+                                    tr("A cheque is printing. Quillset closes once its outcome is known."),
                                     Prompter::Icon::Information);
         return;
     }

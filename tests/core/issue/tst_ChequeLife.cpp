@@ -57,6 +57,7 @@ private slots:
     void registerHoldsWhatThePrinterSays_data();
     void registerHoldsWhatThePrinterSays();
     void numbersCompareByValue();
+    void anUnnotedJobLeavesATrace();
     void aNumberIsOneLeafHoweverWritten_data();
     void aNumberIsOneLeafHoweverWritten();
     void refusesPagesThatCannotPrint_data();
@@ -183,6 +184,18 @@ void TestChequeLife::registerHoldsWhatThePrinterSays()
         QCOMPARE(
             m_db->scalar(QStringLiteral("SELECT Workstation || ' ' || Queue || ' ' || JobId FROM Cheque")).toString(),
             QStringLiteral("desk-1 (clerk) TestQueue 1"));
+}
+
+void TestChequeLife::anUnnotedJobLeavesATrace()
+{
+    // The job's note is only for settling by hand, so the cheque prints without it; the log says why.
+    m_db->refuseUpdatesOf(QStringLiteral("Cheque"), QStringLiteral("JobId"), QStringLiteral("the disk is full"));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression(QStringLiteral("cheque 000500 went to TestQueue as job 1 but the register could not note "
+                                          "the job: ERR:\\d+: .*the disk is full")));
+    QCOMPARE(int(issue(cheque(QStringLiteral("000500"))).kind), int(IssueOutcome::Kind::Printed));
+    QCOMPARE(rows(), QStringLiteral("000500 printed"));
 }
 
 void TestChequeLife::numbersCompareByValue()

@@ -4,7 +4,7 @@
 
 namespace quillset {
 
-/// Diagnostics of composition, fonts and printing.
+/// Diagnostics of the print server and page output.
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)
 
 } // namespace quillset

@@ -1,0 +1,2643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="en">
+<context>
+    <name>BatchCheck</name>
+    <message>
+        <source>the amount &quot;%1&quot; is not grouped as the account &quot;%2&quot; groups amounts (%3): write it as %4 or %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in thousands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in lakhs and crores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 left in its cheque books (%3), and the batch takes %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 would print on %2, in no book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> None will be left afterwards: have the next book ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Only %1 will be left in the book %2 to %3 afterwards: have the next book ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s), ready to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This batch is already printed: %1 cheque(s), %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s): %2 already printed (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 pending from an earlier run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 cheque(s), %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no account: give one with --account or in an Account column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no account: choose one in the entry window or give one in an Account column.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither yes nor no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account &quot;%1&quot; has no cheque numbered in digits yet, so there is no next number: give the first of these cheques its number in the Cheque column, and the rest follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1 is the next number line %2 takes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number %1 is in the batch twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is above the limit of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the amount is 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its number would be in none of the cheque books of &quot;%1&quot; (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 left in its cheque books (%3)%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: have the next book ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchCommand</name>
+    <message>
+        <source>Cheque %1 of %2: %3 (line %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the cheques from the CSV &lt;file&gt; (columns Pay, Amount, Date; optional Cheque, Account, Stamp), with --check, --pdf or --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --batch: list the problems and the totals, and write nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --batch: flag amounts above &lt;amount&gt; for a second look.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --batch: read the file as &lt;name&gt;, such as windows-1252, when it is neither UTF-8 nor UTF-16 with its byte-order mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--check, --limit and --encoding go with --batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--batch takes one of --check, --pdf FILE or --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--batch takes its cheques from the file; --%1 does not go with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--confirm goes with --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--encoding does not know &quot;%1&quot;; name one such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit takes a whole amount, such as --limit 500000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the batch &quot;%1&quot; has %2 problem(s); nothing was %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the batch &quot;%1&quot; has rows for a second look (above); nothing was printed. Put them right in the file, or print them as they are with --confirm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch &quot;%1&quot;, read as %2, is clean. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote %1 cheque(s) of &quot;%2&quot; to %3; nothing was recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchRun</name>
+    <message>
+        <source>%1 printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 skipped as printed or spoiled before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 not printed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settle it with %1 (it may have printed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settle it under Register (it may have printed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 is still pending in the register from an earlier run: %2, then run the batch again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch was stopped; run it again to print the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationCommand</name>
+    <message>
+        <source>Make the --account&apos;s calibration sheet: its leaf&apos;s outline, boxes and rulers where the default printer would put them, to --pdf &lt;file&gt; or --print. Nothing is recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--calibration-sheet takes --account and either --pdf FILE or --print: --calibration-sheet --account ACC1 --pdf sheet.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the calibration sheet of &quot;%1&quot; to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent the calibration sheet of &quot;%1&quot; to &quot;%2&quot; as job %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheetJob</name>
+    <message>
+        <source>No printer is installed. Add a printer in the system&apos;s printer settings and make it the default printer, then print the sheet again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChequeBookLife</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the first and the last leaf numbers as they are printed on the leaves, in digits (up to %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first leaf (%1) comes after the last one (%2); give them the other way round.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the date the book was received, such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaves %1 to %2 overlap the book %3 of the account &quot;%4&quot;. Retire that book first if it is finished with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque number %1 is in none of the cheque books of the account &quot;%2&quot; (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No leaves are left in this account&apos;s cheque books: add the next book under Bank Data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 left in this book (%2): have the next book ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left in this book.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book %1, received %2%3: %4 printed, %5 pending, %6 spoiled, %7 void, %8 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (retired)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 skipped: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChequeDate</name>
+    <message>
+        <source>1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write %1 as %2 (%3, as this office writes dates).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has a two-digit year (19%2 or 20%2?); %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year in full,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; puts the year last, so its day and month could be read two ways; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date read %2, as this office writes dates, though it is one read %3: write it as %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>25-Dec-2026, 25/12/2026 or 2026-12-25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec-25-2026, 12/25/2026 or 2026-12-25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2026-12-25, 2026/12/25 or 25-Dec-2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date %1 is more than %2 %3 today: a cheque is dated from %4 to %5. Correct the date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dated %1, after today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dated %1, more than %2 back: it was valid until %3, and the bank may refuse it as stale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChequeInput</name>
+    <message>
+        <source>Bank ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character (U+%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payee holds %1, which a cheque cannot print: write the payee on one line, with blanks between its words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no decimals, whole amounts only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 decimals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount %1 has %2, but the account &quot;%3&quot; takes %4: correct the amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the bank account the cheque is drawn on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the cheque number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee after Pay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the cheque date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandOutput</name>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandRegistry</name>
+    <message>
+        <source>Prints bank cheques and keeps the register of every cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FROM TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --report: the first and the last date. With --copy-database: the database to copy and the one to copy it into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyCommand</name>
+    <message>
+        <source>Copy the accounts, the register and the settings of the database FROM into the new or empty database TO (a file or a server URI), and print the count of each table on both sides.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-database goes alone; it cannot go with --%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-database takes two places: the database FROM and the database TO.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-database names both databases itself; leave out --database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied &quot;%1&quot; into &quot;%2&quot;:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The counts differ: check both databases before using the copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CupsPrintQueue</name>
+    <message>
+        <source>No printer is installed, or the print service does not answer (at %1). Add a printer in the system&apos;s printer settings and make it the default printer, then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server did not answer within %1 seconds while %2. Check that the printing service is running, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the cheque: %2. Check the printer, then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asking which papers it takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot print on %2 paper, which this page is laid out for: it offers %3. Nothing was printed. Add %2 to the printer&apos;s paper sizes in the system&apos;s printer settings, or make a printer that takes %2 the default one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>looking for the default printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer is installed. Add a printer in the system&apos;s printer settings and make it the default printer, then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped. Restart it in the system&apos;s printer settings, then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>handing it the cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>following the cheque&apos;s job %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelling job %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server did not cancel job %1 on &quot;%2&quot;: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listing the jobs it holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server did not list the jobs it holds: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leaf layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>something other than a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No name was given for the %1 to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the database Quillset is using; a %2 is never written over it. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a copy of the database, kept before an upgrade; a %2 is never written over it. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder; name a file in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2, not an ordinary file; a %3 is only written to an ordinary file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is there already and cannot be read (%2), so it is not known to be an earlier %3. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is there already and is not a %2; a %2 is only ever written over an earlier one. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; could not be written: %3. Any earlier file of that name is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, not an ordinary file; only ordinary files are read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2; at most %3 is read).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large (more than %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InitialiseCommand</name>
+    <message>
+        <source>Make a new database at the --database path, with the program&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --initialise: add the sample account ACC1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--initialise needs --database, naming where the new database goes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made the new database %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IssueCheque</name>
+    <message>
+        <source>There is no bank account with the code &quot;%1&quot;. Choose an account from the list, or add it under Bank Data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placed with the office&apos;s calibration: no default printer was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placed with the calibration of the default printer &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placed with the office&apos;s calibration, which the default printer &quot;%1&quot; uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The money of the bank account &quot;%1&quot; was changed elsewhere since the amount was typed (it is now written %2). Nothing was printed: check the amount and print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The money of the bank account &quot;%1&quot; was changed elsewhere since the amount was read; nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IssueMessages</name>
+    <message>
+        <source>printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>held in the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting in the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (the printer says: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 on &quot;%2&quot;, job %3: cancelling it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 on &quot;%2&quot;, job %3: %4%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelling it; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 went to the printer &quot;%2&quot; as job %3, and it has not finished after %4 seconds: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1: looking for the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1: sending it to &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under Print Cheque, Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When you know whether it printed, settle it with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When you know whether it printed, settle it under Print Cheque, Register, or with quillset --mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 cannot be settled yet: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was sent from %1 as job %2 on &quot;%3&quot;, and only the print server there knows whether the job is still printing. Settle it at %4 once its print has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print server could not be asked whether its job %1 on &quot;%2&quot; is still printing (%3) Settle it once the print server answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is still in the print server as job %1 on &quot;%2&quot; (%3), so it may yet print. Let the job end, or cancel it at the printer, then settle the cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written to the register moments ago and may still be on its way to the printer. Settle it once its print has ended, in a minute at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is still in the print server as job %1 on &quot;%2&quot;, so it may yet print. Let the job end, or cancel it at the printer, then settle the cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say why cheque %1 is %2: a reason is kept with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 is %2, not pending; only a pending cheque can be marked that way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 is %2; only a printed cheque can be void.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register holds no cheque %1 for the account &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say why leaf %1 is spoiled: a reason is kept with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaf %1 of &quot;%2&quot; is recorded as spoiled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; is removed from the register; its number is free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; is recorded as printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; is recorded as spoiled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; is now void.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settle each with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settle them under Print Cheque, Register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pending in the register: %2 may or may not have printed. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 cheque is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheques are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>they</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque number %1 is already in the register for the account &quot;%2&quot; (%3, dated %4); nothing was printed.%5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The next number is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Nothing was printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be read, so nothing was printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You cancelled cheque %1 before it was sent to the printer. Nothing was printed or recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register cannot take the cheque, so nothing was printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settle it as not printed with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settle it as not printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The cheque did not print, but its pending row could not be removed (%1). %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job %1 on &quot;%2&quot; was to be cancelled, but the print server had not confirmed it (last: %3). Cheque %4 may print or not; it stays in the register as pending. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 went to the printer &quot;%2&quot; as job %3, but it had not finished after %4 seconds (last: %5). It stays in the register as pending. %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server says job %1 on &quot;%2&quot; completed, but it counted no page printed, so cheque %3 may not have come out. Look at the printer: the cheque stays in the register as pending. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 WAS printed (job %2), but the register could not mark it printed: %3
+
+It stays in the register as pending; mark it printed %4. Do not print it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server no longer knows job %1 on &quot;%2&quot;, so whether cheque %3 printed is not known. Look at the printer: it stays in the register as pending. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled, as you asked,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped with an error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server %1 job %2 on &quot;%3&quot; before it printed anything. Nothing was recorded; check the printer, then print the cheque again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server %1 job %2 on &quot;%3&quot; after it began printing cheque %4. Look at the leaf: it stays in the register as pending. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; has no cheque numbered in digits yet, so there is no next number: give the first one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other workstations kept taking the next number of &quot;%1&quot;; nothing was printed. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutCommand</name>
+    <message>
+        <source>Write the leaf layout of the account &lt;code&gt; to the file FILE (JSON).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the leaf layout in &lt;file&gt; into the --account (made when there is none).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-layout and --import-layout go one at a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export-layout takes the account&apos;s code and the file: --export-layout ACC1 leaf.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import-layout takes the file and --account: --import-layout leaf.json --account ACC2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrote the layout of &quot;%1&quot; to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MarkCommand</name>
+    <message>
+        <source>Settle the --account&apos;s --cheque: printed, spoiled or unprinted for a pending cheque, void for a printed one; spoiled for a number with no cheque records a spoiled leaf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why a cheque is spoiled or void (with --mark).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mark takes printed, spoiled, void or unprinted, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mark needs the cheque&apos;s --account and --cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OneCheque</name>
+    <message>
+        <source>say which bank account the cheque is drawn on with --account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account &quot;%1&quot; has no cheque numbered in digits yet, so there is no next number: give the first one with --cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: give --cheque, --pay, --date and --amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--print and --pdf cannot go together: print the cheque, or write its proof.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--stamp and --no-stamp cannot go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mark settles a cheque already sent; it cannot go with --print or --pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--confirm goes with --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--mark takes printed, spoiled, void or unprinted, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageChecks</name>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calibration under Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under Bank Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calibration settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account&apos;s layout (quillset --export-layout writes it to a file, --import-layout reads it back)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has characters no installed font can print: %2. Install the Debian package fonts-noto-core, or write them another way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too long for its box on the leaf, even in 7 pt type. Shorten it, or widen &quot;%2&quot; %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 mm too wide for its box on the leaf. Widen &quot;%3&quot; %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would print off the sheet, by up to %2 mm. Check the printing location and %3, and %4 %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>their places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would print off the cheque leaf, by up to %2 mm. Check %3 and the leaf&apos;s size %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would run %2 mm past its box on the leaf. Check its place and &quot;%3&quot; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, or shorten it (&quot;Company Name for Stamp&quot; under Options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, or shorten it (the CompanyName setting).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; cannot print near the edges of the sheet, so part of %2 would not print. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the printing location and the calibration settings, and the fields&apos; places in %1; quillset --calibration-sheet shows where.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the printing location and the calibration under Options, and the fields&apos; places under Bank Data; the calibration sheet shows where.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>nothing was printed: the cheque is %1 Give --confirm to print it as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintProgressDialog</name>
+    <message>
+        <source>
+
+Wait longer for it? Yes waits as long again; No cancels the job in the print server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source> See quillset --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an option. See quillset --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProofChecks</name>
+    <message>
+        <source>the proof is written, but this cheque would not print: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProofCommand</name>
+    <message>
+        <source>the cheque is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>Write the register report for the cheques dated from FROM to TO (both included, written as --date takes them) to --csv or --pdf; with --account, of that account only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --report: write the report&apos;s rows as CSV to &lt;file&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--csv goes with --report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report cannot go with --print or --mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report needs the first and the last date, such as: --report 01-Nov-2026 30-Nov-2026.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report writes to one file: give --csv FILE or --pdf FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 cheque(s) written to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedOptions</name>
+    <message>
+        <source>Use the database at &lt;path&gt; instead of Records.mdb beside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the cheque on the default printer and record it in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a proof of the cheque to the PDF &lt;file&gt;; nothing is recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank account code of the cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque number, or &quot;next&quot; for the one after the account&apos;s highest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque date, such as 06-Dec-2026 (numbers alone in the office&apos;s order of dates, day first unless it chose another).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount, digits only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the &quot;Payee&apos;s Account Only&quot; crossing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the crossing off (without either, the Stamp setting decides).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no cheque book); without it, it is refused and nothing prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowStart</name>
+    <message>
+        <source>there is no display to show the windows on. Start Quillset from a desktop session; to print a cheque without windows, use --print or --pdf (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkstationChoiceCommand</name>
+    <message>
+        <source>Keep the --database as this workstation&apos;s own choice, so that Quillset starts on it from now on (a server URI, say; never with a password).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget this workstation&apos;s choice: start on Records.mdb beside the program again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remember-database keeps the --database given with it; --forget-database goes alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This workstation now starts on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database beside the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::MDIForm1</name>
+    <message>
+        <source>Printing Preview of Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit &amp;leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit pa&amp;ge</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::ReportPreview</name>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the report, %1 page(s), on the printer &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report, %1 page(s), went to the printer &quot;%2&quot; as job %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report may or may not print: %1 Look at the printer before printing it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the cheques as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1 page(s), %2 cheque(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmBanks</name>
+    <message>
+        <source>Bank Basic Data Entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank accounts could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing Parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Design on leaf...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ex&amp;port...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing, cm from the leaf&apos;s top-left corner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the usual place, 0 cm from the leaf&apos;s left edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the usual place, 0 cm from the leaf&apos;s top edge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the usual width, %1 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty: the usual height, %1 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque &amp;Books...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts, as the bank writes them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Rupees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currency&apos;s name as the words print it, such as Rupees. Empty: the words name none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. Paise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of its hundredth (or thousandth) as the words print it, such as Paise. Empty: the words write a fraction as 50/100.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many decimals an amount takes: 0 for whole amounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the leaf layout of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leaf layouts (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a leaf layout into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the leaf layout of &quot;%1&quot; with the one in &quot;%2&quot;? Its bank details stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout was not imported: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The leaf cannot be laid out yet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the Bank ID &quot;%1&quot; already exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account was not saved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; was changed elsewhere since it was shown, so nothing was saved. The window now shows what is stored; make your changes again if they are still needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw away the new account? What was typed is not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw away the changes to &quot;%1&quot;? It stays as it was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subunit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate Entry Not Allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheq Height:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>txtCrossTop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmBatch</name>
+    <message>
+        <source>Cheque Batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;aste rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8, or as the file is marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a CSV file, or copy rows from a spreadsheet and paste them here. The first row names the columns: Pay, Amount, Date, and Cheque, Account and Stamp if wanted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a batch of cheques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pasted rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(next)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(next: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 problem(s): nothing can print until they are put right in the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more, beside their rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To look at again before printing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This row has a problem; its page is shown once it is put right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The batch reads differently now than when it was checked: an account or the register has changed since. Nothing was printed; look at its rows again, then print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These cheques need a second look:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Print the batch as it is?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pending: settle it under Register (it may have printed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>printed, since made void</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmCheque</name>
+    <message>
+        <source>Quillset Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bank ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc. #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque No:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp for Payee&apos;s Account Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pri&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ba&amp;tch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;gister...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank accounts could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The details of account &quot;%1&quot; could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheques go on %1: %2, account %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no bank name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No account is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next cheque number could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (Down takes it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The stamp box starts unticked; set the default under Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Print it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No bank account is set up yet. Add the account and its cheque layout under Bank Data, then print the cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This cheque is %1 Print it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 to %2, %3, printed and recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 was not printed, and nothing was recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 may have printed: it is pending in the register until it is settled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 printed, but is still pending in the register: mark it printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1 Correct the date in the entry window, then print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This cheque would not be printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing would print: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This cheque is %1 Print asks before printing it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmChequeBooks</name>
+    <message>
+        <source>Cheque Books of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First leaf:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Last leaf:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;tire Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without adding the book you typed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque books could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retire the book %1? Its leaves are no longer offered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The book was not retired: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Received:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmLeafDesigner</name>
+    <message>
+        <source>Design on leaf: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the designer without saving the boxes you moved? The account keeps its layout as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load scan...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag a box to move it, or its blue corner to size it. The arrow keys move the chosen box 1 mm, with Shift 0.1 mm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A scan or photograph of a blank leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scans (*.png *.jpg *.jpeg *.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read as a picture (PNG, JPEG) or a PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the leaf&apos;s top-left corner on the scan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now click the leaf&apos;s bottom-right corner on the scan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two corners were the same point: load the scan again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scan is to scale. Drag the boxes onto its fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmMain</name>
+    <message>
+        <source>Quillset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records are kept in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque is printing. Quillset closes once its outcome is known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmOptions</name>
+    <message>
+        <source>Cheque Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calebration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing Location for A4 Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company Name for Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Stamp for Payee&apos;s Account Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>= -00.000 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>= %1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plain number: the cheque is moved by %2 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so nothing can be changed now: %1 Close this window and open it again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These settings could not be read and show their defaults: %1. Press OK to store what the window shows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were changed elsewhere since this window opened, so nothing was saved. The window now shows them as they are; make your changes again if they are still needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration &amp;for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet for &amp;account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheet as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration sheet shows where the default printer puts the leaf and each field, with rulers to measure a real leaf against. It uses the saved settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates &amp;written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the office writes a date in numbers alone, in the entry window and in batch files. A month written by its name, such as 25-Dec-2026, is read in any order; a date in numbers in another order is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask about c&amp;heques older than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque dated longer ago than this may be refused by the bank as stale (in India after 3 months): printing asks first, as it does for a post-dated cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ref&amp;use dates more than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>months away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A date further back or ahead of today than this is taken for a typing mistake and refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the months after which a cheque is asked about: give a whole number of months from 1 to %2, such as 3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the months beyond which a date is refused: give a whole number of months from 1 to %2, such as 12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates more than %1 months away are refused, so a cheque older than %2 months could never be asked about: refuse only dates more than %2 months away, or ask about cheques sooner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (default printer)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every printer without its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The office&apos;s calibration, for every printer without its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This printer&apos;s own calibration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No calibration of its own yet: it prints with the office&apos;s, shown here; change it to give this printer its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration sheet of &quot;%1&quot; went to &quot;%2&quot; as job %3. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration sheet was not printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the calibration sheet as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calibration %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset calibration sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration sheet of &quot;%1&quot; is in %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calibration sheet was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LandScape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Center Botom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day first: 25/12/2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month first: 12/25/2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year first: 2026-12-25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Options without saving your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmRegister</name>
+    <message>
+        <source>Cheque Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;spoiled...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Not printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Void...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoiled &amp;leaf...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cheque of this account is pending.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pending: settle each once you know whether it printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 cheque is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheques are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why is cheque %1 %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spoiled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove cheque %1 to %2 from the register, so that its number is free again? Do this only if nothing was printed on the leaf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of the spoiled leaf:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why is leaf %1 spoiled?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number used more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>quillset::frmReport</name>
+    <message>
+        <source>Cheque report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The accounts could not be read, so only a report of all of them can be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the %1 date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 date &quot;%2&quot; is not a date: write it as on a cheque, such as %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start date, %1, is after the end date, %2, so no cheque can lie between them. Correct the dates, then press Preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a date as on a cheque, such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
