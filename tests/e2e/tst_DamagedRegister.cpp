@@ -1,9 +1,9 @@
+#include "support/PrintServer.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
 #include "windows/issue/frmCheque.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QtEndian>
 
@@ -19,7 +19,6 @@ class TestDamagedRegister : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -27,39 +26,21 @@ private slots:
     void damagedRegisterPrintsNothing();
 
 private:
-    int server(const QString &command);
     /// Overwrites the header of the first leaf page of the Cheque table, which no insert reads.
     bool damageTheChequeTable();
-    int printedJobs() const;
+    int printedJobs();
 
-    QTemporaryDir m_server;
+    PrintServer m_server;
     std::unique_ptr<WindowFixture> m_f;
     QPointer<frmCheque> m_entry;
 };
 
-int TestDamagedRegister::server(const QString &command)
-{
-    QProcess process;
-    process.start(QStringLiteral("bash"), {QStringLiteral(QUILLSET_PRINT_QUEUE_SCRIPT), command, m_server.path()});
-    process.waitForFinished(60000);
-    return process.exitCode();
-}
-
 void TestDamagedRegister::initTestCase()
 {
-    const int started = server(QStringLiteral("start"));
+    const int started = m_server.start();
     if (started == 3)
         QSKIP("No test print server: CUPS is not installed (Debian packages cups and cups-client).");
     QCOMPARE(started, 0);
-    // This process and the programs it starts print to the private server only.
-    qputenv("CUPS_SERVER", QFile::encodeName(m_server.filePath(QStringLiteral("cups.sock"))));
-    qputenv("LPDEST", "QuillsetTest");
-}
-
-void TestDamagedRegister::cleanupTestCase()
-{
-    if (qEnvironmentVariableIsSet("LPDEST"))
-        server(QStringLiteral("stop"));
 }
 
 void TestDamagedRegister::init()
@@ -106,16 +87,9 @@ bool TestDamagedRegister::damageTheChequeTable()
     return m_f->db.reopen();
 }
 
-int TestDamagedRegister::printedJobs() const
+int TestDamagedRegister::printedJobs()
 {
-    QProcess lpstat;
-    lpstat.start(QStringLiteral("lpstat"),
-                 {QStringLiteral("-h"), m_server.filePath(QStringLiteral("cups.sock")), QStringLiteral("-W"),
-                  QStringLiteral("all"), QStringLiteral("-o")});
-    lpstat.waitForFinished(30000);
-    return static_cast<int>(
-        QString::fromLocal8Bit(lpstat.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size()
-        + QDir(m_server.filePath(QStringLiteral("out"))).entryList(QDir::Files).size());
+    return static_cast<int>(m_server.jobs().size() + m_server.printedFiles().size());
 }
 
 void TestDamagedRegister::damagedRegisterPrintsNothing_data()

@@ -38,13 +38,20 @@ QString itemRead(const PageItem &item, const PageImage &picture, double slack)
     return picture.line(boxInPoints(item.rect).adjusted(-slack, -1, slack, 1));
 }
 
-QString dateDigitsRead(const ChequePage &page, const PageImage &picture)
+QString dateDigitsRead(const ChequePage &page, const PageImage &picture, const QString &expected)
 {
     const QRectF box = boxInPoints(page.item(QStringLiteral("lblDate")).rect);
     // Past the box's right too, where a date too wide for it runs.
-    QString digits;
+    const QString allowed = QStringLiteral("0123456789");
+    QList<QRectF> pieces;
     for (const QRectF &digit : picture.inkRuns(box.adjusted(0, 0, 40, 0), kDigitGap))
-        digits += picture.character(digit.adjusted(-1, -1, 1, 1), QStringLiteral("0123456789"));
+        pieces.append(digit.adjusted(-1, -1, 1, 1));
+    const QString together = unspaced(picture.closedUp(pieces, allowed));
+    if (together.size() == pieces.size() && (expected.isEmpty() || together == expected))
+        return together;
+    QString digits;
+    for (const QRectF &piece : std::as_const(pieces))
+        digits += picture.character(piece, allowed);
     return digits;
 }
 
@@ -67,7 +74,7 @@ QStringList misreadCheque(const ChequePage &page, const PageImage &picture)
             continue;
         if (item.name == QLatin1String("lblDate")) {
             const QString expected = unspaced(item.text);
-            const QString read = dateDigitsRead(page, picture);
+            const QString read = dateDigitsRead(page, picture, expected);
             if (read != expected)
                 misread.append(QStringLiteral("the date reads \"%1\", not \"%2\"").arg(read, expected));
             continue;

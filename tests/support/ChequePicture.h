@@ -23,8 +23,9 @@ QRectF boxInPoints(const QRectF &twips);
 /// or misplaced; empty when the paper says what the page says.
 QStringList misreadCheque(const ChequePage &page, const PageImage &picture);
 
-/// The digits a person reads in the date's box, one for each piece of ink, in order.
-QString dateDigitsRead(const ChequePage &page, const PageImage &picture);
+/// The digits a person reads in the date's box, one for each piece of ink, in order. Read in one go;
+/// again one digit at a time when that reads other than `expected` (given) or one digit a piece.
+QString dateDigitsRead(const ChequePage &page, const PageImage &picture, const QString &expected = QString());
 
 /// The text OCR reads on one line in an item's box, widened by `slack` points at each side.
 QString itemRead(const PageItem &item, const PageImage &picture, double slack = 3);

@@ -209,6 +209,33 @@ QString PageImage::character(const QRectF &area, const QString &allowed) const
     return found.isEmpty() ? QString() : found.first().text;
 }
 
+QString PageImage::closedUp(const QList<QRectF> &areas, const QString &allowed, double gap) const
+{
+    QList<QRect> pieces;
+    int height = 0, width = 0;
+    for (const QRectF &area : areas) {
+        pieces.append(pixels(area));
+        height = qMax(height, pieces.last().height());
+        width += pieces.last().width();
+    }
+    if (pieces.isEmpty() || height == 0)
+        return QString();
+    const int apart = qMax(4, qRound(gap * height));
+    QImage line(width + apart * (pieces.size() - 1), height, QImage::Format_RGB32);
+    line.fill(Qt::white);
+    {
+        QPainter painter(&line);
+        int x = 0;
+        for (const QRect &piece : std::as_const(pieces)) {
+            painter.drawImage(QPoint(x, 0), m_image, piece);
+            x += piece.width() + apart;
+        }
+    }
+    PageImage closed = fromImage(line, m_dpi);
+    closed.m_languages = m_languages;
+    return closed.line(QRectF(), allowed);
+}
+
 QRectF PageImage::inkBounds(const QRectF &area) const
 {
     const QRect box = pixels(area);

@@ -51,6 +51,10 @@ public:
     /// The one character OCR reads in the area, such as a digit in its date box; `allowed` holds the
     /// characters it may be (any when empty), as a reader who knows a digit goes there.
     QString character(const QRectF &area, const QString &allowed = QString()) const;
+    /// The text OCR reads in the areas set close together, side by side, as one line: characters
+    /// spaced far apart on the page, such as a date's digits, read in one go. `gap`, in heights of
+    /// the line, keeps them apart: a third sets them as letters of a word, one as words.
+    QString closedUp(const QList<QRectF> &areas, const QString &allowed = QString(), double gap = 1.0 / 3) const;
 
     /// The smallest box holding every dark pixel of the area; empty when the area has no ink.
     QRectF inkBounds(const QRectF &area = QRectF()) const;

@@ -25,7 +25,8 @@ QString testServerSocket();
 class ServerDatabase
 {
 public:
-    ServerDatabase();
+    /// Empty, or a copy of the server database `copied` (a template no one is connected to).
+    explicit ServerDatabase(const QString &copied = QString());
     ~ServerDatabase();
     ServerDatabase(const ServerDatabase &) = delete;
     ServerDatabase &operator=(const ServerDatabase &) = delete;
