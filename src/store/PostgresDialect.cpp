@@ -3,6 +3,7 @@
 #include "core/base/Failure.h"
 #include "store/Connection.h"
 #include "store/StoreLog.h"
+#include "store/StoredAmount.h"
 
 #include <QSqlError>
 #include <QUrlQuery>
@@ -185,6 +186,16 @@ QStringList PostgresDialect::firstRelease() const
         QStringLiteral("CREATE INDEX ChequePrintDate ON Cheque (PrintDate)"),
         QStringLiteral("CREATE TABLE sys_parms (Description TEXT NOT NULL, Value TEXT)"),
     };
+}
+
+QVariant PostgresDialect::amountValue(const StoredAmount &amount) const
+{
+    return QVariant(decimalText(amount));
+}
+
+QString PostgresDialect::amountUnits(const QString &row) const
+{
+    return QStringLiteral("(%1.Amount * power(10::numeric, %1.Decimals))::bigint").arg(row);
 }
 
 } // namespace quillset

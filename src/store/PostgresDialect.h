@@ -38,6 +38,10 @@ public:
     QStringList firstRelease() const override;
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &, const QString &) const override { }
+    QVariant amountValue(const StoredAmount &amount) const override;
+    QString amountUnits(const QString &row) const override;
+    QStringList suspendRepeatGuard() const override;
+    QStringList resumeRepeatGuard() const override;
     void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
 
 private:

@@ -29,6 +29,10 @@ public:
     QStringList firstRelease() const override;
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &connection, const QString &table) const override;
+    QVariant amountValue(const StoredAmount &amount) const override;
+    QString amountUnits(const QString &row) const override;
+    QStringList suspendRepeatGuard() const override;
+    QStringList resumeRepeatGuard() const override;
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.
