@@ -24,7 +24,7 @@ struct StoreOptions
     int timeoutSeconds = 10;
     /// Told how far an upgrade of an older database has come, `done` of `total` statements: a large
     /// register takes a while, and whoever waits is shown it.
-    std::function<void(int done, int total)> upgradeProgress;
+    std::function<void(int done, int total)> upgradeProgress {};
 };
 
 /// Everything the program keeps: accounts, settings and the register, behind the one connection

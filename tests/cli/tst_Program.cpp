@@ -288,6 +288,7 @@ void TestProgram::initialiseMakesANewDatabaseOnly()
         const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
         QVERIFY(store->accounts().codes().isEmpty()); // the sample account only when asked for
         QCOMPARE(store->parameters().GetSystemParameter(QStringLiteral("CequePosition")), QStringLiteral("0"));
+        exec(*store, QStringLiteral("INSERT INTO BankAccount (BankID) VALUES ('A')"));
         exec(*store,
              QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
                             "VALUES ('A', '1', 5, 'Kept', '2026-12-06')"));

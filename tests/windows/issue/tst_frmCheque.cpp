@@ -397,7 +397,7 @@ void TestChequeEntry::printRecordsExactlyWhatWasTyped()
                  .scalar(QStringLiteral("SELECT group_concat(BankID || '|' || ChequeNo || '|' || Amount || "
                                         "'|' || Pay || '|' || PrintDate) FROM Cheque"))
                  .toString(),
-             QStringLiteral("ACC1|000123|12345.0|Dealer's Co.|2026-12-06"));
+             QStringLiteral("ACC1|000123|12345|Dealer's Co.|2026-12-06"));
 
     // Ready for the next cheque: account and date stay, the stamp is back at its setting.
     QCOMPARE(shown(m_window, "txtChequeNo") + shown(m_window, "txtPay") + shown(m_window, "txtAmount"), QString());
