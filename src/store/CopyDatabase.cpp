@@ -69,8 +69,13 @@ void copyTable(const Connection &source, const Connection &target, const QString
                              .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
     QVariantList values(columnCount);
     while (source.next(rows)) {
-        for (int i = 0; i < columnCount; ++i)
-            values[i] = rows.value(i);
+        for (int i = 0; i < columnCount; ++i) {
+            // A time of change is written as the program writes it, in UTC, on either backend.
+            const QVariant value = rows.value(i);
+            values[i] = value.typeId() == QMetaType::QDateTime && !value.isNull()
+                ? QVariant(value.toDateTime().toUTC().toString(Qt::ISODate))
+                : value;
+        }
         if (amount >= 0)
             values[amount]
                 = target.dialect().amountValue({rows.value(columnCount).toLongLong(), rows.value(decimals).toInt()});

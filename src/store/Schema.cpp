@@ -33,7 +33,22 @@ QStringList dateSettingDefaults()
 // own spelling, and a code no account has gets an empty account, so every row has its account.
 QStringList accountsForEveryRow(int version)
 {
-    QStringList statements;
+    // An account whose code an earlier one has in other capitals (the program once told them apart)
+    // takes its number after its code, so that codes can be unique in any capitals; its rows follow.
+    const QString later = QStringLiteral("EXISTS (SELECT 1 FROM BankAccount AS Earlier WHERE upper(Earlier.BankID) "
+                                         "= upper(%1.BankID) AND Earlier.Id < %1.Id)");
+    QStringList statements
+        = {QStringLiteral("INSERT INTO UpgradeNote (Version, Note) SELECT %1, 'The account \"' || BankID || '\" had "
+                          "the code of an earlier account in other capitals; its code is now \"' || BankID || ' #' || "
+                          "Id || '\".' FROM BankAccount WHERE %2 ORDER BY Id")
+               .arg(QString::number(version), later.arg(QStringLiteral("BankAccount")))};
+    for (const QString &table : {QStringLiteral("Cheque"), QStringLiteral("ChequeBook"), QStringLiteral("PayeeUse")})
+        statements.append(QStringLiteral("UPDATE %1 SET BankID = (SELECT BankID || ' #' || Id FROM BankAccount WHERE "
+                                         "BankID = %1.BankID) WHERE BankID IN (SELECT BankID FROM BankAccount WHERE "
+                                         "%2)")
+                              .arg(table, later.arg(QStringLiteral("BankAccount"))));
+    statements.append(QStringLiteral("UPDATE BankAccount SET BankID = BankID || ' #' || Id WHERE %1")
+                          .arg(later.arg(QStringLiteral("BankAccount"))));
     for (const QString &table : {QStringLiteral("Cheque"), QStringLiteral("ChequeBook")})
         statements.append(
             QStringLiteral("UPDATE %1 SET BankID = (SELECT a.BankID FROM BankAccount AS a WHERE upper(a.BankID) = "

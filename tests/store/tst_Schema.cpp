@@ -239,9 +239,22 @@ void TestSchema::upgradeKeysEachLeafHoweverItWasTyped()
             "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', '000120 ', 5, 'Again', "
             "'2026-12-07'), ('ACC1', '\uff11\uff12\uff10', 5, 'Thrice', '2026-12-07'), ('HDFC01', ' 9', 5, "
             "'Once', '2026-12-07')")));
+        // An account the first release told apart from ACC1 by its capitals, with a cheque of its own.
+        QVERIFY(
+            QSqlQuery(db).exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName) VALUES ('acc1', 'Other')")));
+        QVERIFY(
+            QSqlQuery(db).exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
+                                              "('acc1', '5', 7, 'Its own', '2026-12-07')")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("writer"));
-    Store::OpenDatabase(path, OdbcInstaller::none());
+    const QStringList notes = Store::OpenDatabase(path, OdbcInstaller::none())->upgradeNotes();
+    // Codes are one account in any capitals: the later account takes its number after its code, said.
+    QCOMPARE(rows(path,
+                  QStringLiteral("SELECT a.BankID, a.BankName, c.Pay FROM BankAccount AS a JOIN Cheque AS c ON "
+                                 "c.BankID = a.BankID WHERE c.ChequeNo = '5'")),
+             QStringList {QStringLiteral("acc1 #4|Other|Its own")});
+    QVERIFY(notes.contains(QStringLiteral("The account \"acc1\" had the code of an earlier account in other capitals; "
+                                          "its code is now \"acc1 #4\".")));
     // Each is keyed by its value; the earliest row of a leaf stays its own, the later are repeats.
     QCOMPARE(rows(path,
                   QStringLiteral("SELECT BankID, ChequeNo, NumberKey, Duplicate FROM Cheque WHERE NumberKey IN "

@@ -101,7 +101,9 @@ QString TestSharedStore::dump(const Store &store, const QString &table, const QS
         QStringList fields;
         for (int i = 0; i < query.record().count(); ++i) {
             const QVariant value = query.value(i);
-            QString text = value.isNull() ? QStringLiteral("NULL") : value.toString();
+            QString text = value.isNull()                ? QStringLiteral("NULL")
+                : value.typeId() == QMetaType::QDateTime ? value.toDateTime().toUTC().toString(Qt::ISODate)
+                                                         : value.toString();
             bool isNumber = false;
             const double number = text.toDouble(&isNumber);
             if (isNumber)
