@@ -208,9 +208,9 @@ QList<SchemaStep> SqliteDialect::upgradeSteps() const
              const QString key = sqliteNumberKeyExpression(QStringLiteral("NEW.ChequeNo"));
              QStringList statements
                  = {QStringLiteral("CREATE TABLE UpgradeNote (Id INTEGER PRIMARY KEY, Version INTEGER NOT NULL, Note "
-                                   "TEXT NOT NULL) STRICT"),
-                    QStringLiteral("CREATE UNIQUE INDEX BankAccountCode ON BankAccount (upper(BankID))")};
+                                   "TEXT NOT NULL) STRICT")};
              statements += accountsForEveryRow(9);
+             statements.append(QStringLiteral("CREATE UNIQUE INDEX BankAccountCode ON BankAccount (upper(BankID))"));
              statements += {
                  QStringLiteral(
                      "INSERT INTO UpgradeNote (Version, Note) SELECT 9, printf('Cheque %s of \"%s\": the amount %s "
