@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
         QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) INSERT INTO Cheque (BankID, "
             "ChequeNo, Amount, Pay, PrintDate, NumberKey, Workstation, ChangedAt) SELECT 'ACC1', printf('%07d', i), "
-            "i % 100000 + 0.5, 'Payee number ' || (i % 5000) || ' Traders Pvt. Ltd.', date('2000-01-01', '+' || (i / "
+            "i % 100000 + 1, 'Payee number ' || (i % 5000) || ' Traders Pvt. Ltd.', date('2000-01-01', '+' || (i / "
             "150) || ' days'), CAST(i AS TEXT), 'host/user', '2026-12-06T10:00:00Z' FROM n")
             .arg(kRows));
     // A connection of its own, as a program started on the file has, whose page cache is empty.

@@ -38,6 +38,9 @@ void fillRegister(const Store &store)
     QRandomGenerator random(2026);
     const Connection &connection = store.SharedConnection();
     connection.inTransaction([&] {
+        // Every cheque's account exists: the register refuses one that does not.
+        connection.run(
+            QStringLiteral("INSERT INTO BankAccount (BankID) VALUES ('ACC2'), ('ACC3'), ('ACC4'), ('ACC5')"));
         QSqlQuery insert(connection.database());
         insert.prepare(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES (?,?,?,?,?)"));

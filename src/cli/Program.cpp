@@ -7,11 +7,14 @@
 #include "core/layout/Fonts.h"
 #include "core/workstation/WorkstationSettings.h"
 #include "store/DataSource.h"
+#include "store/Schema.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+
+#include <cstdio>
 
 namespace quillset {
 
@@ -55,7 +58,15 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
         return sayFailure(problem, ExitStatus::Usage);
 
     WorkstationSettings workstation;
-    const StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    // An upgrade of a large register says how far it has come, a line for every tenth.
+    storeOptions.upgradeProgress = [shown = -1](int done, int total) mutable {
+        const int tenth = total > 0 ? done * 10 / total : 10;
+        if (tenth == shown)
+            return;
+        shown = tenth;
+        std::fprintf(stderr, "quillset: upgrading the database: %d%% done\n", tenth * 10);
+    };
     CommandRun run {parser, workstation, storeOptions};
     for (const Command *command : wanted) {
         if (const int status = command->prepare(run); status != ExitStatus::Done)
@@ -67,6 +78,8 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
         if (command.needsStore()) {
             const QString location = startingDatabase(parser.value(SharedOptions::kDatabase), workstation);
             store = Store::OpenDatabase(location, OdbcInstaller::systemLibrary(), storeOptions);
+            if (const QString notes = upgradeNotesSummary(store->upgradeNotes()); !notes.isEmpty())
+                std::fprintf(stderr, "quillset: %s\n", qUtf8Printable(notes));
             run.store = store.get();
         }
         return command.run(run);

@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Dialect.h"
 #include "store/RegisterHistory.h"
+#include "store/StoredAmount.h"
 
 #include <QVariant>
 
@@ -16,49 +17,39 @@ namespace quillset {
 
 namespace {
 
-// The register keeps amounts in whole units of the account's money, as it always has; the cheque
-// value carries them in the smallest unit, so they are converted here and only here.
-double storedAmount(const Money &amount)
-{
-    return static_cast<double>(amount.units) / static_cast<double>(amount.style.unitsPerWhole());
-}
-
-qint64 amountFromStore(double stored, const MoneyStyle &money)
-{
-    return std::llround(stored * static_cast<double>(money.unitsPerWhole()));
-}
-
 QString now()
 {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
 }
 
-const QString kColumns = QStringLiteral(
-    "c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, c.Amount, c.Status, c.Reason, c.Workstation, c.Queue, "
-    "c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE o.Duplicate = 1 AND "
-    "o.BankID = c.BankID AND o.NumberKey = c.NumberKey)), a.AmountStyle, a.CurrencyName, a.SubunitName, "
-    "a.SubunitDigits");
+QString selectedColumns(const Dialect &dialect)
+{
+    return QStringLiteral("c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, %1, c.Status, c.Reason, c.Workstation, "
+                          "c.Queue, c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE "
+                          "o.Duplicate = 1 AND o.BankID = c.BankID AND o.NumberKey = c.NumberKey)), a.AmountStyle, "
+                          "a.CurrencyName, a.SubunitName, c.Decimals")
+        .arg(dialect.amountUnits(QStringLiteral("c")));
+}
 
 RegisterEntry entryFromQuery(const QSqlQuery &query)
 {
     RegisterEntry entry;
     entry.id = query.value(0).toLongLong();
-    entry.date = QDate::fromString(query.value(1).toString(), Qt::ISODate);
+    entry.date = query.value(1).toDate();
     entry.bankId = query.value(2).toString();
     entry.chequeNo = query.value(3).toString();
     entry.pay = query.value(4).toString();
-    // Amounts are read in the account's money; a cheque of an account since deleted reads as whole units.
+    // Amounts are read in the account's money, with the decimals the row was written with.
     entry.money.style = amountStyleFromWord(query.value(13).toString()).value_or(AmountStyle::International);
     entry.money.currencyName = query.value(14).toString();
     entry.money.subunitName = query.value(15).toString();
-    entry.money.subunitDigits = query.value(16).toInt();
-    entry.amount = amountFromStore(query.value(5).toDouble(), entry.money);
+    entry.amount = chequeAmount({query.value(5).toLongLong(), query.value(16).toInt()}, entry.money);
     entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
     entry.reason = query.value(7).toString();
     entry.workstation = query.value(8).toString();
     entry.queue = query.value(9).toString();
     entry.jobId = query.value(10).toInt();
-    entry.changedAt = QDateTime::fromString(query.value(11).toString(), Qt::ISODate);
+    entry.changedAt = query.value(11).toDateTime().toUTC();
     entry.repeated = query.value(12).toBool();
     return entry;
 }
@@ -87,18 +78,19 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
 {
     const QVariant none(QMetaType(QMetaType::QString));
     const QString account = storedCode(cheque.accountCode);
+    const StoredAmount stored = storedAmount(cheque);
     // A damaged page anywhere in the register is found now, before the cheque prints, rather than by
     // the next report: the insert below reads only the pages at the table's end.
     m_connection.dialect().checkPages(m_connection, QStringLiteral("Cheque"));
     try {
         return m_connection.inTransaction([&] {
             const qint64 id = m_connection.insert(
-                QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey, "
-                               "Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, ?, ?, "
-                               "'pending', ?, ?, ?, ?, ?, ?)"),
-                {account, cheque.number, storedAmount(cheque.amount), cheque.payee, cheque.date.toString(Qt::ISODate),
-                 numberKey(cheque.number), workstation, now(), batch ? QVariant(batch->name) : none,
-                 batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
+                QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, Status, "
+                               "NumberKey, Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, "
+                               "?, ?, ?, 'pending', ?, ?, ?, ?, ?, ?)"),
+                {account, cheque.number, m_connection.dialect().amountValue(stored), stored.decimals, cheque.payee,
+                 cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now(),
+                 batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
                  batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
             notePayee(account, cheque.payee, id);
             RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Pending), QString());
@@ -200,7 +192,7 @@ QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariant
     QSqlQuery query = m_connection.run(
         QStringLiteral("SELECT %1 FROM Cheque AS c LEFT JOIN BankAccount AS a ON a.BankID = c.BankID WHERE %2 "
                        "ORDER BY %3")
-            .arg(kColumns, where, order),
+            .arg(selectedColumns(m_connection.dialect()), where, order),
         values);
     QList<RegisterEntry> entries;
     while (m_connection.next(query))
@@ -268,12 +260,13 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
 void ChequeRegister::record(const Cheque &cheque) const
 {
     const QString account = storedCode(cheque.accountCode);
+    const StoredAmount stored = storedAmount(cheque);
     m_connection.inTransaction([&] {
         const qint64 id = m_connection.insert(
-            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) "
-                           "VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {account, cheque.number, storedAmount(cheque.amount), cheque.payee, cheque.date.toString(Qt::ISODate),
-             numberKey(cheque.number), now()});
+            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, NumberKey, "
+                           "ChangedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+            {account, cheque.number, m_connection.dialect().amountValue(stored), stored.decimals, cheque.payee,
+             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
         notePayee(account, cheque.payee, id);
         RegisterHistory(m_connection).chequeChanged(id, QStringLiteral("recorded"), QString());
     });

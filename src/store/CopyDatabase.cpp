@@ -4,6 +4,7 @@
 #include "store/Backends.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
+#include "store/StoredAmount.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,21 +47,38 @@ bool prepareTarget(const QString &to, const StoreOptions &options)
 
 void copyTable(const Connection &source, const Connection &target, const QString &table)
 {
-    QSqlQuery rows = source.run(QStringLiteral("SELECT * FROM %1").arg(table));
+    // A register amount is read as its count of the smallest unit and written in the target's own
+    // terms, exact either way between backends.
+    const bool register_ = table == QLatin1String("Cheque");
+    QSqlQuery rows = source.run(
+        register_
+            ? QStringLiteral("SELECT c.*, %1 FROM Cheque AS c").arg(source.dialect().amountUnits(QStringLiteral("c")))
+            : QStringLiteral("SELECT * FROM %1").arg(table));
     const QSqlRecord record = rows.record();
+    const int columnCount = register_ ? record.count() - 1 : record.count();
+    const int amount = register_ ? record.indexOf(QStringLiteral("Amount")) : -1;
+    const int decimals = register_ ? record.indexOf(QStringLiteral("Decimals")) : -1;
     QStringList columns;
     QStringList marks;
-    for (int i = 0; i < record.count(); ++i) {
+    for (int i = 0; i < columnCount; ++i) {
         columns << record.fieldName(i);
         marks << QStringLiteral("?");
     }
     QSqlQuery insert
         = target.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                              .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    QVariantList values(record.count());
+    QVariantList values(columnCount);
     while (source.next(rows)) {
-        for (int i = 0; i < record.count(); ++i)
-            values[i] = rows.value(i);
+        for (int i = 0; i < columnCount; ++i) {
+            // A time of change is written as the program writes it, in UTC, on either backend.
+            const QVariant value = rows.value(i);
+            values[i] = value.typeId() == QMetaType::QDateTime && !value.isNull()
+                ? QVariant(value.toDateTime().toUTC().toString(Qt::ISODate))
+                : value;
+        }
+        if (amount >= 0)
+            values[amount]
+                = target.dialect().amountValue({rows.value(columnCount).toLongLong(), rows.value(decimals).toInt()});
         target.execute(insert, values);
     }
 }
@@ -90,8 +108,13 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
         into.inTransaction([&] {
             // The new database's own settings make way for the office's.
             into.run(QStringLiteral("DELETE FROM sys_parms"));
+            // Rows marked as repeats of older ones are copied as they are; nothing else may mark one.
+            for (const QString &statement : into.dialect().suspendRepeatGuard())
+                into.run(statement);
             for (const QString &table : kCopiedTables)
                 copyTable(source->SharedConnection(), into, table);
+            for (const QString &statement : into.dialect().resumeRepeatGuard())
+                into.run(statement);
             into.dialect().continueIdsAfterCopy(
                 into, {QStringLiteral("BankAccount"), QStringLiteral("ChequeBook"), QStringLiteral("Cheque")});
             // The copy starts a history of its own, from the rows as they came over.

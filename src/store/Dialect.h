@@ -11,6 +11,7 @@ class QSqlError;
 namespace quillset {
 
 class Connection;
+struct StoredAmount;
 
 /// What a failed statement means, whatever the backend: the kinds a caller words differently.
 enum class StoreError { Busy, ReadOnly, Full, Damaged, Duplicate, Gone, Other };
@@ -74,6 +75,15 @@ public:
     virtual void lockHistory(const Connection &connection) const = 0;
     /// The database role changes are made as, where the backend has roles; empty otherwise.
     virtual QString databaseRole(const Connection &connection) const = 0;
+    /// A register amount as it is bound into a statement: the count of the smallest unit, or the
+    /// amount in currency units for a backend with an exact decimal type.
+    virtual QVariant amountValue(const StoredAmount &amount) const = 0;
+    /// The amount of the register row `row` (an alias of Cheque) as a count of its smallest unit.
+    virtual QString amountUnits(const QString &row) const = 0;
+    /// Lets rows marked as repeats be written while a register is copied over, and stops it again:
+    /// the database refuses the mark otherwise.
+    virtual QStringList suspendRepeatGuard() const = 0;
+    virtual QStringList resumeRepeatGuard() const = 0;
     /// After rows were copied in with their Ids, makes new rows of the tables take the Ids after them.
     virtual void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const = 0;
 };

@@ -3,6 +3,7 @@
 #include "core/base/Failure.h"
 #include "store/Connection.h"
 #include "store/StoreLog.h"
+#include "store/StoredAmount.h"
 
 #include <QSqlError>
 #include <QUrlQuery>
@@ -197,6 +198,16 @@ QString PostgresDialect::databaseRole(const Connection &connection) const
 {
     QSqlQuery role = connection.run(QStringLiteral("SELECT current_user"));
     return connection.next(role) ? role.value(0).toString() : QString();
+}
+
+QVariant PostgresDialect::amountValue(const StoredAmount &amount) const
+{
+    return QVariant(decimalText(amount));
+}
+
+QString PostgresDialect::amountUnits(const QString &row) const
+{
+    return QStringLiteral("(%1.Amount * power(10::numeric, %1.Decimals))::bigint").arg(row);
 }
 
 } // namespace quillset

@@ -40,6 +40,10 @@ public:
     void checkPages(const Connection &, const QString &) const override { }
     void lockHistory(const Connection &connection) const override;
     QString databaseRole(const Connection &connection) const override;
+    QVariant amountValue(const StoredAmount &amount) const override;
+    QString amountUnits(const QString &row) const override;
+    QStringList suspendRepeatGuard() const override;
+    QStringList resumeRepeatGuard() const override;
     void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const override;
 
 private:

@@ -23,7 +23,8 @@ const QString kFirstLink(64, u'0');
 
 // What of a cheque row its history vouches for: everything a reader of the register relies on.
 const QString kChequeColumns
-    = QStringLiteral("BankID, ChequeNo, Pay, Amount, PrintDate, Status, Reason, BatchName, BatchLine, Queue, JobId");
+    = QStringLiteral("BankID, ChequeNo, Pay, Amount, Decimals, PrintDate, Status, Reason, BatchName, BatchLine, "
+                     "Queue, JobId");
 
 const QString kEventColumns = QStringLiteral("Id, At, OsUser, Workstation, DbRole, Subject, SubjectKey, Action, "
                                              "OldValue, NewValue, Reason, PreviousHash, Hash");

@@ -3,7 +3,9 @@
 #include "store/Backends.h"
 #include "store/Connection.h"
 
+#include <QSqlQuery>
 #include <QStringList>
+#include <QVariant>
 
 #include <utility>
 
@@ -27,10 +29,48 @@ QStringList dateSettingDefaults()
     return statements;
 }
 
+// Accounts the cheques and cheque books name: a code written in other capitals takes the account's
+// own spelling, and a code no account has gets an empty account, so every row has its account.
+QStringList accountsForEveryRow(int version)
+{
+    // An account whose code an earlier one has in other capitals (the program once told them apart)
+    // takes its number after its code, so that codes can be unique in any capitals; its rows follow.
+    const QString later = QStringLiteral("EXISTS (SELECT 1 FROM BankAccount AS Earlier WHERE upper(Earlier.BankID) "
+                                         "= upper(%1.BankID) AND Earlier.Id < %1.Id)");
+    QStringList statements
+        = {QStringLiteral("INSERT INTO UpgradeNote (Version, Note) SELECT %1, 'The account \"' || BankID || '\" had "
+                          "the code of an earlier account in other capitals; its code is now \"' || BankID || ' #' || "
+                          "Id || '\".' FROM BankAccount WHERE %2 ORDER BY Id")
+               .arg(QString::number(version), later.arg(QStringLiteral("BankAccount")))};
+    for (const QString &table : {QStringLiteral("Cheque"), QStringLiteral("ChequeBook"), QStringLiteral("PayeeUse")})
+        statements.append(QStringLiteral("UPDATE %1 SET BankID = (SELECT BankID || ' #' || Id FROM BankAccount WHERE "
+                                         "BankID = %1.BankID) WHERE BankID IN (SELECT BankID FROM BankAccount WHERE "
+                                         "%2)")
+                              .arg(table, later.arg(QStringLiteral("BankAccount"))));
+    statements.append(QStringLiteral("UPDATE BankAccount SET BankID = BankID || ' #' || Id WHERE %1")
+                          .arg(later.arg(QStringLiteral("BankAccount"))));
+    for (const QString &table : {QStringLiteral("Cheque"), QStringLiteral("ChequeBook")})
+        statements.append(
+            QStringLiteral("UPDATE %1 SET BankID = (SELECT a.BankID FROM BankAccount AS a WHERE upper(a.BankID) = "
+                           "upper(%1.BankID) ORDER BY a.Id LIMIT 1) WHERE BankID NOT IN (SELECT BankID FROM "
+                           "BankAccount) AND upper(BankID) IN (SELECT upper(BankID) FROM BankAccount)")
+                .arg(table));
+    const QString unknown = QStringLiteral("(SELECT BankID FROM Cheque UNION SELECT BankID FROM ChequeBook) AS Named "
+                                           "WHERE BankID NOT IN (SELECT BankID FROM BankAccount)");
+    statements.append(QStringLiteral("INSERT INTO UpgradeNote (Version, Note) SELECT %1, 'The account \"' || BankID "
+                                     "|| '\" had cheques but no record of its own; an empty one was made for it.' "
+                                     "FROM %2")
+                          .arg(version)
+                          .arg(unknown));
+    statements.append(
+        QStringLiteral("INSERT INTO BankAccount (BankID, BankName) SELECT BankID, '' FROM %1").arg(unknown));
+    return statements;
+}
+
 namespace {
 
 // Takes the database from version `from` to `to`, and stamps the number of the last step applied.
-void applySteps(const Connection &connection, int from, int to)
+void applySteps(const Connection &connection, int from, int to, const UpgradeProgress &progress = {})
 {
     const QList<SchemaStep> steps = connection.dialect().upgradeSteps();
     const QList<int> numbers = stepNumbers(connection.dialect());
@@ -38,18 +78,44 @@ void applySteps(const Connection &connection, int from, int to)
         throw Failure(ErrorNumber::DatabaseUpgrade,
                       QStringLiteral("This program's upgrade steps are not numbered in order, so it upgrades no "
                                      "database."));
+    int total = 0;
+    for (const SchemaStep &step : steps) {
+        if (step.version > from && step.version <= to)
+            total += static_cast<int>(step.statements.size());
+    }
+    int done = 0;
     int reached = from;
     for (const SchemaStep &step : steps) {
         if (step.version <= from || step.version > to)
             continue;
-        for (const QString &statement : step.statements)
+        for (const QString &statement : step.statements) {
+            if (progress)
+                progress(done, total);
             connection.run(statement);
+            ++done;
+        }
         reached = step.version;
     }
+    if (progress)
+        progress(done, total);
     connection.dialect().setSchemaVersion(connection, reached);
 }
 
 } // namespace
+
+QString upgradeNotesSummary(const QStringList &notes)
+{
+    if (notes.isEmpty())
+        return QString();
+    constexpr int kShown = 10;
+    QString summary = QStringLiteral("The database was upgraded; %1 row(s) could not be kept exactly as they were:")
+                          .arg(notes.size());
+    for (const QString &note : notes.mid(0, kShown))
+        summary += u'\n' + note;
+    if (notes.size() > kShown)
+        summary += QStringLiteral("\n...and %1 more.").arg(notes.size() - kShown);
+    return summary + QStringLiteral("\nEvery one is kept in the database's table UpgradeNote.");
+}
 
 QList<int> stepNumbers(const Dialect &dialect)
 {
@@ -100,11 +166,21 @@ void createSchema(const Connection &connection, bool sampleAccount, int version)
     });
 }
 
-void upgradeSchema(const Connection &connection, int version)
+QStringList upgradeSchema(const Connection &connection, int version, const UpgradeProgress &progress)
 {
     connection.dialect().backUp(connection, version);
     try {
-        connection.inTransaction([&] { applySteps(connection, version, schemaVersion()); });
+        return connection.inTransaction([&] {
+            applySteps(connection, version, schemaVersion(), progress);
+            QStringList notes;
+            if (!connection.dialect().hasTable(connection, QStringLiteral("UpgradeNote")))
+                return notes;
+            QSqlQuery query = connection.run(
+                QStringLiteral("SELECT Note FROM UpgradeNote WHERE Version > ? ORDER BY Id"), {version});
+            while (connection.next(query))
+                notes.append(query.value(0).toString());
+            return notes;
+        });
     } catch (const Failure &failure) {
         throw Failure(ErrorNumber::DatabaseUpgrade,
                       QStringLiteral("%1 could not be upgraded from version %2 to %3, so it was left as it was: %4")

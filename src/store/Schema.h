@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace quillset {
 
 class Connection;
@@ -25,14 +27,26 @@ bool numberedInOrder(const QList<int> &numbers);
 /// the upgrade steps at an earlier release's database, for the tests' fixtures.
 void createSchema(const Connection &connection, bool sampleAccount, int version = schemaVersion());
 
+/// Told how far an upgrade has come: `done` of `total` statements, before each and once at the end.
+using UpgradeProgress = std::function<void(int done, int total)>;
+
 /// Brings a database of an earlier version up to this one: a backup copy first, then every missing
 /// step and the new version in one transaction, so that it is upgraded completely or not at all.
-/// Throws Failure, leaving the database as it was, when a step fails.
-void upgradeSchema(const Connection &connection, int version);
+/// Returns what the steps had to say about rows they could not keep exactly as they were (an
+/// amount rounded, say). Throws Failure, leaving the database as it was, when a step fails.
+QStringList upgradeSchema(const Connection &connection, int version, const UpgradeProgress &progress = {});
+
+/// What an upgrade's notes come to, in words for the operator: the first few, and how many more
+/// the table UpgradeNote keeps. Empty when there are none.
+QString upgradeNotesSummary(const QStringList &notes);
 
 /// The account columns of the first release, in their order: those every backend copies.
 extern const QString kAccountColumns;
 /// Step 8's statements, the same in every backend's words: the date settings' defaults.
 QStringList dateSettingDefaults();
+/// Step 9's statements, the same in every backend's words: every account a cheque or cheque book
+/// names exists, spelt as the account spells it, before the keys that demand it are made; an
+/// UpgradeNote says which accounts had to be made.
+QStringList accountsForEveryRow(int version);
 
 } // namespace quillset

@@ -3,6 +3,7 @@
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "store/Connection.h"
+#include "store/StoredAmount.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,6 +100,8 @@ void SqliteDialect::open(QSqlDatabase &db) const
     db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
     if (!db.open())
         refuse(ErrorNumber::DatabaseUnreadable, db.lastError().databaseText());
+    // SQLite checks the register's foreign keys only on a connection that asks it to.
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     probe(db);
 }
 
@@ -153,12 +156,18 @@ bool SqliteDialect::hasTable(const Connection &connection, const QString &table)
 
 void SqliteDialect::backUp(const Connection &connection, int version) const
 {
-    // A consistent copy, made by SQLite itself, that never replaces an earlier backup.
+    // A consistent copy, made by SQLite itself, that never replaces an earlier backup. It is written
+    // under a name of its own and takes the backup's name only when whole: a copy cut short by a kill
+    // or a full disk never passes for a backup.
     const QString backup = databaseBackupPath(m_path, version);
+    const QString partial = backup + QStringLiteral(".partial");
     try {
-        connection.run(QStringLiteral("VACUUM INTO ?"), {backup});
+        QFile::remove(partial);
+        connection.run(QStringLiteral("VACUUM INTO ?"), {partial});
+        if (!QFile::rename(partial, backup))
+            throw Failure(ErrorNumber::FileWrite, QStringLiteral("the finished copy could not be named."));
     } catch (const Failure &failure) {
-        QFile::remove(backup);
+        QFile::remove(partial);
         throw Failure(
             ErrorNumber::DatabaseUpgrade,
             QStringLiteral("Quillset needs to upgrade the database \"%1\" and first keeps a copy of it, "
@@ -231,6 +240,16 @@ StoreError SqliteDialect::classify(const QSqlError &error) const
     if (error.databaseText().contains(QLatin1String("locked")))
         return StoreError::Busy;
     return StoreError::Other;
+}
+
+QVariant SqliteDialect::amountValue(const StoredAmount &amount) const
+{
+    return QVariant(amount.units);
+}
+
+QString SqliteDialect::amountUnits(const QString &row) const
+{
+    return QStringLiteral("%1.Amount").arg(row);
 }
 
 } // namespace quillset

@@ -32,6 +32,10 @@ public:
     // One writer at a time holds the file: the chain cannot fork.
     void lockHistory(const Connection &) const override { }
     QString databaseRole(const Connection &) const override { return QString(); }
+    QVariant amountValue(const StoredAmount &amount) const override;
+    QString amountUnits(const QString &row) const override;
+    QStringList suspendRepeatGuard() const override;
+    QStringList resumeRepeatGuard() const override;
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.

@@ -69,12 +69,15 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
                QStringLiteral("the %1 has no table %2, so it is not a Quillset database.")
                    .arg(server ? QStringLiteral("database") : QStringLiteral("file"), table));
     }
+    QStringList notes;
     if (version < schemaVersion())
-        upgradeSchema(*connection, version);
+        notes = upgradeSchema(*connection, version, options.upgradeProgress);
     RegisterHistory(*connection).begin();
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
-    return std::unique_ptr<Store>(new Store(location, std::move(connection)));
+    std::unique_ptr<Store> store(new Store(location, std::move(connection)));
+    store->m_upgradeNotes = notes;
+    return store;
 }
 
 bool Store::isUninitialised(const QString &location, const StoreOptions &options)

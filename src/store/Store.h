@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace quillset {
@@ -22,6 +23,9 @@ struct StoreOptions
 {
     /// The longest any connection, statement or lock may take on a server, in seconds.
     int timeoutSeconds = 10;
+    /// Told how far an upgrade of an older database has come, `done` of `total` statements: a large
+    /// register takes a while, and whoever waits is shown it.
+    std::function<void(int done, int total)> upgradeProgress {};
 };
 
 /// Everything the program keeps: accounts, settings and the register, behind the one connection
@@ -58,6 +62,9 @@ public:
     const Connection &SharedConnection() const { return *m_connection; }
     /// Where the database is: its file, or its server's URI.
     const QString &location() const { return m_location; }
+    /// What the upgrade at this opening had to say about rows it could not keep exactly as they were
+    /// (an amount rounded to its account's decimals, say); empty when nothing was upgraded.
+    const QStringList &upgradeNotes() const { return m_upgradeNotes; }
     /// True when the database is on a server that several workstations share.
     bool isShared() const;
     /// The database's file, which no file the program writes may replace; empty for a server.
@@ -74,6 +81,7 @@ private:
     ChequeBooks m_books;
     PrinterCalibrations m_calibrations;
     RegisterHistory m_history;
+    QStringList m_upgradeNotes;
 };
 
 } // namespace quillset

@@ -30,6 +30,7 @@ private slots:
     void unusableDatabaseIsNamedAndEndsTheProgram_data();
     void unusableDatabaseIsNamedAndEndsTheProgram();
     void noDisplayIsSaidPlainly();
+    void upgradeSaysItsProgressAndWhatItRounded();
     void writesAChequeToAPdf();
     void amountTakesTheAccountsDecimals_data();
     void amountTakesTheAccountsDecimals();
@@ -143,6 +144,31 @@ void TestProgram::noDisplayIsSaidPlainly()
              1);
     QVERIFY2(m_said.contains(QStringLiteral("no display")) && !m_said.contains(QStringLiteral("plugin")),
              qPrintable(m_said));
+}
+
+// A register of the release before, with amounts finer than their account's money, is upgraded by
+// the first command that opens it: it says how far it has come and which amounts it rounded.
+void TestProgram::upgradeSaysItsProgressAndWhatItRounded()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Records.mdb"));
+    QVERIFY(QFile::copy(QStringLiteral(QUILLSET_TEST_DATA "/records-v8.mdb"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QString csv = folder.filePath(QStringLiteral("r.csv"));
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), path, QStringLiteral("--report"), QStringLiteral("01-Nov-2026"),
+                  QStringLiteral("30-Nov-2026"), QStringLiteral("--csv"), csv}),
+             0);
+    for (const QString &said :
+         {QStringLiteral("upgrading the database: 0% done"), QStringLiteral("upgrading the database: 100% done"),
+          QStringLiteral("2 row(s) could not be kept exactly"),
+          QStringLiteral("Cheque 000120 of \"ACC1\": the amount 1500.5 has more decimals than the account's 0 and is "
+                         "kept as 1501."),
+          QStringLiteral("table UpgradeNote")})
+        QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QFile report(csv);
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QVERIFY(report.readAll().contains("2026-11-02,ACC1,000120,Ramesh Traders,1501,printed"));
 }
 
 void TestProgram::writesAChequeToAPdf()
@@ -288,6 +314,7 @@ void TestProgram::initialiseMakesANewDatabaseOnly()
         const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
         QVERIFY(store->accounts().codes().isEmpty()); // the sample account only when asked for
         QCOMPARE(store->parameters().GetSystemParameter(QStringLiteral("CequePosition")), QStringLiteral("0"));
+        exec(*store, QStringLiteral("INSERT INTO BankAccount (BankID) VALUES ('A')"));
         exec(*store,
              QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) "
                             "VALUES ('A', '1', 5, 'Kept', '2026-12-06')"));

@@ -17,10 +17,17 @@ for version in $(seq 1 "$last"); do
     file="$here/records-v$version.mdb"
     rm -f "$file"
     "$tool" "$version" "$file"
+    # Amounts were binary fractions of whole units until version 9 (two of them finer than their
+    # account's money, as offices wrote them); since, they are counts of the smallest unit.
+    if [ "$version" -ge 9 ]; then
+        half=1501 quarters=100 rent=7500000 paise=310025
+    else
+        half=1500.5 quarters=99.75 rent=75000 paise=3100.25
+    fi
     {
         # Columns every release has: two more accounts and seven cheques, one of them a number
         # written with leading zeros, and a payee with quotes.
-        cat <<'SQL'
+        cat <<SQL
 INSERT INTO BankAccount (BankID, BankName, AccountNo, Address, City, AccountType, Width, Height, DateLeft,
     DateBottom, DateWidth, PayLeft, PayBottom, PayWidth, AmountLeft, AmountBottom, AmountWidth, Rupee1Left,
     Rupee1Bottom, Rupee1Width, Rupee2Left, Rupee2Bottom, Rupee2Width, Rupee3Left, Rupee3Bottom, Rupee3Width,
@@ -30,13 +37,13 @@ VALUES ('HDFC01', 'HDFC Bank', '50100012345678', 'Fort', 'Mumbai', 'Current', 20
        ('SBI-2', 'State Bank of India', '30987654321', 'MG Road', 'Pune', 'Savings', 20.2, 9.1, 15.0, 1.4,
         4.7, 2.9, 2.6, 14.4, 15.6, 4.0, 3.9, 3.1, 3.3, 11.4, 0.9, 4.1, 12.9, 13.9, 5.8, 5.9, 0);
 INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate)
-VALUES ('ACC1', '000120', 1500.5, 'Ramesh Traders', '2026-11-02'),
+VALUES ('ACC1', '000120', $half, 'Ramesh Traders', '2026-11-02'),
        ('ACC1', '000121', 250000, 'Sharma & Sons', '2026-11-03'),
-       ('HDFC01', '445501', 99.75, 'Electricity Board', '2026-11-04'),
+       ('HDFC01', '445501', $quarters, 'Electricity Board', '2026-11-04'),
        ('HDFC01', '445502', 12000, 'A "Quoted" Payee', '2026-11-15'),
        ('HDFC01', '445503', 1, 'Petty Cash', '2026-12-01'),
-       ('SBI-2', '7', 75000, 'Landlord', '2026-12-02'),
-       ('SBI-2', '8', 3100.25, 'Stationers', '2026-12-05');
+       ('SBI-2', '7', $rent, 'Landlord', '2026-12-02'),
+       ('SBI-2', '8', $paise, 'Stationers', '2026-12-05');
 UPDATE sys_parms SET Value = '-0.2cm' WHERE Description = 'CBTop';
 SQL
         # What later releases added: a leaf spoiled and a cheque voided, the crossing and cheque
@@ -62,6 +69,9 @@ SQL
         fi
         if [ "$version" -ge 6 ]; then
             echo "INSERT INTO PrinterCalibration (QueueName, CBLeft, CBTop) VALUES ('Accounts_Laser', '0.1cm', '-0.3cm');"
+        fi
+        if [ "$version" -ge 9 ]; then
+            echo "UPDATE Cheque SET Decimals = 2 WHERE BankID = 'SBI-2';"
         fi
         echo "VACUUM;"
     } | sqlite3 -bail "$file"

@@ -101,7 +101,9 @@ QString TestSharedStore::dump(const Store &store, const QString &table, const QS
         QStringList fields;
         for (int i = 0; i < query.record().count(); ++i) {
             const QVariant value = query.value(i);
-            QString text = value.isNull() ? QStringLiteral("NULL") : value.toString();
+            QString text = value.isNull()                ? QStringLiteral("NULL")
+                : value.typeId() == QMetaType::QDateTime ? value.toDateTime().toUTC().toString(Qt::ISODate)
+                                                         : value.toString();
             bool isNumber = false;
             const double number = text.toDouble(&isNumber);
             if (isNumber)
@@ -187,7 +189,7 @@ void TestSharedStore::upgradesARegisterOfAnEarlierRelease()
                  QStringLiteral("UPDATE BankAccount SET CrossLeft = 1, CrossTop = 0.5, CrossWidth = 4, CrossHeight "
                                 "= 1.2 WHERE BankID = 'ACC1'"),
                  QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', "
-                                "'000120', 1500.5, 'Ramesh Traders', '2026-11-02'), ('ACC1', '000121', 250000, "
+                                "'000120', 1500, 'Ramesh Traders', '2026-11-02'), ('ACC1', '000121', 250000, "
                                 "'A \"Quoted\" Payee', '2026-11-03'), ('SBI-2', '7', 75000, 'Landlord', "
                                 "'2026-12-02')"),
                  QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason) VALUES "

@@ -3,6 +3,10 @@
 #include "TestDatabase.h"
 
 #include "core/report/ReportDefinition.h"
+#include "store/Connection.h"
+#include "store/Dialect.h"
+#include "store/Store.h"
+#include "store/StoredAmount.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -26,14 +30,27 @@ void addThreeMoneysMonth(const TestDatabase &db)
         QStringLiteral("INSERT INTO BankAccount (BankID, AmountStyle, CurrencyName, SubunitName, SubunitDigits) VALUES "
                        "('RUPEE', 'Indian', 'Rupees', 'Paise', 2), ('DOLLAR', 'International', 'Dollars', 'Cents', 2), "
                        "('DINAR', 'International', 'Dinars', 'Fils', 3)"));
-    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
-                           "('RUPEE', '000601', 1234.50, 'Gupta & Sons', '2026-11-02'), "
-                           "('RUPEE', '000602', 150000.75, 'Priya Enterprises', '2026-11-03'), "
-                           "('DOLLAR', '0071', 0.10, 'Quincy Supply', '2026-11-04'), "
-                           "('DOLLAR', '0072', 0.20, 'Joyful Paper Co.', '2026-11-05'), "
-                           "('DOLLAR', '0073', 5, 'Torn Leaf', '2026-11-05'), "
-                           "('DINAR', '9001', 12.345, 'Al Yaqoot Trading', '2026-11-06'), "
-                           "('DINAR', '9002', 1000.005, 'Gulf Pipes', '2026-11-30')"));
+    // Amounts in the smallest unit of each account's money, with its decimals, as the backend keeps them.
+    const struct
+    {
+        const char *account, *number;
+        qint64 units;
+        int decimals;
+        const char *payee, *date;
+    } cheques[] = {{"RUPEE", "000601", 123450, 2, "Gupta & Sons", "2026-11-02"},
+                   {"RUPEE", "000602", 15000075, 2, "Priya Enterprises", "2026-11-03"},
+                   {"DOLLAR", "0071", 10, 2, "Quincy Supply", "2026-11-04"},
+                   {"DOLLAR", "0072", 20, 2, "Joyful Paper Co.", "2026-11-05"},
+                   {"DOLLAR", "0073", 500, 2, "Torn Leaf", "2026-11-05"},
+                   {"DINAR", "9001", 12345, 3, "Al Yaqoot Trading", "2026-11-06"},
+                   {"DINAR", "9002", 1000005, 3, "Gulf Pipes", "2026-11-30"}};
+    const Dialect &dialect = db.store().SharedConnection().dialect();
+    for (const auto &cheque : cheques)
+        db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate) VALUES (?, ?, "
+                               "?, ?, ?, ?)"),
+                {QString::fromUtf8(cheque.account), QString::fromUtf8(cheque.number),
+                 dialect.amountValue({cheque.units, cheque.decimals}), cheque.decimals, QString::fromUtf8(cheque.payee),
+                 QString::fromUtf8(cheque.date)});
     db.exec(QStringLiteral("UPDATE Cheque SET Status = 'void', Reason = 'torn' WHERE ChequeNo = '0073'"));
 }
 

@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QProgressDialog>
 
 #include <cstdio>
+#include <memory>
 
 namespace quillset {
 
@@ -56,7 +58,21 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
     QApplication::setFont(QFont(chequeFontFamily(), 8));
 
     WorkstationSettings workstation;
-    const StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
+    // An upgrade of a large register is shown as it goes, in a window that only appears when it
+    // takes long enough to be noticed.
+    std::unique_ptr<QProgressDialog> upgrade;
+    storeOptions.upgradeProgress = [&upgrade](int done, int total) {
+        if (!upgrade) {
+            upgrade
+                = std::make_unique<QProgressDialog>(QStringLiteral("Upgrading the database..."), QString(), 0, total);
+            upgrade->setWindowTitle(kProgramTitle);
+            upgrade->setCancelButton(nullptr);
+            upgrade->setMinimumDuration(500);
+        }
+        upgrade->setValue(done);
+        QApplication::processEvents();
+    };
     QString location;
     try {
         location = startingDatabase(givenDatabase, workstation);

@@ -6,6 +6,7 @@
 #include "core/issue/ChequeLife.h"
 #include "store/DataSource.h"
 #include "store/PostgresDialect.h"
+#include "store/Schema.h"
 #include "store/Store.h"
 #include "widgets/AppServices.h"
 #include "widgets/CentreWindow.h"
@@ -87,6 +88,8 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     // Cheques left pending by a print that never learnt its outcome (the program killed, the power
     // gone) are said once the window is up.
     QTimer::singleShot(0, this, [this] {
+        if (const QString notes = upgradeNotesSummary(m_store->upgradeNotes()); !notes.isEmpty())
+            m_services.prompter.message(kProgramTitle, notes, Prompter::Icon::Information);
         try {
             const QString notice = pendingNotice(m_store->cheques().pendingCount(), Audience::Window);
             if (!notice.isEmpty())

@@ -748,8 +748,6 @@ void TestChequeLife::accountCodeIsTheSameInAnyCapitals_data()
     QTest::newRow("stored in small letters") << "Acc1" << QStringList {QStringLiteral("acc1")} << "acc1";
     QTest::newRow("sharp s and its capitals")
         << QString::fromUtf8("straße") << QStringList {QString::fromUtf8("STRAẞE")} << QString::fromUtf8("STRAẞE");
-    QTest::newRow("both kept from before, the exact one first")
-        << "acc1" << QStringList {QStringLiteral("ACC1"), QStringLiteral("acc1")} << "acc1";
 }
 
 void TestChequeLife::accountCodeIsTheSameInAnyCapitals()

@@ -51,9 +51,10 @@ void TestChequeRegister::init()
 {
     m_db = std::make_unique<TestDatabase>();
     QVERIFY(m_db->isReady());
+    m_db->exec(QStringLiteral("INSERT INTO BankAccount (BankID, BankName) VALUES ('ACC2', 'Second Bank')"));
     m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES "
                               "('ACC1', '000120', 100, 'Before', '2026-11-30'), "
-                              "('ACC1', '000125', 2500.5, 'Rao, \"Senior\" & Sons', '2026-12-01'), "
+                              "('ACC1', '000125', 2501, 'Rao, \"Senior\" & Sons', '2026-12-01'), "
                               "('ACC2', '000121', 1234567, 'Dealer''s <Co>', '2026-12-01'), "
                               "('ACC1', '000126', 75, 'Last day', '2026-12-06'), "
                               "('ACC1', '000127', 9, 'After', '2026-12-07')"));

@@ -182,7 +182,7 @@ void TestBatchWindow::aRowPutRightInTheGridPrints()
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled());
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Pay || ' ' || Amount FROM Cheque ORDER BY Id")),
-             QStringLiteral("000401 A 1.0, 000402 B 2.0"));
+             QStringLiteral("000401 A 1, 000402 B 2"));
 }
 
 void TestBatchWindow::flaggedRowsAreAskedAboutOnce_data()
