@@ -498,16 +498,34 @@ QString workstationName()
     return QStringLiteral("%1 (%2)").arg(QSysInfo::machineHostName(), user.isEmpty() ? QStringLiteral("?") : user);
 }
 
-QString pendingNotice(int pending, Audience audience)
+QString pendingNotice(const PendingCheques &pending, Audience audience)
 {
-    if (pending == 0)
+    // Other workstations' pending cheques are mostly printing at this moment: they are counted, apart,
+    // and never make a notice of their own.
+    const auto count = static_cast<int>(pending.own.size());
+    if (count == 0)
         return QString();
+    constexpr int kNamed = 10;
+    QStringList named;
+    for (const RegisterEntry &row : pending.own.mid(0, kNamed))
+        named.append(QStringLiteral("%1 %2").arg(row.bankId, row.chequeNo));
+    if (count > kNamed)
+        named.append(QStringLiteral("%1 more").arg(count - kNamed));
     const QString where = audience == Audience::CommandLine
         ? QStringLiteral("Settle each with %1.").arg(settleCommand(QStringLiteral("CODE"), QStringLiteral("NUMBER")))
         : QStringLiteral("Settle them under Print Cheque, Register.");
-    return QStringLiteral("%1 pending in the register: %2 may or may not have printed. %3")
-        .arg(pending == 1 ? QStringLiteral("1 cheque is") : QStringLiteral("%1 cheques are").arg(pending),
-             pending == 1 ? QStringLiteral("it") : QStringLiteral("they"), where);
+    QString notice
+        = QStringLiteral("%1 pending in the register from this workstation: %2. %3 may or may not have "
+                         "printed. %4")
+              .arg(count == 1 ? QStringLiteral("1 cheque is") : QStringLiteral("%1 cheques are").arg(count),
+                   named.join(QStringLiteral(", ")), count == 1 ? QStringLiteral("It") : QStringLiteral("They"), where);
+    if (pending.elsewhere > 0)
+        notice += QStringLiteral(" Apart from these, %1 sent from other workstations %2 pending: printing now, or "
+                                 "to be settled there.")
+                      .arg(pending.elsewhere == 1 ? QStringLiteral("1 cheque")
+                                                  : QStringLiteral("%1 cheques").arg(pending.elsewhere),
+                           pending.elsewhere == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    return notice;
 }
 
 QString settleCommand(const QString &account, const QString &number, const QString &how)

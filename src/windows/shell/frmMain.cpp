@@ -84,7 +84,7 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
     // gone) are said once the window is up.
     QTimer::singleShot(0, this, [this] {
         try {
-            const QString notice = pendingNotice(m_store->cheques().pendingCount(), Audience::Window);
+            const QString notice = pendingNotice(m_store->cheques().pending(m_services.workstation), Audience::Window);
             if (!notice.isEmpty())
                 m_services.prompter.message(kProgramTitle, notice, Prompter::Icon::Warning);
         } catch (const Failure &failure) {
