@@ -4,6 +4,8 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
+
 namespace quillset {
 
 StatementWatch::StatementWatch(std::chrono::milliseconds limit)
@@ -24,14 +26,11 @@ StatementWatch::~StatementWatch()
 
 void StatementWatch::arm(int socket)
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_socket = socket;
-        m_shut = false;
-        m_deadline
-            = socket < 0 ? std::chrono::steady_clock::time_point::max() : std::chrono::steady_clock::now() + m_limit;
-    }
-    m_changed.notify_one();
+    // No wake-up per statement: the watcher looks in a few times a second, so a statement costs a lock.
+    const std::lock_guard lock(m_mutex);
+    m_socket = socket;
+    m_shut = false;
+    m_deadline = socket < 0 ? std::chrono::steady_clock::time_point::max() : std::chrono::steady_clock::now() + m_limit;
 }
 
 bool StatementWatch::disarm()
@@ -44,14 +43,11 @@ bool StatementWatch::disarm()
 
 void StatementWatch::watch()
 {
+    const auto look = std::min<std::chrono::milliseconds>(m_limit / 10, std::chrono::milliseconds(250));
     std::unique_lock lock(m_mutex);
     while (!m_stopping) {
-        if (m_deadline == std::chrono::steady_clock::time_point::max()) {
-            m_changed.wait(lock);
-            continue;
-        }
-        if (m_changed.wait_until(lock, m_deadline) == std::cv_status::timeout
-            && std::chrono::steady_clock::now() >= m_deadline && m_socket >= 0) {
+        m_changed.wait_for(lock, look);
+        if (m_socket >= 0 && std::chrono::steady_clock::now() >= m_deadline) {
             qCDebug(lcStore, "the database server did not answer within %lld ms; its connection is closed",
                     static_cast<long long>(m_limit.count()));
             ::shutdown(m_socket, SHUT_RDWR);
