@@ -496,6 +496,10 @@
         <source>Enter the amount.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The payee is too long for any cheque leaf (%1 characters; at most %2 can print). Shorten it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandOutput</name>
@@ -897,23 +901,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 pending in the register: %2 may or may not have printed. %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>1 cheque is</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 cheques are</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>they</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1002,6 +994,42 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>Other workstations kept taking the next number of &quot;%1&quot;; nothing was printed. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pending in the register from this workstation: %2. %3 may or may not have printed. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Apart from these, %1 sent from other workstations %2 pending: printing now, or to be settled there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 cheque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>are</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

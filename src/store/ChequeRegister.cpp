@@ -240,10 +240,17 @@ QList<RegisterEntry> ChequeRegister::rowsOf(const QString &code, int limit) cons
     return rows;
 }
 
-int ChequeRegister::pendingCount() const
+PendingCheques ChequeRegister::pending(const QString &workstation) const
 {
-    QSqlQuery query = m_connection.run(QStringLiteral("SELECT count(*) FROM Cheque WHERE Status = 'pending'"));
-    return m_connection.next(query) ? query.value(0).toInt() : 0;
+    PendingCheques pending;
+    pending.own = select(QStringLiteral("c.Status = 'pending' AND (c.Workstation = ? OR c.Workstation IS NULL OR "
+                                        "c.Workstation = '')"),
+                         {workstation}, QStringLiteral("c.Id"));
+    QSqlQuery query = m_connection.run(QStringLiteral("SELECT count(*) FROM Cheque WHERE Status = 'pending' AND "
+                                                      "Workstation <> ? AND Workstation <> ''"),
+                                       {workstation});
+    pending.elsewhere = m_connection.next(query) ? query.value(0).toInt() : 0;
+    return pending;
 }
 
 QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to, const QString &account) const

@@ -55,6 +55,14 @@ struct RegisterEntry
     bool operator==(const RegisterEntry &) const = default;
 };
 
+/// The cheques pending in the register as one workstation sees them: its own, to be settled there
+/// (with those no workstation sent, from before rows named one), and how many others have in flight.
+struct PendingCheques
+{
+    QList<RegisterEntry> own;
+    int elsewhere = 0;
+};
+
 /// The store's register of cheques, and every change in a cheque's life. An account is named by its
 /// code in capitals or not; rows carry the code as the account stores it. Every call throws Failure
 /// when the database fails.
@@ -90,8 +98,8 @@ public:
     std::optional<QString> highestNumber(const QString &account) const;
     /// The account's rows, newest first: its pending rows and the latest `limit` others.
     QList<RegisterEntry> rowsOf(const QString &account, int limit) const;
-    /// How many cheques are pending, on every account.
-    int pendingCount() const;
+    /// The cheques pending on every account: this workstation's, oldest first, and a count of the others'.
+    PendingCheques pending(const QString &workstation) const;
     /// The rows dated from `from` to `to`, both days included, by date and then cheque number (by value
     /// where it is digits), of one account or, without one, of all. A start after the end gives none.
     QList<RegisterEntry> between(const QDate &from, const QDate &to, const QString &account = QString()) const;

@@ -1,5 +1,8 @@
 #include "Connection.h"
 
+#include "store/DriverMessages.h"
+#include "store/StatementWatch.h"
+
 #include <QAtomicInt>
 #include <QSqlError>
 
@@ -19,9 +22,12 @@ Connection::Connection(std::unique_ptr<Dialect> dialect)
     : m_dialect(std::move(dialect))
     , m_name(uniqueConnectionName())
 {
+    keepDriverMessagesInTheLog();
     try {
         QSqlDatabase db = QSqlDatabase::addDatabase(m_dialect->driverName(), m_name);
         m_dialect->open(db);
+        if (const int seconds = m_dialect->statementLimitSeconds(); seconds > 0)
+            m_watch = std::make_unique<StatementWatch>(std::chrono::seconds(seconds));
     } catch (...) {
         QSqlDatabase::database(m_name, false).close();
         QSqlDatabase::removeDatabase(m_name);
@@ -31,6 +37,7 @@ Connection::Connection(std::unique_ptr<Dialect> dialect)
 
 Connection::~Connection()
 {
+    m_watch.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         db.close();
@@ -49,6 +56,12 @@ Failure Connection::failure(const QSqlError &error) const
     if (reason.isEmpty())
         reason = error.text().trimmed();
     const QString where = m_dialect->describe();
+    if (m_timedOut)
+        return Failure(ErrorNumber::DatabaseUnreadable,
+                       QStringLiteral("%1 did not answer within %2 seconds, so Quillset gave up waiting (%3).")
+                           .arg(where)
+                           .arg(m_watch->limit().count() / 1000)
+                           .arg(reason));
     switch (m_dialect->classify(error)) {
     case StoreError::Busy:
         return Failure(
@@ -57,6 +70,11 @@ Failure Connection::failure(const QSqlError &error) const
     case StoreError::ReadOnly:
         return Failure(ErrorNumber::DatabaseStatement,
                        QStringLiteral("%1 cannot be written: it or its folder is read-only (%2).").arg(where, reason));
+    case StoreError::NoRight:
+        return Failure(ErrorNumber::DatabaseStatement,
+                       QStringLiteral("%1 refused: your database user lacks a right Quillset needs (%2). Ask the "
+                                      "database's administrator to grant it.")
+                           .arg(where, reason));
     case StoreError::Full:
         return Failure(ErrorNumber::DatabaseStatement,
                        QStringLiteral("%1 cannot be written: the disk is full (%2).").arg(where, reason));
@@ -84,7 +102,8 @@ QSqlQuery Connection::run(const QString &sql, const QVariantList &values) const
         return query;
     // A server that went away and came back is reached again, once, outside a transaction: the
     // statement has not run, so running it again is safe.
-    if (m_dialect->classify(query.lastError()) == StoreError::Gone && !m_inTransaction) {
+    // One given up at its time limit is not tried again: the server did not answer, and would not now.
+    if (m_dialect->classify(query.lastError()) == StoreError::Gone && !m_inTransaction && !m_timedOut) {
         db.close();
         m_dialect->open(db);
         QSqlQuery again(db);
@@ -96,23 +115,34 @@ QSqlQuery Connection::run(const QString &sql, const QVariantList &values) const
     throw failure(query.lastError());
 }
 
-bool Connection::tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values)
+template<typename Step>
+bool Connection::watched(Step &&step) const
+{
+    if (!m_watch)
+        return step();
+    m_watch->arm(m_dialect->socketOf(database()));
+    const bool done = step();
+    m_timedOut = m_watch->disarm() && !done;
+    return done;
+}
+
+bool Connection::tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values) const
 {
     // A statement with no values runs as it is: servers prepare only statements that take values.
     if (values.isEmpty())
-        return query.exec(sql);
-    if (!query.prepare(sql))
+        return watched([&] { return query.exec(sql); });
+    if (!watched([&] { return query.prepare(sql); }))
         return false;
     for (const QVariant &value : values)
         query.addBindValue(value);
-    return query.exec();
+    return watched([&] { return query.exec(); });
 }
 
 QSqlQuery Connection::prepare(const QString &sql) const
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.prepare(sql))
+    if (!watched([&] { return query.prepare(sql); }))
         throw failure(query.lastError());
     return query;
 }
@@ -121,7 +151,7 @@ void Connection::execute(QSqlQuery &query, const QVariantList &values) const
 {
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
-    if (!query.exec())
+    if (!watched([&] { return query.exec(); }))
         throw failure(query.lastError());
 }
 
@@ -132,7 +162,7 @@ qint64 Connection::insert(const QString &sql, const QVariantList &values) const
 
 bool Connection::next(QSqlQuery &query) const
 {
-    if (query.next())
+    if (watched([&] { return query.next(); }))
         return true;
     if (query.lastError().isValid())
         throw failure(query.lastError());
@@ -142,7 +172,7 @@ bool Connection::next(QSqlQuery &query) const
 void Connection::begin() const
 {
     QSqlDatabase db = database();
-    if (!db.transaction())
+    if (!watched([&] { return db.transaction(); }))
         throw failure(db.lastError());
     m_inTransaction = true;
 }
@@ -151,7 +181,7 @@ void Connection::commit() const
 {
     QSqlDatabase db = database();
     m_inTransaction = false;
-    if (!db.commit()) {
+    if (!watched([&] { return db.commit(); })) {
         const Failure refused = failure(db.lastError());
         db.rollback();
         throw refused;
@@ -161,7 +191,8 @@ void Connection::commit() const
 void Connection::rollback() const
 {
     m_inTransaction = false;
-    database().rollback();
+    QSqlDatabase db = database();
+    watched([&] { return db.rollback(); });
 }
 
 } // namespace quillset

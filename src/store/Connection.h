@@ -11,6 +11,8 @@
 
 namespace quillset {
 
+class StatementWatch;
+
 /// One connection to the database and the backend's dialect. Every statement of the program runs
 /// here, prepared, with every value bound; every failure becomes a Failure a person can read.
 class Connection
@@ -45,7 +47,10 @@ public:
     decltype(auto) inTransaction(Work &&work) const;
 
 private:
-    static bool tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values);
+    bool tryRun(QSqlQuery &query, const QString &sql, const QVariantList &values) const;
+    /// Runs the step under the statement's time limit; true when the step succeeded.
+    template<typename Step>
+    bool watched(Step &&step) const;
     void begin() const;
     void commit() const;
     void rollback() const;
@@ -53,6 +58,8 @@ private:
     std::unique_ptr<Dialect> m_dialect;
     QString m_name;
     mutable bool m_inTransaction = false;
+    std::unique_ptr<StatementWatch> m_watch; ///< only for a backend with a time limit of its own
+    mutable bool m_timedOut = false; ///< the last statement was given up at its time limit
 };
 
 template<typename Work>

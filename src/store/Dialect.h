@@ -14,7 +14,7 @@ class Connection;
 struct StoredAmount;
 
 /// What a failed statement means, whatever the backend: the kinds a caller words differently.
-enum class StoreError { Busy, ReadOnly, Full, Damaged, Duplicate, Gone, Other };
+enum class StoreError { Busy, ReadOnly, NoRight, Full, Damaged, Duplicate, Gone, Other };
 
 /// One upgrade step: the statements that take the schema from the version before it to its own.
 /// Steps are never changed once released: a database out in an office may be at any of them.
@@ -52,7 +52,16 @@ public:
     virtual int schemaVersion(const Connection &connection) const = 0;
     /// Written inside the migration's transaction, so it changes with the schema or not at all.
     virtual void setSchemaVersion(const Connection &connection, int version) const = 0;
+    /// True when the table is there, whether or not this user may use it.
     virtual bool hasTable(const Connection &connection, const QString &table) const = 0;
+    /// Throws Failure naming every right this user lacks on the tables the program uses; a file's
+    /// rights are its own, told when it is opened.
+    virtual void checkRights(const Connection &) const { }
+    /// How long one statement may wait for the database before it is given up on this side, in
+    /// seconds; 0 when the backend never leaves one waiting unbounded.
+    virtual int statementLimitSeconds() const { return 0; }
+    /// The connection's socket, for the statement limit to close; -1 when there is none.
+    virtual int socketOf(const QSqlDatabase &) const { return -1; }
     /// Keeps a copy of the database as it is before it is upgraded from this version.
     virtual void backUp(const Connection &connection, int version) const = 0;
     virtual StoreError classify(const QSqlError &error) const = 0;

@@ -5,9 +5,12 @@
 #include "store/StoreLog.h"
 #include "store/StoredAmount.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrlQuery>
 #include <QVariant>
+
+#include <postgresql/libpq-fe.h>
 
 namespace quillset {
 
@@ -76,11 +79,18 @@ void PostgresDialect::open(QSqlDatabase &db) const
     db.setPassword(m_uri.password(QUrl::FullyDecoded));
     db.setDatabaseName(databaseName(m_uri));
     // Every other keyword of the URI goes to libpq as it is; the time limits bound every wait.
-    QStringList options
-        = {QStringLiteral("connect_timeout=%1").arg(m_timeoutSeconds), QStringLiteral("application_name=Quillset"),
-           QStringLiteral("options='-c client_min_messages=warning -c statement_timeout=%1s "
-                          "-c lock_timeout=%1s'")
-               .arg(m_timeoutSeconds)};
+    // Over TCP, a server gone silent (a cable pulled, a machine frozen) is noticed by the system too:
+    // keep-alive probes on an idle connection, and a limit on data it never acknowledges.
+    QStringList options = {QStringLiteral("connect_timeout=%1").arg(m_timeoutSeconds),
+                           QStringLiteral("application_name=Quillset"),
+                           QStringLiteral("options='-c client_min_messages=warning -c statement_timeout=%1s "
+                                          "-c lock_timeout=%1s'")
+                               .arg(m_timeoutSeconds),
+                           QStringLiteral("keepalives=1"),
+                           QStringLiteral("keepalives_idle=%1").arg(m_timeoutSeconds),
+                           QStringLiteral("keepalives_interval=1"),
+                           QStringLiteral("keepalives_count=3"),
+                           QStringLiteral("tcp_user_timeout=%1").arg(m_timeoutSeconds * 1000)};
     const QUrlQuery query(m_uri);
     for (const auto &[key, value] : query.queryItems(QUrl::FullyDecoded)) {
         if (key != QLatin1String("host"))
@@ -110,10 +120,59 @@ void PostgresDialect::setSchemaVersion(const Connection &connection, int version
 
 bool PostgresDialect::hasTable(const Connection &connection, const QString &table) const
 {
-    QSqlQuery query = connection.run(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
-                                                    "current_schema() AND table_name = lower(?)"),
+    // The catalogue lists every table; the information schema only those this user may use, and a
+    // user without rights would be told the tables are missing.
+    QSqlQuery query = connection.run(QStringLiteral("SELECT 1 FROM pg_catalog.pg_tables WHERE schemaname = "
+                                                    "current_schema() AND tablename = lower(?)"),
                                      {table});
     return connection.next(query);
+}
+
+void PostgresDialect::checkRights(const Connection &connection) const
+{
+    // Every table is read and written, but for the schema's version, which is only read. What is
+    // missing is named, with the statement an administrator would grant it by.
+    QSqlQuery query = connection.run(QStringLiteral(
+        "SELECT c.relname, current_user, current_schema(), has_table_privilege(c.oid, 'SELECT'), "
+        "has_table_privilege(c.oid, 'INSERT'), has_table_privilege(c.oid, 'UPDATE'), has_table_privilege(c.oid, "
+        "'DELETE') FROM pg_catalog.pg_class AS c JOIN pg_catalog.pg_namespace AS n ON n.oid = c.relnamespace "
+        "WHERE n.nspname = current_schema() AND c.relkind IN ('r', 'p') ORDER BY c.relname"));
+    static const QString rights[]
+        = {QStringLiteral("SELECT"), QStringLiteral("INSERT"), QStringLiteral("UPDATE"), QStringLiteral("DELETE")};
+    QStringList missing;
+    QString user;
+    QString schema;
+    while (connection.next(query)) {
+        user = query.value(1).toString();
+        schema = query.value(2).toString();
+        // The schema's version is only read, and the history only read and added to.
+        const QString table = query.value(0).toString();
+        const int needed = table == QLatin1String("quillset_schema") ? 1 : table == QLatin1String("history") ? 2 : 4;
+        QStringList lacks;
+        for (int i = 0; i < needed; ++i) {
+            if (!query.value(3 + i).toBool())
+                lacks.append(rights[i]);
+        }
+        if (!lacks.isEmpty())
+            missing.append(QStringLiteral("%1 on %2").arg(lacks.join(QStringLiteral(", ")), query.value(0).toString()));
+    }
+    if (missing.isEmpty())
+        return;
+    throw Failure(ErrorNumber::DatabaseUnreadable,
+                  QStringLiteral("Quillset cannot open its database \"%1\": the database user \"%2\" lacks rights "
+                                 "it needs: %3. The tables are there, so do not make them again; ask the database's "
+                                 "administrator to grant the rights (GRANT SELECT, INSERT, UPDATE, DELETE ON ALL "
+                                 "TABLES IN SCHEMA %4 TO %2).")
+                      .arg(shownLocation(), user, missing.join(QStringLiteral("; ")), schema));
+}
+
+int PostgresDialect::socketOf(const QSqlDatabase &db) const
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    // The driver hands out libpq's connection, PGconn, whose type Qt names by its struct.
+    if (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return -1;
+    return PQsocket(*static_cast<PGconn *const *>(handle.data()));
 }
 
 void PostgresDialect::backUp(const Connection &, int version) const
@@ -131,8 +190,10 @@ StoreError PostgresDialect::classify(const QSqlError &error) const
     if (state == QLatin1String("40001") || state == QLatin1String("40P01") || state == QLatin1String("55P03")
         || state == QLatin1String("57014"))
         return StoreError::Busy;
-    if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+    if (state == QLatin1String("25006"))
         return StoreError::ReadOnly;
+    if (state == QLatin1String("42501"))
+        return StoreError::NoRight;
     if (state.startsWith(QLatin1String("53")))
         return StoreError::Full;
     if (state.startsWith(QLatin1String("XX")))

@@ -30,6 +30,9 @@ public:
     int schemaVersion(const Connection &connection) const override;
     void setSchemaVersion(const Connection &connection, int version) const override;
     bool hasTable(const Connection &connection, const QString &table) const override;
+    void checkRights(const Connection &connection) const override;
+    int statementLimitSeconds() const override { return m_timeoutSeconds; }
+    int socketOf(const QSqlDatabase &db) const override;
     void backUp(const Connection &connection, int version) const override;
     StoreError classify(const QSqlError &error) const override;
     qint64 insert(const Connection &connection, const QString &sql, const QVariantList &values) const override;

@@ -47,6 +47,8 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
 {
     auto connection = std::make_unique<Connection>(dialectFor(location, options.timeoutSeconds));
     const Dialect &dialect = connection->dialect();
+    // Rights first: without them even the version cannot be read, and the tables would seem missing.
+    dialect.checkRights(*connection);
     // The version is read before anything else is done, so that a newer database stays untouched.
     const int version = dialect.schemaVersion(*connection);
     if (version > schemaVersion())

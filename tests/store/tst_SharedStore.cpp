@@ -20,6 +20,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <atomic>
+#include <csignal>
+#include <thread>
+
 using namespace quillset;
 using namespace quillset::test;
 
@@ -32,6 +36,7 @@ class TestSharedStore : public QObject
 private slots:
     void initTestCase();
     void initialisedOnlyWhenAsked();
+    void aUserWithoutRightsIsToldWhichAreMissing();
     void upgradesARegisterOfAnEarlierRelease();
     void twoWorkstationsNeverShareANumber_data();
     void twoWorkstationsNeverShareANumber();
@@ -147,6 +152,29 @@ void TestSharedStore::initialisedOnlyWhenAsked()
     }
     QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99")));
     QVERIFY(openFailure(server.location()).contains(QStringLiteral("version 99"))); // still as it was
+}
+
+void TestSharedStore::aUserWithoutRightsIsToldWhichAreMissing()
+{
+    const TestDatabase db(Backend::Postgres);
+    QVERIFY(db.isReady());
+    const QString name = db.path().section(u'/', 3).section(u'?', 0, 0);
+    const QString clerk = name + QStringLiteral("_clerk");
+    QCOMPARE(administer(QStringLiteral("CREATE ROLE %1 LOGIN").arg(clerk)), QString());
+    QString location = db.path();
+    location.replace(QStringLiteral("postgresql://quillset@"), QStringLiteral("postgresql://%1@").arg(clerk));
+    // Tables it may not use are still there: it is never sent to make them again.
+    const QString none = openFailure(location);
+    QVERIFY2(none.contains(QStringLiteral("lacks rights it needs: SELECT, INSERT, UPDATE, DELETE on bankaccount"))
+                 && !none.contains(QStringLiteral("--initialise")),
+             qPrintable(none));
+    db.exec(QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA public TO %1").arg(clerk));
+    const QString readOnly = openFailure(location);
+    QVERIFY2(readOnly.contains(QStringLiteral("INSERT, UPDATE, DELETE on cheque;"))
+                 && !readOnly.contains(QStringLiteral("quillset_schema")),
+             qPrintable(readOnly));
+    db.exec(QStringLiteral("REVOKE ALL ON ALL TABLES IN SCHEMA public FROM %1").arg(clerk));
+    administer(QStringLiteral("DROP ROLE %1").arg(clerk));
 }
 
 // A register on the server as the release of version 4 left it, made by the program's own steps up
@@ -321,6 +349,8 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing_data()
                                              << "nothing was printed";
     QTest::newRow("register locked by another workstation") << "locked"
                                                             << "nothing was printed";
+    QTest::newRow("server stops answering mid-print") << "frozen"
+                                                      << "did not answer within 2 seconds";
 }
 
 void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
@@ -334,7 +364,18 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
     QVERIFY(store);
     QSqlDatabase holder;
     std::optional<QSqlQuery> holding;
-    if (fault == QLatin1String("dropped") || fault == QLatin1String("read-only")) {
+    // A frozen server process: it takes the request and never answers, until it is let go.
+    std::atomic<qint64> frozen = 0;
+    std::jthread thaw;
+    if (fault == QLatin1String("frozen")) {
+        frozen = scalar(*store, QStringLiteral("SELECT pg_backend_pid()")).toLongLong();
+        QCOMPARE(::kill(static_cast<pid_t>(frozen), SIGSTOP), 0);
+        thaw = std::jthread([&frozen](const std::stop_token &stop) {
+            for (int i = 0; i < 300 && !stop.stop_requested(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            ::kill(static_cast<pid_t>(frozen.load()), SIGCONT);
+        });
+    } else if (fault == QLatin1String("dropped") || fault == QLatin1String("read-only")) {
         if (fault == QLatin1String("read-only"))
             QCOMPARE(administer(QStringLiteral("ALTER DATABASE %1 SET default_transaction_read_only = on").arg(name)),
                      QString());
@@ -363,6 +404,10 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
                        Money {5000, {}}, false},
                       {*store, queue, metrics, waiter, nullptr, QStringLiteral("desk-1 (asha)")});
     QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed()))); // within the store's limit
+    if (thaw.joinable()) {
+        thaw.request_stop();
+        thaw.join();
+    }
     if (said.isEmpty()) {
         // The program reaches the server again by itself and the cheque goes through.
         QCOMPARE(int(outcome.kind), int(IssueOutcome::Kind::Printed));

@@ -3,6 +3,7 @@
 
 #include "core/base/Failure.h"
 #include "core/cheque/Cheque.h"
+#include "core/issue/ChequeLife.h"
 #include "store/Connection.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
@@ -40,6 +41,7 @@ private slots:
     void registersTheTradingDataSource();
     void registersWithTheRealInstaller();
     void readOnlyProgramFolderKeepsTheDatabaseWithTheUser();
+    void pendingNoticeNamesThisWorkstationsChequesOnly();
 
 private:
     static bool onServer();
@@ -357,6 +359,28 @@ void TestStore::readOnlyProgramFolderKeepsTheDatabaseWithTheUser()
     chooseDatabasePath(program.path(), false, userFolder);
     const std::unique_ptr<Store> store = Store::OpenDatabase(own, OdbcInstaller::none());
     QCOMPARE(test::scalar(*store, QStringLiteral("SELECT Pay FROM Cheque")).toString(), QStringLiteral("Kept"));
+}
+
+void TestStore::pendingNoticeNamesThisWorkstationsChequesOnly()
+{
+    const TestDatabase db;
+    QVERIFY(db.isReady());
+    const QString here = QStringLiteral("desk-1 (asha)");
+    const QString there = QStringLiteral("desk-2 (ravi)");
+    int number = 500;
+    for (const QString &from : {here, there, there, here}) {
+        const Cheque cheque {QStringLiteral("ACC1"),    QStringLiteral("000%1").arg(++number),
+                             QStringLiteral("A Payee"), QDate(2026, 12, 7),
+                             Money {500, {}},           false};
+        db.store().cheques().addPending(cheque, from);
+    }
+    // Cheques other workstations have in flight are no notice of their own, and are counted apart.
+    QCOMPARE(pendingNotice(db.store().cheques().pending(QStringLiteral("desk-3 (mina)")), Audience::Window), QString());
+    const QString notice = pendingNotice(db.store().cheques().pending(here), Audience::Window);
+    QVERIFY2(notice.startsWith(QStringLiteral("2 cheques are pending in the register from this workstation: ACC1 "
+                                              "000501, ACC1 000504."))
+                 && notice.contains(QStringLiteral("2 cheques sent from other workstations are pending")),
+             qPrintable(notice));
 }
 
 QUILLSET_TEST_MAIN(TestStore, QCoreApplication)

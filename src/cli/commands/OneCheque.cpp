@@ -97,7 +97,7 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
 void sayPendingCheques(const Store &store)
 {
     try {
-        const QString notice = pendingNotice(store.cheques().pendingCount(), Audience::CommandLine);
+        const QString notice = pendingNotice(store.cheques().pending(workstationName()), Audience::CommandLine);
         if (!notice.isEmpty())
             say(notice);
     } catch (const Failure &failure) {

@@ -28,7 +28,7 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
 /// What is wrong with the options of one cheque (--print, --pdf, --stamp, --mark, --confirm), or empty.
 QString oneChequeUsageProblem(const QCommandLineParser &parser);
 
-/// Tells, on standard error, how many cheques are pending, if any are.
+/// Tells, on standard error, which cheques this workstation left pending, if it left any.
 void sayPendingCheques(const Store &store);
 
 } // namespace quillset

@@ -1,5 +1,6 @@
 #include "BankRecordTransfer.h"
 
+#include "core/banks/LeafLimits.h"
 #include "core/base/Conversions.h"
 
 #include <cmath>
@@ -51,7 +52,7 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account)
 
 namespace {
 
-std::optional<double> measurementFromText(int index, const QString &text)
+double numberFromText(int index, const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
@@ -62,17 +63,32 @@ std::optional<double> measurementFromText(int index, const QString &text)
     return value;
 }
 
+void requireWithinLimits(int index, const QString &text, MeasureKind kind, double value)
+{
+    if (const QString problem = measureProblem(kind, value); !problem.isEmpty())
+        throw TextRefused(index, QStringLiteral("%1 holds \"%2\", but %3.").arg(textLabel(index), text, problem));
+}
+
+std::optional<double> measurementFromText(int index, const QString &text)
+{
+    const double value = numberFromText(index, text);
+    requireWithinLimits(index, text, measureKind(measurementAt(index)), value);
+    return value;
+}
+
 // An empty crossing box keeps the corner block; a size must be more than nothing.
 std::optional<double> crossingFromText(int index, const QString &text)
 {
     if (text.trimmed().isEmpty())
         return std::nullopt;
-    const std::optional<double> value = measurementFromText(index, text);
-    if (index >= BankAccountTexts::kFirstCrossing + 2 && *value <= 0)
+    const double value = numberFromText(index, text);
+    const int part = index - BankAccountTexts::kFirstCrossing;
+    if (part >= 2 && value <= 0)
         throw TextRefused(index,
                           QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
                                          "empty for the usual corner block.")
                               .arg(textLabel(index), text));
+    requireWithinLimits(index, text, crossingKind(part), value);
     return value;
 }
 

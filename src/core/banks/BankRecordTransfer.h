@@ -43,7 +43,7 @@ private:
 BankAccountTexts textsFromRecord(const BankAccountRecord &account);
 
 /// The record the texts describe. Throws TextRefused naming the field when the Bank ID is empty or
-/// a measurement is not a number of centimetres.
+/// a measurement is not a number of centimetres within its limits (LeafLimits.h).
 BankAccountRecord recordFromTexts(const BankAccountTexts &texts);
 
 /// The stored record with what the operator changed in the texts: a text left as it was shown keeps

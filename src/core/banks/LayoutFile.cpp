@@ -1,5 +1,6 @@
 #include "LayoutFile.h"
 
+#include "core/banks/LeafLimits.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 
@@ -7,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillset {
@@ -18,23 +20,124 @@ Failure notALayout(const QString &why)
     return Failure(ErrorNumber::EntryInvalid, QStringLiteral("The file is not a Quillset leaf layout: %1").arg(why));
 }
 
+Failure fieldRefused(const QString &field, const QString &why)
+{
+    return Failure(ErrorNumber::EntryInvalid,
+                   QStringLiteral("The layout file was not taken: its field \"%1\" %2.").arg(field, why));
+}
+
 QJsonValue number(const std::optional<double> &value)
 {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
 
-std::optional<double> numberFrom(const QJsonObject &object, const QString &key, bool positive)
+// What a value is, without repeating it: a refused text may be megabytes long.
+QString described(const QJsonValue &value)
 {
-    const QJsonValue value = object.value(key);
-    if (value.isNull() || value.isUndefined())
-        return std::nullopt;
-    if (!value.isDouble() || !std::isfinite(value.toDouble()) || (positive && value.toDouble() <= 0))
-        throw notALayout(QStringLiteral("\"%1\" holds %2, which is not %3 number of centimetres.")
-                             .arg(key,
-                                  QString::fromUtf8(QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact)),
-                                  positive ? QStringLiteral("a positive") : QStringLiteral("a")));
-    return value.toDouble();
+    switch (value.type()) {
+    case QJsonValue::Double:
+        return QString::number(value.toDouble());
+    case QJsonValue::String:
+        return QStringLiteral("a text of %1 characters").arg(value.toString().size());
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Array:
+        return QStringLiteral("a list");
+    case QJsonValue::Object:
+        return QStringLiteral("a block of fields");
+    default:
+        return QStringLiteral("nothing");
+    }
 }
+
+// One block of the document, each of whose fields must be there, and nothing else.
+class Block
+{
+public:
+    Block(const QJsonObject &object, const QString &path, const QStringList &fields)
+        : m_path(path)
+        , m_object(object)
+    {
+        for (auto it = m_object.constBegin(); it != m_object.constEnd(); ++it) {
+            if (!fields.contains(it.key()))
+                throw fieldRefused(name(it.key()), QStringLiteral("is not a field of a leaf layout"));
+        }
+        for (const QString &field : fields) {
+            if (!m_object.contains(field))
+                throw fieldRefused(name(field), QStringLiteral("is missing"));
+        }
+    }
+
+    /// The block under the key of the parent block.
+    static Block inside(const QJsonObject &parent, const QString &key, const QStringList &fields)
+    {
+        const QJsonValue value = parent.value(key);
+        if (value.isUndefined())
+            throw fieldRefused(key, QStringLiteral("is missing"));
+        if (!value.isObject())
+            throw fieldRefused(key, QStringLiteral("holds %1, which is not a block of fields").arg(described(value)));
+        return Block(value.toObject(), key, fields);
+    }
+
+    QString name(const QString &field) const { return m_path.isEmpty() ? field : m_path + u'.' + field; }
+
+    /// A measurement in centimetres within the bank window's limits; null leaves it unset.
+    std::optional<double> centimetres(const QString &field, MeasureKind kind) const
+    {
+        const QJsonValue value = m_object.value(field);
+        if (value.isNull())
+            return std::nullopt;
+        if (!value.isDouble() || !std::isfinite(value.toDouble()))
+            throw fieldRefused(name(field),
+                               QStringLiteral("holds %1, which is not a number of centimetres").arg(described(value)));
+        if (const QString problem = measureProblem(kind, value.toDouble()); !problem.isEmpty())
+            throw fieldRefused(name(field), QStringLiteral("holds %1, but %2").arg(described(value), problem));
+        return value.toDouble();
+    }
+
+    bool yesNo(const QString &field) const
+    {
+        const QJsonValue value = m_object.value(field);
+        if (!value.isBool())
+            throw fieldRefused(name(field),
+                               QStringLiteral("holds %1, which is not true or false").arg(described(value)));
+        return value.toBool();
+    }
+
+    /// A whole number among those allowed.
+    int whole(const QString &field, const QList<int> &allowed) const
+    {
+        const QJsonValue value = m_object.value(field);
+        const double number = value.toDouble();
+        if (!value.isDouble()
+            || std::none_of(allowed.begin(), allowed.end(), [&](int each) { return each == number; })) {
+            QStringList words;
+            for (const int each : allowed)
+                words.append(QString::number(each));
+            throw fieldRefused(
+                name(field),
+                QStringLiteral("holds %1, which is not %2").arg(described(value), words.join(QStringLiteral(" or "))));
+        }
+        return static_cast<int>(number);
+    }
+
+    QString text(const QString &field, int longest) const
+    {
+        const QJsonValue value = m_object.value(field);
+        if (!value.isString())
+            throw fieldRefused(name(field), QStringLiteral("holds %1, which is not a text").arg(described(value)));
+        const QString text = value.toString().trimmed();
+        if (text.size() > longest)
+            throw fieldRefused(
+                name(field),
+                QStringLiteral("is %1 characters long; at most %2 are taken").arg(text.size()).arg(longest));
+        return text;
+    }
+
+private:
+    QString m_path;
+    QJsonObject m_object;
+};
 
 } // namespace
 
@@ -69,7 +172,8 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     const QJsonObject root = parsed.object();
     if (root.value(QStringLiteral("format")).toString() != kLeafLayoutFormat)
         throw notALayout(QStringLiteral("it does not say it is one."));
-    const int version = root.value(QStringLiteral("version")).toInt(0);
+    const QJsonValue versionValue = root.value(QStringLiteral("version"));
+    const int version = versionValue.toInt(0);
     if (version > kLayoutVersion)
         throw Failure(ErrorNumber::EntryInvalid,
                       QStringLiteral("The layout was written by a newer Quillset (layout version %1; this one reads "
@@ -78,28 +182,45 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
                           .arg(kLayoutVersion));
     if (version < 1)
         throw notALayout(QStringLiteral("it has no version."));
+
+    // Every field is checked as the bank window checks what is typed, so a file can bring in nothing
+    // the window would refuse; a field missing or unknown is named, never taken as empty.
+    const QString measurementsKey = QStringLiteral("centimetres");
+    QStringList columns;
+    for (int i = 0; i < kMeasurementCount; ++i)
+        columns.append(measurementColumn(static_cast<Measurement>(i)));
+    const Block top(root, QString(),
+                    {QStringLiteral("format"), QStringLiteral("version"), measurementsKey,
+                     QStringLiteral("rupee3Active"), QStringLiteral("crossing"), QStringLiteral("money")});
+    const Block measurements = Block::inside(root, measurementsKey, columns);
+    const QStringList crossingFields {QStringLiteral("left"), QStringLiteral("top"), QStringLiteral("width"),
+                                      QStringLiteral("height")};
+    const Block crossing = Block::inside(root, QStringLiteral("crossing"), crossingFields);
+    const Block money = Block::inside(
+        root, QStringLiteral("money"),
+        {QStringLiteral("style"), QStringLiteral("currency"), QStringLiteral("subunit"), QStringLiteral("decimals")});
+
     BankAccountRecord result = account;
-    const QJsonObject measurements = root.value(QStringLiteral("centimetres")).toObject();
     for (int i = 0; i < kMeasurementCount; ++i) {
         const auto measurement = static_cast<Measurement>(i);
-        result.setValue(measurement,
-                        numberFrom(measurements, measurementColumn(measurement),
-                                   measurement == Measurement::Width || measurement == Measurement::Height));
+        result.setValue(measurement, measurements.centimetres(columns.at(i), measureKind(measurement)));
     }
-    result.rupee3Active = root.value(QStringLiteral("rupee3Active")).toBool();
-    const QJsonObject crossing = root.value(QStringLiteral("crossing")).toObject();
-    result.crossing
-        = {numberFrom(crossing, QStringLiteral("left"), false), numberFrom(crossing, QStringLiteral("top"), false),
-           numberFrom(crossing, QStringLiteral("width"), true), numberFrom(crossing, QStringLiteral("height"), true)};
-    const QJsonObject money = root.value(QStringLiteral("money")).toObject();
-    const std::optional<AmountStyle> style
-        = amountStyleFromWord(money.value(QStringLiteral("style")).toString(QStringLiteral("International")));
-    const int decimals = money.value(QStringLiteral("decimals")).toInt(0);
-    if (!style || (decimals != 0 && decimals != 2 && decimals != 3))
-        throw notALayout(
-            QStringLiteral("its money style is neither International nor Indian with 0, 2 or 3 decimals."));
-    result.money = {*style, money.value(QStringLiteral("currency")).toString().trimmed(),
-                    money.value(QStringLiteral("subunit")).toString().trimmed(), decimals};
+    result.rupee3Active = top.yesNo(QStringLiteral("rupee3Active"));
+    std::optional<double> *const place[]
+        = {&result.crossing.left, &result.crossing.top, &result.crossing.width, &result.crossing.height};
+    for (int part = 0; part < 4; ++part)
+        *place[part] = crossing.centimetres(crossingFields.at(part), crossingKind(part));
+
+    const QString styleWord = money.text(QStringLiteral("style"), kLongestMoneyName);
+    const std::optional<AmountStyle> style = amountStyleFromWord(styleWord);
+    if (!style)
+        throw fieldRefused(
+            money.name(QStringLiteral("style")),
+            QStringLiteral("holds \"%1\", which is neither %2 nor %3")
+                .arg(styleWord, amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)));
+    result.money = {*style, money.text(QStringLiteral("currency"), kLongestMoneyName),
+                    money.text(QStringLiteral("subunit"), kLongestMoneyName),
+                    money.whole(QStringLiteral("decimals"), {0, 2, 3})};
     return result;
 }
 

@@ -196,7 +196,18 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     // An office may write a payee any way its bank accepts, on the one line the leaf has for it: the
     // register then holds exactly what was printed.
     // One made of blanks and invisible characters alone would print a blank Pay line: it is no payee.
-    if (!hasVisibleCharacter(texts.payee))
+    // A payee longer than any leaf could hold is refused before it is measured: the measurement of a
+    // text of millions of characters overflows and would let it through.
+    if (texts.payee.size() > kLongestPayee)
+        problems.append(
+            {ChequeField::Payee,
+             QCoreApplication::translate("ChequeInput",
+                                         "The payee is too long for any cheque leaf (%1 characters; at most %2 can "
+                                         "print). Shorten it.")
+                 .arg(texts.payee.size())
+                 .arg(kLongestPayee),
+             false});
+    else if (!hasVisibleCharacter(texts.payee))
         problems.append(
             emptyField(ChequeField::Payee, QCoreApplication::translate("ChequeInput", "Enter the payee after Pay.")));
     else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())

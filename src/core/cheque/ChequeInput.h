@@ -59,6 +59,9 @@ std::optional<qint64> parseAmount(const QString &text, const MoneyStyle &money);
 /// True for a text the amount field may hold while it is typed (empty included).
 bool isAcceptableAmountText(const QString &text, const MoneyStyle &money);
 
+/// The most characters a payee may have: more than the widest leaf holds in the smallest type.
+inline constexpr int kLongestPayee = 1000;
+
 /// The longest amount the entry window admits, in digits before any decimal point.
 inline constexpr int kAmountMaxDigits = 9;
 

@@ -503,11 +503,20 @@ QString workstationName()
     return QStringLiteral("%1 (%2)").arg(QSysInfo::machineHostName(), user.isEmpty() ? QStringLiteral("?") : user);
 }
 
-QString pendingNotice(int pending, Audience audience)
+QString pendingNotice(const PendingCheques &pending, Audience audience)
 {
-    if (pending == 0)
+    // Other workstations' pending cheques are mostly printing at this moment: they are counted, apart,
+    // and never make a notice of their own.
+    const auto count = static_cast<int>(pending.own.size());
+    if (count == 0)
         return QString();
-    return IssueMessages::pendingNotice(pending, audience,
+    constexpr int kNamed = 10;
+    QStringList named;
+    for (const RegisterEntry &row : pending.own.mid(0, kNamed))
+        named.append(QStringLiteral("%1 %2").arg(row.bankId, row.chequeNo));
+    if (count > kNamed)
+        named.append(IssueMessages::tr("%1 more").arg(count - kNamed));
+    return IssueMessages::pendingNotice(count, named.join(QStringLiteral(", ")), pending.elsewhere, audience,
                                         settleCommand(QStringLiteral("CODE"), QStringLiteral("NUMBER")));
 }
 

@@ -118,8 +118,9 @@ QString offeredNumber(const Store &store, const QString &account);
 /// This workstation, as a pending row names it: host name and user.
 QString workstationName();
 
-/// What the operator is told at start-up when cheques are pending; empty when none are.
-QString pendingNotice(int pending, Audience audience);
+/// What the operator is told at start-up when cheques this workstation sent are pending, naming
+/// them, with those other workstations have in flight counted apart; empty when none of its own are.
+QString pendingNotice(const PendingCheques &pending, Audience audience);
 
 /// The command that settles the account's cheque, for someone at the command line, such as
 /// "quillset --mark printed|spoiled|unprinted --account ACC1 --cheque 000123".

@@ -150,13 +150,20 @@ QString IssueMessages::nowVoid(const QString &number, const QString &account)
     return tr("Cheque %1 of \"%2\" is now void.").arg(number, account);
 }
 
-QString IssueMessages::pendingNotice(int pending, Audience audience, const QString &command)
+QString IssueMessages::pendingNotice(int count, const QString &named, int elsewhere, Audience audience,
+                                     const QString &command)
 {
     const QString where = audience == Audience::CommandLine ? tr("Settle each with %1.").arg(command)
                                                             : tr("Settle them under Print Cheque, Register.");
-    return tr("%1 pending in the register: %2 may or may not have printed. %3")
-        .arg(pending == 1 ? tr("1 cheque is") : tr("%1 cheques are").arg(pending), pending == 1 ? tr("it") : tr("they"),
-             where);
+    QString notice = tr("%1 pending in the register from this workstation: %2. %3 may or may not have printed. %4")
+                         .arg(count == 1 ? tr("1 cheque is") : tr("%1 cheques are").arg(count), named,
+                              count == 1 ? tr("It") : tr("They"), where);
+    if (elsewhere > 0)
+        notice += tr(" Apart from these, %1 sent from other workstations %2 pending: printing now, or to be settled "
+                     "there.")
+                      .arg(elsewhere == 1 ? tr("1 cheque") : tr("%1 cheques").arg(elsewhere),
+                           elsewhere == 1 ? tr("is") : tr("are"));
+    return notice;
 }
 
 QString IssueMessages::numberTaken(const QString &number, const QString &account, const QString &status,

@@ -42,7 +42,9 @@ public:
     static QString recordedPrinted(const QString &number, const QString &account);
     static QString recordedSpoiled(const QString &number, const QString &account);
     static QString nowVoid(const QString &number, const QString &account);
-    static QString pendingNotice(int pending, Audience audience, const QString &command);
+    /// `named` lists this workstation's pending cheques; `elsewhere` counts other workstations' ones.
+    static QString pendingNotice(int count, const QString &named, int elsewhere, Audience audience,
+                                 const QString &command);
 
     // Printing a cheque.
     static QString numberTaken(const QString &number, const QString &account, const QString &status,

@@ -2,6 +2,7 @@
 
 #include "core/accounts/LayoutExport.h"
 #include "core/banks/BankRecordTransfer.h"
+#include "core/banks/LeafLimits.h"
 #include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/base/ProgramInfo.h"
@@ -239,14 +240,14 @@ void frmBanks::buildControls()
     m_currencyName->setPlaceholderText(tr("e.g. Rupees"));
     m_currencyName->setToolTip(
         tr("The currency's name as the words print it, such as Rupees. Empty: the words name none."));
-    m_currencyName->setValidator(new TypingLimit(20, m_currencyName));
+    m_currencyName->setValidator(new TypingLimit(kLongestMoneyName, m_currencyName));
     addControl<QLabel>(money, "", QRect(2130, 300, 740, 255), tr("Currency:"))->setBuddy(m_currencyName);
     m_subunitName = addControl<QLineEdit>(money, "txtSubunitName", QRect(4800, 270, 900, 285));
     m_subunitName->setPlaceholderText(tr("e.g. Paise"));
     m_subunitName->setToolTip(
         tr("The name of its hundredth (or thousandth) as the words print it, such as Paise. Empty: "
            "the words write a fraction as 50/100."));
-    m_subunitName->setValidator(new TypingLimit(20, m_subunitName));
+    m_subunitName->setValidator(new TypingLimit(kLongestMoneyName, m_subunitName));
     addControl<QLabel>(money, "", QRect(4080, 300, 710, 255), tr("Subunit:"))->setBuddy(m_subunitName);
     m_subunitDigits = addControl<QComboBox>(money, "cmbSubunitDigits", QRect(6090, 255, 525, 315));
     m_subunitDigits->addItems({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("3")});

@@ -91,7 +91,7 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
         if (const QString notes = upgradeNotesSummary(m_store->upgradeNotes()); !notes.isEmpty())
             m_services.prompter.message(kProgramTitle, notes, Prompter::Icon::Information);
         try {
-            const QString notice = pendingNotice(m_store->cheques().pendingCount(), Audience::Window);
+            const QString notice = pendingNotice(m_store->cheques().pending(m_services.workstation), Audience::Window);
             if (!notice.isEmpty())
                 m_services.prompter.message(kProgramTitle, notice, Prompter::Icon::Warning);
         } catch (const Failure &failure) {

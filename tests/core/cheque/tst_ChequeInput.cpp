@@ -236,6 +236,8 @@ void TestChequeInput::namesEveryFieldItCannotRead_data()
         << QString::fromUtf8("ACC1|7|One\u2028Two|06-Dec-2026|5") << "Pay" << false;
     QTest::newRow("a payee with a tab") << "ACC1|7|Tab\tGap|06-Dec-2026|5"
                                         << "Pay" << false;
+    QTest::newRow("a payee of two million characters")
+        << QStringLiteral("ACC1|7|%1|06-Dec-2026|5").arg(QString(2'000'000, u'W')) << "Pay" << false;
     QTest::newRow("all empty") << "||||"
                                << "Bank ID,Cheque No,Pay,Date,Amount" << true;
     QTest::newRow("bad date and amount") << "ACC1|1|X|31-Feb-2026|12a"
@@ -270,6 +272,8 @@ void TestChequeInput::namesEveryFieldItCannotRead()
     QCOMPARE(named.join(u','), problems);
     if (texts.at(3) == QLatin1String("31-Feb-2026"))
         QVERIFY(reading.messages().contains(QStringLiteral("\"31-Feb-2026\" is not a date")));
+    if (texts.at(2).size() > 1000)
+        QVERIFY(reading.messages().contains(QStringLiteral("The payee is too long")));
     if (texts.at(1) == QLatin1String("-1"))
         QVERIFY(reading.messages().contains(QStringLiteral("The cheque number \"-1\" must be digits only")));
 }
