@@ -1,6 +1,7 @@
 #include "CommandRegistry.h"
 
 #include "cli/SharedOptions.h"
+#include "cli/commands/BackupCommand.h"
 #include "cli/commands/BatchCommand.h"
 #include "cli/commands/CalibrationCommand.h"
 #include "cli/commands/CopyCommand.h"
@@ -33,6 +34,7 @@ CommandRegistry::CommandRegistry()
     m_commands.push_back(std::make_unique<PrintCommand>());
     m_commands.push_back(std::make_unique<ProofCommand>());
     m_commands.push_back(std::make_unique<VerifyCommand>());
+    m_commands.push_back(std::make_unique<BackupCommand>());
     // Last: it runs alone only; given with another command, it is kept before that one runs.
     m_commands.push_back(std::make_unique<WorkstationChoiceCommand>());
 }

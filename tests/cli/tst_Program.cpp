@@ -39,6 +39,7 @@ private slots:
     void wrongWordsAreAUsageError_data();
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
+    void backupAndRestoreKeepEveryCheque();
     void workstationKeepsItsChoiceOfDatabase();
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
@@ -326,6 +327,52 @@ void TestProgram::initialiseMakesANewDatabaseOnly()
     QCOMPARE(
         scalar(*Store::OpenDatabase(path, OdbcInstaller::none()), QStringLiteral("SELECT Pay FROM Cheque")).toString(),
         QStringLiteral("Kept"));
+}
+
+void TestProgram::backupAndRestoreKeepEveryCheque()
+{
+    TestDatabase db(Backend::Sqlite);
+    const auto write = [&](const Store &store, const QString &number) {
+        store.cheques().record({QStringLiteral("ACC1"), number, QStringLiteral("Payee ") + number, QDate(2026, 12, 6),
+                                Money {100, {}}, false});
+    };
+    const auto numbers = [](const QString &path) {
+        return scalar(*Store::OpenDatabase(path, OdbcInstaller::none()),
+                      QStringLiteral("SELECT group_concat(ChequeNo, ' ') FROM (SELECT ChequeNo FROM Cheque ORDER "
+                                     "BY Id)"))
+            .toString();
+    };
+    write(db.store(), QStringLiteral("000101"));
+    write(db.store(), QStringLiteral("000102"));
+    const QString backup = db.folder() + QStringLiteral("/backup.mdb");
+    const QString tampered = db.folder() + QStringLiteral("/tampered.mdb");
+    // Taken while the register is open in another program, as a copy of one moment.
+    for (const QString &file : {backup, tampered})
+        QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                     {QStringLiteral("--database"), db.path(), QStringLiteral("--backup"), file}),
+                 0);
+    QCOMPARE(numbers(backup), QStringLiteral("000101 000102"));
+    QVERIFY(!QFile::exists(backup + QStringLiteral(".partial")));
+    exec(*Store::OpenDatabase(tampered, OdbcInstaller::none()),
+         QStringLiteral("UPDATE Cheque SET Pay = 'Someone Else' WHERE ChequeNo = '000102'"));
+    write(db.store(), QStringLiteral("000103"));
+    db.close();
+
+    // A copy edited outside the program is refused, and the register stays as it is.
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), db.path(), QStringLiteral("--restore"), tampered}),
+             1);
+    QVERIFY2(m_said.contains(QStringLiteral("does not agree with its own history"))
+                 && m_said.contains(QStringLiteral("ACC1 cheque 000102")),
+             qPrintable(m_said));
+    QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102 000103"));
+    QVERIFY(!QFile::exists(db.path() + QStringLiteral(".before-restore")));
+
+    QCOMPARE(run(QStringLiteral(QUILLSET_PROGRAM),
+                 {QStringLiteral("--database"), db.path(), QStringLiteral("--restore"), backup}),
+             0);
+    QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102"));
+    QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore")), QStringLiteral("000101 000102 000103"));
 }
 
 void TestProgram::workstationKeepsItsChoiceOfDatabase()

@@ -1,0 +1,102 @@
+#include "RegisterBackup.h"
+
+#include "core/base/Failure.h"
+#include "store/Connection.h"
+#include "store/DataSource.h"
+#include "store/Store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+namespace quillset {
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+// Takes `to`'s name in one step, over any file there: never a moment without one or the other.
+bool renameOver(const QString &from, const QString &to)
+{
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), error);
+    return !error;
+}
+
+[[noreturn]] void refuse(const QString &text)
+{
+    throw Failure(ErrorNumber::FileWrite, text);
+}
+
+} // namespace
+
+void backUpRegister(const Store &store, const QString &file)
+{
+    if (store.isShared())
+        refuse(QCoreApplication::translate("RegisterBackup",
+                                           "A register on a server is backed up with the server's own tools "
+                                           "(pg_dump); see the guide."));
+    if (QFileInfo(file).absoluteFilePath() == QFileInfo(store.databaseFile()).absoluteFilePath())
+        refuse(QCoreApplication::translate("RegisterBackup", "A register cannot be backed up over itself."));
+    const QString partial = file + QStringLiteral(".partial");
+    QFile::remove(partial);
+    try {
+        // SQLite writes the copy as of one moment, while other programs go on reading and writing.
+        store.SharedConnection().run(QStringLiteral("VACUUM INTO ?"), {partial});
+    } catch (const Failure &failure) {
+        QFile::remove(partial);
+        refuse(QCoreApplication::translate("RegisterBackup", "The backup \"%1\" could not be written: %2")
+                   .arg(shown(file), failure.description()));
+    }
+    if (!renameOver(partial, file)) {
+        QFile::remove(partial);
+        refuse(QCoreApplication::translate("RegisterBackup", "The finished backup could not be named \"%1\".")
+                   .arg(shown(file)));
+    }
+}
+
+void restoreRegister(const QString &copy, const QString &location, const StoreOptions &options)
+{
+    if (!QFileInfo(copy).isFile())
+        refuse(QCoreApplication::translate("RegisterBackup", "There is no backup \"%1\" to restore.").arg(shown(copy)));
+    const QString restoring = location + QStringLiteral(".restoring");
+    QFile::remove(restoring);
+    if (!QFile::copy(copy, restoring))
+        refuse(QCoreApplication::translate("RegisterBackup", "The backup could not be copied beside \"%1\".")
+                   .arg(shown(location)));
+    try {
+        const std::unique_ptr<Store> restored = Store::OpenDatabase(restoring, OdbcInstaller::none(), options);
+        const RegisterCheck check = restored->history().verify();
+        if (!check.isClean())
+            refuse(QCoreApplication::translate("RegisterBackup",
+                                               "The backup \"%1\" does not agree with its own history, so it was "
+                                               "not restored: %2")
+                       .arg(shown(copy), check.brokenLink.isEmpty() ? check.differences.first() : check.brokenLink));
+    } catch (const Failure &failure) {
+        QFile::remove(restoring);
+        if (failure.number() == ErrorNumber::FileWrite)
+            throw;
+        refuse(QCoreApplication::translate("RegisterBackup", "The backup \"%1\" was not restored: %2")
+                   .arg(shown(copy), failure.description()));
+    }
+    const QString kept = location + QStringLiteral(".before-restore");
+    if (QFileInfo::exists(location) && !renameOver(location, kept)) {
+        QFile::remove(restoring);
+        refuse(QCoreApplication::translate("RegisterBackup", "The register \"%1\" could not be set aside.")
+                   .arg(shown(location)));
+    }
+    if (!renameOver(restoring, location))
+        refuse(QCoreApplication::translate("RegisterBackup",
+                                           "The backup could not take the register's place; the register is "
+                                           "kept as \"%1\".")
+                   .arg(shown(kept)));
+}
+
+} // namespace quillset
