@@ -12,6 +12,11 @@
 #include <QSqlRecord>
 #include <QSysInfo>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace quillset {
 
 namespace {
@@ -31,8 +36,12 @@ const QString kEventColumns = QStringLiteral("Id, At, OsUser, Workstation, DbRol
 
 QString operatingSystemUser()
 {
-    const QString user
-        = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME", qEnvironmentVariable("USERNAME")));
+#ifdef Q_OS_UNIX
+    // The account the program runs as, whatever the environment says.
+    if (const passwd *account = getpwuid(geteuid()); account && account->pw_name)
+        return QString::fromLocal8Bit(account->pw_name);
+#endif
+    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     return user.isEmpty() ? QStringLiteral("unknown") : user;
 }
 

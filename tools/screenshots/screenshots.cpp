@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,7 +141,9 @@ int main(int argc, char *argv[])
     batch->close();
     entry->findChild<QPushButton *>(QStringLiteral("cmdRegister"))->click();
     auto *settling = entry->findChild<frmRegister *>();
-    settling->resize(760, 300);
+    settling->resize(760, 380);
+    // A cheque selected, with its history under the list.
+    settling->findChild<QTableWidget *>(QStringLiteral("tblCheques"))->selectRow(2);
     save(*settling, out, QStringLiteral("register"));
     settling->close();
     entry->close();
