@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>BackupCommand</name>
+    <message>
+        <source>Write a consistent copy of the register to FILE, while others may use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the copy FILE in the register&apos;s place, once it is checked; the register it replaces is kept as &lt;name&gt;.before-restore. Close Quillset everywhere first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup and --restore cannot be given together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backed up the register to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A register on a server is restored with the server&apos;s own tools (pg_restore); see the guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored the register %1 from %2; the one it replaced is kept as %1.before-restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BatchCheck</name>
     <message>
         <source>the amount &quot;%1&quot; is not grouped as the account &quot;%2&quot; groups amounts (%3): write it as %4 or %5.</source>
@@ -1263,6 +1290,49 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     <name>ProofCommand</name>
     <message>
         <source>the cheque is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterBackup</name>
+    <message>
+        <source>A register on a server is backed up with the server&apos;s own tools (pg_dump); see the guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A register cannot be backed up over itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The finished backup could not be named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no backup &quot;%1&quot; to restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be copied beside &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; does not agree with its own history, so it was not restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; was not restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register &quot;%1&quot; could not be set aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not take the register&apos;s place; the register is kept as &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
