@@ -176,11 +176,14 @@ qint64 ChequeRegister::addSpoiledLeaf(const QString &account, const QString &num
     const QString stored = storedCode(account);
     if (findNumber(stored, number))
         throw numberTaken(number, stored);
+    // Its nothing is written in the account's money, as every other row of the account.
+    const std::optional<BankAccountRecord> owner = BankAccounts(m_connection).find(stored);
+    const int decimals = owner ? owner->money.subunitDigits : 0;
     return m_connection.inTransaction([&] {
         const qint64 id = m_connection.insert(
-            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, Reason, NumberKey, "
-                           "ChangedAt) VALUES (?, ?, 0, '', ?, 'spoiled', ?, ?, ?)"),
-            {stored, number, date.toString(Qt::ISODate), reason, numberKey(number), now()});
+            QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, Status, Reason, "
+                           "NumberKey, ChangedAt) VALUES (?, ?, 0, ?, '', ?, 'spoiled', ?, ?, ?)"),
+            {stored, number, decimals, date.toString(Qt::ISODate), reason, numberKey(number), now()});
         RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Spoiled), QString(), reason);
         return id;
     });
