@@ -92,8 +92,15 @@ BankAccounts::BankAccounts(const Connection &connection)
 
 std::optional<BankAccountRecord> BankAccounts::find(const QString &code) const
 {
-    QSqlQuery query = m_connection.run(
-        QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = ?").arg(selectColumns()), {storedCode(code)});
+    const QString select = QStringLiteral("SELECT %1 FROM BankAccount WHERE BankID = ?").arg(selectColumns());
+    // Most codes come as they were stored; only one written in other capitals needs the list of codes.
+    QSqlQuery query = m_connection.run(select, {code});
+    if (m_connection.next(query))
+        return bankAccountFromQuery(query);
+    const QString stored = storedCode(code);
+    if (stored == code)
+        return std::nullopt;
+    query = m_connection.run(select, {stored});
     if (!m_connection.next(query))
         return std::nullopt;
     return bankAccountFromQuery(query);

@@ -5,6 +5,7 @@
 #include "store/PrinterCalibrations.h"
 #include "store/RegisterHistory.h"
 
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QVariant>
@@ -26,9 +27,25 @@ std::optional<QString> SystemParameters::find(const QString &key) const
     return query.value(0).toString();
 }
 
+QHash<QString, QString> SystemParameters::findAll(const QStringList &keys) const
+{
+    const QString marks = QStringList(keys.size(), QStringLiteral("?")).join(u',');
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT Description, Value FROM sys_parms WHERE Description IN (%1)").arg(marks),
+        QVariantList(keys.cbegin(), keys.cend()));
+    QHash<QString, QString> values;
+    while (m_connection.next(query))
+        values.insert(query.value(0).toString(), query.value(1).toString());
+    return values;
+}
+
 QString SystemParameters::GetSystemParameter(const QString &key) const
 {
-    const std::optional<QString> value = find(key);
+    return presentIn(key, find(key));
+}
+
+QString SystemParameters::presentIn(const QString &key, const std::optional<QString> &value)
+{
     if (!value)
         throw Failure(ErrorNumber::ParameterMissing,
                       QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(key));
@@ -83,7 +100,11 @@ void SystemParameters::replaceInTransaction(const QString &key, const std::optio
 
 int SystemParameters::wholeNumberParameter(const QString &key) const
 {
-    const QString text = GetSystemParameter(key);
+    return wholeNumberIn(key, GetSystemParameter(key));
+}
+
+int SystemParameters::wholeNumberIn(const QString &key, const QString &text)
+{
     const std::optional<qint64> number = wholeNumber(text);
     if (!number || *number > std::numeric_limits<int>::max() || *number < std::numeric_limits<int>::min())
         throw Failure(
@@ -139,8 +160,16 @@ DateRules SystemParameters::dateRules(const QDate &today) const
 
 PrintSettings SystemParameters::printSettings() const
 {
+    // One statement for all five: a batch reads them for every cheque it checks and prints.
+    const QHash<QString, QString> values
+        = findAll({Parameter::Orientation, Parameter::ChequePosition, Parameter::CompanyName,
+                   Parameter::CalibrationLeft, Parameter::CalibrationTop});
+    const auto value = [&values](const QString &key) -> std::optional<QString> {
+        const auto found = values.constFind(key);
+        return found == values.constEnd() ? std::nullopt : std::optional<QString>(*found);
+    };
     PrintSettings settings;
-    const int orientation = wholeNumberParameter(Parameter::Orientation);
+    const int orientation = wholeNumberIn(Parameter::Orientation, presentIn(Parameter::Orientation, value(Parameter::Orientation)));
     if (orientation != static_cast<int>(Orientation::Portrait)
         && orientation != static_cast<int>(Orientation::Landscape))
         throw Failure(ErrorNumber::ParameterNotNumber,
@@ -148,11 +177,12 @@ PrintSettings SystemParameters::printSettings() const
                                      "must be 1 (portrait) or 2 (landscape).")
                           .arg(orientation));
     settings.orientation = static_cast<Orientation>(orientation);
-    settings.position = wholeNumberParameter(Parameter::ChequePosition);
-    settings.companyName = GetSystemParameter(Parameter::CompanyName);
+    settings.position
+        = wholeNumberIn(Parameter::ChequePosition, presentIn(Parameter::ChequePosition, value(Parameter::ChequePosition)));
+    settings.companyName = presentIn(Parameter::CompanyName, value(Parameter::CompanyName));
     // A missing offset matters only to a position that uses it; composition says so then.
     const auto offset = [&](const QString &key) -> std::optional<double> {
-        const std::optional<QString> text = find(key);
+        const std::optional<QString> text = value(key);
         return text ? std::optional<double>(numericValue(*text)) : std::nullopt;
     };
     settings.calibrationLeft = offset(Parameter::CalibrationLeft);

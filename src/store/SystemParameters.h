@@ -3,7 +3,9 @@
 #include "core/cheque/ChequeDate.h"
 #include "core/layout/PrintSettings.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace quillset {
 
@@ -61,6 +63,9 @@ public:
     DateRules dateRules(const QDate &today) const;
 
 private:
+    QHash<QString, QString> findAll(const QStringList &keys) const;
+    static QString presentIn(const QString &key, const std::optional<QString> &value);
+    static int wholeNumberIn(const QString &key, const QString &text);
     void replaceInTransaction(const QString &key, const std::optional<QString> &read, const QString &value) const;
     void noteChange(const QString &key, const std::optional<QString> &before, const QString &value) const;
 

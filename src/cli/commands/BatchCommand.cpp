@@ -149,12 +149,13 @@ int BatchCommand::run(CommandRun &run) const
             CupsPrintQueue queue(2000);
             const ProofPrinter printer = proofPrinter(queue);
             QList<ChequePage> pages;
+            ChequeComposer composer(store, metrics, printer.name);
             for (const BatchCheque &row : batch.cheques) {
                 Cheque cheque = row.cheque;
                 if (row.takesNextNumber)
                     cheque.number = batch.plannedNumbers.contains(row.line) ? batch.plannedNumbers.value(row.line)
                                                                             : batch.registered.value(row.line).chequeNo;
-                pages.append(composeChequePage(store, cheque, metrics, printer.name));
+                pages.append(composer.compose(cheque));
             }
             writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
                       store.databaseFile());

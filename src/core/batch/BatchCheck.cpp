@@ -10,13 +10,16 @@
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
+#include "core/layout/PrintSettings.h"
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <map>
+#include <optional>
 
 namespace quillset {
 
@@ -243,6 +246,8 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
     // Each account's numbers followed through its books as the rows would take them.
     std::map<QString, LeafPlan> plans;
     QMap<QString, BookFollowing> following;
+    QHash<QString, BankAccountRecord> accounts;
+    std::optional<PrintSettings> settings;
     for (const BatchRow &row : file.rows) {
         const auto problem = [&](const QString &column, const QString &reason) {
             checked.problems.append({row.line, column, reason});
@@ -281,7 +286,11 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         }
         BankAccountRecord record;
         try {
-            record = chequeAccount(store, texts.accountCode);
+            // Each account is read once for the whole batch: the check is of the register as it is now.
+            auto known = accounts.constFind(texts.accountCode);
+            if (known == accounts.constEnd())
+                known = accounts.insert(texts.accountCode, chequeAccount(store, texts.accountCode));
+            record = *known;
         } catch (const Failure &failure) {
             problem(QStringLiteral("Account"), failure.description(audience));
             continue;
@@ -350,8 +359,9 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
             numbersInBatch.insert(key, {row.line, next});
             if (!next)
                 plan->second.take(composed.number);
-            BankAccountRecord used;
-            checkedChequePage(store, composed, metrics, used);
+            if (!settings)
+                settings = store.parameters().printSettingsFor(QString());
+            checkedChequePage(store, composed, metrics, record, *settings);
             BookFollowing &books = following[record.bankId];
             books.lines.append(row.line);
             if (plan->second.outsideBooks(composed.number)) {

@@ -451,13 +451,19 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
                              BankAccountRecord &account, const QString &printer)
 {
     account = chequeAccount(store, cheque);
+    return checkedChequePage(store, cheque, metrics, account, store.parameters().printSettingsFor(printer));
+}
+
+ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             const BankAccountRecord &account, const PrintSettings &settings)
+{
     if (const std::optional<RegisterEntry> used = store.cheques().findNumber(cheque.accountCode, cheque.number)) {
         const QString next = offeredNumber(store, cheque.accountCode);
         throw Failure(ErrorNumber::NumberTaken,
                       IssueMessages::numberTaken(cheque.number, cheque.accountCode, statusWord(used->status),
                                                  formatChequeDate(used->date), next));
     }
-    const ChequePage page = ComposeCheque(cheque, account, store.parameters().printSettingsFor(printer), metrics);
+    const ChequePage page = ComposeCheque(cheque, account, settings, metrics);
     const QList<Failure> problems = pageProblems(page, metrics);
     if (!problems.isEmpty())
         throw Failure(problems.first().number(), IssueMessages::nothingPrinted(problemsText(problems)),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/Failure.h"
+#include "core/layout/PrintSettings.h"
 #include "store/ChequeRegister.h"
 
 #include <QString>
@@ -100,6 +101,10 @@ struct IssueContext
 /// of that printer (the office's for an empty name). Throws Failure saying which check failed.
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              BankAccountRecord &account, const QString &printer = QString());
+/// The same checks on an account and settings already read, as a batch reads them once for all its
+/// cheques; the cheque's money must be the account's.
+ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
+                             const BankAccountRecord &account, const PrintSettings &settings);
 
 /// Prints one cheque so that the register holds it exactly once: checked, written pending (which
 /// proves the register can take it), sent to the queue, followed until the print server says how

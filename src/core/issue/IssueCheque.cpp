@@ -52,6 +52,24 @@ ChequePage composeChequePage(const Store &store, const Cheque &cheque, const Pag
     return ComposeCheque(cheque, chequeAccount(store, cheque), store.parameters().printSettingsFor(printer), metrics);
 }
 
+ChequeComposer::ChequeComposer(const Store &store, const PageMetrics &metrics, const QString &printer)
+    : m_store(store)
+    , m_metrics(metrics)
+    , m_printer(printer)
+{
+}
+
+ChequePage ChequeComposer::compose(const Cheque &cheque)
+{
+    auto account = m_accounts.constFind(cheque.accountCode);
+    // A cheque read in other money than the account read before is checked against the account now.
+    if (account == m_accounts.constEnd() || account->money != cheque.amount.style)
+        account = m_accounts.insert(cheque.accountCode, chequeAccount(m_store, cheque));
+    if (!m_settings)
+        m_settings = m_store.parameters().printSettingsFor(m_printer);
+    return ComposeCheque(cheque, *account, *m_settings, m_metrics);
+}
+
 QString calibrationNote(const Store &store, const QString &printer)
 {
     if (printer.isEmpty())

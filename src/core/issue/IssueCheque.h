@@ -1,15 +1,19 @@
 #pragma once
 
 #include "core/base/Failure.h"
+#include "core/banks/BankAccount.h"
 #include "core/layout/ChequePage.h"
+#include "core/layout/PrintSettings.h"
 
+#include <QHash>
 #include <QString>
+
+#include <optional>
 
 namespace quillset {
 
 class PageMetrics;
 class Store;
-struct BankAccountRecord;
 struct Cheque;
 
 /// The message for a step that failed: "ERR:" + number + ":" + description, in the words for who
@@ -29,6 +33,25 @@ BankAccountRecord chequeAccount(const Store &store, const Cheque &cheque);
 /// missing or the page cannot be composed.
 ChequePage composeChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              const QString &printer = QString());
+
+/// Composes the pages of many cheques for one printer, as composeChequePage() does, reading each
+/// account and the settings once: a batch's pages are placed alike, and the register is not asked
+/// the same thing for every cheque.
+class ChequeComposer
+{
+public:
+    ChequeComposer(const Store &store, const PageMetrics &metrics, const QString &printer = QString());
+
+    /// Throws Failure as composeChequePage() does.
+    ChequePage compose(const Cheque &cheque);
+
+private:
+    const Store &m_store;
+    const PageMetrics &m_metrics;
+    QString m_printer;
+    std::optional<PrintSettings> m_settings;
+    QHash<QString, BankAccountRecord> m_accounts;
+};
 
 /// Which calibration a page for that printer is placed with, in words for a preview or a proof.
 QString calibrationNote(const Store &store, const QString &printer);
