@@ -58,6 +58,13 @@ public:
     }
     /// True when run() reads the store the command line names.
     virtual bool needsStore() const { return true; }
+    /// True when the command composes, measures or draws pages, which needs Qt's graphics and the
+    /// cheque's fonts; one that only reads and writes the register starts sooner without them.
+    virtual bool drawsPages(const QCommandLineParser &parser) const
+    {
+        Q_UNUSED(parser);
+        return true;
+    }
     /// Does the command; returns the exit status. Problems are said in plain words on standard error.
     virtual int run(CommandRun &run) const = 0;
 };

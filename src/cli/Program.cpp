@@ -14,7 +14,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace quillset {
 
@@ -49,9 +51,14 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
     // The command line draws its pages without a window, and so without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const bool drawsPages = wantsHelp(parser)
+        || std::any_of(wanted.cbegin(), wanted.cend(),
+                       [&](const Command *command) { return command->drawsPages(parser); });
+    const std::unique_ptr<QCoreApplication> app
+        = drawsPages ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     nameProgram();
-    loadChequeFonts();
+    if (drawsPages)
+        loadChequeFonts();
     if (wantsHelp(parser))
         parser.showHelp(ExitStatus::Done);
     if (const QString problem = registry.usageProblem(parser, wanted); !problem.isEmpty())

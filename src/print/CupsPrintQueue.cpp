@@ -1,11 +1,10 @@
 #include "CupsPrintQueue.h"
 
+#include "CupsLibrary.h"
 #include "PdfDocument.h"
 #include "PrintLog.h"
 #include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
-
-#include <cups/cups.h>
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -23,8 +22,8 @@ public:
     explicit Server(int timeoutMilliseconds)
         : m_seconds(qMax(1, timeoutMilliseconds / 1000))
     {
-        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              qMax(100, timeoutMilliseconds), nullptr);
+        m_http = cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(),
+                                     1, qMax(100, timeoutMilliseconds), nullptr);
         if (!m_http)
             throw Failure(
                 ErrorNumber::PrinterMissing,
@@ -32,10 +31,10 @@ public:
                                             "No printer is installed, or the print service does not answer (at %1). "
                                             "Add a printer in the system's printer settings and make it the default "
                                             "printer, then print again.")
-                    .arg(QString::fromLocal8Bit(cupsServer())));
-        httpSetTimeout(m_http, qMax(0.1, timeoutMilliseconds / 1000.0), &Server::giveUp, this);
+                    .arg(QString::fromLocal8Bit(cups().cupsServer())));
+        cups().httpSetTimeout(m_http, qMax(0.1, timeoutMilliseconds / 1000.0), &Server::giveUp, this);
     }
-    ~Server() { httpClose(m_http); }
+    ~Server() { cups().httpClose(m_http); }
     Server(const Server &) = delete;
     Server &operator=(const Server &) = delete;
 
@@ -51,7 +50,7 @@ public:
                                             "the printing service is running, then try again.")
                     .arg(m_seconds)
                     .arg(doing));
-        QString reason = QString::fromLocal8Bit(cupsLastErrorString()).trimmed();
+        QString reason = QString::fromLocal8Bit(cups().cupsLastErrorString()).trimmed();
         if (reason.endsWith(u'.'))
             reason.chop(1);
         return Failure(
@@ -77,38 +76,39 @@ private:
 
 struct DeleteIpp
 {
-    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+    void operator()(ipp_t *ipp) const { cups().ippDelete(ipp); }
 };
 using Ipp = std::unique_ptr<ipp_t, DeleteIpp>;
 
 QString printerUri(const QString &queue)
 {
     char uri[1024];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     queue.toLocal8Bit().constData());
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", cups().ippPort(),
+                            "/printers/%s", queue.toLocal8Bit().constData());
     return QString::fromLatin1(uri);
 }
 
 // What the printer says about itself: its message, or else its state reasons other than "none".
 QString printerMessage(const Server &server, const QString &queue)
 {
-    Ipp request(ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 printerUri(queue).toLatin1().constData());
+    Ipp request(cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
+    cups().ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                        printerUri(queue).toLatin1().constData());
     static const char *const wanted[] = {"printer-state-message", "printer-state-reasons"};
-    ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
-    Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    cups().ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    Ipp response(cups().cupsDoRequest(server.http(), request.release(), "/"));
     if (!response)
         return QString();
-    if (ipp_attribute_t *message = ippFindAttribute(response.get(), "printer-state-message", IPP_TAG_TEXT)) {
-        const QString text = QString::fromUtf8(ippGetString(message, 0, nullptr)).trimmed();
+    if (ipp_attribute_t *message = cups().ippFindAttribute(response.get(), "printer-state-message", IPP_TAG_TEXT)) {
+        const QString text = QString::fromUtf8(cups().ippGetString(message, 0, nullptr)).trimmed();
         if (!text.isEmpty())
             return text;
     }
     QStringList reasons;
-    if (ipp_attribute_t *attribute = ippFindAttribute(response.get(), "printer-state-reasons", IPP_TAG_KEYWORD)) {
-        for (int i = 0; i < ippGetCount(attribute); ++i) {
-            const QString reason = QString::fromLatin1(ippGetString(attribute, i, nullptr));
+    if (ipp_attribute_t *attribute
+        = cups().ippFindAttribute(response.get(), "printer-state-reasons", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < cups().ippGetCount(attribute); ++i) {
+            const QString reason = QString::fromLatin1(cups().ippGetString(attribute, i, nullptr));
             if (reason != QLatin1String("none"))
                 reasons.append(reason);
         }
@@ -120,22 +120,23 @@ QString printerMessage(const Server &server, const QString &queue)
 // none from it says nothing.
 bool countsNoPages(const Server &server, const QString &queue)
 {
-    Ipp request(ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 printerUri(queue).toLatin1().constData());
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "printer-make-and-model");
-    const Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    Ipp request(cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES));
+    cups().ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                        printerUri(queue).toLatin1().constData());
+    cups().ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                        "printer-make-and-model");
+    const Ipp response(cups().cupsDoRequest(server.http(), request.release(), "/"));
     ipp_attribute_t *model
-        = response ? ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT) : nullptr;
-    return model && qstrcmp(ippGetString(model, 0, nullptr), "Local Raw Printer") == 0;
+        = response ? cups().ippFindAttribute(response.get(), "printer-make-and-model", IPP_TAG_TEXT) : nullptr;
+    return model && qstrcmp(cups().ippGetString(model, 0, nullptr), "Local Raw Printer") == 0;
 }
 
 // The paper's name as the print server knows it, such as "iso_a4_210x297mm".
 QByteArray mediaName(const QPageSize &paper)
 {
     const QSizeF millimetres = paper.size(QPageSize::Millimeter);
-    const pwg_media_t *media = pwgMediaForSize(qRound(millimetres.width() * 100), qRound(millimetres.height() * 100));
+    const pwg_media_t *media
+        = cups().pwgMediaForSize(qRound(millimetres.width() * 100), qRound(millimetres.height() * 100));
     return media ? QByteArray(media->pwg) : QByteArray();
 }
 
@@ -143,7 +144,7 @@ QByteArray mediaName(const QPageSize &paper)
 // "na_letter_8.5x11in".
 QString paperWords(const char *media)
 {
-    const pwg_media_t *known = pwgMediaForPWG(media);
+    const pwg_media_t *known = cups().pwgMediaForPWG(media);
     return QString::fromLatin1(known && known->ppd ? known->ppd : media);
 }
 
@@ -151,25 +152,25 @@ QString paperWords(const char *media)
 // takes (a queue without a driver passes the page on as it is).
 QString paperProblem(const Server &server, const QString &queue, const QPageSize &paper)
 {
-    cups_dest_t *dest = cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
+    cups_dest_t *dest = cups().cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
     if (!dest)
         throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "asking which papers it takes"));
-    const auto freeDest = qScopeGuard([dest] { cupsFreeDests(1, dest); });
-    cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest);
+    const auto freeDest = qScopeGuard([dest] { cups().cupsFreeDests(1, dest); });
+    cups_dinfo_t *info = cups().cupsCopyDestInfo(server.http(), dest);
     if (!info) {
         if (server.timedOut())
             throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "asking which papers it takes"));
         return QString();
     }
-    const auto freeInfo = qScopeGuard([info] { cupsFreeDestInfo(info); });
-    ipp_attribute_t *offered = cupsFindDestSupported(server.http(), dest, info, "media");
+    const auto freeInfo = qScopeGuard([info] { cups().cupsFreeDestInfo(info); });
+    ipp_attribute_t *offered = cups().cupsFindDestSupported(server.http(), dest, info, "media");
     const QByteArray wanted = mediaName(paper);
-    if (!offered || ippGetCount(offered) == 0 || wanted.isEmpty()
-        || cupsCheckDestSupported(server.http(), dest, info, "media", wanted.constData()))
+    if (!offered || cups().ippGetCount(offered) == 0 || wanted.isEmpty()
+        || cups().cupsCheckDestSupported(server.http(), dest, info, "media", wanted.constData()))
         return QString();
     QStringList papers;
-    for (int i = 0; i < ippGetCount(offered); ++i)
-        papers.append(paperWords(ippGetString(offered, i, nullptr)));
+    for (int i = 0; i < cups().ippGetCount(offered); ++i)
+        papers.append(paperWords(cups().ippGetString(offered, i, nullptr)));
     papers.removeDuplicates();
     return QCoreApplication::translate(
                "CupsPrintQueue",
@@ -189,7 +190,7 @@ CupsPrintQueue::CupsPrintQueue(int timeoutMilliseconds)
 QString CupsPrintQueue::defaultQueue()
 {
     const Server server(m_timeoutMilliseconds);
-    cups_dest_t *dest = cupsGetNamedDest(server.http(), nullptr, nullptr);
+    cups_dest_t *dest = cups().cupsGetNamedDest(server.http(), nullptr, nullptr);
     if (!dest) {
         if (server.timedOut())
             throw server.failure(QString(),
@@ -201,9 +202,9 @@ QString CupsPrintQueue::defaultQueue()
                                         "make it the default printer, then print again."));
     }
     const QString name = QString::fromLocal8Bit(dest->name);
-    const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const char *state = cups().cupsGetOption("printer-state", dest->num_options, dest->options);
     const bool stopped = state && qstrcmp(state, "5") == 0;
-    cupsFreeDests(1, dest);
+    cups().cupsFreeDests(1, dest);
     // A stopped queue would hold the cheque and print it at some later moment nobody expects.
     if (stopped)
         throw Failure(
@@ -235,14 +236,14 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
     // way it likes.
     cups_option_t *options = nullptr;
     int optionCount = 0;
-    const auto freeOptions = qScopeGuard([&] { cupsFreeOptions(optionCount, options); });
+    const auto freeOptions = qScopeGuard([&] { cups().cupsFreeOptions(optionCount, options); });
     if (const QByteArray media = mediaName(job.paper); !media.isEmpty())
-        optionCount = cupsAddOption("media", media.constData(), optionCount, &options);
-    optionCount = cupsAddOption("print-scaling", "none", optionCount, &options);
-    optionCount = cupsAddOption("fit-to-page", "false", optionCount, &options);
-    optionCount = cupsAddOption("orientation-requested", job.orientation == Orientation::Landscape ? "4" : "3",
-                                optionCount, &options);
-    const int id = cupsCreateJob(server.http(), name.constData(), title.constData(), optionCount, options);
+        optionCount = cups().cupsAddOption("media", media.constData(), optionCount, &options);
+    optionCount = cups().cupsAddOption("print-scaling", "none", optionCount, &options);
+    optionCount = cups().cupsAddOption("fit-to-page", "false", optionCount, &options);
+    optionCount = cups().cupsAddOption("orientation-requested", job.orientation == Orientation::Landscape ? "4" : "3",
+                                       optionCount, &options);
+    const int id = cups().cupsCreateJob(server.http(), name.constData(), title.constData(), optionCount, options);
     if (id == 0)
         throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "handing it the cheque"));
     // Every byte is checked on its way: a short or failed write cancels the job instead of printing
@@ -250,21 +251,21 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
     const auto abandon = [&] {
         const Failure failure
             = server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "handing it the cheque"));
-        cupsCancelJob2(server.http(), name.constData(), id, 0);
+        cups().cupsCancelJob2(server.http(), name.constData(), id, 0);
         return failure;
     };
-    if (cupsStartDocument(server.http(), name.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1)
+    if (cups().cupsStartDocument(server.http(), name.constData(), id, title.constData(), CUPS_FORMAT_PDF, 1)
         != HTTP_STATUS_CONTINUE)
         throw abandon();
     const QByteArray pdf = job.pdf.isEmpty() ? renderPdf(job.pages, job.title) : job.pdf;
     constexpr qsizetype kChunk = 64 * 1024;
     for (qsizetype at = 0; at < pdf.size(); at += kChunk) {
         const qsizetype length = qMin(kChunk, pdf.size() - at);
-        if (cupsWriteRequestData(server.http(), pdf.constData() + at, static_cast<size_t>(length))
+        if (cups().cupsWriteRequestData(server.http(), pdf.constData() + at, static_cast<size_t>(length))
             != HTTP_STATUS_CONTINUE)
             throw abandon();
     }
-    if (cupsFinishDocument(server.http(), name.constData()) != IPP_STATUS_OK) {
+    if (cups().cupsFinishDocument(server.http(), name.constData()) != IPP_STATUS_OK) {
         // The whole cheque reached the server, which then fell silent: it may yet print it, so the
         // job is followed like any other.
         if (server.timedOut())
@@ -277,25 +278,25 @@ int CupsPrintQueue::submit(const QString &queue, const PrintJob &job)
 JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
 {
     const Server server(m_timeoutMilliseconds);
-    Ipp request(ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES));
-    ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
-                 printerUri(queue).toLatin1().constData());
-    ippAddInteger(request.get(), IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    Ipp request(cups().ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES));
+    cups().ippAddString(request.get(), IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                        printerUri(queue).toLatin1().constData());
+    cups().ippAddInteger(request.get(), IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
     static const char *const wanted[]
         = {"job-state", "time-at-processing", "job-impressions-completed", "job-media-sheets-completed"};
-    ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
-    const Ipp response(cupsDoRequest(server.http(), request.release(), "/"));
+    cups().ippAddStrings(request.get(), IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+    const Ipp response(cups().cupsDoRequest(server.http(), request.release(), "/"));
     JobStatus status;
-    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && !server.timedOut()) {
+    if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && !server.timedOut()) {
         status.state = JobStatus::State::Forgotten;
         return status;
     }
-    if (!response || cupsLastError() > IPP_STATUS_OK_CONFLICTING)
+    if (!response || cups().cupsLastError() > IPP_STATUS_OK_CONFLICTING)
         throw server.failure(queue,
                              QCoreApplication::translate("CupsPrintQueue", "following the cheque's job %1").arg(job));
 
-    ipp_attribute_t *state = ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
-    switch (state ? ippGetInteger(state, 0) : IPP_JSTATE_PENDING) {
+    ipp_attribute_t *state = cups().ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM);
+    switch (state ? cups().ippGetInteger(state, 0) : IPP_JSTATE_PENDING) {
     case IPP_JSTATE_HELD:
         status.state = JobStatus::State::Held;
         break;
@@ -316,13 +317,13 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
         break;
     }
     // The server notes when it began the job; before that, no paper can have moved.
-    ipp_attribute_t *began = ippFindAttribute(response.get(), "time-at-processing", IPP_TAG_INTEGER);
-    status.started = status.state == JobStatus::State::Printing || (began && ippGetInteger(began, 0) > 0);
+    ipp_attribute_t *began = cups().ippFindAttribute(response.get(), "time-at-processing", IPP_TAG_INTEGER);
+    status.started = status.state == JobStatus::State::Printing || (began && cups().ippGetInteger(began, 0) > 0);
     // The pages its filters or its printer reported; a job that completed with none put nothing on
     // paper, or nothing the server saw.
     for (const char *counter : {"job-impressions-completed", "job-media-sheets-completed"}) {
-        if (ipp_attribute_t *pages = ippFindAttribute(response.get(), counter, IPP_TAG_INTEGER))
-            status.pagesPrinted = qMax(status.pagesPrinted, ippGetInteger(pages, 0));
+        if (ipp_attribute_t *pages = cups().ippFindAttribute(response.get(), counter, IPP_TAG_INTEGER))
+            status.pagesPrinted = qMax(status.pagesPrinted, cups().ippGetInteger(pages, 0));
     }
     if (status.state == JobStatus::State::Completed && status.pagesPrinted == 0 && countsNoPages(server, queue))
         status.pagesPrinted = -1;
@@ -334,35 +335,35 @@ JobStatus CupsPrintQueue::jobStatus(const QString &queue, int job)
 void CupsPrintQueue::cancelJob(const QString &queue, int job)
 {
     const Server server(m_timeoutMilliseconds);
-    if (cupsCancelJob2(server.http(), queue.toLocal8Bit().constData(), job, 0) == IPP_STATUS_OK)
+    if (cups().cupsCancelJob2(server.http(), queue.toLocal8Bit().constData(), job, 0) == IPP_STATUS_OK)
         return;
     // A job that has just finished cannot be cancelled any more; following it says how it ended.
-    if (cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE && !server.timedOut())
+    if (cups().cupsLastError() == IPP_STATUS_ERROR_NOT_POSSIBLE && !server.timedOut())
         return;
     if (server.timedOut())
         throw server.failure(queue, QCoreApplication::translate("CupsPrintQueue", "cancelling job %1").arg(job));
     throw Failure(ErrorNumber::PrinterRefused,
                   QCoreApplication::translate("CupsPrintQueue", "The print server did not cancel job %1 on \"%2\": %3.")
                       .arg(job)
-                      .arg(queue, QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
+                      .arg(queue, QString::fromLocal8Bit(cups().cupsLastErrorString()).trimmed()));
 }
 
 QList<QueuedJob> CupsPrintQueue::unfinishedJobs()
 {
     const Server server(m_timeoutMilliseconds);
     cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs2(server.http(), &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
+    const int count = cups().cupsGetJobs2(server.http(), &jobs, nullptr, 0, CUPS_WHICHJOBS_ACTIVE);
     if (count < 0 && server.timedOut())
         throw server.failure(QString(), QCoreApplication::translate("CupsPrintQueue", "listing the jobs it holds"));
     if (count < 0)
         throw Failure(
             ErrorNumber::PrinterRefused,
             QCoreApplication::translate("CupsPrintQueue", "The print server did not list the jobs it holds: %1.")
-                .arg(QString::fromLocal8Bit(cupsLastErrorString()).trimmed()));
+                .arg(QString::fromLocal8Bit(cups().cupsLastErrorString()).trimmed()));
     QList<QueuedJob> unfinished;
     for (int i = 0; i < count; ++i)
         unfinished.append({QString::fromLocal8Bit(jobs[i].dest), jobs[i].id, QString::fromUtf8(jobs[i].title)});
-    cupsFreeJobs(count, jobs);
+    cups().cupsFreeJobs(count, jobs);
     return unfinished;
 }
 
@@ -371,7 +372,7 @@ QStringList CupsPrintQueue::queues()
     try {
         const Server server(m_timeoutMilliseconds);
         cups_dest_t *dests = nullptr;
-        const int count = cupsGetDests2(server.http(), &dests);
+        const int count = cups().cupsGetDests2(server.http(), &dests);
         QStringList names;
         for (int i = 0; i < count; ++i) {
             if (dests[i].instance)
@@ -382,7 +383,7 @@ QStringList CupsPrintQueue::queues()
             else
                 names.append(name);
         }
-        cupsFreeDests(count, dests);
+        cups().cupsFreeDests(count, dests);
         return names;
     } catch (const Failure &failure) {
         qCDebug(lcPrint).noquote() << "no printers are listed:" << failure;
@@ -394,18 +395,19 @@ std::optional<QMarginsF> CupsPrintQueue::printableMargins(const QString &queue)
 {
     try {
         const Server server(m_timeoutMilliseconds);
-        cups_dest_t *dest = cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
+        cups_dest_t *dest = cups().cupsGetNamedDest(server.http(), queue.toLocal8Bit().constData(), nullptr);
         if (!dest)
             return std::nullopt;
         std::optional<QMarginsF> margins;
-        if (cups_dinfo_t *info = cupsCopyDestInfo(server.http(), dest)) {
+        if (cups_dinfo_t *info = cups().cupsCopyDestInfo(server.http(), dest)) {
             cups_size_t size {};
             // The server gives the margins in hundredths of a millimetre.
-            if (cupsGetDestMediaByName(server.http(), dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            if (cups().cupsGetDestMediaByName(server.http(), dest, info, "iso_a4_210x297mm", CUPS_MEDIA_FLAGS_DEFAULT,
+                                              &size))
                 margins = QMarginsF(size.left / 100.0, size.top / 100.0, size.right / 100.0, size.bottom / 100.0);
-            cupsFreeDestInfo(info);
+            cups().cupsFreeDestInfo(info);
         }
-        cupsFreeDests(1, dest);
+        cups().cupsFreeDests(1, dest);
         return margins;
     } catch (const Failure &failure) {
         qCDebug(lcPrint).noquote() << "the printable margins of" << queue << "are not known:" << failure;

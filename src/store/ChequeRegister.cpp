@@ -1,5 +1,6 @@
 #include "ChequeRegister.h"
 
+#include "core/base/IsoDates.h"
 #include "core/cheque/ChequeNumber.h"
 #include "store/BankAccounts.h"
 #include "store/Connection.h"
@@ -7,6 +8,8 @@
 #include "store/RegisterHistory.h"
 #include "store/StoredAmount.h"
 
+#include <QHash>
+#include <QSet>
 #include <QVariant>
 
 #include <algorithm>
@@ -258,13 +261,51 @@ PendingCheques ChequeRegister::pending(const QString &workstation) const
 
 QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to, const QString &account) const
 {
+    // A month of a large register is tens of thousands of rows: only what a report shows is read,
+    // and each account's money and the few repeated numbers once, not for every row.
+    QHash<QString, MoneyStyle> money;
+    QSqlQuery accounts
+        = m_connection.run(QStringLiteral("SELECT BankID, AmountStyle, CurrencyName, SubunitName FROM BankAccount"));
+    while (m_connection.next(accounts)) {
+        MoneyStyle &style = money[accounts.value(0).toString()];
+        style.style = amountStyleFromWord(accounts.value(1).toString()).value_or(AmountStyle::International);
+        style.currencyName = accounts.value(2).toString();
+        style.subunitName = accounts.value(3).toString();
+    }
+    QSet<std::pair<QString, QString>> repeated;
+    QSqlQuery duplicates = m_connection.run(QStringLiteral("SELECT BankID, NumberKey FROM Cheque WHERE Duplicate = 1"));
+    while (m_connection.next(duplicates))
+        repeated.insert({duplicates.value(0).toString(), duplicates.value(1).toString()});
+
     // Dates are stored as YYYY-MM-DD, so the range compares as text and uses the PrintDate index.
     QVariantList values = {from.toString(Qt::ISODate), to.toString(Qt::ISODate)};
     if (!account.isEmpty())
         values.append(storedCode(account));
-    return select(account.isEmpty() ? QStringLiteral("c.PrintDate BETWEEN ? AND ?")
-                                    : QStringLiteral("c.PrintDate BETWEEN ? AND ? AND c.BankID = ?"),
-                  values, QStringLiteral("c.PrintDate, length(c.NumberKey), c.NumberKey, c.Id"));
+    // Most registers hold no repeated number at all; then no row needs the columns that tell one.
+    const bool anyRepeated = !repeated.isEmpty();
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("SELECT c.PrintDate, c.BankID, c.ChequeNo, c.Pay, %1, c.Decimals, c.Status, c.Reason%2 FROM "
+                       "Cheque AS c WHERE c.PrintDate BETWEEN ? AND ?%3 ORDER BY c.PrintDate, length(c.NumberKey), "
+                       "c.NumberKey, c.Id")
+            .arg(m_connection.dialect().amountUnits(QStringLiteral("c")),
+                 anyRepeated ? QStringLiteral(", c.Duplicate, c.NumberKey") : QString(),
+                 account.isEmpty() ? QString() : QStringLiteral(" AND c.BankID = ?")),
+        values);
+    QList<RegisterEntry> entries;
+    while (m_connection.next(query)) {
+        RegisterEntry &entry = entries.emplace_back();
+        entry.date = isoDateIn(query.value(0));
+        entry.bankId = query.value(1).toString();
+        entry.chequeNo = query.value(2).toString();
+        entry.pay = query.value(3).toString();
+        entry.money = money.value(entry.bankId);
+        entry.amount = chequeAmount({query.value(4).toLongLong(), query.value(5).toInt()}, entry.money);
+        entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
+        entry.reason = query.value(7).toString();
+        entry.repeated = anyRepeated
+            && (query.value(8).toInt() == 1 || repeated.contains({entry.bankId, query.value(9).toString()}));
+    }
+    return entries;
 }
 
 void ChequeRegister::record(const Cheque &cheque) const

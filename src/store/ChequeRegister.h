@@ -102,6 +102,7 @@ public:
     PendingCheques pending(const QString &workstation) const;
     /// The rows dated from `from` to `to`, both days included, by date and then cheque number (by value
     /// where it is digits), of one account or, without one, of all. A start after the end gives none.
+    /// Each row has what a report shows: no Id, workstation, queue, job or time of change.
     QList<RegisterEntry> between(const QDate &from, const QDate &to, const QString &account = QString()) const;
 
     /// Writes a printed cheque straight into the register: only for copying a register over.

@@ -18,6 +18,7 @@ using ConfigDataSourceFn = int (*)(void *, unsigned short, const char *, const c
 using SetConfigModeFn = int (*)(unsigned short);
 using WriteDsnToIniFn = int (*)(const char *, const char *);
 using WriteProfileStringFn = int (*)(const char *, const char *, const char *, const char *);
+using GetProfileStringFn = int (*)(const char *, const char *, const char *, char *, int, const char *);
 
 } // namespace
 
@@ -30,6 +31,8 @@ OdbcInstaller OdbcInstaller::systemLibrary()
     const auto setMode = reinterpret_cast<SetConfigModeFn>(library->resolve("SQLSetConfigMode"));
     const auto writeDsn = reinterpret_cast<WriteDsnToIniFn>(library->resolve("SQLWriteDSNToIni"));
     const auto writeString = reinterpret_cast<WriteProfileStringFn>(library->resolve("SQLWritePrivateProfileString"));
+
+    const auto readString = reinterpret_cast<GetProfileStringFn>(library->resolve("SQLGetPrivateProfileString"));
 
     OdbcInstaller installer;
     // Each function keeps the library loaded for as long as it may be called.
@@ -51,6 +54,14 @@ OdbcInstaller OdbcInstaller::systemLibrary()
                                                               const QByteArray &value, const QByteArray &file) {
             return writeString(section.constData(), key.constData(), value.constData(), file.constData()) != 0;
         };
+    if (readString)
+        installer.readProfileString
+            = [library, readString](const QByteArray &section, const QByteArray &key, const QByteArray &file) {
+                  char value[4096] = {};
+                  const int length
+                      = readString(section.constData(), key.constData(), "", value, sizeof value, file.constData());
+                  return length > 0 ? QByteArray(value, qMin(length, int(sizeof value) - 1)) : QByteArray();
+              };
     return installer;
 }
 
@@ -71,6 +82,15 @@ void RegisterDataSource(const QString &databasePath, const OdbcInstaller &instal
 {
     if (!installer.configDataSource)
         return;
+    if (installer.readProfileString && installer.setConfigMode) {
+        installer.setConfigMode(kSystemDataSourceMode);
+        const bool registered
+            = installer.readProfileString("Trading", "Database", "odbc.ini") == QFile::encodeName(databasePath)
+            && installer.readProfileString("Trading", "Driver", "odbc.ini") == kOdbcDriverName;
+        installer.setConfigMode(kBothDataSourceModes);
+        if (registered)
+            return;
+    }
     const QByteArray attributes = dataSourceAttributes(databasePath);
     if (installer.configDataSource(kAddSystemDataSource, kOdbcDriverName, attributes))
         return;

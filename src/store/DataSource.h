@@ -16,6 +16,9 @@ struct OdbcInstaller
     std::function<bool(const QByteArray &section, const QByteArray &key, const QByteArray &value,
                        const QByteArray &file)>
         writeProfileString;
+    /// The value of a key in the installer's file, empty when it has none.
+    std::function<QByteArray(const QByteArray &section, const QByteArray &key, const QByteArray &file)>
+        readProfileString;
 
     /// unixODBC's installer library, loaded at run time; all members empty when it is not installed.
     static OdbcInstaller systemLibrary();
@@ -29,8 +32,9 @@ QByteArray dataSourceAttributes(const QString &databasePath);
 /// The registered name of the SQLite 3 ODBC driver.
 inline constexpr char kOdbcDriverName[] = "SQLite3";
 
-/// Registers the system data source "Trading" for the database. The outcome is deliberately ignored:
-/// nothing in the program connects through it, and a start must never fail or nag because of it.
+/// Registers the system data source "Trading" for the database, unless it already names this
+/// database with this driver: a start then writes nothing to the system's settings. The outcome is deliberately
+/// ignored: nothing in the program connects through it, and a start must never fail or nag because of it.
 void RegisterDataSource(const QString &databasePath, const OdbcInstaller &installer);
 
 } // namespace quillset

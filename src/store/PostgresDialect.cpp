@@ -5,6 +5,7 @@
 #include "store/StoreLog.h"
 #include "store/StoredAmount.h"
 
+#include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QUrlQuery>
@@ -172,7 +173,12 @@ int PostgresDialect::socketOf(const QSqlDatabase &db) const
     // The driver hands out libpq's connection, PGconn, whose type Qt names by its struct.
     if (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0)
         return -1;
-    return PQsocket(*static_cast<PGconn *const *>(handle.data()));
+    // libpq is already loaded by the driver that made this connection; the program itself does not
+    // link it, so that a run on a file never loads libpq and the many libraries it needs.
+    using SocketFunction = int (*)(const PGconn *);
+    static const auto socketFunction
+        = reinterpret_cast<SocketFunction>(QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+    return socketFunction ? socketFunction(*static_cast<PGconn *const *>(handle.data())) : -1;
 }
 
 void PostgresDialect::backUp(const Connection &, int version) const

@@ -12,6 +12,7 @@ public:
     QList<QCommandLineOption> options() const override;
     bool isWanted(const QCommandLineParser &parser) const override;
     QString usageProblem(const QCommandLineParser &parser, const QList<const Command *> &wanted) const override;
+    bool drawsPages(const QCommandLineParser &) const override { return false; }
     int run(CommandRun &run) const override;
 };
 

@@ -15,6 +15,7 @@ public:
     bool isWanted(const QCommandLineParser &parser) const override;
     bool worksOnFiles() const override { return true; }
     QString usageProblem(const QCommandLineParser &parser, const QList<const Command *> &wanted) const override;
+    bool drawsPages(const QCommandLineParser &) const override { return false; }
     int run(CommandRun &run) const override;
 };
 

@@ -60,6 +60,11 @@ QString ReportCommand::usageProblem(const QCommandLineParser &parser, const QLis
     return QString();
 }
 
+bool ReportCommand::drawsPages(const QCommandLineParser &parser) const
+{
+    return !parser.isSet(kCsv);
+}
+
 int ReportCommand::run(CommandRun &run) const
 {
     const QCommandLineParser &parser = run.parser;

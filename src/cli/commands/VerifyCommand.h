@@ -11,6 +11,7 @@ class VerifyCommand : public Command
 public:
     QList<QCommandLineOption> options() const override;
     bool isWanted(const QCommandLineParser &parser) const override;
+    bool drawsPages(const QCommandLineParser &) const override { return false; }
     int run(CommandRun &run) const override;
 };
 

@@ -16,6 +16,7 @@
 #include "store/Store.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QPageSize>
 #include <QSysInfo>
 #include <QThread>
@@ -28,7 +29,11 @@ namespace quillset {
 namespace {
 
 constexpr int kLongestCallMilliseconds = 15000;
-constexpr int kPollMilliseconds = 250;
+// A job is asked after often at first, when most cheques finish, then less and less often, up to a
+// slow pace for a job that waits on a printer.
+constexpr int kQuickPollMilliseconds = 20;
+constexpr int kQuickPollForMilliseconds = 1000;
+constexpr int kSlowestPollMilliseconds = 250;
 constexpr int kSettleCallMilliseconds = 5000;
 // How long after its pending row is written a cheque may still be on its way to the print server:
 // more than the two calls (connecting, creating the job) that may each wait their whole limit.
@@ -75,6 +80,9 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
     FollowedJob followed;
     followed.waitedSeconds = timeoutSeconds;
     QString silence;
+    QElapsedTimer following;
+    following.start();
+    int pollMilliseconds = kQuickPollMilliseconds;
     const auto tell = [&](const QString &text) {
         if (context.progress)
             context.progress->update(text);
@@ -126,7 +134,9 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
             }
             continue;
         }
-        context.waiter.pause(kPollMilliseconds);
+        context.waiter.pause(pollMilliseconds);
+        if (following.elapsed() > kQuickPollForMilliseconds)
+            pollMilliseconds = std::min(pollMilliseconds * 3 / 2, kSlowestPollMilliseconds);
     }
 }
 

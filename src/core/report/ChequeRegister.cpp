@@ -1,5 +1,6 @@
 #include "ChequeRegister.h"
 
+#include "core/base/IsoDates.h"
 #include "core/cheque/ChequeInput.h"
 
 namespace quillset {
@@ -33,25 +34,29 @@ QString reportFileStem(const QDate &from, const QDate &to, const QString &accoun
 namespace {
 
 // A field as RFC 4180 writes it: in double quotes, with its quotes doubled, when it holds a comma, a
-// quote or a line break.
-QString quotedField(const QString &value)
-{
-    if (!value.contains(u',') && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
-        return value;
-    QString quoted = value;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
-
-// A text a spreadsheet would run as a formula (=, +, -, @, a tab or a return first) is kept a text by
-// a leading apostrophe. Everything else is written exactly as it stands, cheque numbers with their
-// leading zeros included.
-QString csvField(const QString &value)
+// quote or a line break. A text a spreadsheet would run as a formula (=, +, -, @, a tab or a return
+// first) is kept a text by a leading apostrophe. Everything else is written exactly as it stands,
+// cheque numbers with their leading zeros included. Appended in place: a month is thousands of rows.
+void appendField(QString &csv, const QString &value)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    if (!value.isEmpty() && formulaStarts.contains(value.front()))
-        return quotedField(u'\'' + value);
-    return quotedField(value);
+    const bool formula = !value.isEmpty() && formulaStarts.contains(value.front());
+    const bool quoted = value.contains(u',') || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r');
+    if (quoted)
+        csv += u'"';
+    if (formula)
+        csv += u'\'';
+    if (quoted) {
+        for (const QChar c : value) {
+            if (c == u'"')
+                csv += u'"';
+            csv += c;
+        }
+        csv += u'"';
+    } else {
+        csv += value;
+    }
+    csv += u',';
 }
 
 } // namespace
@@ -68,10 +73,20 @@ QString plainAmount(qint64 amount, const MoneyStyle &money)
 QString registerCsv(const QList<RegisterEntry> &entries)
 {
     QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status,Reason\r\n");
+    csv.reserve(csv.size() + entries.size() * 96);
     for (const RegisterEntry &entry : entries) {
-        csv += entry.date.toString(Qt::ISODate) + u',' + csvField(entry.bankId) + u',' + csvField(entry.chequeNo) + u','
-            + csvField(entry.pay) + u',' + plainAmount(entry.amount, entry.money) + u',' + statusWord(entry.status)
-            + u',' + csvField(entry.reason) + QStringLiteral("\r\n");
+        appendIsoDate(csv, entry.date);
+        csv += u',';
+        appendField(csv, entry.bankId);
+        appendField(csv, entry.chequeNo);
+        appendField(csv, entry.pay);
+        csv += plainAmount(entry.amount, entry.money);
+        csv += u',';
+        csv += statusWord(entry.status);
+        csv += u',';
+        appendField(csv, entry.reason);
+        csv.chop(1);
+        csv += QStringLiteral("\r\n");
     }
     return csv;
 }

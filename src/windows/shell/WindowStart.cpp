@@ -12,8 +12,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -31,6 +33,22 @@ QIcon programIcon()
         icon.addFile(QStringLiteral(":/quillset/quillset-%1.png").arg(size), QSize(size, size));
     return icon;
 }
+
+// Leaves the program once the window it watches has been painted: how a benchmark or a smoke check
+// times a start, with QUILLSET_LEAVE_WHEN_SHOWN set.
+class LeaveWhenPainted : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 void sayOnStandardError(const QString &message)
 {
@@ -84,6 +102,9 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
     AppServices services {prompter};
     try {
         frmMain mainWindow(services, location, OdbcInstaller::systemLibrary(), storeOptions);
+        LeaveWhenPainted leave;
+        if (qEnvironmentVariableIsSet("QUILLSET_LEAVE_WHEN_SHOWN"))
+            mainWindow.installEventFilter(&leave);
         mainWindow.show();
         return QApplication::exec();
     } catch (const Failure &failure) {
