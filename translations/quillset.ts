@@ -635,6 +635,10 @@
         <source>The print server did not list the jobs it holds: %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The print service&apos;s library could not be loaded (%1). Install CUPS (the Debian package libcups2), then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
