@@ -10,14 +10,16 @@ int main()
     scratch.write(QStringLiteral("5000.csv"), bench::batchFile(5000));
     const auto batch = [&](const QString &csv) {
         return scratch.quillset({QStringLiteral("--batch"), scratch.file(csv), QStringLiteral("--account"),
-                                 QStringLiteral("ACC1"), QStringLiteral("--pdf"), scratch.file(QStringLiteral("batch.pdf"))});
+                                 QStringLiteral("ACC1"), QStringLiteral("--pdf"),
+                                 scratch.file(QStringLiteral("batch.pdf"))});
     };
-    bench::report("--batch of 500 cheques to one PDF",
-                  bench::pairedRuns(batch(QStringLiteral("500.csv")),
-                                    {QStringLiteral(QUILLSET_FLOOR_PDFPAGES), scratch.database(), QStringLiteral("ACC1"),
-                                     QStringLiteral("500"), scratch.file(QStringLiteral("floor.pdf"))}));
+    bench::report(
+        "--batch of 500 cheques to one PDF",
+        bench::pairedRuns(batch(QStringLiteral("500.csv")),
+                          {QStringLiteral(QUILLSET_FLOOR_PDFPAGES), scratch.database(), QStringLiteral("ACC1"),
+                           QStringLiteral("500"), scratch.file(QStringLiteral("floor.pdf"))}));
     const bench::ProcessTime large = bench::runProcess(batch(QStringLiteral("5000.csv")));
-    std::printf("--batch of 5,000 cheques to one PDF: %.2f s CPU, %ld MB peak (goal under 150 MB)\n",
-                large.cpuSeconds, large.peakKilobytes / 1024);
+    std::printf("--batch of 5,000 cheques to one PDF: %.2f s CPU, %ld MB peak (goal under 150 MB)\n", large.cpuSeconds,
+                large.peakKilobytes / 1024);
     return 0;
 }

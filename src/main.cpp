@@ -9,11 +9,12 @@ namespace {
 
 using StartWindowsFunction = int (*)(int, char *[], const QString &);
 
-// The windows module lies beside the program, in the build folder as where it is installed.
+// The windows module lies in the folder "windows" beside the program, in the build folder as where
+// it is installed.
 int startWindowsModule(int argc, char *argv[], const QString &database)
 {
     const QString folder = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-    QLibrary module(folder + QStringLiteral("/quillset-windows"));
+    QLibrary module(folder + QStringLiteral("/windows/quillset-windows"));
     const auto start = reinterpret_cast<StartWindowsFunction>(module.resolve("quillsetStartWindows"));
     if (!start) {
         std::fprintf(stderr,

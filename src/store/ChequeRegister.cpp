@@ -208,9 +208,17 @@ QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariant
 
 std::optional<RegisterEntry> ChequeRegister::findNumber(const QString &account, const QString &number) const
 {
+    const QString stored = storedCode(account);
+    const QString key = numberKey(number);
+    // Most numbers asked after are free (a batch asks for each of its cheques): the index alone
+    // says so, without reading and joining a row.
+    QSqlQuery taken = m_connection.run(
+        QStringLiteral("SELECT 1 FROM Cheque WHERE BankID = ? AND NumberKey = ? AND Duplicate = 0"), {stored, key});
+    if (!m_connection.next(taken))
+        return std::nullopt;
     // Rows from before numbers were unique are marked; the first of them is the one that counts.
     const QList<RegisterEntry> found = select(QStringLiteral("c.BankID = ? AND c.NumberKey = ? AND c.Duplicate = 0"),
-                                              {storedCode(account), numberKey(number)}, QStringLiteral("c.Id"));
+                                              {stored, key}, QStringLiteral("c.Id"));
     if (found.isEmpty())
         return std::nullopt;
     return found.first();

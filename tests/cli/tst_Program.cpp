@@ -953,8 +953,9 @@ void TestProgram::installsWithItsFilesAndKeepsTheOfficesData()
     const QStringList install = {QStringLiteral("--install"), QStringLiteral(QUILLSET_BUILD_DIR),
                                  QStringLiteral("--prefix"), m_prefix.path()};
     QCOMPARE(run(QStringLiteral(QUILLSET_CMAKE), install), 0);
-    for (const char *file : {"lib/quillset/quillset", "lib/quillset/rptCheque.rpt",
-                             "share/applications/quillset.desktop", "share/icons/hicolor/64x64/apps/quillset.png"})
+    for (const char *file :
+         {"lib/quillset/quillset", "lib/quillset/rptCheque.rpt", "lib/quillset/windows/quillset-windows.so",
+          "share/applications/quillset.desktop", "share/icons/hicolor/64x64/apps/quillset.png"})
         QVERIFY2(QFile::exists(m_prefix.filePath(QString::fromLatin1(file))), file);
     QFile desktop(m_prefix.filePath(QStringLiteral("share/applications/quillset.desktop")));
     QVERIFY(desktop.open(QIODevice::ReadOnly));

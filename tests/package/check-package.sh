@@ -20,7 +20,7 @@ lintian --display-info --fail-on error "$package" || fail "lintian found errors 
 echo "==> What the package holds and needs"
 contents=$(dpkg-deb --contents "$package")
 for path in ./usr/bin/quillset ./usr/lib/quillset/quillset ./usr/lib/quillset/Records.mdb \
-    ./usr/lib/quillset/rptCheque.rpt ./usr/share/applications/quillset.desktop \
+    ./usr/lib/quillset/rptCheque.rpt ./usr/lib/quillset/windows/quillset-windows.so ./usr/share/applications/quillset.desktop \
     ./usr/share/icons/hicolor/48x48/apps/quillset.png ./usr/share/doc/quillset/copyright \
     ./usr/share/doc/quillset/changelog.gz ./usr/share/man/man1/quillset.1.gz; do
     grep -q " $path\( ->\|$\)" <<<"$contents" || fail "the package has no $path"

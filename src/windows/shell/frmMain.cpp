@@ -36,6 +36,7 @@ namespace {
 constexpr int kButtonTop = 1680;
 constexpr int kButtonHeight = 320;
 const QColor kButtonFace(224, 224, 224);
+constexpr int kRegisterCheckDelayMilliseconds = 300;
 
 } // namespace
 
@@ -131,7 +132,8 @@ void frmMain::checkRegisterAside(const StoreOptions &options)
                                      .arg(*finding));
         m_registerCheck->show();
     });
-    m_registerChecker->start();
+    // Started a moment after the window is up, so that the start does not share the machine with it.
+    QTimer::singleShot(kRegisterCheckDelayMilliseconds, this, [this] { m_registerChecker->start(); });
 }
 
 frmMain::~frmMain()
