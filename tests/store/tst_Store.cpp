@@ -287,20 +287,34 @@ void TestStore::registersTheTradingDataSource()
         return false; // as Debian's SQLite driver, which has no setup entry point
     };
     installer.setConfigMode = [&](int mode) { return calls.append(QStringLiteral("mode %1").arg(mode)), true; };
+    QMap<QByteArray, QByteArray> ini; // the source as the installer keeps it
     installer.writeDataSourceToIni = [&](const QByteArray &dsn, const QByteArray &driver) {
+        ini.insert("Driver", driver);
         return calls.append(QString::fromUtf8(dsn + " -> " + driver)), true;
     };
     installer.writeProfileString
         = [&](const QByteArray &, const QByteArray &key, const QByteArray &value, const QByteArray &file) {
+              ini.insert(key, value);
               return calls.append(QString::fromUtf8(file + ": " + key + '=' + value)), true;
           };
-    RegisterDataSource(QStringLiteral("/srv/it's here/Records.mdb"), installer);
+    installer.readProfileString
+        = [&](const QByteArray &, const QByteArray &key, const QByteArray &) { return ini.value(key); };
+    const QString path = QStringLiteral("/srv/it's here/Records.mdb");
+    RegisterDataSource(path, installer);
     QCOMPARE(calls,
-             QStringList({QStringLiteral("4 SQLite3 SERVER=Quillset|DESCRIPTION=Trading|DSN=Trading|"
+             QStringList({QStringLiteral("mode 2"), QStringLiteral("mode 0"),
+                          QStringLiteral("4 SQLite3 SERVER=Quillset|DESCRIPTION=Trading|DSN=Trading|"
                                          "Database=/srv/it's here/Records.mdb||"),
                           QStringLiteral("mode 2"), QStringLiteral("Trading -> SQLite3"),
                           QStringLiteral("odbc.ini: SERVER=Quillset"), QStringLiteral("odbc.ini: DESCRIPTION=Trading"),
                           QStringLiteral("odbc.ini: Database=/srv/it's here/Records.mdb"), QStringLiteral("mode 0")}));
+    // Already there, the source is not written again at the next start; another file's is.
+    calls.clear();
+    RegisterDataSource(path, installer);
+    QCOMPARE(calls, QStringList({QStringLiteral("mode 2"), QStringLiteral("mode 0")}));
+    calls.clear();
+    RegisterDataSource(QStringLiteral("/srv/elsewhere/Records.mdb"), installer);
+    QVERIFY2(calls.size() > 2 && calls.at(2).startsWith(QStringLiteral("4 SQLite3")), qPrintable(calls.join(u'\n')));
     RegisterDataSource(QStringLiteral("/tmp/Records.mdb"), OdbcInstaller::none()); // no library: silent
 }
 

@@ -3,6 +3,8 @@
 #include "core/base/IsoDates.h"
 #include "core/cheque/ChequeInput.h"
 
+#include <algorithm>
+
 namespace quillset {
 
 QString reportTitle(const QDate &from, const QDate &to, const QString &account)
@@ -41,7 +43,8 @@ void appendField(QString &csv, const QString &value)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     const bool formula = !value.isEmpty() && formulaStarts.contains(value.front());
-    const bool quoted = value.contains(u',') || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r');
+    const bool quoted = std::any_of(value.cbegin(), value.cend(),
+                                    [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
     if (quoted)
         csv += u'"';
     if (formula)
