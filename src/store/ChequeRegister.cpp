@@ -355,15 +355,27 @@ QMap<int, BatchRowState> ChequeRegister::batchRows(const QByteArray &hash) const
 
 QStringList ChequeRegister::payeeSuggestions(const QString &code, int limit) const
 {
-    // This account's payees first, each group the most recently written first.
+    // This account's payees first, then those of the others, each group the most recently written
+    // first. Two statements: this account's come straight off the table's key, where grouping every
+    // payee of every account took tens of milliseconds on a large register.
     const QString account = storedCode(code);
-    QSqlQuery query = m_connection.run(
-        QStringLiteral("SELECT Pay FROM PayeeUse GROUP BY Pay ORDER BY max(CASE WHEN BankID = ? THEN LastId END) "
-                       "IS NULL, max(CASE WHEN BankID = ? THEN LastId END) DESC, max(LastId) DESC LIMIT ?"),
-        {account, account, limit});
     QStringList payees;
-    while (m_connection.next(query))
-        payees.append(query.value(0).toString());
+    QSet<QString> offered;
+    QSqlQuery own = m_connection.run(
+        QStringLiteral("SELECT Pay FROM PayeeUse WHERE BankID = ? ORDER BY LastId DESC LIMIT ?"), {account, limit});
+    while (m_connection.next(own)) {
+        payees.append(own.value(0).toString());
+        offered.insert(payees.constLast());
+    }
+    if (payees.size() >= limit)
+        return payees;
+    QSqlQuery others = m_connection.run(
+        QStringLiteral("SELECT Pay FROM PayeeUse WHERE BankID <> ? GROUP BY Pay ORDER BY max(LastId) DESC"), {account});
+    while (payees.size() < limit && m_connection.next(others)) {
+        const QString payee = others.value(0).toString();
+        if (!offered.contains(payee))
+            payees.append(payee);
+    }
     return payees;
 }
 

@@ -1,6 +1,7 @@
 #include "RegisterHistory.h"
 
 #include "core/base/Failure.h"
+#include "core/base/IsoDates.h"
 #include "store/Connection.h"
 #include "store/Dialect.h"
 
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSysInfo>
+
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -56,14 +59,61 @@ QString stateOf(const QSqlQuery &query, int first = 0)
     return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
 }
 
+// stateOf() for every row of one query, a million times as fast to write: the same compact JSON,
+// its keys in the order QJsonObject keeps them, set down by hand; a value JSON would escape (a quote,
+// a backslash, a control character) or a broken character goes through stateOf() itself.
+class StateWriter
+{
+public:
+    StateWriter(const QSqlRecord &record, int first)
+        : m_first(first)
+    {
+        QJsonObject names;
+        QHash<QString, int> columns;
+        for (int i = first; i < record.count(); ++i) {
+            const QString name = record.fieldName(i).toLower();
+            names.insert(name, QJsonValue());
+            columns.insert(name, i);
+        }
+        for (const QString &name : names.keys())
+            m_order.append({QStringLiteral("\"%1\":").arg(name), columns.value(name)});
+    }
+
+    QString write(const QSqlQuery &query) const
+    {
+        QString state = QStringLiteral("{");
+        for (const auto &[key, column] : m_order) {
+            if (state.size() > 1)
+                state += u',';
+            state += key;
+            const QVariant value = query.value(column);
+            if (value.isNull()) {
+                state += QStringLiteral("null");
+                continue;
+            }
+            const QString text = value.toString();
+            const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+                return c.unicode() >= 0x20 && c != u'"' && c != u'\\' && !c.isSurrogate();
+            });
+            if (!plain)
+                return stateOf(query, m_first);
+            state += u'"';
+            state += text;
+            state += u'"';
+        }
+        return state + u'}';
+    }
+
+private:
+    int m_first;
+    QList<std::pair<QString, int>> m_order;
+};
+
 QString hashOf(const HistoryEvent &event)
 {
-    const QStringList parts {event.previousHash, event.at.toUTC().toString(Qt::ISODateWithMs),
-                             event.osUser,       event.workstation,
-                             event.role,         event.subject,
-                             event.key,          event.action,
-                             event.oldValue,     event.newValue,
-                             event.reason};
+    const QStringList parts {event.previousHash, isoUtcWithMs(event.at), event.osUser, event.workstation,
+                             event.role,         event.subject,          event.key,    event.action,
+                             event.oldValue,     event.newValue,         event.reason};
     return QString::fromLatin1(
         QCryptographicHash::hash(parts.join(QChar(0x1f)).toUtf8(), QCryptographicHash::Sha256).toHex());
 }
@@ -206,8 +256,9 @@ void RegisterHistory::carryOver(const QString &reason) const
                            "h.Subject = 'cheque' AND h.SubjectKey = CAST(c.Id AS TEXT)) ORDER BY Id")
                 .arg(kChequeColumns));
         QList<std::pair<qint64, QString>> states;
+        const StateWriter writer(rows.record(), 1);
         while (m_connection.next(rows))
-            states.append({rows.value(0).toLongLong(), stateOf(rows, 1)});
+            states.append({rows.value(0).toLongLong(), writer.write(rows)});
         for (const auto &[id, state] : states)
             append(kCheque, QString::number(id), QStringLiteral("carried over"), QString(), state, reason);
     });
@@ -238,6 +289,9 @@ RegisterCheck RegisterHistory::verify() const
     RegisterCheck check;
     // A million rows are compared by a digest of each state, not the state itself, to stay small.
     QHash<qint64, std::pair<bool, QByteArray>> lastOfCheque; // row -> (still a row, digest of its state)
+    // Room for every row at once: the largest Id is read off the table's key, no count needed.
+    QSqlQuery largest = m_connection.run(QStringLiteral("SELECT max(Id) FROM Cheque"));
+    lastOfCheque.reserve(m_connection.next(largest) ? largest.value(0).toLongLong() : 0);
     QSqlQuery events = m_connection.run(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
     QString previous = kFirstLink;
     while (m_connection.next(events)) {
@@ -260,10 +314,11 @@ RegisterCheck RegisterHistory::verify() const
     // Rows that differ are described once the walk is over: a server answers one query at a time.
     QList<std::pair<qint64, QString>> changed;
     QSqlQuery rows = m_connection.run(QStringLiteral("SELECT Id, %1 FROM Cheque ORDER BY Id").arg(kChequeColumns));
+    const StateWriter writer(rows.record(), 1);
     while (m_connection.next(rows)) {
         ++check.cheques;
         const qint64 id = rows.value(0).toLongLong();
-        const QString state = stateOf(rows, 1);
+        const QString state = writer.write(rows);
         const auto kept = lastOfCheque.constFind(id);
         // A row whose number was given back ("not printed") and whose Id the table then gave again
         // outside the program has no history of its own either.

@@ -24,6 +24,33 @@ void appendIsoDate(QString &text, const QDate &date)
     text.append(reinterpret_cast<const QChar *>(digits), std::size(digits));
 }
 
+QString isoUtcWithMs(const QDateTime &moment)
+{
+    const QDateTime utc = moment.toUTC();
+    const QDate date = utc.date();
+    if (!utc.isValid() || date.year() < 0 || date.year() > 9999)
+        return utc.toString(Qt::ISODateWithMs);
+    QString text;
+    text.reserve(24);
+    appendIsoDate(text, date);
+    const QTime time = utc.time();
+    const auto two = [&text](int value) {
+        text += QChar(u'0' + value / 10);
+        text += QChar(u'0' + value % 10);
+    };
+    text += u'T';
+    two(time.hour());
+    text += u':';
+    two(time.minute());
+    text += u':';
+    two(time.second());
+    text += u'.';
+    text += QChar(u'0' + time.msec() / 100);
+    two(time.msec() % 100);
+    text += u'Z';
+    return text;
+}
+
 QDate isoDateIn(const QVariant &value)
 {
     if (value.typeId() == QMetaType::QDate)
