@@ -139,9 +139,9 @@ void TestProgram::unusableDatabaseIsNamedAndEndsTheProgram_data()
     QTest::addColumn<QString>("cause");
     QByteArray access(4096, '\0');
     access.replace(4, 15, QByteArray("Standard Jet DB"));
-    QTest::newRow("missing") << QByteArray() << "does not exist";
-    QTest::newRow("Access format") << access << "Access-format";
-    QTest::newRow("damaged") << QByteArray("SQLite format 3\0garbage garbage garbage", 40).repeated(200) << "damaged";
+    row("missing", QByteArray(), "does not exist");
+    row("Access format", access, "Access-format");
+    row("damaged", QByteArray("SQLite format 3\0garbage garbage garbage", 40).repeated(200), "damaged");
 }
 
 void TestProgram::unusableDatabaseIsNamedAndEndsTheProgram()
@@ -383,10 +383,10 @@ void TestProgram::proofNeverGoesOverAnotherFile_data()
     QTest::addColumn<QString>("target"); // "database", "text file", "earlier proof"
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::newRow("the database") << "database" << 1 << "never written over it";
-    QTest::newRow("a file that is not a PDF") << "text file" << 1 << "is not a PDF file";
-    QTest::newRow("an earlier proof") << "earlier proof" << 0 << "";
-    QTest::newRow("a folder that does not exist") << "no folder" << 1 << "could not be written";
+    row("the database", "database", 1, "never written over it");
+    row("a file that is not a PDF", "text file", 1, "is not a PDF file");
+    row("an earlier proof", "earlier proof", 0, "");
+    row("a folder that does not exist", "no folder", 1, "could not be written");
 }
 
 void TestProgram::proofNeverGoesOverAnotherFile()
@@ -515,53 +515,39 @@ void TestProgram::datesThatNeedASecondLook_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
     QTest::addColumn<QString>("unsaid"); // what must not be said
-    QTest::newRow("today's goes to the printer, which is not there")
-        << "DMY" << print + named(today) << QByteArray() << 1 << "ERR:1101:No printer is installed"
-        << "--confirm";
-    QTest::newRow("a stale cheque is not printed without --confirm")
-        << "DMY" << print + stale << QByteArray() << 1
-        << QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back").arg(stale)
-        << "No printer";
-    QTest::newRow("nor a post-dated one")
-        << "DMY" << print + ahead << QByteArray() << 1
-        << QStringLiteral("the cheque is dated %1, after today. Give --confirm to print it as it is.").arg(ahead)
-        << "No printer";
-    QTest::newRow("with --confirm it goes to the printer")
-        << "DMY" << print + stale + QStringLiteral(" --confirm") << QByteArray() << 1 << "ERR:1101:No printer"
-        << "--confirm";
-    QTest::newRow("a proof says it") << "DMY" << proof + ahead << QByteArray() << 0
-                                     << QStringLiteral("warning: the cheque is dated %1, after today.").arg(ahead)
-                                     << "";
-    QTest::newRow("--confirm goes with --print")
-        << "DMY" << proof + ahead + QStringLiteral(" --confirm") << QByteArray() << 64 << "--confirm goes with --print"
-        << "";
-    QTest::newRow("a two-digit year") << "DMY" << proof + QStringLiteral("8/12/26") << QByteArray() << 1
-                                      << "\"8/12/26\" has a two-digit year (1926 or 2026?); write the year in full, "
-                                         "as 25-Dec-2026, 25/12/2026 or 2026-12-25"
-                                      << "";
-    QTest::newRow("two years back") << "DMY" << proof + named(today.addYears(-2)) << QByteArray() << 1
-                                    << "is more than 12 months before today"
-                                    << "";
-    QTest::newRow("a month-first date in a month-first office")
-        << "MDY" << proof + monthFirst << QByteArray() << 0 << "Placed with"
-        << "not a date";
-    QTest::newRow("the same in a day-first office")
-        << "DMY" << proof + monthFirst << QByteArray() << 1
-        << QStringLiteral("\"%1\" is not a date read day first, as this office writes dates, though it is one read "
-                          "month first")
-               .arg(monthFirst)
-        << "";
-    QTest::newRow("a batch's dates to look at are listed")
-        << "DMY"
-        << "--batch BATCH --account ACC1 --check"
-        << QStringLiteral("Pay,Amount,Date,Cheque\nOld,1,%1,000101\nLater,2,%2,000102\n").arg(stale, ahead).toUtf8()
-        << 0 << QStringLiteral("Check: Line 2, Date: dated %1, more than 3 months back").arg(stale) << "";
-    QTest::newRow("a month-first batch in a month-first office")
-        << "MDY"
-        << "--batch BATCH --account ACC1 --check"
-        << QStringLiteral("Pay,Amount,Date,Cheque\nOne,1,%1,000101\n").arg(monthFirst).toUtf8() << 0
-        << "is clean. 1 cheque(s)"
-        << "Check:";
+    row("today's goes to the printer, which is not there", "DMY", print + named(today), QByteArray(), 1,
+        "ERR:1101:No printer is installed", "--confirm");
+    row("a stale cheque is not printed without --confirm", "DMY", print + stale, QByteArray(), 1,
+        QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back").arg(stale),
+        "No printer");
+    row("nor a post-dated one", "DMY", print + ahead, QByteArray(), 1,
+        QStringLiteral("the cheque is dated %1, after today. Give --confirm to print it as it is.").arg(ahead),
+        "No printer");
+    row("with --confirm it goes to the printer", "DMY", print + stale + QStringLiteral(" --confirm"), QByteArray(), 1,
+        "ERR:1101:No printer", "--confirm");
+    row("a proof says it", "DMY", proof + ahead, QByteArray(), 0,
+        QStringLiteral("warning: the cheque is dated %1, after today.").arg(ahead), "");
+    row("--confirm goes with --print", "DMY", proof + ahead + QStringLiteral(" --confirm"), QByteArray(), 64,
+        "--confirm goes with --print", "");
+    row("a two-digit year", "DMY", proof + QStringLiteral("8/12/26"), QByteArray(), 1,
+        "\"8/12/26\" has a two-digit year (1926 or 2026?); write the year in full, "
+        "as 25-Dec-2026, 25/12/2026 or 2026-12-25",
+        "");
+    row("two years back", "DMY", proof + named(today.addYears(-2)), QByteArray(), 1,
+        "is more than 12 months before today", "");
+    row("a month-first date in a month-first office", "MDY", proof + monthFirst, QByteArray(), 0, "Placed with",
+        "not a date");
+    row("the same in a day-first office", "DMY", proof + monthFirst, QByteArray(), 1,
+        QStringLiteral("\"%1\" is not a date read day first, as this office writes dates, though it is one read "
+                       "month first")
+            .arg(monthFirst),
+        "");
+    row("a batch's dates to look at are listed", "DMY", "--batch BATCH --account ACC1 --check",
+        QStringLiteral("Pay,Amount,Date,Cheque\nOld,1,%1,000101\nLater,2,%2,000102\n").arg(stale, ahead).toUtf8(), 0,
+        QStringLiteral("Check: Line 2, Date: dated %1, more than 3 months back").arg(stale), "");
+    row("a month-first batch in a month-first office", "MDY", "--batch BATCH --account ACC1 --check",
+        QStringLiteral("Pay,Amount,Date,Cheque\nOne,1,%1,000101\n").arg(monthFirst).toUtf8(), 0,
+        "is clean. 1 cheque(s)", "Check:");
 }
 
 // Nothing is recorded, whatever is said: no printer is there, and a proof or a check records nothing.
@@ -590,21 +576,19 @@ void TestProgram::writesTheReportWithoutWindows_data()
     QTest::addColumn<QString>("arguments"); // after --report; OUT is the file written
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("result"); // what the file or the message holds
-    QTest::newRow("CSV of a month") << "01-Nov-2026 30/11/2026 --csv OUT" << 0
-                                    << "2026-11-02,ACC1,000201,Dealer's Co.,1500,printed,|"
-                                       "2026-11-03,HDFC,7,Other Account,20,void,";
-    QTest::newRow("CSV of one account") << "2026-11-01 2026-11-30 --account HDFC --csv OUT" << 0
-                                        << "2026-11-03,HDFC,7,Other Account,20,void,";
-    QTest::newRow("PDF, as the window shows it")
-        << "01-Nov-2026 30-Nov-2026 --pdf OUT" << 0
-        << "1 printed, 0 pending, 0 spoiled, 1 void. ACC1: 1 printed, total =1,500/- (One Thousand Five Hundred "
-           "Only.) HDFC: 0 printed, total =0/- (Nil) All accounts: 1 printed, total =1,500/-";
-    QTest::newRow("one date") << "01-Nov-2026 --csv OUT" << 64 << "needs the first and the last date";
-    QTest::newRow("not a date") << "01-Nov-2026 31-Nov-2026 --csv OUT" << 64 << "\"31-Nov-2026\" is not a date";
-    QTest::newRow("both files") << "01-Nov-2026 30-Nov-2026 --csv OUT --pdf OUT" << 64
-                                << "give --csv FILE or --pdf FILE";
-    QTest::newRow("no such account") << "01-Nov-2026 30-Nov-2026 --account NOPE --csv OUT" << 1
-                                     << "no bank account with the code \"NOPE\"";
+    row("CSV of a month", "01-Nov-2026 30/11/2026 --csv OUT", 0,
+        "2026-11-02,ACC1,000201,Dealer's Co.,1500,printed,|"
+        "2026-11-03,HDFC,7,Other Account,20,void,");
+    row("CSV of one account", "2026-11-01 2026-11-30 --account HDFC --csv OUT", 0,
+        "2026-11-03,HDFC,7,Other Account,20,void,");
+    row("PDF, as the window shows it", "01-Nov-2026 30-Nov-2026 --pdf OUT", 0,
+        "1 printed, 0 pending, 0 spoiled, 1 void. ACC1: 1 printed, total =1,500/- (One Thousand Five Hundred "
+        "Only.) HDFC: 0 printed, total =0/- (Nil) All accounts: 1 printed, total =1,500/-");
+    row("one date", "01-Nov-2026 --csv OUT", 64, "needs the first and the last date");
+    row("not a date", "01-Nov-2026 31-Nov-2026 --csv OUT", 64, "\"31-Nov-2026\" is not a date");
+    row("both files", "01-Nov-2026 30-Nov-2026 --csv OUT --pdf OUT", 64, "give --csv FILE or --pdf FILE");
+    row("no such account", "01-Nov-2026 30-Nov-2026 --account NOPE --csv OUT", 1,
+        "no bank account with the code \"NOPE\"");
 }
 
 void TestProgram::writesTheReportWithoutWindows()
@@ -684,12 +668,12 @@ void TestProgram::messagesSpeakOfTheCommandNotAWindow_data()
     QTest::addColumn<QString>("arguments"); // apart by blanks; OUT, BATCH and LAYOUT are files
     QTest::addColumn<QString>("said");
     const QString proof = QStringLiteral("--pdf OUT --account ACC1 --cheque 7 --date 06-Dec-2026 --amount 5 --pay ");
-    QTest::newRow("cheques pending at the start")
-        << "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES ('ACC1', "
-           "'000041', 5, 'Sent', '2026-12-05', 'pending', '41')"
-        << proof + QStringLiteral("X")
-        << "1 cheque is pending in the register from this workstation: ACC1 000041. It may or may not have printed. "
-           "Settle each with quillset --mark printed|spoiled|unprinted --account CODE --cheque NUMBER.";
+    row("cheques pending at the start",
+        "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES ('ACC1', "
+        "'000041', 5, 'Sent', '2026-12-05', 'pending', '41')",
+        proof + QStringLiteral("X"),
+        "1 cheque is pending in the register from this workstation: ACC1 000041. It may or may not have printed. "
+        "Settle each with quillset --mark printed|spoiled|unprinted --account CODE --cheque NUMBER.");
     row("a batch row's account is not there", "", "--batch BATCH --account NOPE --check",
         "Line 2, Account: There is no bank account with the code \"NOPE\".");
     row("a calibration sheet's account is not there", "", "--calibration-sheet --account NOPE --pdf OUT",
@@ -741,54 +725,46 @@ void TestProgram::batchFilesAreReadAsOfficesWriteThem_data()
     const QString book = QStringLiteral("000101 000125");
     const QByteArray rows = "Pay,Amount,Date\nA,1,06-Dec-2026\nB,x,06-Dec-2026\n\nC,3,06-Dec-2026\nD,x,06-Dec-2026\n";
     const QString badLines = QStringLiteral("Lines 3 and 6, Amount: The amount \"x\" must be");
-    QTest::newRow("CR line ends") << QByteArray(rows).replace('\n', '\r') << book << "--check" << 1 << badLines;
-    QTest::newRow("CRLF line ends") << QByteArray(rows).replace("\n", "\r\n") << book << "--check" << 1 << badLines;
-    QTest::newRow("LF line ends") << rows << book << "--check" << 1 << badLines;
+    row("CR line ends", QByteArray(rows).replace('\n', '\r'), book, "--check", 1, badLines);
+    row("CRLF line ends", QByteArray(rows).replace("\n", "\r\n"), book, "--check", 1, badLines);
+    row("LF line ends", rows, book, "--check", 1, badLines);
     const QString accents = QStringLiteral("Pay,Amount,Date\r\nCafé Müller GmbH,1,06-Dec-2026\r\n");
     const QByteArray windows = QStringEncoder("windows-1252").encode(accents);
     const QByteArray utf16
         = QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom).encode(accents);
-    QTest::newRow("windows-1252, not named")
-        << windows << book << "--check" << 1
-        << "Line 2: its byte 4 (hex E9, after \"Caf\") is not UTF-8, so the file was saved in another encoding. Save "
-           "it from the spreadsheet as \"CSV UTF-8\", or name its encoding with --encoding, such as --encoding "
-           "windows-1252.";
-    QTest::newRow("windows-1252, named") << windows << book << "--encoding windows-1252 --pdf OUT" << 0
-                                         << "Café Müller GmbH";
-    QTest::newRow("windows-1252 named for a UTF-8 file")
-        << accents.toUtf8() << book << "--encoding windows-1252 --pdf OUT" << 1
-        << "Line 2: \"Café Müller GmbH,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: leave out "
-           "--encoding.";
-    QTest::newRow("an encoding there is not")
-        << accents.toUtf8() << book << "--encoding klingon-1 --check" << 64 << "--encoding does not know \"klingon-1\"";
-    QTest::newRow("UTF-16 with its mark") << utf16 << book << "--pdf OUT" << 0 << "Café Müller GmbH";
-    QTest::newRow("UTF-8 with its mark, a sep= hint and grouped amounts")
-        << QByteArray("\xEF\xBB\xBFsep=;\r\nPay;Amount;Date;\r\nCafé Müller GmbH;\"12,500\";06-Dec-2026;\r\n") << book
-        << "--check" << 0
-        << "The batch \"run.csv\", read as UTF-8, is clean. 1 cheque(s), ready to print. ACC1: 25 leaves left in its "
-           "cheque books (000101 to 000125), and the batch takes 1. ACC1: 1 cheque(s), =12,500/-";
+    row("windows-1252, not named", windows, book, "--check", 1,
+        "Line 2: its byte 4 (hex E9, after \"Caf\") is not UTF-8, so the file was saved in another encoding. Save "
+        "it from the spreadsheet as \"CSV UTF-8\", or name its encoding with --encoding, such as --encoding "
+        "windows-1252.");
+    row("windows-1252, named", windows, book, "--encoding windows-1252 --pdf OUT", 0, "Café Müller GmbH");
+    row("windows-1252 named for a UTF-8 file", accents.toUtf8(), book, "--encoding windows-1252 --pdf OUT", 1,
+        "Line 2: \"Café Müller GmbH,1,06-Dec-2026\" is UTF-8 text, so the file is not windows-1252: leave out "
+        "--encoding.");
+    row("an encoding there is not", accents.toUtf8(), book, "--encoding klingon-1 --check", 64,
+        "--encoding does not know \"klingon-1\"");
+    row("UTF-16 with its mark", utf16, book, "--pdf OUT", 0, "Café Müller GmbH");
+    row("UTF-8 with its mark, a sep= hint and grouped amounts",
+        QByteArray("\xEF\xBB\xBFsep=;\r\nPay;Amount;Date;\r\nCafé Müller GmbH;\"12,500\";06-Dec-2026;\r\n"), book,
+        "--check", 0,
+        "The batch \"run.csv\", read as UTF-8, is clean. 1 cheque(s), ready to print. ACC1: 25 leaves left in its "
+        "cheque books (000101 to 000125), and the batch takes 1. ACC1: 1 cheque(s), =12,500/-");
     QByteArray past = "Pay,Amount,Date\n";
     for (int i = 1; i <= 27; ++i)
         past += "Payee " + QByteArray::number(i) + ",10,06-Dec-2026\n";
-    QTest::newRow("rows past the last book")
-        << past << book << "--check" << 0
-        << "Check: Lines 27 and 28, Cheque: its number would be in none of the cheque books of \"ACC1\" (000101 to "
-           "000125). ACC1: 25 leaves left in its cheque books (000101 to 000125), and the batch takes 27. Lines 27 "
-           "and 28 would print on 000126–000127, in no book.";
-    QTest::newRow("a few leaves left afterwards")
-        << past.left(past.indexOf("Payee 22")) << book << "--check" << 0
-        << "Only 4 leaves will be left in the book 000101 to 000125 afterwards: have the next book ready.";
-    QTest::newRow("rows past the last book, printed unasked")
-        << past << book << "--print" << 1
-        << "has rows for a second look (above); nothing was printed. Put them right in the file, or print them as "
-           "they are with --confirm.";
-    QTest::newRow("a 0 amount") << QByteArray("Pay,Amount,Date\nA,0,06-Dec-2026\n") << book << "--check" << 0
-                                << "Check: Line 2, Amount: the amount is 0.";
-    QTest::newRow("no next number, said once")
-        << past << ""
-        << "--check" << 1
-        << "Lines 2–28: the account \"ACC1\" has no cheque numbered in digits yet, so there is no next number: give "
-           "the first of these cheques its number in the Cheque column, and the rest follow it. quillset: the batch";
+    row("rows past the last book", past, book, "--check", 0,
+        "Check: Lines 27 and 28, Cheque: its number would be in none of the cheque books of \"ACC1\" (000101 to "
+        "000125). ACC1: 25 leaves left in its cheque books (000101 to 000125), and the batch takes 27. Lines 27 "
+        "and 28 would print on 000126–000127, in no book.");
+    row("a few leaves left afterwards", past.left(past.indexOf("Payee 22")), book, "--check", 0,
+        "Only 4 leaves will be left in the book 000101 to 000125 afterwards: have the next book ready.");
+    row("rows past the last book, printed unasked", past, book, "--print", 1,
+        "has rows for a second look (above); nothing was printed. Put them right in the file, or print them as "
+        "they are with --confirm.");
+    row("a 0 amount", QByteArray("Pay,Amount,Date\nA,0,06-Dec-2026\n"), book, "--check", 0,
+        "Check: Line 2, Amount: the amount is 0.");
+    row("no next number, said once", past, "", "--check", 1,
+        "Lines 2–28: the account \"ACC1\" has no cheque numbered in digits yet, so there is no next number: give "
+        "the first of these cheques its number in the Cheque column, and the rest follow it. quillset: the batch");
 }
 
 void TestProgram::batchFilesAreReadAsOfficesWriteThem()

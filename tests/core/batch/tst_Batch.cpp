@@ -350,8 +350,8 @@ void TestBatch::aMissingAccountIsAskedForInTheAskersWords_data()
 {
     QTest::addColumn<bool>("commandLine");
     QTest::addColumn<QString>("told");
-    QTest::newRow("the batch window") << false << "choose one in the entry window";
-    QTest::newRow("the command line") << true << "give one with --account";
+    row("the batch window", false, "choose one in the entry window");
+    row("the command line", true, "give one with --account");
 }
 
 void TestBatch::aMissingAccountIsAskedForInTheAskersWords()
@@ -376,25 +376,20 @@ void TestBatch::readsDatesInTheOfficesOrder_data()
     QTest::addColumn<QString>("problems"); // each refused row's line and part of its reason, apart by |
     QTest::addColumn<QString>("flagged"); // each row for a second look, apart by |
     // A US spreadsheet's export: month first, one date with a day above 12, two by name, a short year.
-    QTest::newRow("month first, in a month-first office")
-        << "MDY"
-        << "2 2026-12-01, 3 2026-12-25, 4 2026-12-01, 5 2026-12-01, 7 2025-12-06"
-        << "Line 6, Date: \"12/1/26\" has a two-digit year (1926 or 2026?)"
-        << "Line 3, Date: dated 25-Dec-2026, after today.|Line 7, Date: dated 06-Dec-2025, more than 3 months back";
-    QTest::newRow("the same file in a day-first office")
-        << "DMY"
-        << "2 2026-01-12, 4 2026-12-01, 5 2026-12-01"
-        << "Line 3, Date: \"12/25/2026\" is not a date read day first, as this office writes dates, though it is "
-           "one read month first|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: The date 12-Jun-2025 "
-           "is more than 12 months before today"
-        << "Line 2, Date: dated 12-Jan-2026, more than 3 months back: it was valid until 12-Apr-2026";
-    QTest::newRow("the same file in a year-first office")
-        << "YMD"
-        << "4 2026-12-01, 5 2026-12-01"
-        << "Line 2, Date: \"12/01/2026\" puts the year last, so its day and month could be read two ways|Line 3, "
-           "Date: \"12/25/2026\" puts the year last|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: "
-           "\"12/06/2025\" puts the year last"
-        << "";
+    row("month first, in a month-first office", "MDY",
+        "2 2026-12-01, 3 2026-12-25, 4 2026-12-01, 5 2026-12-01, 7 2025-12-06",
+        "Line 6, Date: \"12/1/26\" has a two-digit year (1926 or 2026?)",
+        "Line 3, Date: dated 25-Dec-2026, after today.|Line 7, Date: dated 06-Dec-2025, more than 3 months back");
+    row("the same file in a day-first office", "DMY", "2 2026-01-12, 4 2026-12-01, 5 2026-12-01",
+        "Line 3, Date: \"12/25/2026\" is not a date read day first, as this office writes dates, though it is "
+        "one read month first|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: The date 12-Jun-2025 "
+        "is more than 12 months before today",
+        "Line 2, Date: dated 12-Jan-2026, more than 3 months back: it was valid until 12-Apr-2026");
+    row("the same file in a year-first office", "YMD", "4 2026-12-01, 5 2026-12-01",
+        "Line 2, Date: \"12/01/2026\" puts the year last, so its day and month could be read two ways|Line 3, "
+        "Date: \"12/25/2026\" puts the year last|Line 6, Date: \"12/1/26\" has a two-digit year|Line 7, Date: "
+        "\"12/06/2025\" puts the year last",
+        "");
 }
 
 void TestBatch::readsDatesInTheOfficesOrder()

@@ -328,12 +328,10 @@ void TestChequeEntry::incompleteChequeIsRefused_data()
     QTest::addColumn<QString>("emptied");
     QTest::addColumn<QString>("left"); // what is typed in its place
     for (const char *field : {"txtChequeNo", "txtPay", "txtDate", "txtAmount"})
-        QTest::newRow(field) << QString::fromLatin1(field) << QString();
+        row(field, QString::fromLatin1(field), QString());
     // Nothing in them would print: a blank Pay line.
-    QTest::newRow("a payee of blanks") << "txtPay"
-                                       << "   ";
-    QTest::newRow("a payee of zero-width characters")
-        << "txtPay" << QString::fromUtf8("\u200B\u200C\u200D\uFEFF\u2060");
+    row("a payee of blanks", "txtPay", "   ");
+    row("a payee of zero-width characters", "txtPay", QString::fromUtf8("\u200B\u200C\u200D\uFEFF\u2060"));
 }
 
 void TestChequeEntry::incompleteChequeIsRefused()
@@ -743,12 +741,11 @@ void TestChequeEntry::suggestsPayeesFromTheRegister_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("offered"); // in the order the list shows them
-    QTest::newRow("anywhere in the name, this account's first")
-        << "TRA"
-        << QStringList {QStringLiteral("ABC Traders"), QStringLiteral("Zed Traders"),
-                        QStringLiteral("Śrī Gaṇeśa Traders")};
-    QTest::newRow("an apostrophe") << "o'n" << QStringList {QStringLiteral("O'Neil & Sons")};
-    QTest::newRow("another script") << "गणेश" << QStringList {QStringLiteral("श्री गणेश स्टोर्स")};
+    row("anywhere in the name, this account's first", "TRA",
+        QStringList {QStringLiteral("ABC Traders"), QStringLiteral("Zed Traders"),
+                     QStringLiteral("Śrī Gaṇeśa Traders")});
+    row("an apostrophe", "o'n", QStringList {QStringLiteral("O'Neil & Sons")});
+    row("another script", "गणेश", QStringList {QStringLiteral("श्री गणेश स्टोर्स")});
 }
 
 void TestChequeEntry::suggestsPayeesFromTheRegister()
