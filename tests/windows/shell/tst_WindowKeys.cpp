@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
@@ -234,17 +235,9 @@ void TestWindowKeys::entryRefusalPutsTheCursorInItsField_data()
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("said");
     QTest::addColumn<QString>("cursor");
-    QTest::newRow("no payee") << "7"
-                              << ""
-                              << "5" << kIncompleteChequeMessage << "txtPay";
-    QTest::newRow("no number nor amount") << ""
-                                          << "X"
-                                          << "" << kIncompleteChequeMessage << "txtChequeNo";
-    QTest::newRow("a number with letters") << "12a"
-                                           << "X"
-                                           << "5"
-                                           << "The cheque number \"12a\" must be digits only"
-                                           << "txtChequeNo";
+    row("no payee", "7", "", "5", kIncompleteChequeMessage, "txtPay");
+    row("no number nor amount", "", "X", "", kIncompleteChequeMessage, "txtChequeNo");
+    row("a number with letters", "12a", "X", "5", "The cheque number \"12a\" must be digits only", "txtChequeNo");
 }
 
 void TestWindowKeys::entryRefusalPutsTheCursorInItsField()
