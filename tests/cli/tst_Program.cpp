@@ -41,9 +41,8 @@ private slots:
     void workstationKeepsItsChoiceOfDatabase();
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
-    void marksFromTheCommandLine();
-    void aNumberIsOneLeafHoweverTyped_data();
-    void aNumberIsOneLeafHoweverTyped();
+    void settlesAsTypedAndOnlyWhatMayBe_data();
+    void settlesAsTypedAndOnlyWhatMayBe();
     void datesThatNeedASecondLook_data();
     void datesThatNeedASecondLook();
     void writesTheReportWithoutWindows_data();
@@ -419,79 +418,59 @@ void TestProgram::proofNeverGoesOverAnotherFile()
     QVERIFY(db.reopen()); // the database itself is whole
 }
 
-void TestProgram::marksFromTheCommandLine()
+void TestProgram::settlesAsTypedAndOnlyWhatMayBe_data()
 {
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES "
-                           "('ACC1', '000041', 5, 'Sent', '2026-12-05', 'pending', '41'), "
-                           "('ACC1', '000040', 5, 'Kept', '2026-12-05', 'printed', '40')"));
-    const auto mark = [&](const QString &how, const QString &number, const QString &reason = QString()) {
-        QStringList arguments = {QStringLiteral("--account"), QStringLiteral("ACC1"),
-                                 QStringLiteral("--mark"),    how,
-                                 QStringLiteral("--cheque"),  number};
-        if (!reason.isEmpty())
-            arguments << QStringLiteral("--reason") << reason;
-        return runOn(db, arguments);
-    };
-    QCOMPARE(mark(QStringLiteral("void"), QStringLiteral("41"), QStringLiteral("lost")), 1); // pending, not printed
-    QVERIFY2(m_said.contains(QStringLiteral("only a printed cheque can be void")), qPrintable(m_said));
-    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("41")), 1);
-    QVERIFY2(m_said.contains(QStringLiteral("Say why")), qPrintable(m_said));
-    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("41"), QStringLiteral("jammed")), 0);
-    QCOMPARE(mark(QStringLiteral("void"), QStringLiteral("40"), QStringLiteral("stopped at the bank")), 0);
-    QCOMPARE(mark(QStringLiteral("spoiled"), QStringLiteral("000042"), QStringLiteral("torn")), 0); // a spoiled leaf
-    QCOMPARE(mark(QStringLiteral("torn"), QStringLiteral("43")), 64);
-    QVERIFY(db.reopen());
-    QCOMPARE(
-        db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || ' ' || Reason FROM Cheque ORDER BY ChequeNo")),
-        QStringLiteral("000040 void stopped at the bank, 000041 spoiled jammed, 000042 spoiled torn"));
-}
-
-void TestProgram::aNumberIsOneLeafHoweverTyped_data()
-{
-    QTest::addColumn<QString>("how"); // --mark void or spoiled (with a reason), or a batch checked
+    QTest::addColumn<QString>("how"); // --mark printed, spoiled, void..., or a batch checked
     QTest::addColumn<QString>("number"); // as --cheque, or in the batch's Cheque column
+    QTest::addColumn<QString>("reason"); // --reason, unless empty
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::addColumn<QString>("cheques"); // the register afterwards
-    const QString printed = QStringLiteral("000777 printed");
-    row("settled with a blank before it", "void", " 777", 0, "is now void.", "000777 void");
-    row("settled in full-width digits", "void", "７７７ ", 0, "is now void.", "000777 void");
-    row("a spoiled leaf as a person says its number", "spoiled", "７７８\t", 0,
-        "Leaf 778 of \"ACC1\" is recorded as spoiled.", printed + QStringLiteral(", 778 spoiled"));
-    row("a spoiled leaf with a minus sign", "spoiled", "-1", 1, "The cheque number \"-1\" must be digits only",
-        printed);
-    row("a spoiled leaf with a plus sign", "spoiled", "+778", 1, "The cheque number \"+778\" must be digits only",
-        printed);
-    row("a batch row in full-width digits", "batch", "７７７", 1,
-        "Line 2, Cheque: Cheque number 777 is already in the register", printed);
+    QTest::addColumn<QString>("cheques"); // the register afterwards, 000777 printed and 000041 pending before
+    const QString before = QStringLiteral("000777 printed, 000041 pending");
+    row("a blank before the number", "void", " 777", "lost", 0, "is now void.", "000777 void lost, 000041 pending");
+    row("full-width digits", "void", "７７７ ", "lost", 0, "is now void.", "000777 void lost, 000041 pending");
+    row("a spoiled leaf as a person says its number", "spoiled", "７７８\t", "torn", 0,
+        "Leaf 778 of \"ACC1\" is recorded as spoiled.", before + QStringLiteral(", 778 spoiled torn"));
+    row("a spoiled leaf with a minus sign", "spoiled", "-1", "torn", 1, "The cheque number \"-1\" must be digits only",
+        before);
+    row("a spoiled leaf with a plus sign", "spoiled", "+778", "torn", 1,
+        "The cheque number \"+778\" must be digits only", before);
+    row("a pending cheque that jammed", "spoiled", "41", "jammed", 0, "Cheque 41 of \"ACC1\" is recorded as spoiled.",
+        "000777 printed, 000041 spoiled jammed");
+    row("a spoiled cheque needs a reason", "spoiled", "41", "", 1, "Say why", before);
+    row("a pending cheque is never void", "void", "41", "lost", 1, "only a printed cheque can be void", before);
+    row("a batch row in full-width digits", "batch", "７７７", "", 1,
+        "Line 2, Cheque: Cheque number 777 is already in the register", before);
 }
 
-void TestProgram::aNumberIsOneLeafHoweverTyped()
+void TestProgram::settlesAsTypedAndOnlyWhatMayBe()
 {
     QFETCH(QString, how);
     QFETCH(QString, number);
+    QFETCH(QString, reason);
     QFETCH(int, status);
     QFETCH(QString, said);
     QFETCH(QString, cheques);
     TestDatabase db;
     QVERIFY(db.isReady());
-    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey) VALUES "
-                           "('ACC1', '000777', 5, 'Paid', '2026-12-05', '777')"));
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, Status, NumberKey) VALUES "
+                           "('ACC1', '000777', 5, 'Paid', '2026-12-05', 'printed', '777'), "
+                           "('ACC1', '000041', 5, 'Sent', '2026-12-05', 'pending', '41')"));
     QVERIFY(writeLayoutAndBatch(
         db, QStringLiteral("Pay,Amount,Date,Cheque\nAgain,5,06-Dec-2026,%1\n").arg(number).toUtf8()));
     QStringList arguments = {QStringLiteral("--account"), QStringLiteral("ACC1")};
     if (how == QLatin1String("batch"))
         arguments << QStringLiteral("--batch") << db.folder() + QStringLiteral("/run.csv") << QStringLiteral("--check");
     else
-        arguments << QStringLiteral("--mark") << how << QStringLiteral("--cheque") << number
-                  << QStringLiteral("--reason")
-                  << (how == QLatin1String("void") ? QStringLiteral("lost") : QStringLiteral("torn"));
+        arguments << QStringLiteral("--mark") << how << QStringLiteral("--cheque") << number;
+    if (!reason.isEmpty())
+        arguments << QStringLiteral("--reason") << reason;
     QCOMPARE(runOn(db, arguments), status);
     QVERIFY2(m_said.contains(said), qPrintable(m_said));
     QVERIFY(db.reopen());
-    QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY Id")), cheques);
+    QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Status || coalesce(' ' || Reason, '') FROM Cheque "
+                                      "ORDER BY Id")),
+             cheques);
 }
 
 void TestProgram::datesThatNeedASecondLook_data()
