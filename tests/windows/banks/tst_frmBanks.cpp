@@ -40,12 +40,11 @@ private slots:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void firstAccountOfAnEmptyTablePrintsAtItsMeasurements();
-    void longStoredValuesShowWholeAndStayWhole();
+    void anEditKeepsLongValuesWholeAndStoresTheMoney();
     void changeMadeElsewhereIsNeverOverwritten();
     void crossingIsPlacedPerAccount_data();
     void crossingIsPlacedPerAccount();
     void chequeBooksAreAddedListedAndRetired();
-    void moneyStyleSurvivesSaveAndReload();
     void layoutTravelsThroughAFile();
     void designerMovesBoxesByExactlyWhatIsDragged_data();
     void designerMovesBoxesByExactlyWhatIsDragged();
@@ -383,16 +382,24 @@ void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
     QCOMPARE(registerRows(m_f->db), 1);
 }
 
-void TestBankAccounts::longStoredValuesShowWholeAndStayWhole()
+void TestBankAccounts::anEditKeepsLongValuesWholeAndStoresTheMoney()
 {
     // Longer than the boxes take, as another program or an import may have stored them.
     const QString city = QStringLiteral("Thiruvananthapuram (Trivandrum)");
     const QString address = QStringLiteral("Door 12/345, Second Floor, Mahatma Gandhi Road, Near the Old Bus Stand");
     m_f->db.exec(QStringLiteral("UPDATE BankAccount SET City = ?, Address = ? WHERE BankID = 'B2'"), {city, address});
+    const auto money = [this]() -> QString {
+        return find<QComboBox>(m_window, "cmbAmountStyle")->currentText() + u'|' + shown(m_window, "txtCurrencyName")
+            + u'|' + shown(m_window, "txtSubunitName") + u'|'
+            + find<QComboBox>(m_window, "cmbSubunitDigits")->currentText();
+    };
     open();
     click(m_window, "cmdNext");
     QCOMPARE(shown(m_window, "txtCity"), city);
     QCOMPARE(shown(m_window, "txtAddress"), address);
+    // An account from before writes its money as it always did; it is chosen only while editing.
+    QCOMPARE(money(), QStringLiteral("International|||0"));
+    QVERIFY(!find(m_window, "cmbAmountStyle")->isEnabled());
     click(m_window, "cmdEdit");
     retype(m_window, "txtAccountNO", QStringLiteral("77-1"));
     auto *cityBox = find<QLineEdit>(m_window, "txtCity");
@@ -400,13 +407,25 @@ void TestBankAccounts::longStoredValuesShowWholeAndStayWhole()
     cityBox->end(false);
     QTest::keyClicks(cityBox, QStringLiteral("x")); // a long value may not grow
     QCOMPARE(cityBox->text(), city);
+    find<QComboBox>(m_window, "cmbAmountStyle")->setCurrentText(QStringLiteral("Indian"));
+    retype(m_window, "txtCurrencyName", QStringLiteral(" Rupees "));
+    retype(m_window, "txtSubunitName", QStringLiteral("Paise"));
+    find<QComboBox>(m_window, "cmbSubunitDigits")->setCurrentText(QStringLiteral("2"));
     click(m_window, "cmdSave");
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
     QCOMPARE(m_f->db
-                 .scalar(QStringLiteral("SELECT AccountNo || '|' || City || '|' || Address FROM BankAccount WHERE "
-                                        "BankID = 'B2'"))
+                 .scalar(QStringLiteral("SELECT AccountNo || '|' || City || '|' || Address || '|' || AmountStyle || "
+                                        "'|' || CurrencyName || '|' || SubunitName || '|' || SubunitDigits FROM "
+                                        "BankAccount WHERE BankID = 'B2'"))
                  .toString(),
-             QStringLiteral("77-1|") + city + u'|' + address);
+             QStringLiteral("77-1|") + city + u'|' + address + QStringLiteral("|Indian|Rupees|Paise|2"));
+    delete m_window;
+    open();
+    click(m_window, "cmdNext");
+    QCOMPARE(money(), QStringLiteral("Indian|Rupees|Paise|2"));
+    // The next account shows its own money, not the one before.
+    click(m_window, "cmdNext");
+    QCOMPARE(money(), QStringLiteral("International|||0"));
 }
 
 void TestBankAccounts::changeMadeElsewhereIsNeverOverwritten()
@@ -496,37 +515,6 @@ void TestBankAccounts::chequeBooksAreAddedListedAndRetired()
     click(books, "cmdRetire");
     QCOMPARE(table->item(0, 7)->text(), QStringLiteral("retired"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Retired FROM ChequeBook")).toInt(), 1);
-}
-
-void TestBankAccounts::moneyStyleSurvivesSaveAndReload()
-{
-    open();
-    // An account from before writes its money as it always did.
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
-    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("0"));
-    QVERIFY(!find(m_window, "cmbAmountStyle")->isEnabled()); // only while editing
-    click(m_window, "cmdEdit");
-    find<QComboBox>(m_window, "cmbAmountStyle")->setCurrentText(QStringLiteral("Indian"));
-    retype(m_window, "txtCurrencyName", QStringLiteral(" Rupees "));
-    retype(m_window, "txtSubunitName", QStringLiteral("Paise"));
-    find<QComboBox>(m_window, "cmbSubunitDigits")->setCurrentText(QStringLiteral("2"));
-    click(m_window, "cmdSave");
-    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
-    QCOMPARE(m_f->db
-                 .scalar(QStringLiteral("SELECT AmountStyle || '|' || CurrencyName || '|' || SubunitName || '|' || "
-                                        "SubunitDigits FROM BankAccount WHERE BankID = 'ACC1'"))
-                 .toString(),
-             QStringLiteral("Indian|Rupees|Paise|2"));
-    delete m_window;
-    open();
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("Indian"));
-    QCOMPARE(shown(m_window, "txtCurrencyName"), QStringLiteral("Rupees"));
-    QCOMPARE(shown(m_window, "txtSubunitName"), QStringLiteral("Paise"));
-    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("2"));
-    // The next account shows its own style, not the one before.
-    click(m_window, "cmdNext");
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
-    QCOMPARE(shown(m_window, "txtCurrencyName"), QString());
 }
 
 void TestBankAccounts::layoutTravelsThroughAFile()
