@@ -63,7 +63,6 @@ private slots:
     void printComposesAfreshAndCloseKeepsTheCheque();
     void previewFollowsTheFields_data();
     void previewFollowsTheFields();
-    void previewNeedsNoPrintServer();
     void previewShowsTheWholeLeafAndZooms();
     void missingAccountsAndStampSettingAreSaid();
     void suggestsPayeesFromTheRegister_data();
@@ -113,6 +112,7 @@ void TestChequeEntry::cleanup()
 {
     delete m_window;
     m_f.reset();
+    qunsetenv("CUPS_SERVER");
 }
 
 void TestChequeEntry::open()
@@ -404,25 +404,37 @@ void TestChequeEntry::printRecordsExactlyWhatWasTyped()
 void TestChequeEntry::failedPrintRecordsNothingAndKeepsTheFields_data()
 {
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("fromPreview"); // Print pressed in the preview, else in the entry window
     QTest::addColumn<QString>("said"); // how the message starts
-    row("no printer", "no printer", "ERR:1101:No printer");
-    row("the queue takes the page, refuses the job", "job refused", "ERR:1102:");
-    row("the register cannot take the cheque", "register",
+    row("no print server at all", "no print server", true, "ERR:1101:No printer is installed");
+    row("the queue takes the page, refuses the job", "job refused", false, "ERR:1102:");
+    row("the register cannot take the cheque", "register", false,
         "ERR:1004:The register cannot take the cheque, so nothing was printed: ");
 }
 
 void TestChequeEntry::failedPrintRecordsNothingAndKeepsTheFields()
 {
     QFETCH(QString, fault);
+    QFETCH(bool, fromPreview);
     QFETCH(QString, said);
-    m_f->queue->installed = fault != QLatin1String("no printer");
+    if (fault == QLatin1String("no print server")) {
+        // The program's own print queue, on a machine whose print server is not there at all.
+        qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+        m_f->services.printQueue = AppServices(m_f->prompter).printQueue;
+    }
     m_f->queue->refuseJob = fault == QLatin1String("job refused");
     if (fault == QLatin1String("register"))
         m_f->db.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Cheque BEGIN "
                                     "SELECT RAISE(ABORT, 'the disk is full'); END"));
     open();
     typeCheque(QStringLiteral("000124"), QStringLiteral("ABC Traders"), QStringLiteral("0"));
-    click(m_window, "cmdPrint");
+    // The preview needs no printer, and has nothing to say.
+    click(m_window, "cmdPrintPreview");
+    MDIForm1 *preview = m_window->previewFrame();
+    QVERIFY(preview && preview->isVisible() && preview->layoutWindow());
+    QCOMPARE(preview->layoutWindow()->page().item(QStringLiteral("lblAmount")).text, QStringLiteral("=0/-"));
+    QVERIFY(m_f->prompter.messages.isEmpty());
+    click(fromPreview ? static_cast<QWidget *>(preview) : m_window.data(), "cmdPrint");
     QCOMPARE(m_f->prompter.messages.size(), 1);
     QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
     if (fault == QLatin1String("register"))
@@ -431,9 +443,10 @@ void TestChequeEntry::failedPrintRecordsNothingAndKeepsTheFields()
     QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtChequeNo") + u'|' + shown(m_window, "txtPay") + u'|' + shown(m_window, "txtAmount"),
              QStringLiteral("000124|ABC Traders|0"));
+    if (fault == QLatin1String("no print server"))
+        return;
 
     // Put right, the same fields print and record a cheque for 0.
-    m_f->queue->installed = true;
     m_f->queue->refuseJob = false;
     m_f->db.exec(QStringLiteral("DROP TRIGGER IF EXISTS refuse"));
     click(m_window, "cmdPrint");
@@ -669,28 +682,6 @@ void TestChequeEntry::previewFollowsTheFields()
     QCOMPARE(m_f->queue->printed().first(), shownPage);
     QVERIFY(!preview->isVisible() && !preview->layoutWindow());
     QCOMPARE(shown(m_window, "txtPay"), QString());
-}
-
-void TestChequeEntry::previewNeedsNoPrintServer()
-{
-    // The program's own print queue, on a machine whose print server is not there at all.
-    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-    m_f->services.printQueue = AppServices(m_f->prompter).printQueue;
-    open();
-    typeCheque(QStringLiteral("000128"), QStringLiteral("No Printer Ltd"), QStringLiteral("4500"));
-    click(m_window, "cmdPrintPreview");
-    MDIForm1 *preview = m_window->previewFrame();
-    QVERIFY(preview && preview->isVisible() && preview->layoutWindow());
-    QCOMPARE(preview->layoutWindow()->page().item(QStringLiteral("lblAmount")).text, QStringLiteral("=4,500/-"));
-    QVERIFY(m_f->prompter.messages.isEmpty());
-
-    click(preview, "cmdPrint");
-    QCOMPARE(m_f->prompter.messages.size(), 1);
-    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("ERR:1101:No printer is installed")),
-             qPrintable(m_f->prompter.texts().first()));
-    QCOMPARE(registerRows(m_f->db), 0);
-    QCOMPARE(shown(m_window, "txtPay"), QStringLiteral("No Printer Ltd"));
-    qunsetenv("CUPS_SERVER");
 }
 
 void TestChequeEntry::previewShowsTheWholeLeafAndZooms()
