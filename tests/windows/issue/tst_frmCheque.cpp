@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "core/cheque/ChequeInput.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/layout/Fonts.h"
 #include "core/layout/PageRenderer.h"
@@ -323,15 +324,16 @@ void TestChequeEntry::asksOnceAboutADateThatNeedsASecondLook()
 
 void TestChequeEntry::printsWhatWasTypedOrRefusesIt_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("pasted"); // in place of what it held
+    QTest::addColumn<QString>("fields"); // emptied, apart by blanks; the first then takes what is pasted
+    QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("said"); // how Print and the preview refuse it; empty: it prints
-    const char *incomplete = "You cannot print All the fields must be selected";
     for (const char *field : {"txtChequeNo", "txtPay", "txtDate", "txtAmount"})
-        row(field, QString::fromLatin1(field), QString(), incomplete);
+        row(field, QString::fromLatin1(field), QString(), kIncompleteChequeMessage);
+    row("no number nor amount", "txtChequeNo txtAmount", "", kIncompleteChequeMessage);
+    row("a number with letters", "txtChequeNo", "12a", "The cheque number \"12a\" must be digits only");
     // Nothing in them would print: a blank Pay line.
-    row("a payee of blanks", "txtPay", "   ", incomplete);
-    row("a payee of zero-width characters", "txtPay", "\u200B\u200C\u200D\uFEFF\u2060", incomplete);
+    row("a payee of blanks", "txtPay", "   ", kIncompleteChequeMessage);
+    row("a payee of zero-width characters", "txtPay", "\u200B\u200C\u200D\uFEFF\u2060", kIncompleteChequeMessage);
     row("a payee on one line", "txtPay", "Sharma & Sons Traders", "");
     row("a line break", "txtPay", "Line One\nLine Two", "The payee holds a line break, which a cheque cannot print");
     row("a tab", "txtPay", "Tab\tGap", "The payee holds a tab, which a cheque cannot print");
@@ -340,17 +342,22 @@ void TestChequeEntry::printsWhatWasTypedOrRefusesIt_data()
 
 void TestChequeEntry::printsWhatWasTypedOrRefusesIt()
 {
-    QFETCH(QString, field);
+    QFETCH(QString, fields);
     QFETCH(QString, pasted);
     QFETCH(QString, said);
     open();
     typeCheque(QStringLiteral("000123"), QStringLiteral("ABC Traders"), QStringLiteral("12345"));
-    retype(m_window, qPrintable(field), QString());
+    const QStringList emptied = fields.split(u' ');
+    for (const QString &field : emptied)
+        retype(m_window, qPrintable(field), QString());
     // Pasted, as a clerk copies from elsewhere, so that any character can come in.
+    QWidget *first = find(m_window, qPrintable(emptied.first()));
     QApplication::clipboard()->setText(pasted);
-    QTest::keySequence(find(m_window, qPrintable(field)), QKeySequence::Paste);
-    QCOMPARE(shown(m_window, qPrintable(field)), pasted);
-    click(m_window, "cmdPrint");
+    QTest::keySequence(first, QKeySequence::Paste);
+    QCOMPARE(shown(m_window, qPrintable(emptied.first())), pasted);
+    // Printed by its access key from the amount, as a clerk at the keyboard does.
+    find(m_window, "txtAmount")->setFocus();
+    QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
     if (said.isEmpty()) {
         // What the paper shows is what the register holds, read from the page as printed.
         QCOMPARE(m_f->queue->printed().size(), 1);
@@ -362,15 +369,16 @@ void TestChequeEntry::printsWhatWasTypedOrRefusesIt()
         QCOMPARE(simplified(PageImage::fromImage(paper(printed, 300), 300).line(area)), recorded);
         return;
     }
+    QCOMPARE(focused(), first); // the cursor in the field at fault, the first of them
     click(m_window, "cmdPrintPreview");
     QCOMPARE(m_f->prompter.messages.size(), 2);
     for (const QString &told : m_f->prompter.texts())
         QVERIFY2(told.startsWith(said), qPrintable(told));
-    if (said.startsWith(QLatin1String("You cannot print")))
+    if (said == kIncompleteChequeMessage)
         QCOMPARE(m_f->prompter.messages.first().icon, Prompter::Icon::Error);
     QVERIFY(m_f->queue->jobs.isEmpty() && !m_window->previewFrame());
     QCOMPARE(registerRows(m_f->db), 0);
-    QCOMPARE(shown(m_window, "txtPay") == QLatin1String("ABC Traders"), field != QLatin1String("txtPay"));
+    QCOMPARE(shown(m_window, "txtPay") == QLatin1String("ABC Traders"), !emptied.contains(QStringLiteral("txtPay")));
 }
 
 void TestChequeEntry::printRecordsExactlyWhatWasTyped()
