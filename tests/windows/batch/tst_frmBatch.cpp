@@ -31,8 +31,8 @@ private slots:
     void init();
     void cleanup();
     void pastedRowsPrintWithProgressAndPreview();
-    void cancelStopsBetweenCheques();
-    void heldChequeIsTheOperatorsToDecide();
+    void aBatchStoppedSaysWhatIsLeft_data();
+    void aBatchStoppedSaysWhatIsLeft();
     void flaggedRowsAreAskedAboutOnce_data();
     void flaggedRowsAreAskedAboutOnce();
     void anEncodingIsNamedInTheWindow_data();
@@ -104,41 +104,42 @@ void TestBatchWindow::pastedRowsPrintWithProgressAndPreview()
     QVERIFY(find<QLineEdit>(m_entry, "txtChequeNo")->placeholderText().startsWith(QStringLiteral("000204")));
 }
 
-void TestBatchWindow::cancelStopsBetweenCheques()
+void TestBatchWindow::aBatchStoppedSaysWhatIsLeft_data()
 {
+    QTest::addColumn<bool>("held"); // the first cheque held past the time limit, and cancelled when asked
+    QTest::addColumn<QString>("said"); // else Cancel pressed while the first prints
+    row("Cancel between cheques", false, "1 printed (000301), 2 not printed: lines 3 and 4.");
+    row("a held cheque cancelled", true, "0 printed, 3 not printed: lines 2–4.");
+}
+
+void TestBatchWindow::aBatchStoppedSaysWhatIsLeft()
+{
+    QFETCH(bool, held);
+    QFETCH(QString, said);
     frmBatch *batch = open();
     QVERIFY(batch);
     batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000301\nB,2,06-Dec-2026,\nC,3,06-Dec-2026,\n",
                      QStringLiteral("run.csv"));
-    // The printer is slow; Cancel is pressed while the first cheque prints.
-    m_f->queue->printSlowly(2);
-    QTimer::singleShot(50, batch, [batch] { find<QAbstractButton>(batch, "cmdCancelBatch")->click(); });
+    if (held) {
+        m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
+        m_f->queue->statuses = {{JobStatus::State::Held, false, QString()}};
+        m_f->queue->cancelledAs = JobStatus {JobStatus::State::Cancelled, false, QString()};
+        m_f->prompter.answers = {false};
+    } else {
+        m_f->queue->printSlowly(2);
+        QTimer::singleShot(50, batch, [batch] { find<QAbstractButton>(batch, "cmdCancelBatch")->click(); });
+    }
     click(batch, "cmdPrintBatch");
     QCOMPARE(m_f->queue->jobs.size(), 1);
-    QVERIFY2(
-        m_f->prompter.texts().first().startsWith(QStringLiteral("1 printed (000301), 2 not printed: lines 3 and 4.")),
-        qPrintable(m_f->prompter.texts().first()));
+    QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
+    QCOMPARE(registerRows(m_f->db), held ? 0 : 1);
+    // The job is cancelled in the print server only when the operator says so at the question.
+    QCOMPARE(m_f->queue->cancelled, held ? QList<int> {1} : QList<int>());
+    QCOMPARE(m_f->prompter.questions.size(), held ? 1 : 0);
+    if (held)
+        QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("held in the queue")),
+                 qPrintable(m_f->prompter.questions.first()));
     QVERIFY(find(batch, "cmdPrintBatch")->isEnabled()); // to go on with the rest
-}
-
-void TestBatchWindow::heldChequeIsTheOperatorsToDecide()
-{
-    frmBatch *batch = open();
-    QVERIFY(batch);
-    batch->loadBatch("Pay,Amount,Date,Cheque\nA,1,06-Dec-2026,000311\nB,2,06-Dec-2026,\n", QStringLiteral("run.csv"));
-    // The printer holds the first cheque past the time limit; the operator cancels it.
-    m_f->db.store().parameters().SetSystemParameter(QStringLiteral("PrintTimeout"), QStringLiteral("1"));
-    m_f->queue->statuses = {{JobStatus::State::Held, false, QString()}};
-    m_f->queue->cancelledAs = JobStatus {JobStatus::State::Cancelled, false, QString()};
-    m_f->prompter.answers = {false};
-    click(batch, "cmdPrintBatch");
-    QCOMPARE(m_f->prompter.questions.size(), 1);
-    QVERIFY2(m_f->prompter.questions.first().contains(QStringLiteral("held in the queue")),
-             qPrintable(m_f->prompter.questions.first()));
-    QCOMPARE(m_f->queue->cancelled, QList<int> {1});
-    QCOMPARE(registerRows(m_f->db), 0);
-    QVERIFY2(m_f->prompter.texts().first().startsWith(QStringLiteral("0 printed, 2 not printed: lines 2 and 3.")),
-             qPrintable(m_f->prompter.texts().first()));
 }
 
 void TestBatchWindow::flaggedRowsAreAskedAboutOnce_data()
