@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTimer>
@@ -352,7 +351,6 @@ void TestBatchWindow::rowsAreReadAsTheEntryWindowReadsThem_data()
         "|Pay: it is empty.|Amount: |Date: ");
     row("a payee on two lines", "", "\"Line One\nLine Two\",10,06-Dec-2026,000601",
         "Pay: The payee holds a line break");
-    row("a tab in the payee", "", "\"Tab\tGap\",10,06-Dec-2026,000601", "Pay: The payee holds a tab");
     row("a number taken, in full-width digits", taken, "Again,10,06-Dec-2026,５４０００１",
         "Cheque: Cheque number 540001 is already in the register");
     row("a number twice, the second full-width", "", "One,10,06-Dec-2026,000101\nTwo,10,06-Dec-2026,１０１",
