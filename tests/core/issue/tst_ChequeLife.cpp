@@ -80,7 +80,7 @@ private slots:
     void accountCodeIsTheSameInAnyCapitals();
 
 private:
-    IssueOutcome issue(const Cheque &cheque);
+    IssueOutcome issue(const Cheque &cheque, IssueProgress *box = nullptr);
     static Cheque cheque(const QString &number, const QString &payee = QStringLiteral("ABC Traders"));
     QString rows() const;
 
@@ -102,10 +102,9 @@ void TestChequeLife::cleanup()
     m_db.reset();
 }
 
-IssueOutcome TestChequeLife::issue(const Cheque &cheque)
+IssueOutcome TestChequeLife::issue(const Cheque &cheque, IssueProgress *box)
 {
-    return issueCheque(cheque,
-                       {m_db->store(), *m_queue, m_metrics, m_waiter, nullptr, QStringLiteral("desk-1 (clerk)")});
+    return issueCheque(cheque, {m_db->store(), *m_queue, m_metrics, m_waiter, box, QStringLiteral("desk-1 (clerk)")});
 }
 
 Cheque TestChequeLife::cheque(const QString &number, const QString &payee)
@@ -355,9 +354,7 @@ void TestChequeLife::operatorDecidesAHeldOrSlowJob()
     OperatorAtTheBox box;
     box.cancelAfter = cancelAfter;
     box.answers = answers;
-    const IssueOutcome done
-        = issueCheque(cheque(QStringLiteral("000600")),
-                      {m_db->store(), *m_queue, m_metrics, m_waiter, &box, QStringLiteral("desk-1 (clerk)")});
+    const IssueOutcome done = issue(cheque(QStringLiteral("000600")), &box);
     QCOMPARE(int(done.kind), outcome);
     QVERIFY2(done.message.contains(said), qPrintable(done.message));
     QCOMPARE(rows(), left);
