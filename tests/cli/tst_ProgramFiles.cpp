@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FileFaults.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
@@ -118,30 +119,21 @@ void TestProgramFiles::neverWritesOverTheDatabaseOrAnotherKind_data()
     QTest::addColumn<QString>("said");
     const QString proof = QStringLiteral(" --account ACC1 --cheque 7 --pay X --date 06-Dec-2026 --amount 5");
     const QString report = QStringLiteral("--report 01-Nov-2026 30-Nov-2026 ");
-    QTest::newRow("a layout over the database") << "--export-layout ACC1 DB"
-                                                << "DB"
-                                                << "is the database Quillset is using; a leaf layout is never written";
-    QTest::newRow("a layout over the copy kept of it")
-        << "--export-layout ACC1 COPY"
-        << "COPY"
-        << "is a copy of the database, kept before an upgrade; a leaf layout is never written";
-    QTest::newRow("a layout over a batch") << "--export-layout ACC1 BATCH"
-                                           << "BATCH"
-                                           << "is there already and is not a leaf layout";
-    QTest::newRow("a report CSV over the database") << report + QStringLiteral("--csv DB") << "DB"
-                                                    << "is the database Quillset is using";
-    QTest::newRow("a report CSV over a layout") << report + QStringLiteral("--csv LAYOUT") << "LAYOUT"
-                                                << "is there already and is not a CSV file";
-    QTest::newRow("a report PDF over the copy") << report + QStringLiteral("--pdf COPY") << "COPY"
-                                                << "is a copy of the database";
-    QTest::newRow("a proof over the database") << QStringLiteral("--pdf DB") + proof << "DB"
-                                               << "is the database Quillset is using";
-    QTest::newRow("a batch's proofs over the copy") << "--batch BATCH --account ACC1 --pdf COPY"
-                                                    << "COPY"
-                                                    << "is a copy of the database";
-    QTest::newRow("a calibration sheet over the database") << "--calibration-sheet --account ACC1 --pdf DB"
-                                                           << "DB"
-                                                           << "is the database Quillset is using";
+    row("a layout over the database", "--export-layout ACC1 DB", "DB",
+        "is the database Quillset is using; a leaf layout is never written");
+    row("a layout over the copy kept of it", "--export-layout ACC1 COPY", "COPY",
+        "is a copy of the database, kept before an upgrade; a leaf layout is never written");
+    row("a layout over a batch", "--export-layout ACC1 BATCH", "BATCH", "is there already and is not a leaf layout");
+    row("a report CSV over the database", report + QStringLiteral("--csv DB"), "DB",
+        "is the database Quillset is using");
+    row("a report CSV over a layout", report + QStringLiteral("--csv LAYOUT"), "LAYOUT",
+        "is there already and is not a CSV file");
+    row("a report PDF over the copy", report + QStringLiteral("--pdf COPY"), "COPY", "is a copy of the database");
+    row("a proof over the database", QStringLiteral("--pdf DB") + proof, "DB", "is the database Quillset is using");
+    row("a batch's proofs over the copy", "--batch BATCH --account ACC1 --pdf COPY", "COPY",
+        "is a copy of the database");
+    row("a calibration sheet over the database", "--calibration-sheet --account ACC1 --pdf DB", "DB",
+        "is the database Quillset is using");
 }
 
 void TestProgramFiles::neverWritesOverTheDatabaseOrAnotherKind()
@@ -169,14 +161,14 @@ void TestProgramFiles::fullDiskIsAnErrorNotASuccess_data()
     QTest::addColumn<QByteArray>("earlier"); // what OUT held before; null for nothing
     const QString report = QStringLiteral("--report 01-Nov-2026 30-Nov-2026 ");
     // The disk takes 512 bytes of a file: every file here is larger, the CSV and layout only a little.
-    QTest::newRow("the report's CSV") << report + QStringLiteral("--csv OUT") << QByteArray();
-    QTest::newRow("the report's CSV over an earlier one")
-        << report + QStringLiteral("--csv OUT") << QByteArray("Date,Account\r\n2026-10-01,ACC1\r\n");
-    QTest::newRow("the report's PDF") << report + QStringLiteral("--pdf OUT") << QByteArray();
-    QTest::newRow("a layout") << "--export-layout ACC1 OUT" << QByteArray();
-    QTest::newRow("a proof") << "--pdf OUT --account ACC1 --cheque 7 --pay X --date 06-Dec-2026 --amount 5"
-                             << QByteArray("%PDF-1.4 an earlier proof");
-    QTest::newRow("a calibration sheet") << "--calibration-sheet --account ACC1 --pdf OUT" << QByteArray();
+    row("the report's CSV", report + QStringLiteral("--csv OUT"), QByteArray());
+    row("the report's CSV over an earlier one", report + QStringLiteral("--csv OUT"),
+        QByteArray("Date,Account\r\n2026-10-01,ACC1\r\n"));
+    row("the report's PDF", report + QStringLiteral("--pdf OUT"), QByteArray());
+    row("a layout", "--export-layout ACC1 OUT", QByteArray());
+    row("a proof", "--pdf OUT --account ACC1 --cheque 7 --pay X --date 06-Dec-2026 --amount 5",
+        QByteArray("%PDF-1.4 an earlier proof"));
+    row("a calibration sheet", "--calibration-sheet --account ACC1 --pdf OUT", QByteArray());
 }
 
 void TestProgramFiles::fullDiskIsAnErrorNotASuccess()
@@ -206,21 +198,21 @@ void TestProgramFiles::readsOnlyOrdinaryFiles_data()
     QTest::addColumn<QString>("arguments");
     QTest::addColumn<QString>("said");
     const QString proof = QStringLiteral(" --account ACC1 --cheque 7 --pay X --date 06-Dec-2026 --amount 5");
-    QTest::newRow("a layout from a named pipe") << "--import-layout PIPE --account ACC1"
-                                                << "The layout file \"PIPE\" is a named pipe, not an ordinary file";
-    QTest::newRow("a layout from a device") << "--import-layout /dev/zero --account ACC1"
-                                            << "The layout file \"/dev/zero\" is a device, not an ordinary file";
-    QTest::newRow("a layout from a folder") << "--import-layout /tmp --account ACC1"
-                                            << "The layout file \"/tmp\" is a folder, not an ordinary file";
-    QTest::newRow("a layout far too large") << "--import-layout LARGE --account ACC1"
-                                            << "The layout file \"LARGE\" is too large (2.0 MB; at most 1.0 MB";
-    QTest::newRow("a batch from a named pipe") << "--batch PIPE --account ACC1 --check"
-                                               << "The file: \"PIPE\" is a named pipe, not an ordinary file";
-    QTest::newRow("a proof into a named pipe") << QStringLiteral("--pdf PIPE") + proof
-                                               << "\"PIPE\" is a named pipe, not an ordinary file; a PDF file is "
-                                                  "only written to an ordinary file.";
-    QTest::newRow("a database that is a named pipe") << QStringLiteral("--database PIPE --pdf OUT")
-            + proof << "Quillset cannot open its database \"PIPE\": it is a named pipe, not a file.";
+    row("a layout from a named pipe", "--import-layout PIPE --account ACC1",
+        "The layout file \"PIPE\" is a named pipe, not an ordinary file");
+    row("a layout from a device", "--import-layout /dev/zero --account ACC1",
+        "The layout file \"/dev/zero\" is a device, not an ordinary file");
+    row("a layout from a folder", "--import-layout /tmp --account ACC1",
+        "The layout file \"/tmp\" is a folder, not an ordinary file");
+    row("a layout far too large", "--import-layout LARGE --account ACC1",
+        "The layout file \"LARGE\" is too large (2.0 MB; at most 1.0 MB");
+    row("a batch from a named pipe", "--batch PIPE --account ACC1 --check",
+        "The file: \"PIPE\" is a named pipe, not an ordinary file");
+    row("a proof into a named pipe", QStringLiteral("--pdf PIPE") + proof,
+        "\"PIPE\" is a named pipe, not an ordinary file; a PDF file is "
+        "only written to an ordinary file.");
+    row("a database that is a named pipe", QStringLiteral("--database PIPE --pdf OUT") + proof,
+        "Quillset cannot open its database \"PIPE\": it is a named pipe, not a file.");
 }
 
 void TestProgramFiles::readsOnlyOrdinaryFiles()

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -63,45 +64,33 @@ void TestRegisterHistory::outsideEditsAreFound_data()
     QTest::addColumn<QString>("postgres"); // empty: as on SQLite
     QTest::addColumn<QString>("broken"); // the first broken link, or empty
     QTest::addColumn<QString>("differs"); // the findings about rows, one per line
-    QTest::newRow("nothing touched") << ""
-                                     << ""
-                                     << ""
-                                     << "";
-    QTest::newRow("a payee changed") << "UPDATE Cheque SET Pay = 'Someone Else' WHERE ChequeNo = '000102'"
-                                     << ""
-                                     << ""
-                                     << "ACC1 cheque 000102 (row 2) was changed outside the program: pay \"Someone "
-                                        "Else\" where its history has \"ABC Traders\".";
-    QTest::newRow("a void undone") << "UPDATE Cheque SET Status = 'printed', Reason = NULL WHERE ChequeNo = '000101'"
-                                   << ""
-                                   << ""
-                                   << "ACC1 cheque 000101 (row 1) was changed outside the program: reason \"\" where "
-                                      "its history has \"lost in the post\", status \"printed\" where its history "
-                                      "has \"void\".";
-    QTest::newRow("a row deleted") << "DELETE FROM Cheque WHERE ChequeNo = '000102'"
-                                   << ""
-                                   << ""
-                                   << "ACC1 cheque 000102 (row 2) was deleted outside the program.";
-    QTest::newRow("a row slipped in")
-        << "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) VALUES ('ACC1', "
-           "'000555', 5, 'Nobody', '2026-12-01', '555', '2026-12-01T00:00:00Z')"
-        << ""
-        << ""
-        << "ACC1 cheque 000555 (row %1) has no history: it was written outside the program.";
-    QTest::newRow("an entry deleted")
-        << "DROP TRIGGER HistoryIsNotDeleted; DELETE FROM History WHERE Action = 'printed' AND SubjectKey = '2'"
-        << "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; DELETE FROM History WHERE Action = 'printed' AND "
-           "SubjectKey = '2'"
-        << "does not follow the entry before it"
-        << "ACC1 cheque 000102 (row 2) was changed outside the program: status \"printed\" where its history has "
-           "\"pending\".";
-    QTest::newRow("an entry's reason rewritten")
-        << "DROP TRIGGER HistoryIsNotChanged; UPDATE History SET Reason = 'cancelled by the manager' WHERE Action = "
-           "'void'"
-        << "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; UPDATE History SET Reason = 'cancelled by the "
-           "manager' WHERE Action = 'void'"
-        << "(cheque 1, void) was changed after it was written"
-        << "";
+    row("nothing touched", "", "", "", "");
+    row("a payee changed", "UPDATE Cheque SET Pay = 'Someone Else' WHERE ChequeNo = '000102'", "", "",
+        "ACC1 cheque 000102 (row 2) was changed outside the program: pay \"Someone "
+        "Else\" where its history has \"ABC Traders\".");
+    row("a void undone", "UPDATE Cheque SET Status = 'printed', Reason = NULL WHERE ChequeNo = '000101'", "", "",
+        "ACC1 cheque 000101 (row 1) was changed outside the program: reason \"\" where "
+        "its history has \"lost in the post\", status \"printed\" where its history "
+        "has \"void\".");
+    row("a row deleted", "DELETE FROM Cheque WHERE ChequeNo = '000102'", "", "",
+        "ACC1 cheque 000102 (row 2) was deleted outside the program.");
+    row("a row slipped in",
+        "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) VALUES ('ACC1', "
+        "'000555', 5, 'Nobody', '2026-12-01', '555', '2026-12-01T00:00:00Z')",
+        "", "", "ACC1 cheque 000555 (row %1) has no history: it was written outside the program.");
+    row("an entry deleted",
+        "DROP TRIGGER HistoryIsNotDeleted; DELETE FROM History WHERE Action = 'printed' AND SubjectKey = '2'",
+        "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; DELETE FROM History WHERE Action = 'printed' AND "
+        "SubjectKey = '2'",
+        "does not follow the entry before it",
+        "ACC1 cheque 000102 (row 2) was changed outside the program: status \"printed\" where its history has "
+        "\"pending\".");
+    row("an entry's reason rewritten",
+        "DROP TRIGGER HistoryIsNotChanged; UPDATE History SET Reason = 'cancelled by the manager' WHERE Action = "
+        "'void'",
+        "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; UPDATE History SET Reason = 'cancelled by the "
+        "manager' WHERE Action = 'void'",
+        "(cheque 1, void) was changed after it was written", "");
 }
 
 void TestRegisterHistory::outsideEditsAreFound()

@@ -1,4 +1,5 @@
 #include "doubles/RecordingQueue.h"
+#include "support/DataRows.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -247,10 +248,8 @@ void TestSharedStore::twoWorkstationsNeverShareANumber_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("the same number") << "000100"
-                                     << "000100";
-    QTest::newRow("the same value, written otherwise") << "000100"
-                                                       << "100";
+    row("the same number", "000100", "000100");
+    row("the same value, written otherwise", "000100", "100");
 }
 
 void TestSharedStore::twoWorkstationsNeverShareANumber()
@@ -343,14 +342,10 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("said");
-    QTest::newRow("connection dropped, then back") << "dropped"
-                                                   << "";
-    QTest::newRow("database made read-only") << "read-only"
-                                             << "nothing was printed";
-    QTest::newRow("register locked by another workstation") << "locked"
-                                                            << "nothing was printed";
-    QTest::newRow("server stops answering mid-print") << "frozen"
-                                                      << "did not answer within 2 seconds";
+    row("connection dropped, then back", "dropped", "");
+    row("database made read-only", "read-only", "nothing was printed");
+    row("register locked by another workstation", "locked", "nothing was printed");
+    row("server stops answering mid-print", "frozen", "did not answer within 2 seconds");
 }
 
 void TestSharedStore::serverFaultsAreSaidAndPrintNothing()

@@ -40,4 +40,12 @@ QList<PdfWord> pdfWords(const QString &pdfPath, int page)
     return words;
 }
 
+QStringList pdfTexts(const QString &pdfPath, int page)
+{
+    QStringList texts;
+    for (const PdfWord &word : pdfWords(pdfPath, page))
+        texts.append(word.text);
+    return texts;
+}
+
 } // namespace quillset::test

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quillset::test {
 
@@ -18,6 +19,8 @@ struct PdfWord
 /// The words of a page of the PDF (the first unless told); empty (with a warning) when pdftotext is
 /// missing or fails.
 QList<PdfWord> pdfWords(const QString &pdfPath, int page = 1);
+/// Only the words' texts, in the order pdftotext gives them.
+QStringList pdfTexts(const QString &pdfPath, int page = 1);
 
 /// Twips to points: 20 twips make a point.
 inline double pointsFromTwips(double twips)

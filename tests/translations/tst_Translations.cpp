@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 
 #include <QCoreApplication>
@@ -5,6 +6,8 @@
 #include <QObject>
 #include <QSet>
 #include <QXmlStreamReader>
+
+using quillset::test::row;
 
 // The translation source the build keeps lists every text a person reads, so that a translation is
 // a file. A text that bypasses tr() is missing from it: a sample from each layer is looked for.
@@ -42,22 +45,14 @@ void TestTranslations::listsWhatPeopleRead_data()
 {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
-    QTest::newRow("a window's caption") << "quillset::frmRegister"
-                                        << "Cheque Register";
-    QTest::newRow("a button") << "quillset::frmCheque"
-                              << "&Print";
-    QTest::newRow("a label from a table of boxes") << "quillset::frmBanks"
-                                                   << "Bank ID:";
-    QTest::newRow("a message box") << "quillset::frmBanks"
-                                   << "Duplicate Entry Not Allowed";
-    QTest::newRow("the print's progress") << "IssueMessages"
-                                          << "Cheque %1: looking for the printer";
-    QTest::newRow("a command-line refusal") << "ReportCommand"
-                                            << "--report writes to one file: give --csv FILE or --pdf FILE.";
-    QTest::newRow("a command-line report") << "InitialiseCommand"
-                                           << "Made the new database %1";
-    QTest::newRow("the command-line help") << "SharedOptions"
-                                           << "The payee.";
+    row("a window's caption", "quillset::frmRegister", "Cheque Register");
+    row("a button", "quillset::frmCheque", "&Print");
+    row("a label from a table of boxes", "quillset::frmBanks", "Bank ID:");
+    row("a message box", "quillset::frmBanks", "Duplicate Entry Not Allowed");
+    row("the print's progress", "IssueMessages", "Cheque %1: looking for the printer");
+    row("a command-line refusal", "ReportCommand", "--report writes to one file: give --csv FILE or --pdf FILE.");
+    row("a command-line report", "InitialiseCommand", "Made the new database %1");
+    row("the command-line help", "SharedOptions", "The payee.");
 }
 
 void TestTranslations::listsWhatPeopleRead()

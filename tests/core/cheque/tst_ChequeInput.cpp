@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 
 #include "core/cheque/ChequeInput.h"
@@ -6,6 +7,7 @@
 #include <QCoreApplication>
 
 using namespace quillset;
+using namespace quillset::test;
 
 // The one way into a cheque value: what it accepts, and the problem it names for what it refuses.
 class TestChequeInput : public QObject
@@ -69,28 +71,18 @@ void TestChequeInput::readsTheFormsOfTheOfficesOrder_data()
             << o << QString::fromUtf8("０６/１２/２０２６") << QDate() << "not a date";
     }
     // Numbers alone, year last: in the office's order, or refused saying so.
-    QTest::newRow("DMY: 01/02/2026 is 1 February") << "DMY"
-                                                   << "01/02/2026" << QDate(2026, 2, 1) << "";
-    QTest::newRow("MDY: 01/02/2026 is 2 January") << "MDY"
-                                                  << "01/02/2026" << QDate(2026, 1, 2) << "";
-    QTest::newRow("YMD: 01/02/2026 could be either") << "YMD"
-                                                     << "01/02/2026" << QDate() << "could be read two ways";
-    QTest::newRow("DMY: dots") << "DMY"
-                               << "06.12.2026" << dec6 << "";
-    QTest::newRow("DMY: hyphens, one digit") << "DMY"
-                                             << "6-12-2026" << dec6 << "";
-    QTest::newRow("MDY: a spreadsheet's 12/1/2026") << "MDY"
-                                                    << "12/1/2026" << QDate(2026, 12, 1) << "";
-    QTest::newRow("DMY: a month-first date") << "DMY"
-                                             << "12/25/2026" << QDate() << "though it is one read month first";
-    QTest::newRow("MDY: a day-first date") << "MDY"
-                                           << "25/12/2026" << QDate() << "though it is one read day first";
-    QTest::newRow("DMY: leap day") << "DMY"
-                                   << "29/02/2028" << QDate(2028, 2, 29) << "";
-    QTest::newRow("MDY: leap day") << "MDY"
-                                   << "02/29/2028" << QDate(2028, 2, 29) << "";
-    QTest::newRow("DMY: 29 February 2027") << "DMY"
-                                           << "29/02/2027" << QDate() << "\"29/02/2027\" is not a date";
+    const QDate leapDay(2028, 2, 29);
+    row("DMY: 01/02/2026 is 1 February", "DMY", "01/02/2026", QDate(2026, 2, 1), "");
+    row("MDY: 01/02/2026 is 2 January", "MDY", "01/02/2026", QDate(2026, 1, 2), "");
+    row("YMD: 01/02/2026 could be either", "YMD", "01/02/2026", QDate(), "could be read two ways");
+    row("DMY: dots", "DMY", "06.12.2026", dec6, "");
+    row("DMY: hyphens, one digit", "DMY", "6-12-2026", dec6, "");
+    row("MDY: a spreadsheet's 12/1/2026", "MDY", "12/1/2026", QDate(2026, 12, 1), "");
+    row("DMY: a month-first date", "DMY", "12/25/2026", QDate(), "though it is one read month first");
+    row("MDY: a day-first date", "MDY", "25/12/2026", QDate(), "though it is one read day first");
+    row("DMY: leap day", "DMY", "29/02/2028", leapDay, "");
+    row("MDY: leap day", "MDY", "02/29/2028", leapDay, "");
+    row("DMY: 29 February 2027", "DMY", "29/02/2027", QDate(), "\"29/02/2027\" is not a date");
 }
 
 void TestChequeInput::readsTheFormsOfTheOfficesOrder()
@@ -118,42 +110,19 @@ void TestChequeInput::refusesDatesOutsideTheWindowAndFlagsTheRest_data()
     QTest::addColumn<QString>("refused"); // part of the refusal, or empty
     QTest::addColumn<QString>("flag"); // part of the second look it needs, or empty
     const QDate today(2026, 12, 6);
-    QTest::newRow("today") << today << "06-Dec-2026"
-                           << ""
-                           << "";
-    QTest::newRow("the first century") << today << "06-Dec-0001"
-                                       << "more than 12 months before today"
-                                       << "";
-    QTest::newRow("a year and a day back") << today << "05-Dec-2025"
-                                           << "from 06-Dec-2025 to 06-Dec-2027"
-                                           << "";
-    QTest::newRow("a year back: stale") << today << "06-Dec-2025"
-                                        << ""
-                                        << "more than 3 months back";
-    QTest::newRow("a year ahead: post-dated") << today << "06-Dec-2027"
-                                              << ""
-                                              << "after today";
-    QTest::newRow("a year and a day ahead") << today << "07-Dec-2027"
-                                            << "more than 12 months after today"
-                                            << "";
-    QTest::newRow("tomorrow") << today << "07-Dec-2026"
-                              << ""
-                              << "dated 07-Dec-2026, after today.";
-    QTest::newRow("three months back, still valid today") << today << "06-Sep-2026"
-                                                          << ""
-                                                          << "";
-    QTest::newRow("a day more") << today << "05-Sep-2026"
-                                << ""
-                                << "it was valid until 05-Dec-2026, and the bank may refuse it as stale";
-    QTest::newRow("a spreadsheet's December 1st read day first") << today << "12/01/2026"
-                                                                 << ""
-                                                                 << "dated 12-Jan-2026, more than 3 months back";
-    QTest::newRow("end of February, at the end of May") << QDate(2026, 5, 31) << "28-Feb-2026"
-                                                        << ""
-                                                        << "valid until 28-May-2026";
-    QTest::newRow("a leap day, three months on") << QDate(2028, 5, 29) << "29-Feb-2028"
-                                                 << ""
-                                                 << "";
+    row("today", today, "06-Dec-2026", "", "");
+    row("the first century", today, "06-Dec-0001", "more than 12 months before today", "");
+    row("a year and a day back", today, "05-Dec-2025", "from 06-Dec-2025 to 06-Dec-2027", "");
+    row("a year back: stale", today, "06-Dec-2025", "", "more than 3 months back");
+    row("a year ahead: post-dated", today, "06-Dec-2027", "", "after today");
+    row("a year and a day ahead", today, "07-Dec-2027", "more than 12 months after today", "");
+    row("tomorrow", today, "07-Dec-2026", "", "dated 07-Dec-2026, after today.");
+    row("three months back, still valid today", today, "06-Sep-2026", "", "");
+    row("a day more", today, "05-Sep-2026", "", "it was valid until 05-Dec-2026, and the bank may refuse it as stale");
+    row("a spreadsheet's December 1st read day first", today, "12/01/2026", "",
+        "dated 12-Jan-2026, more than 3 months back");
+    row("end of February, at the end of May", QDate(2026, 5, 31), "28-Feb-2026", "", "valid until 28-May-2026");
+    row("a leap day, three months on", QDate(2028, 5, 29), "29-Feb-2028", "", "");
 }
 
 void TestChequeInput::refusesDatesOutsideTheWindowAndFlagsTheRest()
@@ -206,44 +175,28 @@ void TestChequeInput::namesEveryFieldItCannotRead_data()
     QTest::addColumn<QString>("typed"); // account|number|payee|date|amount
     QTest::addColumn<QString>("problems"); // field names, or the cheque read back
     QTest::addColumn<bool>("incomplete");
-    QTest::newRow("complete") << "ACC1|000123|Dealer's Co.|06-Dec-2026|12345"
-                              << "ACC1|000123|Dealer's Co.|2026-12-06|12345" << false;
-    QTest::newRow("a payee of blanks is none") << "ACC1|7|   |06-Dec-2026|0"
-                                               << "Pay" << true;
-    QTest::newRow("a payee of a tab is none") << "ACC1|7|\t|06-Dec-2026|0"
-                                              << "Pay" << true;
-    QTest::newRow("a payee of zero-width characters is none")
-        << QString::fromUtf8("ACC1|7|\u200B\u200C\u200D\uFEFF\u2060 |06-Dec-2026|0") << "Pay" << true;
-    QTest::newRow("a joiner inside a name is part of it") << QString::fromUtf8("ACC1|7|क्\u200Dष|06-Dec-2026|0")
-                                                          << QString::fromUtf8("ACC1|7|क्\u200Dष|2026-12-06|0") << false;
-    QTest::newRow("a number with a minus sign") << "ACC1|-1|X|06-Dec-2026|5"
-                                                << "Cheque No" << false;
-    QTest::newRow("a number with a plus sign") << "ACC1|+1|X|06-Dec-2026|5"
-                                               << "Cheque No" << false;
-    QTest::newRow("a date of the first century") << "ACC1|7|X|06-Dec-0001|5"
-                                                 << "Date" << false;
-    QTest::newRow("a date of blanks is none") << "ACC1|7|X|  |5"
-                                              << "Date" << true;
-    QTest::newRow("a number of blanks is no number") << "ACC1| |X|06-Dec-2026|0"
-                                                     << "Cheque No" << true;
-    QTest::newRow("a number as a person would say it")
-        << QString::fromUtf8("ACC1|\t０００１２３\u3000|X|06-Dec-2026|5") << "ACC1|000123|X|2026-12-06|5" << false;
-    QTest::newRow("a number that is not digits") << "ACC1|12-A|X|06-Dec-2026|5"
-                                                 << "Cheque No" << false;
-    QTest::newRow("a payee on two lines") << "ACC1|7|Line One\r\nLine Two|06-Dec-2026|5"
-                                          << "Pay" << false;
-    QTest::newRow("a payee with a line separator")
-        << QString::fromUtf8("ACC1|7|One\u2028Two|06-Dec-2026|5") << "Pay" << false;
-    QTest::newRow("a payee with a tab") << "ACC1|7|Tab\tGap|06-Dec-2026|5"
-                                        << "Pay" << false;
-    QTest::newRow("a payee of two million characters")
-        << QStringLiteral("ACC1|7|%1|06-Dec-2026|5").arg(QString(2'000'000, u'W')) << "Pay" << false;
-    QTest::newRow("all empty") << "||||"
-                               << "Bank ID,Cheque No,Pay,Date,Amount" << true;
-    QTest::newRow("bad date and amount") << "ACC1|1|X|31-Feb-2026|12a"
-                                         << "Date,Amount" << false;
-    QTest::newRow("one empty among bad") << "ACC1||X|31-Feb-2026|5"
-                                         << "Cheque No,Date" << true;
+    row("complete", "ACC1|000123|Dealer's Co.|06-Dec-2026|12345", "ACC1|000123|Dealer's Co.|2026-12-06|12345", false);
+    row("a payee of blanks is none", "ACC1|7|   |06-Dec-2026|0", "Pay", true);
+    row("a payee of a tab is none", "ACC1|7|\t|06-Dec-2026|0", "Pay", true);
+    row("a payee of zero-width characters is none", "ACC1|7|\u200B\u200C\u200D\uFEFF\u2060 |06-Dec-2026|0", "Pay",
+        true);
+    row("a joiner inside a name is part of it", "ACC1|7|क्\u200Dष|06-Dec-2026|0", "ACC1|7|क्\u200Dष|2026-12-06|0", false);
+    row("a number with a minus sign", "ACC1|-1|X|06-Dec-2026|5", "Cheque No", false);
+    row("a number with a plus sign", "ACC1|+1|X|06-Dec-2026|5", "Cheque No", false);
+    row("a date of the first century", "ACC1|7|X|06-Dec-0001|5", "Date", false);
+    row("a date of blanks is none", "ACC1|7|X|  |5", "Date", true);
+    row("a number of blanks is no number", "ACC1| |X|06-Dec-2026|0", "Cheque No", true);
+    row("a number as a person would say it", "ACC1|\t０００１２３\u3000|X|06-Dec-2026|5", "ACC1|000123|X|2026-12-06|5",
+        false);
+    row("a number that is not digits", "ACC1|12-A|X|06-Dec-2026|5", "Cheque No", false);
+    row("a payee on two lines", "ACC1|7|Line One\r\nLine Two|06-Dec-2026|5", "Pay", false);
+    row("a payee with a line separator", "ACC1|7|One\u2028Two|06-Dec-2026|5", "Pay", false);
+    row("a payee with a tab", "ACC1|7|Tab\tGap|06-Dec-2026|5", "Pay", false);
+    row("a payee of two million characters", QStringLiteral("ACC1|7|%1|06-Dec-2026|5").arg(QString(2'000'000, u'W')),
+        "Pay", false);
+    row("all empty", "||||", "Bank ID,Cheque No,Pay,Date,Amount", true);
+    row("bad date and amount", "ACC1|1|X|31-Feb-2026|12a", "Date,Amount", false);
+    row("one empty among bad", "ACC1||X|31-Feb-2026|5", "Cheque No,Date", true);
 }
 
 void TestChequeInput::namesEveryFieldItCannotRead()

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/PageImage.h"
 #include "support/PdfWords.h"
 #include "support/ReportReading.h"
@@ -151,40 +152,29 @@ void TestChequeRegister::totalsAreInEachAccountsMoney_data()
     QTest::addColumn<QString>("entries"); // account:amount in its smallest unit[:status]
     QTest::addColumn<QString>("summary"); // an office's own Summary line; empty for the delivered one
     QTest::addColumn<QString>("lines"); // under the rows, apart by "|"
-    QTest::newRow("paise are not whole rupees")
-        << "RUPEE:123450"
-        << ""
-        << "1 printed, 0 pending, 0 spoiled, 0 void.|RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two "
-           "Hundred Thirty Four and Paise Fifty Only.)";
-    QTest::newRow("cents add up as cents")
-        << "DOLLAR:10 DOLLAR:20"
-        << ""
-        << "2 printed, 0 pending, 0 spoiled, 0 void.|DOLLAR: 2 printed, total =0.30/- (Dollars Zero and Cents Thirty "
-           "Only.)";
-    QTest::newRow("rupees, dollars and dinars are never added together")
-        << "RUPEE:123450 DOLLAR:10 DINAR:12345 DINAR:5000:void DOLLAR:7:pending"
-        << ""
-        << "3 printed, 1 pending, 0 spoiled, 1 void.|"
-           "DINAR: 1 printed, total =12.345/- (Dinars Twelve and Fils Three Hundred Forty Five Only.)|"
-           "DOLLAR: 1 printed, total =0.10/- (Dollars Zero and Cents Ten Only.)|"
-           "RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two Hundred Thirty Four and Paise Fifty Only.)";
-    QTest::newRow("accounts alike have a grand total")
-        << "ACC1:2500 ACC2:75 ACC2:9:pending ACC1:3:spoiled"
-        << ""
-        << "2 printed, 1 pending, 1 spoiled, 0 void.|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred "
-           "Only.)|ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, total =2,575/- (Two "
-           "Thousand Five Hundred Seventy Five Only.)";
-    QTest::newRow("an office's total, one money")
-        << "ACC1:2500 ACC2:75"
-        << "Total {total} ({words}) in {count}"
-        << "Total =2,575/- (Two Thousand Five Hundred Seventy Five Only.) in 2|ACC1: 1 printed, total =2,500/- (Two "
-           "Thousand Five Hundred Only.)|ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, "
-           "total =2,575/- (Two Thousand Five Hundred Seventy Five Only.)";
-    QTest::newRow("an office's total, moneys apart")
-        << "RUPEE:5 ACC1:2500"
-        << "Total {total} in {count}"
-        << "Total by account, below in 2|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred Only.)|RUPEE: 1 "
-           "printed, total =0.05/- (Rupees Zero and Paise Five Only.)";
+    row("paise are not whole rupees", "RUPEE:123450", "",
+        "1 printed, 0 pending, 0 spoiled, 0 void.|RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two Hundred "
+        "Thirty Four and Paise Fifty Only.)");
+    row("cents add up as cents", "DOLLAR:10 DOLLAR:20", "",
+        "2 printed, 0 pending, 0 spoiled, 0 void.|DOLLAR: 2 printed, total =0.30/- (Dollars Zero and Cents Thirty "
+        "Only.)");
+    row("rupees, dollars and dinars are never added together",
+        "RUPEE:123450 DOLLAR:10 DINAR:12345 DINAR:5000:void DOLLAR:7:pending", "",
+        "3 printed, 1 pending, 0 spoiled, 1 void.|"
+        "DINAR: 1 printed, total =12.345/- (Dinars Twelve and Fils Three Hundred Forty Five Only.)|"
+        "DOLLAR: 1 printed, total =0.10/- (Dollars Zero and Cents Ten Only.)|"
+        "RUPEE: 1 printed, total =1,234.50/- (Rupees One Thousand Two Hundred Thirty Four and Paise Fifty Only.)");
+    row("accounts alike have a grand total", "ACC1:2500 ACC2:75 ACC2:9:pending ACC1:3:spoiled", "",
+        "2 printed, 1 pending, 1 spoiled, 0 void.|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred Only.)|"
+        "ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, total =2,575/- (Two Thousand Five "
+        "Hundred Seventy Five Only.)");
+    row("an office's total, one money", "ACC1:2500 ACC2:75", "Total {total} ({words}) in {count}",
+        "Total =2,575/- (Two Thousand Five Hundred Seventy Five Only.) in 2|ACC1: 1 printed, total =2,500/- (Two "
+        "Thousand Five Hundred Only.)|ACC2: 1 printed, total =75/- (Seventy Five Only.)|All accounts: 2 printed, "
+        "total =2,575/- (Two Thousand Five Hundred Seventy Five Only.)");
+    row("an office's total, moneys apart", "RUPEE:5 ACC1:2500", "Total {total} in {count}",
+        "Total by account, below in 2|ACC1: 1 printed, total =2,500/- (Two Thousand Five Hundred Only.)|RUPEE: 1 "
+        "printed, total =0.05/- (Rupees Zero and Paise Five Only.)");
 }
 
 void TestChequeRegister::totalsAreInEachAccountsMoney()
@@ -351,47 +341,18 @@ void TestChequeRegister::csvIsDataAndNeverAFormula_data()
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("line"); // as written into the CSV
-    QTest::newRow("a formula") << "=HYPERLINK(\"http://x\",\"pay\")"
-                               << "7"
-                               << ""
-                               << "2026-12-01,ACC1,7,\"'=HYPERLINK(\"\"http://x\"\",\"\"pay\"\")\",5,void,";
-    QTest::newRow("a command") << "+cmd|' /C calc'!A0"
-                               << "8"
-                               << ""
-                               << "2026-12-01,ACC1,8,'+cmd|' /C calc'!A0,5,void,";
-    QTest::newRow("a minus") << "-2+3"
-                             << "9"
-                             << ""
-                             << "2026-12-01,ACC1,9,'-2+3,5,void,";
-    QTest::newRow("an at sign") << "@SUM(A1)"
-                                << "10"
-                                << ""
-                                << "2026-12-01,ACC1,10,'@SUM(A1),5,void,";
-    QTest::newRow("a tab first") << "\tTabbed"
-                                 << "11"
-                                 << ""
-                                 << "2026-12-01,ACC1,11,'\tTabbed,5,void,";
-    QTest::newRow("a return first") << "\rReturned"
-                                    << "12"
-                                    << ""
-                                    << "2026-12-01,ACC1,12,\"'\rReturned\",5,void,";
-    QTest::newRow("leading zeros kept as written, no formula") << "Plain Co"
-                                                               << "0601"
-                                                               << ""
-                                                               << "2026-12-01,ACC1,0601,Plain Co,5,void,";
-    QTest::newRow("a number that is a formula") << "Plain Co"
-                                                << "=1+1"
-                                                << ""
-                                                << "2026-12-01,ACC1,'=1+1,Plain Co,5,void,";
-    QTest::newRow("the reason, quoted where it must be")
-        << "Rao, \"Senior\" & Sons"
-        << "000125"
-        << "jammed, reprinted as \"000126\""
-        << "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",5,void,\"jammed, reprinted as \"\"000126\"\"\"";
-    QTest::newRow("a reason that is a formula") << "Plain Co"
-                                                << "13"
-                                                << "-torn"
-                                                << "2026-12-01,ACC1,13,Plain Co,5,void,'-torn";
+    row("a formula", "=HYPERLINK(\"http://x\",\"pay\")", "7", "",
+        "2026-12-01,ACC1,7,\"'=HYPERLINK(\"\"http://x\"\",\"\"pay\"\")\",5,void,");
+    row("a command", "+cmd|' /C calc'!A0", "8", "", "2026-12-01,ACC1,8,'+cmd|' /C calc'!A0,5,void,");
+    row("a minus", "-2+3", "9", "", "2026-12-01,ACC1,9,'-2+3,5,void,");
+    row("an at sign", "@SUM(A1)", "10", "", "2026-12-01,ACC1,10,'@SUM(A1),5,void,");
+    row("a tab first", "\tTabbed", "11", "", "2026-12-01,ACC1,11,'\tTabbed,5,void,");
+    row("a return first", "\rReturned", "12", "", "2026-12-01,ACC1,12,\"'\rReturned\",5,void,");
+    row("leading zeros kept as written, no formula", "Plain Co", "0601", "", "2026-12-01,ACC1,0601,Plain Co,5,void,");
+    row("a number that is a formula", "Plain Co", "=1+1", "", "2026-12-01,ACC1,'=1+1,Plain Co,5,void,");
+    row("the reason, quoted where it must be", "Rao, \"Senior\" & Sons", "000125", "jammed, reprinted as \"000126\"",
+        "2026-12-01,ACC1,000125,\"Rao, \"\"Senior\"\" & Sons\",5,void,\"jammed, reprinted as \"\"000126\"\"\"");
+    row("a reason that is a formula", "Plain Co", "13", "-torn", "2026-12-01,ACC1,13,Plain Co,5,void,'-torn");
 }
 
 void TestChequeRegister::csvIsDataAndNeverAFormula()

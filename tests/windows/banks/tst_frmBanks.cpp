@@ -1,6 +1,7 @@
 #include "support/WindowTest.h"
 
 #include "store/Store.h"
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 #include "windows/banks/frmBanks.h"
 #include "windows/banks/frmLeafDesigner.h"
@@ -31,7 +32,6 @@ private slots:
     void eachModeSetsTheControls();
     void navigationStopsAtBothEnds();
     void cancelAddsAndChangesNothing();
-    void duplicateBankIdHoldsTheFocus();
     void bankIdIsOneCodeInAnyCapitals_data();
     void bankIdIsOneCodeInAnyCapitals();
     void enterMovesToTheNextControl_data();
@@ -40,20 +40,18 @@ private slots:
     void refusalsWriteNothing_data();
     void refusalsWriteNothing();
     void firstAccountOfAnEmptyTablePrintsAtItsMeasurements();
-    void longStoredValuesShowWholeAndStayWhole();
+    void anEditKeepsLongValuesWholeAndStoresTheMoney();
     void changeMadeElsewhereIsNeverOverwritten();
     void crossingIsPlacedPerAccount_data();
     void crossingIsPlacedPerAccount();
     void chequeBooksAreAddedListedAndRetired();
-    void moneyStyleSurvivesSaveAndReload();
     void layoutTravelsThroughAFile();
     void designerMovesBoxesByExactlyWhatIsDragged_data();
     void designerMovesBoxesByExactlyWhatIsDragged();
-    void designerSavesThroughTheWindowAndCancelWritesNothing();
     void keysSaveCancelAndClose_data();
     void keysSaveCancelAndClose();
-    void designerSavesByKeysAndEscapeAsksFirst_data();
-    void designerSavesByKeysAndEscapeAsksFirst();
+    void designerSavesOrAsksBeforeLosingMoves_data();
+    void designerSavesOrAsksBeforeLosingMoves();
     void chequeBooksCloseByEscapeKeepingWhatWasTyped_data();
     void chequeBooksCloseByEscapeKeepingWhatWasTyped();
     void hintsReadAsHints_data();
@@ -186,46 +184,19 @@ void TestBankAccounts::cancelAddsAndChangesNothing()
     QVERIFY(find(m_window, "cmdAdd")->isEnabled());
 }
 
-void TestBankAccounts::duplicateBankIdHoldsTheFocus()
-{
-    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET BankID = 'O''BRIEN' WHERE BankID = 'B3'"));
-    open();
-    const QString before = table();
-    click(m_window, "cmdAdd");
-    auto *code = find<QLineEdit>(m_window, "txtBankID");
-    QTest::keyClicks(code, QStringLiteral("o'brien"));
-    QTest::keyClick(code, Qt::Key_Return);
-    QTRY_COMPARE(m_f->prompter.texts(), QStringList {QStringLiteral("Duplicate Entry Not Allowed")});
-    click(m_window, "cmdSave");
-    click(m_window, "cmdCancel");
-    QTRY_COMPARE(m_f->prompter.messages.size(), 3);
-    QCOMPARE(QApplication::focusWidget(), code);
-    QVERIFY(find(m_window, "cmdSave")->isEnabled()); // still adding, with the code typed
-    QCOMPARE(code->text(), QStringLiteral("O'BRIEN"));
-    QCOMPARE(table(), before);
-
-    QTest::keyClick(code, Qt::Key_Backspace); // a free code lets the focus go
-    QTest::keyClick(code, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), find(m_window, "txtAccountNO"));
-}
-
 void TestBankAccounts::bankIdIsOneCodeInAnyCapitals_data()
 {
     QTest::addColumn<QString>("stored"); // another account's code, as a database from before may hold it
-    QTest::addColumn<bool>("pasted"); // else typed
+    QTest::addColumn<bool>("pasted"); // and left by Tab; else typed, and left by Enter
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("duplicate");
-    QTest::newRow("pasted small letters of a code there") << "" << true << "acc1"
-                                                          << "ACC1" << true;
-    QTest::newRow("typed capitals of a code stored small") << "hdfc" << false << "HDFC"
-                                                           << "HDFC" << true;
-    QTest::newRow("pasted new code") << "" << true << "sbi 2"
-                                     << "SBI 2" << false;
-    QTest::newRow("sharp s typed, one character a key")
-        << "" << false << QString::fromUtf8("straße") << QString::fromUtf8("STRAßE") << false;
-    QTest::newRow("sharp s pasted beside its capitals")
-        << "STRASSE" << true << QString::fromUtf8("straße") << QString::fromUtf8("STRAßE") << true;
+    row("pasted small letters of a code there", "", true, "acc1", "ACC1", true);
+    row("typed capitals of a code stored small", "hdfc", false, "HDFC", "HDFC", true);
+    row("typed small letters of a code with a quote", "O'BRIEN", false, "o'brien", "O'BRIEN", true);
+    row("pasted new code", "", true, "sbi 2", "SBI 2", false);
+    row("sharp s typed, one character a key", "", false, "straße", "STRAßE", false);
+    row("sharp s pasted beside its capitals", "STRASSE", true, "straße", "STRAßE", true);
 }
 
 void TestBankAccounts::bankIdIsOneCodeInAnyCapitals()
@@ -256,12 +227,21 @@ void TestBankAccounts::bankIdIsOneCodeInAnyCapitals()
         QTest::keyClicks(code, text);
     }
     QCOMPARE(code->text(), shown);
-    QTest::keyClick(code, Qt::Key_Tab);
+    QTest::keyClick(code, pasted ? Qt::Key_Tab : Qt::Key_Return);
     if (duplicate) {
         QTRY_COMPARE(m_f->prompter.texts(), QStringList {QStringLiteral("Duplicate Entry Not Allowed")});
         QCOMPARE(QApplication::focusWidget(), code);
+        // Neither Save nor Cancel lets it go: each says it again, and the window is still adding.
         click(m_window, "cmdSave");
+        click(m_window, "cmdCancel");
+        QTRY_COMPARE(m_f->prompter.messages.size(), 3);
+        QCOMPARE(QApplication::focusWidget(), code);
+        QVERIFY(find(m_window, "cmdSave")->isEnabled());
+        QCOMPARE(code->text(), shown);
         QCOMPARE(table(), before);
+        QTest::keyClick(code, Qt::Key_Backspace); // a free code lets the focus go
+        QTest::keyClick(code, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), find(m_window, "txtAccountNO"));
         return;
     }
     click(m_window, "cmdSave");
@@ -273,14 +253,10 @@ void TestBankAccounts::enterMovesToTheNextControl_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("Cheq Height to Date Left") << "txtHeight"
-                                              << "txtCheqParametrs_0";
-    QTest::newRow("Date Width to Pay Left") << "txtCheqParametrs_2"
-                                            << "txtCheqParametrs_3";
-    QTest::newRow("Stamp Width to Active") << "txtCheqParametrs_17"
-                                           << "txtRupee3Active";
-    QTest::newRow("locked Bank ID") << "txtBankID"
-                                    << "txtAccountNO";
+    row("Cheq Height to Date Left", "txtHeight", "txtCheqParametrs_0");
+    row("Date Width to Pay Left", "txtCheqParametrs_2", "txtCheqParametrs_3");
+    row("Stamp Width to Active", "txtCheqParametrs_17", "txtRupee3Active");
+    row("locked Bank ID", "txtBankID", "txtAccountNO");
 }
 
 void TestBankAccounts::enterMovesToTheNextControl()
@@ -333,37 +309,14 @@ void TestBankAccounts::refusalsWriteNothing_data()
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<QString>("said");
     QTest::addColumn<QString>("cursor"); // the box the cursor is put in after the message
-    QTest::newRow("empty Bank ID") << ""
-                                   << ""
-                                   << ""
-                                   << "Enter a Bank ID"
-                                   << "txtBankID";
-    QTest::newRow("existing Bank ID, focus never left") << "B2"
-                                                        << ""
-                                                        << ""
-                                                        << "already exists"
-                                                        << "txtBankID";
-    QTest::newRow("measurement in words") << "NEW"
-                                          << "txtCheqParametrs_10"
-                                          << ""
-                                          << "Rupee L1, Top"
-                                          << "txtCheqParametrs_10";
-    QTest::newRow("empty measurement") << "NEW"
-                                       << "txtCheqParametrs_17"
-                                       << ""
-                                       << "Stamp, Width"
-                                       << "txtCheqParametrs_17";
-    QTest::newRow("crossing of no size") << "NEW"
-                                         << "txtCrossHeight"
-                                         << ""
-                                         << "Crossing, Height"
-                                         << "txtCrossHeight";
-    QTest::newRow("database refuses") << "NEW"
-                                      << ""
-                                      << "CREATE TRIGGER no BEFORE INSERT ON BankAccount BEGIN "
-                                         "SELECT RAISE(ABORT, 'the disk is full'); END"
-                                      << "the disk is full"
-                                      << "cmdSave";
+    row("empty Bank ID", "", "", "", "Enter a Bank ID", "txtBankID");
+    row("existing Bank ID, focus never left", "B2", "", "", "already exists", "txtBankID");
+    row("measurement in words", "NEW", "txtCheqParametrs_10", "", "Rupee L1, Top", "txtCheqParametrs_10");
+    row("empty measurement", "NEW", "txtCheqParametrs_17", "", "Stamp, Width", "txtCheqParametrs_17");
+    row("crossing of no size", "NEW", "txtCrossHeight", "", "Crossing, Height", "txtCrossHeight");
+    row("database refuses", "NEW", "",
+        "CREATE TRIGGER no BEFORE INSERT ON BankAccount BEGIN SELECT RAISE(ABORT, 'the disk is full'); END",
+        "the disk is full", "cmdSave");
 }
 
 void TestBankAccounts::refusalsWriteNothing()
@@ -429,16 +382,24 @@ void TestBankAccounts::firstAccountOfAnEmptyTablePrintsAtItsMeasurements()
     QCOMPARE(registerRows(m_f->db), 1);
 }
 
-void TestBankAccounts::longStoredValuesShowWholeAndStayWhole()
+void TestBankAccounts::anEditKeepsLongValuesWholeAndStoresTheMoney()
 {
     // Longer than the boxes take, as another program or an import may have stored them.
     const QString city = QStringLiteral("Thiruvananthapuram (Trivandrum)");
     const QString address = QStringLiteral("Door 12/345, Second Floor, Mahatma Gandhi Road, Near the Old Bus Stand");
     m_f->db.exec(QStringLiteral("UPDATE BankAccount SET City = ?, Address = ? WHERE BankID = 'B2'"), {city, address});
+    const auto money = [this]() -> QString {
+        return find<QComboBox>(m_window, "cmbAmountStyle")->currentText() + u'|' + shown(m_window, "txtCurrencyName")
+            + u'|' + shown(m_window, "txtSubunitName") + u'|'
+            + find<QComboBox>(m_window, "cmbSubunitDigits")->currentText();
+    };
     open();
     click(m_window, "cmdNext");
     QCOMPARE(shown(m_window, "txtCity"), city);
     QCOMPARE(shown(m_window, "txtAddress"), address);
+    // An account from before writes its money as it always did; it is chosen only while editing.
+    QCOMPARE(money(), QStringLiteral("International|||0"));
+    QVERIFY(!find(m_window, "cmbAmountStyle")->isEnabled());
     click(m_window, "cmdEdit");
     retype(m_window, "txtAccountNO", QStringLiteral("77-1"));
     auto *cityBox = find<QLineEdit>(m_window, "txtCity");
@@ -446,13 +407,25 @@ void TestBankAccounts::longStoredValuesShowWholeAndStayWhole()
     cityBox->end(false);
     QTest::keyClicks(cityBox, QStringLiteral("x")); // a long value may not grow
     QCOMPARE(cityBox->text(), city);
+    find<QComboBox>(m_window, "cmbAmountStyle")->setCurrentText(QStringLiteral("Indian"));
+    retype(m_window, "txtCurrencyName", QStringLiteral(" Rupees "));
+    retype(m_window, "txtSubunitName", QStringLiteral("Paise"));
+    find<QComboBox>(m_window, "cmbSubunitDigits")->setCurrentText(QStringLiteral("2"));
     click(m_window, "cmdSave");
     QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
     QCOMPARE(m_f->db
-                 .scalar(QStringLiteral("SELECT AccountNo || '|' || City || '|' || Address FROM BankAccount WHERE "
-                                        "BankID = 'B2'"))
+                 .scalar(QStringLiteral("SELECT AccountNo || '|' || City || '|' || Address || '|' || AmountStyle || "
+                                        "'|' || CurrencyName || '|' || SubunitName || '|' || SubunitDigits FROM "
+                                        "BankAccount WHERE BankID = 'B2'"))
                  .toString(),
-             QStringLiteral("77-1|") + city + u'|' + address);
+             QStringLiteral("77-1|") + city + u'|' + address + QStringLiteral("|Indian|Rupees|Paise|2"));
+    delete m_window;
+    open();
+    click(m_window, "cmdNext");
+    QCOMPARE(money(), QStringLiteral("Indian|Rupees|Paise|2"));
+    // The next account shows its own money, not the one before.
+    click(m_window, "cmdNext");
+    QCOMPARE(money(), QStringLiteral("International|||0"));
 }
 
 void TestBankAccounts::changeMadeElsewhereIsNeverOverwritten()
@@ -479,18 +452,10 @@ void TestBankAccounts::crossingIsPlacedPerAccount_data()
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("stored"); // CrossLeft|CrossTop|CrossWidth|CrossHeight, or empty when refused
-    QTest::newRow("moved, the usual size") << "12.5"
-                                           << ""
-                                           << "12.5|||";
-    QTest::newRow("moved and resized") << "12"
-                                       << "4.2"
-                                       << "12.0||4.2|";
-    QTest::newRow("no size at all") << "1"
-                                    << "0"
-                                    << "";
-    QTest::newRow("not a number") << "far"
-                                  << ""
-                                  << "";
+    row("moved, the usual size", "12.5", "", "12.5|||");
+    row("moved and resized", "12", "4.2", "12.0||4.2|");
+    row("no size at all", "1", "0", "");
+    row("not a number", "far", "", "");
 }
 
 void TestBankAccounts::crossingIsPlacedPerAccount()
@@ -552,37 +517,6 @@ void TestBankAccounts::chequeBooksAreAddedListedAndRetired()
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Retired FROM ChequeBook")).toInt(), 1);
 }
 
-void TestBankAccounts::moneyStyleSurvivesSaveAndReload()
-{
-    open();
-    // An account from before writes its money as it always did.
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
-    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("0"));
-    QVERIFY(!find(m_window, "cmbAmountStyle")->isEnabled()); // only while editing
-    click(m_window, "cmdEdit");
-    find<QComboBox>(m_window, "cmbAmountStyle")->setCurrentText(QStringLiteral("Indian"));
-    retype(m_window, "txtCurrencyName", QStringLiteral(" Rupees "));
-    retype(m_window, "txtSubunitName", QStringLiteral("Paise"));
-    find<QComboBox>(m_window, "cmbSubunitDigits")->setCurrentText(QStringLiteral("2"));
-    click(m_window, "cmdSave");
-    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
-    QCOMPARE(m_f->db
-                 .scalar(QStringLiteral("SELECT AmountStyle || '|' || CurrencyName || '|' || SubunitName || '|' || "
-                                        "SubunitDigits FROM BankAccount WHERE BankID = 'ACC1'"))
-                 .toString(),
-             QStringLiteral("Indian|Rupees|Paise|2"));
-    delete m_window;
-    open();
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("Indian"));
-    QCOMPARE(shown(m_window, "txtCurrencyName"), QStringLiteral("Rupees"));
-    QCOMPARE(shown(m_window, "txtSubunitName"), QStringLiteral("Paise"));
-    QCOMPARE(find<QComboBox>(m_window, "cmbSubunitDigits")->currentText(), QStringLiteral("2"));
-    // The next account shows its own style, not the one before.
-    click(m_window, "cmdNext");
-    QCOMPARE(find<QComboBox>(m_window, "cmbAmountStyle")->currentText(), QStringLiteral("International"));
-    QCOMPARE(shown(m_window, "txtCurrencyName"), QString());
-}
-
 void TestBankAccounts::layoutTravelsThroughAFile()
 {
     const QString file = m_f->db.folder() + QStringLiteral("/acc1.json");
@@ -636,16 +570,11 @@ void TestBankAccounts::designerMovesBoxesByExactlyWhatIsDragged_data()
     QTest::addColumn<QPoint>("by"); // screen pixels for a drag; for keys, presses right and down
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QString>("values"); // left, bottom, width, each changed by, cm
-    QTest::newRow("drag the payee 1 cm right") << "Pay"
-                                               << "drag" << QPoint(50, 0) << false << "1.00,0.00,0.00";
-    QTest::newRow("drag the date up and left") << "Date"
-                                               << "drag" << QPoint(-15, -25) << false << "-0.30,-0.50,0.00";
-    QTest::newRow("widen the amount by its corner") << "Amount"
-                                                    << "corner" << QPoint(40, 0) << false << "0.00,0.00,0.80";
-    QTest::newRow("three arrow presses") << "Pay"
-                                         << "key" << QPoint(3, 0) << false << "0.30,0.00,0.00";
-    QTest::newRow("two shifted presses down") << "Pay"
-                                              << "key" << QPoint(0, 2) << true << "0.00,0.02,0.00";
+    row("drag the payee 1 cm right", "Pay", "drag", QPoint(50, 0), false, "1.00,0.00,0.00");
+    row("drag the date up and left", "Date", "drag", QPoint(-15, -25), false, "-0.30,-0.50,0.00");
+    row("widen the amount by its corner", "Amount", "corner", QPoint(40, 0), false, "0.00,0.00,0.80");
+    row("three arrow presses", "Pay", "key", QPoint(3, 0), false, "0.30,0.00,0.00");
+    row("two shifted presses down", "Pay", "key", QPoint(0, 2), true, "0.00,0.02,0.00");
 }
 
 void TestBankAccounts::designerMovesBoxesByExactlyWhatIsDragged()
@@ -708,32 +637,6 @@ void TestBankAccounts::designerMovesBoxesByExactlyWhatIsDragged()
     QCOMPARE(stored("PayLeft"), before.value(Measurement::PayLeft).value_or(-1));
 }
 
-void TestBankAccounts::designerSavesThroughTheWindowAndCancelWritesNothing()
-{
-    const QString tableBefore = table();
-    frmLeafDesigner *designer = openDesigner();
-    QVERIFY(designer);
-    QGraphicsItem *pay = designBox(designer, QStringLiteral("Pay"));
-    QVERIFY(pay);
-    const double payLeft = stored("PayLeft");
-    pay->moveBy(567, 0);
-    click(designer, "cmdCancel");
-    QTRY_VERIFY(!designer->isVisible());
-    QCOMPARE(table(), tableBefore);
-    QCOMPARE(stored("PayLeft"), payLeft);
-
-    designer = openDesigner();
-    QVERIFY(designer);
-    pay = designBox(designer, QStringLiteral("Pay"));
-    QVERIFY(pay);
-    pay->moveBy(567 / 2.0, 0);
-    click(designer, "cmdSave");
-    QTRY_VERIFY(!designer->isVisible());
-    QCOMPARE(stored("PayLeft"), payLeft + 0.5);
-    // The bank window shows what was stored, in the Pay, Left box of its grid.
-    QCOMPARE(cell(3)->text().toDouble(), payLeft + 0.5);
-}
-
 void TestBankAccounts::keysSaveCancelAndClose_data()
 {
     QTest::addColumn<QString>("mode"); // entered by its access key: Alt+E edits, Alt+A adds; or browse
@@ -747,23 +650,12 @@ void TestBankAccounts::keysSaveCancelAndClose_data()
     QTest::addColumn<double>("stored");
     const int save = QKeyCombination(Qt::AltModifier, Qt::Key_S).toCombined();
     const int escape = Qt::Key_Escape;
-    QTest::newRow("Alt+S saves, and types no s") << "edit"
-                                                 << "9.3" << save << true << false << false << true << "9.3" << 9.3;
-    QTest::newRow("Escape with nothing typed cancels")
-        << "edit"
-        << "" << escape << true << false << false << true << "9.2" << 9.2;
-    QTest::newRow("Escape after typing asks; No keeps it")
-        << "edit"
-        << "9.3" << escape << false << true << true << true << "9.3" << 9.2;
-    QTest::newRow("Escape after typing asks; Yes throws it away")
-        << "edit"
-        << "9.3" << escape << true << true << false << true << "9.2" << 9.2;
-    QTest::newRow("Escape from a new account asks first")
-        << "add"
-        << "9.3" << escape << true << true << false << true << "9.2" << 9.2;
-    QTest::newRow("Escape while browsing closes the window")
-        << "browse"
-        << "" << escape << true << false << false << false << "" << 9.2;
+    row("Alt+S saves, and types no s", "edit", "9.3", save, true, false, false, true, "9.3", 9.3);
+    row("Escape with nothing typed cancels", "edit", "", escape, true, false, false, true, "9.2", 9.2);
+    row("Escape after typing asks; No keeps it", "edit", "9.3", escape, false, true, true, true, "9.3", 9.2);
+    row("Escape after typing asks; Yes throws it away", "edit", "9.3", escape, true, true, false, true, "9.2", 9.2);
+    row("Escape from a new account asks first", "add", "9.3", escape, true, true, false, true, "9.2", 9.2);
+    row("Escape while browsing closes the window", "browse", "", escape, true, false, false, false, "", 9.2);
 }
 
 void TestBankAccounts::keysSaveCancelAndClose()
@@ -802,30 +694,30 @@ void TestBankAccounts::keysSaveCancelAndClose()
     QCOMPARE(shown(m_window, "txtHeight"), height);
 }
 
-void TestBankAccounts::designerSavesByKeysAndEscapeAsksFirst_data()
+void TestBankAccounts::designerSavesOrAsksBeforeLosingMoves_data()
 {
     QTest::addColumn<int>("presses"); // the Pay box moved right, a millimetre a press
-    QTest::addColumn<int>("key"); // then: Alt+S, or Escape
+    QTest::addColumn<QString>("leave"); // then: Alt+S, Escape, or a button clicked
     QTest::addColumn<bool>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("open");
     QTest::addColumn<double>("moved"); // stored Pay, Left, against before, cm
-    const int save = QKeyCombination(Qt::AltModifier, Qt::Key_S).toCombined();
-    const int escape = Qt::Key_Escape;
-    QTest::newRow("Alt+S saves") << 3 << save << true << false << false << 0.3;
-    QTest::newRow("Escape with nothing moved closes") << 0 << escape << true << false << false << 0.0;
-    QTest::newRow("Escape after moving asks; No stays") << 3 << escape << false << true << true << 0.0;
-    QTest::newRow("Escape after moving asks; Yes closes") << 3 << escape << true << true << false << 0.0;
+    row("Alt+S saves", 3, "Alt+S", true, false, false, 0.3);
+    row("Save saves", 5, "cmdSave", true, false, false, 0.5);
+    row("Cancel writes nothing", 10, "cmdCancel", true, false, false, 0.0);
+    row("Escape after moving asks; No stays", 3, "Escape", false, true, true, 0.0);
+    row("Escape after moving asks; Yes closes", 3, "Escape", true, true, false, 0.0);
 }
 
-void TestBankAccounts::designerSavesByKeysAndEscapeAsksFirst()
+void TestBankAccounts::designerSavesOrAsksBeforeLosingMoves()
 {
     QFETCH(int, presses);
-    QFETCH(int, key);
+    QFETCH(QString, leave);
     QFETCH(bool, answer);
     QFETCH(bool, asked);
     QFETCH(bool, open);
     QFETCH(double, moved);
+    const QString tableBefore = table();
     const double payLeft = stored("PayLeft");
     QPointer<frmLeafDesigner> designer = openDesigner();
     QVERIFY(designer);
@@ -838,45 +730,45 @@ void TestBankAccounts::designerSavesByKeysAndEscapeAsksFirst()
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(focused(), Qt::Key_Right);
     m_f->prompter.answers = {answer};
-    const QKeyCombination pressed = QKeyCombination::fromCombined(key);
-    QTest::keyClick(focused(), pressed.key(), pressed.keyboardModifiers());
+    if (leave.startsWith(QLatin1String("cmd")))
+        click(designer, qPrintable(leave));
+    else
+        QTest::keyClick(focused(), leave == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_S,
+                        leave == QLatin1String("Escape") ? Qt::NoModifier : Qt::AltModifier);
 
     QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
     QTRY_COMPARE(designer && designer->isVisible(), open);
     QCOMPARE(QString::number(stored("PayLeft") - payLeft, 'f', 2), QString::number(moved, 'f', 2));
+    if (moved == 0)
+        QCOMPARE(table(), tableBefore);
+    // The bank window shows what is stored, in the Pay, Left box of its grid.
+    QCOMPARE(cell(3)->text().toDouble(), stored("PayLeft"));
 }
 
 void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped_data()
 {
-    QTest::addColumn<QString>("first"); // typed into First leaf
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("open");
-    QTest::newRow("nothing typed") << "" << true << false << false;
-    QTest::newRow("a leaf typed, kept") << "000101" << false << true << true;
-    QTest::newRow("a leaf typed, thrown away") << "000101" << true << true << false;
+    QTest::addColumn<bool>("answer"); // to the question Escape asks once a leaf is typed
+    QTest::newRow("kept") << false;
+    QTest::newRow("thrown away") << true;
 }
 
 void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped()
 {
-    QFETCH(QString, first);
     QFETCH(bool, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, open);
-    this->open();
+    open();
     QTest::keyClick(focused(), Qt::Key_B, Qt::AltModifier); // "Cheque &Books..."
     QPointer<QWidget> books = m_window->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
     QVERIFY(books);
     QTRY_COMPARE(QApplication::activeWindow(), books.data()); // in front, where its keys work
     QTest::keyClick(focused(), Qt::Key_F, Qt::AltModifier);
     QCOMPARE(focused(), find(books, "txtFirstLeaf"));
-    QTest::keyClicks(focused(), first);
+    QTest::keyClicks(focused(), QStringLiteral("000101"));
     m_f->prompter.answers = {answer};
     QTest::keyClick(focused(), Qt::Key_Escape);
-    QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
-    QTRY_COMPARE(books && books->isVisible(), open);
-    if (open)
-        QCOMPARE(shown(books, "txtFirstLeaf"), first);
+    QCOMPARE(m_f->prompter.questions.size(), 1);
+    QTRY_COMPARE(books && books->isVisible(), !answer);
+    if (!answer)
+        QCOMPARE(shown(books, "txtFirstLeaf"), QStringLiteral("000101"));
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM ChequeBook")).toInt(), 0);
     QVERIFY(m_window->isVisible());
 }
@@ -886,21 +778,11 @@ void TestBankAccounts::hintsReadAsHints_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QString>("usual"); // the example, or what an empty box stands for, said by its tooltip
-    QTest::newRow("currency") << "txtCurrencyName"
-                              << "e.g. Rupees"
-                              << "Rupees";
-    QTest::newRow("subunit") << "txtSubunitName"
-                             << "e.g. Paise"
-                             << "Paise";
-    QTest::newRow("crossing left") << "txtCrossLeft"
-                                   << "usual"
-                                   << "0 cm";
-    QTest::newRow("crossing width") << "txtCrossWidth"
-                                    << "usual"
-                                    << "3.44 cm";
-    QTest::newRow("crossing height") << "txtCrossHeight"
-                                     << "usual"
-                                     << "3.60 cm";
+    row("currency", "txtCurrencyName", "e.g. Rupees", "Rupees");
+    row("subunit", "txtSubunitName", "e.g. Paise", "Paise");
+    row("crossing left", "txtCrossLeft", "usual", "0 cm");
+    row("crossing width", "txtCrossWidth", "usual", "3.44 cm");
+    row("crossing height", "txtCrossHeight", "usual", "3.60 cm");
 }
 
 void TestBankAccounts::hintsReadAsHints()

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
@@ -28,10 +29,8 @@ private slots:
     void cleanup();
 
     void loadsAndStoresEveryControl();
-    void cancelAndCloseBoxWriteNothing_data();
-    void cancelAndCloseBoxWriteNothing();
-    void escapeIsCancelAndAsksBeforeLosingTyping_data();
-    void escapeIsCancelAndAsksBeforeLosingTyping();
+    void leavingWithoutOkWritesNothing_data();
+    void leavingWithoutOkWritesNothing();
     void unreadableSettingsOpenAsDefaults_data();
     void unreadableSettingsOpenAsDefaults();
     void calibrationShowsWhatThePlacementUses();
@@ -126,62 +125,45 @@ void TestOptions::loadsAndStoresEveryControl()
     QVERIFY(find<QCheckBox>(&entry, "chkStamp")->isChecked());
 }
 
-void TestOptions::cancelAndCloseBoxWriteNothing_data()
+void TestOptions::leavingWithoutOkWritesNothing_data()
 {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Cancel") << false;
-    QTest::newRow("close box") << true;
-}
-
-void TestOptions::cancelAndCloseBoxWriteNothing()
-{
-    QFETCH(bool, closeBox);
-    const QString before = stored();
-    open();
-    click(m_window, "opOrientation_1");
-    click(m_window, "opPosition_5");
-    for (const char *box : {"txtCompanyName", "txtCBL", "txtCBT"})
-        retype(m_window, box, QStringLiteral("9"));
-    find<QCheckBox>(m_window, "chkStamp")->setChecked(false);
-    if (closeBox)
-        m_window->close();
-    else
-        click(m_window, "cmdExit");
-    QCOMPARE(stored(), before);
-}
-
-void TestOptions::escapeIsCancelAndAsksBeforeLosingTyping_data()
-{
-    QTest::addColumn<QString>("typed"); // into the company name, after what it holds
+    QTest::addColumn<QString>("leave"); // Cancel, the close box, or Escape
     QTest::addColumn<bool>("answer"); // to a question, if one is asked
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("open");
-    QTest::newRow("nothing typed: closes") << "" << true << false << false;
-    QTest::newRow("typed, and thrown away") << " Ltd" << true << true << false;
-    QTest::newRow("typed, and kept") << " Ltd" << false << true << true;
+    // Every control is changed first.
+    row("Cancel", "Cancel", true, false, false);
+    row("close box", "close box", true, false, false);
+    row("Escape: asks, and thrown away", "Escape", true, true, false);
+    row("Escape: asks, and kept", "Escape", false, true, true);
 }
 
-void TestOptions::escapeIsCancelAndAsksBeforeLosingTyping()
+void TestOptions::leavingWithoutOkWritesNothing()
 {
-    QFETCH(QString, typed);
+    QFETCH(QString, leave);
     QFETCH(bool, answer);
     QFETCH(bool, asked);
     QFETCH(bool, open);
     const QString before = stored();
     this->open();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
-    auto *company = find<QLineEdit>(m_window, "txtCompanyName");
-    const QString name = company->text();
-    company->setFocus();
-    company->end(false);
-    QTest::keyClicks(company, typed);
+    click(m_window, "opOrientation_1");
+    click(m_window, "opPosition_5");
+    find<QCheckBox>(m_window, "chkStamp")->setChecked(false);
+    for (const char *box : {"txtCBL", "txtCBT", "txtCompanyName"})
+        retype(m_window, box, QStringLiteral("9"));
     m_f->prompter.answers = {answer};
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    if (leave == QLatin1String("Cancel"))
+        click(m_window, "cmdExit");
+    else if (leave == QLatin1String("close box"))
+        m_window->close();
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
     QCOMPARE(m_f->prompter.questions.size(), asked ? 1 : 0);
     QTRY_COMPARE(m_window && m_window->isVisible(), open);
     if (open)
-        QCOMPARE(company->text(), name + typed);
+        QCOMPARE(shown(m_window, "txtCompanyName"), QStringLiteral("9"));
     QCOMPARE(stored(), before);
 }
 
@@ -191,30 +173,18 @@ void TestOptions::unreadableSettingsOpenAsDefaults_data()
     QTest::addColumn<QString>("named");
     QTest::addColumn<QString>("saved"); // what OK stores afterwards
     QTest::addColumn<QString>("cursor"); // the control the cursor is put in after the message
-    QTest::newRow("position off the page") << "UPDATE sys_parms SET Value = '9' WHERE Description = 'CequePosition'"
-                                           << "\"CequePosition\" holds \"9\""
-                                           << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
-                                           << "opPosition_0";
-    QTest::newRow("orientation in words") << "UPDATE sys_parms SET Value = 'wide' WHERE Description = 'Orientation'"
-                                          << "\"Orientation\" holds \"wide\""
-                                          << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
-                                          << "opOrientation_0";
-    QTest::newRow("stamp not a number") << "UPDATE sys_parms SET Value = 'yes' WHERE Description = 'Stamp'"
-                                        << "\"Stamp\" holds \"yes\""
-                                        << "1|0|Sample Traders Pvt. Ltd.|0|0|0"
-                                        << "chkStamp";
-    QTest::newRow("missing row") << "DELETE FROM sys_parms WHERE Description = 'CBTop'"
-                                 << "\"CBTop\" is missing"
-                                 << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
-                                 << "txtCBT";
-    QTest::newRow("an order of dates unknown") << "UPDATE sys_parms SET Value = 'DDMM' WHERE Description = 'DateOrder'"
-                                               << "\"DateOrder\" holds \"DDMM\""
-                                               << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
-                                               << "cmbDateOrder";
-    QTest::newRow("months in words") << "UPDATE sys_parms SET Value = 'three' WHERE Description = 'StaleMonths'"
-                                     << "\"StaleMonths\" holds \"three\""
-                                     << "1|0|Sample Traders Pvt. Ltd.|0|0|1"
-                                     << "txtStaleMonths";
+    const char *defaults = "1|0|Sample Traders Pvt. Ltd.|0|0|1";
+    row("position off the page", "UPDATE sys_parms SET Value = '9' WHERE Description = 'CequePosition'",
+        "\"CequePosition\" holds \"9\"", defaults, "opPosition_0");
+    row("orientation in words", "UPDATE sys_parms SET Value = 'wide' WHERE Description = 'Orientation'",
+        "\"Orientation\" holds \"wide\"", defaults, "opOrientation_0");
+    row("stamp not a number", "UPDATE sys_parms SET Value = 'yes' WHERE Description = 'Stamp'",
+        "\"Stamp\" holds \"yes\"", "1|0|Sample Traders Pvt. Ltd.|0|0|0", "chkStamp");
+    row("missing row", "DELETE FROM sys_parms WHERE Description = 'CBTop'", "\"CBTop\" is missing", defaults, "txtCBT");
+    row("an order of dates unknown", "UPDATE sys_parms SET Value = 'DDMM' WHERE Description = 'DateOrder'",
+        "\"DateOrder\" holds \"DDMM\"", defaults, "cmbDateOrder");
+    row("months in words", "UPDATE sys_parms SET Value = 'three' WHERE Description = 'StaleMonths'",
+        "\"StaleMonths\" holds \"three\"", defaults, "txtStaleMonths");
 }
 
 void TestOptions::unreadableSettingsOpenAsDefaults()
@@ -371,21 +341,12 @@ void TestOptions::onlyTypedOffsetsAreWritten_data()
     QTest::addColumn<QString>("own"); // the printers' own calibrations afterwards
     QTest::addColumn<QString>("office"); // the office's Left and Top afterwards
     // Every window opens on the default printer, which has none of its own; Back_Office has its own.
-    QTest::newRow("the office's changed") << "=0.4"
-                                          << "Back_Office=0.2,0.1"
-                                          << "0.4|0.5";
-    QTest::newRow("printers only looked at") << "Back_Office TestQueue =-0.3"
-                                             << "Back_Office=0.2,0.1"
-                                             << "-0.3|0.5";
-    QTest::newRow("the office's typed back as it was") << "=9 =0.1"
-                                                       << "Back_Office=0.2,0.1"
-                                                       << "0.1|0.5";
-    QTest::newRow("a printer given its own") << "=0.4 TestQueue=0.7"
-                                             << "Back_Office=0.2,0.1, TestQueue=0.7,0.5"
-                                             << "0.4|0.5";
-    QTest::newRow("a printer's own changed") << "Back_Office=0.6"
-                                             << "Back_Office=0.6,0.1"
-                                             << "0.1|0.5";
+    const char *backOffice = "Back_Office=0.2,0.1";
+    row("the office's changed", "=0.4", backOffice, "0.4|0.5");
+    row("printers only looked at", "Back_Office TestQueue =-0.3", backOffice, "-0.3|0.5");
+    row("the office's typed back as it was", "=9 =0.1", backOffice, "0.1|0.5");
+    row("a printer given its own", "=0.4 TestQueue=0.7", "Back_Office=0.2,0.1, TestQueue=0.7,0.5", "0.4|0.5");
+    row("a printer's own changed", "Back_Office=0.6", "Back_Office=0.6,0.1", "0.1|0.5");
 }
 
 void TestOptions::onlyTypedOffsetsAreWritten()
@@ -443,35 +404,17 @@ void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("said"); // part of the refusal; empty when it is saved
     QTest::addColumn<QString>("box"); // where the cursor is put after the refusal
-    QTest::newRow("month first, 6 and 24 months") << 1 << "6"
-                                                  << "24"
-                                                  << ""
-                                                  << "";
-    QTest::newRow("year first") << 2 << "3"
-                                << "12"
-                                << ""
-                                << "";
-    QTest::newRow("no months") << 1 << "0"
-                               << "12"
-                               << "give a whole number of months from 1 to 24"
-                               << "txtStaleMonths";
-    QTest::newRow("months in words") << 0 << "three"
-                                     << "12"
-                                     << "\"three\" cannot be the months after which a cheque is asked about"
-                                     << "txtStaleMonths";
-    QTest::newRow("a fraction of a month") << 0 << "3"
-                                           << "1.5"
-                                           << "\"1.5\" cannot be the months beyond which a date is refused"
-                                           << "txtDateWindow";
-    QTest::newRow("ten years and more") << 0 << "3"
-                                        << "121"
-                                        << "from 1 to 120"
-                                        << "txtDateWindow";
-    QTest::newRow("a window shorter than the validity")
-        << 1 << "6"
-        << "4"
-        << "Dates more than 4 months away are refused, so a cheque older than 6 months could never be asked about"
-        << "txtDateWindow";
+    row("month first, 6 and 24 months", 1, "6", "24", "", "");
+    row("year first", 2, "3", "12", "", "");
+    row("no months", 1, "0", "12", "give a whole number of months from 1 to 24", "txtStaleMonths");
+    row("months in words", 0, "three", "12", "\"three\" cannot be the months after which a cheque is asked about",
+        "txtStaleMonths");
+    row("a fraction of a month", 0, "3", "1.5", "\"1.5\" cannot be the months beyond which a date is refused",
+        "txtDateWindow");
+    row("ten years and more", 0, "3", "121", "from 1 to 120", "txtDateWindow");
+    row("a window shorter than the validity", 1, "6", "4",
+        "Dates more than 4 months away are refused, so a cheque older than 6 months could never be asked about",
+        "txtDateWindow");
 }
 
 void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords()

@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/PageImage.h"
 #include "support/PdfWords.h"
 #include "support/ReportReading.h"
@@ -102,12 +103,9 @@ void TestReportWindow::opensOnThisMonth_data()
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("December") << QDate(2026, 12, 6) << "01-Dec-2026"
-                              << "31-Dec-2026";
-    QTest::newRow("its last day") << QDate(2027, 1, 31) << "01-Jan-2027"
-                                  << "31-Jan-2027";
-    QTest::newRow("February of a leap year") << QDate(2028, 2, 1) << "01-Feb-2028"
-                                             << "29-Feb-2028";
+    row("December", QDate(2026, 12, 6), "01-Dec-2026", "31-Dec-2026");
+    row("its last day", QDate(2027, 1, 31), "01-Jan-2027", "31-Jan-2027");
+    row("February of a leap year", QDate(2028, 2, 1), "01-Feb-2028", "29-Feb-2028");
 }
 
 void TestReportWindow::opensOnThisMonth()
@@ -136,13 +134,10 @@ void TestReportWindow::typedDatesMoveOnByTabNotBySection_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("day first with hyphens and strokes") << "1-11-2026"
-                                                        << "30/11/2026";
-    QTest::newRow("year first, and a month's name") << "2026-11-01"
-                                                    << "30-nov-2026";
+    row("day first with hyphens and strokes", "1-11-2026", "30/11/2026");
+    row("year first, and a month's name", "2026-11-01", "30-nov-2026");
     // Only the day: what the old picker took as the year.
-    QTest::newRow("a day alone is no date") << "31"
-                                            << "31";
+    row("a day alone is no date", "31", "31");
 }
 
 void TestReportWindow::typedDatesMoveOnByTabNotBySection()
@@ -173,22 +168,12 @@ void TestReportWindow::previewRefusesARangeItCannotReport_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("said");
     QTest::addColumn<QString>("cursor"); // where the cursor is put, after the message
-    QTest::newRow("start after the end") << "07-Dec-2026"
-                                         << "06-Dec-2026"
-                                         << "The start date, 07-Dec-2026, is after the end date, 06-Dec-2026"
-                                         << "dtpStartDate";
-    QTest::newRow("start not a date") << "31-Feb-2026"
-                                      << "06-Dec-2026"
-                                      << "The start date \"31-Feb-2026\" is not a date"
-                                      << "dtpStartDate";
-    QTest::newRow("end not a date") << "01-Dec-2026"
-                                    << "31"
-                                    << "The end date \"31\" is not a date"
-                                    << "dtpEndDate";
-    QTest::newRow("end left empty") << "01-Dec-2026"
-                                    << ""
-                                    << "Enter the end date"
-                                    << "dtpEndDate";
+    row("start after the end", "07-Dec-2026", "06-Dec-2026",
+        "The start date, 07-Dec-2026, is after the end date, 06-Dec-2026", "dtpStartDate");
+    row("start not a date", "31-Feb-2026", "06-Dec-2026", "The start date \"31-Feb-2026\" is not a date",
+        "dtpStartDate");
+    row("end not a date", "01-Dec-2026", "31", "The end date \"31\" is not a date", "dtpEndDate");
+    row("end left empty", "01-Dec-2026", "", "Enter the end date", "dtpEndDate");
 }
 
 void TestReportWindow::previewRefusesARangeItCannotReport()
@@ -216,18 +201,14 @@ void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("payees");
-    QTest::newRow("one account") << "DOLLAR"
-                                 << "cheques-DOLLAR-2026-11-01-to-2026-11-30"
-                                 << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026, account DOLLAR"
-                                 << QStringList {QStringLiteral("Quincy"), QStringLiteral("Joyful"),
-                                                 QStringLiteral("Torn")};
-    QTest::newRow("all accounts") << "All"
-                                  << "cheques-2026-11-01-to-2026-11-30"
-                                  << "List of cheques printed from 01-Nov-2026 to 30-Nov-2026"
-                                  << QStringList {QStringLiteral("Gupta"),  QStringLiteral("Priya"),
-                                                  QStringLiteral("Quincy"), QStringLiteral("Joyful"),
-                                                  QStringLiteral("Torn"),   QStringLiteral("Yaqoot"),
-                                                  QStringLiteral("Pipes")};
+    row("one account", "DOLLAR", "cheques-DOLLAR-2026-11-01-to-2026-11-30",
+        "List of cheques printed from 01-Nov-2026 to 30-Nov-2026, account DOLLAR",
+        QStringList {QStringLiteral("Quincy"), QStringLiteral("Joyful"), QStringLiteral("Torn")});
+    row("all accounts", "All", "cheques-2026-11-01-to-2026-11-30",
+        "List of cheques printed from 01-Nov-2026 to 30-Nov-2026",
+        QStringList {QStringLiteral("Gupta"), QStringLiteral("Priya"), QStringLiteral("Quincy"),
+                     QStringLiteral("Joyful"), QStringLiteral("Torn"), QStringLiteral("Yaqoot"),
+                     QStringLiteral("Pipes")});
 }
 
 void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt()
@@ -270,9 +251,7 @@ void TestReportWindow::monthOfOneAccountByKeysAsAPdfNamedForIt()
     QVERIFY(m_f->prompter.messages.isEmpty());
     const QString pdf = m_f->db.folder() + u'/' + suggested.first();
     const QList<PdfWord> said = pdfWords(pdf);
-    QStringList words;
-    for (const PdfWord &word : said)
-        words.append(word.text);
+    const QStringList words = pdfTexts(pdf);
     const QString text = words.join(u' ');
     QVERIFY2(text.startsWith(title), qPrintable(text));
     // And as the page shows it: the whole title, the account's code with it, read in the title's place.
@@ -328,9 +307,7 @@ void TestReportWindow::previewSavesPdfAndCsv()
 
     const QString pdf = m_f->db.folder() + QStringLiteral("/cheques.pdf");
     QVERIFY(report->saveAsPdf(pdf));
-    QStringList words;
-    for (const PdfWord &word : pdfWords(pdf))
-        words.append(word.text);
+    const QStringList words = pdfTexts(pdf);
     // The total is of printed cheques only; the void one is counted apart.
     QVERIFY2(words.contains(QStringLiteral("01-Dec-2026")) && words.contains(QStringLiteral("=2,500/-"))
                  && words.contains(QStringLiteral("void")),
@@ -362,15 +339,12 @@ void TestReportWindow::printGoesToTheDefaultPrinterOnceAsked_data()
     QTest::addColumn<bool>("closed"); // the report and its window, while the printer is looked for
     QTest::addColumn<int>("jobs");
     QTest::addColumn<QString>("said");
-    QTest::newRow("printed") << true << false << true << false << 1
-                             << "The report, 1 page(s), went to the printer \"TestQueue\" as job 1.";
-    QTest::newRow("the operator declines") << true << false << false << false << 0 << "";
-    QTest::newRow("no printer") << false << false << true << false << 0
-                                << "The report was not printed: No printer is installed.";
-    QTest::newRow("the printer refuses") << true << true << true << false << 0
-                                         << "The report was not printed: The printer did not accept";
-    QTest::newRow("the windows closed meanwhile")
-        << true << false << true << true << 1 << "The report, 1 page(s), went to the printer \"TestQueue\" as job 1.";
+    row("printed", true, false, true, false, 1, "The report, 1 page(s), went to the printer \"TestQueue\" as job 1.");
+    row("the operator declines", true, false, false, false, 0, "");
+    row("no printer", false, false, true, false, 0, "The report was not printed: No printer is installed.");
+    row("the printer refuses", true, true, true, false, 0, "The report was not printed: The printer did not accept");
+    row("the windows closed meanwhile", true, false, true, true, 1,
+        "The report, 1 page(s), went to the printer \"TestQueue\" as job 1.");
 }
 
 void TestReportWindow::printGoesToTheDefaultPrinterOnceAsked()
@@ -411,10 +385,8 @@ void TestReportWindow::printGoesToTheDefaultPrinterOnceAsked()
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(job.pdf) == job.pdf.size());
     file.close();
-    QStringList words;
-    for (const PdfWord &word : pdfWords(pdf))
-        words.append(word.text);
-    QVERIFY2(words.join(u' ').contains(QStringLiteral("Rao, Sons =2,500/-")), qPrintable(words.join(u' ')));
+    const QString words = pdfTexts(pdf).join(u' ');
+    QVERIFY2(words.contains(QStringLiteral("Rao, Sons =2,500/-")), qPrintable(words));
 }
 
 void TestReportWindow::previewReadsAsPrinted()

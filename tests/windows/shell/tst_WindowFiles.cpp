@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/FileFaults.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
@@ -153,28 +154,17 @@ void TestWindowFiles::windowsWriteOnlyWhereTheyMay_data()
     QTest::addColumn<QString>("target"); // DB, COPY, or a file in the database's folder
     QTest::addColumn<int>("limit"); // the bytes of a file the disk takes; 0 for room enough
     QTest::addColumn<QString>("said"); // the warning; empty when the file is written
-    QTest::newRow("the report's PDF over the database") << "report PDF"
-                                                        << "DB" << 0 << "is the database Quillset is using";
-    QTest::newRow("the report's PDF over the copy kept of it") << "report PDF"
-                                                               << "COPY" << 0 << "is a copy of the database";
-    QTest::newRow("the report's PDF over an earlier PDF") << "report PDF"
-                                                          << "earlier.pdf" << 0 << "";
-    QTest::newRow("the report's CSV over the database") << "report CSV"
-                                                        << "DB" << 0 << "is the database Quillset is using";
-    QTest::newRow("the report's CSV over a PDF") << "report CSV"
-                                                 << "earlier.pdf" << 0 << "is there already and is not a CSV file";
-    QTest::newRow("the report's CSV on a full disk") << "report CSV"
-                                                     << "cheques.csv" << 20 << "could not be written: File too large";
-    QTest::newRow("a layout over the database") << "layout out"
-                                                << "DB" << 0 << "is the database Quillset is using";
-    QTest::newRow("a layout over the copy kept of it") << "layout out"
-                                                       << "COPY" << 0 << "is a copy of the database";
-    QTest::newRow("a layout on a full disk") << "layout out"
-                                             << "ACC1.json" << 20 << "could not be written: File too large";
-    QTest::newRow("a calibration sheet over the database") << "sheet"
-                                                           << "DB" << 0 << "is the database Quillset is using";
-    QTest::newRow("a calibration sheet over an earlier PDF") << "sheet"
-                                                             << "earlier.pdf" << 0 << "";
+    row("the report's PDF over the database", "report PDF", "DB", 0, "is the database Quillset is using");
+    row("the report's PDF over the copy kept of it", "report PDF", "COPY", 0, "is a copy of the database");
+    row("the report's PDF over an earlier PDF", "report PDF", "earlier.pdf", 0, "");
+    row("the report's CSV over the database", "report CSV", "DB", 0, "is the database Quillset is using");
+    row("the report's CSV over a PDF", "report CSV", "earlier.pdf", 0, "is there already and is not a CSV file");
+    row("the report's CSV on a full disk", "report CSV", "cheques.csv", 20, "could not be written: File too large");
+    row("a layout over the database", "layout out", "DB", 0, "is the database Quillset is using");
+    row("a layout over the copy kept of it", "layout out", "COPY", 0, "is a copy of the database");
+    row("a layout on a full disk", "layout out", "ACC1.json", 20, "could not be written: File too large");
+    row("a calibration sheet over the database", "sheet", "DB", 0, "is the database Quillset is using");
+    row("a calibration sheet over an earlier PDF", "sheet", "earlier.pdf", 0, "");
 }
 
 void TestWindowFiles::windowsWriteOnlyWhereTheyMay()
@@ -211,28 +201,15 @@ void TestWindowFiles::windowsReadOnlyOrdinaryFiles_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("source"); // PIPE, a device, a folder, or a file made in the database's folder
     QTest::addColumn<QString>("said"); // the warning; empty when the file is taken
-    QTest::newRow("a batch from a named pipe") << "batch"
-                                               << "PIPE"
-                                               << "The batch file \"PIPE\" is a named pipe, not an ordinary file";
-    QTest::newRow("a layout from a device") << "layout in"
-                                            << "/dev/zero"
-                                            << "The layout file \"/dev/zero\" is a device, not an ordinary file";
-    QTest::newRow("a scan from a named pipe") << "scan"
-                                              << "PIPE"
-                                              << "The scan \"PIPE\" is a named pipe, not an ordinary file";
-    QTest::newRow("a scan from a folder") << "scan"
-                                          << "/tmp"
-                                          << "The scan \"/tmp\" is a folder, not an ordinary file";
-    QTest::newRow("a scan as a picture") << "scan"
-                                         << "scan.png"
-                                         << "";
-    QTest::newRow("a scan as a PDF") << "scan"
-                                     << "scan.pdf"
-                                     << "";
-    QTest::newRow("a report definition that is a named pipe")
-        << "report"
-        << "rptCheque.rpt"
-        << "The report definition \"DEFINITION\" is a named pipe, not an ordinary file";
+    row("a batch from a named pipe", "batch", "PIPE", "The batch file \"PIPE\" is a named pipe, not an ordinary file");
+    row("a layout from a device", "layout in", "/dev/zero",
+        "The layout file \"/dev/zero\" is a device, not an ordinary file");
+    row("a scan from a named pipe", "scan", "PIPE", "The scan \"PIPE\" is a named pipe, not an ordinary file");
+    row("a scan from a folder", "scan", "/tmp", "The scan \"/tmp\" is a folder, not an ordinary file");
+    row("a scan as a picture", "scan", "scan.png", "");
+    row("a scan as a PDF", "scan", "scan.pdf", "");
+    row("a report definition that is a named pipe", "report", "rptCheque.rpt",
+        "The report definition \"DEFINITION\" is a named pipe, not an ordinary file");
 }
 
 void TestWindowFiles::windowsReadOnlyOrdinaryFiles()

@@ -1,7 +1,6 @@
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
-#include "core/cheque/ChequeInput.h"
 #include "store/DataSource.h"
 #include "widgets/PrintProgressDialog.h"
 #include "windows/issue/frmCheque.h"
@@ -32,8 +31,6 @@ private slots:
     void escapeCancelsAPrint();
     void escapeClosesWhereNothingTypedIsLost_data();
     void escapeClosesWhereNothingTypedIsLost();
-    void entryRefusalPutsTheCursorInItsField_data();
-    void entryRefusalPutsTheCursorInItsField();
 
 private:
     /// Opens a window of the program the way the operator does, from the main window on.
@@ -225,47 +222,6 @@ void TestWindowKeys::escapeClosesWhereNothingTypedIsLost()
     QVERIFY(m_f->prompter.questions.isEmpty() && m_f->prompter.messages.isEmpty());
     // Only that window: the one it was opened from stays.
     QVERIFY(opener && opener->isVisible());
-}
-
-void TestWindowKeys::entryRefusalPutsTheCursorInItsField_data()
-{
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("payee");
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("said");
-    QTest::addColumn<QString>("cursor");
-    QTest::newRow("no payee") << "7"
-                              << ""
-                              << "5" << kIncompleteChequeMessage << "txtPay";
-    QTest::newRow("no number nor amount") << ""
-                                          << "X"
-                                          << "" << kIncompleteChequeMessage << "txtChequeNo";
-    QTest::newRow("a number with letters") << "12a"
-                                           << "X"
-                                           << "5"
-                                           << "The cheque number \"12a\" must be digits only"
-                                           << "txtChequeNo";
-}
-
-void TestWindowKeys::entryRefusalPutsTheCursorInItsField()
-{
-    QFETCH(QString, number);
-    QFETCH(QString, payee);
-    QFETCH(QString, amount);
-    QFETCH(QString, said);
-    QFETCH(QString, cursor);
-    frmCheque entry(m_f->services);
-    entry.show();
-    QVERIFY(QTest::qWaitForWindowActive(&entry));
-    QTest::keyClicks(find(&entry, "txtChequeNo"), number);
-    QTest::keyClicks(find(&entry, "txtPay"), payee);
-    QTest::keyClicks(find(&entry, "txtAmount"), amount);
-    find(&entry, "txtAmount")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
-    QCOMPARE(m_f->prompter.messages.size(), 1);
-    QVERIFY2(m_f->prompter.texts().first().startsWith(said), qPrintable(m_f->prompter.texts().first()));
-    QCOMPARE(QApplication::focusWidget(), find(&entry, qPrintable(cursor)));
-    QVERIFY(m_f->queue->jobs.isEmpty());
 }
 
 QUILLSET_TEST_MAIN(TestWindowKeys, QApplication)

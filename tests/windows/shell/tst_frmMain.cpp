@@ -1,3 +1,4 @@
+#include "support/DataRows.h"
 #include "support/TestMain.h"
 #include "support/WindowTest.h"
 
@@ -83,18 +84,10 @@ void TestMainWindow::workingWindowsTakeTheMainWindowsPlace_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("closer");
     QTest::addColumn<bool>("mainStays");
-    QTest::newRow("Print Cheque") << "cmdPrintCheq"
-                                  << "frmCheque"
-                                  << "cmdCancel" << false;
-    QTest::newRow("Bank Data") << "cmdBankData"
-                               << "frmBanks"
-                               << "cmdExit" << false;
-    QTest::newRow("Options") << "cmdOptions"
-                             << "frmOptions"
-                             << "cmdExit" << true;
-    QTest::newRow("Report") << "cmdReport"
-                            << "frmReport"
-                            << "Command1" << true;
+    row("Print Cheque", "cmdPrintCheq", "frmCheque", "cmdCancel", false);
+    row("Bank Data", "cmdBankData", "frmBanks", "cmdExit", false);
+    row("Options", "cmdOptions", "frmOptions", "cmdExit", true);
+    row("Report", "cmdReport", "frmReport", "Command1", true);
 }
 
 void TestMainWindow::workingWindowsTakeTheMainWindowsPlace()
@@ -178,26 +171,11 @@ void TestMainWindow::enterPressesTheFocusedButton_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("opened"); // a window that Enter on the button opens, or "closed"
-    QTest::newRow("main window, Options") << ""
-                                          << "frmMain"
-                                          << "cmdOptions"
-                                          << "frmOptions";
-    QTest::newRow("entry window, Register") << "cmdPrintCheq"
-                                            << "frmCheque"
-                                            << "cmdRegister"
-                                            << "frmRegister";
-    QTest::newRow("bank window, Exit") << "cmdBankData"
-                                       << "frmBanks"
-                                       << "cmdExit"
-                                       << "closed";
-    QTest::newRow("options, Cancel") << "cmdOptions"
-                                     << "frmOptions"
-                                     << "cmdExit"
-                                     << "closed";
-    QTest::newRow("report, Preview") << "cmdReport"
-                                     << "frmReport"
-                                     << "cmdPreview"
-                                     << "ReportPreview";
+    row("main window, Options", "", "frmMain", "cmdOptions", "frmOptions");
+    row("entry window, Register", "cmdPrintCheq", "frmCheque", "cmdRegister", "frmRegister");
+    row("bank window, Exit", "cmdBankData", "frmBanks", "cmdExit", "closed");
+    row("options, Cancel", "cmdOptions", "frmOptions", "cmdExit", "closed");
+    row("report, Preview", "cmdReport", "frmReport", "cmdPreview", "ReportPreview");
 }
 
 void TestMainWindow::enterPressesTheFocusedButton()
