@@ -31,7 +31,7 @@ quillset_install_packages() {
 # What building and running the program needs.
 QUILLSET_BUILD_PACKAGES=(
     ca-certificates cmake ninja-build g++ pkg-config git
-    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-pdf-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev libcups2-dev libcsv-dev libpq-dev
+    qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-pdf-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev libcups2-dev libcsv-dev libpq-dev libsqlite3-dev
     fonts-wine fonts-dejavu-core fonts-noto-core unixodbc odbcinst libsqliteodbc
 )
 

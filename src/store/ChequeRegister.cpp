@@ -291,7 +291,7 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
         values.append(storedCode(account));
     // Most registers hold no repeated number at all; then no row needs the columns that tell one.
     const bool anyRepeated = !repeated.isEmpty();
-    QSqlQuery query = m_connection.run(
+    const std::unique_ptr<RowCursor> rows = m_connection.rows(
         QStringLiteral("SELECT c.PrintDate, c.BankID, c.ChequeNo, c.Pay, %1, c.Decimals, c.Status, c.Reason%2 FROM "
                        "Cheque AS c WHERE c.PrintDate BETWEEN ? AND ?%3 ORDER BY c.PrintDate, length(c.NumberKey), "
                        "c.NumberKey, c.Id")
@@ -300,18 +300,17 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
                  account.isEmpty() ? QString() : QStringLiteral(" AND c.BankID = ?")),
         values);
     QList<RegisterEntry> entries;
-    while (m_connection.next(query)) {
+    while (rows->next()) {
         RegisterEntry &entry = entries.emplace_back();
-        entry.date = isoDateIn(query.value(0));
-        entry.bankId = query.value(1).toString();
-        entry.chequeNo = query.value(2).toString();
-        entry.pay = query.value(3).toString();
+        entry.date = isoDateIn(rows->value(0));
+        entry.bankId = rows->text(1);
+        entry.chequeNo = rows->text(2);
+        entry.pay = rows->text(3);
         entry.money = money.value(entry.bankId);
-        entry.amount = chequeAmount({query.value(4).toLongLong(), query.value(5).toInt()}, entry.money);
-        entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
-        entry.reason = query.value(7).toString();
-        entry.repeated = anyRepeated
-            && (query.value(8).toInt() == 1 || repeated.contains({entry.bankId, query.value(9).toString()}));
+        entry.amount = chequeAmount({rows->number(4), int(rows->number(5))}, entry.money);
+        entry.status = statusFromWord(rows->text(6)).value_or(ChequeStatus::Printed);
+        entry.reason = rows->text(7);
+        entry.repeated = anyRepeated && (rows->number(8) == 1 || repeated.contains({entry.bankId, rows->text(9)}));
     }
     return entries;
 }

@@ -5,12 +5,15 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
 class QSqlDatabase;
 class QSqlError;
 
 namespace quillset {
 
 class Connection;
+class RowCursor;
 struct StoredAmount;
 
 /// What a failed statement means, whatever the backend: the kinds a caller words differently.
@@ -95,6 +98,9 @@ public:
     virtual QStringList resumeRepeatGuard() const = 0;
     /// After rows were copied in with their Ids, makes new rows of the tables take the Ids after them.
     virtual void continueIdsAfterCopy(const Connection &connection, const QStringList &tables) const = 0;
+    /// The rows of a read of many rows, by the backend's fastest way; Qt's driver unless it has one.
+    virtual std::unique_ptr<RowCursor> cursor(const Connection &connection, const QString &sql,
+                                              const QVariantList &values) const;
 };
 
 } // namespace quillset

@@ -48,45 +48,63 @@ QString operatingSystemUser()
     return user.isEmpty() ? QStringLiteral("unknown") : user;
 }
 
-QString stateOf(const QSqlQuery &query, int first = 0)
+// What a row holds, as the history keeps it: compact JSON of the columns from `first` on, by their
+// names in lower case, a null as null and every other value as its text. Any row with value(int).
+template<typename Row>
+QString stateOf(const Row &row, const QStringList &names, int first)
 {
     QJsonObject state;
-    const QSqlRecord record = query.record();
-    for (int i = first; i < record.count(); ++i) {
-        const QVariant value = query.value(i);
-        state.insert(record.fieldName(i).toLower(), value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
+    for (int i = first; i < names.size(); ++i) {
+        const QVariant value = row.value(i);
+        state.insert(names.at(i).toLower(), value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
     }
     return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
 }
 
-// stateOf() for every row of one query, a million times as fast to write: the same compact JSON,
+QStringList columnNames(const QSqlQuery &query)
+{
+    const QSqlRecord record = query.record();
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names.append(record.fieldName(i));
+    return names;
+}
+
+QString stateOf(const QSqlQuery &query, int first = 0)
+{
+    return stateOf(query, columnNames(query), first);
+}
+
+// stateOf() for every row of one read, a million times as fast to write: the same compact JSON,
 // its keys in the order QJsonObject keeps them, set down by hand; a value JSON would escape (a quote,
 // a backslash, a control character) or a broken character goes through stateOf() itself.
 class StateWriter
 {
 public:
-    StateWriter(const QSqlRecord &record, int first)
-        : m_first(first)
+    StateWriter(const QStringList &names, int first)
+        : m_names(names)
+        , m_first(first)
     {
-        QJsonObject names;
+        QJsonObject keys;
         QHash<QString, int> columns;
-        for (int i = first; i < record.count(); ++i) {
-            const QString name = record.fieldName(i).toLower();
-            names.insert(name, QJsonValue());
+        for (int i = first; i < names.size(); ++i) {
+            const QString name = names.at(i).toLower();
+            keys.insert(name, QJsonValue());
             columns.insert(name, i);
         }
-        for (const QString &name : names.keys())
+        for (const QString &name : keys.keys())
             m_order.append({QStringLiteral("\"%1\":").arg(name), columns.value(name)});
     }
 
-    QString write(const QSqlQuery &query) const
+    template<typename Row>
+    QString write(const Row &row) const
     {
         QString state = QStringLiteral("{");
         for (const auto &[key, column] : m_order) {
             if (state.size() > 1)
                 state += u',';
             state += key;
-            const QVariant value = query.value(column);
+            const QVariant value = row.value(column);
             if (value.isNull()) {
                 state += QStringLiteral("null");
                 continue;
@@ -96,7 +114,7 @@ public:
                 return c.unicode() >= 0x20 && c != u'"' && c != u'\\' && !c.isSurrogate();
             });
             if (!plain)
-                return stateOf(query, m_first);
+                return stateOf(row, m_names, m_first);
             state += u'"';
             state += text;
             state += u'"';
@@ -105,6 +123,7 @@ public:
     }
 
 private:
+    QStringList m_names;
     int m_first;
     QList<std::pair<QString, int>> m_order;
 };
@@ -123,7 +142,8 @@ QByteArray digest(const QString &state)
     return QCryptographicHash::hash(state.toUtf8(), QCryptographicHash::Md5);
 }
 
-HistoryEvent eventFromQuery(const QSqlQuery &query)
+template<typename Row>
+HistoryEvent eventFromQuery(const Row &query)
 {
     HistoryEvent event;
     event.id = query.value(0).toLongLong();
@@ -256,7 +276,7 @@ void RegisterHistory::carryOver(const QString &reason) const
                            "h.Subject = 'cheque' AND h.SubjectKey = CAST(c.Id AS TEXT)) ORDER BY Id")
                 .arg(kChequeColumns));
         QList<std::pair<qint64, QString>> states;
-        const StateWriter writer(rows.record(), 1);
+        const StateWriter writer(columnNames(rows), 1);
         while (m_connection.next(rows))
             states.append({rows.value(0).toLongLong(), writer.write(rows)});
         for (const auto &[id, state] : states)
@@ -292,10 +312,11 @@ RegisterCheck RegisterHistory::verify() const
     // Room for every row at once: the largest Id is read off the table's key, no count needed.
     QSqlQuery largest = m_connection.run(QStringLiteral("SELECT max(Id) FROM Cheque"));
     lastOfCheque.reserve(m_connection.next(largest) ? largest.value(0).toLongLong() : 0);
-    QSqlQuery events = m_connection.run(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
+    const std::unique_ptr<RowCursor> events
+        = m_connection.rows(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
     QString previous = kFirstLink;
-    while (m_connection.next(events)) {
-        const HistoryEvent event = eventFromQuery(events);
+    while (events->next()) {
+        const HistoryEvent event = eventFromQuery(*events);
         ++check.events;
         if (check.brokenLink.isEmpty()) {
             if (event.previousHash != previous)
@@ -313,12 +334,13 @@ RegisterCheck RegisterHistory::verify() const
 
     // Rows that differ are described once the walk is over: a server answers one query at a time.
     QList<std::pair<qint64, QString>> changed;
-    QSqlQuery rows = m_connection.run(QStringLiteral("SELECT Id, %1 FROM Cheque ORDER BY Id").arg(kChequeColumns));
-    const StateWriter writer(rows.record(), 1);
-    while (m_connection.next(rows)) {
+    const std::unique_ptr<RowCursor> rows
+        = m_connection.rows(QStringLiteral("SELECT Id, %1 FROM Cheque ORDER BY Id").arg(kChequeColumns));
+    const StateWriter writer(rows->columnNames(), 1);
+    while (rows->next()) {
         ++check.cheques;
-        const qint64 id = rows.value(0).toLongLong();
-        const QString state = writer.write(rows);
+        const qint64 id = rows->number(0);
+        const QString state = writer.write(*rows);
         const auto kept = lastOfCheque.constFind(id);
         // A row whose number was given back ("not printed") and whose Id the table then gave again
         // outside the program has no history of its own either.

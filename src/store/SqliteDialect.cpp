@@ -3,11 +3,13 @@
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
 #include "store/Connection.h"
+#include "store/SqliteCursor.h"
 #include "store/StoredAmount.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 #include <QVariant>
@@ -250,6 +252,17 @@ QVariant SqliteDialect::amountValue(const StoredAmount &amount) const
 QString SqliteDialect::amountUnits(const QString &row) const
 {
     return QStringLiteral("%1.Amount").arg(row);
+}
+
+std::unique_ptr<RowCursor> SqliteDialect::cursor(const Connection &connection, const QString &sql,
+                                                 const QVariantList &values) const
+{
+    // The driver hands out its connection, sqlite3, whose type Qt names by its struct.
+    const QSqlDatabase db = connection.database();
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !db.isOpen())
+        return Dialect::cursor(connection, sql, values);
+    return std::make_unique<SqliteCursor>(connection, *static_cast<sqlite3 *const *>(handle.data()), sql, values);
 }
 
 } // namespace quillset

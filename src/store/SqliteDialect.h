@@ -37,6 +37,8 @@ public:
     QStringList suspendRepeatGuard() const override;
     QStringList resumeRepeatGuard() const override;
     void continueIdsAfterCopy(const Connection &, const QStringList &) const override { }
+    std::unique_ptr<RowCursor> cursor(const Connection &connection, const QString &sql,
+                                      const QVariantList &values) const override;
 
     /// Makes the file for a new database; throws Failure when it exists already or cannot be made.
     static void createFile(const QString &path);
