@@ -26,7 +26,7 @@ private slots:
     void eachChangeSaysWhoAndWhy();
 
 private:
-    qint64 pending(const QString &number) const;
+    qint64 pending(const QString &number, const QString &payee = QStringLiteral("ABC Traders")) const;
     bool onServer() const { return m_db->backend() == Backend::Postgres; }
 
     std::unique_ptr<TestDatabase> m_db;
@@ -38,7 +38,8 @@ void TestRegisterHistory::init()
     QVERIFY(m_db->isReady());
     // 000101 printed then voided, 000102 printed, 000103 never printed (its row gone, its history kept).
     const ChequeRegister &cheques = m_db->store().cheques();
-    const qint64 voided = pending(QStringLiteral("000101"));
+    // A payee JSON must escape is kept as the history keeps it: the check reads it back alike.
+    const qint64 voided = pending(QStringLiteral("000101"), QStringLiteral("Asha \"Ltd\" \\ Co\nSecond line"));
     cheques.setJob(voided, QStringLiteral("office"), 7);
     cheques.markPrinted(voided);
     cheques.markVoid(voided, QStringLiteral("lost in the post"));
@@ -51,10 +52,10 @@ void TestRegisterHistory::cleanup()
     m_db.reset();
 }
 
-qint64 TestRegisterHistory::pending(const QString &number) const
+qint64 TestRegisterHistory::pending(const QString &number, const QString &payee) const
 {
     return m_db->store().cheques().addPending(
-        {QStringLiteral("ACC1"), number, QStringLiteral("ABC Traders"), QDate(2026, 12, 6), Money {12345, {}}, true},
+        {QStringLiteral("ACC1"), number, payee, QDate(2026, 12, 6), Money {12345, {}}, true},
         QStringLiteral("desk-1 (asha)"));
 }
 
