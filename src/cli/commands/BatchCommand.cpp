@@ -150,7 +150,15 @@ int BatchCommand::run(CommandRun &run) const
             const ProofPrinter printer = proofPrinter(queue);
             QList<ChequePage> pages;
             ChequeComposer composer(store, metrics, printer.name);
+            // A printer placed as the office is draws the pages the check composed and found sound.
+            const bool placedAsChecked
+                = store.parameters().printSettingsFor(printer.name) == store.parameters().printSettingsFor(QString());
             for (const BatchCheque &row : batch.cheques) {
+                if (const auto checked = batch.pages.constFind(row.line);
+                    placedAsChecked && checked != batch.pages.constEnd()) {
+                    pages.append(*checked);
+                    continue;
+                }
                 Cheque cheque = row.cheque;
                 if (row.takesNextNumber)
                     cheque.number = batch.plannedNumbers.contains(row.line) ? batch.plannedNumbers.value(row.line)

@@ -361,7 +361,7 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
                 plan->second.take(composed.number);
             if (!settings)
                 settings = store.parameters().printSettingsFor(QString());
-            checkedChequePage(store, composed, metrics, record, *settings);
+            checked.pages.insert(row.line, checkedChequePage(store, composed, metrics, record, *settings));
             BookFollowing &books = following[record.bankId];
             books.lines.append(row.line);
             if (plan->second.outsideBooks(composed.number)) {

@@ -3,9 +3,11 @@
 #include "core/base/Failure.h"
 #include "core/batch/BatchFile.h"
 #include "core/cheque/Cheque.h"
+#include "core/layout/ChequePage.h"
 #include "store/ChequeRegister.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QMap>
 
@@ -45,6 +47,9 @@ struct CheckedBatch
     QMap<QString, BatchTotal> totals; ///< by account
     QMap<int, BatchRowState> registered; ///< by line: the rows an earlier run left in the register
     QMap<int, QString> plannedNumbers; ///< by line: the number a row taking the next one would get now
+    /// by line: each row's page as it was checked, placed with the office's calibration (a proof
+    /// for a printer calibrated alike draws these rather than composing them again)
+    QHash<int, ChequePage> pages;
 
     bool isClean() const { return file.problems.isEmpty() && problems.isEmpty(); }
     /// Every problem of the file and its rows, each cause once with the lines it touches.
