@@ -169,7 +169,8 @@ PrintSettings SystemParameters::printSettings() const
         return found == values.constEnd() ? std::nullopt : std::optional<QString>(*found);
     };
     PrintSettings settings;
-    const int orientation = wholeNumberIn(Parameter::Orientation, presentIn(Parameter::Orientation, value(Parameter::Orientation)));
+    const int orientation
+        = wholeNumberIn(Parameter::Orientation, presentIn(Parameter::Orientation, value(Parameter::Orientation)));
     if (orientation != static_cast<int>(Orientation::Portrait)
         && orientation != static_cast<int>(Orientation::Landscape))
         throw Failure(ErrorNumber::ParameterNotNumber,
@@ -177,8 +178,8 @@ PrintSettings SystemParameters::printSettings() const
                                      "must be 1 (portrait) or 2 (landscape).")
                           .arg(orientation));
     settings.orientation = static_cast<Orientation>(orientation);
-    settings.position
-        = wholeNumberIn(Parameter::ChequePosition, presentIn(Parameter::ChequePosition, value(Parameter::ChequePosition)));
+    settings.position = wholeNumberIn(Parameter::ChequePosition,
+                                      presentIn(Parameter::ChequePosition, value(Parameter::ChequePosition)));
     settings.companyName = presentIn(Parameter::CompanyName, value(Parameter::CompanyName));
     // A missing offset matters only to a position that uses it; composition says so then.
     const auto offset = [&](const QString &key) -> std::optional<double> {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/base/Failure.h"
 #include "core/banks/BankAccount.h"
+#include "core/base/Failure.h"
 #include "core/layout/ChequePage.h"
 #include "core/layout/PrintSettings.h"
 
