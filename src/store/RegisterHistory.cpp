@@ -256,7 +256,7 @@ QList<HistoryEvent> RegisterHistory::of(const QString &subject, const QString &k
     return events;
 }
 
-void RegisterHistory::begin() const
+void RegisterHistory::begin(const std::function<void(int done, int total)> &progress) const
 {
     QSqlQuery any = m_connection.run(QStringLiteral("SELECT 1 FROM History LIMIT 1"));
     if (m_connection.next(any))
@@ -264,11 +264,11 @@ void RegisterHistory::begin() const
     m_connection.inTransaction([&] {
         append(QStringLiteral("register"), QStringLiteral("register"), QStringLiteral("history begins"), QString(),
                QString());
-        carryOver(QStringLiteral("in the register when its history began"));
+        carryOver(QStringLiteral("in the register when its history began"), progress);
     });
 }
 
-void RegisterHistory::carryOver(const QString &reason) const
+void RegisterHistory::carryOver(const QString &reason, const std::function<void(int done, int total)> &progress) const
 {
     m_connection.inTransaction([&] {
         QSqlQuery rows = m_connection.run(
@@ -279,8 +279,16 @@ void RegisterHistory::carryOver(const QString &reason) const
         const StateWriter writer(columnNames(rows), 1);
         while (m_connection.next(rows))
             states.append({rows.value(0).toLongLong(), writer.write(rows)});
-        for (const auto &[id, state] : states)
+        constexpr int kTellEvery = 10000;
+        const auto total = static_cast<int>(states.size());
+        for (int done = 0; done < total; ++done) {
+            if (progress && total > kTellEvery && done % kTellEvery == 0)
+                progress(done, total);
+            const auto &[id, state] = states.at(done);
             append(kCheque, QString::number(id), QStringLiteral("carried over"), QString(), state, reason);
+        }
+        if (progress && total > kTellEvery)
+            progress(total, total);
     });
 }
 

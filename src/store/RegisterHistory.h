@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 namespace quillset {
 
 class Connection;
@@ -64,11 +66,12 @@ public:
     /// The entries of the cheque in that row now, oldest first.
     QList<HistoryEvent> ofCheque(qint64 id) const;
     /// Starts the history of a register that has none yet: an entry that says it begins, and one for
-    /// each cheque row already there. Does nothing once the history has begun.
-    void begin() const;
+    /// each cheque row already there. Does nothing once the history has begun. A large register
+    /// takes a while: `progress` is told how many of its rows are done.
+    void begin(const std::function<void(int done, int total)> &progress = {}) const;
     /// Starts the history of cheque rows that have none (a register from before the history was kept,
     /// or one just copied in), each with an entry that says so.
-    void carryOver(const QString &reason) const;
+    void carryOver(const QString &reason, const std::function<void(int done, int total)> &progress = {}) const;
     /// Walks the whole chain and compares every cheque row with its last entry.
     RegisterCheck verify() const;
 

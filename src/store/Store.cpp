@@ -74,7 +74,7 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
     QStringList notes;
     if (version < schemaVersion())
         notes = upgradeSchema(*connection, version, options.upgradeProgress);
-    RegisterHistory(*connection).begin();
+    RegisterHistory(*connection).begin(options.upgradeProgress);
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
     std::unique_ptr<Store> store(new Store(location, std::move(connection)));

@@ -23,7 +23,8 @@ struct StoreOptions
 {
     /// The longest any connection, statement or lock may take on a server, in seconds.
     int timeoutSeconds = 10;
-    /// Told how far an upgrade of an older database has come, `done` of `total` statements: a large
+    /// Told how far an upgrade of an older database has come, `done` of `total` statements, and how
+    /// far the history of a register that had none has come, `done` of `total` rows: a large
     /// register takes a while, and whoever waits is shown it.
     std::function<void(int done, int total)> upgradeProgress {};
 };
