@@ -66,14 +66,19 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
 
     WorkstationSettings workstation;
     StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
-    // An upgrade of a large register says how far it has come, a line for every tenth.
-    storeOptions.upgradeProgress = [shown = -1](int done, int total) mutable {
-        const int tenth = total > 0 ? done * 10 / total : 10;
-        if (tenth == shown)
-            return;
-        shown = tenth;
-        std::fprintf(stderr, "quillset: upgrading the database: %d%% done\n", tenth * 10);
+    // An upgrade of a large register, and the start of its history, say how far they have come, a
+    // line for every tenth.
+    const auto sayTenths = [](const char *doing) {
+        return [doing, shown = -1](int done, int total) mutable {
+            const int tenth = total > 0 ? done * 10 / total : 10;
+            if (tenth == shown)
+                return;
+            shown = tenth;
+            std::fprintf(stderr, "quillset: %s: %d%% done\n", doing, tenth * 10);
+        };
     };
+    storeOptions.upgradeProgress = sayTenths("upgrading the database");
+    storeOptions.historyProgress = sayTenths("writing the register's history");
     CommandRun run {parser, workstation, storeOptions};
     for (const Command *command : wanted) {
         if (const int status = command->prepare(run); status != ExitStatus::Done)

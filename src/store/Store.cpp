@@ -74,7 +74,7 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
     QStringList notes;
     if (version < schemaVersion())
         notes = upgradeSchema(*connection, version, options.upgradeProgress);
-    RegisterHistory(*connection).begin(options.upgradeProgress);
+    RegisterHistory(*connection).begin(options.historyProgress);
     if (!server)
         RegisterDataSource(QFileInfo(location).absoluteFilePath(), installer);
     std::unique_ptr<Store> store(new Store(location, std::move(connection)));

@@ -23,10 +23,11 @@ struct StoreOptions
 {
     /// The longest any connection, statement or lock may take on a server, in seconds.
     int timeoutSeconds = 10;
-    /// Told how far an upgrade of an older database has come, `done` of `total` statements, and how
-    /// far the history of a register that had none has come, `done` of `total` rows: a large
+    /// Told how far an upgrade of an older database has come, `done` of `total` statements: a large
     /// register takes a while, and whoever waits is shown it.
     std::function<void(int done, int total)> upgradeProgress {};
+    /// Told how far the history of a register that had none has come, `done` of `total` rows.
+    std::function<void(int done, int total)> historyProgress {};
 };
 
 /// Everything the program keeps: accounts, settings and the register, behind the one connection

@@ -77,20 +77,24 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
 
     WorkstationSettings workstation;
     StoreOptions storeOptions {workstation.storeTimeoutSeconds()};
-    // An upgrade of a large register is shown as it goes, in a window that only appears when it
-    // takes long enough to be noticed.
-    std::unique_ptr<QProgressDialog> upgrade;
-    storeOptions.upgradeProgress = [&upgrade](int done, int total) {
-        if (!upgrade) {
-            upgrade
-                = std::make_unique<QProgressDialog>(QStringLiteral("Upgrading the database..."), QString(), 0, total);
-            upgrade->setWindowTitle(kProgramTitle);
-            upgrade->setCancelButton(nullptr);
-            upgrade->setMinimumDuration(500);
-        }
-        upgrade->setValue(done);
-        QApplication::processEvents();
+    // An upgrade of a large register, and the start of its history, are shown as they go, each in a
+    // window that only appears when it takes long enough to be noticed.
+    const auto shownIn = [](std::unique_ptr<QProgressDialog> &box, const QString &text) {
+        return [&box, text](int done, int total) {
+            if (!box) {
+                box = std::make_unique<QProgressDialog>(text, QString(), 0, total);
+                box->setWindowTitle(kProgramTitle);
+                box->setCancelButton(nullptr);
+                box->setMinimumDuration(500);
+            }
+            box->setValue(done);
+            QApplication::processEvents();
+        };
     };
+    std::unique_ptr<QProgressDialog> upgrade;
+    std::unique_ptr<QProgressDialog> history;
+    storeOptions.upgradeProgress = shownIn(upgrade, QStringLiteral("Upgrading the database..."));
+    storeOptions.historyProgress = shownIn(history, QStringLiteral("Writing the register's history..."));
     QString location;
     try {
         location = startingDatabase(givenDatabase, workstation);
