@@ -75,7 +75,7 @@ QString stateOf(const QSqlQuery &query, int first = 0)
     return stateOf(query, columnNames(query), first);
 }
 
-// stateOf() for every row of one read, a million times as fast to write: the same compact JSON,
+// stateOf() for every row of one read, written without building a JSON document: the same compact JSON,
 // its keys in the order QJsonObject keeps them, set down by hand; a value JSON would escape (a quote,
 // a backslash, a control character) or a broken character goes through stateOf() itself.
 class StateWriter
