@@ -23,6 +23,10 @@ QStringList columnNames()
     names.append({QStringLiteral("CrossLeft"), QStringLiteral("CrossTop"), QStringLiteral("CrossWidth"),
                   QStringLiteral("CrossHeight"), QStringLiteral("AmountStyle"), QStringLiteral("CurrencyName"),
                   QStringLiteral("SubunitName"), QStringLiteral("SubunitDigits")});
+    names.append({QStringLiteral("DateLayout"), QStringLiteral("DateBoxPitch"), QStringLiteral("CrossingWords"),
+                  QStringLiteral("BearerLeft"), QStringLiteral("BearerTop"), QStringLiteral("BearerWidth"),
+                  QStringLiteral("Filler"), QStringLiteral("SubunitFirst"), QStringLiteral("CurrencySign"),
+                  QStringLiteral("NotOver"), QStringLiteral("PositivePayFrom"), QStringLiteral("PositivePayLayout")});
     return names;
 }
 
@@ -59,6 +63,25 @@ BankAccountRecord bankAccountFromQuery(const QSqlQuery &query)
     account.money.currencyName = query.value(column++).toString();
     account.money.subunitName = query.value(column++).toString();
     account.money.subunitDigits = query.value(column++).toInt();
+    const auto real = [&]() -> std::optional<double> {
+        const QVariant value = query.value(column++);
+        return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
+    };
+    const auto whole = [&]() -> std::optional<qint64> {
+        const QVariant value = query.value(column++);
+        return value.isNull() ? std::nullopt : std::optional<qint64>(value.toLongLong());
+    };
+    account.date.layout = dateLayoutFromWord(query.value(column++).toString()).value_or(DateLayout::Boxes);
+    account.date.boxPitch = real();
+    if (const QVariant words = query.value(column++); !words.isNull())
+        account.marks.crossingWords = words.toString();
+    account.marks.bearerStrike = {real(), real(), real()};
+    account.marks.filler = query.value(column++).toString();
+    account.money.subunitFirst = query.value(column++).toInt() != 0;
+    account.money.currencySign = query.value(column++).toString();
+    account.limits.notOver = whole();
+    account.limits.positivePayFrom = whole();
+    account.positivePayLayout = query.value(column++).toString();
     return account;
 }
 
@@ -80,6 +103,17 @@ QVariantList columnValues(const BankAccountRecord &account)
     const auto name = [](const QString &text) { return text.isNull() ? QStringLiteral("") : text; };
     values.append({amountStyleWord(account.money.style), name(account.money.currencyName),
                    name(account.money.subunitName), account.money.subunitDigits});
+    const auto whole = [](const std::optional<qint64> &value) {
+        return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::LongLong));
+    };
+    const QVariant noText(QMetaType(QMetaType::QString));
+    const StrikePlace &strike = account.marks.bearerStrike;
+    values.append({dateLayoutWord(account.date.layout), number(account.date.boxPitch),
+                   account.marks.crossingWords ? QVariant(name(*account.marks.crossingWords)) : noText,
+                   number(strike.left), number(strike.top), number(strike.width), name(account.marks.filler),
+                   account.money.subunitFirst ? 1 : 0, name(account.money.currencySign),
+                   whole(account.limits.notOver), whole(account.limits.positivePayFrom),
+                   account.positivePayLayout.isEmpty() ? noText : QVariant(account.positivePayLayout)});
     return values;
 }
 

@@ -20,6 +20,13 @@ namespace quillset {
 
 namespace {
 
+// The crossing a cheque printed with: its words (empty for the lines alone), or NULL when uncrossed.
+QVariant crossingValue(const Cheque &cheque)
+{
+    return cheque.stamp ? QVariant(cheque.crossing.isNull() ? QStringLiteral("") : cheque.crossing)
+                        : QVariant(QMetaType(QMetaType::QString));
+}
+
 QString now()
 {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
@@ -89,12 +96,12 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
         return m_connection.inTransaction([&] {
             const qint64 id = m_connection.insert(
                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, Status, "
-                               "NumberKey, Workstation, ChangedAt, BatchName, BatchHash, BatchLine) VALUES (?, ?, ?, "
-                               "?, ?, ?, 'pending', ?, ?, ?, ?, ?, ?)"),
+                               "NumberKey, Workstation, ChangedAt, BatchName, BatchHash, BatchLine, Crossing) VALUES "
+                               "(?, ?, ?, ?, ?, ?, 'pending', ?, ?, ?, ?, ?, ?, ?)"),
                 {account, cheque.number, m_connection.dialect().amountValue(stored), stored.decimals, cheque.payee,
                  cheque.date.toString(Qt::ISODate), numberKey(cheque.number), workstation, now(),
                  batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
-                 batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int))});
+                 batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int)), crossingValue(cheque)});
             notePayee(account, cheque.payee, id);
             RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Pending), QString());
             return id;
@@ -322,9 +329,9 @@ void ChequeRegister::record(const Cheque &cheque) const
     m_connection.inTransaction([&] {
         const qint64 id = m_connection.insert(
             QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, NumberKey, "
-                           "ChangedAt) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                           "ChangedAt, Crossing) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
             {account, cheque.number, m_connection.dialect().amountValue(stored), stored.decimals, cheque.payee,
-             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now()});
+             cheque.date.toString(Qt::ISODate), numberKey(cheque.number), now(), crossingValue(cheque)});
         notePayee(account, cheque.payee, id);
         RegisterHistory(m_connection).chequeChanged(id, QStringLiteral("recorded"), QString());
     });

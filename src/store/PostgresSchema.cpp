@@ -186,7 +186,11 @@ QList<SchemaStep> PostgresDialect::upgradeSteps() const
           QStringLiteral("CREATE TRIGGER HistoryIsNotEmptied BEFORE TRUNCATE ON History FOR EACH STATEMENT EXECUTE "
                          "FUNCTION quillset_history_is_kept()"),
           QStringLiteral("REVOKE UPDATE, DELETE, TRUNCATE ON History FROM PUBLIC")}},
-    };
+        // What offices expect of a cheque printer: each leaf's own date boxes or date text, the crossing's
+        // words, the bearer strike and fillers, money written as its bank writes it, a limit above which a
+        // cheque needs a reason, and the bank's Positive Pay layout. Each cheque keeps the crossing it
+        // printed with, so it can be printed again as it was.
+        {11, accountSettingsColumns(QStringLiteral("double precision"), QStringLiteral("BIGINT"))}};
 }
 
 QStringList PostgresDialect::suspendRepeatGuard() const

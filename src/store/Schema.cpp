@@ -191,4 +191,25 @@ QStringList upgradeSchema(const Connection &connection, int version, const Upgra
     }
 }
 
+QStringList accountSettingsColumns(const QString &real, const QString &whole)
+{
+    const auto column = [](const QString &definition) {
+        return QStringLiteral("ALTER TABLE BankAccount ADD COLUMN %1").arg(definition);
+    };
+    return {column(QStringLiteral("DateLayout TEXT NOT NULL DEFAULT 'boxes' CHECK (DateLayout IN ('boxes', "
+                                  "'DD-MM-YYYY', 'DD/MM/YYYY', 'written'))")),
+            column(QStringLiteral("DateBoxPitch %1 CHECK (DateBoxPitch > 0)").arg(real)),
+            column(QStringLiteral("CrossingWords TEXT")),
+            column(QStringLiteral("BearerLeft %1").arg(real)),
+            column(QStringLiteral("BearerTop %1").arg(real)),
+            column(QStringLiteral("BearerWidth %1 CHECK (BearerWidth > 0)").arg(real)),
+            column(QStringLiteral("Filler TEXT NOT NULL DEFAULT ''")),
+            column(QStringLiteral("SubunitFirst INTEGER NOT NULL DEFAULT 0 CHECK (SubunitFirst IN (0, 1))")),
+            column(QStringLiteral("CurrencySign TEXT NOT NULL DEFAULT ''")),
+            column(QStringLiteral("NotOver %1 CHECK (NotOver > 0)").arg(whole)),
+            column(QStringLiteral("PositivePayFrom %1 CHECK (PositivePayFrom >= 0)").arg(whole)),
+            column(QStringLiteral("PositivePayLayout TEXT")),
+            QStringLiteral("ALTER TABLE Cheque ADD COLUMN Crossing TEXT")};
+}
+
 } // namespace quillset

@@ -49,4 +49,9 @@ QStringList dateSettingDefaults();
 /// UpgradeNote says which accounts had to be made.
 QStringList accountsForEveryRow(int version);
 
+/// Step 11's statements, in a backend's words for a real number and a large whole one: the account's
+/// date layout, crossing words, bearer strike, filler, money wording, limits and Positive Pay layout,
+/// and the crossing each cheque printed with.
+QStringList accountSettingsColumns(const QString &real, const QString &whole);
+
 } // namespace quillset

@@ -298,7 +298,11 @@ QList<SchemaStep> SqliteDialect::upgradeSteps() const
                          "'an entry of the register''s history cannot be changed'); END"),
           QStringLiteral("CREATE TRIGGER HistoryIsNotDeleted BEFORE DELETE ON History BEGIN SELECT RAISE(ABORT, "
                          "'an entry of the register''s history cannot be deleted'); END")}},
-    };
+        // What offices expect of a cheque printer: each leaf's own date boxes or date text, the crossing's
+        // words, the bearer strike and fillers, money written as its bank writes it, a limit above which a
+        // cheque needs a reason, and the bank's Positive Pay layout. Each cheque keeps the crossing it
+        // printed with, so it can be printed again as it was.
+        {11, accountSettingsColumns(QStringLiteral("REAL"), QStringLiteral("INTEGER"))}};
 }
 
 } // namespace quillset

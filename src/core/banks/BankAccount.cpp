@@ -34,6 +34,31 @@ QString measurementLabel(Measurement measurement)
     return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
 }
 
+QString dateLayoutWord(DateLayout layout)
+{
+    switch (layout) {
+    case DateLayout::DashedNumbers:
+        return QStringLiteral("DD-MM-YYYY");
+    case DateLayout::SlashedNumbers:
+        return QStringLiteral("DD/MM/YYYY");
+    case DateLayout::Written:
+        return QStringLiteral("written");
+    case DateLayout::Boxes:
+        break;
+    }
+    return QStringLiteral("boxes");
+}
+
+std::optional<DateLayout> dateLayoutFromWord(const QString &word)
+{
+    for (const DateLayout layout :
+         {DateLayout::Boxes, DateLayout::DashedNumbers, DateLayout::SlashedNumbers, DateLayout::Written}) {
+        if (word.compare(dateLayoutWord(layout), Qt::CaseInsensitive) == 0)
+            return layout;
+    }
+    return std::nullopt;
+}
+
 bool sameAccountCode(const QString &a, const QString &b)
 {
     // Through small letters first, so that a capital with no small form of its own (ẞ) meets the

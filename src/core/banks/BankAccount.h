@@ -61,6 +61,63 @@ struct CrossingPlace
 inline constexpr double kCrossingWidthTwips = 1950.0;
 inline constexpr double kCrossingHeightTwips = 2040.0;
 
+/// How the leaf wants its date: one digit in each of eight boxes, or one text.
+enum class DateLayout {
+    Boxes, ///< DDMMYYYY, a digit to a box
+    DashedNumbers, ///< 06-12-2026
+    SlashedNumbers, ///< 06/12/2026
+    Written, ///< 06 December 2026
+};
+/// The stored word for a layout ("boxes", "DD-MM-YYYY", "DD/MM/YYYY", "written"), and back.
+QString dateLayoutWord(DateLayout layout);
+std::optional<DateLayout> dateLayoutFromWord(const QString &word);
+
+/// Where the date goes within its field. Boxes start at the field's left edge, one every `boxPitch`
+/// centimetres; without a pitch the digits are spread as they always were.
+struct DatePlace
+{
+    DateLayout layout = DateLayout::Boxes;
+    std::optional<double> boxPitch;
+
+    bool operator==(const DatePlace &) const = default;
+};
+
+/// The words the crossing carries unless an account or a cheque says otherwise.
+inline const QString kDefaultCrossingWords = QStringLiteral("Payee's Account Only");
+
+/// A line struck through the printed "OR BEARER", in centimetres from the leaf's top-left corner:
+/// where it starts and how long it is. Not set: nothing is struck.
+struct StrikePlace
+{
+    std::optional<double> left;
+    std::optional<double> top;
+    std::optional<double> width;
+
+    bool isSet() const { return left && top && width; }
+    bool operator==(const StrikePlace &) const = default;
+};
+
+/// What the account prints besides the fields: the crossing's words, the bearer strike, and the
+/// filler that closes the payee and words lines.
+struct LeafMarks
+{
+    std::optional<QString> crossingWords; ///< not set: kDefaultCrossingWords; empty: the lines alone
+    StrikePlace bearerStrike;
+    QString filler; ///< such as "*": repeated to the end of the payee and words boxes; empty for none
+
+    QString crossing() const { return crossingWords.value_or(kDefaultCrossingWords); }
+    bool operator==(const LeafMarks &) const = default;
+};
+
+/// Amounts the account watches, in whole currency units.
+struct AccountLimits
+{
+    std::optional<qint64> notOver; ///< a cheque above it needs a confirmation and a reason
+    std::optional<qint64> positivePayFrom; ///< cheques from this amount must be reported to the bank
+
+    bool operator==(const AccountLimits &) const = default;
+};
+
 /// A bank account: who it is with, and the measured layout of its cheque leaf.
 struct BankAccountRecord
 {
@@ -74,6 +131,10 @@ struct BankAccountRecord
     bool rupee3Active = false;
     CrossingPlace crossing;
     MoneyStyle money;
+    DatePlace date;
+    LeafMarks marks;
+    AccountLimits limits;
+    QString positivePayLayout; ///< the bank's upload layout as a JSON document; empty: none chosen
 
     std::optional<double> value(Measurement measurement) const
     {

@@ -218,9 +218,10 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
             money.name(QStringLiteral("style")),
             QStringLiteral("holds \"%1\", which is neither %2 nor %3")
                 .arg(styleWord, amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)));
-    result.money = {*style, money.text(QStringLiteral("currency"), kLongestMoneyName),
-                    money.text(QStringLiteral("subunit"), kLongestMoneyName),
-                    money.whole(QStringLiteral("decimals"), {0, 2, 3})};
+    result.money.style = *style;
+    result.money.currencyName = money.text(QStringLiteral("currency"), kLongestMoneyName);
+    result.money.subunitName = money.text(QStringLiteral("subunit"), kLongestMoneyName);
+    result.money.subunitDigits = money.whole(QStringLiteral("decimals"), {0, 2, 3});
     return result;
 }
 

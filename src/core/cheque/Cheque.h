@@ -19,7 +19,8 @@ struct Cheque
     QString payee;
     QDate date;
     Money amount; ///< in the money style of its account as it was when the cheque was typed
-    bool stamp = false; ///< carries the "Payee's Account Only" crossing
+    bool stamp = false; ///< crossed: two parallel lines with `crossing` between them
+    QString crossing; ///< the crossing's words, such as "A/c Payee Only"; empty for the lines alone
 
     bool operator==(const Cheque &) const = default;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cheque/Cheque.h"
+#include "core/banks/BankAccount.h"
 #include "core/cheque/ChequeDate.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@ struct ChequeTexts
     QString date;
     QString amount;
     bool stamp = false;
+    QString crossing = kDefaultCrossingWords; ///< the crossing's words, when the cheque is crossed
 };
 
 /// The outcome of reading a cheque: the value, or a problem for every field that cannot be read.
