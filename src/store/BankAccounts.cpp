@@ -111,8 +111,8 @@ QVariantList columnValues(const BankAccountRecord &account)
     values.append({dateLayoutWord(account.date.layout), number(account.date.boxPitch),
                    account.marks.crossingWords ? QVariant(name(*account.marks.crossingWords)) : noText,
                    number(strike.left), number(strike.top), number(strike.width), name(account.marks.filler),
-                   account.money.subunitFirst ? 1 : 0, name(account.money.currencySign),
-                   whole(account.limits.notOver), whole(account.limits.positivePayFrom),
+                   account.money.subunitFirst ? 1 : 0, name(account.money.currencySign), whole(account.limits.notOver),
+                   whole(account.limits.positivePayFrom),
                    account.positivePayLayout.isEmpty() ? noText : QVariant(account.positivePayLayout)});
     return values;
 }

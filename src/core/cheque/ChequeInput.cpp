@@ -231,9 +231,13 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     }
 
     if (problems.isEmpty())
-        reading.cheque
-            = Cheque {texts.accountCode, number, texts.payee, *date.date, Money {*amount, money}, texts.stamp,
-                     texts.stamp ? texts.crossing : QString()};
+        reading.cheque = Cheque {texts.accountCode,
+                                 number,
+                                 texts.payee,
+                                 *date.date,
+                                 Money {*amount, money},
+                                 texts.stamp,
+                                 texts.stamp ? texts.crossing : QString()};
     return reading;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/cheque/Cheque.h"
 #include "core/banks/BankAccount.h"
+#include "core/cheque/Cheque.h"
 #include "core/cheque/ChequeDate.h"
 
 #include <QDate>
