@@ -44,6 +44,15 @@ QList<QCommandLineOption> options()
              "With --print: print what needs a second look as it is (a post-dated cheque, one dated "
              "longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no "
              "cheque book); without it, it is refused and nothing prints.")},
+        {kConfirmOverLimit,
+         QCoreApplication::translate("SharedOptions",
+                                     "With --print, --batch or --reprint: print a cheque above its account's \"Not "
+                                     "over\" limit, for the --reason given (kept in the register's history).")},
+        {kReason,
+         QCoreApplication::translate("SharedOptions",
+                                     "Why: a cheque is spoiled or void (with --mark), or printed above its "
+                                     "account's limit (with --confirm-over-limit)."),
+         QCoreApplication::translate("SharedOptions", "text")},
     };
 }
 

@@ -18,10 +18,13 @@ inline const QString kDate = QStringLiteral("date");
 inline const QString kAmount = QStringLiteral("amount");
 inline const QString kStamp = QStringLiteral("stamp");
 inline const QString kNoStamp = QStringLiteral("no-stamp");
+inline const QString kReason = QStringLiteral("reason");
+inline const QString kConfirmOverLimit = QStringLiteral("confirm-over-limit");
 // Declared by their own commands, named here for the commands that refuse them.
 inline const QString kMark = QStringLiteral("mark");
 inline const QString kReport = QStringLiteral("report");
 inline const QString kInitialise = QStringLiteral("initialise");
+inline const QString kReprint = QStringLiteral("reprint");
 
 /// The shared options as the help lists them.
 QList<QCommandLineOption> options();

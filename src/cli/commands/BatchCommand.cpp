@@ -1,6 +1,7 @@
 #include "BatchCommand.h"
 
 #include "cli/SharedOptions.h"
+#include "cli/commands/OneCheque.h"
 #include "cli/commands/ProofChecks.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
@@ -84,6 +85,8 @@ QString BatchCommand::usageProblem(const QCommandLineParser &parser, const QList
     }
     if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
         return QCoreApplication::translate("BatchCommand", "--confirm goes with --print.");
+    if (const QString problem = overLimitUsageProblem(parser); !problem.isEmpty())
+        return problem;
     if (parser.isSet(kEncoding) && !isKnownEncoding(parser.value(kEncoding)))
         return QCoreApplication::translate("BatchCommand", "--encoding does not know \"%1\"; name one such as %2.")
             .arg(parser.value(kEncoding), offeredEncodings().join(QStringLiteral(", ")));
@@ -113,6 +116,17 @@ int BatchCommand::run(CommandRun &run) const
                                           : QCoreApplication::translate("BatchCommand", "printed")));
         return ExitStatus::Failed;
     }
+    const QStringList overLimit = batch.overLimitLines();
+    // Above an account's limit a cheque needs a reason, which a script gives with the command.
+    if (parser.isSet(kPrint) && !parser.isSet(kConfirmOverLimit) && !overLimit.isEmpty() && batch.toPrint() > 0) {
+        for (const QString &line : overLimit)
+            std::fprintf(stderr, "%s\n", qUtf8Printable(QCoreApplication::translate("BatchCommand", "Check: ") + line));
+        say(QCoreApplication::translate("BatchCommand",
+                                        "the batch \"%1\" has cheques above their account's limit (above); nothing "
+                                        "was printed. Print them with --confirm-over-limit --reason TEXT.")
+                .arg(file.name));
+        return ExitStatus::Failed;
+    }
     const QStringList flagged = batch.confirmLines();
     // A script cannot be asked: flagged rows stop a print unless the command says to print them.
     if (parser.isSet(kPrint) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
@@ -129,7 +143,7 @@ int BatchCommand::run(CommandRun &run) const
     if (parser.isSet(kCheck))
         sayLine(QCoreApplication::translate("BatchCommand", "The batch \"%1\", read as %2, is clean. %3")
                     .arg(file.name, file.encoding, batch.standing()));
-    for (const QString &flag : flagged)
+    for (const QString &flag : overLimit + flagged)
         sayLine(QCoreApplication::translate("BatchCommand", "Check: ") + flag);
     for (const QString &note : batch.notes)
         sayLine(note);
@@ -190,6 +204,8 @@ int BatchCommand::run(CommandRun &run) const
     BlockingWaiter waiter;
     IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
     context.audience = Audience::CommandLine;
+    if (parser.isSet(kConfirmOverLimit))
+        context.notes.overLimitReason = parser.value(kReason);
     // A script cannot be asked; it is told, and the cheque prints as the command said.
     context.proceedDespite = [](const QString &warning) {
         sayFailure(printWarningLine(warning));

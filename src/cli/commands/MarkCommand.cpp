@@ -15,12 +15,6 @@ namespace quillset {
 
 using namespace SharedOptions;
 
-namespace {
-
-const QString kReason = QStringLiteral("reason");
-
-} // namespace
-
 QList<QCommandLineOption> MarkCommand::options() const
 {
     return {
@@ -30,8 +24,6 @@ QList<QCommandLineOption> MarkCommand::options() const
              "Settle the --account's --cheque: printed, spoiled or unprinted for a pending cheque, void "
              "for a printed one; spoiled for a number with no cheque records a spoiled leaf."),
          QCoreApplication::translate("MarkCommand", "how")},
-        {kReason, QCoreApplication::translate("MarkCommand", "Why a cheque is spoiled or void (with --mark)."),
-         QCoreApplication::translate("MarkCommand", "text")},
     };
 }
 

@@ -88,9 +88,24 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
                                            "--mark settles a cheque already sent; it cannot go with --print or --pdf.");
     if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
         return QCoreApplication::translate("OneCheque", "--confirm goes with --print.");
+    if (const QString problem = overLimitUsageProblem(parser); !problem.isEmpty())
+        return problem;
     if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))
         return QCoreApplication::translate("OneCheque", "--mark takes printed, spoiled, void or unprinted, not \"%1\".")
             .arg(parser.value(kMark));
+    return QString();
+}
+
+QString overLimitUsageProblem(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(kConfirmOverLimit))
+        return QString();
+    if (!parser.isSet(kPrint) && !parser.isSet(kReprint))
+        return QCoreApplication::translate("OneCheque", "--confirm-over-limit goes with --print or --reprint.");
+    if (parser.value(kReason).trimmed().isEmpty())
+        return QCoreApplication::translate("OneCheque",
+                                           "--confirm-over-limit needs the reason, such as --reason \"advance "
+                                           "approved by the director\".");
     return QString();
 }
 

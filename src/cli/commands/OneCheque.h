@@ -28,6 +28,9 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
 /// What is wrong with the options of one cheque (--print, --pdf, --stamp, --mark, --confirm), or empty.
 QString oneChequeUsageProblem(const QCommandLineParser &parser);
 
+/// What is wrong with --confirm-over-limit and its --reason, or empty.
+QString overLimitUsageProblem(const QCommandLineParser &parser);
+
 /// Tells, on standard error, which cheques this workstation left pending, if it left any.
 void sayPendingCheques(const Store &store);
 

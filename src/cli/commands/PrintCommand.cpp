@@ -52,6 +52,8 @@ int PrintCommand::run(CommandRun &run) const
         BlockingWaiter waiter;
         IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
         context.audience = Audience::CommandLine;
+        if (run.parser.isSet(kConfirmOverLimit))
+            context.notes.overLimitReason = run.parser.value(kReason);
         // A script cannot be asked; it is told, and the cheque prints as the command said.
         context.proceedDespite = [](const QString &warning) {
             say(printWarningLine(warning));

@@ -47,6 +47,7 @@ BankAccountTexts textsFromRecord(const BankAccountRecord &account)
         shown.texts.at(static_cast<size_t>(i++)) = value ? plainNumber(*value) : QString();
     shown.active = account.rupee3Active;
     shown.money = account.money;
+    shown.notOver = account.limits.notOver ? QString::number(*account.limits.notOver) : QString();
     return shown;
 }
 
@@ -133,6 +134,25 @@ MoneyStyle trimmedMoney(MoneyStyle money)
     return money;
 }
 
+// A limit is a whole amount of at most 15 digits: as large as the register can count.
+std::optional<qint64> notOverFromText(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    constexpr int kLongest = 15;
+    bool digits = text.size() <= kLongest;
+    for (const QChar character : text)
+        digits = digits && character >= u'0' && character <= u'9';
+    const qint64 limit = digits ? text.toLongLong() : 0;
+    if (limit < 1)
+        throw TextRefused(BankAccountTexts::kNotOverIndex,
+                          QStringLiteral("The \"Not over\" limit \"%1\" must be a whole amount in digits, such as "
+                                         "500000, or left empty for no limit.")
+                              .arg(typed));
+    return limit;
+}
+
 void requireBankId(const BankAccountRecord &account)
 {
     if (account.bankId.trimmed().isEmpty())
@@ -151,6 +171,7 @@ BankAccountRecord recordFromTexts(const BankAccountTexts &shown)
     }
     account.rupee3Active = shown.active;
     account.money = trimmedMoney(shown.money);
+    account.limits.notOver = notOverFromText(shown.notOver);
     return account;
 }
 
@@ -165,7 +186,13 @@ BankAccountRecord recordWithEdits(const BankAccountRecord &stored, const BankAcc
     }
     requireBankId(account);
     account.rupee3Active = texts.active;
+    // The words' order and the sign are set with the leaf's design, not among these texts.
+    const MoneyStyle kept = account.money;
     account.money = trimmedMoney(texts.money);
+    account.money.subunitFirst = kept.subunitFirst;
+    account.money.currencySign = kept.currencySign;
+    if (texts.notOver != before.notOver)
+        account.limits.notOver = notOverFromText(texts.notOver);
     return account;
 }
 

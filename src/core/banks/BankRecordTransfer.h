@@ -18,10 +18,12 @@ struct BankAccountTexts
     static constexpr int kCount = 30;
     static constexpr int kFirstMeasurement = 6;
     static constexpr int kFirstCrossing = 26;
+    static constexpr int kNotOverIndex = kCount; ///< a refusal's index for the "Not over" box
 
     std::array<QString, kCount> texts;
     bool active = false;
     MoneyStyle money; ///< chosen from lists and two name boxes, so always of a valid form
+    QString notOver; ///< the limit in whole units; empty for none
 };
 
 /// A text that cannot be stored, with the index of its box, so that the box can be pointed at.

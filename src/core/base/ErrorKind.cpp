@@ -35,6 +35,7 @@ ErrorKind kindOf(ErrorNumber number)
     case ErrorNumber::NotSettleable:
     case ErrorNumber::StaleRecord:
     case ErrorNumber::Unprintable:
+    case ErrorNumber::OverLimit:
         return ErrorKind::Request;
     }
     return ErrorKind::Request;

@@ -35,6 +35,7 @@ enum class ErrorNumber : int {
     NotSettleable = 1308,
     StaleRecord = 1309,
     Unprintable = 1310,
+    OverLimit = 1311,
 };
 
 /// Who is told: the operator at the windows, or someone at the command line, who has the command,

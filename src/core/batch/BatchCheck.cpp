@@ -7,6 +7,7 @@
 #include "core/batch/BatchWords.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
+#include "core/issue/AccountLimit.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
@@ -164,6 +165,11 @@ QStringList CheckedBatch::problemLines() const
 QStringList CheckedBatch::confirmLines() const
 {
     return groupedProblemLines(toConfirm);
+}
+
+QStringList CheckedBatch::overLimitLines() const
+{
+    return groupedProblemLines(overLimit);
 }
 
 qsizetype CheckedBatch::toPrint() const
@@ -375,7 +381,9 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         }
         if (const QString flag = dateFlag(cheque.cheque.date, dates); !flag.isEmpty())
             checked.toConfirm.append({row.line, QStringLiteral("Date"), flag});
-        if (limit > 0 && cheque.cheque.amount.units > limit * record.money.unitsPerWhole())
+        if (const QString over = overLimitText(cheque.cheque, record); !over.isEmpty())
+            checked.overLimit.append({row.line, QStringLiteral("Amount"), over});
+        else if (limit > 0 && cheque.cheque.amount.units > limit * record.money.unitsPerWhole())
             checked.toConfirm.append({row.line, QStringLiteral("Amount"),
                                       QCoreApplication::translate("BatchCheck", "%1 is above the limit of %2.")
                                           .arg(chequeFigures(cheque.cheque.amount),

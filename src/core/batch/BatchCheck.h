@@ -43,6 +43,8 @@ struct CheckedBatch
     /// Rows for a second look, asked about once before the batch prints: a 0 amount, a number in no
     /// cheque book, an amount above the limit, a date to look at, ...
     QList<BatchProblem> toConfirm;
+    /// Rows above their account's "Not over" limit: they print only with a reason.
+    QList<BatchProblem> overLimit;
     QStringList notes; ///< what to know before printing: the leaves each account's books have left
     QMap<QString, BatchTotal> totals; ///< by account
     QMap<int, BatchRowState> registered; ///< by line: the rows an earlier run left in the register
@@ -56,6 +58,8 @@ struct CheckedBatch
     QStringList problemLines() const;
     /// The rows for a second look, each cause once with the lines it touches.
     QStringList confirmLines() const;
+    /// The rows above their account's limit, each cause once with the lines it touches.
+    QStringList overLimitLines() const;
     /// The totals in words and figures, one line per account.
     QStringList totalLines(const Store &store) const;
     /// How many of its cheques a run would print: those the register does not hold yet.
@@ -69,8 +73,9 @@ struct CheckedBatch
 /// the account, a number free on it and not twice in the batch, and a page that fits. Dates are
 /// read by the office's date settings on `today`. The numbers the rows would take are followed
 /// through the account's cheque books: rows outside every book are flagged, and the leaves left are
-/// noted. `limit` (in whole units; 0 for none) and the date settings decide what else is flagged
-/// for confirmation. The problems are worded for who is told.
+/// noted. `limit` (in whole units; 0 for the account's own "Not over" limit) and the date settings
+/// decide what else is flagged for confirmation; rows above their account's limit are listed apart,
+/// for they print only with a reason. The problems are worded for who is told.
 CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString &account, const PageMetrics &metrics,
                         const QDate &today, qint64 limit = 0, Audience audience = Audience::Window);
 

@@ -49,6 +49,14 @@ QString IssueMessages::settleWhere(Audience audience, const QString &command)
     return audience == Audience::CommandLine ? tr("with %1").arg(command) : tr("under Print Cheque, Register");
 }
 
+QString IssueMessages::overLimit(const QString &over, Audience audience)
+{
+    if (audience == Audience::CommandLine)
+        return tr("%1 Nothing was printed. To print it all the same, add --confirm-over-limit --reason TEXT.")
+            .arg(over);
+    return tr("%1 Nothing was printed. Print it again and confirm it with a reason.").arg(over);
+}
+
 QString IssueMessages::settleHint(Audience audience, const QString &command)
 {
     if (audience == Audience::CommandLine)

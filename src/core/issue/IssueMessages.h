@@ -14,6 +14,8 @@ class IssueMessages
     Q_DECLARE_TR_FUNCTIONS(IssueMessages)
 
 public:
+    // A cheque above its account's limit.
+    static QString overLimit(const QString &over, Audience audience);
     // Following a job in the print server.
     static QString jobState(bool printing, bool held, const QString &printerMessage);
     static QString cancellingJob(const QString &number, const QString &printer, int job);

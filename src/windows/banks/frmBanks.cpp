@@ -93,7 +93,7 @@ constexpr int kColumnStep = 810;
 constexpr int kRowStep = 300;
 
 constexpr int kCrossingStripHeight = 690;
-constexpr int kMoneyStripHeight = 690;
+constexpr int kMoneyStripHeight = 1065;
 
 QRect gridCell(int column, int row)
 {
@@ -253,6 +253,13 @@ void frmBanks::buildControls()
     m_subunitDigits->addItems({QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("3")});
     m_subunitDigits->setToolTip(tr("How many decimals an amount takes: 0 for whole amounts."));
     addControl<QLabel>(money, "", QRect(5760, 300, 330, 255), tr("Dec:"))->setBuddy(m_subunitDigits);
+    m_notOver = addControl<QLineEdit>(money, "txtNotOver", QRect(1200, 645, 1560, 285));
+    m_notOver->setPlaceholderText(tr("no limit"));
+    m_notOver->setToolTip(tr("A cheque above this whole amount prints only when the clerk confirms it with a "
+                             "reason, kept in the register. Empty: no limit."));
+    m_notOver->setValidator(new TypingLimit(15, m_notOver));
+    addControl<QLabel>(money, "", QRect(120, 690, 1050, 255), tr("Not &over:"))->setBuddy(m_notOver);
+    addControl<QLabel>(money, "", QRect(2880, 690, 3700, 255), tr("above it, a cheque needs a reason"));
 
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -266,7 +273,7 @@ void frmBanks::buildControls()
     for (size_t cell = BankAccountTexts::kFirstCrossing; cell < m_boxes.size(); ++cell)
         order.append(m_boxes.at(cell));
     order << first << previous << next << last << m_books << m_amountStyle << m_currencyName << m_subunitName
-          << m_subunitDigits;
+          << m_subunitDigits << m_notOver;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
@@ -292,7 +299,7 @@ void frmBanks::LockTextBoxes(bool st)
 {
     for (QLineEdit *box : m_boxes)
         box->setReadOnly(st);
-    for (QLineEdit *box : {m_currencyName, m_subunitName})
+    for (QLineEdit *box : {m_currencyName, m_subunitName, m_notOver})
         box->setReadOnly(st);
     for (QComboBox *list : {m_amountStyle, m_subunitDigits})
         list->setEnabled(!st);
@@ -408,6 +415,7 @@ void frmBanks::FillTextBoxes()
         TypingLimit::showWhole(m_boxes.at(i), shown.texts.at(i));
     m_active->setChecked(shown.active);
     showMoney(shown.money);
+    TypingLimit::showWhole(m_notOver, shown.notOver);
 }
 
 void frmBanks::showMoney(const MoneyStyle &money)
@@ -423,6 +431,7 @@ void frmBanks::ClearTextBoxes()
     for (QLineEdit *box : m_boxes)
         TypingLimit::showWhole(box, QString());
     showMoney(MoneyStyle {});
+    TypingLimit::showWhole(m_notOver, QString());
 }
 
 BankAccountTexts frmBanks::textsOnScreen() const
@@ -435,6 +444,7 @@ BankAccountTexts frmBanks::textsOnScreen() const
     typed.money.currencyName = m_currencyName->text();
     typed.money.subunitName = m_subunitName->text();
     typed.money.subunitDigits = m_subunitDigits->currentText().toInt();
+    typed.notOver = m_notOver->text();
     return typed;
 }
 
@@ -460,7 +470,9 @@ bool frmBanks::StoreTextBoxes()
         return true;
     } catch (const TextRefused &refused) {
         tell(tr("The account was not saved. %1").arg(refused.description()));
-        focusField(m_boxes.at(static_cast<size_t>(refused.index())));
+        focusField(refused.index() == BankAccountTexts::kNotOverIndex
+                       ? m_notOver
+                       : m_boxes.at(static_cast<size_t>(refused.index())));
         return false;
     } catch (const Failure &failure) {
         if (failure.number() == ErrorNumber::StaleRecord && showStoredRecord())

@@ -74,6 +74,7 @@ private:
     QLineEdit *m_currencyName = nullptr;
     QLineEdit *m_subunitName = nullptr;
     QComboBox *m_subunitDigits = nullptr;
+    QLineEdit *m_notOver = nullptr;
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_save = nullptr;

@@ -253,7 +253,7 @@ void frmBatch::showBatch()
     for (const BatchProblem &problem : m_batch.file.problems + m_batch.problems)
         notes[problem.line].append((problem.column.isEmpty() ? QString() : problem.column + QStringLiteral(": "))
                                    + problem.reason);
-    for (const BatchProblem &flag : m_batch.toConfirm)
+    for (const BatchProblem &flag : m_batch.overLimit + m_batch.toConfirm)
         notes[flag.line].append(tr("check: ") + flag.reason);
     for (const int line : m_notPrinted)
         notes[line].prepend(tr("not printed"));
@@ -403,6 +403,18 @@ void frmBatch::printBatch()
         if (!m_services.prompter.ask(kProgramTitle, question.join(u'\n')))
             return;
     }
+    // Above an account's limit a cheque prints only for a reason, kept in each one's history.
+    QString overLimitReason;
+    if (const QStringList over = m_batch.overLimitLines(); !over.isEmpty() && m_batch.toPrint() > 0) {
+        const std::optional<QString> reason = m_services.prompter.askText(
+            kProgramTitle,
+            tr("These cheques are above their account's limit:\n%1\nTo print them all the same, give "
+               "the reason (it is kept in the register):")
+                .arg(over.join(u'\n')));
+        if (!reason || reason->trimmed().isEmpty())
+            return;
+        overLimitReason = reason->trimmed();
+    }
     const PrintGate gate(m_services);
     m_stopRequested = false;
     m_paused = false;
@@ -427,9 +439,10 @@ void frmBatch::printBatch()
     };
     // A cheque held or slow at the printer is the operator's to wait for or cancel.
     OperatorDecides operatorDecides(m_services.prompter);
-    const BatchOutcome outcome = runBatch(
-        m_batch, {*m_services.store, *queue, *m_services.metrics, waiter, &operatorDecides, m_services.workstation},
-        hooks);
+    IssueContext context {*m_services.store,     *queue, *m_services.metrics, waiter, &operatorDecides,
+                          m_services.workstation};
+    context.notes.overLimitReason = overLimitReason;
+    const BatchOutcome outcome = runBatch(m_batch, context, hooks);
     m_progress->setValue(outcome.printed + outcome.skipped);
     m_progress->setFormat(tr("%1 printed").arg(outcome.printed));
     // The rows as the register now holds them: each with its number and what became of it.

@@ -5,6 +5,7 @@
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
 #include "core/cheque/ChequeInput.h"
+#include "core/issue/AccountLimit.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
@@ -391,7 +392,7 @@ ChequeTexts frmCheque::currentTexts() const
             m_date->text(),          m_amount->text(),   m_stamp->isChecked()};
 }
 
-IssueOutcome frmCheque::Process(const Cheque &cheque)
+IssueOutcome frmCheque::Process(const Cheque &cheque, const PendingNotes &notes)
 {
     const PrintGate gate(m_services);
     PrintProgressDialog progress(this, m_services.prompter);
@@ -401,6 +402,7 @@ IssueOutcome frmCheque::Process(const Cheque &cheque)
     context.proceedDespite = [this](const QString &warning) {
         return m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
     };
+    context.notes = notes;
     return issueCheque(cheque, context);
 }
 
@@ -465,11 +467,14 @@ void frmCheque::printCheque()
     const std::optional<Cheque> cheque = readyToPrint();
     if (!cheque || !numberIsWanted(*cheque) || !dateIsWanted(*cheque))
         return;
+    const std::optional<QString> reason = overLimitReason(*cheque);
+    if (!reason)
+        return;
     setStatus(QString());
     // The printed page is always composed from the fields as they are now, and the register row is
     // written from that same cheque, so the cheque on paper and its row cannot differ.
     closePreview();
-    const IssueOutcome outcome = Process(*cheque);
+    const IssueOutcome outcome = Process(*cheque, {*reason});
     activateWindow();
     confirmOutcome(*cheque, outcome);
     switch (outcome.kind) {
@@ -507,6 +512,30 @@ bool frmCheque::dateIsWanted(const Cheque &cheque)
         return true; // the date was read with these rules a moment ago; printing reads nothing more of them
     }
     return flag.isEmpty() || m_services.prompter.ask(kProgramTitle, tr("This cheque is %1 Print it anyway?").arg(flag));
+}
+
+std::optional<QString> frmCheque::overLimitReason(const Cheque &cheque)
+{
+    QString over;
+    try {
+        if (const std::optional<BankAccountRecord> account = m_services.store->accounts().find(cheque.accountCode))
+            over = overLimitText(cheque, *account);
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the amount is not checked against the account's limit:" << failure;
+        return QString(); // the print reads the account again and refuses it there if it must
+    }
+    if (over.isEmpty())
+        return QString();
+    const std::optional<QString> reason = m_services.prompter.askText(
+        kProgramTitle, over + tr(" To print it all the same, give the reason (it is kept in the register):"));
+    if (reason && !reason->trimmed().isEmpty())
+        return reason->trimmed();
+    if (reason)
+        m_services.prompter.message(kProgramTitle, tr("A cheque above the limit prints only with a reason."),
+                                    Prompter::Icon::Information);
+    setStatus(tr("Cheque %1 was not printed: it is above the account's limit.").arg(cheque.number));
+    focusField(m_amount);
+    return std::nullopt;
 }
 
 bool frmCheque::numberIsWanted(const Cheque &cheque)

@@ -37,7 +37,8 @@ public:
     explicit frmCheque(AppServices &services, QWidget *parent = nullptr);
 
     /// Prints the cheque through its life, from a pending row to its outcome, showing its progress.
-    IssueOutcome Process(const Cheque &cheque);
+    /// `notes`: the reason given for a cheque above its account's limit, or the row it prints again.
+    IssueOutcome Process(const Cheque &cheque, const PendingNotes &notes = {});
     /// The fields as they stand now.
     ChequeTexts currentTexts() const;
     /// The preview frame, while one exists.
@@ -81,6 +82,9 @@ private:
     bool numberIsWanted(const Cheque &cheque);
     /// Asks once whether a cheque whose date needs a second look (post-dated, stale) is printed.
     bool dateIsWanted(const Cheque &cheque);
+    /// For a cheque above its account's "Not over" limit, asks for the reason it is printed all the
+    /// same: nothing when the operator declines, an empty reason when the cheque is within the limit.
+    std::optional<QString> overLimitReason(const Cheque &cheque);
     /// The office's date rules today. Throws Failure when they cannot be read.
     DateRules dateRules() const;
     /// The fields read into a cheque with the office's date rules.

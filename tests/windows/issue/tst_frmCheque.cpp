@@ -80,6 +80,7 @@ private slots:
     void amountMovedToAnotherAccountIsKeptExactly();
     void aNumberIsOneLeafHoweverTyped_data();
     void aNumberIsOneLeafHoweverTyped();
+    void aChequeAboveTheLimitAndAReprintByKeyboard();
 
 private:
     void open();
@@ -588,6 +589,56 @@ void TestChequeEntry::settlesChequesFromTheRegister()
              qPrintable(history.join(u'\n')));
     // The removed number is free again, and offered as the next one is the one after the highest.
     QCOMPARE(find<QLineEdit>(m_window, "txtChequeNo")->placeholderText(), QStringLiteral("000204 (Down takes it)"));
+}
+
+void TestChequeEntry::aChequeAboveTheLimitAndAReprintByKeyboard()
+{
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET NotOver = 1000 WHERE BankID = 'ACC1'"));
+    open();
+    typeCheque(QStringLiteral("000301"), QStringLiteral("Big Payee"), QStringLiteral("2500"));
+    // Declined: nothing prints, nothing is recorded, and the amount is where to look.
+    m_f->prompter.textAnswers = {std::nullopt};
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    QVERIFY2(m_f->prompter.questions.last().startsWith(
+                 QStringLiteral("=2,500/- is above the \"Not over\" limit of =1,000/- of the account \"ACC1\".")),
+             qPrintable(m_f->prompter.questions.last()));
+    QVERIFY(m_f->queue->jobs.isEmpty());
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+    QCOMPARE(focused(), find(m_window, "txtAmount"));
+    // With a reason it prints, and the reason is in the cheque's history.
+    m_f->prompter.textAnswers = {QStringLiteral("machinery advance, approved")};
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(m_f->queue->jobs.size(), 1);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT Action || ': ' || Reason FROM History WHERE Action = 'over the "
+                                           "limit'")),
+             QStringLiteral("over the limit: machinery advance, approved"));
+
+    // The cheque is voided, then printed again on the next leaf from the register, by keys alone.
+    QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
+    frmRegister *settling = nullptr;
+    QTRY_VERIFY((settling = m_window->findChild<frmRegister *>()) && settling->isVisible());
+    find<QTableWidget>(settling, "tblCheques")->selectRow(0);
+    QVERIFY(!find(settling, "cmdReprint")->isEnabled()); // a printed cheque is voided first
+    m_f->prompter.textAnswers = {QStringLiteral("ink smudged")};
+    QTest::keyClick(settling, Qt::Key_V, Qt::AltModifier);
+    find<QTableWidget>(settling, "tblCheques")->selectRow(0);
+    QVERIFY(find(settling, "cmdReprint")->isEnabled());
+    m_f->prompter.textAnswers = {QStringLiteral("reprint of the smudged cheque")};
+    QTest::keyClick(settling, Qt::Key_R, Qt::AltModifier);
+    QVERIFY2(m_f->prompter.questions.at(m_f->prompter.questions.size() - 2)
+                 .startsWith(QStringLiteral("Print cheque 000301 again on the next leaf: Big Payee, =2,500/-")),
+             qPrintable(m_f->prompter.questions.join(u'\n')));
+    QCOMPARE(m_f->queue->jobs.size(), 2);
+    QCOMPARE(m_f->db.joined(QStringLiteral("SELECT ChequeNo || ' ' || Pay || ' ' || Amount || ' ' || Status FROM "
+                                           "Cheque ORDER BY Id")),
+             QStringLiteral("000301 Big Payee 2500 void, 000302 Big Payee 2500 printed"));
+    // The new row's history names the old one, and the old one's the new.
+    find<QTableWidget>(settling, "tblCheques")->selectRow(0);
+    QVERIFY2(shown(settling, "lblHistory").contains(QStringLiteral("cheque 000301 of \"ACC1\"")),
+             qPrintable(shown(settling, "lblHistory")));
+    find<QTableWidget>(settling, "tblCheques")->selectRow(1);
+    QVERIFY2(shown(settling, "lblHistory").contains(QStringLiteral("cheque 000302 of \"ACC1\"")),
+             qPrintable(shown(settling, "lblHistory")));
 }
 
 void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
