@@ -11,6 +11,7 @@
 #include "cli/commands/PrintCommand.h"
 #include "cli/commands/ProofCommand.h"
 #include "cli/commands/ReportCommand.h"
+#include "cli/commands/ReprintCommand.h"
 #include "cli/commands/VerifyCommand.h"
 #include "cli/commands/WorkstationChoiceCommand.h"
 
@@ -31,6 +32,7 @@ CommandRegistry::CommandRegistry()
     m_commands.push_back(std::make_unique<BatchCommand>());
     m_commands.push_back(std::make_unique<LayoutCommand>());
     m_commands.push_back(std::make_unique<CalibrationCommand>());
+    m_commands.push_back(std::make_unique<ReprintCommand>());
     m_commands.push_back(std::make_unique<PrintCommand>());
     m_commands.push_back(std::make_unique<ProofCommand>());
     m_commands.push_back(std::make_unique<VerifyCommand>());

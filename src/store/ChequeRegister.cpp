@@ -37,7 +37,7 @@ QString selectedColumns(const Dialect &dialect)
     return QStringLiteral("c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, %1, c.Status, c.Reason, c.Workstation, "
                           "c.Queue, c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE "
                           "o.Duplicate = 1 AND o.BankID = c.BankID AND o.NumberKey = c.NumberKey)), a.AmountStyle, "
-                          "a.CurrencyName, a.SubunitName, c.Decimals")
+                          "a.CurrencyName, a.SubunitName, c.Decimals, c.Crossing")
         .arg(dialect.amountUnits(QStringLiteral("c")));
 }
 
@@ -61,6 +61,8 @@ RegisterEntry entryFromQuery(const QSqlQuery &query)
     entry.jobId = query.value(10).toInt();
     entry.changedAt = query.value(11).toDateTime().toUTC();
     entry.repeated = query.value(12).toBool();
+    if (const QVariant crossing = query.value(17); !crossing.isNull())
+        entry.crossing = crossing.toString();
     return entry;
 }
 
@@ -84,7 +86,8 @@ QString ChequeRegister::storedCode(const QString &account) const
     return BankAccounts(m_connection).storedCode(account);
 }
 
-qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch) const
+qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch,
+                                  const PendingNotes &notes) const
 {
     const QVariant none(QMetaType(QMetaType::QString));
     const QString account = storedCode(cheque.accountCode);
@@ -103,7 +106,24 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
                  batch ? QVariant(batch->name) : none, batch ? QVariant(QString::fromLatin1(batch->hash)) : none,
                  batch ? QVariant(batch->line) : QVariant(QMetaType(QMetaType::Int)), crossingValue(cheque)});
             notePayee(account, cheque.payee, id);
-            RegisterHistory(m_connection).chequeChanged(id, statusWord(ChequeStatus::Pending), QString());
+            const RegisterHistory history(m_connection);
+            history.chequeChanged(id, statusWord(ChequeStatus::Pending), QString());
+            // Names the other row of a reprint as the operator knows it, with its row to find it by.
+            const auto reprintLink = [&](qint64 other) {
+                QSqlQuery row
+                    = m_connection.run(QStringLiteral("SELECT ChequeNo, BankID FROM Cheque WHERE Id = ?"), {other});
+                if (!m_connection.next(row))
+                    throw Failure(ErrorNumber::NotSettleable,
+                                  QStringLiteral("The cheque to print again is no longer in the register."));
+                return QStringLiteral("cheque %1 of \"%2\" (row %3)")
+                    .arg(row.value(0).toString(), row.value(1).toString(), QString::number(other));
+            };
+            if (!notes.overLimitReason.isEmpty())
+                history.chequeNoted(id, QStringLiteral("over the limit"), notes.overLimitReason);
+            if (notes.reprintOf != 0) {
+                history.chequeNoted(id, QStringLiteral("reprint"), reprintLink(notes.reprintOf));
+                history.chequeNoted(notes.reprintOf, QStringLiteral("reprinted"), reprintLink(id));
+            }
             return id;
         });
     } catch (const Failure &) {

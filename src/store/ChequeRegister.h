@@ -24,6 +24,13 @@ struct BatchOrigin
     int line = 0;
 };
 
+/// What a new pending row's history says besides the row itself.
+struct PendingNotes
+{
+    QString overLimitReason; ///< why a cheque above its account's "Not over" limit was let through
+    qint64 reprintOf = 0; ///< the row of the spoiled or voided cheque it prints again; 0 for none
+};
+
 /// What the register holds of one row of a batch.
 struct BatchRowState
 {
@@ -51,6 +58,7 @@ struct RegisterEntry
     QString queue; ///< the print queue it went to
     int jobId = 0; ///< the print server's job number
     QDateTime changedAt;
+    std::optional<QString> crossing; ///< the crossing's words it printed with; none when it was not crossed
 
     bool operator==(const RegisterEntry &) const = default;
 };
@@ -75,7 +83,10 @@ public:
     /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
     /// is already used on the account, and Failure (DatabaseUnreadable) when a page of the register
     /// is damaged, wherever it is.
-    qint64 addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch = nullptr) const;
+    /// The notes go into the row's history in the same transaction; a reprint's link is noted in the
+    /// old row's history too.
+    qint64 addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch = nullptr,
+                      const PendingNotes &notes = {}) const;
     /// What the register holds of a batch, by the file's line: the status and number of each row it left.
     QMap<int, BatchRowState> batchRows(const QByteArray &hash) const;
     /// Notes the print job a pending row went out as.

@@ -239,6 +239,12 @@ void RegisterHistory::chequeChanged(qint64 id, const QString &action, const QStr
     append(kCheque, QString::number(id), action, before, chequeState(id), reason);
 }
 
+void RegisterHistory::chequeNoted(qint64 id, const QString &action, const QString &reason) const
+{
+    const QString state = chequeState(id);
+    append(kCheque, QString::number(id), action, state, state, reason);
+}
+
 QString RegisterHistory::rowState(const QString &table, const QString &keyColumn, const QVariant &key) const
 {
     QSqlQuery row = m_connection.run(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key});

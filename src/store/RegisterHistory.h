@@ -56,6 +56,10 @@ public:
     /// Records a change of one cheque row: `before` is its state before the change (chequeState()),
     /// and its state now is read from the row (nothing once the row is gone).
     void chequeChanged(qint64 id, const QString &action, const QString &before, const QString &reason = {}) const;
+    /// Records something about a cheque row that does not change it: a confirmation, a link to
+    /// another row, a report to the bank. The entry keeps the row's state, so the row still matches
+    /// its last entry.
+    void chequeNoted(qint64 id, const QString &action, const QString &reason) const;
     /// A cheque row as its history keeps it, as JSON; empty when there is no such row.
     QString chequeState(qint64 id) const;
     /// Any row as JSON of its columns, for the history of accounts, books and settings.

@@ -264,6 +264,13 @@ void TestProgram::wrongWordsAreAUsageError_data()
         "--mark takes printed, spoiled, void or unprinted, not \"bogus\"");
     row("a command that goes alone", "--copy-database a.mdb b.mdb --initialise",
         "--copy-database goes alone; it cannot go with --initialise.");
+    row("over the limit without a reason", "--print --account ACC1 --cheque 1 --confirm-over-limit",
+        "--confirm-over-limit needs the reason");
+    row("over the limit on a proof", "--pdf x.pdf --account ACC1 --confirm-over-limit --reason why",
+        "--confirm-over-limit goes with --print or --reprint.");
+    row("a reprint without its cheque", "--reprint --account ACC1", "--reprint needs the spoiled or void cheque's");
+    row("a reprint with a new payee", "--reprint --account ACC1 --cheque 7 --pay X",
+        "--reprint takes the cheque from the register; --pay does not go with it.");
 }
 
 void TestProgram::wrongWordsAreAUsageError()

@@ -6,6 +6,7 @@
 #include "core/base/Failure.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
+#include "core/issue/AccountLimit.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/IssueCheque.h"
 #include "core/issue/IssueMessages.h"
@@ -232,6 +233,8 @@ public:
             return *ended;
         if (auto ended = composeCheckedPage())
             return *ended;
+        if (auto ended = checkLimit())
+            return *ended;
         if (auto ended = askAboutWarnings())
             return *ended;
         if (cancelRequested())
@@ -321,6 +324,17 @@ private:
         return std::nullopt;
     }
 
+    // Above the account's limit, only a cheque someone vouched for, with a reason, goes on.
+    Step checkLimit() const
+    {
+        const QString over = overLimitText(m_cheque, m_account);
+        if (over.isEmpty() || !m_context.notes.overLimitReason.trimmed().isEmpty())
+            return std::nullopt;
+        return notPrinted(Failure(ErrorNumber::OverLimit, IssueMessages::overLimit(over, Audience::Window),
+                                  IssueMessages::overLimit(over, Audience::CommandLine)),
+                          m_audience);
+    }
+
     // Ink where the printer cannot print, or a text past its box, is printed only when someone says so.
     Step askAboutWarnings() const
     {
@@ -336,7 +350,11 @@ private:
     Step writePendingRow()
     {
         try {
-            m_row = m_cheques.addPending(m_cheque, m_context.workstation, m_context.batch);
+            PendingNotes notes = m_context.notes;
+            if (!isOverLimit(m_cheque, m_account))
+                notes.overLimitReason.clear();
+            notes.overLimitReason = notes.overLimitReason.trimmed();
+            m_row = m_cheques.addPending(m_cheque, m_context.workstation, m_context.batch, notes);
         } catch (const Failure &failure) {
             if (failure.number() == ErrorNumber::NumberTaken)
                 return notPrinted(failure, m_audience);

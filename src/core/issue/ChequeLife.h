@@ -93,6 +93,9 @@ struct IssueContext
     /// margins are not looked at.
     std::function<bool(const QString &warning)> proceedDespite = {};
     Audience audience = Audience::Window; ///< who the outcome's message is for
+    /// The reason given for a cheque above its account's "Not over" limit (without one such a cheque
+    /// is refused), and the row a reprint prints again; both go into the cheque's history.
+    PendingNotes notes = {};
 };
 
 /// The cheque's page once every check a cheque must pass before printing has passed: its account

@@ -5,13 +5,17 @@
 #include "core/base/Prompter.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
+#include "core/issue/AccountLimit.h"
 #include "core/issue/ChequeBookLife.h"
+#include "core/issue/Reprint.h"
+#include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/PrintQueue.h"
 #include "core/report/HistoryText.h"
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 #include "widgets/AppServices.h"
 #include "widgets/EnterPressesButtons.h"
+#include "widgets/PrintProgressDialog.h"
 #include "widgets/WindowKeys.h"
 
 #include <QComboBox>
@@ -106,9 +110,10 @@ void frmRegister::buildControls()
     m_unprinted = button("cmdUnprinted", tr("&Not printed"));
     m_void = button("cmdVoid", tr("&Void..."));
     QPushButton *leaf = button("cmdSpoiledLeaf", tr("Spoiled &leaf..."));
+    m_reprint = button("cmdReprint", tr("&Reprint on next leaf"));
     QPushButton *close = button("cmdClose", tr("&Close"));
     auto *commands = new QHBoxLayout;
-    for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf})
+    for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf, m_reprint})
         commands->addWidget(command);
     commands->addStretch(1);
     commands->addWidget(close);
@@ -138,6 +143,7 @@ void frmRegister::buildControls()
     connect(m_unprinted, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Unprinted); });
     connect(m_void, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Void); });
     connect(leaf, &QPushButton::clicked, this, &frmRegister::recordSpoiledLeaf);
+    connect(m_reprint, &QPushButton::clicked, this, &frmRegister::reprintSelected);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -196,6 +202,9 @@ void frmRegister::showButtons()
     m_spoiled->setEnabled(pending);
     m_unprinted->setEnabled(pending);
     m_void->setEnabled(row && row->status == ChequeStatus::Printed);
+    // A jam the print server called finished is voided first; then it can be printed again.
+    m_reprint->setEnabled(row && (row->status == ChequeStatus::Spoiled || row->status == ChequeStatus::Void)
+                          && !row->pay.isEmpty());
     showHistory(row);
 }
 
@@ -267,6 +276,60 @@ void frmRegister::recordSpoiledLeaf()
     } catch (const Failure &failure) {
         tell(failure.description());
     }
+    refresh();
+    emit settled();
+}
+
+void frmRegister::reprintSelected()
+{
+    const RegisterEntry *selected = selectedRow();
+    if (!selected || m_services.printing)
+        return;
+    const RegisterEntry row = *selected;
+    Cheque reprint;
+    try {
+        reprint = reprintOf(*m_services.store, row);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return;
+    }
+    const QString crossing = !reprint.stamp ? tr("not crossed")
+        : reprint.crossing.isEmpty()        ? tr("crossed")
+                                            : tr("crossed \"%1\"").arg(reprint.crossing);
+    if (!m_services.prompter.ask(
+            windowTitle(),
+            tr("Print cheque %1 again on the next leaf: %2, %3, dated %4, %5?")
+                .arg(row.chequeNo, row.pay, chequeFigures(reprint.amount), formatChequeDate(row.date), crossing)))
+        return;
+    PendingNotes notes;
+    if (const std::optional<BankAccountRecord> account = m_services.store->accounts().find(row.bankId);
+        account && isOverLimit(reprint, *account)) {
+        const std::optional<QString> reason = m_services.prompter.askText(
+            windowTitle(), overLimitText(reprint, *account) + tr(" Give the reason it is printed all the same:"));
+        if (!reason || reason->trimmed().isEmpty())
+            return;
+        notes.overLimitReason = reason->trimmed();
+    }
+    IssueOutcome outcome;
+    {
+        const PrintGate gate(m_services);
+        PrintProgressDialog progress(this, m_services.prompter);
+        ResponsiveWaiter waiter;
+        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+        IssueContext context {*m_services.store,     *queue, *m_services.metrics, waiter, &progress,
+                              m_services.workstation};
+        context.proceedDespite = [this](const QString &warning) {
+            return m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
+        };
+        context.notes = notes;
+        outcome = reprintCheque(reprint, row, context);
+    }
+    if (outcome.kind == IssueOutcome::Kind::Printed)
+        m_services.prompter.message(
+            windowTitle(), tr("Cheque %1 printed and recorded, in place of %2.").arg(outcome.number, row.chequeNo),
+            Prompter::Icon::Information);
+    else
+        m_services.prompter.message(windowTitle(), outcome.message, Prompter::Icon::Warning);
     refresh();
     emit settled();
 }

@@ -14,7 +14,8 @@ namespace quillset {
 struct AppServices;
 
 /// The register of one account, newest first, where the operator settles its cheques: a pending
-/// cheque marked printed, spoiled or not printed, a printed one voided, a spoiled leaf recorded.
+/// cheque marked printed, spoiled or not printed, a printed one voided, a spoiled leaf recorded, a
+/// spoiled or voided cheque printed again on the next leaf.
 class frmRegister : public QWidget
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ private:
     void showButtons();
     void settleSelected(Settlement settlement);
     void recordSpoiledLeaf();
+    void reprintSelected();
     const RegisterEntry *selectedRow() const;
     void showHistory(const RegisterEntry *row);
     void tell(const QString &text);
@@ -51,6 +53,7 @@ private:
     QPushButton *m_spoiled = nullptr;
     QPushButton *m_unprinted = nullptr;
     QPushButton *m_void = nullptr;
+    QPushButton *m_reprint = nullptr;
     QList<RegisterEntry> m_rows;
 };
 
