@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en">
 <context>
+    <name>AccountLimit</name>
+    <message>
+        <source>%1 is above the &quot;Not over&quot; limit of %2 of the account &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupCommand</name>
     <message>
         <source>Write a consistent copy of the register to FILE, while others may use it.</source>
@@ -235,6 +242,10 @@
     </message>
     <message>
         <source>Wrote %1 cheque(s) of &quot;%2&quot; to %3; nothing was recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the batch &quot;%1&quot; has cheques above their account&apos;s limit (above); nothing was printed. Print them with --confirm-over-limit --reason TEXT.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1063,6 +1074,14 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <source>are</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 Nothing was printed. To print it all the same, add --confirm-over-limit --reason TEXT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was printed. Print it again and confirm it with a reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LayoutCommand</name>
@@ -1107,14 +1126,6 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>how</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Why a cheque is spoiled or void (with --mark).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1166,6 +1177,14 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>--mark takes printed, spoiled, void or unprinted, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--confirm-over-limit goes with --print or --reprint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--confirm-over-limit needs the reason, such as --reason &quot;advance approved by the director&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1380,6 +1399,44 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>Reprint</name>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; is %3: only a spoiled or void cheque is printed again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; was a spoiled leaf with no cheque on it: there is nothing to print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; takes %2 decimals now, and cheque %3 was written with %4: type the cheque again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReprintCommand</name>
+    <message>
+        <source>Print the --account&apos;s spoiled or void --cheque again on the next leaf: the same payee, amount, date and crossing (--stamp or --no-stamp to change the crossing).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reprint takes the cheque from the register; --%1 does not go with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reprint needs the spoiled or void cheque&apos;s --account and --cheque.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no cheque %1 of &quot;%2&quot; in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 printed and recorded, in place of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SharedOptions</name>
     <message>
         <source>Use the database at &lt;path&gt; instead of Records.mdb beside the program.</source>
@@ -1451,6 +1508,18 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no cheque book); without it, it is refused and nothing prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print, --batch or --reprint: print a cheque above its account&apos;s &quot;Not over&quot; limit, for the --reason given (kept in the register&apos;s history).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why: a cheque is spoiled or void (with --mark), or printed above its account&apos;s limit (with --confirm-over-limit).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1816,6 +1885,22 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>Height</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque above this whole amount prints only when the clerk confirms it with a reason, kept in the register. Empty: no limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not &amp;over:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above it, a cheque needs a reason</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmBatch</name>
@@ -1976,6 +2061,12 @@ Print the batch as it is?</source>
         <source>printed, since made void</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>These cheques are above their account&apos;s limit:
+%1
+To print them all the same, give the reason (it is kept in the register):</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmCheque</name>
@@ -2121,6 +2212,18 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>Naration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> To print it all the same, give the reason (it is kept in the register):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque above the limit prints only with a reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 was not printed: it is above the account&apos;s limit.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2680,6 +2783,38 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>number used more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reprint on next leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not crossed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>crossed &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print cheque %1 again on the next leaf: %2, %3, dated %4, %5?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Give the reason it is printed all the same:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Print it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 printed and recorded, in place of %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
