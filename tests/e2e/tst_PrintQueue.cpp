@@ -1010,12 +1010,13 @@ void TestPrintQueue::chequeOnPaperReadsBack_data()
     QTest::newRow("the command line") << "command";
     QTest::newRow("a batch") << "batch";
     QTest::newRow("a batch saved as windows-1252") << "windows-1252 batch";
+    QTest::newRow("a voided cheque printed again") << "reprint";
 }
 
 void TestPrintQueue::chequeOnPaperReadsBack()
 {
     QFETCH(QString, from);
-    const QStringList before = m_server.printedFiles();
+    QStringList before = m_server.printedFiles();
     QList<Cheque> cheques;
     const QDate day(2026, 12, 6);
     if (from == QLatin1String("window")) {
@@ -1035,7 +1036,24 @@ void TestPrintQueue::chequeOnPaperReadsBack()
         m_main.reset();
         QStringList arguments {QStringLiteral("--database"), m_f->db.path(), QStringLiteral("--account"),
                                QStringLiteral("ACC1"), QStringLiteral("--print")};
-        if (from == QLatin1String("command")) {
+        if (from == QLatin1String("reprint")) {
+            // Printed, found smudged and voided: then printed again on the next leaf, as it was.
+            const Run first
+                = program({QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--print"),
+                           QStringLiteral("--cheque"), QStringLiteral("000606"), QStringLiteral("--pay"),
+                           QStringLiteral("Reprinted Traders"), QStringLiteral("--date"), QStringLiteral("05-Dec-2026"),
+                           QStringLiteral("--amount"), QStringLiteral("4321"), QStringLiteral("--stamp")});
+            QVERIFY2(first.status == 0, qPrintable(first.err));
+            const Run voided = program({QStringLiteral("--account"), QStringLiteral("ACC1"), QStringLiteral("--mark"),
+                                        QStringLiteral("void"), QStringLiteral("--cheque"), QStringLiteral("000606"),
+                                        QStringLiteral("--reason"), QStringLiteral("smudged")});
+            QVERIFY2(voided.status == 0, qPrintable(voided.err));
+            before = m_server.printedFiles();
+            arguments.removeLast(); // --print: a reprint takes nothing but the cheque it prints again
+            arguments << QStringLiteral("--reprint") << QStringLiteral("--cheque") << QStringLiteral("000606");
+            cheques.append({QStringLiteral("ACC1"), QStringLiteral("000607"), QStringLiteral("Reprinted Traders"),
+                            QDate(2026, 12, 5), Money {4321, {}}, true, QStringLiteral("Payee's Account Only")});
+        } else if (from == QLatin1String("command")) {
             arguments << QStringLiteral("--cheque") << QStringLiteral("000602") << QStringLiteral("--pay")
                       << QStringLiteral("Command Line Ltd.") << QStringLiteral("--date")
                       << QStringLiteral("06-Dec-2026") << QStringLiteral("--amount") << QStringLiteral("7007");
@@ -1064,6 +1082,9 @@ void TestPrintQueue::chequeOnPaperReadsBack()
         }
         const Run print = program(arguments.mid(2));
         QVERIFY2(print.status == 0, qPrintable(print.err));
+        if (from == QLatin1String("reprint"))
+            QVERIFY2(print.out.contains(QStringLiteral("Cheque 000607 printed and recorded, in place of 000606.")),
+                     qPrintable(print.out));
     }
     // What the printer was given, page by page in the order printed, read as the clerk reads it: each
     // field where the page placed it, and its picture.
