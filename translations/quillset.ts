@@ -1168,6 +1168,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <source>--mark takes printed, spoiled, void or unprinted, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--crossing gives the crossing&apos;s words; it cannot go with --no-stamp.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageChecks</name>
@@ -1245,6 +1249,22 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>Check the printing location and the calibration under Options, and the fields&apos; places under Bank Data; the calibration sheet shows where.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s digits on the account &quot;%1&quot; are wider than its date boxes %2 cm apart, by up to %3 mm. Widen the box pitch %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s eight boxes on the account &quot;%1&quot;, %2 cm apart, run %3 mm past the cheque leaf. Narrow the box pitch or move the date left %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s eight boxes on the account &quot;%1&quot;, %2 cm apart, run %3 mm past the date&apos;s box. Narrow the box pitch or widen &quot;Date, Width&quot; %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &quot;OR BEARER&quot; strike</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1442,15 +1462,23 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Print the &quot;Payee&apos;s Account Only&quot; crossing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Leave the crossing off (without either, the Stamp setting decides).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no cheque book); without it, it is refused and nothing prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the crossing, with the account&apos;s words (such as &quot;Payee&apos;s Account Only&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross the cheque with these words instead of the account&apos;s, such as &quot;Not Negotiable&quot;; &quot;&quot; for the two lines alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1996,10 +2024,6 @@ Print the batch as it is?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stamp for Payee&apos;s Account Only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print Pri&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2123,6 +2147,14 @@ Print the batch as it is?</source>
         <source>Naration:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cr&amp;ossed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crossing&apos;s words: the account&apos;s, one from the list, or your own; &quot;(none)&quot; for the two lines alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmChequeBooks</name>
@@ -2222,10 +2254,6 @@ Print the batch as it is?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close the designer without saving the boxes you moved? The account keeps its layout as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Load scan...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2283,6 +2311,54 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>The scan is to scale. Drag the boxes onto its fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the designer without saving the boxes you moved or the marks you changed? The account keeps its layout as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digit to a box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>06 December 2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spread as always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stri&amp;ke &quot;OR BEARER&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ubunit before its number (&quot;and Paise Fifty&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box &amp;pitch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;rossing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill&amp;er:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency si&amp;gn:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -34,6 +34,8 @@ private slots:
     void upgradeSaysItsProgressAndWhatItRounded();
     void aProofIsWrittenOrRefusedAsTheWindowWould_data();
     void aProofIsWrittenOrRefusedAsTheWindowWould();
+    void aProofIsCrossedWithTheAccountsOrItsOwnWords_data();
+    void aProofIsCrossedWithTheAccountsOrItsOwnWords();
     void wrongWordsAreAUsageError_data();
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
@@ -245,6 +247,33 @@ void TestProgram::aProofIsWrittenOrRefusedAsTheWindowWould()
         QVERIFY2(printed.contains(word), qPrintable(printed.join(u' ')));
 }
 
+void TestProgram::aProofIsCrossedWithTheAccountsOrItsOwnWords_data()
+{
+    QTest::addColumn<QString>("given"); // after --crossing; "-" for no --crossing at all
+    QTest::addColumn<QString>("crossed"); // the stamp's words, blanks aside; empty: none
+    QTest::newRow("the account's words") << "-" << "NotNegotiable";
+    QTest::newRow("the cheque's own") << "A/c Payee Only" << "A/cPayeeOnly";
+    QTest::newRow("the lines alone") << "" << "";
+}
+
+void TestProgram::aProofIsCrossedWithTheAccountsOrItsOwnWords()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, crossed);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("UPDATE BankAccount SET CrossingWords = 'Not Negotiable'"));
+    const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+    QStringList arguments = cheque(pdf) << QStringLiteral("--stamp");
+    if (given != QLatin1String("-"))
+        arguments << QStringLiteral("--crossing") << given;
+    QCOMPARE(runOn(db, arguments), 0);
+    // Set along the diagonal, the stamp's words come out of the PDF a letter or two at a time.
+    const QString printed = pdfTexts(pdf).join(QString());
+    QVERIFY2(crossed.isEmpty() ? !printed.contains(QStringLiteral("Negotiable")) : printed.contains(crossed),
+             qPrintable(printed));
+}
+
 void TestProgram::wrongWordsAreAUsageError_data()
 {
     QTest::addColumn<QString>("arguments"); // apart by blanks
@@ -253,6 +282,8 @@ void TestProgram::wrongWordsAreAUsageError_data()
     row("stray word", "print", "\"print\" is not an option");
     row("print and pdf", "--print --pdf x.pdf", "cannot go together");
     row("stamp and no stamp", "--pdf x.pdf --stamp --no-stamp", "cannot go together");
+    row("a crossing's words and no stamp", "--pdf x.pdf --crossing Negotiable --no-stamp", "cannot go with --no-stamp");
+    row("a crossing's words for a batch", "--batch b.csv --check --crossing Negotiable", "--crossing does not go with it");
     row("initialise without a place", "--initialise", "needs --database");
     // Every command checks the words, asked for or not: an option of another command, and two
     // commands that cannot go together, are refused before anything is done.
