@@ -35,8 +35,9 @@ QList<QCommandLineOption> options()
         {kAmount, QCoreApplication::translate("SharedOptions", "The amount, digits only."),
          QCoreApplication::translate("SharedOptions", "amount")},
         {kStamp,
-         QCoreApplication::translate("SharedOptions", "Print the crossing, with the account's words (such as "
-                                                      "\"Payee's Account Only\").")},
+         QCoreApplication::translate("SharedOptions",
+                                     "Print the crossing, with the account's words (such as "
+                                     "\"Payee's Account Only\").")},
         {kCrossing,
          QCoreApplication::translate("SharedOptions",
                                      "Cross the cheque with these words instead of the account's, such as "

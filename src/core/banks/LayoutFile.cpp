@@ -167,9 +167,9 @@ void writeMarks(QJsonObject &document, QJsonObject &money, const BankAccountReco
                     QJsonObject {{QStringLiteral("layout"), dateLayoutWord(account.date.layout)},
                                  {QStringLiteral("boxPitch"), number(account.date.boxPitch)}});
     document.insert(QStringLiteral("marks"),
-                    QJsonObject {{QStringLiteral("crossingWords"), account.marks.crossingWords
-                                      ? QJsonValue(*account.marks.crossingWords)
-                                      : QJsonValue(QJsonValue::Null)},
+                    QJsonObject {{QStringLiteral("crossingWords"),
+                                  account.marks.crossingWords ? QJsonValue(*account.marks.crossingWords)
+                                                              : QJsonValue(QJsonValue::Null)},
                                  {QStringLiteral("filler"), account.marks.filler},
                                  {QStringLiteral("bearerStrike"),
                                   QJsonObject {{QStringLiteral("left"), number(strike.left)},
@@ -188,29 +188,29 @@ void readMarks(const QJsonObject &root, const Block &money, int version, BankAcc
         result.money.currencySign.clear();
         return;
     }
-    const Block date = Block::inside(root, QStringLiteral("date"), {QStringLiteral("layout"), QStringLiteral("boxPitch")});
+    const Block date
+        = Block::inside(root, QStringLiteral("date"), {QStringLiteral("layout"), QStringLiteral("boxPitch")});
     const QString layoutWord = date.text(QStringLiteral("layout"), kLongestMoneyName);
     const std::optional<DateLayout> layout = dateLayoutFromWord(layoutWord);
     if (!layout)
         throw fieldRefused(date.name(QStringLiteral("layout")),
                            QStringLiteral("holds \"%1\", which is none of %2, %3, %4 and %5")
                                .arg(layoutWord, dateLayoutWord(DateLayout::Boxes),
-                                    dateLayoutWord(DateLayout::DashedNumbers), dateLayoutWord(DateLayout::SlashedNumbers),
-                                    dateLayoutWord(DateLayout::Written)));
+                                    dateLayoutWord(DateLayout::DashedNumbers),
+                                    dateLayoutWord(DateLayout::SlashedNumbers), dateLayoutWord(DateLayout::Written)));
     result.date.layout = *layout;
     result.date.boxPitch = date.centimetres(QStringLiteral("boxPitch"), MeasureKind::BoxSize);
 
-    const Block marks = Block::inside(
-        root, QStringLiteral("marks"),
-        {QStringLiteral("crossingWords"), QStringLiteral("filler"), QStringLiteral("bearerStrike")});
+    const Block marks
+        = Block::inside(root, QStringLiteral("marks"),
+                        {QStringLiteral("crossingWords"), QStringLiteral("filler"), QStringLiteral("bearerStrike")});
     const QString wordsField = QStringLiteral("crossingWords");
-    result.marks.crossingWords = marks.isNull(wordsField)
-        ? std::nullopt
-        : std::optional<QString>(marks.text(wordsField, kLongestCrossing));
+    result.marks.crossingWords
+        = marks.isNull(wordsField) ? std::nullopt : std::optional<QString>(marks.text(wordsField, kLongestCrossing));
     result.marks.filler = marks.text(QStringLiteral("filler"), kLongestFiller);
     const QStringList strikeFields {QStringLiteral("left"), QStringLiteral("top"), QStringLiteral("width")};
-    const Block strike = Block::inside(root.value(QStringLiteral("marks")).toObject(), QStringLiteral("bearerStrike"),
-                                       strikeFields);
+    const Block strike
+        = Block::inside(root.value(QStringLiteral("marks")).toObject(), QStringLiteral("bearerStrike"), strikeFields);
     result.marks.bearerStrike = {strike.centimetres(strikeFields.at(0), MeasureKind::Place),
                                  strike.centimetres(strikeFields.at(1), MeasureKind::Place),
                                  strike.centimetres(strikeFields.at(2), MeasureKind::BoxSize)};
@@ -236,10 +236,11 @@ QByteArray layoutDocument(const BankAccountRecord &account)
                        {QStringLiteral("currency"), account.money.currencyName},
                        {QStringLiteral("subunit"), account.money.subunitName},
                        {QStringLiteral("decimals"), account.money.subunitDigits}};
-    QJsonObject document {
-        {QStringLiteral("format"), kLeafLayoutFormat}, {QStringLiteral("version"), kLayoutVersion},
-        {QStringLiteral("centimetres"), measurements}, {QStringLiteral("rupee3Active"), account.rupee3Active},
-        {QStringLiteral("crossing"), crossing}};
+    QJsonObject document {{QStringLiteral("format"), kLeafLayoutFormat},
+                          {QStringLiteral("version"), kLayoutVersion},
+                          {QStringLiteral("centimetres"), measurements},
+                          {QStringLiteral("rupee3Active"), account.rupee3Active},
+                          {QStringLiteral("crossing"), crossing}};
     writeMarks(document, money, account);
     document.insert(QStringLiteral("money"), money);
     return QJsonDocument(document).toJson(QJsonDocument::Indented);

@@ -85,7 +85,7 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
         DesignBox box;
         box.name = item.name;
         const FieldMeasures *field = fieldNamed(item.name);
-        box.label = field ? QString::fromLatin1(field->label)
+        box.label = field                         ? QString::fromLatin1(field->label)
             : item.kind == PageItem::Kind::Stamp  ? QStringLiteral("Crossing")
             : item.kind == PageItem::Kind::Strike ? QStringLiteral("OR BEARER strike")
                                                   : QStringLiteral("Company name");
@@ -103,8 +103,7 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
             box.shown = item.shown;
             if (!item.shown) {
                 const PageItem &pay = page.item(QStringLiteral("lblPay"));
-                box.rect = QRectF(pay.rect.right() - kStrikeOfferedWidth, pay.rect.center().y(), kStrikeOfferedWidth,
-                                  0)
+                box.rect = QRectF(pay.rect.right() - kStrikeOfferedWidth, pay.rect.center().y(), kStrikeOfferedWidth, 0)
                                .translated(-page.leaf.topLeft());
             }
             box.rect = QRectF(box.rect.left(), box.rect.center().y() - kStrikeBoxTwips / 2, box.rect.width(),
@@ -143,10 +142,10 @@ BankAccountRecord withDesign(const BankAccountRecord &account, const QList<Desig
             designed.crossing = {centimetres(box.rect.left()), centimetres(box.rect.top()),
                                  centimetres(box.rect.width()), centimetres(box.rect.height())};
         } else if (box.name == QLatin1String("BearerStrike")) {
-            designed.marks.bearerStrike = box.shown ? StrikePlace {centimetres(box.rect.left()),
-                                                                   centimetres(box.rect.center().y()),
-                                                                   centimetres(box.rect.width())}
-                                                    : StrikePlace {};
+            designed.marks.bearerStrike = box.shown
+                ? StrikePlace {centimetres(box.rect.left()), centimetres(box.rect.center().y()),
+                               centimetres(box.rect.width())}
+                : StrikePlace {};
         }
     }
     return designed;

@@ -337,7 +337,7 @@ QWidget *frmLeafDesigner::buildMarks()
     m_dateLayout->setObjectName(QStringLiteral("cmbDateLayout"));
     for (const DateLayout layout :
          {DateLayout::Boxes, DateLayout::DashedNumbers, DateLayout::SlashedNumbers, DateLayout::Written})
-        m_dateLayout->addItem(layout == DateLayout::Boxes     ? tr("A digit to a box")
+        m_dateLayout->addItem(layout == DateLayout::Boxes         ? tr("A digit to a box")
                                   : layout == DateLayout::Written ? tr("06 December 2026")
                                                                   : dateLayoutWord(layout),
                               static_cast<int>(layout));

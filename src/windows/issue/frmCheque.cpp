@@ -204,9 +204,8 @@ void frmCheque::buildControls()
     for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register, m_batch})
         button->setAutoDefault(false);
 
-    setFocusOrder(
-        {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_crossing, m_batch,
-         m_register});
+    setFocusOrder({m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_crossing,
+                   m_batch, m_register});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
     connect(m_amount, &QLineEdit::textChanged, m_amountValidator, &AmountValidator::setStanding);
@@ -401,8 +400,12 @@ void frmCheque::setStampFromParameter()
 
 ChequeTexts frmCheque::currentTexts() const
 {
-    return {m_bankId->currentText(), m_chequeNo->text(), m_pay->text(),
-            m_date->text(),          m_amount->text(),   m_stamp->isChecked(),
+    return {m_bankId->currentText(),
+            m_chequeNo->text(),
+            m_pay->text(),
+            m_date->text(),
+            m_amount->text(),
+            m_stamp->isChecked(),
             crossingFromWords(m_crossing->currentText())};
 }
 

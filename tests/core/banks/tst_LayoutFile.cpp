@@ -36,8 +36,8 @@ void TestLayoutFile::exportThenImportGivesTheSameLayout()
     QVERIFY(db.isReady());
     BankAccountRecord source = *db.store().accounts().find(QStringLiteral("ACC1"));
     source.crossing = {12.0, 0.5, 4.2, std::nullopt};
-    source.money = {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2, false,
-                    QStringLiteral("₹")};
+    source.money
+        = {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2, false, QStringLiteral("₹")};
     source.date = {DateLayout::Boxes, 0.55};
     source.marks = {QStringLiteral("A/c Payee Only"), {17.6, 2.3, 2.2}, QStringLiteral("*")};
     source.setValue(Measurement::Rupee3Width, std::nullopt);
@@ -86,12 +86,12 @@ void TestLayoutFile::readsEachVersionsMarks_data()
                                 {QStringLiteral("width"), QJsonValue()}};
     // A version-1 file, from before the marks: every mark at its default, the words as they were.
     QTest::newRow("version 1") << QJsonObject() << QJsonObject() << "Payee's Account Only" << 0.0 << false;
-    QTest::newRow("version 2, the lines alone")
-        << QJsonObject {{QStringLiteral("layout"), QStringLiteral("written")}, {QStringLiteral("boxPitch"), QJsonValue()}}
-        << QJsonObject {{QStringLiteral("crossingWords"), QString()},
-                        {QStringLiteral("filler"), QString()},
-                        {QStringLiteral("bearerStrike"), noStrike}}
-        << "" << 0.0 << false;
+    QTest::newRow("version 2, the lines alone") << QJsonObject {{QStringLiteral("layout"), QStringLiteral("written")},
+                                                                {QStringLiteral("boxPitch"), QJsonValue()}}
+                                                << QJsonObject {{QStringLiteral("crossingWords"), QString()},
+                                                                {QStringLiteral("filler"), QString()},
+                                                                {QStringLiteral("bearerStrike"), noStrike}}
+                                                << "" << 0.0 << false;
     QTest::newRow("version 2, boxes and a strike")
         << QJsonObject {{QStringLiteral("layout"), QStringLiteral("boxes")}, {QStringLiteral("boxPitch"), 0.55}}
         << QJsonObject {{QStringLiteral("crossingWords"), QJsonValue()},

@@ -69,14 +69,14 @@ BankAccountRecord TestLeafMarks::leaf()
 {
     BankAccountRecord account;
     account.bankId = QStringLiteral("SBI-7");
-    const std::pair<Measurement, double> measured[] = {
-        {Measurement::Width, 20.3},       {Measurement::Height, 9.2},       {Measurement::DateLeft, 15.3},
-        {Measurement::DateBottom, 1.5},   {Measurement::DateWidth, 4.8},    {Measurement::PayLeft, 3},
-        {Measurement::PayBottom, 2.7},    {Measurement::PayWidth, 14.5},    {Measurement::AmountLeft, 15.7},
-        {Measurement::AmountBottom, 4.1}, {Measurement::AmountWidth, 4},    {Measurement::Rupee1Left, 3.2},
-        {Measurement::Rupee1Bottom, 3.4}, {Measurement::Rupee1Width, 11.5}, {Measurement::Rupee2Left, 1},
-        {Measurement::Rupee2Bottom, 4.2}, {Measurement::Rupee2Width, 13},   {Measurement::Rupee3Left, 14},
-        {Measurement::Rupee3Bottom, 5.9}, {Measurement::Rupee3Width, 6}};
+    const std::pair<Measurement, double> measured[]
+        = {{Measurement::Width, 20.3},       {Measurement::Height, 9.2},       {Measurement::DateLeft, 15.3},
+           {Measurement::DateBottom, 1.5},   {Measurement::DateWidth, 4.8},    {Measurement::PayLeft, 3},
+           {Measurement::PayBottom, 2.7},    {Measurement::PayWidth, 14.5},    {Measurement::AmountLeft, 15.7},
+           {Measurement::AmountBottom, 4.1}, {Measurement::AmountWidth, 4},    {Measurement::Rupee1Left, 3.2},
+           {Measurement::Rupee1Bottom, 3.4}, {Measurement::Rupee1Width, 11.5}, {Measurement::Rupee2Left, 1},
+           {Measurement::Rupee2Bottom, 4.2}, {Measurement::Rupee2Width, 13},   {Measurement::Rupee3Left, 14},
+           {Measurement::Rupee3Bottom, 5.9}, {Measurement::Rupee3Width, 6}};
     for (const auto &[measurement, value] : measured)
         account.setValue(measurement, value);
     account.money = {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2};
@@ -85,8 +85,8 @@ BankAccountRecord TestLeafMarks::leaf()
 
 Cheque TestLeafMarks::chequeOn(const BankAccountRecord &account, qint64 units)
 {
-    return {account.bankId,        QStringLiteral("000123"),       QStringLiteral("Rupee Payee"),
-            QDate(2026, 12, 6),    Money {units, account.money}, true,
+    return {account.bankId,          QStringLiteral("000123"),     QStringLiteral("Rupee Payee"),
+            QDate(2026, 12, 6),      Money {units, account.money}, true,
             account.marks.crossing()};
 }
 
@@ -106,8 +106,7 @@ void TestLeafMarks::dateLandsAsTheLeafWantsIt_data()
     QTest::addColumn<DatePlace>("date");
     QTest::addColumn<QString>("reads"); // what a reader sees, blanks aside
     QTest::newRow("boxes 0.55 cm apart") << DatePlace {DateLayout::Boxes, 0.55} << "06122026";
-    QTest::newRow("boxes 0.6 cm apart, as wide as the date's box") << DatePlace {DateLayout::Boxes, 0.6}
-                                                                    << "06122026";
+    QTest::newRow("boxes 0.6 cm apart, as wide as the date's box") << DatePlace {DateLayout::Boxes, 0.6} << "06122026";
     QTest::newRow("DD-MM-YYYY") << DatePlace {DateLayout::DashedNumbers, std::nullopt} << "06-12-2026";
     QTest::newRow("DD/MM/YYYY") << DatePlace {DateLayout::SlashedNumbers, std::nullopt} << "06/12/2026";
     QTest::newRow("written") << DatePlace {DateLayout::Written, 0.55} << "06December2026";
@@ -234,17 +233,20 @@ void TestLeafMarks::strikeAndFillerCloseTheLeaf()
         // The ink that starts before the end reaches no further than it: a filler run over the
         // figures would make one piece of ink across the end.
         double reach = 0;
-        for (const QRectF &run : printed.picture.inkRuns(QRectF(box.left() - 3, box.top(), end + 80 - box.left(), box.height()), 1)) {
+        for (const QRectF &run :
+             printed.picture.inkRuns(QRectF(box.left() - 3, box.top(), end + 80 - box.left(), box.height()), 1)) {
             if (run.left() < end)
                 reach = qMax(reach, run.right());
         }
         const double each = m_metrics.textWidth(filler, {printed.page.fontFamily, item.pointSize, false}) / 20;
-        QVERIFY2(reach <= end + kSlack && reach > end - each - 2,
-                 qPrintable(QStringLiteral("%1 ends at %2, its end %3").arg(QString::fromLatin1(name)).arg(reach).arg(end)));
+        QVERIFY2(
+            reach <= end + kSlack && reach > end - each - 2,
+            qPrintable(QStringLiteral("%1 ends at %2, its end %3").arg(QString::fromLatin1(name)).arg(reach).arg(end)));
     }
     // The register keeps the payee as typed.
     QCOMPARE(cheque.payee, QStringLiteral("Rupee Payee"));
-    QVERIFY(unspaced(itemRead(printed.page.item(QStringLiteral("lblPay")), printed.picture, 0)).startsWith(u"RupeePayee"));
+    QVERIFY(
+        unspaced(itemRead(printed.page.item(QStringLiteral("lblPay")), printed.picture, 0)).startsWith(u"RupeePayee"));
 }
 
 void TestLeafMarks::moneyReadsAsTheBankWritesIt_data()
@@ -253,8 +255,12 @@ void TestLeafMarks::moneyReadsAsTheBankWritesIt_data()
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("words"); // as the first words line reads, blanks aside
     QTest::addColumn<QString>("figures");
-    QTest::newRow("paise after their number, a rupee sign") << false << "₹" << "ANDFIFTYPAISE" << "₹=1,234.50/-";
-    QTest::newRow("paise before their number, no sign") << true << "" << "ANDPAISEFIFTY" << "=1,234.50/-";
+    QTest::newRow("paise after their number, a rupee sign") << false << "₹"
+                                                            << "ANDFIFTYPAISE"
+                                                            << "₹=1,234.50/-";
+    QTest::newRow("paise before their number, no sign") << true << ""
+                                                        << "ANDPAISEFIFTY"
+                                                        << "=1,234.50/-";
 }
 
 void TestLeafMarks::moneyReadsAsTheBankWritesIt()

@@ -35,7 +35,8 @@ namespace {
 MoneyStyle money(AmountStyle style, const char *currency, const char *subunit, int digits, bool subunitFirst = true,
                  const char *sign = "")
 {
-    return {style, QString::fromUtf8(currency), QString::fromUtf8(subunit), digits, subunitFirst, QString::fromUtf8(sign)};
+    return {style,        QString::fromUtf8(currency), QString::fromUtf8(subunit), digits,
+            subunitFirst, QString::fromUtf8(sign)};
 }
 
 // A reader of cheque words written for this test from English number words alone, sharing nothing
@@ -230,21 +231,19 @@ void TestAmountInWords::writesEachAccountsMoney_data()
                                               << "Rupees One Crore Twenty Three Lakh Forty Five Thousand Six Hundred "
                                                  "Seventy Eight and Fifty Paise Only."
                                               << "=1,23,45,678.50/-";
-    QTest::newRow("cents after their number")
-        << money(AmountStyle::International, "Dollars", "Cents", 2, false) << qint64(10)
-        << "Dollars Zero and Ten Cents Only."
-        << "=0.10/-";
-    QTest::newRow("the order does not touch a whole amount") << rupeesAfter << qint64(15'000'000)
-                                                             << "Rupees One Lakh Fifty Thousand Only."
-                                                             << "=1,50,000/-";
+    QTest::newRow("cents after their number") << money(AmountStyle::International, "Dollars", "Cents", 2, false)
+                                              << qint64(10) << "Dollars Zero and Ten Cents Only."
+                                              << "=0.10/-";
+    QTest::newRow("the order does not touch a whole amount")
+        << rupeesAfter << qint64(15'000'000) << "Rupees One Lakh Fifty Thousand Only."
+        << "=1,50,000/-";
     QTest::newRow("a rupee sign before the figures")
         << money(AmountStyle::Indian, "Rupees", "Paise", 2, true, "₹") << qint64(123'450)
         << "Rupees One Thousand Two Hundred Thirty Four and Paise Fifty Only."
         << "₹=1,234.50/-";
-    QTest::newRow("a dollar sign before the figures")
-        << money(AmountStyle::International, "", "", 0, false, "$") << qint64(150'000)
-        << "One Hundred Fifty  Thousand  Only."
-        << "$=150,000/-";
+    QTest::newRow("a dollar sign before the figures") << money(AmountStyle::International, "", "", 0, false, "$")
+                                                      << qint64(150'000) << "One Hundred Fifty  Thousand  Only."
+                                                      << "$=150,000/-";
     QTest::newRow("decimals without a subunit name") << money(AmountStyle::International, "", "", 2) << qint64(123'450)
                                                      << "One Thousand Two Hundred Thirty Four and 50/100 Only."
                                                      << "=1,234.50/-";
@@ -284,10 +283,10 @@ void TestAmountInWords::wordsReadBackAsTheAmount()
     QRandomGenerator random(20261207);
     const qint64 largest = 999'999'999 * money.unitsPerWhole() + money.unitsPerWhole() - 1;
     const QString sign = QRegularExpression::escape(money.currencySign);
-    const QRegularExpression grouping(
-        u'^' + sign
-        + (money.style == AmountStyle::Indian ? QStringLiteral("=(\\d{1,2}(,\\d{2})*,)?\\d{1,3}(\\.\\d+)?/-$")
-                                              : QStringLiteral("=\\d{1,3}(,\\d{3})*(\\.\\d+)?/-$")));
+    const QRegularExpression grouping(u'^' + sign
+                                      + (money.style == AmountStyle::Indian
+                                             ? QStringLiteral("=(\\d{1,2}(,\\d{2})*,)?\\d{1,3}(\\.\\d+)?/-$")
+                                             : QStringLiteral("=\\d{1,3}(,\\d{3})*(\\.\\d+)?/-$")));
     // Where a word or a group changes: each leading digit times each power of ten, one either side of
     // it, and the largest amount; then random amounts, every number of digits equally often, so that
     // small amounts are tried as much as large ones.

@@ -386,10 +386,14 @@ void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged_data()
 {
     QTest::addColumn<QString>("typed"); // over the crossing's words by keys; empty: left as offered
     QTest::addColumn<QString>("printed"); // the stamp's words on the page and in the register
-    QTest::newRow("the account's words") << "" << "A/c Payee Only";
-    QTest::newRow("one from the list") << "Not Negotiable" << "Not Negotiable";
-    QTest::newRow("the office's own") << "Account Payee, Not Negotiable" << "Account Payee, Not Negotiable";
-    QTest::newRow("the lines alone") << "(none)" << "";
+    QTest::newRow("the account's words") << ""
+                                         << "A/c Payee Only";
+    QTest::newRow("one from the list") << "Not Negotiable"
+                                       << "Not Negotiable";
+    QTest::newRow("the office's own") << "Account Payee, Not Negotiable"
+                                      << "Account Payee, Not Negotiable";
+    QTest::newRow("the lines alone") << "(none)"
+                                     << "";
 }
 
 void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged()
