@@ -229,7 +229,7 @@ frmLeafDesigner::frmLeafDesigner(AppServices &services, BankAccountRecord accoun
     m_boxes = designBoxes(m_account, *m_services.metrics);
     buildControls();
     m_pitch->setEnabled(m_account.date.layout == DateLayout::Boxes);
-    resize(900, 560);
+    resize(960, 700);
     setPixelsPerCentimetre(kScreenPixelsPerCentimetre);
     showValues();
     m_accountAtOpen = designed();

@@ -177,8 +177,8 @@ void frmCheque::buildControls()
 
     m_commands = addPanel(this, "Frame2", QRect(0, kCommandsTop, kPanelWidth, kCommandsHeight));
     // The crossing's words start as the account's and may be changed for this cheque alone.
-    m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 1020, 285), tr("Cr&ossed:"));
-    m_crossing = addControl<QComboBox>(m_commands, "cmbCrossing", QRect(1170, 195, 1770, 315));
+    m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 930, 285), tr("Cr&ossed:"));
+    m_crossing = addControl<QComboBox>(m_commands, "cmbCrossing", QRect(1080, 195, 1890, 315));
     m_crossing->setEditable(true);
     m_crossing->addItems(offeredCrossings());
     m_crossing->setCurrentText(kDefaultCrossingWords);
@@ -323,6 +323,7 @@ void frmCheque::showAccount(const QString &code)
     if (m_crossing->findText(crossing) < 0)
         m_crossing->addItem(crossing);
     m_crossing->setCurrentText(crossing);
+    m_crossing->lineEdit()->setCursorPosition(0); // the words' start, should the box be narrower
     m_amountValidator->setMoney(m_money);
     m_amountValidator->setStanding(m_amount->text());
     showNarration();
