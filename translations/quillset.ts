@@ -1180,6 +1180,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>--crossing gives the crossing&apos;s words; it cannot go with --no-stamp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>--confirm-over-limit goes with --print or --reprint.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1264,6 +1268,22 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>Check the printing location and the calibration under Options, and the fields&apos; places under Bank Data; the calibration sheet shows where.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s digits on the account &quot;%1&quot; are wider than its date boxes %2 cm apart, by up to %3 mm. Widen the box pitch %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s eight boxes on the account &quot;%1&quot;, %2 cm apart, run %3 mm past the cheque leaf. Narrow the box pitch or move the date left %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date&apos;s eight boxes on the account &quot;%1&quot;, %2 cm apart, run %3 mm past the date&apos;s box. Narrow the box pitch or widen &quot;Date, Width&quot; %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the &quot;OR BEARER&quot; strike</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1499,15 +1519,23 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Print the &quot;Payee&apos;s Account Only&quot; crossing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Leave the crossing off (without either, the Stamp setting decides).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no cheque book); without it, it is refused and nothing prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the crossing, with the account&apos;s words (such as &quot;Payee&apos;s Account Only&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cross the cheque with these words instead of the account&apos;s, such as &quot;Not Negotiable&quot;; &quot;&quot; for the two lines alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>words</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2087,10 +2115,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Stamp for Payee&apos;s Account Only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print Pri&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2215,6 +2239,14 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Cr&amp;ossed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crossing&apos;s words: the account&apos;s, one from the list, or your own; &quot;(none)&quot; for the two lines alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source> To print it all the same, give the reason (it is kept in the register):</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2325,10 +2357,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Close the designer without saving the boxes you moved? The account keeps its layout as it was.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Load scan...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2386,6 +2414,54 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>The scan is to scale. Drag the boxes onto its fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the designer without saving the boxes you moved or the marks you changed? The account keeps its layout as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A digit to a box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>06 December 2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spread as always</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stri&amp;ke &quot;OR BEARER&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ubunit before its number (&quot;and Paise Fifty&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box &amp;pitch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;rossing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill&amp;er:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency si&amp;gn:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -34,7 +34,15 @@ QList<QCommandLineOption> options()
          QCoreApplication::translate("SharedOptions", "date")},
         {kAmount, QCoreApplication::translate("SharedOptions", "The amount, digits only."),
          QCoreApplication::translate("SharedOptions", "amount")},
-        {kStamp, QCoreApplication::translate("SharedOptions", "Print the \"Payee's Account Only\" crossing.")},
+        {kStamp,
+         QCoreApplication::translate("SharedOptions",
+                                     "Print the crossing, with the account's words (such as "
+                                     "\"Payee's Account Only\").")},
+        {kCrossing,
+         QCoreApplication::translate("SharedOptions",
+                                     "Cross the cheque with these words instead of the account's, such as "
+                                     "\"Not Negotiable\"; \"\" for the two lines alone."),
+         QCoreApplication::translate("SharedOptions", "words")},
         {kNoStamp,
          QCoreApplication::translate("SharedOptions",
                                      "Leave the crossing off (without either, the Stamp setting decides).")},

@@ -20,6 +20,7 @@ inline const QString kStamp = QStringLiteral("stamp");
 inline const QString kNoStamp = QStringLiteral("no-stamp");
 inline const QString kReason = QStringLiteral("reason");
 inline const QString kConfirmOverLimit = QStringLiteral("confirm-over-limit");
+inline const QString kCrossing = QStringLiteral("crossing");
 // Declared by their own commands, named here for the commands that refuse them.
 inline const QString kMark = QStringLiteral("mark");
 inline const QString kReport = QStringLiteral("report");

@@ -37,7 +37,7 @@ QString selectedColumns(const Dialect &dialect)
     return QStringLiteral("c.Id, c.PrintDate, c.BankID, c.ChequeNo, c.Pay, %1, c.Status, c.Reason, c.Workstation, "
                           "c.Queue, c.JobId, c.ChangedAt, (c.Duplicate = 1 OR EXISTS (SELECT 1 FROM Cheque AS o WHERE "
                           "o.Duplicate = 1 AND o.BankID = c.BankID AND o.NumberKey = c.NumberKey)), a.AmountStyle, "
-                          "a.CurrencyName, a.SubunitName, c.Decimals, c.Crossing")
+                          "a.CurrencyName, a.SubunitName, c.Decimals, a.SubunitFirst, a.CurrencySign, c.Crossing")
         .arg(dialect.amountUnits(QStringLiteral("c")));
 }
 
@@ -53,6 +53,8 @@ RegisterEntry entryFromQuery(const QSqlQuery &query)
     entry.money.style = amountStyleFromWord(query.value(13).toString()).value_or(AmountStyle::International);
     entry.money.currencyName = query.value(14).toString();
     entry.money.subunitName = query.value(15).toString();
+    entry.money.subunitFirst = query.value(17).toInt() != 0;
+    entry.money.currencySign = query.value(18).toString();
     entry.amount = chequeAmount({query.value(5).toLongLong(), query.value(16).toInt()}, entry.money);
     entry.status = statusFromWord(query.value(6).toString()).value_or(ChequeStatus::Printed);
     entry.reason = query.value(7).toString();
@@ -61,7 +63,7 @@ RegisterEntry entryFromQuery(const QSqlQuery &query)
     entry.jobId = query.value(10).toInt();
     entry.changedAt = query.value(11).toDateTime().toUTC();
     entry.repeated = query.value(12).toBool();
-    if (const QVariant crossing = query.value(17); !crossing.isNull())
+    if (const QVariant crossing = query.value(19); !crossing.isNull())
         entry.crossing = crossing.toString();
     return entry;
 }
@@ -299,13 +301,15 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
     // A month of a large register is tens of thousands of rows: only what a report shows is read,
     // and each account's money and the few repeated numbers once, not for every row.
     QHash<QString, MoneyStyle> money;
-    QSqlQuery accounts
-        = m_connection.run(QStringLiteral("SELECT BankID, AmountStyle, CurrencyName, SubunitName FROM BankAccount"));
+    QSqlQuery accounts = m_connection.run(QStringLiteral(
+        "SELECT BankID, AmountStyle, CurrencyName, SubunitName, SubunitFirst, CurrencySign FROM BankAccount"));
     while (m_connection.next(accounts)) {
         MoneyStyle &style = money[accounts.value(0).toString()];
         style.style = amountStyleFromWord(accounts.value(1).toString()).value_or(AmountStyle::International);
         style.currencyName = accounts.value(2).toString();
         style.subunitName = accounts.value(3).toString();
+        style.subunitFirst = accounts.value(4).toInt() != 0;
+        style.currencySign = accounts.value(5).toString();
     }
     QSet<std::pair<QString, QString>> repeated;
     QSqlQuery duplicates = m_connection.run(QStringLiteral("SELECT BankID, NumberKey FROM Cheque WHERE Duplicate = 1"));

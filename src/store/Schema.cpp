@@ -204,7 +204,7 @@ QStringList accountSettingsColumns(const QString &real, const QString &whole)
             column(QStringLiteral("BearerTop %1").arg(real)),
             column(QStringLiteral("BearerWidth %1 CHECK (BearerWidth > 0)").arg(real)),
             column(QStringLiteral("Filler TEXT NOT NULL DEFAULT ''")),
-            column(QStringLiteral("SubunitFirst INTEGER NOT NULL DEFAULT 0 CHECK (SubunitFirst IN (0, 1))")),
+            column(QStringLiteral("SubunitFirst INTEGER NOT NULL DEFAULT 1 CHECK (SubunitFirst IN (0, 1))")),
             column(QStringLiteral("CurrencySign TEXT NOT NULL DEFAULT ''")),
             column(QStringLiteral("NotOver %1 CHECK (NotOver > 0)").arg(whole)),
             column(QStringLiteral("PositivePayFrom %1 CHECK (PositivePayFrom >= 0)").arg(whole)),

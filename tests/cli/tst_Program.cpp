@@ -34,6 +34,8 @@ private slots:
     void upgradeSaysItsProgressAndWhatItRounded();
     void aProofIsWrittenOrRefusedAsTheWindowWould_data();
     void aProofIsWrittenOrRefusedAsTheWindowWould();
+    void aProofIsCrossedWithTheAccountsOrItsOwnWords_data();
+    void aProofIsCrossedWithTheAccountsOrItsOwnWords();
     void wrongWordsAreAUsageError_data();
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
@@ -245,6 +247,45 @@ void TestProgram::aProofIsWrittenOrRefusedAsTheWindowWould()
         QVERIFY2(printed.contains(word), qPrintable(printed.join(u' ')));
 }
 
+void TestProgram::aProofIsCrossedWithTheAccountsOrItsOwnWords_data()
+{
+    QTest::addColumn<QString>("given"); // after --crossing; "-" for no --crossing at all
+    QTest::addColumn<QString>("crossed"); // the stamp's words, blanks aside; empty: none
+    QTest::newRow("the account's words") << "-"
+                                         << "NotNegotiable";
+    QTest::newRow("the cheque's own") << "A/c Payee Only"
+                                      << "A/cPayeeOnly";
+    QTest::newRow("the lines alone") << ""
+                                     << "";
+}
+
+void TestProgram::aProofIsCrossedWithTheAccountsOrItsOwnWords()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, crossed);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("UPDATE BankAccount SET CrossingWords = 'Not Negotiable'"));
+    // Set along the diagonal, the stamp's words come out of the PDF a letter or two at a time, in no
+    // set order: they are the letters the crossed proof has beyond the same proof uncrossed.
+    const auto letters = [&](const QStringList &crossing) {
+        const QString pdf = db.folder() + QStringLiteral("/cheque.pdf");
+        if (runOn(db, cheque(pdf) + crossing) != 0)
+            return QStringLiteral("(refused: %1)").arg(m_said);
+        QString all = pdfTexts(pdf).join(QString());
+        std::sort(all.begin(), all.end());
+        return all;
+    };
+    QStringList crossing {QStringLiteral("--stamp")};
+    if (given != QLatin1String("-"))
+        crossing << QStringLiteral("--crossing") << given;
+    QString extra = letters(crossing);
+    for (const QChar c : letters({QStringLiteral("--no-stamp")}))
+        extra.remove(extra.indexOf(c), extra.contains(c) ? 1 : 0);
+    std::sort(crossed.begin(), crossed.end());
+    QCOMPARE(extra, crossed);
+}
+
 void TestProgram::wrongWordsAreAUsageError_data()
 {
     QTest::addColumn<QString>("arguments"); // apart by blanks
@@ -253,6 +294,9 @@ void TestProgram::wrongWordsAreAUsageError_data()
     row("stray word", "print", "\"print\" is not an option");
     row("print and pdf", "--print --pdf x.pdf", "cannot go together");
     row("stamp and no stamp", "--pdf x.pdf --stamp --no-stamp", "cannot go together");
+    row("a crossing's words and no stamp", "--pdf x.pdf --crossing Negotiable --no-stamp", "cannot go with --no-stamp");
+    row("a crossing's words for a batch", "--batch b.csv --check --crossing Negotiable",
+        "--crossing does not go with it");
     row("initialise without a place", "--initialise", "needs --database");
     // Every command checks the words, asked for or not: an option of another command, and two
     // commands that cannot go together, are refused before anything is done.

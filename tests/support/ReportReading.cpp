@@ -27,9 +27,9 @@ QString withoutBlanks(QString text)
 void addThreeMoneysMonth(const TestDatabase &db)
 {
     db.exec(
-        QStringLiteral("INSERT INTO BankAccount (BankID, AmountStyle, CurrencyName, SubunitName, SubunitDigits) VALUES "
-                       "('RUPEE', 'Indian', 'Rupees', 'Paise', 2), ('DOLLAR', 'International', 'Dollars', 'Cents', 2), "
-                       "('DINAR', 'International', 'Dinars', 'Fils', 3)"));
+        QStringLiteral("INSERT INTO BankAccount (BankID, AmountStyle, CurrencyName, SubunitName, SubunitDigits, "
+                       "SubunitFirst) VALUES ('RUPEE', 'Indian', 'Rupees', 'Paise', 2, 1), ('DOLLAR', 'International', "
+                       "'Dollars', 'Cents', 2, 1), ('DINAR', 'International', 'Dinars', 'Fils', 3, 1)"));
     // Amounts in the smallest unit of each account's money, with its decimals, as the backend keeps them.
     const struct
     {

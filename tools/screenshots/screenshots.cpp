@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
     // The leaf laid out by eye, with the payee's box chosen so that its handle shows.
     banks->findChild<QPushButton *>(QStringLiteral("cmdDesign"))->click();
     auto *designer = banks->findChild<frmLeafDesigner *>();
-    designer->resize(900, 560);
+    designer->resize(960, 700);
     designer->findChild<QPushButton *>(QStringLiteral("cmdFit"))->click();
     for (QGraphicsItem *item : designer->view()->scene()->items()) {
         if (item->toolTip() == QLatin1String("Pay"))

@@ -77,7 +77,7 @@ QString BatchCommand::usageProblem(const QCommandLineParser &parser, const QList
     const int ways = (parser.isSet(kCheck) ? 1 : 0) + (parser.isSet(kPdf) ? 1 : 0) + (parser.isSet(kPrint) ? 1 : 0);
     if (ways != 1)
         return QCoreApplication::translate("BatchCommand", "--batch takes one of --check, --pdf FILE or --print.");
-    for (const QString &single : {kChequeNo, kPay, kDate, kAmount, kMark, kReport}) {
+    for (const QString &single : {kChequeNo, kPay, kDate, kAmount, kCrossing, kMark, kReport}) {
         if (parser.isSet(single))
             return QCoreApplication::translate("BatchCommand",
                                                "--batch takes its cheques from the file; --%1 does not go with it.")

@@ -59,8 +59,10 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
                                             "is no next number: give the first one with --cheque.")
                     .arg(texts.accountCode));
     }
-    if (parser.isSet(kStamp) || parser.isSet(kNoStamp))
-        texts.stamp = parser.isSet(kStamp);
+    // Words given for the crossing ask for one.
+    texts.crossing = parser.isSet(kCrossing) ? parser.value(kCrossing).trimmed() : account->marks.crossing();
+    if (parser.isSet(kStamp) || parser.isSet(kNoStamp) || parser.isSet(kCrossing))
+        texts.stamp = !parser.isSet(kNoStamp);
     else
         texts.stamp = store.parameters().wholeNumberParameter(Parameter::Stamp) != 0;
 
@@ -83,6 +85,9 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
             "OneCheque", "--print and --pdf cannot go together: print the cheque, or write its proof.");
     if (parser.isSet(kStamp) && parser.isSet(kNoStamp))
         return QCoreApplication::translate("OneCheque", "--stamp and --no-stamp cannot go together.");
+    if (parser.isSet(kCrossing) && parser.isSet(kNoStamp))
+        return QCoreApplication::translate("OneCheque",
+                                           "--crossing gives the crossing's words; it cannot go with --no-stamp.");
     if (parser.isSet(kMark) && (parser.isSet(kPrint) || parser.isSet(kPdf)))
         return QCoreApplication::translate("OneCheque",
                                            "--mark settles a cheque already sent; it cannot go with --print or --pdf.");

@@ -76,4 +76,21 @@ QString accountCodeCapitals(const QString &code)
     return capitals;
 }
 
+QStringList offeredCrossings()
+{
+    return {QStringLiteral("A/c Payee Only"), kDefaultCrossingWords, QStringLiteral("Not Negotiable"),
+            QStringLiteral("& Co."), kNoCrossingWords};
+}
+
+QString crossingFromWords(const QString &chosen)
+{
+    const QString words = chosen.trimmed();
+    return words.compare(kNoCrossingWords, Qt::CaseInsensitive) == 0 ? QString(QLatin1String("")) : words;
+}
+
+QString crossingShown(const QString &words)
+{
+    return words.trimmed().isEmpty() ? kNoCrossingWords : words;
+}
+
 } // namespace quillset

@@ -3,6 +3,7 @@
 #include "core/words/MoneyStyle.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -84,6 +85,15 @@ struct DatePlace
 
 /// The words the crossing carries unless an account or a cheque says otherwise.
 inline const QString kDefaultCrossingWords = QStringLiteral("Payee's Account Only");
+
+/// How a list of crossings names the two lines without words.
+inline const QString kNoCrossingWords = QStringLiteral("(none)");
+/// The crossings offered to choose from, the lines alone last; an office may type its own.
+QStringList offeredCrossings();
+/// The words for what was chosen or typed: "(none)" is the lines alone, anything else its own words.
+QString crossingFromWords(const QString &chosen);
+/// The other way: how a list shows the words, "(none)" for the lines alone.
+QString crossingShown(const QString &words);
 
 /// A line struck through the printed "OR BEARER", in centimetres from the leaf's top-left corner:
 /// where it starts and how long it is. Not set: nothing is struck.

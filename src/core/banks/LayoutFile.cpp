@@ -134,10 +134,90 @@ public:
         return text;
     }
 
+    bool isNull(const QString &field) const { return m_object.value(field).isNull(); }
+
 private:
     QString m_path;
     QJsonObject m_object;
 };
+
+// The leaf's marks and money wording came with layout version 2: a version-1 file has none of these
+// fields, and its account takes the defaults, except that its words keep the subunit before its
+// number ("and Paise Fifty"), the only way they were written then.
+constexpr int kMarksVersion = 2;
+constexpr int kLongestCrossing = 40;
+constexpr int kLongestFiller = 5;
+constexpr int kLongestSign = 3;
+
+QStringList marksTopFields(int version)
+{
+    return version >= kMarksVersion ? QStringList {QStringLiteral("date"), QStringLiteral("marks")} : QStringList();
+}
+
+QStringList marksMoneyFields(int version)
+{
+    return version >= kMarksVersion ? QStringList {QStringLiteral("subunitFirst"), QStringLiteral("sign")}
+                                    : QStringList();
+}
+
+void writeMarks(QJsonObject &document, QJsonObject &money, const BankAccountRecord &account)
+{
+    const StrikePlace &strike = account.marks.bearerStrike;
+    document.insert(QStringLiteral("date"),
+                    QJsonObject {{QStringLiteral("layout"), dateLayoutWord(account.date.layout)},
+                                 {QStringLiteral("boxPitch"), number(account.date.boxPitch)}});
+    document.insert(QStringLiteral("marks"),
+                    QJsonObject {{QStringLiteral("crossingWords"),
+                                  account.marks.crossingWords ? QJsonValue(*account.marks.crossingWords)
+                                                              : QJsonValue(QJsonValue::Null)},
+                                 {QStringLiteral("filler"), account.marks.filler},
+                                 {QStringLiteral("bearerStrike"),
+                                  QJsonObject {{QStringLiteral("left"), number(strike.left)},
+                                               {QStringLiteral("top"), number(strike.top)},
+                                               {QStringLiteral("width"), number(strike.width)}}}});
+    money.insert(QStringLiteral("subunitFirst"), account.money.subunitFirst);
+    money.insert(QStringLiteral("sign"), account.money.currencySign);
+}
+
+void readMarks(const QJsonObject &root, const Block &money, int version, BankAccountRecord &result)
+{
+    if (version < kMarksVersion) {
+        result.date = {};
+        result.marks = {};
+        result.money.subunitFirst = true;
+        result.money.currencySign.clear();
+        return;
+    }
+    const Block date
+        = Block::inside(root, QStringLiteral("date"), {QStringLiteral("layout"), QStringLiteral("boxPitch")});
+    const QString layoutWord = date.text(QStringLiteral("layout"), kLongestMoneyName);
+    const std::optional<DateLayout> layout = dateLayoutFromWord(layoutWord);
+    if (!layout)
+        throw fieldRefused(date.name(QStringLiteral("layout")),
+                           QStringLiteral("holds \"%1\", which is none of %2, %3, %4 and %5")
+                               .arg(layoutWord, dateLayoutWord(DateLayout::Boxes),
+                                    dateLayoutWord(DateLayout::DashedNumbers),
+                                    dateLayoutWord(DateLayout::SlashedNumbers), dateLayoutWord(DateLayout::Written)));
+    result.date.layout = *layout;
+    result.date.boxPitch = date.centimetres(QStringLiteral("boxPitch"), MeasureKind::BoxSize);
+
+    const Block marks
+        = Block::inside(root, QStringLiteral("marks"),
+                        {QStringLiteral("crossingWords"), QStringLiteral("filler"), QStringLiteral("bearerStrike")});
+    const QString wordsField = QStringLiteral("crossingWords");
+    result.marks.crossingWords
+        = marks.isNull(wordsField) ? std::nullopt : std::optional<QString>(marks.text(wordsField, kLongestCrossing));
+    result.marks.filler = marks.text(QStringLiteral("filler"), kLongestFiller);
+    const QStringList strikeFields {QStringLiteral("left"), QStringLiteral("top"), QStringLiteral("width")};
+    const Block strike
+        = Block::inside(root.value(QStringLiteral("marks")).toObject(), QStringLiteral("bearerStrike"), strikeFields);
+    result.marks.bearerStrike = {strike.centimetres(strikeFields.at(0), MeasureKind::Place),
+                                 strike.centimetres(strikeFields.at(1), MeasureKind::Place),
+                                 strike.centimetres(strikeFields.at(2), MeasureKind::BoxSize)};
+
+    result.money.subunitFirst = money.yesNo(QStringLiteral("subunitFirst"));
+    result.money.currencySign = money.text(QStringLiteral("sign"), kLongestSign);
+}
 
 } // namespace
 
@@ -152,14 +232,17 @@ QByteArray layoutDocument(const BankAccountRecord &account)
                                 {QStringLiteral("top"), number(account.crossing.top)},
                                 {QStringLiteral("width"), number(account.crossing.width)},
                                 {QStringLiteral("height"), number(account.crossing.height)}};
-    const QJsonObject money {{QStringLiteral("style"), amountStyleWord(account.money.style)},
-                             {QStringLiteral("currency"), account.money.currencyName},
-                             {QStringLiteral("subunit"), account.money.subunitName},
-                             {QStringLiteral("decimals"), account.money.subunitDigits}};
-    const QJsonObject document {
-        {QStringLiteral("format"), kLeafLayoutFormat}, {QStringLiteral("version"), kLayoutVersion},
-        {QStringLiteral("centimetres"), measurements}, {QStringLiteral("rupee3Active"), account.rupee3Active},
-        {QStringLiteral("crossing"), crossing},        {QStringLiteral("money"), money}};
+    QJsonObject money {{QStringLiteral("style"), amountStyleWord(account.money.style)},
+                       {QStringLiteral("currency"), account.money.currencyName},
+                       {QStringLiteral("subunit"), account.money.subunitName},
+                       {QStringLiteral("decimals"), account.money.subunitDigits}};
+    QJsonObject document {{QStringLiteral("format"), kLeafLayoutFormat},
+                          {QStringLiteral("version"), kLayoutVersion},
+                          {QStringLiteral("centimetres"), measurements},
+                          {QStringLiteral("rupee3Active"), account.rupee3Active},
+                          {QStringLiteral("crossing"), crossing}};
+    writeMarks(document, money, account);
+    document.insert(QStringLiteral("money"), money);
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
@@ -190,15 +273,17 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     for (int i = 0; i < kMeasurementCount; ++i)
         columns.append(measurementColumn(static_cast<Measurement>(i)));
     const Block top(root, QString(),
-                    {QStringLiteral("format"), QStringLiteral("version"), measurementsKey,
-                     QStringLiteral("rupee3Active"), QStringLiteral("crossing"), QStringLiteral("money")});
+                    QStringList {QStringLiteral("format"), QStringLiteral("version"), measurementsKey,
+                                 QStringLiteral("rupee3Active"), QStringLiteral("crossing"), QStringLiteral("money")}
+                        + marksTopFields(version));
     const Block measurements = Block::inside(root, measurementsKey, columns);
     const QStringList crossingFields {QStringLiteral("left"), QStringLiteral("top"), QStringLiteral("width"),
                                       QStringLiteral("height")};
     const Block crossing = Block::inside(root, QStringLiteral("crossing"), crossingFields);
-    const Block money = Block::inside(
-        root, QStringLiteral("money"),
-        {QStringLiteral("style"), QStringLiteral("currency"), QStringLiteral("subunit"), QStringLiteral("decimals")});
+    const Block money = Block::inside(root, QStringLiteral("money"),
+                                      QStringList {QStringLiteral("style"), QStringLiteral("currency"),
+                                                   QStringLiteral("subunit"), QStringLiteral("decimals")}
+                                          + marksMoneyFields(version));
 
     BankAccountRecord result = account;
     for (int i = 0; i < kMeasurementCount; ++i) {
@@ -222,6 +307,7 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     result.money.currencyName = money.text(QStringLiteral("currency"), kLongestMoneyName);
     result.money.subunitName = money.text(QStringLiteral("subunit"), kLongestMoneyName);
     result.money.subunitDigits = money.whole(QStringLiteral("decimals"), {0, 2, 3});
+    readMarks(root, money, version, result);
     return result;
 }
 

@@ -303,6 +303,13 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         }
         // Rows that write the code in other capitals are the same account, for numbers and totals.
         texts.accountCode = record.bankId;
+        texts.crossing = record.marks.crossing();
+        if (const QString crossing = row.texts.value(QStringLiteral("Crossing")).trimmed(); !crossing.isEmpty()) {
+            // Words of its own cross the row's cheque, unless its Stamp cell says no.
+            texts.crossing = crossingFromWords(crossing);
+            if (row.texts.value(QStringLiteral("Stamp")).trimmed().isEmpty())
+                texts.stamp = true;
+        }
         QString grouping;
         texts.amount = ungrouped(texts.amount, record, grouping);
         if (!grouping.isEmpty()) {

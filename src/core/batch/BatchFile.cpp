@@ -392,8 +392,9 @@ QStringList groupedProblemLines(const QList<BatchProblem> &problems)
 
 const QStringList &batchColumns()
 {
-    static const QStringList columns = {QStringLiteral("Cheque"), QStringLiteral("Pay"),     QStringLiteral("Amount"),
-                                        QStringLiteral("Date"),   QStringLiteral("Account"), QStringLiteral("Stamp")};
+    static const QStringList columns
+        = {QStringLiteral("Cheque"),  QStringLiteral("Pay"),   QStringLiteral("Amount"),  QStringLiteral("Date"),
+           QStringLiteral("Account"), QStringLiteral("Stamp"), QStringLiteral("Crossing")};
     return columns;
 }
 

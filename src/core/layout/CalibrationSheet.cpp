@@ -28,9 +28,10 @@ struct Label
 };
 
 constexpr Label kLabels[] = {
-    {"lblDate", "Date"},        {"lblPay", "Pay"},          {"lblAmount", "Amount"},
-    {"lblRupeeL1", "Rupee L1"}, {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
-    {"Stamp", "Crossing"},
+    {"lblDate", "Date"},        {"lblPay", "Pay"},
+    {"lblAmount", "Amount"},    {"lblRupeeL1", "Rupee L1"},
+    {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
+    {"Stamp", "Crossing"},      {"BearerStrike", "OR BEARER strike"},
 };
 
 double tickLength(int millimetre)
@@ -252,7 +253,9 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
     QList<std::pair<QString, QString>> labels;
     for (const PageItem &field : cheque.items) {
         // The second words line and the company name are boxed even when this sample leaves them empty.
-        if (field.name == QLatin1String("lblRupeeL3"))
+        // The date's own boxes lie within its field, which is boxed; a strike is boxed where it prints.
+        if (field.name == QLatin1String("lblRupeeL3") || field.name.startsWith(QLatin1String("lblDateBox"))
+            || (field.kind == PageItem::Kind::Strike && !field.shown))
             continue;
         PageItem box = outline(QStringLiteral("Box ") + field.name, field.rect, sheetLabel(field.name));
         labels.append({field.name, box.text});

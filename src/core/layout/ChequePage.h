@@ -17,12 +17,15 @@ struct PageItem
         Stamp,
         Outline, ///< the rectangle's outline, with the text as a small label inside its top-left corner
         Line, ///< a line from the rectangle's top-left corner to its bottom-right one
+        Strike, ///< a line as thick as the rectangle is high, along it: through a printed "OR BEARER"
     };
 
-    QString name; ///< lblDate, lblPay, lblAmount, lblRupeeL1..3, CompanyName, Stamp
+    /// lblDate, lblDateBox1..8 (a digit to a box), lblPay, lblAmount, lblRupeeL1..3, CompanyName, Stamp,
+    /// BearerStrike
+    QString name;
     Kind kind = Kind::Text;
     QRectF rect; ///< left, top, width, height in twips from the page's top-left corner
-    QString text;
+    QString text; ///< for the stamp, the crossing's words (empty: the lines alone)
     double pointSize = 9.75;
     /// The size of type the box's line was measured for, when the text is set smaller to fit: the
     /// baseline stays where that size sits. 0 for the text's own size.
@@ -48,6 +51,8 @@ struct ChequePage
     float chequeTop = 0; ///< after the one-line allowance, as the fields are placed from it
     QRectF leaf; ///< the cheque leaf itself, in twips from the page's corner
     QString fontFamily;
+    QString account; ///< the account's code, for messages about its layout
+    double dateBoxPitch = 0; ///< centimetres between the date's boxes; 0 when the digits are spread
     QList<PageItem> items;
 
     /// The item of that name; the page always holds every item, shown or not.

@@ -22,6 +22,8 @@ constexpr double kCompanyPointSize = 9.0;
 constexpr double kMeasuringPointSize = 10.0;
 constexpr double kSmallestPointSize = 7.0;
 constexpr double kPointStep = 0.25;
+constexpr double kStrikeTwips = 20; // the bearer strike: a 1 pt line, plain on paper
+constexpr int kDateDigits = 8;
 
 // A measurement in twips; a missing one stops the composition with a message the operator can act on.
 double twips(const BankAccountRecord &account, Measurement measurement)
@@ -75,6 +77,83 @@ void fitToBox(PageItem &item, const QString &family, const PageMetrics &metrics)
         }
         item.pointSize -= kPointStep;
     }
+}
+
+// With a box pitch each of the date's eight digits is centred in a box of its own, the boxes that far
+// apart from the date field's left edge; the field itself then prints nothing. Otherwise the date is
+// one text in the field, as the layout writes it.
+QList<PageItem> placeDate(PageItem &date, const QDate &day, const DatePlace &place)
+{
+    QList<PageItem> boxes;
+    if (place.layout != DateLayout::Boxes || !place.boxPitch) {
+        date.text = chequeDateText(day, place.layout);
+        return boxes;
+    }
+    const QString digits = day.toString(QStringLiteral("ddMMyyyy"));
+    const double pitch = *place.boxPitch * kTwipsPerCentimetre;
+    for (int i = 0; i < kDateDigits; ++i) {
+        PageItem box = textItem(QStringLiteral("lblDateBox%1").arg(i + 1), kFieldPointSize);
+        box.rect = fieldBox(date.rect.left() + i * pitch, date.rect.top(), pitch);
+        box.text = digits.mid(i, 1);
+        box.centred = true;
+        boxes.append(box);
+    }
+    date.text = digits;
+    date.shown = false;
+    return boxes;
+}
+
+// The strike through a printed "OR BEARER": a line along the measured place, at its top.
+PageItem bearerStrike(const StrikePlace &place, double left, double top)
+{
+    PageItem strike;
+    strike.name = QStringLiteral("BearerStrike");
+    strike.kind = PageItem::Kind::Strike;
+    strike.shown = place.isSet();
+    if (strike.shown)
+        strike.rect = QRectF(left + *place.left * kTwipsPerCentimetre,
+                             top + *place.top * kTwipsPerCentimetre - kStrikeTwips / 2,
+                             *place.width * kTwipsPerCentimetre, kStrikeTwips);
+    return strike;
+}
+
+// Where a line's filler must stop: its box's right edge, or sooner where another field's box starts
+// on the same line.
+double fillerLimit(const PageItem &item, const QList<PageItem> &others)
+{
+    double limit = item.rect.right();
+    for (const PageItem &other : others) {
+        if (&other == &item || !other.shown || other.kind != PageItem::Kind::Text || other.text.isEmpty())
+            continue;
+        const bool sameLine = other.rect.top() < item.rect.bottom() && other.rect.bottom() > item.rect.top();
+        if (sameLine && other.rect.left() > item.rect.left())
+            limit = qMin(limit, other.rect.left());
+    }
+    return limit;
+}
+
+// The filler repeated after the text, as many times as its ink still ends inside the limit, so that
+// nothing can be written after the text. A line too full for even one is left as it is.
+void fillLine(PageItem &item, const QString &filler, double limit, const QString &family, const PageMetrics &metrics)
+{
+    if (filler.isEmpty() || item.overflows || !item.shown)
+        return;
+    const TextStyle style {family, item.pointSize, item.bold};
+    const double each = metrics.textWidth(filler, style);
+    if (each <= 0)
+        return;
+    const QString lead = item.text.trimmed().isEmpty() ? QString() : item.text.trimmed() + u' ';
+    PageItem filled = item;
+    filled.rect.setRight(limit);
+    const double room = limit - item.rect.left() - metrics.textWidth(lead, style);
+    auto count = static_cast<qsizetype>(qMax(0.0, room) / each) + 1;
+    for (; count > 0; --count) {
+        filled.text = lead + filler.repeated(count);
+        if (!inkLeavesBox(filled, family, metrics))
+            break;
+    }
+    if (count > 0)
+        item.text = filled.text;
 }
 
 } // namespace
@@ -138,6 +217,8 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
                         crossing.width ? *crossing.width * kTwipsPerCentimetre : kCrossingWidthTwips,
                         crossing.height ? *crossing.height * kTwipsPerCentimetre : kCrossingHeightTwips);
     stamp.shown = cheque.stamp;
+    stamp.text = cheque.crossing;
+    const PageItem strike = bearerStrike(account.marks.bearerStrike, page.chequeLeft, page.chequeTop);
 
     // Bottoms are measured from one text line above the leaf; the stamp keeps the leaf's own top.
     const TextStyle measuring {page.fontFamily, kMeasuringPointSize, false};
@@ -166,7 +247,7 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
     company.rect = fieldBox(x + twips(account, M::Rupee3Left), y + twips(account, M::Rupee3Bottom),
                             twips(account, M::Rupee3Width));
 
-    date.text = spreadDateDigits(cheque.date);
+    const QList<PageItem> dateBoxes = placeDate(date, cheque.date, account.date);
     pay.text = cheque.payee;
     amount.text = chequeFigures(cheque.amount);
     amount.bold = true;
@@ -183,7 +264,22 @@ ChequePage ComposeCheque(const Cheque &cheque, const BankAccountRecord &account,
     for (PageItem *item : {&pay, &line1, &line2})
         fitToBox(*item, page.fontFamily, metrics);
 
+    page.account = account.bankId;
+    page.dateBoxPitch = account.date.layout == DateLayout::Boxes ? account.date.boxPitch.value_or(0) : 0;
     page.items = {stamp, company, date, pay, amount, line1, line2, line3};
+    page.items += dateBoxes;
+    page.items.append(strike);
+    if (const QString &filler = account.marks.filler; !filler.isEmpty()) {
+        // An empty second line is filled whole, so that nothing can be added there either.
+        for (const char *name : {"lblPay", "lblRupeeL1", "lblRupeeL2"}) {
+            for (PageItem &item : page.items) {
+                if (item.name != QLatin1String(name))
+                    continue;
+                item.shown = item.shown || item.name == QLatin1String("lblRupeeL2");
+                fillLine(item, filler, fillerLimit(item, page.items), page.fontFamily, metrics);
+            }
+        }
+    }
     return page;
 }
 

@@ -30,9 +30,9 @@ CrossingLines crossingLines(const QRectF &box)
 
 } // namespace
 
-void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &fontFamily, double fontScale)
+void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &words, const QString &fontFamily,
+                       double fontScale)
 {
-    const QString words = QStringLiteral("Payee's Account Only");
     const CrossingLines lines = crossingLines(box);
     const double length = lines.length;
 
@@ -46,6 +46,10 @@ void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &font
     painter.drawLine(QPointF(-length / 2, -lines.gap), QPointF(length / 2, -lines.gap));
     painter.drawLine(QPointF(-length / 2, lines.gap), QPointF(length / 2, lines.gap));
 
+    if (words.trimmed().isEmpty()) {
+        painter.restore();
+        return;
+    }
     QFont font(fontFamily);
     font.setBold(true);
     font.setPointSizeF(8 * fontScale);

@@ -15,6 +15,9 @@ namespace {
 constexpr double kTwipsPerCentimetre = 567.0;
 constexpr double kFieldHeight = 255.0;
 constexpr double kWordsAllowance = kTwipsPerCentimetre; // the words lines print a centimetre wider
+constexpr int kDateCells = 8;
+// A strike not yet placed is offered at the payee line's right end, where leaves print "OR BEARER".
+constexpr double kStrikeOfferedWidth = 2 * kTwipsPerCentimetre;
 
 struct FieldMeasures
 {
@@ -70,25 +73,42 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
                          QStringLiteral("M/S. WWWWWWWW MMMMMMMM ENTERPRISES PRIVATE LIMITED"),
                          QDate(2028, 12, 28),
                          Money {account.money.subunitDigits > 0 ? 77777777777 : 777777777, account.money},
-                         true};
+                         true,
+                         account.marks.crossing()};
     PrintSettings settings;
     settings.companyName = QStringLiteral("FOR WWWWWW MMMMMM TRADERS PVT. LTD.");
     const ChequePage page = ComposeCheque(sample, account, settings, metrics);
     QList<DesignBox> boxes;
     for (const PageItem &item : page.items) {
-        if (item.name == QLatin1String("lblRupeeL3"))
+        if (item.name == QLatin1String("lblRupeeL3") || item.name.startsWith(QLatin1String("lblDateBox")))
             continue;
         DesignBox box;
         box.name = item.name;
         const FieldMeasures *field = fieldNamed(item.name);
-        box.label = field
-            ? QString::fromLatin1(field->label)
-            : (item.kind == PageItem::Kind::Stamp ? QStringLiteral("Crossing") : QStringLiteral("Company name"));
+        box.label = field                         ? QString::fromLatin1(field->label)
+            : item.kind == PageItem::Kind::Stamp  ? QStringLiteral("Crossing")
+            : item.kind == PageItem::Kind::Strike ? QStringLiteral("OR BEARER strike")
+                                                  : QStringLiteral("Company name");
         box.rect = item.rect.translated(-page.leaf.topLeft());
-        box.sample = item.kind == PageItem::Kind::Stamp ? QStringLiteral("A/C PAYEE ONLY") : item.text;
+        // The samples are what the cheque prints: the crossing's words, the filler, the date's form.
+        box.sample = item.text;
         box.pointSize = item.pointSize;
         box.bold = item.bold;
         box.sizedBothWays = item.kind == PageItem::Kind::Stamp;
+        if (item.name == QLatin1String("lblDate") && page.dateBoxPitch > 0) {
+            box.cells = kDateCells;
+            box.rect.setWidth(kDateCells * page.dateBoxPitch * kTwipsPerCentimetre);
+        }
+        if (item.kind == PageItem::Kind::Strike) {
+            box.shown = item.shown;
+            if (!item.shown) {
+                const PageItem &pay = page.item(QStringLiteral("lblPay"));
+                box.rect = QRectF(pay.rect.right() - kStrikeOfferedWidth, pay.rect.center().y(), kStrikeOfferedWidth, 0)
+                               .translated(-page.leaf.topLeft());
+            }
+            box.rect = QRectF(box.rect.left(), box.rect.center().y() - kStrikeBoxTwips / 2, box.rect.width(),
+                              kStrikeBoxTwips);
+        }
         boxes.append(box);
     }
     return boxes;
@@ -101,7 +121,15 @@ BankAccountRecord withDesign(const BankAccountRecord &account, const QList<Desig
     // A field's stored top is its bottom edge, counted from one text line above the leaf.
     const double above = lineAbove(metrics);
     for (const DesignBox &box : boxes) {
-        if (const FieldMeasures *field = fieldNamed(box.name)) {
+        if (box.name == QLatin1String("lblDate") && box.cells > 0) {
+            // The boxes' width gives their pitch; the date's box is widened to hold them if need be.
+            designed.setValue(Measurement::DateLeft, centimetres(box.rect.left()));
+            designed.setValue(Measurement::DateBottom, centimetres(box.rect.top() + kFieldHeight + above));
+            designed.date.boxPitch = centimetres(box.rect.width() / box.cells);
+            const double group = *designed.date.boxPitch * box.cells;
+            if (designed.value(Measurement::DateWidth).value_or(0) < group)
+                designed.setValue(Measurement::DateWidth, group);
+        } else if (const FieldMeasures *field = fieldNamed(box.name)) {
             designed.setValue(field->left, centimetres(box.rect.left()));
             designed.setValue(field->bottom, centimetres(box.rect.top() + kFieldHeight + above));
             designed.setValue(field->width, centimetres(box.rect.width() - field->extraWidth));
@@ -113,6 +141,11 @@ BankAccountRecord withDesign(const BankAccountRecord &account, const QList<Desig
         } else if (box.name == QLatin1String("Stamp")) {
             designed.crossing = {centimetres(box.rect.left()), centimetres(box.rect.top()),
                                  centimetres(box.rect.width()), centimetres(box.rect.height())};
+        } else if (box.name == QLatin1String("BearerStrike")) {
+            designed.marks.bearerStrike = box.shown
+                ? StrikePlace {centimetres(box.rect.left()), centimetres(box.rect.center().y()),
+                               centimetres(box.rect.width())}
+                : StrikePlace {};
         }
     }
     return designed;
@@ -124,6 +157,16 @@ QString designValues(const BankAccountRecord &account, const QString &name)
         return QStringLiteral("left %1, top %2, width %3 cm")
             .arg(shown(account.value(field->left)), shown(account.value(field->bottom)),
                  shown(account.value(field->width)));
+    if (name == QLatin1String("lblDate") && account.date.layout == DateLayout::Boxes && account.date.boxPitch)
+        return QStringLiteral("left %1, top %2, boxes %3 cm apart")
+            .arg(shown(account.value(Measurement::DateLeft)), shown(account.value(Measurement::DateBottom)),
+                 shown(account.date.boxPitch));
+    if (name == QLatin1String("BearerStrike")) {
+        const StrikePlace &strike = account.marks.bearerStrike;
+        return strike.isSet() ? QStringLiteral("left %1, top %2, width %3 cm")
+                                    .arg(shown(strike.left), shown(strike.top), shown(strike.width))
+                              : QStringLiteral("not struck");
+    }
     if (name == QLatin1String("CompanyName"))
         return QStringLiteral("left %1, top %2, width %3 cm")
             .arg(shown(account.value(Measurement::Rupee3Left)), shown(account.value(Measurement::Rupee3Bottom)),

@@ -164,10 +164,71 @@ Failure placeProblem(ErrorNumber number,
                        QCoreApplication::translate("PageChecks", "in ") + layoutOnCommandLine()));
 }
 
+bool isDateBox(const QString &itemName)
+{
+    return itemName.startsWith(QLatin1String("lblDateBox"));
+}
+
+QString centimetres(double pitch)
+{
+    return QString::number(pitch, 'f', 2);
+}
+
+// A date set a digit to a box must keep every digit's ink inside its own box, and the boxes on the
+// date field and the leaf: a digit on a box line or past the last box is an invitation to alter it.
+QList<Failure> dateBoxProblems(const ChequePage &page, const PageMetrics &metrics)
+{
+    QList<Failure> problems;
+    if (page.dateBoxPitch <= 0)
+        return problems;
+    double digitOver = 0;
+    double pastField = 0;
+    double pastLeaf = 0;
+    const QRectF field = page.item(QStringLiteral("lblDate")).rect;
+    for (const PageItem &item : page.items) {
+        if (!isDateBox(item.name) || !prints(item))
+            continue;
+        digitOver = qMax(digitOver, beyondSides(itemInk(item, page.fontFamily, metrics), item.rect));
+        pastField = qMax(pastField, item.rect.right() - field.right());
+        if (!page.leaf.isEmpty())
+            pastLeaf = qMax(pastLeaf, item.rect.right() - page.leaf.right());
+    }
+    const QString account = page.account;
+    const QString pitch = centimetres(page.dateBoxPitch);
+    if (digitOver > kInkTolerance)
+        problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
+            return QCoreApplication::translate("PageChecks",
+                                               "The date's digits on the account \"%1\" are wider than its date "
+                                               "boxes %2 cm apart, by up to %3 mm. Widen the box pitch %4.")
+                .arg(account, pitch, millimetres(digitOver), layout);
+        }));
+    if (pastLeaf > kInkTolerance)
+        problems.append(placeProblem(ErrorNumber::OffThePage, [&](const QString &, const QString &layout) {
+            return QCoreApplication::translate("PageChecks",
+                                               "The date's eight boxes on the account \"%1\", %2 cm apart, run "
+                                               "%3 mm past the cheque leaf. Narrow the box pitch or move the date "
+                                               "left %4.")
+                .arg(account, pitch, millimetres(pastLeaf), layout);
+        }));
+    else if (pastField > kInkTolerance)
+        problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
+            return QCoreApplication::translate("PageChecks",
+                                               "The date's eight boxes on the account \"%1\", %2 cm apart, run "
+                                               "%3 mm past the date's box. Narrow the box pitch or widen \"Date, "
+                                               "Width\" %4.")
+                .arg(account, pitch, millimetres(pastField), layout);
+        }));
+    return problems;
+}
+
 } // namespace
 
 QString itemDescription(const QString &itemName)
 {
+    if (isDateBox(itemName))
+        return itemDescription(QStringLiteral("lblDate"));
+    if (itemName == QLatin1String("BearerStrike"))
+        return QCoreApplication::translate("PageChecks", "the \"OR BEARER\" strike");
     const ItemName *name = named(itemName);
     return name ? QString::fromLatin1(name->description) : itemName;
 }
@@ -246,13 +307,16 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
         if (ink.isEmpty())
             continue;
         if (const double by = beyond(ink, sheet); by > kInkTolerance) {
-            offSheet.append(description);
+            if (!offSheet.contains(description))
+                offSheet.append(description);
             sheetBy = qMax(sheetBy, by);
-        } else if (const double past = beyond(ink, page.leaf); !page.leaf.isEmpty() && past > kInkTolerance) {
+        } else if (const double past = beyond(ink, page.leaf);
+                   !page.leaf.isEmpty() && past > kInkTolerance && !isDateBox(item.name)) {
             offLeaf.append(description);
             leafBy = qMax(leafBy, past);
         }
     }
+    problems += dateBoxProblems(page, metrics);
     if (!offSheet.isEmpty())
         problems.append(placeProblem(ErrorNumber::OffThePage, [&](const QString &calibration, const QString &layout) {
             return QCoreApplication::translate(

@@ -86,6 +86,8 @@ QRectF itemInk(const PageItem &item, const QString &fontFamily, const PageMetric
         return item.rect;
     case PageItem::Kind::Line:
         return item.rect.normalized();
+    case PageItem::Kind::Strike:
+        return item.rect;
     case PageItem::Kind::Text:
         break;
     }
@@ -125,7 +127,11 @@ void renderChequePage(QPainter &painter, const ChequePage &page, double dotsPerI
             continue;
         const QRectF box = toDevice(item.rect);
         if (item.kind == PageItem::Kind::Stamp) {
-            drawCrossingStamp(painter, box, page.fontFamily, fontScale);
+            drawCrossingStamp(painter, box, item.text, page.fontFamily, fontScale);
+            continue;
+        }
+        if (item.kind == PageItem::Kind::Strike) {
+            painter.fillRect(box, Qt::black);
             continue;
         }
         if (item.kind == PageItem::Kind::Line || item.kind == PageItem::Kind::Outline) {

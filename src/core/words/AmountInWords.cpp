@@ -130,8 +130,10 @@ QString namedMoneyWords(qint64 amount, const MoneyStyle &money)
         const QString fractionWords = internationalWords(fraction);
         if (money.subunitName.trimmed().isEmpty())
             words += QStringLiteral(" and %1/%2").arg(fraction).arg(perWhole);
-        else
+        else if (money.subunitFirst)
             words += QStringLiteral(" and ") + money.subunitName.trimmed() + u' ' + fractionWords;
+        else
+            words += QStringLiteral(" and ") + fractionWords + u' ' + money.subunitName.trimmed();
     }
     return words + QStringLiteral(" Only.");
 }
@@ -205,7 +207,8 @@ QString chequeWords(qint64 amount, const MoneyStyle &money)
 QString chequeFigures(qint64 amount, const MoneyStyle &money)
 {
     const qint64 perWhole = money.unitsPerWhole();
-    QString figures = QStringLiteral("=") + grouped(amount / perWhole, money.style);
+    // A sign stands against the "=" so that nothing can be written between it and the figures.
+    QString figures = money.currencySign.trimmed() + u'=' + grouped(amount / perWhole, money.style);
     // A whole amount is written as banks write it, without a row of zeros after the point.
     if (money.subunitDigits > 0 && amount % perWhole != 0)
         figures += u'.' + QString::number(amount % perWhole).rightJustified(money.subunitDigits, u'0');

@@ -22,7 +22,7 @@ struct MoneyStyle
     QString currencyName; ///< "Rupees": when set, the words begin with it
     QString subunitName; ///< "Paise": when set, the fraction is named
     int subunitDigits = 0; ///< 0, 2 or 3
-    bool subunitFirst = false; ///< "and Paise Fifty" rather than "and Fifty Paise"
+    bool subunitFirst = true; ///< "and Paise Fifty", as always, rather than "and Fifty Paise"
     QString currencySign; ///< such as "₹": printed before the figures; empty for none
 
     /// How many of the smallest unit make one whole unit: 1, 100 or 1000.

@@ -379,7 +379,10 @@ bool frmBanks::saveDesign(const BankAccountRecord &designed)
     for (size_t i = 8; i < m_boxes.size(); ++i)
         TypingLimit::showWhole(m_boxes.at(i), texts.texts.at(i));
     m_addingRecord = false;
+    // What the grid has no box for, the leaf's marks and the money's wording, goes as designed.
+    m_designed = designed;
     const bool saved = StoreTextBoxes();
+    m_designed.reset();
     FillTextBoxes();
     return saved;
 }
@@ -452,8 +455,14 @@ bool frmBanks::StoreTextBoxes()
 {
     // Everything is checked before anything is written; a refusal keeps what was typed.
     try {
-        const BankAccountRecord account = m_addingRecord ? recordFromTexts(textsOnScreen())
-                                                         : recordWithEdits(m_records.at(m_current), textsOnScreen());
+        BankAccountRecord account = m_addingRecord ? recordFromTexts(textsOnScreen())
+                                                   : recordWithEdits(m_records.at(m_current), textsOnScreen());
+        if (m_designed) {
+            account.date = m_designed->date;
+            account.marks = m_designed->marks;
+            account.money.subunitFirst = m_designed->money.subunitFirst;
+            account.money.currencySign = m_designed->money.currencySign;
+        }
         if (m_addingRecord && m_services.store->accounts().count(account.bankId) > 0) {
             tell(duplicateEntry() + tr(": the Bank ID \"%1\" already exists.").arg(account.bankId));
             focusField(m_bankId);

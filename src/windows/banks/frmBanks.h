@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -61,6 +62,7 @@ private:
     void tell(const QString &text);
 
     AppServices &m_services;
+    std::optional<BankAccountRecord> m_designed; ///< while the leaf designer's account is saved
     std::array<QLineEdit *, 30> m_boxes {}; ///< in copying order: account boxes, the grid 0..17, the crossing
     QLineEdit *m_bankId = nullptr;
     QCheckBox *m_active = nullptr;

@@ -4,11 +4,16 @@
 #include "core/base/Files.h"
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
+#include "core/layout/CrossingStamp.h"
 #include "core/layout/Fonts.h"
 #include "widgets/AppServices.h"
 #include "widgets/WindowKeys.h"
 
 #include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -18,6 +23,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPushButton>
@@ -96,18 +102,22 @@ public:
         painter->setPen(pen);
         painter->setBrush(chosen ? QColor(0x1f, 0x5f, 0xbf, 30) : QColor(0xff, 0xff, 0xff, 90));
         painter->drawRect(rect());
-        QFont font(chequeFontFamily());
-        font.setPixelSize(qRound(m_box.pointSize * 20)); // the scene is in twips, 20 to a point
-        font.setBold(m_box.bold);
-        painter->setFont(font);
-        painter->setPen(Qt::black);
-        painter->drawText(rect().adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                          m_box.sample);
+        paintSample(*painter);
         QFont small(chequeFontFamily());
         small.setPixelSize(110);
         painter->setFont(small);
         painter->setPen(QColor(0xb0, 0x30, 0x30));
         painter->drawText(rect().topLeft() + QPointF(0, -20), m_box.label);
+    }
+
+    /// Takes the box's place and size again after the window changed them.
+    void sync()
+    {
+        setVisible(m_box.shown);
+        setRect(0, 0, m_box.rect.width(), m_box.rect.height());
+        setPos(m_box.rect.topLeft());
+        m_handle->setPos(rect().bottomRight());
+        update();
     }
 
 protected:
@@ -148,6 +158,39 @@ protected:
     }
 
 private:
+    // The sample as the cheque prints it: the crossing drawn as the stamp, the strike's line, the
+    // date a digit to a box, any other text on its line.
+    void paintSample(QPainter &painter) const
+    {
+        if (m_box.sizedBothWays) {
+            drawCrossingStamp(painter, rect(), m_box.sample, chequeFontFamily(), 1);
+            return;
+        }
+        if (m_box.name == QLatin1String("BearerStrike")) {
+            painter.fillRect(QRectF(0, rect().center().y() - 10, rect().width(), 20), Qt::black);
+            return;
+        }
+        QFont font(chequeFontFamily());
+        font.setPixelSize(qRound(m_box.pointSize * 20)); // the scene is in twips, 20 to a point
+        font.setBold(m_box.bold);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        if (m_box.cells > 0) {
+            const double pitch = rect().width() / m_box.cells;
+            for (int i = 0; i < m_box.cells; ++i) {
+                const QRectF cell(i * pitch, 0, pitch, rect().height());
+                painter.setPen(QPen(QColor(0xb0, 0x30, 0x30), 0));
+                if (i > 0)
+                    painter.drawLine(cell.topLeft(), cell.bottomLeft());
+                painter.setPen(Qt::black);
+                painter.drawText(cell, Qt::AlignCenter | Qt::TextDontClip, m_box.sample.mid(i, 1));
+            }
+            return;
+        }
+        painter.drawText(rect().adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                         m_box.sample);
+    }
+
     void resizeTo(const QPointF &corner)
     {
         const double height = m_box.sizedBothWays ? corner.y() : rect().height();
@@ -185,17 +228,18 @@ frmLeafDesigner::frmLeafDesigner(AppServices &services, BankAccountRecord accoun
     setAttribute(Qt::WA_DeleteOnClose);
     m_boxes = designBoxes(m_account, *m_services.metrics);
     buildControls();
-    resize(900, 560);
+    m_pitch->setEnabled(m_account.date.layout == DateLayout::Boxes);
+    resize(960, 700);
     setPixelsPerCentimetre(kScreenPixelsPerCentimetre);
     showValues();
-    m_valuesAtOpen = m_values->text();
+    m_accountAtOpen = designed();
     useAccessKeys(*this);
     // Escape is Cancel; boxes moved and not saved are asked about first.
     cancelOnEscape(*this, [this] {
-        if (m_values->text() == m_valuesAtOpen
+        if (designed() == m_accountAtOpen
             || m_services.prompter.ask(kProgramTitle,
-                                       tr("Close the designer without saving the boxes you moved? The "
-                                          "account keeps its layout as it was.")))
+                                       tr("Close the designer without saving the boxes you moved or the marks you "
+                                          "changed? The account keeps its layout as it was.")))
             close();
     });
 }
@@ -210,8 +254,12 @@ void frmLeafDesigner::buildControls()
     m_scene->setSceneRect(leaf.adjusted(-567, -567, 567, 567));
     auto *sheet = m_scene->addRect(leaf, QPen(Qt::black, 0), QColor(0xfb, 0xf8, 0xef));
     sheet->setZValue(-2);
-    for (DesignBox &box : m_boxes)
-        m_scene->addItem(new BoxItem(box, [this] { showValues(); }));
+    for (DesignBox &box : m_boxes) {
+        auto *item = new BoxItem(box, [this] { boxesChanged(); });
+        item->setVisible(box.shown);
+        m_scene->addItem(item);
+        m_items.append(item);
+    }
 
     m_view = new QGraphicsView(m_scene, this);
     m_view->setObjectName(QStringLiteral("viewLeaf"));
@@ -235,6 +283,8 @@ void frmLeafDesigner::buildControls()
     m_values->setObjectName(QStringLiteral("lblValues"));
     m_values->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    auto *marks = buildMarks();
+
     auto *tools = new QHBoxLayout;
     for (QPushButton *tool : {scan, zoomIn, zoomOut, fit})
         tools->addWidget(tool);
@@ -246,6 +296,7 @@ void frmLeafDesigner::buildControls()
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(tools);
     layout->addWidget(m_view, 1);
+    layout->addWidget(marks);
     layout->addLayout(commands);
 
     connect(scan, &QPushButton::clicked, this, &frmLeafDesigner::chooseScan);
@@ -269,6 +320,139 @@ void frmLeafDesigner::setPixelsPerCentimetre(double pixels)
 void frmLeafDesigner::fitLeaf()
 {
     m_view->fitInView(m_scene->sceneRect(), Qt::KeepAspectRatio);
+}
+
+QWidget *frmLeafDesigner::buildMarks()
+{
+    // What the leaf prints besides the fields; the access keys keep clear of the tools' L, I, O, F, S.
+    auto *marks = new QWidget(this);
+    auto *form = new QFormLayout;
+    auto *money = new QFormLayout;
+    auto *row = new QHBoxLayout(marks);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addLayout(form, 1);
+    row->addLayout(money, 1);
+
+    m_dateLayout = new QComboBox(marks);
+    m_dateLayout->setObjectName(QStringLiteral("cmbDateLayout"));
+    for (const DateLayout layout :
+         {DateLayout::Boxes, DateLayout::DashedNumbers, DateLayout::SlashedNumbers, DateLayout::Written})
+        m_dateLayout->addItem(layout == DateLayout::Boxes         ? tr("A digit to a box")
+                                  : layout == DateLayout::Written ? tr("06 December 2026")
+                                                                  : dateLayoutWord(layout),
+                              static_cast<int>(layout));
+    m_dateLayout->setCurrentIndex(m_dateLayout->findData(static_cast<int>(m_account.date.layout)));
+    m_pitch = new QDoubleSpinBox(marks);
+    m_pitch->setObjectName(QStringLiteral("txtBoxPitch"));
+    m_pitch->setRange(0, 2);
+    m_pitch->setSingleStep(0.01);
+    m_pitch->setDecimals(2);
+    m_pitch->setSuffix(tr(" cm"));
+    m_pitch->setSpecialValueText(tr("spread as always"));
+    m_pitch->setValue(m_account.date.boxPitch.value_or(0));
+    m_crossing = new QComboBox(marks);
+    m_crossing->setObjectName(QStringLiteral("cmbCrossing"));
+    m_crossing->setEditable(true);
+    m_crossing->addItems(offeredCrossings());
+    const QString words = crossingShown(m_account.marks.crossing());
+    if (m_crossing->findText(words) < 0)
+        m_crossing->addItem(words);
+    m_crossing->setCurrentText(words);
+    m_strike = new QCheckBox(tr("Stri&ke \"OR BEARER\""), marks);
+    m_strike->setObjectName(QStringLiteral("chkBearerStrike"));
+    m_strike->setChecked(m_account.marks.bearerStrike.isSet());
+    m_filler = new QLineEdit(m_account.marks.filler, marks);
+    m_filler->setObjectName(QStringLiteral("txtFiller"));
+    m_filler->setMaxLength(5);
+    m_subunitFirst = new QCheckBox(tr("S&ubunit before its number (\"and Paise Fifty\")"), marks);
+    m_subunitFirst->setObjectName(QStringLiteral("chkSubunitFirst"));
+    m_subunitFirst->setChecked(m_account.money.subunitFirst);
+    m_sign = new QLineEdit(m_account.money.currencySign, marks);
+    m_sign->setObjectName(QStringLiteral("txtCurrencySign"));
+    m_sign->setMaxLength(3);
+
+    form->addRow(tr("Da&te:"), m_dateLayout);
+    form->addRow(tr("Box &pitch:"), m_pitch);
+    form->addRow(tr("C&rossing:"), m_crossing);
+    money->addRow(m_strike);
+    money->addRow(tr("Fill&er:"), m_filler);
+    money->addRow(m_subunitFirst);
+    money->addRow(tr("Currency si&gn:"), m_sign);
+
+    connect(m_dateLayout, &QComboBox::currentIndexChanged, this, &frmLeafDesigner::marksChanged);
+    connect(m_pitch, &QDoubleSpinBox::valueChanged, this, &frmLeafDesigner::marksChanged);
+    connect(m_crossing, &QComboBox::currentTextChanged, this, &frmLeafDesigner::marksChanged);
+    connect(m_strike, &QCheckBox::toggled, this, &frmLeafDesigner::marksChanged);
+    connect(m_filler, &QLineEdit::textChanged, this, &frmLeafDesigner::marksChanged);
+    connect(m_subunitFirst, &QCheckBox::toggled, this, &frmLeafDesigner::marksChanged);
+    connect(m_sign, &QLineEdit::textChanged, this, &frmLeafDesigner::marksChanged);
+    return marks;
+}
+
+DesignBox *frmLeafDesigner::box(const QString &name)
+{
+    for (DesignBox &each : m_boxes) {
+        if (each.name == name)
+            return &each;
+    }
+    return nullptr;
+}
+
+void frmLeafDesigner::marksChanged()
+{
+    if (m_syncing)
+        return;
+    m_account.date.layout = static_cast<DateLayout>(m_dateLayout->currentData().toInt());
+    m_account.date.boxPitch = m_pitch->value() > 0 ? std::optional<double>(m_pitch->value()) : std::nullopt;
+    m_account.marks.crossingWords = crossingFromWords(m_crossing->currentText());
+    m_account.marks.filler = m_filler->text().trimmed();
+    m_account.money.subunitFirst = m_subunitFirst->isChecked();
+    m_account.money.currencySign = m_sign->text().trimmed();
+    m_pitch->setEnabled(m_account.date.layout == DateLayout::Boxes);
+    // The date's box is the row of boxes at their pitch, or the date's field as measured.
+    if (DesignBox *date = box(QStringLiteral("lblDate"))) {
+        const bool boxes = m_account.date.layout == DateLayout::Boxes && m_account.date.boxPitch;
+        date->cells = boxes ? 8 : 0;
+        date->rect.setWidth(boxes ? *m_account.date.boxPitch * 8 * 567.0
+                                  : m_account.value(Measurement::DateWidth).value_or(1) * 567.0);
+    }
+    if (DesignBox *strike = box(QStringLiteral("BearerStrike")))
+        strike->shown = m_strike->isChecked();
+    refreshSamples();
+}
+
+void frmLeafDesigner::boxesChanged()
+{
+    // Dragging the date's boxes wider or narrower changes their pitch.
+    if (const DesignBox *date = box(QStringLiteral("lblDate")); date && date->cells > 0 && !m_syncing) {
+        m_syncing = true;
+        m_pitch->setValue(date->rect.width() / date->cells / 567.0);
+        m_account.date.boxPitch = m_pitch->value();
+        m_syncing = false;
+    }
+    showValues();
+}
+
+void frmLeafDesigner::refreshSamples()
+{
+    try {
+        const QList<DesignBox> fresh = designBoxes(designed(), *m_services.metrics);
+        for (DesignBox &each : m_boxes) {
+            for (const DesignBox &now : fresh) {
+                if (now.name == each.name) {
+                    each.sample = now.sample;
+                    each.pointSize = now.pointSize;
+                }
+            }
+        }
+    } catch (const Failure &) {
+        // A measurement missing: the samples stay as they were, and Save says what is missing.
+    }
+    m_syncing = true;
+    for (QGraphicsRectItem *item : std::as_const(m_items))
+        static_cast<BoxItem *>(item)->sync();
+    m_syncing = false;
+    showValues();
 }
 
 void frmLeafDesigner::showValues()

@@ -7,7 +7,12 @@
 
 #include <functional>
 
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QGraphicsPixmapItem;
+class QGraphicsRectItem;
+class QLineEdit;
 class QGraphicsScene;
 class QGraphicsView;
 class QLabel;
@@ -18,7 +23,9 @@ class PageMetrics;
 struct AppServices;
 
 /// Lays out a leaf by eye: the leaf at true scale with every field's box where it prints, filled
-/// with sample texts, over an optional scan of a blank leaf. Boxes move and resize with the mouse
+/// with sample texts as the cheque prints them, over an optional scan of a blank leaf. Below it, the
+/// date's layout and box pitch, the crossing's words, the bearer strike, the filler and the money's
+/// wording. Boxes move and resize with the mouse
 /// and move with the arrow keys; Save hands the account, so changed, to the bank window, which
 /// checks and stores it as its own edits. The scan is only looked at, never stored or printed.
 class frmLeafDesigner : public QWidget
@@ -44,6 +51,11 @@ protected:
 
 private:
     void buildControls();
+    QWidget *buildMarks();
+    DesignBox *box(const QString &name);
+    void marksChanged();
+    void boxesChanged();
+    void refreshSamples();
     void showValues();
     void chooseScan();
     void takeCorner(const QPointF &scenePoint);
@@ -61,7 +73,16 @@ private:
     QLabel *m_values = nullptr;
     QList<QPointF> m_corners; ///< the leaf's corners clicked on the scan, in the scan's own pixels
     bool m_takingCorners = false;
-    QString m_valuesAtOpen; ///< the boxes' places as the window opened, to tell whether any moved
+    BankAccountRecord m_accountAtOpen; ///< as the window opened, to tell whether anything changed
+    QList<QGraphicsRectItem *> m_items; ///< the boxes on the leaf, in the order of m_boxes
+    QComboBox *m_dateLayout = nullptr;
+    QDoubleSpinBox *m_pitch = nullptr;
+    QComboBox *m_crossing = nullptr;
+    QCheckBox *m_strike = nullptr;
+    QLineEdit *m_filler = nullptr;
+    QCheckBox *m_subunitFirst = nullptr;
+    QLineEdit *m_sign = nullptr;
+    bool m_syncing = false; ///< the window itself is setting the controls or the boxes
 };
 
 } // namespace quillset

@@ -177,8 +177,14 @@ void frmCheque::buildControls()
     m_amount->setValidator(m_amountValidator);
 
     m_commands = addPanel(this, "Frame2", QRect(0, kCommandsTop, kPanelWidth, kCommandsHeight));
-    m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 2745, 285),
-                                    tr("Stamp for Payee's Account Only"));
+    // The crossing's words start as the account's and may be changed for this cheque alone.
+    m_stamp = addControl<QCheckBox>(m_commands, "chkStamp", QRect(150, 210, 930, 285), tr("Cr&ossed:"));
+    m_crossing = addControl<QComboBox>(m_commands, "cmbCrossing", QRect(1080, 195, 1890, 315));
+    m_crossing->setEditable(true);
+    m_crossing->addItems(offeredCrossings());
+    m_crossing->setCurrentText(kDefaultCrossingWords);
+    m_crossing->setToolTip(tr("The crossing's words: the account's, one from the list, or your own; "
+                              "\"(none)\" for the two lines alone."));
     m_printPreview
         = addControl<QPushButton>(m_commands, "cmdPrintPreview", QRect(3030, 180, 1155, 375), tr("Print Pri&view"));
     m_print = addControl<QPushButton>(m_commands, "cmdPrint", QRect(4200, 180, 1155, 375), tr("&Print"));
@@ -199,8 +205,8 @@ void frmCheque::buildControls()
     for (QPushButton *button : {m_printPreview, m_print, m_exit, m_register, m_batch})
         button->setAutoDefault(false);
 
-    setFocusOrder(
-        {m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_batch, m_register});
+    setFocusOrder({m_print, m_exit, m_printPreview, m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp, m_crossing,
+                   m_batch, m_register});
 
     connect(m_bankId, &QComboBox::currentTextChanged, this, &frmCheque::showAccount);
     connect(m_amount, &QLineEdit::textChanged, m_amountValidator, &AmountValidator::setStanding);
@@ -209,6 +215,9 @@ void frmCheque::buildControls()
     for (QLineEdit *field : {m_chequeNo, m_pay, m_date, m_amount})
         connect(field, &QLineEdit::textChanged, this, &frmCheque::refreshPreview);
     connect(m_stamp, &QCheckBox::toggled, this, &frmCheque::refreshPreview);
+    connect(m_stamp, &QCheckBox::toggled, m_crossing, &QWidget::setEnabled);
+    m_crossing->setEnabled(m_stamp->isChecked());
+    connect(m_crossing, &QComboBox::currentTextChanged, this, &frmCheque::refreshPreview);
     connect(m_amount, &QLineEdit::inputRejected, this, [this] { m_services.prompter.beep(); });
     connect(m_print, &QPushButton::clicked, this, &frmCheque::printCheque);
     connect(m_printPreview, &QPushButton::clicked, this, &frmCheque::previewCheque);
@@ -311,6 +320,11 @@ void frmCheque::showAccount(const QString &code)
     // The amount typed stays exactly as it is: one with more decimals than this account takes is
     // named (and refused at Print) until it is corrected, never cut to fit.
     m_money = shown.money;
+    const QString crossing = crossingShown(shown.marks.crossing());
+    if (m_crossing->findText(crossing) < 0)
+        m_crossing->addItem(crossing);
+    m_crossing->setCurrentText(crossing);
+    m_crossing->lineEdit()->setCursorPosition(0); // the words' start, should the box be narrower
     m_amountValidator->setMoney(m_money);
     m_amountValidator->setStanding(m_amount->text());
     showNarration();
@@ -388,8 +402,13 @@ void frmCheque::setStampFromParameter()
 
 ChequeTexts frmCheque::currentTexts() const
 {
-    return {m_bankId->currentText(), m_chequeNo->text(), m_pay->text(),
-            m_date->text(),          m_amount->text(),   m_stamp->isChecked()};
+    return {m_bankId->currentText(),
+            m_chequeNo->text(),
+            m_pay->text(),
+            m_date->text(),
+            m_amount->text(),
+            m_stamp->isChecked(),
+            crossingFromWords(m_crossing->currentText())};
 }
 
 IssueOutcome frmCheque::Process(const Cheque &cheque, const PendingNotes &notes)

@@ -125,6 +125,7 @@ private:
     QLabel *m_narration = nullptr;
     QLabel *m_figures = nullptr;
     QCheckBox *m_stamp = nullptr;
+    QComboBox *m_crossing = nullptr; ///< the crossing's words for this cheque
     QPushButton *m_printPreview = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_exit = nullptr;

@@ -22,6 +22,8 @@ class TestLayoutFile : public QObject
 
 private slots:
     void exportThenImportGivesTheSameLayout();
+    void readsEachVersionsMarks_data();
+    void readsEachVersionsMarks();
     void refusesWhatIsNoLayout_data();
     void refusesWhatIsNoLayout();
     void refusesEveryBadFieldNamingIt_data();
@@ -34,7 +36,10 @@ void TestLayoutFile::exportThenImportGivesTheSameLayout()
     QVERIFY(db.isReady());
     BankAccountRecord source = *db.store().accounts().find(QStringLiteral("ACC1"));
     source.crossing = {12.0, 0.5, 4.2, std::nullopt};
-    source.money = {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2};
+    source.money
+        = {AmountStyle::Indian, QStringLiteral("Rupees"), QStringLiteral("Paise"), 2, false, QStringLiteral("₹")};
+    source.date = {DateLayout::Boxes, 0.55};
+    source.marks = {QStringLiteral("A/c Payee Only"), {17.6, 2.3, 2.2}, QStringLiteral("*")};
     source.setValue(Measurement::Rupee3Width, std::nullopt);
     db.store().accounts().update(*db.store().accounts().find(QStringLiteral("ACC1")), source);
 
@@ -62,9 +67,73 @@ void TestLayoutFile::exportThenImportGivesTheSameLayout()
         QCOMPARE(imported.crossing, source.crossing);
         QCOMPARE(imported.money, source.money);
         QCOMPARE(imported.rupee3Active, source.rupee3Active);
+        QCOMPARE(imported.date, source.date);
+        QCOMPARE(imported.marks, source.marks);
     }
     QCOMPARE(db.store().accounts().find(QStringLiteral("OLD1"))->bankName, QStringLiteral("Kept Bank"));
     QCOMPARE(db.store().accounts().find(QStringLiteral("NEW1"))->accountNo, QString());
+}
+
+void TestLayoutFile::readsEachVersionsMarks_data()
+{
+    QTest::addColumn<QJsonObject>("date");
+    QTest::addColumn<QJsonObject>("marks");
+    QTest::addColumn<QString>("crossing"); // as the account then crosses its cheques
+    QTest::addColumn<double>("pitch"); // 0: none
+    QTest::addColumn<bool>("struck");
+    const QJsonObject noStrike {{QStringLiteral("left"), QJsonValue()},
+                                {QStringLiteral("top"), QJsonValue()},
+                                {QStringLiteral("width"), QJsonValue()}};
+    // A version-1 file, from before the marks: every mark at its default, the words as they were.
+    QTest::newRow("version 1") << QJsonObject() << QJsonObject() << "Payee's Account Only" << 0.0 << false;
+    QTest::newRow("version 2, the lines alone") << QJsonObject {{QStringLiteral("layout"), QStringLiteral("written")},
+                                                                {QStringLiteral("boxPitch"), QJsonValue()}}
+                                                << QJsonObject {{QStringLiteral("crossingWords"), QString()},
+                                                                {QStringLiteral("filler"), QString()},
+                                                                {QStringLiteral("bearerStrike"), noStrike}}
+                                                << "" << 0.0 << false;
+    QTest::newRow("version 2, boxes and a strike")
+        << QJsonObject {{QStringLiteral("layout"), QStringLiteral("boxes")}, {QStringLiteral("boxPitch"), 0.55}}
+        << QJsonObject {{QStringLiteral("crossingWords"), QJsonValue()},
+                        {QStringLiteral("filler"), QStringLiteral("*")},
+                        {QStringLiteral("bearerStrike"),
+                         QJsonObject {{QStringLiteral("left"), 17.6},
+                                      {QStringLiteral("top"), 2.3},
+                                      {QStringLiteral("width"), 2.2}}}}
+        << "Payee's Account Only" << 0.55 << true;
+}
+
+void TestLayoutFile::readsEachVersionsMarks()
+{
+    QFETCH(QJsonObject, date);
+    QFETCH(QJsonObject, marks);
+    QFETCH(QString, crossing);
+    QFETCH(double, pitch);
+    QFETCH(bool, struck);
+    BankAccountRecord before;
+    before.marks = {QStringLiteral("Not Negotiable"), {1, 1, 1}, QStringLiteral("#")};
+    before.money.subunitFirst = false;
+    BankAccountRecord written;
+    written.money.subunitFirst = false;
+    QJsonObject root = QJsonDocument::fromJson(layoutDocument(written)).object();
+    QJsonObject money = root.value(QStringLiteral("money")).toObject();
+    if (date.isEmpty()) {
+        root.insert(QStringLiteral("version"), 1);
+        root.remove(QStringLiteral("date"));
+        root.remove(QStringLiteral("marks"));
+        money.remove(QStringLiteral("subunitFirst"));
+        money.remove(QStringLiteral("sign"));
+    } else {
+        root.insert(QStringLiteral("date"), date);
+        root.insert(QStringLiteral("marks"), marks);
+    }
+    root.insert(QStringLiteral("money"), money);
+    const BankAccountRecord read = withLayout(before, QJsonDocument(root).toJson());
+    QCOMPARE(read.marks.crossing(), crossing);
+    QCOMPARE(read.date.boxPitch.value_or(0), pitch);
+    QCOMPARE(read.marks.bearerStrike.isSet(), struck);
+    // A version-1 file's words name the subunit first, as every cheque did then.
+    QCOMPARE(read.money.subunitFirst, date.isEmpty());
 }
 
 void TestLayoutFile::refusesWhatIsNoLayout_data()
@@ -111,6 +180,11 @@ void TestLayoutFile::refusesEveryBadFieldNamingIt_data()
     QTest::newRow("decimals left out") << "money.decimals" << missing;
     QTest::newRow("a currency name of a megabyte") << "money.currency" << QJsonValue(QString(1 << 20, u'R'));
     QTest::newRow("an unknown money style") << "money.style" << QJsonValue(QStringLiteral("Roman"));
+    QTest::newRow("an unknown date layout") << "date.layout" << QJsonValue(QStringLiteral("MM/DD/YYYY"));
+    QTest::newRow("a box pitch of none") << "date.boxPitch" << QJsonValue(0);
+    QTest::newRow("marks left out") << "marks" << missing;
+    QTest::newRow("a filler of a sentence") << "marks.filler" << QJsonValue(QStringLiteral("*** void ***"));
+    QTest::newRow("subunit order as a word") << "money.subunitFirst" << QJsonValue(QStringLiteral("yes"));
 }
 
 void TestLayoutFile::refusesEveryBadFieldNamingIt()

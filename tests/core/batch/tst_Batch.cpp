@@ -30,6 +30,7 @@ private slots:
     void groupedAmountsAreReadInTheAccountsStyle_data();
     void groupedAmountsAreReadInTheAccountsStyle();
     void listsEveryBadRowAndPrintsNothing();
+    void eachRowCrossesWithItsOwnWordsOrTheAccounts();
     void oneCauseIsSaidOnce_data();
     void oneCauseIsSaidOnce();
     void numbersAreFollowedThroughTheBooks_data();
@@ -343,6 +344,21 @@ void TestBatch::listsEveryBadRowAndPrintsNothing()
     // A batch with problems is never run; the caller's check is what stops it, and checking writes nothing.
     QVERIFY(!batch.isClean());
     QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestBatch::eachRowCrossesWithItsOwnWordsOrTheAccounts()
+{
+    m_db->exec(QStringLiteral("UPDATE BankAccount SET CrossingWords = 'A/c Payee Only' WHERE BankID = 'ACC1'"));
+    const CheckedBatch batch = check("Pay,Amount,Date,Cheque,Stamp,Crossing\n"
+                                     "Account's Words,100,06-Dec-2026,000101,yes,\n"
+                                     "Own Words,100,06-Dec-2026,000102,,Not Negotiable\n"
+                                     "Lines Alone,100,06-Dec-2026,000103,yes,(none)\n"
+                                     "Not Crossed,100,06-Dec-2026,000104,no,& Co.\n");
+    QVERIFY2(batch.isClean(), qPrintable(batch.problemLines().join(u'\n')));
+    QStringList crossings;
+    for (const BatchCheque &row : batch.cheques)
+        crossings.append(row.cheque.stamp ? u'[' + row.cheque.crossing + u']' : QStringLiteral("uncrossed"));
+    QCOMPARE(crossings.join(u' '), QStringLiteral("[A/c Payee Only] [Not Negotiable] [] uncrossed"));
 }
 
 void TestBatch::aMissingAccountIsAskedForInTheAskersWords_data()

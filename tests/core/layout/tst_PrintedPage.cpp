@@ -3,6 +3,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
+#include "core/banks/BankAccount.h"
 #include "core/base/Files.h"
 #include "core/cheque/Cheque.h"
 #include "core/issue/IssueCheque.h"
@@ -68,7 +69,8 @@ void TestPrintedPage::init()
 Cheque TestPrintedPage::sampleCheque()
 {
     return {QStringLiteral("ACC1"), QStringLiteral("000123"), QStringLiteral("ABC Traders"),
-            QDate(2026, 12, 6),     Money {123456789, {}},    true};
+            QDate(2026, 12, 6),     Money {123456789, {}},    true,
+            kDefaultCrossingWords};
 }
 
 QString TestPrintedPage::print(const ChequePage &page)

@@ -120,7 +120,7 @@ namespace {
 QList<RegisterEntry> entriesFrom(const QString &description)
 {
     const auto money = [](AmountStyle style, const char *currency, const char *subunit, int digits) {
-        return MoneyStyle {style, QString::fromLatin1(currency), QString::fromLatin1(subunit), digits};
+        return MoneyStyle {style, QString::fromLatin1(currency), QString::fromLatin1(subunit), digits, true};
     };
     const QHash<QString, MoneyStyle> moneys = {
         {QStringLiteral("RUPEE"), money(AmountStyle::Indian, "Rupees", "Paise", 2)},

@@ -32,9 +32,11 @@ private slots:
 
 namespace {
 
-MoneyStyle money(AmountStyle style, const char *currency, const char *subunit, int digits)
+MoneyStyle money(AmountStyle style, const char *currency, const char *subunit, int digits, bool subunitFirst = true,
+                 const char *sign = "")
 {
-    return {style, QString::fromUtf8(currency), QString::fromUtf8(subunit), digits};
+    return {style,        QString::fromUtf8(currency), QString::fromUtf8(subunit), digits,
+            subunitFirst, QString::fromUtf8(sign)};
 }
 
 // A reader of cheque words written for this test from English number words alone, sharing nothing
@@ -109,7 +111,8 @@ qint64 readChequeWords(QString text, const MoneyStyle &style)
                 return -1;
             fraction = words.first().section(u'/', 0, 0).toLongLong();
         } else {
-            if (words.isEmpty() || words.takeFirst() != style.subunitName)
+            // The subunit's name stands before its number or after it, as the account says.
+            if (words.isEmpty() || (style.subunitFirst ? words.takeFirst() : words.takeLast()) != style.subunitName)
                 return -1;
             fraction = readNumberWords(words);
         }
@@ -223,6 +226,24 @@ void TestAmountInWords::writesEachAccountsMoney_data()
     QTest::newRow("an account from before, as it always was")
         << before << qint64(150'000) << "One Hundred Fifty  Thousand  Only."
         << "=150,000/-";
+    const MoneyStyle rupeesAfter = money(AmountStyle::Indian, "Rupees", "Paise", 2, false);
+    QTest::newRow("paise after their number") << rupeesAfter << qint64(1'234'567'850)
+                                              << "Rupees One Crore Twenty Three Lakh Forty Five Thousand Six Hundred "
+                                                 "Seventy Eight and Fifty Paise Only."
+                                              << "=1,23,45,678.50/-";
+    QTest::newRow("cents after their number") << money(AmountStyle::International, "Dollars", "Cents", 2, false)
+                                              << qint64(10) << "Dollars Zero and Ten Cents Only."
+                                              << "=0.10/-";
+    QTest::newRow("the order does not touch a whole amount")
+        << rupeesAfter << qint64(15'000'000) << "Rupees One Lakh Fifty Thousand Only."
+        << "=1,50,000/-";
+    QTest::newRow("a rupee sign before the figures")
+        << money(AmountStyle::Indian, "Rupees", "Paise", 2, true, "₹") << qint64(123'450)
+        << "Rupees One Thousand Two Hundred Thirty Four and Paise Fifty Only."
+        << "₹=1,234.50/-";
+    QTest::newRow("a dollar sign before the figures") << money(AmountStyle::International, "", "", 0, false, "$")
+                                                      << qint64(150'000) << "One Hundred Fifty  Thousand  Only."
+                                                      << "$=150,000/-";
     QTest::newRow("decimals without a subunit name") << money(AmountStyle::International, "", "", 2) << qint64(123'450)
                                                      << "One Thousand Two Hundred Thirty Four and 50/100 Only."
                                                      << "=1,234.50/-";
@@ -243,6 +264,10 @@ void TestAmountInWords::wordsReadBackAsTheAmount_data()
     QTest::addColumn<MoneyStyle>("money");
     QTest::addColumn<int>("count");
     QTest::newRow("Indian, rupees and paise") << money(AmountStyle::Indian, "Rupees", "Paise", 2) << 80'000;
+    QTest::newRow("Indian, paise after their number")
+        << money(AmountStyle::Indian, "Rupees", "Paise", 2, false, "₹") << 40'000;
+    QTest::newRow("International, cents after their number")
+        << money(AmountStyle::International, "Dollars", "Cents", 2, false) << 40'000;
     QTest::newRow("International, dollars and cents")
         << money(AmountStyle::International, "Dollars", "Cents", 2) << 80'000;
     QTest::newRow("International as before") << money(AmountStyle::International, "", "", 0) << 60'000;
@@ -257,9 +282,11 @@ void TestAmountInWords::wordsReadBackAsTheAmount()
     QFETCH(int, count);
     QRandomGenerator random(20261207);
     const qint64 largest = 999'999'999 * money.unitsPerWhole() + money.unitsPerWhole() - 1;
-    const QRegularExpression grouping(money.style == AmountStyle::Indian
-                                          ? QStringLiteral("^=(\\d{1,2}(,\\d{2})*,)?\\d{1,3}(\\.\\d+)?/-$")
-                                          : QStringLiteral("^=\\d{1,3}(,\\d{3})*(\\.\\d+)?/-$"));
+    const QString sign = QRegularExpression::escape(money.currencySign);
+    const QRegularExpression grouping(u'^' + sign
+                                      + (money.style == AmountStyle::Indian
+                                             ? QStringLiteral("=(\\d{1,2}(,\\d{2})*,)?\\d{1,3}(\\.\\d+)?/-$")
+                                             : QStringLiteral("=\\d{1,3}(,\\d{3})*(\\.\\d+)?/-$")));
     // Where a word or a group changes: each leading digit times each power of ten, one either side of
     // it, and the largest amount; then random amounts, every number of digits equally often, so that
     // small amounts are tried as much as large ones.
@@ -281,7 +308,7 @@ void TestAmountInWords::wordsReadBackAsTheAmount()
         QString figures = chequeFigures(amount, money);
         if (!grouping.match(figures).hasMatch())
             QFAIL(qPrintable(QStringLiteral("%1 is grouped wrongly: %2").arg(amount).arg(figures)));
-        figures.remove(u',').remove(u'=').remove(QStringLiteral("/-"));
+        figures.remove(money.currencySign).remove(u',').remove(u'=').remove(QStringLiteral("/-"));
         const QString decimals = figures.section(u'.', 1);
         if (figures.section(u'.', 0, 0).toLongLong() * money.unitsPerWhole()
                     + decimals.leftJustified(money.subunitDigits, u'0').toLongLong()

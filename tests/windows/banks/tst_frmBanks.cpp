@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTableWidget>
 
@@ -52,6 +53,7 @@ private slots:
     void keysSaveCancelAndClose();
     void designerSavesOrAsksBeforeLosingMoves_data();
     void designerSavesOrAsksBeforeLosingMoves();
+    void designerSetsTheLeafsMarksByKeys();
     void chequeBooksCloseByEscapeKeepingWhatWasTyped_data();
     void chequeBooksCloseByEscapeKeepingWhatWasTyped();
     void hintsReadAsHints_data();
@@ -786,6 +788,51 @@ void TestBankAccounts::designerSavesOrAsksBeforeLosingMoves()
         QCOMPARE(table(), tableBefore);
     // The bank window shows what is stored, in the Pay, Left box of its grid.
     QCOMPARE(cell(3)->text().toDouble(), stored("PayLeft"));
+}
+
+void TestBankAccounts::designerSetsTheLeafsMarksByKeys()
+{
+    QPointer<frmLeafDesigner> designer = openDesigner();
+    QVERIFY(designer);
+    QVERIFY(QTest::qWaitForWindowActive(designer));
+    // Every setting reached by its access key and typed or chosen there, as a clerk without a mouse.
+    const auto alt = [&](Qt::Key key) { QTest::keyClick(focused(), key, Qt::AltModifier); };
+    alt(Qt::Key_T);
+    QCOMPARE(focused(), find(designer, "cmbDateLayout"));
+    alt(Qt::Key_P);
+    QCOMPARE(focused(), find(designer, "txtBoxPitch"));
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focused(), QStringLiteral("0.55"));
+    alt(Qt::Key_R);
+    QCOMPARE(focused(), find(designer, "cmbCrossing"));
+    QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focused(), QStringLiteral("A/c Payee Only"));
+    alt(Qt::Key_K); // the strike's box, offered at the payee line's end
+    alt(Qt::Key_E);
+    QTest::keyClicks(focused(), QStringLiteral("*"));
+    alt(Qt::Key_U); // the words as this bank writes them: "and Fifty Paise"
+    alt(Qt::Key_G);
+    // A key that types the rupee sign, as an Indian keyboard layout has.
+    QKeyEvent rupee(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("₹"));
+    QApplication::sendEvent(focused(), &rupee);
+    // The date's box is now its eight boxes at that pitch; the crossing's sample says the words.
+    QGraphicsItem *date = designBox(designer, QStringLiteral("Date"));
+    QVERIFY(date && designBox(designer, QStringLiteral("OR BEARER strike"))->isVisible());
+    QCOMPARE(qRound(date->boundingRect().width()), qRound(0.55 * 8 * 567 + 1));
+    const QImage grab = designer->view()->grab().toImage();
+    QVERIFY(!grab.isNull());
+    grab.save(m_f->db.folder() + QStringLiteral("/designer-marks.png"));
+    alt(Qt::Key_S);
+    QTRY_VERIFY(!designer);
+
+    const BankAccountRecord saved = *m_f->db.store().accounts().find(QStringLiteral("ACC1"));
+    QCOMPARE(saved.date.layout, DateLayout::Boxes);
+    QCOMPARE(saved.date.boxPitch.value_or(0), 0.55);
+    QCOMPARE(saved.marks.crossing(), QStringLiteral("A/c Payee Only"));
+    QVERIFY(saved.marks.bearerStrike.isSet());
+    QCOMPARE(saved.marks.filler, QStringLiteral("*"));
+    QCOMPARE(saved.money.subunitFirst, false);
+    QCOMPARE(saved.money.currencySign, QStringLiteral("₹"));
 }
 
 void TestBankAccounts::chequeBooksCloseByEscapeKeepingWhatWasTyped_data()

@@ -53,6 +53,8 @@ private slots:
     void printsWhatWasTypedOrRefusesIt_data();
     void printsWhatWasTypedOrRefusesIt();
     void printRecordsExactlyWhatWasTyped();
+    void crossingStartsAsTheAccountsAndMayBeChanged_data();
+    void crossingStartsAsTheAccountsAndMayBeChanged();
     void failedPrintRecordsNothingAndKeepsTheFields_data();
     void failedPrintRecordsNothingAndKeepsTheFields();
     void secondPrintWhilePrintingDoesNothing();
@@ -379,6 +381,47 @@ void TestChequeEntry::printsWhatWasTypedOrRefusesIt()
     QVERIFY(m_f->queue->jobs.isEmpty() && !m_window->previewFrame());
     QCOMPARE(registerRows(m_f->db), 0);
     QCOMPARE(shown(m_window, "txtPay") == QLatin1String("ABC Traders"), !emptied.contains(QStringLiteral("txtPay")));
+}
+
+void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged_data()
+{
+    QTest::addColumn<QString>("typed"); // over the crossing's words by keys; empty: left as offered
+    QTest::addColumn<QString>("printed"); // the stamp's words on the page and in the register
+    QTest::newRow("the account's words") << ""
+                                         << "A/c Payee Only";
+    QTest::newRow("one from the list") << "Not Negotiable"
+                                       << "Not Negotiable";
+    QTest::newRow("the office's own") << "Account Payee, Not Negotiable"
+                                      << "Account Payee, Not Negotiable";
+    QTest::newRow("the lines alone") << "(none)"
+                                     << "";
+}
+
+void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, printed);
+    m_f->db.exec(QStringLiteral("UPDATE BankAccount SET CrossingWords = 'A/c Payee Only'"));
+    m_f->db.store().parameters().SetSystemParameter(Parameter::Stamp, QStringLiteral("1"));
+    open();
+    auto *crossing = find<QComboBox>(m_window, "cmbCrossing");
+    QCOMPARE(crossing->currentText(), QStringLiteral("A/c Payee Only"));
+    typeCheque(QStringLiteral("000123"), QStringLiteral("Dealer's Co."), QStringLiteral("12345"));
+    if (!typed.isEmpty()) {
+        // From the amount, past the stamp's tick, to the crossing's words.
+        find(m_window, "txtAmount")->setFocus();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), crossing);
+        QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused(), typed);
+    }
+    click(m_window, "cmdPrint");
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'\n')));
+    const PageItem &stamp = m_f->queue->printed().first().item(QStringLiteral("Stamp"));
+    QVERIFY(stamp.shown);
+    QCOMPARE(stamp.text, printed);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Crossing FROM Cheque")).toString(), printed);
 }
 
 void TestChequeEntry::printRecordsExactlyWhatWasTyped()
@@ -1020,7 +1063,7 @@ void TestChequeEntry::amountTakesTheAccountsDecimals()
     QFETCH(QString, figures);
     QFETCH(QString, words);
     m_f->db.exec(QStringLiteral("UPDATE BankAccount SET AmountStyle = 'Indian', CurrencyName = 'Rupees', SubunitName = "
-                                "'Paise', SubunitDigits = ? WHERE BankID = 'ACC1'"),
+                                "'Paise', SubunitFirst = 1, SubunitDigits = ? WHERE BankID = 'ACC1'"),
                  {digits});
     open();
     QTest::keyClicks(find(m_window, "txtAmount"), typed);
