@@ -7,10 +7,11 @@
 namespace quillset {
 
 /// The version of the layout documents this program writes; it reads this one and older.
-inline constexpr int kLayoutVersion = 1;
+inline constexpr int kLayoutVersion = 2;
 
 /// An account's leaf layout as a small JSON document: the leaf's size, every field's place, the
-/// crossing and the money style. No account number, bank or address goes into it.
+/// crossing, the money style and the Positive Pay threshold and file layout. No account number, bank
+/// or address goes into it.
 QByteArray layoutDocument(const BankAccountRecord &account);
 
 /// The account with the layout of the document put in place of its own; everything else it keeps.
