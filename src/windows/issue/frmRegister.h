@@ -37,6 +37,7 @@ private:
     void showButtons();
     void settleSelected(Settlement settlement);
     void recordSpoiledLeaf();
+    void exportPositivePay();
     const RegisterEntry *selectedRow() const;
     void showHistory(const RegisterEntry *row);
     void tell(const QString &text);
