@@ -26,11 +26,12 @@ QString lastEvent(const QString &actions)
         .arg(actions);
 }
 
-// Printed or voided since the last report. A row from before the history, carried over and never
-// printed or voided since, is left out: it went to the bank, if at all, before the program knew.
+// Printed or voided since the cheque's last report, and since the account's reports began (the
+// bound value). A row from before the history, carried over and never printed or voided since, is
+// left out: it went to the bank, if at all, before the program knew.
 QString sinceLastReport()
 {
-    return QStringLiteral("%1 > coalesce(%2, 0)")
+    return QStringLiteral("%1 > coalesce(%2, 0) AND %1 > ?")
         .arg(lastEvent(QStringLiteral("'printed', 'void'")), lastEvent(QStringLiteral("'reported to the bank'")));
 }
 
@@ -65,9 +66,21 @@ QList<IssuedCheque> PositivePayRegister::select(const QString &condition, const 
     return cheques;
 }
 
+qint64 PositivePayRegister::reportsBegan(const QString &code) const
+{
+    // The account's first report: an account that takes up Positive Pay after years of cheques starts
+    // with one file (of a range, say), not with every cheque it ever printed.
+    QSqlQuery first = m_connection.run(
+        QStringLiteral("SELECT min(h.Id) FROM History AS h JOIN Cheque AS c ON h.SubjectKey = CAST(c.Id AS TEXT) "
+                       "WHERE h.Subject = 'cheque' AND h.Action = 'reported to the bank' AND c.BankID = ?"),
+        {code});
+    return m_connection.next(first) ? first.value(0).toLongLong() : 0;
+}
+
 QList<IssuedCheque> PositivePayRegister::sinceLast(const QString &account) const
 {
-    return select(sinceLastReport(), {BankAccounts(m_connection).storedCode(account)});
+    const QString code = BankAccounts(m_connection).storedCode(account);
+    return select(sinceLastReport(), {code, reportsBegan(code)});
 }
 
 QList<IssuedCheque> PositivePayRegister::between(const QString &account, const QDate &from, const QDate &to) const
@@ -86,9 +99,10 @@ QList<IssuedCheque> PositivePayRegister::unreported(const QString &account, qint
     for (int decimals = 0; decimals <= 6; ++decimals, factor *= 10)
         perWhole += QStringLiteral(" WHEN %1 THEN %2").arg(decimals).arg(factor);
     perWhole += QStringLiteral(" ELSE 1 END");
+    const QString code = BankAccounts(m_connection).storedCode(account);
     return select(QStringLiteral("c.Status = 'printed' AND c.PrintDate < ? AND %1 >= ? * %2 AND %3")
                       .arg(m_connection.dialect().amountUnits(QStringLiteral("c")), perWhole, sinceLastReport()),
-                  {BankAccounts(m_connection).storedCode(account), today.toString(Qt::ISODate), fromWhole});
+                  {code, today.toString(Qt::ISODate), fromWhole, reportsBegan(code)});
 }
 
 void PositivePayRegister::markReported(const QList<qint64> &ids, const QString &fileName, const QString &sha256,

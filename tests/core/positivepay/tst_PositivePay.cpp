@@ -48,6 +48,7 @@ private slots:
     void fileReadsBackAsTheRegister_data();
     void fileReadsBackAsTheRegister();
     void sinceLastTakesWhatChangedSinceEachExport();
+    void reportsBeginWithTheAccountsFirstFile();
     void eachReportedChequeNamesTheFileAndItsHash();
     void aFileNotWrittenMarksNothing();
     void warnsOfUnreportedChequesFromEarlierDays_data();
@@ -251,6 +252,30 @@ void TestPositivePay::sinceLastTakesWhatChangedSinceEachExport()
     // A range takes every cheque dated in it, reported or not.
     QCOMPARE(numbersAndFlags(exported({false, QDate(2026, 12, 2), QDate(2026, 12, 3)}, QStringLiteral("five.csv"))),
              QStringLiteral("000102/V 000104/"));
+}
+
+void TestPositivePay::reportsBeginWithTheAccountsFirstFile()
+{
+    setAccount(example(QStringLiteral("positive-pay-us.json")), 100);
+    // Printed before the office took up Positive Pay.
+    const qint64 old = printed(QStringLiteral("000100"), QStringLiteral("Old"), 50000, QDate(2026, 11, 20));
+    printed(QStringLiteral("000101"), QStringLiteral("First"), 50000, QDate(2026, 12, 1));
+    const BankAccountRecord account = *m_db->store().accounts().find(QStringLiteral("ACC1"));
+    const auto numbers = [&](const QString &path) {
+        QStringList lines;
+        for (const QStringList &row : pythonCsvRows(path))
+            lines.append(row.at(1) + u'/' + row.at(5));
+        return lines.join(u' ');
+    };
+    QVERIFY(positivePayWarning(m_db->store(), account, kTestToday).contains(QStringLiteral("000100")));
+    QCOMPARE(numbers(exported({false, QDate(2026, 12, 1), QDate(2026, 12, 7)}, QStringLiteral("one.csv"))),
+             QStringLiteral("000101/"));
+    // The old cheque is neither asked about nor sent, until something happens to it.
+    QVERIFY(positivePayWarning(m_db->store(), account, kTestToday).isEmpty());
+    printed(QStringLiteral("000102"), QStringLiteral("Second"), 50000, QDate(2026, 12, 2));
+    QCOMPARE(numbers(exported({}, QStringLiteral("two.csv"))), QStringLiteral("000102/"));
+    m_db->store().cheques().markVoid(old, QStringLiteral("stale"));
+    QCOMPARE(numbers(exported({}, QStringLiteral("three.csv"))), QStringLiteral("000100/V"));
 }
 
 void TestPositivePay::eachReportedChequeNamesTheFileAndItsHash()
