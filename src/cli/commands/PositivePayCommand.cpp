@@ -20,22 +20,23 @@ const QString kPositivePay = QStringLiteral("positive-pay");
 const QString kSinceLast = QStringLiteral("since-last");
 const QString kOut = QStringLiteral("out");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PositivePayCommand", text);
-}
-
 } // namespace
 
 QList<QCommandLineOption> PositivePayCommand::options() const
 {
     return {
         {kPositivePay,
-         tr("Write the Positive Pay file of the --account in its bank's layout to --out: the cheques printed or "
-            "voided since the last one (--since-last), or those dated from FROM to TO. Each is recorded as "
-            "reported to the bank.")},
-        {kSinceLast, tr("With --positive-pay: the cheques printed or voided since they were last reported.")},
-        {kOut, tr("With --positive-pay: the file to write."), tr("file")},
+         QCoreApplication::translate(
+             "PositivePayCommand",
+             "Write the Positive Pay file of the --account in its bank's layout to --out: the cheques printed or "
+             "voided since the last one (--since-last), or those dated from FROM to TO. Each is recorded as "
+             "reported to the bank.")},
+        {kSinceLast,
+         QCoreApplication::translate(
+             "PositivePayCommand",
+             "With --positive-pay: the cheques printed or voided since they were last reported.")},
+        {kOut, QCoreApplication::translate("PositivePayCommand", "With --positive-pay: the file to write."),
+         QCoreApplication::translate("PositivePayCommand", "file")},
     };
 }
 
@@ -47,22 +48,30 @@ bool PositivePayCommand::isWanted(const QCommandLineParser &parser) const
 QString PositivePayCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &wanted) const
 {
     if (!isWanted(parser))
-        return parser.isSet(kSinceLast) || parser.isSet(kOut) ? tr("--since-last and --out go with --positive-pay.")
-                                                              : QString();
+        return parser.isSet(kSinceLast) || parser.isSet(kOut)
+            ? QCoreApplication::translate("PositivePayCommand", "--since-last and --out go with --positive-pay.")
+            : QString();
     if (wanted.size() > 1)
-        return tr("--positive-pay goes alone, without another command.");
+        return QCoreApplication::translate("PositivePayCommand", "--positive-pay goes alone, without another command.");
     for (const QString &single : {kPrint, kPdf, kConfirm, kChequeNo, kPay, kDate, kAmount}) {
         if (parser.isSet(single))
-            return tr("--positive-pay writes a file of cheques already printed; --%1 does not go with it.").arg(single);
+            return QCoreApplication::translate(
+                       "PositivePayCommand",
+                       "--positive-pay writes a file of cheques already printed; --%1 does not go with it.")
+                .arg(single);
     }
     if (parser.value(kAccount).trimmed().isEmpty())
-        return tr("--positive-pay needs the account: --positive-pay --account ACC1 --since-last --out pp.csv");
+        return QCoreApplication::translate(
+            "PositivePayCommand",
+            "--positive-pay needs the account: --positive-pay --account ACC1 --since-last --out pp.csv");
     if (parser.value(kOut).isEmpty())
-        return tr("--positive-pay needs the file to write: --out FILE.");
+        return QCoreApplication::translate("PositivePayCommand", "--positive-pay needs the file to write: --out FILE.");
     const qsizetype dates = parser.positionalArguments().size();
     if (parser.isSet(kSinceLast) ? dates != 0 : dates != 2)
-        return tr("--positive-pay takes either --since-last or the first and the last date, such as: "
-                  "--positive-pay --account ACC1 01-Dec-2026 07-Dec-2026 --out pp.csv");
+        return QCoreApplication::translate(
+            "PositivePayCommand",
+            "--positive-pay takes either --since-last or the first and the last date, such as: "
+            "--positive-pay --account ACC1 01-Dec-2026 07-Dec-2026 --out pp.csv");
     return QString();
 }
 
@@ -87,9 +96,9 @@ int PositivePayCommand::run(CommandRun &run) const
         }
         const QString target = parser.value(kOut);
         const PositivePayWritten written = exportPositivePay(store, parser.value(kAccount), selection, target);
-        sayLine(
-            tr("%1 cheque(s) written to %2.").arg(QString::number(written.cheques), QDir::toNativeSeparators(target)));
-        sayLine(tr("SHA-256 %1").arg(written.sha256));
+        sayLine(QCoreApplication::translate("PositivePayCommand", "%1 cheque(s) written to %2.")
+                    .arg(QString::number(written.cheques), QDir::toNativeSeparators(target)));
+        sayLine(QCoreApplication::translate("PositivePayCommand", "SHA-256 %1").arg(written.sha256));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -28,11 +28,6 @@ constexpr std::array kFields {PositivePayField::AccountNumber, PositivePayField:
                               PositivePayField::Amount,        PositivePayField::Payee,        PositivePayField::Status,
                               PositivePayField::Reference};
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PositivePayLayout", text);
-}
-
 QString amountWord(PositivePayAmount form)
 {
     switch (form) {
@@ -63,14 +58,18 @@ QString dateFormatProblem(const QString &format)
 {
     for (const QChar c : format) {
         if (c.isLetterOrNumber() && c != u'd' && c != u'M' && c != u'y')
-            return tr("The date format \"%1\" may hold only d (day), M (month) and y (year) and the marks between "
-                      "them, such as \"dd-MM-yyyy\" or \"yyyyMMdd\".")
+            return QCoreApplication::translate(
+                       "PositivePayLayout",
+                       "The date format \"%1\" may hold only d (day), M (month) and y (year) and the marks between "
+                       "them, such as \"dd-MM-yyyy\" or \"yyyyMMdd\".")
                 .arg(format);
     }
     for (const QDate date : {QDate(2026, 12, 6), QDate(2027, 1, 31), QDate(2031, 10, 9)}) {
         if (QDate::fromString(date.toString(format), format) != date)
-            return tr("The date format \"%1\" does not write the whole date: it needs the day, the month and the "
-                      "four-digit year, such as \"dd-MM-yyyy\", \"MM/dd/yyyy\" or \"yyyyMMdd\".")
+            return QCoreApplication::translate(
+                       "PositivePayLayout",
+                       "The date format \"%1\" does not write the whole date: it needs the day, the month and the "
+                       "four-digit year, such as \"dd-MM-yyyy\", \"MM/dd/yyyy\" or \"yyyyMMdd\".")
                 .arg(format);
     }
     return QString();
@@ -157,19 +156,19 @@ QString positivePayFieldTitle(PositivePayField field)
 {
     switch (field) {
     case PositivePayField::AccountNumber:
-        return tr("Account Number");
+        return QCoreApplication::translate("PositivePayLayout", "Account Number");
     case PositivePayField::ChequeNumber:
-        return tr("Cheque Number");
+        return QCoreApplication::translate("PositivePayLayout", "Cheque Number");
     case PositivePayField::Date:
-        return tr("Cheque Date");
+        return QCoreApplication::translate("PositivePayLayout", "Cheque Date");
     case PositivePayField::Amount:
-        return tr("Amount");
+        return QCoreApplication::translate("PositivePayLayout", "Amount");
     case PositivePayField::Payee:
-        return tr("Payee");
+        return QCoreApplication::translate("PositivePayLayout", "Payee");
     case PositivePayField::Status:
-        return tr("Status");
+        return QCoreApplication::translate("PositivePayLayout", "Status");
     case PositivePayField::Reference:
-        return tr("Issue Reference");
+        return QCoreApplication::translate("PositivePayLayout", "Issue Reference");
     }
     return QString();
 }
@@ -180,9 +179,12 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
     QJsonParseError error {};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        reading.problems << tr("The Positive Pay layout is not a JSON object: %1.")
-                                .arg(error.error != QJsonParseError::NoError ? error.errorString()
-                                                                             : tr("it is not enclosed in { }"));
+        reading.problems << QCoreApplication::translate("PositivePayLayout",
+                                                        "The Positive Pay layout is not a JSON object: %1.")
+                                .arg(error.error != QJsonParseError::NoError
+                                         ? error.errorString()
+                                         : QCoreApplication::translate("PositivePayLayout",
+                                                                       "it is not enclosed in { }"));
         return reading;
     }
     const QJsonObject object = document.object();
@@ -191,39 +193,51 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
                                       kHeader, kIssuedFlag, kVoidFlag,   kFile};
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!known.contains(it.key()))
-            problems << tr("The Positive Pay layout has \"%1\", which is not one of its settings (%2).")
+            problems << QCoreApplication::translate(
+                            "PositivePayLayout",
+                            "The Positive Pay layout has \"%1\", which is not one of its settings (%2).")
                             .arg(it.key(), QStringList(known.begin(), known.end()).join(QStringLiteral(", ")));
     }
     if (object.contains(kFormat) && object.value(kFormat).toString() != kPositivePayFormat)
-        problems << tr("The Positive Pay layout's \"format\" must be \"%1\".").arg(kPositivePayFormat);
+        problems << QCoreApplication::translate("PositivePayLayout",
+                                                "The Positive Pay layout's \"format\" must be \"%1\".")
+                        .arg(kPositivePayFormat);
 
     PositivePayLayout layout;
     const auto text = [&](const QString &key, QString &into) {
         if (!object.contains(key))
             return;
         if (!object.value(key).isString())
-            problems << tr("The Positive Pay layout's \"%1\" must be a text in quotes.").arg(key);
+            problems << QCoreApplication::translate("PositivePayLayout",
+                                                    "The Positive Pay layout's \"%1\" must be a text in quotes.")
+                            .arg(key);
         else
             into = object.value(key).toString();
     };
 
     const QJsonValue columns = object.value(kColumns);
     if (!columns.isArray() || columns.toArray().isEmpty()) {
-        problems << tr("The Positive Pay layout needs \"columns\": a list of the columns in the bank's order, from "
-                       "account, cheque, date, amount, payee, status and reference.");
+        problems << QCoreApplication::translate(
+            "PositivePayLayout",
+            "The Positive Pay layout needs \"columns\": a list of the columns in the bank's order, from "
+            "account, cheque, date, amount, payee, status and reference.");
     } else {
         QSet<PositivePayField> seen;
         for (const QJsonValue &column : columns.toArray()) {
             const QString word = column.isObject() ? column.toObject().value(kField).toString() : column.toString();
             const std::optional<PositivePayField> field = positivePayFieldFromWord(word);
             if (!field) {
-                problems << tr("The Positive Pay layout has a column \"%1\"; a column is one of account, cheque, "
-                               "date, amount, payee, status and reference.")
+                problems << QCoreApplication::translate(
+                                "PositivePayLayout",
+                                "The Positive Pay layout has a column \"%1\"; a column is one of account, cheque, "
+                                "date, amount, payee, status and reference.")
                                 .arg(word);
                 continue;
             }
             if (seen.contains(*field))
-                problems << tr("The Positive Pay layout has the column \"%1\" twice.").arg(word);
+                problems << QCoreApplication::translate("PositivePayLayout",
+                                                        "The Positive Pay layout has the column \"%1\" twice.")
+                                .arg(word);
             seen.insert(*field);
             const QString title = column.isObject() ? column.toObject().value(kTitle).toString() : QString();
             layout.columns.append({*field, title.isEmpty() ? positivePayFieldTitle(*field) : title});
@@ -239,23 +253,28 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
     if (const std::optional<PositivePayAmount> form = amountFromWord(amount))
         layout.amount = *form;
     else
-        problems << tr("The Positive Pay layout's \"amount\" is \"%1\"; it is one of decimal (1234.50), subunits "
-                       "(123450) and grouped (1,234.50).")
+        problems << QCoreApplication::translate(
+                        "PositivePayLayout",
+                        "The Positive Pay layout's \"amount\" is \"%1\"; it is one of decimal (1234.50), subunits "
+                        "(123450) and grouped (1,234.50).")
                         .arg(amount);
 
     QString separator = layout.separator;
     text(kSeparator, separator);
     static const QString kSeparators = QStringLiteral(",;|\t");
     if (separator.size() != 1 || !kSeparators.contains(separator))
-        problems << tr("The Positive Pay layout's \"separator\" is \"%1\"; it is one of a comma, a semicolon, a "
-                       "bar (|) and a tab (\\t).")
+        problems << QCoreApplication::translate(
+                        "PositivePayLayout",
+                        "The Positive Pay layout's \"separator\" is \"%1\"; it is one of a comma, a semicolon, a "
+                        "bar (|) and a tab (\\t).")
                         .arg(separator);
     else
         layout.separator = separator.front();
 
     if (object.contains(kHeader)) {
         if (!object.value(kHeader).isBool())
-            problems << tr("The Positive Pay layout's \"header\" is true or false.");
+            problems << QCoreApplication::translate("PositivePayLayout",
+                                                    "The Positive Pay layout's \"header\" is true or false.");
         else
             layout.header = object.value(kHeader).toBool();
     }
@@ -263,12 +282,16 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
     text(kVoidFlag, layout.voidFlag);
     for (const QString &flag : {layout.issuedFlag, layout.voidFlag}) {
         if (flag.contains(u'\n') || flag.contains(u'\r'))
-            problems << tr("The Positive Pay layout's status flags are one line each.");
+            problems << QCoreApplication::translate("PositivePayLayout",
+                                                    "The Positive Pay layout's status flags are one line each.");
     }
     QString file = QStringLiteral("csv");
     text(kFile, file);
     if (file != QStringLiteral("csv"))
-        problems << tr("The Positive Pay layout's \"file\" is \"%1\"; the file is written as csv.").arg(file);
+        problems << QCoreApplication::translate(
+                        "PositivePayLayout",
+                        "The Positive Pay layout's \"file\" is \"%1\"; the file is written as csv.")
+                        .arg(file);
 
     if (problems.isEmpty())
         reading.layout = layout;

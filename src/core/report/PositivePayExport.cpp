@@ -15,11 +15,6 @@ namespace quillset {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PositivePayExport", text);
-}
-
 // The listing of the warning names a few cheques; the count says how many more.
 constexpr int kNamed = 5;
 
@@ -29,18 +24,24 @@ PositivePayLayout accountPositivePayLayout(const BankAccountRecord &account)
 {
     if (account.positivePayLayout.trimmed().isEmpty())
         throw Failure(ErrorNumber::EntryInvalid,
-                      tr("The account \"%1\" has no Positive Pay layout. Choose one in the bank window with "
-                         "\"Positive Pay...\" (it can load a layout file such as the examples).")
+                      QCoreApplication::translate(
+                          "PositivePayExport",
+                          "The account \"%1\" has no Positive Pay layout. Choose one in the bank window with "
+                          "\"Positive Pay...\" (it can load a layout file such as the examples).")
                           .arg(account.bankId),
-                      tr("the account \"%1\" has no Positive Pay layout. Set one in the bank window with "
-                         "\"Positive Pay...\", or import a leaf layout file with a \"positivePay\" block: "
-                         "quillset --import-layout FILE --account %1.")
+                      QCoreApplication::translate(
+                          "PositivePayExport",
+                          "the account \"%1\" has no Positive Pay layout. Set one in the bank window with "
+                          "\"Positive Pay...\", or import a leaf layout file with a \"positivePay\" block: "
+                          "quillset --import-layout FILE --account %1.")
                           .arg(account.bankId));
     const PositivePayLayoutReading reading = readPositivePayLayout(account.positivePayLayout.toUtf8());
     if (!reading.layout)
         throw Failure(ErrorNumber::EntryInvalid,
-                      tr("The Positive Pay layout of the account \"%1\" cannot be used: %2 Correct it in the bank "
-                         "window with \"Positive Pay...\".")
+                      QCoreApplication::translate(
+                          "PositivePayExport",
+                          "The Positive Pay layout of the account \"%1\" cannot be used: %2 Correct it in the bank "
+                          "window with \"Positive Pay...\".")
                           .arg(account.bankId, reading.problems.join(u' ')));
     return *reading.layout;
 }
@@ -50,13 +51,15 @@ PositivePayWritten exportPositivePay(const Store &store, const QString &code, co
 {
     const std::optional<BankAccountRecord> account = store.accounts().find(code);
     if (!account)
-        throw Failure(ErrorNumber::AccountMissing, tr("There is no bank account with the code \"%1\".").arg(code));
+        throw Failure(ErrorNumber::AccountMissing,
+                      QCoreApplication::translate("PositivePayExport", "There is no bank account with the code \"%1\".")
+                          .arg(code));
     const PositivePayLayout layout = accountPositivePayLayout(*account);
     if (const QString problem = writeTargetProblem(path, FileKind::Csv, store.databaseFile()); !problem.isEmpty())
         throw Failure(ErrorNumber::FileWrite, problem);
     if (!selection.sinceLast && selection.from > selection.to)
         throw Failure(ErrorNumber::EntryInvalid,
-                      tr("The first date, %1, is after the last, %2.")
+                      QCoreApplication::translate("PositivePayExport", "The first date, %1, is after the last, %2.")
                           .arg(selection.from.toString(QStringLiteral("dd-MM-yyyy")),
                                selection.to.toString(QStringLiteral("dd-MM-yyyy"))));
 
@@ -90,14 +93,17 @@ QString positivePayWarning(const Store &store, const BankAccountRecord &account,
         return QString();
     QStringList named;
     for (qsizetype i = 0; i < late.size() && i < kNamed; ++i)
-        named << tr("%1 of %2").arg(late.at(i).chequeNo, late.at(i).date.toString(QStringLiteral("dd-MM-yyyy")));
+        named << QCoreApplication::translate("PositivePayExport", "%1 of %2")
+                     .arg(late.at(i).chequeNo, late.at(i).date.toString(QStringLiteral("dd-MM-yyyy")));
     if (late.size() > kNamed)
-        named << tr("%1 more").arg(late.size() - kNamed);
+        named << QCoreApplication::translate("PositivePayExport", "%1 more").arg(late.size() - kNamed);
     MoneyStyle whole = account.money;
     whole.subunitDigits = 0;
-    return tr("%1 cheque(s) of the account \"%2\" at or above the Positive Pay threshold of %3, printed before "
-              "today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is "
-              "presented with them.")
+    return QCoreApplication::translate(
+               "PositivePayExport",
+               "%1 cheque(s) of the account \"%2\" at or above the Positive Pay threshold of %3, printed before "
+               "today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is "
+               "presented with them.")
         .arg(QString::number(late.size()), account.bankId,
              positivePayAmountText({*account.limits.positivePayFrom, whole}, PositivePayAmount::Grouped),
              named.join(QStringLiteral(", ")));
