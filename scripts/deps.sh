@@ -42,7 +42,7 @@ QUILLSET_BUILD_PACKAGES=(
 # built and checked too: dpkg-shlibdeps (dpkg-dev) and file name its libraries, lintian checks it.
 QUILLSET_TEST_PACKAGES=(
     poppler-utils clang-format sqlite3 cups cups-client postgresql tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
-    dpkg-dev file lintian
+    dpkg-dev file lintian python3
 )
 
 # quillset_build <folder> [cmake options...]
