@@ -279,6 +279,14 @@ void frmRegister::exportPositivePay()
     const QString account = m_account->currentText();
     if (account.isEmpty())
         return;
+    // Refused before anything is asked: an account without a layout says where to choose one.
+    try {
+        if (const std::optional<BankAccountRecord> found = m_services.store->accounts().find(account))
+            accountPositivePayLayout(*found);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return;
+    }
     // One line, typed: nothing for the cheques since the last report, or the first and last date.
     const std::optional<QString> range = m_services.prompter.askText(
         windowTitle(),
@@ -307,9 +315,6 @@ void frmRegister::exportPositivePay()
             }
             selection = {false, *first.date, *last.date};
         }
-        // Refused before a file is chosen: an account without a layout says where to choose one.
-        if (const std::optional<BankAccountRecord> found = m_services.store->accounts().find(account))
-            accountPositivePayLayout(*found);
         const QString path = m_services.chooseSaveFile(
             tr("Positive Pay file"),
             QStringLiteral("%1-positive-pay-%2.csv").arg(account, m_services.today().toString(Qt::ISODate)),

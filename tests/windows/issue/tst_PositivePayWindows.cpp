@@ -141,7 +141,8 @@ void TestPositivePayWindows::registerWindowWritesTheFile()
     QVERIFY(QTest::qWaitForWindowActive(window));
     m_f->prompter.textAnswers = {typed};
     QTest::keyClick(window, Qt::Key_Y, Qt::AltModifier);
-    QCOMPARE(m_f->prompter.questions.size(), 1);
+    // The range is asked only of an account that can write the file.
+    QCOMPARE(m_f->prompter.questions.size(), layout ? 1 : 0);
     QCOMPARE(QFile::exists(target()), !cheques.isEmpty());
     const QString told = m_f->prompter.texts().join(u'\n');
     QVERIFY2(said.isEmpty() ? told.isEmpty() : told.contains(said), qPrintable(told));
