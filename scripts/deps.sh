@@ -40,9 +40,10 @@ QUILLSET_BUILD_PACKAGES=(
 # private CUPS server of their own) and a PostgreSQL server for the shared-register tests (they start
 # a private cluster of their own; the package's own cluster is not used). The Debian package is
 # built and checked too: dpkg-shlibdeps (dpkg-dev) and file name its libraries, lintian checks it.
+# python3's csv module reads the Positive Pay files back, as a reader the program did not write.
 QUILLSET_TEST_PACKAGES=(
     poppler-utils clang-format sqlite3 cups cups-client postgresql tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
-    dpkg-dev file lintian
+    dpkg-dev file lintian python3
 )
 
 # quillset_build <folder> [cmake options...]

@@ -557,7 +557,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With --report: the first and the last date. With --copy-database: the database to copy and the one to copy it into.</source>
+        <source>With --report and --positive-pay: the first and the last date. With --copy-database: the database to copy and the one to copy it into.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1288,6 +1288,190 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
 </context>
 <context>
+    <name>PositivePayCommand</name>
+    <message>
+        <source>Write the Positive Pay file of the --account in its bank&apos;s layout to --out: the cheques printed or voided since the last one (--since-last), or those dated from FROM to TO. Each is recorded as reported to the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --positive-pay: the cheques printed or voided since they were last reported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --positive-pay: the file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--since-last and --out go with --positive-pay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--positive-pay goes alone, without another command.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--positive-pay writes a file of cheques already printed; --%1 does not go with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--positive-pay needs the account: --positive-pay --account ACC1 --since-last --out pp.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--positive-pay needs the file to write: --out FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--positive-pay takes either --since-last or the first and the last date, such as: --positive-pay --account ACC1 01-Dec-2026 07-Dec-2026 --out pp.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s) written to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PositivePayExport</name>
+    <message>
+        <source>The account &quot;%1&quot; has no Positive Pay layout. Choose one in the bank window with &quot;Positive Pay...&quot; (it can load a layout file such as the examples).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the account &quot;%1&quot; has no Positive Pay layout. Set one in the bank window with &quot;Positive Pay...&quot;, or import a leaf layout file with a &quot;positivePay&quot; block: quillset --import-layout FILE --account %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout of the account &quot;%1&quot; cannot be used: %2 Correct it in the bank window with &quot;Positive Pay...&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first date, %1, is after the last, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s) of the account &quot;%2&quot; at or above the Positive Pay threshold of %3, printed before today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is presented with them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PositivePayLayout</name>
+    <message>
+        <source>The date format &quot;%1&quot; may hold only d (day), M (month) and y (year) and the marks between them, such as &quot;dd-MM-yyyy&quot; or &quot;yyyyMMdd&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date format &quot;%1&quot; does not write the whole date: it needs the day, the month and the four-digit year, such as &quot;dd-MM-yyyy&quot;, &quot;MM/dd/yyyy&quot; or &quot;yyyyMMdd&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Issue Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout is not a JSON object: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not enclosed in { }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout has &quot;%1&quot;, which is not one of its settings (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;format&quot; must be &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;%1&quot; must be a text in quotes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout needs &quot;columns&quot;: a list of the columns in the bank&apos;s order, from account, cheque, date, amount, payee, status and reference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout has a column &quot;%1&quot;; a column is one of account, cheque, date, amount, payee, status and reference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout has the column &quot;%1&quot; twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;amount&quot; is &quot;%1&quot;; it is one of decimal (1234.50), subunits (123450) and grouped (1,234.50).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;separator&quot; is &quot;%1&quot;; it is one of a comma, a semicolon, a bar (|) and a tab (\t).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;header&quot; is true or false.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s status flags are one line each.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Positive Pay layout&apos;s &quot;file&quot; is &quot;%1&quot;; the file is written as csv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PositivePayRegister</name>
+    <message>
+        <source>in the file %1, SHA-256 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrintCommand</name>
     <message>
         <source>nothing was printed: the cheque is %1 Give --confirm to print it as it is.</source>
@@ -1914,6 +2098,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Positive Pa&amp;y...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>no limit</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2087,6 +2275,11 @@ Print the batch as it is?</source>
     </message>
     <message>
         <source>printed, since made void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Print the batch anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2748,6 +2941,75 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
 </context>
 <context>
+    <name>quillset::frmPositivePay</name>
+    <message>
+        <source>Positive Pay of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheques of this whole amount or more are to be reported to the bank before they are presented; printing warns of any not reported by the next day. Empty: none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report cheques from (whole amount):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No layout: load one with Import, such as docs/examples/positive-pay-india.json.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank&apos;s file &amp;layout (JSON):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive Pay layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layouts (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout was not loaded:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount to report from is a whole amount of 1 or more, without grouping, such as 50000; or empty for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout was not saved:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quillset::frmRegister</name>
     <message>
         <source>Cheque Register</source>
@@ -2859,6 +3121,30 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>number used more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive Pa&amp;y...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive Pay file of %1: leave empty for the cheques printed or voided since the last report, or give the first and the last date, such as 01-12-2026 07-12-2026.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give two dates, the first and the last, such as 01-12-2026 07-12-2026; or nothing for the cheques since the last report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive Pay file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s) written to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

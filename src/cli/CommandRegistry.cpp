@@ -8,6 +8,7 @@
 #include "cli/commands/InitialiseCommand.h"
 #include "cli/commands/LayoutCommand.h"
 #include "cli/commands/MarkCommand.h"
+#include "cli/commands/PositivePayCommand.h"
 #include "cli/commands/PrintCommand.h"
 #include "cli/commands/ProofCommand.h"
 #include "cli/commands/ReportCommand.h"
@@ -27,6 +28,7 @@ CommandRegistry::CommandRegistry()
     // A new command: one line here, where it takes precedence.
     m_commands.push_back(std::make_unique<InitialiseCommand>());
     m_commands.push_back(std::make_unique<ReportCommand>());
+    m_commands.push_back(std::make_unique<PositivePayCommand>());
     m_commands.push_back(std::make_unique<CopyCommand>());
     m_commands.push_back(std::make_unique<MarkCommand>());
     m_commands.push_back(std::make_unique<BatchCommand>());
@@ -51,9 +53,10 @@ void CommandRegistry::addOptions(QCommandLineParser &parser) const
         parser.addOptions(command->options());
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandRegistry", "FROM TO"),
-        QCoreApplication::translate("CommandRegistry",
-                                    "With --report: the first and the last date. With --copy-database: "
-                                    "the database to copy and the one to copy it into."));
+        QCoreApplication::translate(
+            "CommandRegistry",
+            "With --report and --positive-pay: the first and the last date. With --copy-database: "
+            "the database to copy and the one to copy it into."));
 }
 
 QList<const Command *> CommandRegistry::wanted(const QCommandLineParser &parser) const

@@ -4,6 +4,7 @@
 #include "core/issue/ChequeBookLife.h"
 #include "core/layout/Fonts.h"
 #include "core/layout/PrintQueue.h"
+#include "core/positivepay/PositivePayLayout.h"
 #include "store/DataSource.h"
 #include "widgets/AppServices.h"
 #include "widgets/MessageBoxPrompter.h"
@@ -29,6 +30,7 @@
 #include <QGraphicsView>
 #include <QIcon>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -155,6 +157,19 @@ int main(int argc, char *argv[])
     auto *books = banks->findChild<QWidget *>(QStringLiteral("frmChequeBooks"));
     save(*books, out, QStringLiteral("cheque-books"));
     books->close();
+    // The account's Positive Pay settings: a threshold, and a layout as Import loads it.
+    banks->findChild<QPushButton *>(QStringLiteral("cmdPositivePay"))->click();
+    auto *positivePay = banks->findChild<QWidget *>(QStringLiteral("frmPositivePay"));
+    positivePay->findChild<QLineEdit *>(QStringLiteral("txtThreshold"))->setText(QStringLiteral("500000"));
+    PositivePayLayout layout;
+    for (const PositivePayField field :
+         {PositivePayField::AccountNumber, PositivePayField::ChequeNumber, PositivePayField::Date,
+          PositivePayField::Amount, PositivePayField::Payee, PositivePayField::Reference})
+        layout.columns.append({field, positivePayFieldTitle(field)});
+    positivePay->findChild<QPlainTextEdit *>(QStringLiteral("txtLayout"))
+        ->setPlainText(QString::fromUtf8(positivePayLayoutJson(layout)));
+    save(*positivePay, out, QStringLiteral("positive-pay"));
+    positivePay->close();
     // The leaf laid out by eye, with the payee's box chosen so that its handle shows.
     banks->findChild<QPushButton *>(QStringLiteral("cmdDesign"))->click();
     auto *designer = banks->findChild<frmLeafDesigner *>();

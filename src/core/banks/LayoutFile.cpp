@@ -3,6 +3,7 @@
 #include "core/banks/LeafLimits.h"
 #include "core/base/Failure.h"
 #include "core/base/Files.h"
+#include "core/positivepay/PositivePayLayout.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -219,6 +220,49 @@ void readMarks(const QJsonObject &root, const Block &money, int version, BankAcc
     result.money.currencySign = money.text(QStringLiteral("sign"), kLongestSign);
 }
 
+const QString kPositivePay = QStringLiteral("positivePay");
+
+// The account's Positive Pay threshold (whole units) and its bank's file layout, null for none.
+QJsonObject positivePayBlock(const BankAccountRecord &account)
+{
+    const QJsonDocument layout = QJsonDocument::fromJson(account.positivePayLayout.toUtf8());
+    return {{QStringLiteral("from"),
+             account.limits.positivePayFrom ? QJsonValue(static_cast<double>(*account.limits.positivePayFrom))
+                                            : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("layout"), layout.isObject() ? QJsonValue(layout.object()) : QJsonValue(QJsonValue::Null)}};
+}
+
+// The block read into the account, refused as the Positive Pay window refuses; a file without one
+// (every file of version 1) leaves the account without a threshold or a layout.
+void readPositivePayBlock(const QJsonObject &root, BankAccountRecord &account)
+{
+    account.limits.positivePayFrom.reset();
+    account.positivePayLayout.clear();
+    if (!root.contains(kPositivePay))
+        return;
+    const QJsonValue fromValue = root.value(kPositivePay).toObject().value(QStringLiteral("from"));
+    const Block block = Block::inside(root, kPositivePay, {QStringLiteral("from"), QStringLiteral("layout")});
+    if (!fromValue.isNull()) {
+        const double from = fromValue.toDouble(-1);
+        if (!fromValue.isDouble() || from < 1 || from > 1e15 || from != std::floor(from))
+            throw fieldRefused(
+                block.name(QStringLiteral("from")),
+                QStringLiteral("holds %1, which is not a whole amount of 1 or more").arg(described(fromValue)));
+        account.limits.positivePayFrom = static_cast<qint64>(from);
+    }
+    const QJsonValue layout = root.value(kPositivePay).toObject().value(QStringLiteral("layout"));
+    if (layout.isNull())
+        return;
+    if (!layout.isObject())
+        throw fieldRefused(block.name(QStringLiteral("layout")),
+                           QStringLiteral("holds %1, which is not a block of fields").arg(described(layout)));
+    const QByteArray json = QJsonDocument(layout.toObject()).toJson(QJsonDocument::Indented);
+    const PositivePayLayoutReading reading = readPositivePayLayout(json);
+    if (!reading.layout)
+        throw fieldRefused(block.name(QStringLiteral("layout")), reading.problems.join(u' '));
+    account.positivePayLayout = QString::fromUtf8(json);
+}
+
 } // namespace
 
 QByteArray layoutDocument(const BankAccountRecord &account)
@@ -243,6 +287,7 @@ QByteArray layoutDocument(const BankAccountRecord &account)
                           {QStringLiteral("crossing"), crossing}};
     writeMarks(document, money, account);
     document.insert(QStringLiteral("money"), money);
+    document.insert(kPositivePay, positivePayBlock(account));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
@@ -272,10 +317,14 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     QStringList columns;
     for (int i = 0; i < kMeasurementCount; ++i)
         columns.append(measurementColumn(static_cast<Measurement>(i)));
-    const Block top(root, QString(),
-                    QStringList {QStringLiteral("format"), QStringLiteral("version"), measurementsKey,
-                                 QStringLiteral("rupee3Active"), QStringLiteral("crossing"), QStringLiteral("money")}
-                        + marksTopFields(version));
+    QStringList topFields
+        = QStringList {QStringLiteral("format"),       QStringLiteral("version"),  measurementsKey,
+                       QStringLiteral("rupee3Active"), QStringLiteral("crossing"), QStringLiteral("money")}
+        + marksTopFields(version);
+    // Positive Pay came with version 2 too, and a file of it may leave it out.
+    if (version >= 2 && root.contains(kPositivePay))
+        topFields.append(kPositivePay);
+    const Block top(root, QString(), topFields);
     const Block measurements = Block::inside(root, measurementsKey, columns);
     const QStringList crossingFields {QStringLiteral("left"), QStringLiteral("top"), QStringLiteral("width"),
                                       QStringLiteral("height")};
@@ -308,6 +357,7 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     result.money.subunitName = money.text(QStringLiteral("subunit"), kLongestMoneyName);
     result.money.subunitDigits = money.whole(QStringLiteral("decimals"), {0, 2, 3});
     readMarks(root, money, version, result);
+    readPositivePayBlock(root, result);
     return result;
 }
 

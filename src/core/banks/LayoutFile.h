@@ -10,7 +10,8 @@ namespace quillset {
 inline constexpr int kLayoutVersion = 2;
 
 /// An account's leaf layout as a small JSON document: the leaf's size, every field's place, the
-/// crossing, the date's layout, the leaf's marks and the money style. No account number, bank or address goes into it.
+/// crossing, the date's layout, the leaf's marks, the money style, and the Positive Pay threshold and
+/// file layout. No account number, bank or address goes into it.
 QByteArray layoutDocument(const BankAccountRecord &account);
 
 /// The account with the layout of the document put in place of its own; everything else it keeps.

@@ -12,12 +12,14 @@
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
 #include "core/layout/PrintSettings.h"
+#include "core/report/PositivePayExport.h"
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <map>
 #include <optional>
@@ -227,6 +229,32 @@ QStringList CheckedBatch::totalLines(const Store &store) const
     return lines;
 }
 
+namespace {
+
+// Each account of the batch with cheques of its Positive Pay threshold from earlier days that the
+// bank was not told of: a warning once per account, in the order of the codes.
+QStringList positivePayWarnings(const Store &store, const QList<BankAccountRecord> &accounts, const QDate &today)
+{
+    QStringList warnings;
+    QSet<QString> seen;
+    for (const BankAccountRecord &record : accounts) {
+        if (seen.contains(record.bankId))
+            continue;
+        seen.insert(record.bankId);
+        try {
+            if (const QString warning = positivePayWarning(store, record, today); !warning.isEmpty())
+                warnings.append(warning);
+        } catch (const Failure &failure) {
+            // Only a warning: the print itself reads the register again and says what the database does.
+            qCWarning(lcBatch).noquote() << "the Positive Pay reports were not read:" << failure.description();
+        }
+    }
+    warnings.sort();
+    return warnings;
+}
+
+} // namespace
+
 CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString &account, const PageMetrics &metrics,
                         const QDate &today, qint64 limit, Audience audience)
 {
@@ -412,6 +440,7 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         if (plan.hasBooks() && !following.value(code).lines.isEmpty())
             checked.notes.append(booksNote(code, plan, following.value(code), low));
     }
+    checked.positivePay = positivePayWarnings(store, accounts.values(), today);
     return checked;
 }
 

@@ -46,6 +46,8 @@ struct CheckedBatch
     /// Rows above their account's "Not over" limit: they print only with a reason.
     QList<BatchProblem> overLimit;
     QStringList notes; ///< what to know before printing: the leaves each account's books have left
+    /// cheques of an account's Positive Pay threshold from earlier days not yet reported: told, never refused
+    QStringList positivePay;
     QMap<QString, BatchTotal> totals; ///< by account
     QMap<int, BatchRowState> registered; ///< by line: the rows an earlier run left in the register
     QMap<int, QString> plannedNumbers; ///< by line: the number a row taking the next one would get now

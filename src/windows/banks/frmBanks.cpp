@@ -18,6 +18,7 @@
 #include "windows/WindowsLog.h"
 #include "windows/banks/frmChequeBooks.h"
 #include "windows/banks/frmLeafDesigner.h"
+#include "windows/banks/frmPositivePay.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -94,6 +95,7 @@ constexpr int kRowStep = 300;
 
 constexpr int kCrossingStripHeight = 690;
 constexpr int kMoneyStripHeight = 1065;
+constexpr int kPositivePayStripHeight = 555;
 
 QRect gridCell(int column, int row)
 {
@@ -116,7 +118,8 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     // Below the original window, strips place the crossing, lead to the account's cheque books and say
     // how the account writes its money.
-    setFixedSize(twipsToPixels(6825), twipsToPixels(4155 + kCrossingStripHeight + kMoneyStripHeight));
+    setFixedSize(twipsToPixels(6825),
+                 twipsToPixels(4155 + kCrossingStripHeight + kMoneyStripHeight + kPositivePayStripHeight));
     buildControls();
     pressButtonsOnEnter(*this);
     useAccessKeys(*this);
@@ -261,6 +264,12 @@ void frmBanks::buildControls()
     addControl<QLabel>(money, "", QRect(120, 690, 1050, 255), tr("Not &over:"))->setBuddy(m_notOver);
     addControl<QLabel>(money, "", QRect(2880, 690, 3700, 255), tr("above it, a cheque needs a reason"));
 
+    // The account's Positive Pay threshold and the bank's file layout, in a window of their own.
+    m_positivePay = addControl<QPushButton>(this, "cmdPositivePay",
+                                            QRect(5160, 4125 + kCrossingStripHeight + kMoneyStripHeight, 1605, 375),
+                                            tr("Positive Pa&y..."));
+    connect(m_positivePay, &QPushButton::clicked, this, &frmBanks::openPositivePay);
+
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
 
@@ -311,6 +320,7 @@ void frmBanks::LockTextBoxes(bool st)
     m_exit->setEnabled(st);
     m_navigation->setEnabled(st && !m_records.isEmpty());
     m_books->setEnabled(st && m_current >= 0);
+    m_positivePay->setEnabled(st && m_current >= 0);
     m_exportLayout->setEnabled(st && m_current >= 0);
     m_importLayout->setEnabled(st && m_current >= 0);
 }
@@ -396,6 +406,29 @@ void frmBanks::openBooks()
     books->activateWindow(); // in front, where its keys work
 }
 
+void frmBanks::openPositivePay()
+{
+    if (m_current < 0 || m_current >= m_records.size())
+        return;
+    auto *window = new frmPositivePay(m_services, m_records.at(m_current).bankId, this);
+    // What it saves is the account's: the record kept here is read again, so a later Save here
+    // starts from it.
+    connect(window, &frmPositivePay::saved, this, [this](const QString &code) {
+        for (BankAccountRecord &record : m_records) {
+            if (record.bankId != code)
+                continue;
+            try {
+                if (const std::optional<BankAccountRecord> stored = m_services.store->accounts().find(code))
+                    record = *stored;
+            } catch (const Failure &failure) {
+                qCWarning(lcWindows).noquote() << "the account was not read again after its Positive Pay:" << failure;
+            }
+        }
+    });
+    window->show();
+    window->activateWindow();
+}
+
 void frmBanks::showRecord(int index)
 {
     m_current = index;
@@ -403,6 +436,7 @@ void frmBanks::showRecord(int index)
     m_edit->setEnabled(m_add->isEnabled() && m_current >= 0);
     m_navigation->setEnabled(m_add->isEnabled() && !m_records.isEmpty());
     m_books->setEnabled(m_add->isEnabled() && m_current >= 0);
+    m_positivePay->setEnabled(m_add->isEnabled() && m_current >= 0);
     m_exportLayout->setEnabled(m_add->isEnabled() && m_current >= 0);
     m_importLayout->setEnabled(m_add->isEnabled() && m_current >= 0);
 }

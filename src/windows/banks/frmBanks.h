@@ -46,6 +46,7 @@ private:
     void ClearTextBoxes();
     void showRecord(int index);
     void openBooks();
+    void openPositivePay();
     void exportLeafLayout();
     void importLeafLayout();
     void designOnLeaf();
@@ -69,6 +70,7 @@ private:
     QWidget *m_navigation = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_books = nullptr;
+    QPushButton *m_positivePay = nullptr;
     QPushButton *m_exportLayout = nullptr;
     QPushButton *m_importLayout = nullptr;
     QPushButton *m_design = nullptr;

@@ -327,6 +327,7 @@ QString frmBatch::summaryText() const
         lines += flagged.mid(0, kListed);
     }
     lines += m_batch.notes;
+    lines += m_batch.positivePay;
     lines += m_batch.totalLines(*m_services.store);
     return lines.join(u'\n');
 }
@@ -415,6 +416,9 @@ void frmBatch::printBatch()
             return;
         overLimitReason = reason->trimmed();
     }
+    if (!m_batch.positivePay.isEmpty()
+        && !m_services.prompter.ask(kProgramTitle, m_batch.positivePay.join(u'\n') + tr("\nPrint the batch anyway?")))
+        return;
     const PrintGate gate(m_services);
     m_stopRequested = false;
     m_paused = false;

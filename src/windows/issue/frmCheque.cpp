@@ -12,6 +12,7 @@
 #include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/PageChecks.h"
 #include "core/layout/PrintQueue.h"
+#include "core/report/PositivePayExport.h"
 #include "core/words/AmountInWords.h"
 #include "core/workstation/WorkstationSettings.h"
 #include "store/Store.h"
@@ -562,6 +563,11 @@ bool frmCheque::numberIsWanted(const Cheque &cheque)
     QString warning;
     try {
         warning = numberOutsideBooksWarning(*m_services.store, cheque.accountCode, cheque.number);
+        // Cheques of the Positive Pay threshold from earlier days that the bank was not told of.
+        if (const auto account = m_services.store->accounts().find(cheque.accountCode)) {
+            const QString late = positivePayWarning(*m_services.store, *account, m_services.today());
+            warning = QStringList {warning, late}.join(u' ').trimmed();
+        }
     } catch (const Failure &failure) {
         qCWarning(lcWindows).noquote() << "the number is not checked against the cheque books:" << failure;
         return true; // the books could not be read; the print sequence says what the database does

@@ -11,6 +11,7 @@
 #include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/PrintQueue.h"
 #include "core/report/HistoryText.h"
+#include "core/report/PositivePayExport.h"
 #include "core/words/AmountInWords.h"
 #include "store/Store.h"
 #include "widgets/AppServices.h"
@@ -111,9 +112,10 @@ void frmRegister::buildControls()
     m_void = button("cmdVoid", tr("&Void..."));
     QPushButton *leaf = button("cmdSpoiledLeaf", tr("Spoiled &leaf..."));
     m_reprint = button("cmdReprint", tr("&Reprint on next leaf"));
+    QPushButton *positivePay = button("cmdPositivePay", tr("Positive Pa&y..."));
     QPushButton *close = button("cmdClose", tr("&Close"));
     auto *commands = new QHBoxLayout;
-    for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf, m_reprint})
+    for (QPushButton *command : {m_printed, m_spoiled, m_unprinted, m_void, leaf, m_reprint, positivePay})
         commands->addWidget(command);
     commands->addStretch(1);
     commands->addWidget(close);
@@ -144,6 +146,7 @@ void frmRegister::buildControls()
     connect(m_void, &QPushButton::clicked, this, [this] { settleSelected(Settlement::Void); });
     connect(leaf, &QPushButton::clicked, this, &frmRegister::recordSpoiledLeaf);
     connect(m_reprint, &QPushButton::clicked, this, &frmRegister::reprintSelected);
+    connect(positivePay, &QPushButton::clicked, this, &frmRegister::exportPositivePay);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -278,6 +281,62 @@ void frmRegister::recordSpoiledLeaf()
     }
     refresh();
     emit settled();
+}
+
+void frmRegister::exportPositivePay()
+{
+    const QString account = m_account->currentText();
+    if (account.isEmpty())
+        return;
+    // Refused before anything is asked: an account without a layout says where to choose one.
+    try {
+        if (const std::optional<BankAccountRecord> found = m_services.store->accounts().find(account))
+            accountPositivePayLayout(*found);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return;
+    }
+    // One line, typed: nothing for the cheques since the last report, or the first and last date.
+    const std::optional<QString> range = m_services.prompter.askText(
+        windowTitle(),
+        tr("Positive Pay file of %1: leave empty for the cheques printed or voided since the last "
+           "report, or give the first and the last date, such as 01-12-2026 07-12-2026.")
+            .arg(account));
+    if (!range)
+        return;
+    PositivePaySelection selection;
+    try {
+        const QStringList dates = range->simplified().split(u' ', Qt::SkipEmptyParts);
+        if (!dates.isEmpty()) {
+            if (dates.size() != 2) {
+                tell(tr("Give two dates, the first and the last, such as 01-12-2026 07-12-2026; or nothing for the "
+                        "cheques since the last report."));
+                return;
+            }
+            const DateOrder order = m_services.store->parameters().dateRules(QDate()).order;
+            const DateReading first = readChequeDate(dates.at(0), order);
+            const DateReading last = readChequeDate(dates.at(1), order);
+            for (const DateReading &date : {first, last}) {
+                if (!date.date) {
+                    tell(date.problem);
+                    return;
+                }
+            }
+            selection = {false, *first.date, *last.date};
+        }
+        const QString path = m_services.chooseSaveFile(
+            tr("Positive Pay file"),
+            QStringLiteral("%1-positive-pay-%2.csv").arg(account, m_services.today().toString(Qt::ISODate)),
+            tr("CSV files (*.csv)"));
+        if (path.isEmpty())
+            return;
+        const PositivePayWritten written = quillset::exportPositivePay(*m_services.store, account, selection, path);
+        m_services.prompter.message(windowTitle(), tr("%1 cheque(s) written to %2.").arg(written.cheques).arg(path),
+                                    Prompter::Icon::Information);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+    }
+    refresh();
 }
 
 void frmRegister::reprintSelected()

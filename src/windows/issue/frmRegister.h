@@ -39,6 +39,7 @@ private:
     void settleSelected(Settlement settlement);
     void recordSpoiledLeaf();
     void reprintSelected();
+    void exportPositivePay();
     const RegisterEntry *selectedRow() const;
     void showHistory(const RegisterEntry *row);
     void tell(const QString &text);
