@@ -8,10 +8,14 @@
 #include "core/base/Files.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/issue/ChequeLife.h"
+#include "core/layout/PageMetrics.h"
+#include "print/CupsPrintQueue.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <cstdio>
 
 namespace quillset {
 
@@ -99,6 +103,36 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
         return QCoreApplication::translate("OneCheque", "--mark takes printed, spoiled, void or unprinted, not \"%1\".")
             .arg(parser.value(kMark));
     return QString();
+}
+
+int issueFromCommandLine(const QCommandLineParser &parser, const Store &store,
+                         const std::function<IssueOutcome(const IssueContext &)> &issue, const QString &printed)
+{
+    const PageMetrics metrics;
+    CupsPrintQueue queue;
+    BlockingWaiter waiter;
+    IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
+    context.audience = Audience::CommandLine;
+    if (parser.isSet(kConfirmOverLimit))
+        context.notes.overLimitReason = parser.value(kReason);
+    // A script cannot be asked; it is told, and the cheque prints as the command said.
+    context.proceedDespite = [](const QString &warning) {
+        say(printWarningLine(warning));
+        return true;
+    };
+    const IssueOutcome outcome = issue(context);
+    switch (outcome.kind) {
+    case IssueOutcome::Kind::Printed:
+        std::printf("%s\n", qUtf8Printable(printed.arg(outcome.number)));
+        return ExitStatus::Done;
+    case IssueOutcome::Kind::NotPrinted:
+        return sayFailure(outcome.message);
+    case IssueOutcome::Kind::Unknown:
+        return sayFailure(outcome.message, ExitStatus::OutcomeUnknown);
+    case IssueOutcome::Kind::NotMarked:
+        return sayFailure(outcome.message, ExitStatus::PrintedNotRecorded);
+    }
+    return ExitStatus::Done;
 }
 
 QString overLimitUsageProblem(const QCommandLineParser &parser)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/cheque/Cheque.h"
+#include "core/issue/ChequeLife.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QCommandLineParser;
@@ -27,6 +29,13 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
 
 /// What is wrong with the options of one cheque (--print, --pdf, --stamp, --mark, --confirm), or empty.
 QString oneChequeUsageProblem(const QCommandLineParser &parser);
+
+/// Prints a cheque through its life as the window's Print does, telling a script what it cannot be
+/// asked (a warning, and the reason given for a cheque above its account's limit), and says how it
+/// ended; returns the exit status. `issue` takes the context and prints: the cheque, the next one,
+/// a reprint. `printed` is what is said once it printed, with %1 for its number.
+int issueFromCommandLine(const QCommandLineParser &parser, const Store &store,
+                         const std::function<IssueOutcome(const IssueContext &)> &issue, const QString &printed);
 
 /// What is wrong with --confirm-over-limit and its --reason, or empty.
 QString overLimitUsageProblem(const QCommandLineParser &parser);

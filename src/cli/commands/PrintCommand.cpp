@@ -5,14 +5,11 @@
 #include "core/base/Failure.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
-#include "core/layout/PageMetrics.h"
-#include "print/CupsPrintQueue.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace quillset {
 
@@ -47,31 +44,13 @@ int PrintCommand::run(CommandRun &run) const
                     "PrintCommand", "nothing was printed: the cheque is %1 Give --confirm to print it as it is.")
                     .arg(request.dateFlag));
         // The same cheque life as the window's "&Print": pending first, printed once the server says so.
-        const PageMetrics metrics;
-        CupsPrintQueue queue;
-        BlockingWaiter waiter;
-        IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
-        context.audience = Audience::CommandLine;
-        if (run.parser.isSet(kConfirmOverLimit))
-            context.notes.overLimitReason = run.parser.value(kReason);
-        // A script cannot be asked; it is told, and the cheque prints as the command said.
-        context.proceedDespite = [](const QString &warning) {
-            say(printWarningLine(warning));
-            return true;
-        };
-        const IssueOutcome outcome
-            = request.next ? issueNextCheque(*request.cheque, context) : issueCheque(*request.cheque, context);
-        switch (outcome.kind) {
-        case IssueOutcome::Kind::Printed:
-            std::printf("Cheque %s printed and recorded.\n", qUtf8Printable(outcome.number));
-            return ExitStatus::Done;
-        case IssueOutcome::Kind::NotPrinted:
-            return sayFailure(outcome.message);
-        case IssueOutcome::Kind::Unknown:
-            return sayFailure(outcome.message, ExitStatus::OutcomeUnknown);
-        case IssueOutcome::Kind::NotMarked:
-            return sayFailure(outcome.message, ExitStatus::PrintedNotRecorded);
-        }
+        const Cheque &cheque = *request.cheque;
+        return issueFromCommandLine(
+            run.parser, store,
+            [&](const IssueContext &context) {
+                return request.next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
+            },
+            QStringLiteral("Cheque %1 printed and recorded."));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -5,14 +5,10 @@
 #include "core/base/Failure.h"
 #include "core/issue/IssueCheque.h"
 #include "core/issue/Reprint.h"
-#include "core/layout/PageMetrics.h"
-#include "print/CupsPrintQueue.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-
-#include <cstdio>
 
 namespace quillset {
 
@@ -65,32 +61,10 @@ int ReprintCommand::run(CommandRun &run) const
             reprint.stamp = parser.isSet(kStamp);
             reprint.crossing = reprint.stamp ? account.marks.crossing() : QString();
         }
-        const PageMetrics metrics;
-        CupsPrintQueue queue;
-        BlockingWaiter waiter;
-        IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
-        context.audience = Audience::CommandLine;
-        if (parser.isSet(kConfirmOverLimit))
-            context.notes.overLimitReason = parser.value(kReason);
-        context.proceedDespite = [](const QString &warning) {
-            say(printWarningLine(warning));
-            return true;
-        };
-        const IssueOutcome outcome = reprintCheque(reprint, *row, context);
-        switch (outcome.kind) {
-        case IssueOutcome::Kind::Printed:
-            std::printf("%s\n",
-                        qUtf8Printable(QCoreApplication::translate("ReprintCommand",
-                                                                   "Cheque %1 printed and recorded, in place of %2.")
-                                           .arg(outcome.number, row->chequeNo)));
-            return ExitStatus::Done;
-        case IssueOutcome::Kind::NotPrinted:
-            return sayFailure(outcome.message);
-        case IssueOutcome::Kind::Unknown:
-            return sayFailure(outcome.message, ExitStatus::OutcomeUnknown);
-        case IssueOutcome::Kind::NotMarked:
-            return sayFailure(outcome.message, ExitStatus::PrintedNotRecorded);
-        }
+        return issueFromCommandLine(
+            parser, store, [&](const IssueContext &context) { return reprintCheque(reprint, *row, context); },
+            QCoreApplication::translate("ReprintCommand", "Cheque %1 printed and recorded, in place of %2.")
+                .arg(QStringLiteral("%1"), row->chequeNo));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
