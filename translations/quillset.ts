@@ -1494,6 +1494,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> Print it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -3169,10 +3173,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source> Give the reason it is printed all the same:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Print it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

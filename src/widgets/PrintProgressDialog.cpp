@@ -2,6 +2,9 @@
 
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
+#include "core/issue/ResponsiveWaiter.h"
+#include "core/layout/PrintQueue.h"
+#include "widgets/AppServices.h"
 #include "widgets/WindowKeys.h"
 
 #include <QCoreApplication>
@@ -87,6 +90,22 @@ Overdue PrintProgressDialog::overdue(const QString &situation)
 QString PrintProgressDialog::text() const
 {
     return m_dialog ? m_dialog->labelText() : QString();
+}
+
+IssueOutcome issueFromWindow(QWidget *parent, AppServices &services, const PendingNotes &notes,
+                             const std::function<IssueOutcome(const IssueContext &)> &issue)
+{
+    const PrintGate gate(services);
+    PrintProgressDialog progress(parent, services.prompter);
+    ResponsiveWaiter waiter;
+    const std::shared_ptr<PrintQueue> queue = services.printQueue();
+    IssueContext context {*services.store, *queue, *services.metrics, waiter, &progress, services.workstation};
+    context.proceedDespite = [&services](const QString &warning) {
+        return services.prompter.ask(kProgramTitle,
+                                     warning + QCoreApplication::translate("PrintProgressDialog", " Print it anyway?"));
+    };
+    context.notes = notes;
+    return issue(context);
 }
 
 } // namespace quillset

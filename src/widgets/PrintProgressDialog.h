@@ -46,4 +46,12 @@ private:
     bool m_cancelRequested = false;
 };
 
+struct AppServices;
+
+/// Prints a cheque through its life from a window: no other print meanwhile, its progress shown over
+/// `parent`, a warning asked about, the notes (a limit's reason, a reprinted row) kept in its history.
+/// `issue` takes the context and prints: the cheque, or a reprint.
+IssueOutcome issueFromWindow(QWidget *parent, AppServices &services, const PendingNotes &notes,
+                             const std::function<IssueOutcome(const IssueContext &)> &issue);
+
 } // namespace quillset

@@ -9,7 +9,6 @@
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
-#include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/PageChecks.h"
 #include "core/layout/PrintQueue.h"
 #include "core/report/PositivePayExport.h"
@@ -414,16 +413,8 @@ ChequeTexts frmCheque::currentTexts() const
 
 IssueOutcome frmCheque::Process(const Cheque &cheque, const PendingNotes &notes)
 {
-    const PrintGate gate(m_services);
-    PrintProgressDialog progress(this, m_services.prompter);
-    ResponsiveWaiter waiter;
-    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
-    IssueContext context {*m_services.store, *queue, *m_services.metrics, waiter, &progress, m_services.workstation};
-    context.proceedDespite = [this](const QString &warning) {
-        return m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
-    };
-    context.notes = notes;
-    return issueCheque(cheque, context);
+    return issueFromWindow(this, m_services, notes,
+                           [&](const IssueContext &context) { return issueCheque(cheque, context); });
 }
 
 std::optional<Cheque> frmCheque::readyToPrint()

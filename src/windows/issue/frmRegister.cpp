@@ -8,7 +8,6 @@
 #include "core/issue/AccountLimit.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/Reprint.h"
-#include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/PrintQueue.h"
 #include "core/report/HistoryText.h"
 #include "core/report/PositivePayExport.h"
@@ -369,20 +368,8 @@ void frmRegister::reprintSelected()
             return;
         notes.overLimitReason = reason->trimmed();
     }
-    IssueOutcome outcome;
-    {
-        const PrintGate gate(m_services);
-        PrintProgressDialog progress(this, m_services.prompter);
-        ResponsiveWaiter waiter;
-        const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
-        IssueContext context {*m_services.store,     *queue, *m_services.metrics, waiter, &progress,
-                              m_services.workstation};
-        context.proceedDespite = [this](const QString &warning) {
-            return m_services.prompter.ask(kProgramTitle, warning + tr(" Print it anyway?"));
-        };
-        context.notes = notes;
-        outcome = reprintCheque(reprint, row, context);
-    }
+    const IssueOutcome outcome = issueFromWindow(
+        this, m_services, notes, [&](const IssueContext &context) { return reprintCheque(reprint, row, context); });
     if (outcome.kind == IssueOutcome::Kind::Printed)
         m_services.prompter.message(
             windowTitle(), tr("Cheque %1 printed and recorded, in place of %2.").arg(outcome.number, row.chequeNo),
