@@ -1,5 +1,6 @@
 #include "support/CsvReading.h"
 #include "support/DataRows.h"
+#include "support/Examples.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -16,16 +17,6 @@
 using namespace quillset;
 using namespace quillset::test;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QString example(const QString &name)
-{
-    QFile file(QStringLiteral(QUILLSET_EXAMPLES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-} // namespace
 
 // quillset --positive-pay as a script runs it: what it says, how it ends, the file it writes, and the
 // batch's warning of cheques the bank was not told of.

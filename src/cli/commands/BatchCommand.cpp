@@ -203,18 +203,8 @@ int BatchCommand::run(CommandRun &run) const
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
-    CupsPrintQueue queue;
-    BlockingWaiter waiter;
-    IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
-    context.audience = Audience::CommandLine;
-    if (parser.isSet(kConfirmOverLimit))
-        context.notes.overLimitReason = parser.value(kReason);
-    // A script cannot be asked; it is told, and the cheque prints as the command said.
-    context.proceedDespite = [](const QString &warning) {
-        sayFailure(printWarningLine(warning));
-        return true;
-    };
-    const BatchOutcome outcome = runBatch(batch, context, {sayProgress, {}});
+    const CommandLineIssue print(parser, store, metrics);
+    const BatchOutcome outcome = runBatch(batch, print.context(), {sayProgress, {}});
     sayLine(outcome.summary());
     for (const QString &line : totals)
         sayLine(QStringLiteral("  ") + line);

@@ -105,22 +105,25 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
     return QString();
 }
 
+CommandLineIssue::CommandLineIssue(const QCommandLineParser &parser, const Store &store, const PageMetrics &metrics)
+    : m_context {store, m_queue, metrics, m_waiter, nullptr, workstationName()}
+{
+    m_context.audience = Audience::CommandLine;
+    if (parser.isSet(kConfirmOverLimit))
+        m_context.notes.overLimitReason = parser.value(kReason);
+    // A script cannot be asked; it is told, and the cheque prints as the command said.
+    m_context.proceedDespite = [](const QString &warning) {
+        say(printWarningLine(warning));
+        return true;
+    };
+}
+
 int issueFromCommandLine(const QCommandLineParser &parser, const Store &store,
                          const std::function<IssueOutcome(const IssueContext &)> &issue, const QString &printed)
 {
     const PageMetrics metrics;
-    CupsPrintQueue queue;
-    BlockingWaiter waiter;
-    IssueContext context {store, queue, metrics, waiter, nullptr, workstationName()};
-    context.audience = Audience::CommandLine;
-    if (parser.isSet(kConfirmOverLimit))
-        context.notes.overLimitReason = parser.value(kReason);
-    // A script cannot be asked; it is told, and the cheque prints as the command said.
-    context.proceedDespite = [](const QString &warning) {
-        say(printWarningLine(warning));
-        return true;
-    };
-    const IssueOutcome outcome = issue(context);
+    const CommandLineIssue print(parser, store, metrics);
+    const IssueOutcome outcome = issue(print.context());
     switch (outcome.kind) {
     case IssueOutcome::Kind::Printed:
         std::printf("%s\n", qUtf8Printable(printed.arg(outcome.number)));

@@ -2,6 +2,7 @@
 
 #include "core/cheque/Cheque.h"
 #include "core/issue/ChequeLife.h"
+#include "print/CupsPrintQueue.h"
 
 #include <QString>
 
@@ -12,6 +13,7 @@ class QCommandLineParser;
 
 namespace quillset {
 
+class PageMetrics;
 class Store;
 
 /// The one cheque --print and --pdf describe, read as the entry window reads it.
@@ -29,6 +31,24 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
 
 /// What is wrong with the options of one cheque (--print, --pdf, --stamp, --mark, --confirm), or empty.
 QString oneChequeUsageProblem(const QCommandLineParser &parser);
+
+/// What a cheque is printed with from the command line: the default print queue, a waiter that
+/// blocks, and a context that tells a script each warning rather than asking it, and carries the
+/// reason given for a cheque above its account's limit.
+class CommandLineIssue
+{
+public:
+    CommandLineIssue(const QCommandLineParser &parser, const Store &store, const PageMetrics &metrics);
+    CommandLineIssue(const CommandLineIssue &) = delete;
+    CommandLineIssue &operator=(const CommandLineIssue &) = delete;
+
+    const IssueContext &context() const { return m_context; }
+
+private:
+    CupsPrintQueue m_queue;
+    BlockingWaiter m_waiter;
+    IssueContext m_context;
+};
 
 /// Prints a cheque through its life as the window's Print does, telling a script what it cannot be
 /// asked (a warning, and the reason given for a cheque above its account's limit), and says how it

@@ -1,5 +1,6 @@
 #include "support/CsvReading.h"
 #include "support/DataRows.h"
+#include "support/Examples.h"
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
@@ -20,16 +21,6 @@
 using namespace quillset;
 using namespace quillset::test;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QString example(const QString &name)
-{
-    QFile file(QStringLiteral(QUILLSET_EXAMPLES "/") + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-} // namespace
 
 // The bank's Positive Pay file: its layout, the file read back by another reader, which cheques go
 // into it, the record that they went, and the warning when one above the threshold did not.
