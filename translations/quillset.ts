@@ -19,10 +19,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--backup and --restore cannot be given together.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Backed up the register to %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -32,6 +28,14 @@
     </message>
     <message>
         <source>Restored the register %1 from %2; the one it replaced is kept as %1.before-restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write today&apos;s copy of the register into the backup folder set in Options, unless it is there already, and remove the copies older than the days they are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one of --backup, --restore and --daily-backup can be given.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -648,6 +652,13 @@
     </message>
     <message>
         <source>The print service&apos;s library could not be loaded (%1). Install CUPS (the Debian package libcups2), then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DailyBackupSchedule</name>
+    <message>
+        <source>Backups older than %1 days could not be removed: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1770,6 +1781,55 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>quillset</name>
+    <message>
+        <source>Backed up the register to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup %1 was already written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n backup(s) older than %1 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These backups are older than %1 days but could not be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; holds &quot;%2&quot;, which is not a number of days from 1 to %3: set the days a backup is kept in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole path: give the backup folder from the top, such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; does not exist: make it first, or choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder: choose the folder the backups go into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset may not write into the backup folder &quot;%1&quot;: choose another, or ask for the right to write there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A register on a server is backed up with the server&apos;s own tools (pg_dump); see the guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daily backup folder is set: choose one in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>quillset::MDIForm1</name>
     <message>
         <source>Printing Preview of Cheque</source>
@@ -2696,6 +2756,10 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <source>A cheque is printing. Quillset closes once its outcome is known.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Today&apos;s backup of the register was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmOptions</name>
@@ -2941,6 +3005,54 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Close Options without saving your changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back up each day &amp;into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder a copy of the register is written into once a day, by the first Quillset started that day. Leave it empty for no daily backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep each backup for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder for the daily backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A register on a server is backed up with the server&apos;s own tools (pg_dump); see the guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daily backup: choose a folder, preferably on another disk, to keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each day&apos;s copy is named like %1. None is in this folder yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each day&apos;s copy is named like %1. The latest is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be the days each backup is kept: give a whole number of days from 1 to %2, such as 14.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

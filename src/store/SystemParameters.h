@@ -27,6 +27,10 @@ inline const QString OrderOfDates = QStringLiteral("DateOrder");
 inline const QString StaleMonths = QStringLiteral("StaleMonths");
 /// Months back or ahead of today beyond which a cheque's date is refused as a mistake.
 inline const QString DateWindowMonths = QStringLiteral("DateWindowMonths");
+/// The folder a copy of a file register is written into each day; absent or empty for none.
+inline const QString BackupFolder = QStringLiteral("BackupFolder");
+/// Days each daily backup is kept before it is removed.
+inline const QString BackupDays = QStringLiteral("BackupDays");
 } // namespace Parameter
 
 /// The store's named system settings, read afresh at every use. Every call throws Failure when the

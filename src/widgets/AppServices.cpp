@@ -22,6 +22,10 @@ AppServices::AppServices(Prompter &prompter)
     , chooseOpenFile([](const QString &caption, const QString &filter) {
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QDir::homePath(), filter);
     })
+    , chooseFolder([](const QString &caption, const QString &start) {
+        return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption,
+                                                 start.isEmpty() ? QDir::homePath() : start);
+    })
     , workstation(workstationName())
 {
 }

@@ -36,6 +36,8 @@ struct AppServices
     std::function<QString(const QString &, const QString &, const QString &)> chooseSaveFile;
     /// Asks which file to open (caption, filter); empty when the operator declines.
     std::function<QString(const QString &, const QString &)> chooseOpenFile;
+    /// Asks which folder to use (caption, folder to start in); empty when the operator declines.
+    std::function<QString(const QString &, const QString &)> chooseFolder;
     /// This workstation, as a pending row names it.
     QString workstation;
     /// True while a cheque is printing: every print and preview command does nothing then, and the

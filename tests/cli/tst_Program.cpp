@@ -8,8 +8,10 @@
 #include "core/issue/ChequeBookLife.h"
 #include "store/DataSource.h"
 #include "store/Store.h"
+#include "store/SystemParameters.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
@@ -308,6 +310,8 @@ void TestProgram::wrongWordsAreAUsageError_data()
         "--mark takes printed, spoiled, void or unprinted, not \"bogus\"");
     row("a command that goes alone", "--copy-database a.mdb b.mdb --initialise",
         "--copy-database goes alone; it cannot go with --initialise.");
+    row("a backup and the daily one", "--backup b.mdb --daily-backup",
+        "Only one of --backup, --restore and --daily-backup can be given.");
     row("over the limit without a reason", "--print --account ACC1 --cheque 1 --confirm-over-limit",
         "--confirm-over-limit needs the reason");
     row("over the limit on a proof", "--pdf x.pdf --account ACC1 --confirm-over-limit --reason why",
@@ -385,6 +389,20 @@ void TestProgram::backupAndRestoreKeepEveryCheque()
     QCOMPARE(runOn(db, {QStringLiteral("--restore"), backup}), 0);
     QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102"));
     QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore")), QStringLiteral("000101 000102 000103"));
+
+    // The daily copy, as a scheduled job writes it: once a day, into the folder Options names.
+    QCOMPARE(runOn(db, {QStringLiteral("--daily-backup")}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("No daily backup folder is set")), qPrintable(m_said));
+    const QString folder = db.folder() + QStringLiteral("/daily");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(db.reopen());
+    db.store().parameters().SetSystemParameter(Parameter::BackupFolder, folder);
+    const QString today = folder + QStringLiteral("/Records-2026-12-08.mdb");
+    QCOMPARE(runOn(db, {QStringLiteral("--daily-backup")}), 0);
+    QCOMPARE(m_said.trimmed(), QStringLiteral("Backed up the register to ") + today);
+    QCOMPARE(numbers(today), QStringLiteral("000101 000102"));
+    QCOMPARE(runOn(db, {QStringLiteral("--daily-backup")}), 0);
+    QCOMPARE(m_said.trimmed(), QStringLiteral("Today's backup %1 was already written.").arg(today));
 }
 
 void TestProgram::workstationKeepsItsChoiceOfDatabase()

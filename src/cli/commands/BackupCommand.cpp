@@ -1,6 +1,8 @@
 #include "BackupCommand.h"
 
+#include "cli/CommandOutput.h"
 #include "core/base/Failure.h"
+#include "core/options/DailyBackup.h"
 #include "store/RegisterBackup.h"
 #include "store/Store.h"
 
@@ -14,6 +16,30 @@ namespace {
 
 const QString kBackup = QStringLiteral("backup");
 const QString kRestore = QStringLiteral("restore");
+const QString kDailyBackup = QStringLiteral("daily-backup");
+
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("BackupCommand", text, disambiguation, n);
+}
+
+int writeDailyBackup(const Store &store)
+{
+    const DailyBackupSettings settings = loadDailyBackupSettings(store);
+    const DailyBackupOutcome outcome = runDailyBackup(store, settings, commandLineToday());
+    const QString file = QDir::toNativeSeparators(outcome.file);
+    sayLine(outcome.written ? tr("Backed up the register to %1").arg(file)
+                            : tr("Today's backup %1 was already written.").arg(file));
+    if (!outcome.removed.isEmpty())
+        sayLine(tr("Removed %n backup(s) older than %1 days.", nullptr, int(outcome.removed.size()))
+                    .arg(settings.keepDays));
+    // The copy is made, but a folder that cannot be tidied fills up: the scheduled job must be told.
+    if (!outcome.notRemoved.isEmpty())
+        return sayFailure(tr("These backups are older than %1 days but could not be removed: %2")
+                              .arg(settings.keepDays)
+                              .arg(outcome.notRemoved.join(QStringLiteral("; "))));
+    return ExitStatus::Done;
+}
 
 } // namespace
 
@@ -29,25 +55,33 @@ QList<QCommandLineOption> BackupCommand::options() const
                                      "Put the copy FILE in the register's place, once it is checked; the register "
                                      "it replaces is kept as <name>.before-restore. Close Quillset everywhere first."),
          QStringLiteral("FILE")},
+        {kDailyBackup,
+         QCoreApplication::translate("BackupCommand",
+                                     "Write today's copy of the register into the backup folder set in Options, "
+                                     "unless it is there already, and remove the copies older than the days "
+                                     "they are kept.")},
     };
 }
 
 bool BackupCommand::isWanted(const QCommandLineParser &parser) const
 {
-    return parser.isSet(kBackup) || parser.isSet(kRestore);
+    return parser.isSet(kBackup) || parser.isSet(kRestore) || parser.isSet(kDailyBackup);
 }
 
 QString BackupCommand::usageProblem(const QCommandLineParser &parser, const QList<const Command *> &wanted) const
 {
     Q_UNUSED(wanted);
-    if (parser.isSet(kBackup) && parser.isSet(kRestore))
-        return QCoreApplication::translate("BackupCommand", "--backup and --restore cannot be given together.");
+    if (int(parser.isSet(kBackup)) + int(parser.isSet(kRestore)) + int(parser.isSet(kDailyBackup)) > 1)
+        return QCoreApplication::translate("BackupCommand",
+                                           "Only one of --backup, --restore and --daily-backup can be given.");
     return QString();
 }
 
 int BackupCommand::run(CommandRun &run) const
 {
     try {
+        if (run.parser.isSet(kDailyBackup))
+            return writeDailyBackup(*run.store);
         if (run.parser.isSet(kBackup)) {
             backUpRegister(*run.store, run.parser.value(kBackup));
             sayLine(QCoreApplication::translate("BackupCommand", "Backed up the register to %1")

@@ -6,6 +6,8 @@ namespace quillset {
 
 /// quillset --backup FILE: a consistent copy of the register while others use it.
 /// quillset --restore FILE: puts a checked copy in the register's place, keeping the old one aside.
+/// quillset --daily-backup: today's copy into the office's backup folder, as the window writes it, for
+/// a scheduled job on a machine where the window is not started every day.
 class BackupCommand : public Command
 {
 public:

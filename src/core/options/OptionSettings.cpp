@@ -5,12 +5,24 @@
 #include "store/Connection.h"
 #include "store/Store.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <functional>
 
 namespace quillset {
 
 namespace {
+
+// Settings added after the first release read as their default, without a word, until first stored.
+const QHash<QString, QString> &laterDefaults()
+{
+    static const QHash<QString, QString> defaults = {
+        {Parameter::BackupFolder, QString()},
+        {Parameter::BackupDays, QString::number(kDefaultBackupDays)},
+    };
+    return defaults;
+}
 
 // Reads one setting. One that is absent or holds what it cannot hold leaves the default in place
 // and is listed; a read that fails is not a missing setting, and goes to the caller.
@@ -20,7 +32,9 @@ void readInto(const SystemParameters &parameters, const QString &key, QStringLis
     const std::optional<QString> text = parameters.find(key);
     if (read)
         read->append({key, text});
-    if (!text)
+    if (!text && laterDefaults().contains(key))
+        accept(laterDefaults().value(key));
+    else if (!text)
         unreadable.append(QStringLiteral("\"%1\" is missing").arg(key));
     else if (!accept(*text))
         unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, *text));
@@ -81,6 +95,15 @@ OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, S
     readInto(parameters, Parameter::StaleMonths, unreadable, read, months(settings.staleMonths, kLongestStaleMonths));
     readInto(parameters, Parameter::DateWindowMonths, unreadable, read,
              months(settings.windowMonths, kLongestWindowMonths));
+    readInto(parameters, Parameter::BackupFolder, unreadable, read, [&](const QString &text) {
+        settings.backup.folder = text.trimmed();
+        return true;
+    });
+    readInto(parameters, Parameter::BackupDays, unreadable, read, [&](const QString &text) {
+        const std::optional<int> days = backupDaysFromText(text);
+        settings.backup.keepDays = days.value_or(kDefaultBackupDays);
+        return days.has_value();
+    });
     return settings;
 }
 
@@ -98,6 +121,8 @@ void saveOptionSettings(const Store &store, const OptionSettings &settings, cons
         {Parameter::OrderOfDates, dateOrderCode(settings.dateOrder)},
         {Parameter::StaleMonths, QString::number(settings.staleMonths)},
         {Parameter::DateWindowMonths, QString::number(settings.windowMonths)},
+        {Parameter::BackupFolder, settings.backup.folder.trimmed()},
+        {Parameter::BackupDays, QString::number(settings.backup.keepDays)},
     };
     store.SharedConnection().inTransaction([&] {
         for (const auto &[key, value] : written) {
@@ -106,6 +131,8 @@ void saveOptionSettings(const Store &store, const OptionSettings &settings, cons
             const std::optional<QString> before = wasRead == read.end() ? std::nullopt : wasRead->second;
             // A setting left as it was read is not written: a change made elsewhere to it meanwhile stays.
             if (before && *before == value)
+                continue;
+            if (!before && laterDefaults().contains(key) && laterDefaults().value(key) == value)
                 continue;
             parameters.replace(key, before, value);
         }

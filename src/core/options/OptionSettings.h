@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cheque/ChequeDate.h"
+#include "core/options/DailyBackup.h"
 #include "store/PrinterCalibrations.h"
 
 #include <QList>
@@ -17,8 +18,8 @@ class Store;
 /// The settings' texts as they were read, a missing row as nothing: what saving checks is still stored.
 using StoredSettings = QList<std::pair<QString, std::optional<QString>>>;
 
-/// The system settings as the options window edits them: the six of the page and the stamp, and
-/// the office's date settings.
+/// The system settings as the options window edits them: the six of the page and the stamp, the
+/// office's date settings and its daily backup.
 struct OptionSettings
 {
     bool portrait = true;
@@ -30,12 +31,13 @@ struct OptionSettings
     DateOrder dateOrder = DateOrder::DayFirst;
     int staleMonths = kDefaultStaleMonths;
     int windowMonths = kDefaultWindowMonths;
+    DailyBackupSettings backup;
 };
 
 /// The stored settings. One whose row is absent, or holds what it cannot hold, takes its default
 /// (portrait, "Top Left", no calibration, stamp off, day first, 3 and 12 months) and is listed in
-/// `unreadable`, with what it holds. Throws Failure when the settings cannot be read at all (the database busy or
-/// damaged).
+/// `unreadable`, with what it holds. The daily backup is off while its settings were never stored. Throws Failure when
+/// the settings cannot be read at all (the database busy or damaged).
 OptionSettings loadOptionSettings(const Store &store, QStringList &unreadable, StoredSettings *read = nullptr);
 
 /// Writes the settings that differ from what was `read` (a missing or unreadable one always), and the

@@ -9,6 +9,7 @@
 #include "core/issue/ResponsiveWaiter.h"
 #include "core/layout/CalibrationSheet.h"
 #include "core/layout/PrintQueue.h"
+#include "core/options/DailyBackup.h"
 #include "core/options/OptionSettings.h"
 #include "print/PdfDocument.h"
 #include "store/Store.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,7 +64,9 @@ const std::pair<DateOrder, const char *> kDateOrders[] = {
 
 constexpr int kPrinterStripTwips = 1950;
 constexpr int kDatesStripTwips = 1470;
-constexpr int kCommandsTop = 3420 + kPrinterStripTwips + kDatesStripTwips;
+constexpr int kBackupStripTwips = 1620;
+constexpr int kBackupStripTop = 3420 + kPrinterStripTwips + kDatesStripTwips;
+constexpr int kCommandsTop = kBackupStripTop + kBackupStripTwips;
 
 } // namespace
 
@@ -77,6 +81,7 @@ frmOptions::frmOptions(AppServices &services, QWidget *parent)
     buildControls();
     buildPrinterStrip();
     buildDatesStrip();
+    buildBackupStrip();
     fitCaptions();
     pressButtonsOnEnter(*this);
     useAccessKeys(*this);
@@ -181,15 +186,17 @@ void frmOptions::fitCaptions()
 
     // The dates read as sentences: caption, box, unit, the box and unit moving along as the caption needs.
     int dates = 0;
-    for (const char *row : {"lblDateOrder cmbDateOrder", "lblStaleMonths txtStaleMonths lblStaleUnit",
-                            "lblDateWindow txtDateWindow lblWindowUnit"}) {
+    for (const char *row :
+         {"lblDateOrder cmbDateOrder", "lblStaleMonths txtStaleMonths lblStaleUnit",
+          "lblDateWindow txtDateWindow lblWindowUnit", "lblBackupFolder txtBackupFolder cmdBackupFolder",
+          "lblBackupDays txtBackupDays lblBackupDaysUnit"}) {
         int left = 0;
         for (const QString &name : QString::fromLatin1(row).split(u' ')) {
             auto *control = findChild<QWidget *>(name);
             if (control->x() < left)
                 control->move(left, control->y());
-            // A caption or unit as wide as its words; a box keeps its width.
-            if (qobject_cast<QLabel *>(control))
+            // A caption, unit or button as wide as its words; a box keeps its width.
+            if (qobject_cast<QLabel *>(control) || qobject_cast<QPushButton *>(control))
                 control->resize(qMax(control->width(), control->sizeHint().width()), control->height());
             left = control->x() + control->width() + kGap;
         }
@@ -199,7 +206,7 @@ void frmOptions::fitCaptions()
     if (needed > width()) {
         const int grow = needed - width();
         setFixedSize(needed, height());
-        for (const char *frame : {"Frame1", "Frame4", "Frame6", "Frame7"}) {
+        for (const char *frame : {"Frame1", "Frame4", "Frame6", "Frame7", "Frame8"}) {
             auto *group = findChild<QWidget *>(QString::fromLatin1(frame));
             group->resize(group->width() + grow, group->height());
         }
@@ -252,6 +259,9 @@ void frmOptions::LoadOptions()
     m_dateOrder->setCurrentIndex(m_dateOrder->findData(dateOrderCode(settings.dateOrder)));
     m_staleMonths->setText(QString::number(settings.staleMonths));
     m_windowMonths->setText(QString::number(settings.windowMonths));
+    m_backupFolder->setText(QDir::toNativeSeparators(settings.backup.folder));
+    m_backupDays->setText(QString::number(settings.backup.keepDays));
+    showBackupNote();
     loadPrinters();
     if (!unreadable.isEmpty()) {
         m_services.prompter.message(kProgramTitle,
@@ -276,6 +286,7 @@ void frmOptions::focusUnreadable(const QString &said)
         {Parameter::OrderOfDates, m_dateOrder},
         {Parameter::StaleMonths, m_staleMonths},
         {Parameter::DateWindowMonths, m_windowMonths},
+        {Parameter::BackupDays, m_backupDays},
     };
     for (const auto &[key, control] : controls) {
         if (said.startsWith(u'"' + key + u'"')) {
@@ -296,7 +307,7 @@ void frmOptions::save()
     settings.calibrationLeft = office.first;
     settings.calibrationTop = office.second;
     settings.stamp = m_stamp->isChecked();
-    if (!readDateSettings(settings))
+    if (!readDateSettings(settings) || !readBackupSettings(settings))
         return;
     try {
         saveOptionSettings(*m_services.store, settings, m_read, changedPrinters());
@@ -385,6 +396,94 @@ void frmOptions::buildDatesStrip()
         QWidget::setTabOrder(last, next);
         last = next;
     }
+}
+
+void frmOptions::buildBackupStrip()
+{
+    auto *strip
+        = addControl<QGroupBox>(this, "Frame8", QRect(0, kBackupStripTop, 4110, kBackupStripTwips), tr("Daily backup"));
+    auto *folderLabel
+        = addControl<QLabel>(strip, "lblBackupFolder", QRect(120, 330, 1300, 255), tr("Back up each day &into"));
+    m_backupFolder = addControl<QLineEdit>(strip, "txtBackupFolder", QRect(1440, 300, 1650, 285));
+    folderLabel->setBuddy(m_backupFolder);
+    m_backupFolder->setToolTip(tr("The folder a copy of the register is written into once a day, by the first "
+                                  "Quillset started that day. Leave it empty for no daily backup."));
+    auto *browse = addControl<QPushButton>(strip, "cmdBackupFolder", QRect(3150, 285, 840, 315), tr("&Browse..."));
+    auto *daysLabel
+        = addControl<QLabel>(strip, "lblBackupDays", QRect(120, 720, 2520, 255), tr("&Keep each backup for"));
+    m_backupDays = addControl<QLineEdit>(strip, "txtBackupDays", QRect(2670, 690, 450, 285));
+    m_backupDays->setAlignment(Qt::AlignRight);
+    addControl<QLabel>(strip, "lblBackupDaysUnit", QRect(3180, 720, 810, 255), tr("days"));
+    daysLabel->setBuddy(m_backupDays);
+    m_backupNote = addControl<QLabel>(strip, "lblBackupNote", QRect(120, 1050, 3870, 480));
+    m_backupNote->setWordWrap(true);
+    connect(browse, &QPushButton::clicked, this, &frmOptions::chooseBackupFolder);
+    connect(m_backupFolder, &QLineEdit::textChanged, this, &frmOptions::showBackupNote);
+
+    QWidget *last = m_windowMonths;
+    for (QWidget *next : std::initializer_list<QWidget *> {m_backupFolder, browse, m_backupDays}) {
+        QWidget::setTabOrder(last, next);
+        last = next;
+    }
+    // A server's register is copied by the server's own tools, which the guide shows.
+    if (m_services.store && m_services.store->isShared()) {
+        for (QWidget *control : strip->findChildren<QWidget *>())
+            control->setEnabled(control == m_backupNote);
+    }
+}
+
+void frmOptions::chooseBackupFolder()
+{
+    if (!m_services.chooseFolder)
+        return;
+    const QString folder = m_services.chooseFolder(tr("Folder for the daily backup"), m_backupFolder->text());
+    if (folder.isEmpty())
+        return;
+    m_backupFolder->setText(QDir::toNativeSeparators(folder));
+    m_backupFolder->setFocus();
+}
+
+void frmOptions::showBackupNote()
+{
+    if (m_services.store && m_services.store->isShared()) {
+        m_backupNote->setText(tr("A register on a server is backed up with the server's own tools (pg_dump); "
+                                 "see the guide."));
+        return;
+    }
+    const QString folder = QDir::fromNativeSeparators(m_backupFolder->text().trimmed());
+    if (folder.isEmpty()) {
+        m_backupNote->setText(tr("No daily backup: choose a folder, preferably on another disk, to keep one."));
+        return;
+    }
+    const QString registerFile = m_services.store ? m_services.store->databaseFile() : QString();
+    const QString latest = latestDailyBackup(folder, registerFile);
+    const QString named = QFileInfo(dailyBackupFile(folder, registerFile, m_services.today())).fileName();
+    m_backupNote->setText(
+        latest.isEmpty()
+            ? tr("Each day's copy is named like %1. None is in this folder yet.").arg(named)
+            : tr("Each day's copy is named like %1. The latest is %2.").arg(named, QFileInfo(latest).fileName()));
+}
+
+bool frmOptions::readBackupSettings(OptionSettings &settings)
+{
+    const auto refuse = [this](QLineEdit *box, const QString &text) {
+        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+        focusField(box);
+        return false;
+    };
+    const QString folder = QDir::fromNativeSeparators(m_backupFolder->text().trimmed());
+    if (const QString problem = backupFolderProblem(folder); !problem.isEmpty())
+        return refuse(m_backupFolder, problem);
+    const std::optional<int> days = backupDaysFromText(m_backupDays->text());
+    if (!days)
+        return refuse(m_backupDays,
+                      tr("\"%1\" cannot be the days each backup is kept: give a whole number of "
+                         "days from 1 to %2, such as 14.")
+                          .arg(m_backupDays->text())
+                          .arg(kLongestBackupDays));
+    settings.backup.folder = folder;
+    settings.backup.keepDays = *days;
+    return true;
 }
 
 bool frmOptions::readDateSettings(OptionSettings &settings)

@@ -22,7 +22,7 @@ struct AppServices;
 
 /// The system options window: orientation, place on the page, calibration (the office's, and each
 /// printer's own), the stamp's company name and whether the stamp is ticked by default, the office's
-/// date settings; and the calibration sheet of an account.
+/// date settings and daily backup; and the calibration sheet of an account.
 class frmOptions : public QWidget
 {
     Q_OBJECT
@@ -39,6 +39,12 @@ private:
     void showCalibrationInUse(QLineEdit *box, QLabel *inUse);
     void buildPrinterStrip();
     void buildDatesStrip();
+    void buildBackupStrip();
+    /// Reads the daily backup from its controls into `settings`; false, after saying why and putting
+    /// the cursor in the box at fault, when it cannot be used.
+    bool readBackupSettings(OptionSettings &settings);
+    void chooseBackupFolder();
+    void showBackupNote();
     /// Reads the date settings from their controls into `settings`; false, after saying why and
     /// putting the cursor in the box at fault, when one cannot be used.
     bool readDateSettings(OptionSettings &settings);
@@ -68,6 +74,9 @@ private:
     QComboBox *m_dateOrder = nullptr;
     QLineEdit *m_staleMonths = nullptr;
     QLineEdit *m_windowMonths = nullptr;
+    QLineEdit *m_backupFolder = nullptr;
+    QLineEdit *m_backupDays = nullptr;
+    QLabel *m_backupNote = nullptr;
     QString m_shownPrinter; ///< whose offsets the boxes show; empty for the office's
     Offsets m_officeRead; ///< the office's offsets as read
     QHash<QString, Offsets> m_ownRead; ///< the printers' own offsets as read

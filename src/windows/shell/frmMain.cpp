@@ -16,6 +16,7 @@
 #include "windows/issue/frmCheque.h"
 #include "windows/options/frmOptions.h"
 #include "windows/report/frmReport.h"
+#include "windows/shell/DailyBackupSchedule.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -75,7 +76,16 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
 
     connect(m_printCheque, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_chequeEntry); });
     connect(m_bankData, &QPushButton::clicked, this, [this] { openInPlaceOfMain(m_bankAccounts); });
-    connect(m_options, &QPushButton::clicked, this, [this] { openBeside(m_optionsWindow); });
+    connect(m_options, &QPushButton::clicked, this, [this] {
+        const bool opening = !m_optionsWindow;
+        openBeside(m_optionsWindow);
+        // The backup folder may have been set or changed: today's copy is written at once, not within the hour.
+        if (opening)
+            connect(m_optionsWindow, &QObject::destroyed, this, [this] {
+                if (m_dailyBackup)
+                    m_dailyBackup->runSoon();
+            });
+    });
     connect(m_report, &QPushButton::clicked, this, [this] { openBeside(m_reportWindow); });
     connect(m_exit, &QPushButton::clicked, this, &frmMain::exitProgram);
 
@@ -99,17 +109,36 @@ frmMain::frmMain(AppServices &services, const QString &databaseLocation, const O
             m_services.prompter.message(kProgramTitle, failure.description(), Prompter::Icon::Warning);
         }
     });
+    backUpDailyAside(options);
     checkRegisterAside(options);
+}
+
+QLabel *frmMain::addNotice(const char *objectName, int top)
+{
+    auto *notice = new QLabel(this);
+    notice->setObjectName(QString::fromLatin1(objectName));
+    notice->setWordWrap(true);
+    notice->setStyleSheet(QStringLiteral("background: #fff3cd; color: #7a0000; padding: 4px;"));
+    notice->setGeometry(twipRect(60, top, 4665, 560));
+    notice->hide();
+    return notice;
+}
+
+void frmMain::backUpDailyAside(const StoreOptions &options)
+{
+    m_backupNotice = addNotice("lblBackupNotice", 480);
+    m_dailyBackup = std::make_unique<DailyBackupSchedule>(
+        m_store->location(), options, m_services.today, [this](const QString &problem) {
+            m_backupNotice->setVisible(!problem.isEmpty());
+            m_backupNotice->setText(tr("Today's backup of the register was not "
+                                       "written: %1")
+                                        .arg(problem));
+        });
 }
 
 void frmMain::checkRegisterAside(const StoreOptions &options)
 {
-    m_registerCheck = new QLabel(this);
-    m_registerCheck->setObjectName(QStringLiteral("lblRegisterCheck"));
-    m_registerCheck->setWordWrap(true);
-    m_registerCheck->setStyleSheet(QStringLiteral("background: #fff3cd; color: #7a0000; padding: 4px;"));
-    m_registerCheck->setGeometry(twipRect(60, 1080, 4665, 560));
-    m_registerCheck->hide();
+    m_registerCheck = addNotice("lblRegisterCheck", 1080);
     // A whole register is walked on a connection of its own, so the window is usable at once.
     auto finding = std::make_shared<QString>();
     m_registerChecker.reset(QThread::create([finding, location = m_store->location(), options] {
@@ -125,6 +154,8 @@ void frmMain::checkRegisterAside(const StoreOptions &options)
         }
     }));
     connect(m_registerChecker.get(), &QThread::finished, this, [this, finding] {
+        // The backup waits for the check, so that the two do not share the machine at the start.
+        m_dailyBackup->start();
         if (finding->isEmpty())
             return;
         m_registerCheck->setText(QStringLiteral("The register does not agree with its history: %1 Run quillset "
@@ -140,6 +171,7 @@ frmMain::~frmMain()
 {
     if (m_registerChecker)
         m_registerChecker->wait();
+    m_dailyBackup.reset();
     closeDatabase();
 }
 

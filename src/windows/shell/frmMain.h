@@ -13,6 +13,7 @@ class QThread;
 
 namespace quillset {
 
+class DailyBackupSchedule;
 class frmBanks;
 class frmCheque;
 class frmOptions;
@@ -42,6 +43,10 @@ protected:
 private:
     /// Compares the register with its history while the window is in use; says so when they differ.
     void checkRegisterAside(const StoreOptions &options);
+    /// Keeps the office's daily backup written while the program runs; says so when it cannot be.
+    void backUpDailyAside(const StoreOptions &options);
+    /// A notice above the commands, hidden until it has something to say.
+    QLabel *addNotice(const char *objectName, int top);
     /// Opens a window that takes the main window's place until it closes.
     template<typename Window>
     void openInPlaceOfMain(QPointer<Window> &window);
@@ -64,6 +69,8 @@ private:
     std::unique_ptr<Store> m_store;
     QLabel *m_registerCheck = nullptr;
     std::unique_ptr<QThread> m_registerChecker;
+    QLabel *m_backupNotice = nullptr;
+    std::unique_ptr<DailyBackupSchedule> m_dailyBackup;
 };
 
 } // namespace quillset

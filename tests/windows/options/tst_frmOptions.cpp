@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSqlDatabase>
@@ -43,6 +45,8 @@ private slots:
     void calibrationSheetFromTheWindow();
     void datesAreChosenByKeysAndCheckedInPlainWords_data();
     void datesAreChosenByKeysAndCheckedInPlainWords();
+    void dailyBackupIsSetByKeysAndChecked_data();
+    void dailyBackupIsSetByKeysAndChecked();
 
 private:
     void open();
@@ -445,8 +449,11 @@ void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords()
         QTest::keyClicks(QApplication::focusWidget(), typed);
     }
     QCOMPARE(shown(m_window, "txtStaleMonths") + u'|' + shown(m_window, "txtDateWindow"), stale + u'|' + window);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), find(m_window, "cmdSave"));
+    // On through the daily backup's folder, its Browse and its days, to OK.
+    for (const char *next : {"txtBackupFolder", "cmdBackupFolder", "txtBackupDays", "cmdSave"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), find(m_window, next));
+    }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     if (!said.isEmpty()) {
         // Said in words, the cursor in the box at fault, and nothing stored.
@@ -466,6 +473,78 @@ void TestOptions::datesAreChosenByKeysAndCheckedInPlainWords()
     open();
     QCOMPARE(find<QComboBox>(m_window, "cmbDateOrder")->currentText(), chosen);
     QCOMPARE(shown(m_window, "txtStaleMonths") + u'|' + shown(m_window, "txtDateWindow"), stale + u'|' + window);
+}
+
+void TestOptions::dailyBackupIsSetByKeysAndChecked_data()
+{
+    QTest::addColumn<QString>("folder"); // "browse" chooses the test's folder by Browse; else typed
+    QTest::addColumn<QString>("days"); // typed; empty leaves the box as it is
+    QTest::addColumn<QString>("said"); // part of the refusal; empty when it is saved
+    QTest::addColumn<QString>("box"); // where the cursor is put after the refusal
+    row("chosen by Browse, kept a week", "browse", "7", "", "");
+    row("left as it was", "", "", "", "");
+    row("a folder that is not there", "/no/such/folder", "", "The backup folder \"/no/such/folder\" does not exist",
+        "txtBackupFolder");
+    row("no days", "browse", "0", "\"0\" cannot be the days each backup is kept", "txtBackupDays");
+    row("a week in words", "browse", "a week", "give a whole number of days from 1 to 3650", "txtBackupDays");
+}
+
+void TestOptions::dailyBackupIsSetByKeysAndChecked()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, days);
+    QFETCH(QString, said);
+    QFETCH(QString, box);
+    const QString backups = m_f->db.folder() + QStringLiteral("/backups");
+    QVERIFY(QDir().mkpath(backups));
+    QFile(backups + QStringLiteral("/Records-2026-12-05.mdb")).open(QIODevice::WriteOnly);
+    QString asked;
+    m_f->services.chooseFolder = [&](const QString &caption, const QString &) {
+        asked = caption;
+        return backups;
+    };
+    const auto storedBackup = [this] {
+        return m_f->db.joined(QStringLiteral("SELECT Description || '=' || Value FROM sys_parms WHERE Description "
+                                             "LIKE 'Backup%' ORDER BY Description"));
+    };
+    open();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A register from before the daily backup opens without a word, the backup off.
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+    QCOMPARE(shown(m_window, "txtBackupFolder") + u'|' + shown(m_window, "txtBackupDays"), QStringLiteral("|14"));
+    for (const QLabel *label : find(m_window, "Frame8")->findChildren<QLabel *>())
+        QVERIFY2(label->width() >= label->sizeHint().width() || label->wordWrap(), qPrintable(label->text()));
+
+    if (folder == QLatin1String("browse")) {
+        QTest::keyClick(m_window, Qt::Key_B, Qt::AltModifier); // "&Browse..."
+        QCOMPARE(asked, QStringLiteral("Folder for the daily backup"));
+        QCOMPARE(shown(m_window, "txtBackupFolder"), QDir::toNativeSeparators(backups));
+        QVERIFY2(find<QLabel>(m_window, "lblBackupNote")->text().contains(QStringLiteral("Records-2026-12-05.mdb")),
+                 qPrintable(find<QLabel>(m_window, "lblBackupNote")->text()));
+    } else if (!folder.isEmpty()) {
+        QTest::keyClick(m_window, Qt::Key_I, Qt::AltModifier); // "Back up each day &into"
+        QCOMPARE(QApplication::focusWidget(), find(m_window, "txtBackupFolder"));
+        QTest::keyClicks(QApplication::focusWidget(), folder);
+    }
+    if (!days.isEmpty()) {
+        QTest::keyClick(m_window, Qt::Key_K, Qt::AltModifier); // "&Keep each backup for"
+        QCOMPARE(QApplication::focusWidget(), find(m_window, "txtBackupDays"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), days);
+    }
+    click(m_window, "cmdSave");
+    if (!said.isEmpty()) {
+        QCOMPARE(m_f->prompter.messages.size(), 1);
+        QVERIFY2(m_f->prompter.texts().first().contains(said), qPrintable(m_f->prompter.texts().first()));
+        QCOMPARE(QApplication::focusWidget(), find(m_window, qPrintable(box)));
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(storedBackup(), QString());
+        return;
+    }
+    QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+    // Nothing chosen, nothing written: the backup stays off without a row of its own.
+    QCOMPARE(storedBackup(),
+             folder.isEmpty() ? QString() : QStringLiteral("BackupDays=%1, BackupFolder=%2").arg(days, backups));
 }
 
 QUILLSET_TEST_MAIN(TestOptions, QApplication)

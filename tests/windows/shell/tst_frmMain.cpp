@@ -5,11 +5,14 @@
 #include "core/base/Failure.h"
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
+#include "store/SystemParameters.h"
 #include "windows/issue/frmCheque.h"
 #include "windows/layout/MDIForm1.h"
 #include "windows/shell/frmMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSqlDatabase>
@@ -34,6 +37,8 @@ private slots:
     void pendingChequesAreSaidAtStart();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void dailyBackupIsWrittenAsideAndFailuresSaid_data();
+    void dailyBackupIsWrittenAsideAndFailuresSaid();
 
 private:
     std::unique_ptr<WindowFixture> m_f;
@@ -199,6 +204,59 @@ void TestMainWindow::enterPressesTheFocusedButton()
         QTRY_VERIFY(!shown || !shown->isVisible());
     else
         QTRY_VERIFY(find(m_main.get(), qPrintable(opened)) && find(m_main.get(), qPrintable(opened))->isVisible());
+}
+
+void TestMainWindow::dailyBackupIsWrittenAsideAndFailuresSaid_data()
+{
+    QTest::addColumn<QString>("folder"); // in the test's folder
+    QTest::addColumn<QString>("set"); // "at start", or "in Options" while the window is up
+    QTest::addColumn<QString>("said"); // in the notice; empty when the backup is written
+    row("a folder there", "backups", "at start", "");
+    row("chosen in Options", "backups", "in Options", "");
+    row("a folder gone", "gone", "at start", "does not exist");
+}
+
+void TestMainWindow::dailyBackupIsWrittenAsideAndFailuresSaid()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, set);
+    QFETCH(QString, said);
+    if (m_f->db.backend() == Backend::Postgres)
+        QSKIP("A register on a server is backed up with the server's own tools.");
+    m_main.reset();
+    const QString path = m_f->db.folder() + u'/' + folder;
+    if (said.isEmpty())
+        QVERIFY(QDir().mkpath(path));
+    if (set == QLatin1String("at start"))
+        m_f->db.store().parameters().SetSystemParameter(Parameter::BackupFolder, path);
+    m_main = std::make_unique<frmMain>(m_f->services, m_f->db.path(), OdbcInstaller::none());
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    if (set == QLatin1String("in Options")) {
+        m_f->services.chooseFolder = [path](const QString &, const QString &) { return path; };
+        click(m_main.get(), "cmdOptions");
+        QWidget *options = m_main->findChild<QWidget *>(QStringLiteral("frmOptions"));
+        QVERIFY(options && QTest::qWaitForWindowActive(options));
+        click(options, "cmdBackupFolder");
+        click(options, "cmdSave");
+        QVERIFY2(m_f->prompter.messages.isEmpty(), qPrintable(m_f->prompter.texts().join(u'|')));
+        QTRY_VERIFY(!m_main->findChild<QWidget *>(QStringLiteral("frmOptions")));
+    }
+    // Written aside, named by the day, while the window is in use; a failure is said above the commands.
+    const QString today = path + QStringLiteral("/Records-2026-12-06.mdb");
+    const auto *notice = find<QLabel>(m_main.get(), "lblBackupNotice");
+    if (said.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(today), 10000);
+        QCOMPARE(Store::OpenDatabase(today, OdbcInstaller::none())->accounts().codes(),
+                 QStringList {QStringLiteral("ACC1")});
+        QVERIFY(!notice->isVisible());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), 10000);
+    QVERIFY2(notice->text().startsWith(QStringLiteral("Today's backup of the register was not written:"))
+                 && notice->text().contains(said),
+             qPrintable(notice->text()));
+    QVERIFY(QDir(m_f->db.folder()).entryList({QStringLiteral("*-2026-12-06*")}).isEmpty());
 }
 
 QUILLSET_TEST_MAIN(TestMainWindow, QApplication)
