@@ -1882,10 +1882,6 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ex&amp;port...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2119,6 +2115,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>above it, a cheque needs a reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;let</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3199,10 +3199,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All accounts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3236,6 +3232,10 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Type a date as on a cheque, such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -237,7 +237,7 @@ void frmBanks::buildControls()
     // Every command a key of its own, Save's above all: a keyboard user saves without the mouse.
     m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), tr("&Add"));
     m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), tr("&Edit"));
-    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), tr("Delet"));
+    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), tr("De&let"));
     // A leaf layout goes to and comes from a file another office can use.
     m_exportLayout = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), tr("Ex&port..."));
     m_importLayout = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), tr("&Import..."));
