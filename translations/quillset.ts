@@ -1942,10 +1942,6 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ex&amp;port...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2179,6 +2175,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>above it, a cheque needs a reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;let</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3311,10 +3311,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>All accounts</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3348,6 +3344,10 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Type a date as on a cheque, such as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

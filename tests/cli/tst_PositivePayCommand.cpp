@@ -4,6 +4,7 @@
 #include "support/TestDatabase.h"
 #include "support/TestMain.h"
 
+#include "cli/CommandOutput.h"
 #include "store/PositivePayRegister.h"
 #include "store/Store.h"
 
@@ -33,6 +34,8 @@ private slots:
     void fileIsTheRegistersAndEachCopyIsRecorded();
     void batchWarnsOnStandardErrorAndGoesOn_data();
     void batchWarnsOnStandardErrorAndGoesOn();
+    void oneChequeWarnsOnStandardErrorAndGoesOn_data();
+    void oneChequeWarnsOnStandardErrorAndGoesOn();
 
 private:
     /// Runs the program on the test's database; OUT in the arguments is a file in its folder.
@@ -44,6 +47,7 @@ private:
     std::unique_ptr<TestDatabase> m_db;
     QString m_output;
     QString m_errors;
+    qint64 m_second = 0; ///< the register's row of 000102
 };
 
 void TestPositivePayCommand::init()
@@ -51,7 +55,7 @@ void TestPositivePayCommand::init()
     m_db = std::make_unique<TestDatabase>(Backend::Sqlite);
     QVERIFY(m_db->isReady());
     printed(u"000101"_s, u"Mehta, \"Senior\" Traders"_s, 7500050, QDate(2026, 12, 1));
-    printed(u"000102"_s, u"Second"_s, 100, QDate(2026, 12, 3));
+    m_second = printed(u"000102"_s, u"Second"_s, 100, QDate(2026, 12, 3));
 }
 
 void TestPositivePayCommand::cleanup()
@@ -191,6 +195,39 @@ void TestPositivePayCommand::batchWarnsOnStandardErrorAndGoesOn()
     QCOMPARE(run(u"--batch %1 --check --account ACC1"_s.arg(batch)), 0);
     QVERIFY2(m_output.contains(u"is clean"_s), qPrintable(m_output + m_errors));
     QCOMPARE(m_errors.contains(u"000101"_s) && m_errors.contains(u"not been reported to the bank"_s), warned);
+    QVERIFY(!m_output.contains(u"not been reported"_s));
+}
+
+void TestPositivePayCommand::oneChequeWarnsOnStandardErrorAndGoesOn_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<qint64>("threshold");
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<bool>("warned");
+    const QString print = u"--print --account ACC1 --cheque 000103 --pay One --date 08-Dec-2026 --amount 5"_s;
+    const QString reprint = u"--reprint --account ACC1 --cheque 000102"_s;
+    row("--print, above the threshold, not reported", print, qint64(50000), false, true);
+    row("--print, reported", print, qint64(50000), true, false);
+    row("--print, below the threshold", print, qint64(75001), false, false);
+    row("--reprint, above the threshold, not reported", reprint, qint64(50000), false, true);
+    row("--reprint, below the threshold", reprint, qint64(75001), false, false);
+}
+
+void TestPositivePayCommand::oneChequeWarnsOnStandardErrorAndGoesOn()
+{
+    QFETCH(QString, command);
+    QFETCH(qint64, threshold);
+    QFETCH(bool, reported);
+    QFETCH(bool, warned);
+    setAccount(example(u"positive-pay-india.json"_s), threshold);
+    if (reported)
+        QCOMPARE(run(u"--positive-pay --account ACC1 --since-last --out OUT"_s), 0);
+    m_db->store().cheques().markVoid(m_second, u"torn"_s);
+    // No print server answers: the print goes on past the warning to look for the printer.
+    QCOMPARE(run(command), int(ExitStatus::Failed));
+    const qsizetype warning = m_errors.indexOf(u"quillset: warning: 1 cheque(s) of the account \"ACC1\""_s);
+    QCOMPARE(warning >= 0 && m_errors.indexOf(u"000101"_s, warning) > warning, warned);
+    QVERIFY2(m_errors.indexOf(u"No printer is installed"_s) > warning, qPrintable(m_errors));
     QVERIFY(!m_output.contains(u"not been reported"_s));
 }
 

@@ -9,6 +9,7 @@
 #include "core/cheque/ChequeInput.h"
 #include "core/issue/ChequeLife.h"
 #include "core/layout/PageMetrics.h"
+#include "core/report/PositivePayExport.h"
 #include "print/CupsPrintQueue.h"
 #include "store/Store.h"
 
@@ -161,6 +162,12 @@ void sayPendingCheques(const Store &store)
         // The command itself meets the same fault and says it.
         qCDebug(lcCli).noquote() << "the pending cheques could not be counted:" << failure;
     }
+}
+
+void sayUnreportedPositivePay(const Store &store, const BankAccountRecord &account)
+{
+    if (const QString late = positivePayWarning(store, account, commandLineToday()); !late.isEmpty())
+        say(printWarningLine(late));
 }
 
 } // namespace quillset

@@ -63,4 +63,9 @@ QString overLimitUsageProblem(const QCommandLineParser &parser);
 /// Tells, on standard error, which cheques this workstation left pending, if it left any.
 void sayPendingCheques(const Store &store);
 
+/// Tells, on standard error, of the account's cheques at or above its Positive Pay threshold from
+/// earlier days that the bank was not told of, as the windows and a batch tell before printing: a
+/// warning, never a stop.
+void sayUnreportedPositivePay(const Store &store, const BankAccountRecord &account);
+
 } // namespace quillset

@@ -5,6 +5,7 @@
 #include "core/base/Failure.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
+#include "store/Store.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,6 +46,8 @@ int PrintCommand::run(CommandRun &run) const
                     .arg(request.dateFlag));
         // The same cheque life as the window's "&Print": pending first, printed once the server says so.
         const Cheque &cheque = *request.cheque;
+        if (const std::optional<BankAccountRecord> account = store.accounts().find(cheque.accountCode))
+            sayUnreportedPositivePay(store, *account);
         return issueFromCommandLine(
             run.parser, store,
             [&](const IssueContext &context) {

@@ -61,6 +61,7 @@ int ReprintCommand::run(CommandRun &run) const
             reprint.stamp = parser.isSet(kStamp);
             reprint.crossing = reprint.stamp ? account.marks.crossing() : QString();
         }
+        sayUnreportedPositivePay(store, account);
         return issueFromCommandLine(
             parser, store, [&](const IssueContext &context) { return reprintCheque(reprint, *row, context); },
             QCoreApplication::translate("ReprintCommand", "Cheque %1 printed and recorded, in place of %2.")

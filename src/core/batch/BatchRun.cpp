@@ -1,6 +1,9 @@
 #include "BatchRun.h"
 
 #include "core/batch/BatchWords.h"
+#include "core/issue/IssueCheque.h"
+#include "core/layout/PageChecks.h"
+#include "core/layout/PrintQueue.h"
 #include "store/Store.h"
 
 #include <QCoreApplication>
@@ -28,6 +31,59 @@ QString BatchOutcome::summary() const
     if (!stopReason.isEmpty())
         text += u' ' + stopReason;
     return text;
+}
+
+namespace {
+
+// As long as one call to the print server may take before it counts as not answering.
+constexpr int kPrinterCallMilliseconds = 15000;
+
+} // namespace
+
+QStringList printableAreaLines(const CheckedBatch &batch, const IssueContext &context)
+{
+    QString printer;
+    std::optional<QMarginsF> margins;
+    try {
+        context.queue.setCallTimeout(kPrinterCallMilliseconds);
+        context.waiter.run([&] { printer = context.queue.defaultQueue(); });
+        context.queue.setCallTimeout(kPrinterCallMilliseconds);
+        context.waiter.run([&] { margins = context.queue.printableMargins(printer); });
+    } catch (const Failure &) {
+        return {};
+    }
+    if (!margins)
+        return {};
+    // Each page placed with that printer's calibration and numbered as the run would number it now.
+    ChequeComposer composer(context.store, context.metrics, printer);
+    QMap<QString, QList<int>> linesByWarning;
+    QStringList warnings; // in the order of the first line each is about
+    for (const BatchCheque &row : batch.cheques) {
+        if (batch.registered.contains(row.line))
+            continue; // the run skips it
+        Cheque cheque = row.cheque;
+        if (row.takesNextNumber)
+            cheque.number = batch.plannedNumbers.value(row.line);
+        QString warning;
+        try {
+            warning = printableAreaWarning(outsidePrintableArea(composer.compose(cheque), *margins, context.metrics),
+                                           printer, context.audience);
+        } catch (const Failure &) {
+            continue; // the run refuses that cheque in its own words
+        }
+        if (warning.isEmpty())
+            continue;
+        if (!linesByWarning.contains(warning))
+            warnings.append(warning);
+        linesByWarning[warning].append(row.line);
+    }
+    QStringList said;
+    for (const QString &warning : warnings) {
+        QString lines = linesInWords(linesByWarning.value(warning));
+        lines[0] = lines.at(0).toUpper();
+        said.append(lines + QStringLiteral(": ") + warning);
+    }
+    return said;
 }
 
 BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks)

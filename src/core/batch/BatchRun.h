@@ -36,4 +36,10 @@ struct BatchOutcome
 /// print stops the run there; the ones before it stay printed.
 BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, const BatchRunHooks &hooks = {});
 
+/// What the default printer of the context's queue cannot print of the cheques a run would print:
+/// each warning once, led by the lines it is about ("Lines 2 and 3: The printer ..."). Empty when
+/// every item prints whole, or the printer or its margins are not known (the run then says why it
+/// cannot print, before anything is written).
+QStringList printableAreaLines(const CheckedBatch &batch, const IssueContext &context);
+
 } // namespace quillset

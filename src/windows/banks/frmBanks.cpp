@@ -32,6 +32,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -102,6 +104,42 @@ QRect gridCell(int column, int row)
     return QRect(kGridLeft + column * kColumnStep, kGridTop + row * kRowStep, 825, 300);
 }
 
+bool onOneLine(const QRect &a, const QRect &b)
+{
+    return a.top() < b.bottom() + 1 && b.top() < a.bottom() + 1;
+}
+
+// Widens each caption of the group to its words; the controls after it on its line move along as far
+// as it grew, keeping the spacing they had. Returns how far the longest line now runs past the
+// group's right edge (0 when every line still fits).
+int fitCaptionLines(QWidget &group)
+{
+    constexpr int kGap = 4;
+    QList<QWidget *> controls = group.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([](const QWidget *control) { return control->isHidden(); });
+    std::sort(controls.begin(), controls.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+    QList<QRect> before;
+    for (const QWidget *control : controls)
+        before.append(control->geometry());
+    int overrun = 0;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget *control = controls.at(i);
+        const QRect was = before.at(i);
+        int left = was.x();
+        for (qsizetype j = 0; j < i; ++j) {
+            const int grewBy = controls.at(j)->geometry().right() - before.at(j).right();
+            if (grewBy > 0 && onOneLine(before.at(j), was) && before.at(j).x() < was.x())
+                left = qMax(left, controls.at(j)->geometry().right() + qMax(kGap, was.x() - before.at(j).right()));
+        }
+        int width = was.width();
+        if (qobject_cast<QLabel *>(control))
+            width = qMax(width, control->sizeHint().width());
+        control->setGeometry(left, was.y(), width, was.height());
+        overrun = qMax(overrun, left + width + kGap - group.width());
+    }
+    return overrun;
+}
+
 bool isEnter(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -121,6 +159,7 @@ frmBanks::frmBanks(AppServices &services, QWidget *parent)
     setFixedSize(twipsToPixels(6825),
                  twipsToPixels(4155 + kCrossingStripHeight + kMoneyStripHeight + kPositivePayStripHeight));
     buildControls();
+    fitCaptions();
     pressButtonsOnEnter(*this);
     useAccessKeys(*this);
     cancelOnEscape(*this, [this] { escape(); });
@@ -198,7 +237,7 @@ void frmBanks::buildControls()
     // Every command a key of its own, Save's above all: a keyboard user saves without the mouse.
     m_add = addControl<QPushButton>(actions, "cmdAdd", QRect(60, 150, 825, 375), tr("&Add"));
     m_edit = addControl<QPushButton>(actions, "cmdEdit", QRect(60, 570, 825, 375), tr("&Edit"));
-    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), tr("Delet"));
+    m_delete = addControl<QPushButton>(actions, "cmdDeleted", QRect(60, 990, 825, 375), tr("De&let"));
     // A leaf layout goes to and comes from a file another office can use.
     m_exportLayout = addControl<QPushButton>(actions, "cmdExportLayout", QRect(60, 1500, 825, 375), tr("Ex&port..."));
     m_importLayout = addControl<QPushButton>(actions, "cmdImportLayout", QRect(60, 1920, 825, 375), tr("&Import..."));
@@ -297,6 +336,25 @@ void frmBanks::buildControls()
     connect(m_save, &QPushButton::clicked, this, &frmBanks::save);
     connect(m_cancel, &QPushButton::clicked, this, &frmBanks::cancel);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmBanks::fitCaptions()
+{
+    // The captions keep their words however wide the style draws them. A line that no longer fits its
+    // strip widens the window by as much: the strips and the groups on the left widen, and what
+    // stands at the right-hand edge moves along.
+    int wider = 0;
+    for (const char *group : {"Frame1", "Frame5", "Frame6"})
+        wider = qMax(wider, fitCaptionLines(*findChild<QWidget *>(QString::fromLatin1(group))));
+    if (wider <= 0)
+        return;
+    setFixedWidth(width() + wider);
+    for (const char *widens : {"Frame1", "Frame4", "Frame3", "Frame5", "Frame6"}) {
+        auto *group = findChild<QWidget *>(QString::fromLatin1(widens));
+        group->resize(group->width() + wider, group->height());
+    }
+    for (QWidget *moves : {findChild<QWidget *>(QStringLiteral("Frame2")), static_cast<QWidget *>(m_positivePay)})
+        moves->move(moves->x() + wider, moves->y());
 }
 
 void frmBanks::tell(const QString &text)

@@ -41,6 +41,7 @@ protected:
 
 private:
     void buildControls();
+    void fitCaptions();
     void FillTextBoxes();
     bool StoreTextBoxes();
     void ClearTextBoxes();

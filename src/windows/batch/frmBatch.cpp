@@ -420,6 +420,18 @@ void frmBatch::printBatch()
         && !m_services.prompter.ask(kProgramTitle, m_batch.positivePay.join(u'\n') + tr("\nPrint the batch anyway?")))
         return;
     const PrintGate gate(m_services);
+    ResponsiveWaiter waiter;
+    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
+    // A cheque held or slow at the printer is the operator's to wait for or cancel.
+    OperatorDecides operatorDecides(m_services.prompter);
+    IssueContext context {*m_services.store,     *queue, *m_services.metrics, waiter, &operatorDecides,
+                          m_services.workstation};
+    context.notes.overLimitReason = overLimitReason;
+    // Ink where the printer cannot print is the operator's call, as for one cheque, asked once for
+    // the batch.
+    if (const QStringList cut = printableAreaLines(m_batch, context);
+        !cut.isEmpty() && !m_services.prompter.ask(kProgramTitle, cut.join(u'\n') + tr("\nPrint the batch anyway?")))
+        return;
     m_stopRequested = false;
     m_paused = false;
     m_pause->setChecked(false);
@@ -428,8 +440,6 @@ void frmBatch::printBatch()
     m_print->setEnabled(false);
     m_progress->setRange(0, static_cast<int>(m_batch.cheques.size()));
     m_progress->setValue(0);
-    ResponsiveWaiter waiter;
-    const std::shared_ptr<PrintQueue> queue = m_services.printQueue();
     BatchRunHooks hooks;
     hooks.starting = [this](int position, int count, const BatchCheque &row) {
         m_progress->setValue(position - 1);
@@ -441,11 +451,6 @@ void frmBatch::printBatch()
             waiter.pause(100);
         return m_stopRequested;
     };
-    // A cheque held or slow at the printer is the operator's to wait for or cancel.
-    OperatorDecides operatorDecides(m_services.prompter);
-    IssueContext context {*m_services.store,     *queue, *m_services.metrics, waiter, &operatorDecides,
-                          m_services.workstation};
-    context.notes.overLimitReason = overLimitReason;
     const BatchOutcome outcome = runBatch(m_batch, context, hooks);
     m_progress->setValue(outcome.printed + outcome.skipped);
     m_progress->setFormat(tr("%1 printed").arg(outcome.printed));

@@ -72,7 +72,7 @@ frmReport::frmReport(AppServices &services, QWidget *parent)
     m_account = addControl<QComboBox>(this, "comAccount", QRect(1110, 960, 2340, 315));
     accountLabel->setBuddy(m_account);
     auto *previewButton = addControl<QPushButton>(this, "cmdPreview", QRect(150, 1470, 1125, 405), tr("&Preview"));
-    auto *cancel = addControl<QPushButton>(this, "Command1", QRect(1440, 1470, 1125, 405), tr("Cancel"));
+    auto *cancel = addControl<QPushButton>(this, "Command1", QRect(1440, 1470, 1125, 405), tr("&Cancel"));
     setFocusOrder({m_start, m_end, m_account, previewButton, cancel});
     // The window opens in the start date, ready to be typed over.
     m_start->selectAll();

@@ -16,6 +16,7 @@
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTableWidget>
 
 using namespace quillset;
@@ -60,6 +61,7 @@ private slots:
     void hintsReadAsHints();
     void notOverIsAWholeAmountOrNone_data();
     void notOverIsAWholeAmountOrNone();
+    void captionsShowTheirWholeWords();
 
 private:
     void open();
@@ -907,6 +909,26 @@ void TestBankAccounts::hintsReadAsHints()
         const int hinted = darkest(field);
         const int valued = darkest(find(m_window, "txtCity"));
         QVERIFY2(hinted > valued + 60, qPrintable(QStringLiteral("%1 against %2").arg(hinted).arg(valued)));
+    }
+}
+
+void TestBankAccounts::captionsShowTheirWholeWords()
+{
+    open();
+    // Every caption as wide as its words, its words clear of the controls beside it, and all of it
+    // inside its frame and the window.
+    for (const QLabel *label : m_window->findChildren<QLabel *>()) {
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        const QRect words = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                                label->sizeHint().boundedTo(label->size()), label->geometry());
+        QVERIFY2(label->parentWidget()->rect().contains(words)
+                     && m_window->rect().contains(
+                         QRect(label->parentWidget()->mapTo(m_window, words.topLeft()), words.size())),
+                 qPrintable(label->text()));
+        for (const QWidget *beside : label->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(beside == label || beside->isHidden() || !beside->geometry().intersects(words),
+                     qPrintable(label->text() + QStringLiteral(" is under ") + beside->objectName()));
+        }
     }
 }
 

@@ -42,6 +42,8 @@ private slots:
     void rowsAreReadAsTheEntryWindowReadsThem();
     void anAmountIsKeptWhenItsAccountChanges_data();
     void anAmountIsKeptWhenItsAccountChanges();
+    void printableAreaIsAskedAboutOnce_data();
+    void printableAreaIsAskedAboutOnce();
 
 private:
     frmBatch *open();
@@ -299,6 +301,41 @@ void TestBatchWindow::oneCauseIsListedOnce()
                                           "Lines 2–51: the account \"ACC1\" has no cheque numbered in digits yet")),
         qPrintable(summary));
     QCOMPARE(summary.count(QStringLiteral("no next number")), 1);
+}
+
+void TestBatchWindow::printableAreaIsAskedAboutOnce_data()
+{
+    QTest::addColumn<double>("margin"); // millimetres the printer cannot print at every edge; -1 for not known
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("asked"); // empty when nothing is asked
+    const char *cut = "Lines 2 and 4: The printer \"TestQueue\" cannot print near the edges of the sheet, so "
+                      "part of the crossing stamp would not print.";
+    row("the printer says nothing", -1.0, false, "");
+    row("every item inside", 1.0, false, "");
+    row("the crossing cut, printed anyway", 5.0, true, cut);
+    row("the crossing cut, not printed", 5.0, false, cut);
+}
+
+void TestBatchWindow::printableAreaIsAskedAboutOnce()
+{
+    QFETCH(double, margin);
+    QFETCH(bool, answer);
+    QFETCH(QString, asked);
+    // The sample leaf's crossing lies in the sheet's corner; the row without a stamp prints none.
+    if (margin >= 0)
+        m_f->queue->margins = QMarginsF(margin, margin, margin, margin);
+    frmBatch *batch = open();
+    QVERIFY(batch);
+    paste(batch,
+          QStringLiteral("Pay,Amount,Date,Cheque,Stamp\nA,1,06-Dec-2026,000601,yes\nB,2,06-Dec-2026,,no\n"
+                         "C,3,06-Dec-2026,,yes\n"));
+    m_f->prompter.answers = {answer};
+    press(batch, Qt::Key_P);
+    QCOMPARE(m_f->prompter.questions.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY2(m_f->prompter.questions.first().startsWith(asked), qPrintable(m_f->prompter.questions.first()));
+    QCOMPARE(m_f->queue->jobs.size(), asked.isEmpty() || answer ? 3 : 0);
+    QCOMPARE(registerRows(m_f->db), asked.isEmpty() || answer ? 3 : 0);
 }
 
 void TestBatchWindow::paste(frmBatch *batch, const QString &rows)

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QMap>
+#include <QSignalSpy>
 #include <QToolBar>
 
 using namespace quillset;
@@ -27,6 +28,8 @@ private slots:
     void cleanup();
 
     void accessKeysAreUniqueInEveryWindow();
+    void accessKeyPressesItsButton_data();
+    void accessKeyPressesItsButton();
     void escapeCancelsAPrint_data();
     void escapeCancelsAPrint();
     void escapeClosesWhereNothingTypedIsLost_data();
@@ -178,6 +181,33 @@ void TestWindowKeys::accessKeysAreUniqueInEveryWindow()
     for (const QString &name : kWindows)
         QVERIFY2(walked.contains(name), qPrintable(name + QStringLiteral(" was not walked")));
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
+}
+
+void TestWindowKeys::accessKeyPressesItsButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("bank window's Delet") << QStringLiteral("frmBanks") << int(Qt::Key_L)
+                                         << QStringLiteral("cmdDeleted");
+    QTest::newRow("report window's Cancel")
+        << QStringLiteral("frmReport") << int(Qt::Key_C) << QStringLiteral("Command1");
+}
+
+void TestWindowKeys::accessKeyPressesItsButton()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(QString, button);
+    QWidget *shown = openWindow(window);
+    QVERIFY(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    auto *pressed = shown->findChild<QAbstractButton *>(button);
+    QVERIFY(pressed && pressed->isEnabled());
+    const QSignalSpy clicked(pressed, &QAbstractButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(clicked.count(), 1);
 }
 
 void TestWindowKeys::escapeCancelsAPrint_data()
