@@ -172,8 +172,13 @@ bool Connection::next(QSqlQuery &query) const
 void Connection::begin() const
 {
     QSqlDatabase db = database();
-    if (!watched([&] { return db.transaction(); }))
+    if (const QString statement = m_dialect->beginStatement(); !statement.isEmpty()) {
+        QSqlQuery begin(db);
+        if (!watched([&] { return begin.exec(statement); }))
+            throw failure(begin.lastError());
+    } else if (!watched([&] { return db.transaction(); })) {
         throw failure(db.lastError());
+    }
     m_inTransaction = true;
 }
 

@@ -63,6 +63,8 @@ public:
     /// How long one statement may wait for the database before it is given up on this side, in
     /// seconds; 0 when the backend never leaves one waiting unbounded.
     virtual int statementLimitSeconds() const { return 0; }
+    /// The statement that opens a transaction, or an empty text for the driver's own.
+    virtual QString beginStatement() const { return QString(); }
     /// The connection's socket, for the statement limit to close; -1 when there is none.
     virtual int socketOf(const QSqlDatabase &) const { return -1; }
     /// Keeps a copy of the database as it is before it is upgraded from this version.

@@ -12,6 +12,10 @@ public:
     explicit SqliteDialect(QString path);
 
     bool isShared() const override { return false; }
+    /// Takes the write lock at once: a transaction that reads, then writes, while another program is
+    /// committing would otherwise be refused as locked at its first write, without waiting, since
+    /// each would be waiting for the other.
+    QString beginStatement() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QString describe() const override;
     QString safeLocation() const override { return m_location; }

@@ -8,13 +8,16 @@
 #include "store/DataSource.h"
 #include "store/DatabaseLocation.h"
 #include "store/Store.h"
+#include "store/SystemParameters.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSemaphore>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 
 using namespace quillset;
 using namespace quillset::test;
@@ -29,6 +32,7 @@ private slots:
     void refusesFilesThatAreNotItsDatabase_data();
     void refusesFilesThatAreNotItsDatabase();
     void refusesADatabaseLockedByAnotherProgram();
+    void aWriteAfterAReadWaitsForAnotherProgramsCommit();
     void refusesTextInANumberColumn();
     void storesSettingsExactlyAsTyped_data();
     void storesSettingsExactlyAsTyped();
@@ -118,6 +122,51 @@ void TestStore::refusesADatabaseLockedByAnotherProgram()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("otherProgram"));
     QCOMPARE(openFailure(path), QString());
+}
+
+void TestStore::aWriteAfterAReadWaitsForAnotherProgramsCommit()
+{
+    ONLY_FOR_A_FILE();
+    QTemporaryDir folder;
+    const QString path = databasePathIn(folder.path());
+    Store::createDatabase(path, false);
+    const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
+    // Another program, on a connection and a thread of its own, writes while this one's transaction
+    // has read and not yet written: as a print is marked while another workstation records one.
+    QSemaphore opened;
+    QSemaphore write;
+    QString otherFailure;
+    const std::unique_ptr<QThread> other(QThread::create([&] {
+        try {
+            const std::unique_ptr<Store> elsewhere = Store::OpenDatabase(path, OdbcInstaller::none());
+            opened.release();
+            write.acquire();
+            elsewhere->parameters().SetSystemParameter(Parameter::CompanyName, QStringLiteral("Elsewhere"));
+        } catch (const Failure &failure) {
+            opened.release();
+            otherFailure = failure.description();
+        }
+    }));
+    other->start();
+    opened.acquire();
+    QString failure;
+    try {
+        store->SharedConnection().inTransaction([&] {
+            store->parameters().find(Parameter::Stamp);
+            write.release();
+            // Time for the other program to write its row and reach its commit, which waits for this read.
+            QThread::msleep(300);
+            store->parameters().SetSystemParameter(Parameter::Stamp, QStringLiteral("1"));
+        });
+    } catch (const Failure &refused) {
+        failure = refused.description();
+    }
+    other->wait();
+    // Neither refused as locked: one waited for the other, and both settings are written.
+    QCOMPARE(failure, QString());
+    QCOMPARE(otherFailure, QString());
+    QCOMPARE(store->parameters().GetSystemParameter(Parameter::Stamp), QStringLiteral("1"));
+    QCOMPARE(store->parameters().GetSystemParameter(Parameter::CompanyName), QStringLiteral("Elsewhere"));
 }
 
 void TestStore::refusesTextInANumberColumn()
