@@ -7,11 +7,32 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 namespace quillset::test {
 
 /// The day every test, and every program a test starts, takes as today: the dates written in the
 /// tests are judged the same way whenever the tests run.
 inline const QDate kTestToday(2026, 12, 8);
+
+/// Puts the test program's temporary folders in memory when the machine has room there (and no
+/// TMPDIR of its own is set): a register waits for the disk at every commit, the tests commit
+/// thousands of times, and nothing in them needs to outlive the machine.
+struct TemporaryFilesInMemory
+{
+    TemporaryFilesInMemory()
+    {
+        constexpr unsigned long long kRoomNeeded = 1ULL << 30;
+        struct statvfs memory
+        {
+        };
+        if (qEnvironmentVariableIsEmpty("TMPDIR") && ::statvfs("/dev/shm", &memory) == 0
+            && ::access("/dev/shm", W_OK) == 0
+            && static_cast<unsigned long long>(memory.f_bavail) * memory.f_frsize >= kRoomNeeded)
+            qputenv("TMPDIR", "/dev/shm");
+    }
+};
 
 /// Points everything a test program could change outside its own folders (the home folder, the ODBC
 /// data sources, the user's settings, data and runtime folders) at a temporary folder of its own,
@@ -38,6 +59,7 @@ public:
     QString folder() const { return m_folder.path(); }
 
 private:
+    TemporaryFilesInMemory m_inMemory; // first, so that the folder below is made there too
     QTemporaryDir m_folder;
 };
 
