@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QMetaMethod>
 #include <QTest>
+
+#include <optional>
 
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -63,6 +66,39 @@ private:
     QTemporaryDir m_folder;
 };
 
+/// The arguments that run this program's part of its test functions when QUILLSET_TEST_PART names
+/// one ("2/3": the second of three; each function is in exactly one part, so a long program runs in
+/// parts side by side), or the arguments as given. Nothing when the part holds no function. Function
+/// names given on the command line run as asked.
+inline std::optional<QStringList> partOfTheFunctions(const QObject &test, const QStringList &arguments)
+{
+    const QStringList part = qEnvironmentVariable("QUILLSET_TEST_PART").split(u'/');
+    const int index = part.size() == 2 ? part[0].toInt() : 0;
+    const int parts = part.size() == 2 ? part[1].toInt() : 0;
+    if (index < 1 || index > parts)
+        return arguments;
+    QStringList functions;
+    const QMetaObject *meta = test.metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const QByteArray name = method.name();
+        if (method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Private
+            && method.parameterCount() == 0 && !name.endsWith("_data") && name != "initTestCase"
+            && name != "cleanupTestCase" && name != "init" && name != "cleanup")
+            functions.append(QString::fromLatin1(name));
+    }
+    for (const QString &argument : arguments.mid(1)) {
+        if (functions.contains(argument.section(u':', 0, 0)))
+            return arguments;
+    }
+    QStringList chosen = arguments;
+    for (int i = index - 1; i < functions.size(); i += parts)
+        chosen.append(functions[i]);
+    if (chosen.size() == arguments.size())
+        return std::nullopt;
+    return chosen;
+}
+
 } // namespace quillset::test
 
 /// A test program's main: the machine isolated first, then the application of the given class.
@@ -73,5 +109,6 @@ private:
         Application app(argc, argv);                                                                                   \
         TestObject test;                                                                                               \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&test, argc, argv);                                                                        \
+        const std::optional<QStringList> arguments = quillset::test::partOfTheFunctions(test, app.arguments());        \
+        return arguments ? QTest::qExec(&test, *arguments) : 0;                                                        \
     }
