@@ -74,6 +74,7 @@ frmPositivePay::frmPositivePay(AppServices &services, QString account, QWidget *
     m_columns->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_columns->setSelectionMode(QAbstractItemView::SingleSelection);
     m_columns->setTabKeyNavigation(false);
+    m_columns->verticalHeader()->setDefaultSectionSize(m_columns->fontMetrics().height() + 8);
     m_columns->setMinimumHeight(m_columns->horizontalHeader()->sizeHint().height()
                                 + 7 * m_columns->verticalHeader()->defaultSectionSize() + 4);
     auto *add = named<QPushButton>(this, "cmdAddColumn");
