@@ -1451,10 +1451,6 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Positive Pay layout has the column &quot;%1&quot; twice.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The Positive Pay layout&apos;s &quot;amount&quot; is &quot;%1&quot;; it is one of decimal (1234.50), subunits (123450) and grouped (1,234.50).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1467,11 +1463,19 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Positive Pay layout&apos;s status flags are one line each.</source>
+        <source>The Positive Pay layout&apos;s &quot;file&quot; is &quot;%1&quot;; the file is written as csv.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Positive Pay layout&apos;s &quot;file&quot; is &quot;%1&quot;; the file is written as csv.</source>
+        <source>The column &quot;%1&quot; is in the layout twice; each column goes in once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The separator &quot;%1&quot; is not one of a comma, a semicolon, a bar (|) and a tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The status flags are one line each.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3075,14 +3079,6 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No layout: load one with Import, such as docs/examples/positive-pay-india.json.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The bank&apos;s file &amp;layout (JSON):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3122,6 +3118,131 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>The account &quot;%1&quot; is no longer there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title in the header line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The column&apos;s title in the file&apos;s header line; empty for the field&apos;s own name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>d for the day, M for the month, yyyy for the year, and the marks between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal: 1234.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In paise or cents: 123450</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grouped: 1,234.50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pipe ( | )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Header line of the titles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the status column says of a cheque that stands; often empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the status column says of a voided cheque, such as V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiel&amp;d:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dat&amp;e format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Am&amp;ount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;parator:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Issued &amp;flag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Void flag:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;lumns of the bank&apos;s file, in its order:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file will read, for a sample cheque:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account&apos;s Positive Pay layout cannot be used, so the form starts empty:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every field is in the layout already; each goes in once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No layout: add the bank&apos;s columns, or load a layout file with Import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC Traders</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

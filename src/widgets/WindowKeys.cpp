@@ -111,6 +111,8 @@ void focusField(QWidget *field)
     field->setFocus(Qt::OtherFocusReason);
     if (auto *box = qobject_cast<QLineEdit *>(field))
         box->selectAll();
+    else if (auto *list = qobject_cast<QComboBox *>(field); list && list->lineEdit())
+        list->lineEdit()->selectAll();
 }
 
 QStringList controlValues(const QWidget &window)

@@ -10,6 +10,7 @@
 #include "widgets/MessageBoxPrompter.h"
 #include "windows/banks/frmBanks.h"
 #include "windows/banks/frmLeafDesigner.h"
+#include "windows/banks/frmPositivePay.h"
 #include "windows/batch/frmBatch.h"
 #include "windows/issue/frmCheque.h"
 #include "windows/issue/frmRegister.h"
@@ -30,7 +31,6 @@
 #include <QGraphicsView>
 #include <QIcon>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -159,15 +159,14 @@ int main(int argc, char *argv[])
     books->close();
     // The account's Positive Pay settings: a threshold, and a layout as Import loads it.
     banks->findChild<QPushButton *>(QStringLiteral("cmdPositivePay"))->click();
-    auto *positivePay = banks->findChild<QWidget *>(QStringLiteral("frmPositivePay"));
+    auto *positivePay = banks->findChild<frmPositivePay *>();
     positivePay->findChild<QLineEdit *>(QStringLiteral("txtThreshold"))->setText(QStringLiteral("500000"));
     PositivePayLayout layout;
     for (const PositivePayField field :
          {PositivePayField::AccountNumber, PositivePayField::ChequeNumber, PositivePayField::Date,
           PositivePayField::Amount, PositivePayField::Payee, PositivePayField::Reference})
         layout.columns.append({field, positivePayFieldTitle(field)});
-    positivePay->findChild<QPlainTextEdit *>(QStringLiteral("txtLayout"))
-        ->setPlainText(QString::fromUtf8(positivePayLayoutJson(layout)));
+    positivePay->showLayout(layout);
     save(*positivePay, out, QStringLiteral("positive-pay"));
     positivePay->close();
     // The leaf laid out by eye, with the payee's box chosen so that its handle shows.

@@ -6,8 +6,6 @@
 #include <QJsonObject>
 #include <QSet>
 
-#include <array>
-
 namespace quillset {
 
 namespace {
@@ -23,10 +21,6 @@ const QString kHeader = QStringLiteral("header");
 const QString kIssuedFlag = QStringLiteral("issuedFlag");
 const QString kVoidFlag = QStringLiteral("voidFlag");
 const QString kFile = QStringLiteral("file");
-
-constexpr std::array kFields {PositivePayField::AccountNumber, PositivePayField::ChequeNumber, PositivePayField::Date,
-                              PositivePayField::Amount,        PositivePayField::Payee,        PositivePayField::Status,
-                              PositivePayField::Reference};
 
 QString amountWord(PositivePayAmount form)
 {
@@ -145,7 +139,7 @@ QString positivePayFieldWord(PositivePayField field)
 
 std::optional<PositivePayField> positivePayFieldFromWord(const QString &word)
 {
-    for (const PositivePayField field : kFields) {
+    for (const PositivePayField field : kPositivePayFields) {
         if (word == positivePayFieldWord(field))
             return field;
     }
@@ -171,6 +165,35 @@ QString positivePayFieldTitle(PositivePayField field)
         return QCoreApplication::translate("PositivePayLayout", "Issue Reference");
     }
     return QString();
+}
+
+QList<PositivePayProblem> positivePayLayoutProblems(const PositivePayLayout &layout)
+{
+    QList<PositivePayProblem> problems;
+    QSet<PositivePayField> seen;
+    for (qsizetype i = 0; i < layout.columns.size(); ++i) {
+        const PositivePayField field = layout.columns.at(i).field;
+        if (seen.contains(field))
+            problems.append({PositivePaySetting::Columns, i,
+                             QCoreApplication::translate("PositivePayLayout",
+                                                         "The column \"%1\" is in the layout twice; each column "
+                                                         "goes in once.")
+                                 .arg(positivePayFieldTitle(field))});
+        seen.insert(field);
+    }
+    if (const QString problem = dateFormatProblem(layout.dateFormat); !problem.isEmpty())
+        problems.append({PositivePaySetting::DateFormat, -1, problem});
+    if (!QStringLiteral(",;|\t").contains(layout.separator))
+        problems.append({PositivePaySetting::Separator, -1,
+                         QCoreApplication::translate("PositivePayLayout",
+                                                     "The separator \"%1\" is not one of a comma, a semicolon, a "
+                                                     "bar (|) and a tab.")
+                             .arg(layout.separator)});
+    if (layout.issuedFlag.contains(u'\n') || layout.issuedFlag.contains(u'\r') || layout.voidFlag.contains(u'\n')
+        || layout.voidFlag.contains(u'\r'))
+        problems.append({PositivePaySetting::Flags, -1,
+                         QCoreApplication::translate("PositivePayLayout", "The status flags are one line each.")});
+    return problems;
 }
 
 PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
@@ -222,7 +245,6 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
             "The Positive Pay layout needs \"columns\": a list of the columns in the bank's order, from "
             "account, cheque, date, amount, payee, status and reference.");
     } else {
-        QSet<PositivePayField> seen;
         for (const QJsonValue &column : columns.toArray()) {
             const QString word = column.isObject() ? column.toObject().value(kField).toString() : column.toString();
             const std::optional<PositivePayField> field = positivePayFieldFromWord(word);
@@ -234,19 +256,12 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
                                 .arg(word);
                 continue;
             }
-            if (seen.contains(*field))
-                problems << QCoreApplication::translate("PositivePayLayout",
-                                                        "The Positive Pay layout has the column \"%1\" twice.")
-                                .arg(word);
-            seen.insert(*field);
             const QString title = column.isObject() ? column.toObject().value(kTitle).toString() : QString();
             layout.columns.append({*field, title.isEmpty() ? positivePayFieldTitle(*field) : title});
         }
     }
 
     text(kDateFormat, layout.dateFormat);
-    if (const QString problem = dateFormatProblem(layout.dateFormat); !problem.isEmpty())
-        problems << problem;
 
     QString amount = amountWord(layout.amount);
     text(kAmount, amount);
@@ -261,8 +276,7 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
 
     QString separator = layout.separator;
     text(kSeparator, separator);
-    static const QString kSeparators = QStringLiteral(",;|\t");
-    if (separator.size() != 1 || !kSeparators.contains(separator))
+    if (separator.size() != 1)
         problems << QCoreApplication::translate(
                         "PositivePayLayout",
                         "The Positive Pay layout's \"separator\" is \"%1\"; it is one of a comma, a semicolon, a "
@@ -280,11 +294,6 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
     }
     text(kIssuedFlag, layout.issuedFlag);
     text(kVoidFlag, layout.voidFlag);
-    for (const QString &flag : {layout.issuedFlag, layout.voidFlag}) {
-        if (flag.contains(u'\n') || flag.contains(u'\r'))
-            problems << QCoreApplication::translate("PositivePayLayout",
-                                                    "The Positive Pay layout's status flags are one line each.");
-    }
     QString file = QStringLiteral("csv");
     text(kFile, file);
     if (file != QStringLiteral("csv"))
@@ -293,6 +302,8 @@ PositivePayLayoutReading readPositivePayLayout(const QByteArray &json)
                         "The Positive Pay layout's \"file\" is \"%1\"; the file is written as csv.")
                         .arg(file);
 
+    for (const PositivePayProblem &problem : positivePayLayoutProblems(layout))
+        problems << problem.text;
     if (problems.isEmpty())
         reading.layout = layout;
     return reading;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace quillset {
@@ -24,6 +25,12 @@ enum class PositivePayField {
     Status, ///< the issued or void flag
     Reference, ///< the register row that issued the cheque: unique and never reused for another
 };
+
+/// Every field, in the order a form offers them.
+inline constexpr std::array kPositivePayFields {PositivePayField::AccountNumber, PositivePayField::ChequeNumber,
+                                                PositivePayField::Date,          PositivePayField::Amount,
+                                                PositivePayField::Payee,         PositivePayField::Status,
+                                                PositivePayField::Reference};
 
 /// How the amount is written: "1234.50", "123450" (in the smallest unit) or "1,234.50" (grouped as
 /// the account groups its figures).
@@ -64,6 +71,21 @@ QString positivePayFieldWord(PositivePayField field);
 std::optional<PositivePayField> positivePayFieldFromWord(const QString &word);
 /// The header's word for a field when the layout gives none ("Account Number"...).
 QString positivePayFieldTitle(PositivePayField field);
+
+/// The setting of a layout a problem is about, so that a form can put the cursor there.
+enum class PositivePaySetting { Columns, DateFormat, Separator, Flags };
+
+struct PositivePayProblem
+{
+    PositivePaySetting setting = PositivePaySetting::Columns;
+    qsizetype column = -1; ///< the column it is about, counted from 0, or -1
+    QString text;
+};
+
+/// What makes a layout unusable, each in plain words: a column twice, a date format that does not
+/// write the whole date, a separator other than a comma, a semicolon, a bar or a tab, a flag of more
+/// than one line. A layout without columns is none, not a wrong one, and is not refused here.
+QList<PositivePayProblem> positivePayLayoutProblems(const PositivePayLayout &layout);
 
 /// Reads a layout from its JSON document. Unknown keys, an unknown column, a column twice, a date
 /// format that does not read back as the date it wrote, an unknown amount form or a separator that

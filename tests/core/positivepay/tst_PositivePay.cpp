@@ -102,7 +102,8 @@ void TestPositivePay::layoutIsReadOrRefusedByName_data()
     row("not JSON", QStringLiteral("columns: cheque"), QStringLiteral("not a JSON object"));
     row("no columns", QStringLiteral(R"({"header": true})"), QStringLiteral("needs \"columns\""));
     row("unknown column", QStringLiteral(R"({"columns": ["cheque", "branch"]})"), QStringLiteral("column \"branch\""));
-    row("column twice", QStringLiteral(R"({"columns": ["cheque", "cheque"]})"), QStringLiteral("\"cheque\" twice"));
+    row("column twice", QStringLiteral(R"({"columns": ["cheque", "cheque"]})"),
+        QStringLiteral("\"Cheque Number\" is in the layout twice"));
     row("two-digit year", QStringLiteral(R"({"columns": ["date"], "dateFormat": "dd-MM-yy"})"),
         QStringLiteral("four-digit year"));
     row("no day", QStringLiteral(R"({"columns": ["date"], "dateFormat": "MM/yyyy"})"),
@@ -113,6 +114,8 @@ void TestPositivePay::layoutIsReadOrRefusedByName_data()
         QStringLiteral("\"amount\" is \"float\""));
     row("two-character separator", QStringLiteral(R"({"columns": ["cheque"], "separator": ",,"})"),
         QStringLiteral("\"separator\" is \",,\""));
+    row("a letter as separator", QStringLiteral(R"({"columns": ["cheque"], "separator": "x"})"),
+        QStringLiteral("separator \"x\" is not one of"));
     row("header as text", QStringLiteral(R"({"columns": ["cheque"], "header": "yes"})"),
         QStringLiteral("\"header\" is true or false"));
     row("spreadsheet", QStringLiteral(R"({"columns": ["cheque"], "file": "xlsx"})"),

@@ -18,7 +18,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTableWidget>
 
@@ -39,6 +38,13 @@ QString exampleText(const QString &name)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A key as the operator presses it, to whatever control has the cursor.
+void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : window, key, modifiers);
+}
+
 } // namespace
 
 // Positive Pay through the windows, by keys and clicks on a real database: the register window's
@@ -54,6 +60,8 @@ private slots:
 
     void registerWindowWritesTheFile_data();
     void registerWindowWritesTheFile();
+    void formBuildsTheLayoutByKeys_data();
+    void formBuildsTheLayoutByKeys();
     void bankWindowSetsTheThresholdAndLayout_data();
     void bankWindowSetsTheThresholdAndLayout();
     void entryAndBatchWindowsWarnBeforePrinting_data();
@@ -165,6 +173,91 @@ void TestPositivePayWindows::registerWindowWritesTheFile()
     QVERIFY2(shown(window, "lblHistory").contains(hash), qPrintable(shown(window, "lblHistory")));
 }
 
+void TestPositivePayWindows::formBuildsTheLayoutByKeys_data()
+{
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<bool>("twice"); // the last column made a second cheque number
+    QTest::addColumn<QString>("dateFormat"); // typed, or empty to choose MM/dd/yyyy from the list
+    QTest::addColumn<QString>("refused"); // what the window says, empty when saved
+    QTest::addColumn<QString>("cursor"); // where the cursor is put after a refusal
+    row("built, with a header", true, false, QString(), QString(), QString());
+    row("built, no header", false, false, QString(), QString(), QString());
+    row("a field twice", true, true, QString(), u"\"Cheque Number\" is in the layout twice"_s, u"cboField"_s);
+    row("a two-digit year", true, false, u"dd.MM.yy"_s, u"four-digit year"_s, u"cboDateFormat"_s);
+}
+
+void TestPositivePayWindows::formBuildsTheLayoutByKeys()
+{
+    QFETCH(bool, header);
+    QFETCH(bool, twice);
+    QFETCH(QString, dateFormat);
+    QFETCH(QString, refused);
+    QFETCH(QString, cursor);
+    printed(u"000101"_s, 1234, QDate(2026, 12, 1)); // whole rupees, as the account is
+    auto *window = new frmPositivePay(m_f->services, u"ACC1"_s);
+    m_windows.append(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *columns = find<QTableWidget>(window, "tblColumns");
+    QVERIFY(columns);
+    QCOMPARE(columns->rowCount(), 0); // an account without a layout starts with none
+    const auto title = [&](const QString &text) {
+        press(window, Qt::Key_T, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+    };
+    // Each new column takes the first field not yet in, account number; the cursor is then in the
+    // list of fields, in their order: account, cheque, date, amount, payee, status, reference.
+    const auto add = [&](std::initializer_list<Qt::Key> keys) {
+        press(window, Qt::Key_A, Qt::AltModifier);
+        for (const Qt::Key key : keys)
+            press(window, key);
+    };
+    add({Qt::Key_Down});
+    title(u"Check No"_s);
+    add({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+    add({Qt::Key_End, Qt::Key_Up, Qt::Key_Up});
+    title(u"Payee Name"_s);
+    if (twice)
+        add({Qt::Key_Down});
+    else
+        add({Qt::Key_Down, Qt::Key_Down});
+    press(window, Qt::Key_U, Qt::AltModifier); // above the payee
+    add({}); // not wanted after all
+    press(window, Qt::Key_M, Qt::AltModifier);
+    press(window, Qt::Key_E, Qt::AltModifier);
+    if (dateFormat.isEmpty()) {
+        press(window, Qt::Key_Down);
+        press(window, Qt::Key_Down);
+    } else {
+        QTest::keyClicks(QApplication::focusWidget(), dateFormat);
+    }
+    press(window, Qt::Key_P, Qt::AltModifier);
+    press(window, Qt::Key_Down); // a semicolon
+    if (!header)
+        press(window, Qt::Key_H, Qt::AltModifier);
+    const QString sample = shown(window, "lblSample").section(u'\n', 0, 0);
+    press(window, Qt::Key_S, Qt::AltModifier);
+    const QString told = m_f->prompter.texts().join(u'\n');
+    if (!refused.isEmpty()) {
+        QVERIFY2(told.contains(refused), qPrintable(told));
+        QWidget *control = find(window, cursor.toLatin1().constData());
+        QVERIFY(control == QApplication::focusWidget() || control->isAncestorOf(QApplication::focusWidget()));
+        if (twice) // the second of the two
+            QCOMPARE(columns->currentRow(), 2);
+        QVERIFY(m_f->db.store().accounts().find(u"ACC1"_s)->positivePayLayout.isEmpty());
+        return;
+    }
+    QVERIFY2(told.isEmpty(), qPrintable(told));
+    const QStringList titles {u"Check No"_s, u"Amount"_s, u"Cheque Date"_s, u"Payee Name"_s};
+    // The sample is the file's own writing, for a cheque of its own.
+    QCOMPARE(sample, header ? titles.join(u';') : u"000123;123456;12/06/2026;ABC Traders"_s);
+    exportPositivePay(m_f->db.store(), u"ACC1"_s, {}, target());
+    QList<QStringList> rows {titles, {u"000101"_s, u"1234"_s, u"12/01/2026"_s, u"Payee 000101"_s}};
+    if (!header)
+        rows.removeFirst();
+    QCOMPARE(pythonCsvRows(target(), u';'), rows);
+}
+
 void TestPositivePayWindows::bankWindowSetsTheThresholdAndLayout_data()
 {
     QTest::addColumn<QString>("threshold");
@@ -211,8 +304,21 @@ void TestPositivePayWindows::bankWindowSetsTheThresholdAndLayout()
     QVERIFY2(told.isEmpty(), qPrintable(told));
     QCOMPARE(stored.limits.positivePayFrom,
              threshold.isEmpty() ? std::nullopt : std::optional<qint64>(threshold.toLongLong()));
-    QCOMPARE(readPositivePayLayout(stored.positivePayLayout.toUtf8()).layout,
-             readPositivePayLayout(exampleText(QFileInfo(imported).fileName()).toUtf8()).layout);
+    const std::optional<PositivePayLayout> file
+        = readPositivePayLayout(exampleText(QFileInfo(imported).fileName()).toUtf8()).layout;
+    QCOMPARE(readPositivePayLayout(stored.positivePayLayout.toUtf8()).layout, file);
+    // Opened again, the form shows what was saved, and saving it again changes nothing.
+    QTRY_VERIFY(!banks->findChild<frmPositivePay *>()); // the first one gone
+    banks->activateWindow();
+    QTRY_VERIFY(banks->isActiveWindow());
+    QTest::keyClick(banks, Qt::Key_Y, Qt::AltModifier);
+    settings = banks->findChild<frmPositivePay *>();
+    QVERIFY(settings && QTest::qWaitForWindowExposed(settings));
+    QVERIFY(find<QTableWidget>(settings, "tblColumns"));
+    QCOMPARE(find<QTableWidget>(settings, "tblColumns")->rowCount(), file->columns.size());
+    QVERIFY(settings->save());
+    QCOMPARE(m_f->db.store().accounts().find(u"ACC1"_s)->positivePayLayout, stored.positivePayLayout);
+    settings->close();
     // The bank window's own Save afterwards keeps what was set there.
     QTest::keyClick(banks, Qt::Key_E, Qt::AltModifier);
     QTest::keyClick(banks, Qt::Key_S, Qt::AltModifier);
