@@ -43,7 +43,7 @@ QUILLSET_BUILD_PACKAGES=(
 # python3's csv module reads the Positive Pay files back, as a reader the program did not write.
 QUILLSET_TEST_PACKAGES=(
     poppler-utils clang-format sqlite3 cups cups-client postgresql tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
-    dpkg-dev file lintian python3
+    libtesseract-dev dpkg-dev file lintian python3
 )
 
 # quillset_build <folder> [cmake options...]

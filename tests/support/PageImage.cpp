@@ -7,8 +7,13 @@
 #include <QTemporaryDir>
 #include <QtMath>
 
+#include <tesseract/baseapi.h>
+#include <tesseract/resultiterator.h>
+
 #include <algorithm>
 #include <climits>
+#include <map>
+#include <memory>
 
 namespace quillset::test {
 
@@ -20,6 +25,24 @@ constexpr int kDark = 128; // a pixel darker than this is ink
 bool isInk(QRgb pixel)
 {
     return qGray(pixel) < kDark;
+}
+
+// One recogniser per set of languages for the whole test program: loading the language models is
+// most of what reading a small area costs, and a program reads hundreds of them.
+tesseract::TessBaseAPI *recogniser(const QString &languages)
+{
+    static std::map<QString, std::unique_ptr<tesseract::TessBaseAPI>> made;
+    std::unique_ptr<tesseract::TessBaseAPI> &api = made[languages];
+    if (!api) {
+        api = std::make_unique<tesseract::TessBaseAPI>();
+        if (api->Init(nullptr, languages.toLatin1().constData(), tesseract::OEM_DEFAULT) != 0) {
+            qWarning("tesseract could not load the languages %s (Debian packages tesseract-ocr-eng, "
+                     "tesseract-ocr-deu)",
+                     qPrintable(languages));
+            api.reset();
+        }
+    }
+    return api.get();
 }
 
 } // namespace
@@ -110,54 +133,39 @@ QList<SeenWord> PageImage::read(const QRect &area, int pageSegmentation, const Q
 {
     if (m_image.isNull() || area.isEmpty())
         return {};
-    QImage framed(area.size() + QSize(2 * kBorder, 2 * kBorder), QImage::Format_RGB32);
+    tesseract::TessBaseAPI *api = recogniser(m_languages);
+    if (!api)
+        return {};
+    QImage framed(area.size() + QSize(2 * kBorder, 2 * kBorder), QImage::Format_RGB888);
     framed.fill(Qt::white);
     {
         QPainter painter(&framed);
         painter.drawImage(QPoint(kBorder, kBorder), m_image, area);
     }
-    framed.setDotsPerMeterX(qRound(m_dpi / 0.0254));
-    framed.setDotsPerMeterY(qRound(m_dpi / 0.0254));
-    QByteArray png;
-    {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        framed.save(&buffer, "PNG");
-    }
-    QStringList arguments {QStringLiteral("stdin"), QStringLiteral("stdout"),
-                           QStringLiteral("--dpi"), QString::number(qRound(m_dpi)),
-                           QStringLiteral("--psm"), QString::number(pageSegmentation),
-                           QStringLiteral("-l"),    m_languages};
-    if (!allowed.isEmpty())
-        arguments << QStringLiteral("-c") << QStringLiteral("tessedit_char_whitelist=") + allowed;
-    arguments << QStringLiteral("tsv");
-    QProcess tesseract;
-    // One thread: on a machine busy with other tests, its threads only wait for each other.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
-    tesseract.setProcessEnvironment(environment);
-    tesseract.start(QStringLiteral("tesseract"), arguments);
-    tesseract.write(png);
-    tesseract.closeWriteChannel();
-    if (!tesseract.waitForFinished(120000) || tesseract.exitCode() != 0) {
-        qWarning("tesseract (Debian packages tesseract-ocr, tesseract-ocr-eng, tesseract-ocr-deu) failed: %s",
-                 tesseract.readAllStandardError().constData());
-        return {};
-    }
+    api->SetPageSegMode(static_cast<tesseract::PageSegMode>(pageSegmentation));
+    api->SetVariable("tessedit_char_whitelist", allowed.toUtf8().constData());
+    api->SetImage(framed.constBits(), framed.width(), framed.height(), 3, static_cast<int>(framed.bytesPerLine()));
+    api->SetSourceResolution(qRound(m_dpi));
     QList<SeenWord> words;
-    // level page block paragraph line word left top width height confidence text
-    const QList<QByteArray> rows = tesseract.readAllStandardOutput().split('\n');
-    for (const QByteArray &row : rows) {
-        const QList<QByteArray> cells = row.split('\t');
-        if (cells.size() < 12 || cells.at(0) != "5")
-            continue;
-        const QString text = QString::fromUtf8(cells.at(11)).trimmed();
-        if (text.isEmpty())
-            continue;
-        const QRect box(cells.at(6).toInt() - kBorder + area.x(), cells.at(7).toInt() - kBorder + area.y(),
-                        cells.at(8).toInt(), cells.at(9).toInt());
-        words.append({text, points(box), cells.at(10).toDouble()});
+    if (api->Recognize(nullptr) != 0) {
+        qWarning("tesseract could not read an area of %dx%d pixels", area.width(), area.height());
+        api->Clear();
+        return words;
     }
+    const std::unique_ptr<tesseract::ResultIterator> word(api->GetIterator());
+    if (word) {
+        do {
+            const std::unique_ptr<char[]> text(word->GetUTF8Text(tesseract::RIL_WORD));
+            const QString read = text ? QString::fromUtf8(text.get()).trimmed() : QString();
+            if (read.isEmpty())
+                continue;
+            int left = 0, top = 0, right = 0, bottom = 0;
+            word->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
+            const QRect box(left - kBorder + area.x(), top - kBorder + area.y(), right - left, bottom - top);
+            words.append({read, points(box), word->Confidence(tesseract::RIL_WORD)});
+        } while (word->Next(tesseract::RIL_WORD));
+    }
+    api->Clear();
     return words;
 }
 
