@@ -439,8 +439,9 @@ void TestPrintQueue::noMessageEndsTheProgram_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("said"); // in the last box
+    // Within what is left of the print's 3 seconds when the printer is looked for: less on a busy machine.
     QTest::newRow("the print server does not answer") << "freeze"
-                                                      << "did not answer within 3 seconds";
+                                                      << "The print server did not answer within";
     QTest::newRow("a held job, the time runs out, cancelled") << "held"
                                                               << "before it printed anything";
 }
