@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDir>
+#include <QMetaMethod>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QMetaMethod>
 #include <QTest>
 
 #include <optional>
