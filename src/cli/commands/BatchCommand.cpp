@@ -129,7 +129,7 @@ int BatchCommand::run(CommandRun &run) const
     }
     // Told on standard error, never a stop: the bank may still be told before it sees the cheques.
     for (const QString &warning : batch.positivePay)
-        say(warning);
+        say(printWarningLine(warning));
     const QStringList flagged = batch.confirmLines();
     // A script cannot be asked: flagged rows stop a print unless the command says to print them.
     if (parser.isSet(kPrint) && !parser.isSet(kConfirm) && !flagged.isEmpty() && batch.toPrint() > 0) {
