@@ -464,23 +464,25 @@ void frmOptions::showBackupNote()
             : tr("Each day's copy is named like %1. The latest is %2.").arg(named, QFileInfo(latest).fileName()));
 }
 
+bool frmOptions::refuseIn(QLineEdit *box, const QString &text)
+{
+    m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
+    focusField(box);
+    return false;
+}
+
 bool frmOptions::readBackupSettings(OptionSettings &settings)
 {
-    const auto refuse = [this](QLineEdit *box, const QString &text) {
-        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
-        focusField(box);
-        return false;
-    };
     const QString folder = QDir::fromNativeSeparators(m_backupFolder->text().trimmed());
     if (const QString problem = backupFolderProblem(folder); !problem.isEmpty())
-        return refuse(m_backupFolder, problem);
+        return refuseIn(m_backupFolder, problem);
     const std::optional<int> days = backupDaysFromText(m_backupDays->text());
     if (!days)
-        return refuse(m_backupDays,
-                      tr("\"%1\" cannot be the days each backup is kept: give a whole number of "
-                         "days from 1 to %2, such as 14.")
-                          .arg(m_backupDays->text())
-                          .arg(kLongestBackupDays));
+        return refuseIn(m_backupDays,
+                        tr("\"%1\" cannot be the days each backup is kept: give a whole number of "
+                           "days from 1 to %2, such as 14.")
+                            .arg(m_backupDays->text())
+                            .arg(kLongestBackupDays));
     settings.backup.folder = folder;
     settings.backup.keepDays = *days;
     return true;
@@ -488,34 +490,28 @@ bool frmOptions::readBackupSettings(OptionSettings &settings)
 
 bool frmOptions::readDateSettings(OptionSettings &settings)
 {
-    const auto refuse = [this](QLineEdit *box, const QString &text) {
-        m_services.prompter.message(kProgramTitle, text, Prompter::Icon::Warning);
-        box->setFocus();
-        box->selectAll();
-        return false;
-    };
     settings.dateOrder = dateOrderFromCode(m_dateOrder->currentData().toString()).value_or(DateOrder::DayFirst);
     const std::optional<int> stale = monthsFromText(m_staleMonths->text(), kLongestStaleMonths);
     if (!stale)
-        return refuse(m_staleMonths,
-                      tr("\"%1\" cannot be the months after which a cheque is asked "
-                         "about: give a whole number of months from 1 to %2, such as 3.")
-                          .arg(m_staleMonths->text())
-                          .arg(kLongestStaleMonths));
+        return refuseIn(m_staleMonths,
+                        tr("\"%1\" cannot be the months after which a cheque is asked "
+                           "about: give a whole number of months from 1 to %2, such as 3.")
+                            .arg(m_staleMonths->text())
+                            .arg(kLongestStaleMonths));
     const std::optional<int> window = monthsFromText(m_windowMonths->text(), kLongestWindowMonths);
     if (!window)
-        return refuse(m_windowMonths,
-                      tr("\"%1\" cannot be the months beyond which a date is refused: "
-                         "give a whole number of months from 1 to %2, such as 12.")
-                          .arg(m_windowMonths->text())
-                          .arg(kLongestWindowMonths));
+        return refuseIn(m_windowMonths,
+                        tr("\"%1\" cannot be the months beyond which a date is refused: "
+                           "give a whole number of months from 1 to %2, such as 12.")
+                            .arg(m_windowMonths->text())
+                            .arg(kLongestWindowMonths));
     if (*window < *stale)
-        return refuse(m_windowMonths,
-                      tr("Dates more than %1 months away are refused, so a cheque older than %2 months "
-                         "could never be asked about: refuse only dates more than %2 months away, or ask "
-                         "about cheques sooner.")
-                          .arg(*window)
-                          .arg(*stale));
+        return refuseIn(m_windowMonths,
+                        tr("Dates more than %1 months away are refused, so a cheque older than %2 months "
+                           "could never be asked about: refuse only dates more than %2 months away, or ask "
+                           "about cheques sooner.")
+                            .arg(*window)
+                            .arg(*stale));
     settings.staleMonths = *stale;
     settings.windowMonths = *window;
     return true;

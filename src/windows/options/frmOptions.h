@@ -44,6 +44,8 @@ private:
     /// the cursor in the box at fault, when it cannot be used.
     bool readBackupSettings(OptionSettings &settings);
     void chooseBackupFolder();
+    /// Says why a box's value cannot be used and puts the cursor in it, its text selected; false.
+    bool refuseIn(QLineEdit *box, const QString &text);
     void showBackupNote();
     /// Reads the date settings from their controls into `settings`; false, after saying why and
     /// putting the cursor in the box at fault, when one cannot be used.
