@@ -29,10 +29,13 @@ const QString kNotPrinted = QStringLiteral("not printed");
 // What the first entry links back to.
 const QString kFirstLink(64, u'0');
 
-// What of a cheque row its history vouches for: everything a reader of the register relies on.
+// What of a cheque row its history vouches for: everything a reader of the register relies on. The
+// crossing came last: entries written before it keep no crossing, and a row whose last entry is one
+// of those is compared without it (the key is how such an entry is told).
 const QString kChequeColumns
     = QStringLiteral("BankID, ChequeNo, Pay, Amount, Decimals, PrintDate, Status, Reason, BatchName, BatchLine, "
-                     "Queue, JobId");
+                     "Queue, JobId, Crossing");
+const QLatin1StringView kCrossingKey("\"crossing\":");
 
 const QString kEventColumns = QStringLiteral("Id, At, OsUser, Workstation, DbRole, Subject, SubjectKey, Action, "
                                              "OldValue, NewValue, Reason, PreviousHash, Hash");
@@ -179,11 +182,16 @@ QString fieldChanges(const QString &kept, const QString &found)
 {
     const QJsonObject before = QJsonDocument::fromJson(kept.toUtf8()).object();
     const QJsonObject now = QJsonDocument::fromJson(found.toUtf8()).object();
+    // An empty value and none at all differ: a crossing of "" is the two lines alone, none is uncrossed.
+    const auto shown = [](const QJsonValue &value) {
+        return value.isNull() ? QStringLiteral("(none)") : QStringLiteral("\"%1\"").arg(value.toString());
+    };
     QStringList changes;
     for (auto field = now.begin(); field != now.end(); ++field) {
-        if (before.value(field.key()) != field.value())
-            changes << QStringLiteral("%1 \"%2\" where its history has \"%3\"")
-                           .arg(field.key(), field.value().toString(), before.value(field.key()).toString());
+        // A field the entry predates is not one it vouches for.
+        if (before.contains(field.key()) && before.value(field.key()) != field.value())
+            changes << QStringLiteral("%1 %2 where its history has %3")
+                           .arg(field.key(), shown(field.value()), shown(before.value(field.key())));
     }
     return changes.join(QStringLiteral(", "));
 }
@@ -322,7 +330,13 @@ RegisterCheck RegisterHistory::verify() const
 {
     RegisterCheck check;
     // A million rows are compared by a digest of each state, not the state itself, to stay small.
-    QHash<qint64, std::pair<bool, QByteArray>> lastOfCheque; // row -> (still a row, digest of its state)
+    struct Kept
+    {
+        bool stillARow = true;
+        bool withCrossing = true;
+        QByteArray digest;
+    };
+    QHash<qint64, Kept> lastOfCheque;
     // Room for every row at once: the largest Id is read off the table's key, no count needed.
     QSqlQuery largest = m_connection.run(QStringLiteral("SELECT max(Id) FROM Cheque"));
     lastOfCheque.reserve(m_connection.next(largest) ? largest.value(0).toLongLong() : 0);
@@ -343,28 +357,32 @@ RegisterCheck RegisterHistory::verify() const
         }
         previous = event.hash;
         if (event.subject == kCheque)
-            lastOfCheque.insert(event.key.toLongLong(), {event.action != kNotPrinted, digest(event.newValue)});
+            lastOfCheque.insert(event.key.toLongLong(), {event.action != kNotPrinted,
+                                                         event.newValue.contains(kCrossingKey),
+                                                         digest(event.newValue)});
     }
 
     // Rows that differ are described once the walk is over: a server answers one query at a time.
     QList<std::pair<qint64, QString>> changed;
     const std::unique_ptr<RowCursor> rows
         = m_connection.rows(QStringLiteral("SELECT Id, %1 FROM Cheque ORDER BY Id").arg(kChequeColumns));
-    const StateWriter writer(rows->columnNames(), 1);
+    const QStringList columns = rows->columnNames();
+    const StateWriter writer(columns, 1);
+    const StateWriter withoutCrossing(columns.first(columns.size() - 1), 1);
     while (rows->next()) {
         ++check.cheques;
         const qint64 id = rows->number(0);
-        const QString state = writer.write(*rows);
         const auto kept = lastOfCheque.constFind(id);
         // A row whose number was given back ("not printed") and whose Id the table then gave again
         // outside the program has no history of its own either.
-        if (kept == lastOfCheque.cend() || !kept->first) {
-            check.differences
-                << QStringLiteral("%1 has no history: it was written outside the program.").arg(rowName(id, state));
+        if (kept == lastOfCheque.cend() || !kept->stillARow) {
+            check.differences << QStringLiteral("%1 has no history: it was written outside the program.")
+                                     .arg(rowName(id, writer.write(*rows)));
             continue;
         }
-        if (kept->second != digest(state))
-            changed.append({id, state});
+        const QString state = (kept->withCrossing ? writer : withoutCrossing).write(*rows);
+        if (kept->digest != digest(state))
+            changed.append({id, writer.write(*rows)});
         lastOfCheque.remove(id);
     }
     for (const auto &[id, state] : changed)
@@ -373,7 +391,7 @@ RegisterCheck RegisterHistory::verify() const
     QList<qint64> gone = lastOfCheque.keys();
     std::sort(gone.begin(), gone.end());
     for (const qint64 id : gone) {
-        if (lastOfCheque.value(id).first)
+        if (lastOfCheque.value(id).stillARow)
             check.differences << QStringLiteral("%1 was deleted outside the program.").arg(rowName(id, lastState(id)));
     }
     return check;

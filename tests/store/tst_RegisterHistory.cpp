@@ -71,9 +71,13 @@ void TestRegisterHistory::outsideEditsAreFound_data()
         "ACC1 cheque 000102 (row 2) was changed outside the program: pay \"Someone "
         "Else\" where its history has \"ABC Traders\".");
     row("a void undone", "UPDATE Cheque SET Status = 'printed', Reason = NULL WHERE ChequeNo = '000101'", "", "",
-        "ACC1 cheque 000101 (row 1) was changed outside the program: reason \"\" where "
+        "ACC1 cheque 000101 (row 1) was changed outside the program: reason (none) where "
         "its history has \"lost in the post\", status \"printed\" where its history "
         "has \"void\".");
+    row("a crossing's words changed",
+        "UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE ChequeNo = '000102'", "", "",
+        "ACC1 cheque 000102 (row 2) was changed outside the program: crossing \"Not Negotiable\" where its "
+        "history has \"\".");
     row("a row deleted", "DELETE FROM Cheque WHERE ChequeNo = '000102'", "", "",
         "ACC1 cheque 000102 (row 2) was deleted outside the program.");
     row("a row slipped in",

@@ -31,6 +31,7 @@ private slots:
     void upgradesTheFirstReleaseKeepingEveryRow();
     void upgradesEveryReleaseKeepingEveryRow_data();
     void upgradesEveryReleaseKeepingEveryRow();
+    void aHistoryWrittenBeforeCrossingsStillVouches();
     void newDatabaseIsTheUpgradedOne();
     void upgradeKeysEachLeafHoweverItWasTyped();
     void upgradesALargeRegisterWithinAMinute();
@@ -219,6 +220,31 @@ void TestSchema::upgradesEveryReleaseKeepingEveryRow()
                  QStringList {QStringLiteral("Indian|Rupees|2")});
     QCOMPARE(rows(path + QStringLiteral(".v%1.bak").arg(version), QStringLiteral("PRAGMA user_version")),
              version < schemaVersion() ? QStringList {QString::number(version)} : QStringList());
+}
+
+// The last release's history kept no crossing. Its entries still vouch for everything else they
+// kept, and a cheque's next entry vouches for its crossing as well.
+void TestSchema::aHistoryWrittenBeforeCrossingsStillVouches()
+{
+    const QString path = m_scratch->copyFixture(QStringLiteral("records-v11-history.mdb"));
+    const std::unique_ptr<Store> store = Store::OpenDatabase(path, OdbcInstaller::none());
+    const auto findings = [&] {
+        const RegisterCheck check = store->history().verify();
+        return QStringList(check.brokenLink) + check.differences;
+    };
+    QCOMPARE(findings(), QStringList {QString()});
+
+    exec(*store, QStringLiteral("UPDATE Cheque SET Pay = 'Someone Else', Crossing = 'Not Negotiable' WHERE Id = 2"));
+    const QString payeeChanged = QStringLiteral("ACC1 cheque 000121 (row 2) was changed outside the program: pay "
+                                                "\"Someone Else\" where its history has \"Sharma & Sons\".");
+    QCOMPARE(findings(), QStringList({QString(), payeeChanged}));
+
+    store->cheques().markVoid(1, QStringLiteral("Wrong date"));
+    exec(*store, QStringLiteral("UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE Id = 1"));
+    QCOMPARE(findings(), QStringList({QString(),
+                                      QStringLiteral("ACC1 cheque 000120 (row 1) was changed outside the program: "
+                                                     "crossing \"Not Negotiable\" where its history has (none)."),
+                                      payeeChanged}));
 }
 
 void TestSchema::newDatabaseIsTheUpgradedOne()
