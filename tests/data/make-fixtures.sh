@@ -2,7 +2,8 @@
 # Makes records-v1.mdb ... records-vN.mdb beside this script: the database of each earlier release,
 # made by the program's own upgrade steps up to that release's version (steps never change once
 # released), with rows an office would have written by then. records-v0.mdb, the first release's
-# own file, is kept as it is.
+# own file, is kept as it is, and so is records-v11-history.mdb: records-v11.mdb opened and one cheque
+# voided by that release, whose history kept no crossing.
 #   make-fixtures.sh <build folder>     (needs the target quillset_make_fixture built)
 # Run it once when a new step is released, to add that release's file; the tests upgrade every file.
 set -euo pipefail
