@@ -14,6 +14,8 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <limits>
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -196,6 +198,62 @@ QString fieldChanges(const QString &kept, const QString &found)
     return changes.join(QStringLiteral(", "));
 }
 
+// Entries added one after another in one transaction: the chain's last link, who is writing and the
+// statement are read and prepared once for all of them, not once for each entry.
+class HistoryChain
+{
+public:
+    explicit HistoryChain(const Connection &connection)
+        : m_connection(connection)
+    {
+        const Dialect &dialect = connection.dialect();
+        // Entries are chained one after another: a second writer waits for this one's link.
+        dialect.lockHistory(connection);
+        QSqlQuery last = connection.run(QStringLiteral("SELECT Hash FROM History ORDER BY Id DESC LIMIT 1"));
+        m_previous = connection.next(last) ? last.value(0).toString() : kFirstLink;
+        m_role = dialect.databaseRole(connection);
+        m_osUser = operatingSystemUser();
+        m_workstation = QSysInfo::machineHostName();
+        m_insert = connection.prepare(
+            QStringLiteral("INSERT INTO History (At, OsUser, Workstation, DbRole, Subject, SubjectKey, Action, "
+                           "OldValue, NewValue, Reason, PreviousHash, Hash) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                           "?)"));
+    }
+
+    void add(const QString &subject, const QString &key, const QString &action, const QString &oldValue,
+             const QString &newValue, const QString &reason)
+    {
+        HistoryEvent event;
+        event.previousHash = m_previous;
+        event.at = QDateTime::currentDateTimeUtc();
+        event.osUser = m_osUser;
+        event.workstation = m_workstation;
+        event.role = m_role;
+        event.subject = subject;
+        event.key = key;
+        event.action = action;
+        event.oldValue = oldValue;
+        event.newValue = newValue;
+        event.reason = reason;
+        event.hash = hashOf(event);
+        const QVariant none(QMetaType(QMetaType::QString));
+        const auto orNull = [&](const QString &text) { return text.isEmpty() ? none : QVariant(text); };
+        m_connection.execute(m_insert,
+                             {event.at.toString(Qt::ISODateWithMs), event.osUser, event.workstation, orNull(event.role),
+                              subject, key, action, orNull(oldValue), orNull(newValue), orNull(reason),
+                              event.previousHash, event.hash});
+        m_previous = event.hash;
+    }
+
+private:
+    const Connection &m_connection;
+    QString m_previous;
+    QString m_role;
+    QString m_osUser;
+    QString m_workstation;
+    QSqlQuery m_insert;
+};
+
 } // namespace
 
 RegisterHistory::RegisterHistory(const Connection &connection)
@@ -206,33 +264,8 @@ RegisterHistory::RegisterHistory(const Connection &connection)
 void RegisterHistory::append(const QString &subject, const QString &key, const QString &action, const QString &oldValue,
                              const QString &newValue, const QString &reason) const
 {
-    m_connection.inTransaction([&] {
-        const Dialect &dialect = m_connection.dialect();
-        // Entries are chained one after another: a second writer waits for this one's link.
-        dialect.lockHistory(m_connection);
-        HistoryEvent event;
-        QSqlQuery last = m_connection.run(QStringLiteral("SELECT Hash FROM History ORDER BY Id DESC LIMIT 1"));
-        event.previousHash = m_connection.next(last) ? last.value(0).toString() : kFirstLink;
-        event.at = QDateTime::currentDateTimeUtc();
-        event.osUser = operatingSystemUser();
-        event.workstation = QSysInfo::machineHostName();
-        event.role = dialect.databaseRole(m_connection);
-        event.subject = subject;
-        event.key = key;
-        event.action = action;
-        event.oldValue = oldValue;
-        event.newValue = newValue;
-        event.reason = reason;
-        event.hash = hashOf(event);
-        const QVariant none(QMetaType(QMetaType::QString));
-        const auto orNull = [&](const QString &text) { return text.isEmpty() ? none : QVariant(text); };
-        m_connection.run(QStringLiteral("INSERT INTO History (At, OsUser, Workstation, DbRole, Subject, SubjectKey, "
-                                        "Action, OldValue, NewValue, Reason, PreviousHash, Hash) VALUES (?, ?, ?, "
-                                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                         {event.at.toString(Qt::ISODateWithMs), event.osUser, event.workstation, orNull(event.role),
-                          subject, key, action, orNull(oldValue), orNull(newValue), orNull(reason), event.previousHash,
-                          event.hash});
-    });
+    m_connection.inTransaction(
+        [&] { HistoryChain(m_connection).add(subject, key, action, oldValue, newValue, reason); });
 }
 
 QString RegisterHistory::chequeState(qint64 id) const
@@ -284,24 +317,45 @@ void RegisterHistory::begin(const std::function<void(int done, int total)> &prog
 
 void RegisterHistory::carryOver(const QString &reason, const std::function<void(int done, int total)> &progress) const
 {
+    // A million rows are read a slice at a time, each slice's entries written before the next is
+    // read: the states of the whole register are never held at once, and a server is never asked
+    // to write while it is still sending rows.
+    constexpr int kSlice = 10000;
     m_connection.inTransaction([&] {
-        QSqlQuery rows = m_connection.run(
-            QStringLiteral("SELECT Id, %1 FROM Cheque AS c WHERE NOT EXISTS (SELECT 1 FROM History AS h WHERE "
-                           "h.Subject = 'cheque' AND h.SubjectKey = CAST(c.Id AS TEXT)) ORDER BY Id")
-                .arg(kChequeColumns));
-        QList<std::pair<qint64, QString>> states;
-        const StateWriter writer(columnNames(rows), 1);
-        while (m_connection.next(rows))
-            states.append({rows.value(0).toLongLong(), writer.write(rows)});
-        constexpr int kTellEvery = 10000;
-        const auto total = static_cast<int>(states.size());
-        for (int done = 0; done < total; ++done) {
-            if (progress && total > kTellEvery && done % kTellEvery == 0)
-                progress(done, total);
-            const auto &[id, state] = states.at(done);
-            append(kCheque, QString::number(id), QStringLiteral("carried over"), QString(), state, reason);
+        const QString withoutHistory = QStringLiteral(
+            "FROM Cheque AS c WHERE NOT EXISTS (SELECT 1 FROM History AS h WHERE h.Subject = 'cheque' AND "
+            "h.SubjectKey = CAST(c.Id AS TEXT))");
+        int total = 0;
+        if (progress) {
+            QSqlQuery count = m_connection.run(QStringLiteral("SELECT count(*) ") + withoutHistory);
+            total = m_connection.next(count) ? count.value(0).toInt() : 0;
         }
-        if (progress && total > kTellEvery)
+        const bool tell = progress && total > kSlice;
+        HistoryChain chain(m_connection);
+        qint64 after = std::numeric_limits<qint64>::min();
+        int done = 0;
+        for (;;) {
+            if (tell)
+                progress(std::min(done, total), total);
+            QList<std::pair<qint64, QString>> states;
+            {
+                const std::unique_ptr<RowCursor> rows
+                    = m_connection.rows(QStringLiteral("SELECT Id, %1 %2 AND c.Id > ? ORDER BY Id LIMIT %3")
+                                            .arg(kChequeColumns, withoutHistory)
+                                            .arg(kSlice),
+                                        {after});
+                const StateWriter writer(rows->columnNames(), 1);
+                while (rows->next())
+                    states.append({rows->number(0), writer.write(*rows)});
+            }
+            for (const auto &[id, state] : states)
+                chain.add(kCheque, QString::number(id), QStringLiteral("carried over"), QString(), state, reason);
+            done += static_cast<int>(states.size());
+            if (states.size() < kSlice)
+                break;
+            after = states.last().first;
+        }
+        if (tell)
             progress(total, total);
     });
 }
@@ -357,9 +411,9 @@ RegisterCheck RegisterHistory::verify() const
         }
         previous = event.hash;
         if (event.subject == kCheque)
-            lastOfCheque.insert(event.key.toLongLong(), {event.action != kNotPrinted,
-                                                         event.newValue.contains(kCrossingKey),
-                                                         digest(event.newValue)});
+            lastOfCheque.insert(
+                event.key.toLongLong(),
+                {event.action != kNotPrinted, event.newValue.contains(kCrossingKey), digest(event.newValue)});
     }
 
     // Rows that differ are described once the walk is over: a server answers one query at a time.
