@@ -18,7 +18,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace quillset {
 
@@ -34,20 +36,28 @@ QIcon programIcon()
     return icon;
 }
 
-// Leaves the program once the window it watches has been painted: how a benchmark or a smoke check
-// times a start, with QUILLSET_LEAVE_WHEN_SHOWN set.
-class LeaveWhenPainted : public QObject
+// Runs a step once the window it watches has first been painted: what can wait until the window is
+// up, and how a benchmark or a smoke check times a start (QUILLSET_LEAVE_WHEN_SHOWN leaves then).
+class OnceShown : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit OnceShown(std::function<void()> step)
+        : m_step(std::move(step))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        if (event->type() == QEvent::Paint && m_step) {
+            QTimer::singleShot(0, qApp, std::exchange(m_step, {}));
+            watched->removeEventFilter(this);
+        }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::function<void()> m_step;
 };
 
 void sayOnStandardError(const QString &message)
@@ -70,7 +80,6 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
     }
     QApplication app(argc, argv);
     nameProgram();
-    QApplication::setWindowIcon(programIcon());
     loadChequeFonts();
     // The windows were laid out for an 8-point face; Tahoma keeps every caption inside its control.
     QApplication::setFont(QFont(chequeFontFamily(), 8));
@@ -106,9 +115,11 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
     AppServices services {prompter};
     try {
         frmMain mainWindow(services, location, OdbcInstaller::systemLibrary(), storeOptions);
-        LeaveWhenPainted leave;
-        if (qEnvironmentVariableIsSet("QUILLSET_LEAVE_WHEN_SHOWN"))
-            mainWindow.installEventFilter(&leave);
+        // Seven pictures to decode: the icon can wait until the window is up. A timed start leaves
+        // then instead, before anything that comes after it.
+        OnceShown setIcon([] { QApplication::setWindowIcon(programIcon()); });
+        OnceShown leave(&QCoreApplication::quit);
+        mainWindow.installEventFilter(qEnvironmentVariableIsSet("QUILLSET_LEAVE_WHEN_SHOWN") ? &leave : &setIcon);
         mainWindow.show();
         return QApplication::exec();
     } catch (const Failure &failure) {
