@@ -74,8 +74,7 @@ void TestRegisterHistory::outsideEditsAreFound_data()
         "ACC1 cheque 000101 (row 1) was changed outside the program: reason (none) where "
         "its history has \"lost in the post\", status \"printed\" where its history "
         "has \"void\".");
-    row("a crossing's words changed",
-        "UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE ChequeNo = '000102'", "", "",
+    row("a crossing's words changed", "UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE ChequeNo = '000102'", "", "",
         "ACC1 cheque 000102 (row 2) was changed outside the program: crossing \"Not Negotiable\" where its "
         "history has \"\".");
     row("a row deleted", "DELETE FROM Cheque WHERE ChequeNo = '000102'", "", "",

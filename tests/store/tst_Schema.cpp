@@ -241,10 +241,11 @@ void TestSchema::aHistoryWrittenBeforeCrossingsStillVouches()
 
     store->cheques().markVoid(1, QStringLiteral("Wrong date"));
     exec(*store, QStringLiteral("UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE Id = 1"));
-    QCOMPARE(findings(), QStringList({QString(),
-                                      QStringLiteral("ACC1 cheque 000120 (row 1) was changed outside the program: "
-                                                     "crossing \"Not Negotiable\" where its history has (none)."),
-                                      payeeChanged}));
+    QCOMPARE(findings(),
+             QStringList({QString(),
+                          QStringLiteral("ACC1 cheque 000120 (row 1) was changed outside the program: "
+                                         "crossing \"Not Negotiable\" where its history has (none)."),
+                          payeeChanged}));
 }
 
 void TestSchema::newDatabaseIsTheUpgradedOne()
