@@ -8,6 +8,7 @@
 #include "store/RegisterHistory.h"
 #include "store/StoredAmount.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QVariant>
@@ -88,6 +89,26 @@ QString ChequeRegister::storedCode(const QString &account) const
     return BankAccounts(m_connection).storedCode(account);
 }
 
+void ChequeRegister::refuseSecondReprint(qint64 id) const
+{
+    const std::optional<qint64> reprint = RegisterHistory(m_connection).reprintOf(id);
+    if (!reprint)
+        return;
+    const auto numberOf = [&](qint64 row) {
+        QSqlQuery found = m_connection.run(QStringLiteral("SELECT ChequeNo, BankID FROM Cheque WHERE Id = ?"), {row});
+        return m_connection.next(found) ? std::make_pair(found.value(0).toString(), found.value(1).toString())
+                                        : std::make_pair(QString(), QString());
+    };
+    const auto [original, account] = numberOf(id);
+    const QString again = numberOf(*reprint).first;
+    throw Failure(ErrorNumber::NotSettleable,
+                  QCoreApplication::translate("ChequeRegister",
+                                              "Cheque %1 of \"%2\" has been printed again already, as cheque %3. A "
+                                              "cheque is printed again once: if cheque %3 is spoiled or void too, "
+                                              "print that one again.")
+                      .arg(original, account, again));
+}
+
 qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstation, const BatchOrigin *batch,
                                   const PendingNotes &notes) const
 {
@@ -99,6 +120,11 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
     m_connection.dialect().checkPages(m_connection, QStringLiteral("Cheque"));
     try {
         return m_connection.inTransaction([&] {
+            if (notes.reprintOf != 0) {
+                // Asked again under the history's lock: two workstations may reprint the same cheque.
+                m_connection.dialect().lockHistory(m_connection);
+                refuseSecondReprint(notes.reprintOf);
+            }
             const qint64 id = m_connection.insert(
                 QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Decimals, Pay, PrintDate, Status, "
                                "NumberKey, Workstation, ChangedAt, BatchName, BatchHash, BatchLine, Crossing) VALUES "

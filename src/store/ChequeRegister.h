@@ -79,6 +79,10 @@ class ChequeRegister
 public:
     explicit ChequeRegister(const Connection &connection);
 
+    /// Refuses to print the spoiled or void cheque in row `id` again when it has been already: two
+    /// live cheques would stand for one.
+    void refuseSecondReprint(qint64 id) const;
+
     /// Writes the cheque as pending, committed at once: the proof that the register can take it,
     /// before anything is printed. Returns the row's id. Throws Failure (NumberTaken) when its number
     /// is already used on the account, and Failure (DatabaseUnreadable) when a page of the register

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSysInfo>
@@ -372,6 +373,30 @@ QList<HistoryEvent> RegisterHistory::ofCheque(qint64 id) const
         }
     }
     return events;
+}
+
+std::optional<qint64> RegisterHistory::reprintOf(qint64 id) const
+{
+    // Each reprint is linked both ways, each link naming the other row last: "... (row 7)".
+    static const QRegularExpression namedRow(QStringLiteral("\\(row (\\d+)\\)$"));
+    const QString backLink = QStringLiteral("(row %1)").arg(id);
+    for (const HistoryEvent &event : of(kCheque, QString::number(id))) {
+        const QRegularExpressionMatch match = namedRow.match(event.reason);
+        if (event.action != QLatin1String("reprinted") || !match.hasMatch())
+            continue;
+        const qint64 reprint = match.captured(1).toLongLong();
+        // Only what that row has held since it was last found not printed: the table may have given
+        // its Id to another cheque since.
+        const QList<HistoryEvent> since = of(kCheque, QString::number(reprint));
+        const auto last = std::find_if(since.crbegin(), since.crend(),
+                                       [](const HistoryEvent &entry) { return entry.action == kNotPrinted; });
+        const bool linked = std::any_of(since.crbegin(), last, [&](const HistoryEvent &entry) {
+            return entry.action == QLatin1String("reprint") && entry.reason.endsWith(backLink);
+        });
+        if (linked)
+            return reprint;
+    }
+    return std::nullopt;
 }
 
 QString RegisterHistory::lastState(qint64 id) const

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 namespace quillset {
 
@@ -69,6 +70,9 @@ public:
     QList<HistoryEvent> of(const QString &subject, const QString &key) const;
     /// The entries of the cheque in that row now, oldest first.
     QList<HistoryEvent> ofCheque(qint64 id) const;
+    /// The row of the cheque that prints the spoiled or void cheque `id` again, while that cheque is
+    /// still in the register (a reprint found not printed is none).
+    std::optional<qint64> reprintOf(qint64 id) const;
     /// Starts the history of a register that has none yet: an entry that says it begins, and one for
     /// each cheque row already there. Does nothing once the history has begun. A large register
     /// takes a while: `progress` is told how many of its rows are done.

@@ -16,6 +16,7 @@ Cheque reprintOf(const Store &store, const RegisterEntry &row)
                                                   "Cheque %1 of \"%2\" is %3: only a spoiled or void cheque is "
                                                   "printed again.")
                           .arg(row.chequeNo, row.bankId, statusWord(row.status)));
+    store.cheques().refuseSecondReprint(row.id);
     // A leaf noted as spoiled with no cheque on it has nothing to print again.
     if (row.pay.isEmpty())
         throw Failure(ErrorNumber::NotSettleable,

@@ -30,6 +30,8 @@ private slots:
     void aChequeAboveTheLimitNeedsAReason();
     void aSpoiledOrVoidChequePrintsAgainOnTheNextLeaf_data();
     void aSpoiledOrVoidChequePrintsAgainOnTheNextLeaf();
+    void aChequeIsPrintedAgainOnce_data();
+    void aChequeIsPrintedAgainOnce();
 
 private:
     IssueOutcome issue(const Cheque &cheque, const PendingNotes &notes = {});
@@ -189,6 +191,66 @@ void TestLimitsAndReprints::aSpoiledOrVoidChequePrintsAgainOnTheNextLeaf()
     // The page printed carries the crossing it had.
     QCOMPARE(m_queue->jobs.size(), 2);
     QCOMPARE(m_queue->jobs.last().pages.first().item(QStringLiteral("Stamp")).shown, crossed);
+    QVERIFY(m_db->store().history().verify().isClean());
+}
+
+void TestLimitsAndReprints::aChequeIsPrintedAgainOnce_data()
+{
+    QTest::addColumn<QString>("firstReprint"); // what became of 000501, the first reprint of void 000500
+    QTest::addColumn<QString>("again"); // the cheque then printed again
+    QTest::addColumn<QString>("refused"); // part of the refusal; empty when it prints as "printed"
+    QTest::addColumn<QString>("printed");
+    row("the void cheque twice", "printed", "000500", "has been printed again already, as cheque 000501", "");
+    row("after a reprint that did not print", "unprinted", "000500", "", "000501");
+    row("the void cheque, its reprint spoiled", "spoiled", "000500",
+        "as cheque 000501. A cheque is printed again once: if cheque 000501 is spoiled or void too, print that one "
+        "again.",
+        "");
+    row("the spoiled reprint itself", "spoiled", "000501", "", "000502");
+}
+
+void TestLimitsAndReprints::aChequeIsPrintedAgainOnce()
+{
+    QFETCH(QString, firstReprint);
+    QFETCH(QString, again);
+    QFETCH(QString, refused);
+    QFETCH(QString, printed);
+    const ChequeRegister &cheques = m_db->store().cheques();
+    const MoneyStyle money = m_db->store().accounts().find(QStringLiteral("ACC1"))->money;
+    issue({QStringLiteral("ACC1"), QStringLiteral("000500"), QStringLiteral("Mehta & Sons"), QDate(2026, 12, 4),
+           Money {125000, money}, false});
+    settle(cheques, *cheques.findNumber(QStringLiteral("ACC1"), QStringLiteral("000500")), Settlement::Void,
+           QStringLiteral("lost"), {*m_queue, QStringLiteral("desk-1")});
+    const RegisterEntry voided = *cheques.findNumber(QStringLiteral("ACC1"), QStringLiteral("000500"));
+    const Cheque firstCheque = reprintOf(m_db->store(), voided);
+    IssueContext context {m_db->store(), *m_queue, m_metrics, m_waiter, nullptr, QStringLiteral("desk-1 (clerk)")};
+    if (firstReprint != QLatin1String("printed"))
+        m_queue->statuses = {{JobStatus::State::Aborted, true, QString()}}; // left pending, then settled
+    reprintCheque(firstCheque, voided, context);
+    m_queue->statuses.clear();
+    if (firstReprint != QLatin1String("printed"))
+        settle(cheques, *cheques.findNumber(QStringLiteral("ACC1"), QStringLiteral("000501")),
+               *settlementFromWord(firstReprint), QStringLiteral("jammed"), {*m_queue, QStringLiteral("desk-1")});
+
+    const RegisterEntry old = *cheques.findNumber(QStringLiteral("ACC1"), again);
+    try {
+        const IssueOutcome outcome = reprintCheque(reprintOf(m_db->store(), old), old, context);
+        QVERIFY2(refused.isEmpty(), "a second reprint was offered");
+        QVERIFY2(outcome.kind == IssueOutcome::Kind::Printed, qPrintable(outcome.message));
+        QCOMPARE(outcome.number, printed);
+    } catch (const Failure &failure) {
+        QVERIFY2(!refused.isEmpty(), failure.what());
+        QVERIFY2(failure.description().contains(refused), failure.what());
+        // A workstation that asked before the first reprint was written is refused when it writes.
+        const IssueOutcome late = reprintCheque(firstCheque, voided, context);
+        QVERIFY(late.kind == IssueOutcome::Kind::NotPrinted);
+        QVERIFY2(late.message.contains(QStringLiteral("has been printed again already")), qPrintable(late.message));
+    }
+    // One live cheque at most stands for the void one.
+    QCOMPARE(m_db->joined(QStringLiteral("SELECT ChequeNo || ' ' || Status FROM Cheque ORDER BY ChequeNo")),
+             QStringLiteral("000500 void, 000501 %1%2")
+                 .arg(firstReprint == QLatin1String("unprinted") ? QStringLiteral("printed") : firstReprint,
+                      printed == QLatin1String("000502") ? QStringLiteral(", 000502 printed") : QString()));
     QVERIFY(m_db->store().history().verify().isClean());
 }
 
