@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AmountInWords</name>
+    <message>
+        <source>Amounts of a thousand billion or more cannot be written in words.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cheque amount cannot be negative.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BackupCommand</name>
     <message>
         <source>Write a consistent copy of the register to FILE, while others may use it.</source>
@@ -36,6 +47,181 @@
     </message>
     <message>
         <source>Only one of --backup, --restore and --daily-backup can be given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup %1 was already written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n backup(s) older than %1 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These backups are older than %1 days but could not be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BankAccount</name>
+    <message>
+        <source>Paper Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheq Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BankAccounts</name>
+    <message>
+        <source>The bank account &quot;%1&quot; is no longer in the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank account &quot;%1&quot; was changed elsewhere since it was read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BankRecordTransfer</name>
+    <message>
+        <source>Bank ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account #</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing, Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing, Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing, Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number. Enter centimetres, such as 20.3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, but %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;; the crossing needs a size of more than 0 cm, or leave it empty for the usual corner block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &quot;Not over&quot; limit &quot;%1&quot; must be a whole amount in digits, such as 500000, or left empty for no limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a Bank ID: it is the code by which the account is chosen.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -252,6 +438,113 @@
         <source>the batch &quot;%1&quot; has cheques above their account&apos;s limit (above); nothing was printed. Print them with --confirm-over-limit --reason TEXT.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quillset batch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchFile</name>
+    <message>
+        <source>, after &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (after &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its byte %1%2 is a NUL byte, which no text holds: the file is UTF-16 without its byte-order mark, or not text at all. Save it from the spreadsheet as &quot;CSV UTF-8&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name its encoding with --encoding, such as --encoding windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose its encoding under Encoding, such as windows-1252</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its byte %1 (hex %2%3) is not UTF-8, so the file was saved in another encoding. Save it from the spreadsheet as &quot;CSV UTF-8&quot;, or %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1 text, which is not read: save it as UTF-8 or UTF-16.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no encoding called &quot;%1&quot;; name one such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it begins with the byte-order mark of %1 text, so it is not %2: leave its encoding to the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it begins with the byte-order mark of %1 text, but not all of it is %1: save it again from the spreadsheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is UTF-8 text, so the file is not %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leave out --encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose &quot;UTF-8, or as the file is marked&quot; under Encoding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not all of its bytes are %1 characters, so it was not saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its first line &quot;%1&quot; should name one separator, such as sep=; or sep=,.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not CSV a spreadsheet could have written (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty; the first line names the columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 has no name; the columns are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no column &quot;%1&quot;; the columns are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 fields, more than the %2 columns named in the first line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no cheques, only the line of column names.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchRun</name>
@@ -291,6 +584,25 @@
         <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchWords</name>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lines </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalibrationCommand</name>
@@ -310,11 +622,106 @@
         <source>Sent the calibration sheet of &quot;%1&quot; to &quot;%2&quot; as job %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quillset calibration sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OR BEARER strike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the office&apos;s calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calibration of &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset calibration sheet: account %1 (%2), printer %3, %4: Left %5 cm, Top %6 cm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Print this page on plain paper at actual size (no fit to page). Nothing is recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Lay a blank leaf of this bank on the page where the printer will take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Read where the real left edge crosses the ruler along the drawn top edge (mm, + right).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Read where the real top edge crosses the ruler along the drawn left edge (mm, + down).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5. Under Options, for this printer, %1 Left the first reading and add to Top the second, in centimetres.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>take from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - cannot all print here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edge of what &quot;%1&quot; can print</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalibrationSheetJob</name>
     <message>
         <source>No printer is installed. Add a printer in the system&apos;s printer settings and make it the default printer, then print the sheet again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset calibration sheet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -459,6 +866,10 @@
         <source>dated %1, more than %2 back: it was valid until %3, and the bank may refuse it as stale.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChequeInput</name>
@@ -542,6 +953,44 @@
         <source>The payee is too long for any cheque leaf (%1 characters; at most %2 can print). Shorten it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>You cannot print All the fields must be selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChequeNumber</name>
+    <message>
+        <source>The cheque number &quot;%1&quot; must be digits only, as it is printed on the leaf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChequeRegister</name>
+    <message>
+        <source>List of cheques printed from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, account %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque number %1 is already in the register for the account &quot;%2&quot;; nothing was printed. Take the next number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheque to print again is no longer in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That cheque is no longer pending; it may have been settled elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only a printed cheque can be voided.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandOutput</name>
@@ -562,6 +1011,60 @@
     </message>
     <message>
         <source>With --report and --positive-pay: the first and the last date. With --copy-database: the database to copy and the one to copy it into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ComposeCheque</name>
+    <message>
+        <source>The bank account &quot;%1&quot; has no value for %2 (%3). Enter it under Bank Data, then print again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank account &quot;%1&quot; has no value for %2 (%3). Give it in %4, then run the command again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system parameter &quot;%1&quot; is missing from the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Connection</name>
+    <message>
+        <source>%1 did not answer within %2 seconds, so Quillset gave up waiting (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is busy: another program is using it (%2). Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: it or its folder is read-only (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused: your database user lacks a right Quillset needs (%2). Ask the database&apos;s administrator to grant it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the disk is full (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2). Restore it from a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database refused the request: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database is not open.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -589,6 +1092,25 @@
     </message>
     <message>
         <source>The counts differ: check both databases before using the copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows in FROM, %2 rows in TO</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CopyDatabase</name>
+    <message>
+        <source>Nothing was copied into &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A database cannot be copied into itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 account(s) and %2 cheque(s) already. Copy into a new file or an empty server database.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -656,9 +1178,62 @@
     </message>
 </context>
 <context>
+    <name>DailyBackup</name>
+    <message>
+        <source>The setting &quot;%1&quot; holds &quot;%2&quot;, which is not a number of days from 1 to %3: set the days a backup is kept in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole path: give the backup folder from the top, such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; does not exist: make it first, or choose another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a file, not a folder: choose the folder the backups go into.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset may not write into the backup folder &quot;%1&quot;: choose another, or ask for the right to write there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A register on a server is backed up with the server&apos;s own tools (pg_dump); see the guide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daily backup folder is set: choose one in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DailyBackupSchedule</name>
     <message>
         <source>Backups older than %1 days could not be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseLocation</name>
+    <message>
+        <source>Quillset cannot copy its delivered database &quot;%1&quot;: it is %2, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cannot create its data folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cannot copy its delivered database &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DefinitionFile</name>
+    <message>
+        <source>The report definition</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -762,6 +1337,21 @@
     </message>
     <message>
         <source>%1 is too large (more than %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryText</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (database role %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 by %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1130,6 +1720,186 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
 </context>
 <context>
+    <name>LayoutExport</name>
+    <message>
+        <source>There is no bank account &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; now has the layout of &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made the account &quot;%1&quot; with the layout of &quot;%2&quot;; it has no bank details (bank name, account number) yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutFile</name>
+    <message>
+        <source>The file is not a Quillset leaf layout: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout file was not taken: its field &quot;%1&quot; %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text of %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a block of fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a field of a leaf layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a block of fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a number of centimetres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, but %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is %1 characters long; at most %2 are taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;, which is none of %2, %3, %4 and %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1, which is not a whole amount of 1 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not say it is one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout was written by a newer Quillset (layout version %1; this one reads version %2 and older). Import it with the newer program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;, which is neither %2 nor %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LeafDesign</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rupee L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OR BEARER strike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left %1, top %2, width %3 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left %1, top %2, boxes %3 cm apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not struck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left %1, top %2, width %3, height %4 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LeafLimits</name>
+    <message>
+        <source>a leaf&apos;s width and height must be from %1 to %2 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a place on the leaf must be from 0 to %1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a box&apos;s size must be more than 0 and at most %1 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MarkCommand</name>
     <message>
         <source>Settle the --account&apos;s --cheque: printed, spoiled or unprinted for a pending cheque, void for a printed one; spoiled for a number with no cheque records a spoiled leaf.</source>
@@ -1149,6 +1919,17 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>there is no bank account with the code &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoneyStyle</name>
+    <message>
+        <source>The amount &quot;%1&quot; must be whole rupees in digits only, at most 9 of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; must be digits, at most 9 of them, with at most %2 after the decimal point, such as 1234.%3.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1200,6 +1981,17 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>--confirm-over-limit needs the reason, such as --reason &quot;advance approved by the director&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionSettings</name>
+    <message>
+        <source>&quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1487,9 +2279,44 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
 </context>
 <context>
+    <name>PostgresDialect</name>
+    <message>
+        <source>The database &quot;%1&quot; on the server %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name a database; write it as postgresql://user@host/database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cannot reach its database %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cannot open its database &quot;%1&quot;: the database user &quot;%2&quot; lacks rights it needs: %3. The tables are there, so do not make them again; ask the database&apos;s administrator to grant the rights (GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA %4 TO %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database did not say which row it added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrintCommand</name>
     <message>
         <source>nothing was printed: the cheque is %1 Give --confirm to print it as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 printed and recorded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1515,6 +2342,13 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>PrintQueue</name>
+    <message>
+        <source>The printer &quot;%1&quot; cannot cancel job %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source> See quillset --help.</source>
@@ -1522,6 +2356,18 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>&quot;%1&quot; is not an option. See quillset --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2% done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>upgrading the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writing the register&apos;s history</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1536,6 +2382,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     <name>ProofCommand</name>
     <message>
         <source>the cheque is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cheque %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1583,6 +2433,45 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>RegisterHistory</name>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque %2 (row %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 where its history has %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History entry %1 does not follow the entry before it: an entry was removed or slipped in before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History entry %1 (%2 %3, %4) was changed after it was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no history: it was written outside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed outside the program: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was deleted outside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportCommand</name>
     <message>
         <source>Write the register report for the cheques dated from FROM to TO (both included, written as --date takes them) to --csv or --pdf; with --account, of that account only.</source>
@@ -1622,6 +2511,76 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>ReportDefinition</name>
+    <message>
+        <source>The report definition &quot;%1&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to write in words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is missing or cannot be read. Reinstall Quillset or restore the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for font sizes outside 4 to 30 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a column %1 (line %2) that is not &quot;field, heading, width, alignment&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gives column %1 no width.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no [Columns] to show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, number repeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by account, below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{printed} printed, {pending} pending, {spoiled} spoiled, {void} void.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{account}: {printed} printed, total {total} ({words})</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All accounts: {printed} printed, total {total} ({words})</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportDocument</name>
+    <message>
+        <source> [... cut: the whole text is in the CSV export]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Reprint</name>
     <message>
         <source>Cheque %1 of &quot;%2&quot; is %3: only a spoiled or void cheque is printed again.</source>
@@ -1656,6 +2615,31 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>Cheque %1 printed and recorded, in place of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>This program&apos;s upgrade steps are not numbered in order, so it upgrades no database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database was upgraded; %1 row(s) could not be kept exactly as they were:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+...and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Every one is kept in the database&apos;s table UpgradeNote.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be upgraded from version %2 to %3, so it was left as it was: %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1755,9 +2739,161 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>SqliteDialect</name>
+    <message>
+        <source>the file is locked by another program. Close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset cannot open its database &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exists already; a new database is never made over a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; cannot be made: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you have no permission to read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is an old Access-format database. Quillset keeps its records in SQLite; use the Records.mdb delivered with this version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is not a Quillset database or is damaged (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be written (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the finished copy could not be named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillset needs to upgrade the database &quot;%1&quot; and first keeps a copy of it, but the copy &quot;%2&quot; could not be made: %3 Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Quillset cannot open its database &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Quillset (database version %1; this program reads version %2 and older). Use the newer program, or install it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no Quillset tables yet. If it is the database meant for Quillset, make them with: quillset --database &quot;%1&quot; --initialise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 has no table %2, so it is not a Quillset database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; holds tables already; a new Quillset database is only made in an empty one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SystemParameters</name>
+    <message>
+        <source>The system parameter &quot;%1&quot; is missing from the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; was changed elsewhere since it was read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system parameter &quot;%1&quot; should be a whole number but holds &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; holds &quot;%2&quot;, but should be %3. Set it under Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; holds &quot;%2&quot;, but should be %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number of months from 1 to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DMY, MDY or YMD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer does not accept the orientation %1; the &quot;Orientation&quot; setting must be 1 (portrait) or 2 (landscape).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyCommand</name>
+    <message>
+        <source>Check the register against its history: every entry still linked to the one before it, and every cheque as its last entry left it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history is broken: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 history entries and %2 cheques checked: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register agrees with its history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the register does NOT agree with its history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WindowStart</name>
     <message>
         <source>there is no display to show the windows on. Start Quillset from a desktop session; to print a cheque without windows, use --print or --pdf (see --help).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrading the database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the register&apos;s history...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1785,51 +2921,13 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
-    <name>quillset</name>
+    <name>WorkstationSettings</name>
     <message>
-        <source>Backed up the register to %1</source>
+        <source>The location holds a password, and Quillset never keeps one. Put the password in the user&apos;s ~/.pgpass file (libpq&apos;s password file), and remember the location without it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Today&apos;s backup %1 was already written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Removed %n backup(s) older than %1 days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These backups are older than %1 days but could not be removed: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The setting &quot;%1&quot; holds &quot;%2&quot;, which is not a number of days from 1 to %3: set the days a backup is kept in Options.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a whole path: give the backup folder from the top, such as %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The backup folder &quot;%1&quot; does not exist: make it first, or choose another.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is a file, not a folder: choose the folder the backups go into.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quillset may not write into the backup folder &quot;%1&quot;: choose another, or ask for the right to write there.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A register on a server is backed up with the server&apos;s own tools (pg_dump); see the guide.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No daily backup folder is set: choose one in Options.</source>
+        <source>The settings file &quot;%1&quot; could not be written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1853,6 +2951,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>Fit pa&amp;ge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1&amp;00 %</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2764,6 +3866,14 @@ To print them all the same, give the reason (it is kept in the register):</sourc
         <source>Today&apos;s backup of the register was not written: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it could not be read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register does not agree with its history: %1 Run quillset --verify-register for the whole listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>quillset::frmOptions</name>
@@ -3410,6 +4520,14 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Cheque %1 printed and recorded, in place of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its history could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -74,11 +74,14 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
             if (tenth == shown)
                 return;
             shown = tenth;
-            std::fprintf(stderr, "quillset: %s: %d%% done\n", doing, tenth * 10);
+            std::fprintf(
+                stderr, "quillset: %s\n",
+                qUtf8Printable(QCoreApplication::translate("Program", "%1: %2% done")
+                                   .arg(QCoreApplication::translate("Program", doing), QString::number(tenth * 10))));
         };
     };
-    storeOptions.upgradeProgress = sayTenths("upgrading the database");
-    storeOptions.historyProgress = sayTenths("writing the register's history");
+    storeOptions.upgradeProgress = sayTenths(QT_TRANSLATE_NOOP("Program", "upgrading the database"));
+    storeOptions.historyProgress = sayTenths(QT_TRANSLATE_NOOP("Program", "writing the register's history"));
     CommandRun run {parser, workstation, storeOptions};
     for (const Command *command : wanted) {
         if (const int status = command->prepare(run); status != ExitStatus::Done)

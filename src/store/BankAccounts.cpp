@@ -3,6 +3,7 @@
 #include "store/Connection.h"
 #include "store/RegisterHistory.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 #include <QVariant>
 
@@ -233,10 +234,14 @@ void BankAccounts::update(const BankAccountRecord &read, const BankAccountRecord
     if (updated)
         return;
     if (!find(read.bankId))
-        throw Failure(ErrorNumber::AccountMissing,
-                      QStringLiteral("The bank account \"%1\" is no longer in the database.").arg(read.bankId));
-    throw Failure(ErrorNumber::StaleRecord,
-                  QStringLiteral("The bank account \"%1\" was changed elsewhere since it was read.").arg(read.bankId));
+        throw Failure(
+            ErrorNumber::AccountMissing,
+            QCoreApplication::translate("BankAccounts", "The bank account \"%1\" is no longer in the database.")
+                .arg(read.bankId));
+    throw Failure(
+        ErrorNumber::StaleRecord,
+        QCoreApplication::translate("BankAccounts", "The bank account \"%1\" was changed elsewhere since it was read.")
+            .arg(read.bankId));
 }
 
 } // namespace quillset

@@ -71,10 +71,12 @@ RegisterEntry entryFromQuery(const QSqlQuery &query)
 
 Failure numberTaken(const QString &number, const QString &account)
 {
-    return Failure(ErrorNumber::NumberTaken,
-                   QStringLiteral("Cheque number %1 is already in the register for the account \"%2\"; nothing was "
-                                  "printed. Take the next number.")
-                       .arg(number, account));
+    return Failure(
+        ErrorNumber::NumberTaken,
+        QCoreApplication::translate("ChequeRegister",
+                                    "Cheque number %1 is already in the register for the account \"%2\"; nothing was "
+                                    "printed. Take the next number.")
+            .arg(number, account));
 }
 
 } // namespace
@@ -142,7 +144,8 @@ qint64 ChequeRegister::addPending(const Cheque &cheque, const QString &workstati
                     = m_connection.run(QStringLiteral("SELECT ChequeNo, BankID FROM Cheque WHERE Id = ?"), {other});
                 if (!m_connection.next(row))
                     throw Failure(ErrorNumber::NotSettleable,
-                                  QStringLiteral("The cheque to print again is no longer in the register."));
+                                  QCoreApplication::translate(
+                                      "ChequeRegister", "The cheque to print again is no longer in the register."));
                 return QStringLiteral("cheque %1 of \"%2\" (row %3)")
                     .arg(row.value(0).toString(), row.value(1).toString(), QString::number(other));
             };
@@ -189,8 +192,10 @@ void ChequeRegister::changePending(qint64 id, ChequeStatus to, const QString &re
                            "AND Status = 'pending'"),
             {statusWord(to), reason.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(reason), now(), id});
         if (update.numRowsAffected() != 1)
-            throw Failure(ErrorNumber::NotSettleable,
-                          QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+            throw Failure(
+                ErrorNumber::NotSettleable,
+                QCoreApplication::translate("ChequeRegister",
+                                            "That cheque is no longer pending; it may have been settled elsewhere."));
     });
 }
 
@@ -211,8 +216,10 @@ void ChequeRegister::removeUnprinted(qint64 id) const
         const QSqlQuery remove
             = m_connection.run(QStringLiteral("DELETE FROM Cheque WHERE Id = ? AND Status = 'pending'"), {id});
         if (remove.numRowsAffected() != 1)
-            throw Failure(ErrorNumber::NotSettleable,
-                          QStringLiteral("That cheque is no longer pending; it may have been settled elsewhere."));
+            throw Failure(
+                ErrorNumber::NotSettleable,
+                QCoreApplication::translate("ChequeRegister",
+                                            "That cheque is no longer pending; it may have been settled elsewhere."));
     });
 }
 
@@ -224,7 +231,8 @@ void ChequeRegister::markVoid(qint64 id, const QString &reason) const
                 "UPDATE Cheque SET Status = 'void', Reason = ?, ChangedAt = ? WHERE Id = ? AND Status = 'printed'"),
             {reason, now(), id});
         if (update.numRowsAffected() != 1)
-            throw Failure(ErrorNumber::NotSettleable, QStringLiteral("Only a printed cheque can be voided."));
+            throw Failure(ErrorNumber::NotSettleable,
+                          QCoreApplication::translate("ChequeRegister", "Only a printed cheque can be voided."));
     });
 }
 

@@ -4,6 +4,7 @@
 #include "store/StatementWatch.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace quillset {
@@ -58,44 +59,54 @@ Failure Connection::failure(const QSqlError &error) const
     const QString where = m_dialect->describe();
     if (m_timedOut)
         return Failure(ErrorNumber::DatabaseUnreadable,
-                       QStringLiteral("%1 did not answer within %2 seconds, so Quillset gave up waiting (%3).")
+                       QCoreApplication::translate(
+                           "Connection", "%1 did not answer within %2 seconds, so Quillset gave up waiting (%3).")
                            .arg(where)
                            .arg(m_watch->limit().count() / 1000)
                            .arg(reason));
     switch (m_dialect->classify(error)) {
     case StoreError::Busy:
-        return Failure(
-            ErrorNumber::DatabaseLocked,
-            QStringLiteral("%1 is busy: another program is using it (%2). Try again in a moment.").arg(where, reason));
-    case StoreError::ReadOnly:
-        return Failure(ErrorNumber::DatabaseStatement,
-                       QStringLiteral("%1 cannot be written: it or its folder is read-only (%2).").arg(where, reason));
-    case StoreError::NoRight:
-        return Failure(ErrorNumber::DatabaseStatement,
-                       QStringLiteral("%1 refused: your database user lacks a right Quillset needs (%2). Ask the "
-                                      "database's administrator to grant it.")
+        return Failure(ErrorNumber::DatabaseLocked,
+                       QCoreApplication::translate(
+                           "Connection", "%1 is busy: another program is using it (%2). Try again in a moment.")
                            .arg(where, reason));
+    case StoreError::ReadOnly:
+        return Failure(
+            ErrorNumber::DatabaseStatement,
+            QCoreApplication::translate("Connection", "%1 cannot be written: it or its folder is read-only (%2).")
+                .arg(where, reason));
+    case StoreError::NoRight:
+        return Failure(
+            ErrorNumber::DatabaseStatement,
+            QCoreApplication::translate("Connection",
+                                        "%1 refused: your database user lacks a right Quillset needs (%2). Ask the "
+                                        "database's administrator to grant it.")
+                .arg(where, reason));
     case StoreError::Full:
         return Failure(ErrorNumber::DatabaseStatement,
-                       QStringLiteral("%1 cannot be written: the disk is full (%2).").arg(where, reason));
+                       QCoreApplication::translate("Connection", "%1 cannot be written: the disk is full (%2).")
+                           .arg(where, reason));
     case StoreError::Damaged:
         return Failure(ErrorNumber::DatabaseUnreadable,
-                       QStringLiteral("%1 is damaged (%2). Restore it from a backup.").arg(where, reason));
+                       QCoreApplication::translate("Connection", "%1 is damaged (%2). Restore it from a backup.")
+                           .arg(where, reason));
     case StoreError::Gone:
         return Failure(ErrorNumber::DatabaseUnreadable,
-                       QStringLiteral("%1 cannot be reached (%2).").arg(where, reason));
+                       QCoreApplication::translate("Connection", "%1 cannot be reached (%2).").arg(where, reason));
     case StoreError::Duplicate:
     case StoreError::Other:
         break;
     }
-    return Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database refused the request: %1").arg(reason));
+    return Failure(ErrorNumber::DatabaseStatement,
+                   QCoreApplication::translate("Connection", "The database refused the request: %1").arg(reason));
 }
 
 QSqlQuery Connection::run(const QString &sql, const QVariantList &values) const
 {
     QSqlDatabase db = database();
     if (!db.isOpen())
-        throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database is not open."));
+        throw Failure(ErrorNumber::DatabaseStatement,
+                      QCoreApplication::translate("Connection", "The database is not open."));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (tryRun(query, sql, values))

@@ -6,6 +6,7 @@
 #include "store/DataSource.h"
 #include "store/StoredAmount.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlRecord>
@@ -33,7 +34,9 @@ qint64 rowCount(const Connection &connection, const QString &table)
 
 void refuseTarget(const QString &to, const QString &cause)
 {
-    throw Failure(ErrorNumber::FileWrite, QStringLiteral("Nothing was copied into \"%1\": %2").arg(shown(to), cause));
+    throw Failure(
+        ErrorNumber::FileWrite,
+        QCoreApplication::translate("CopyDatabase", "Nothing was copied into \"%1\": %2").arg(shown(to), cause));
 }
 
 // Makes the target's schema when it has none; returns true when this call made it.
@@ -89,7 +92,8 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
 {
     if (shown(from) == shown(to)
         || (!isServerLocation(from) && QFileInfo(from).absoluteFilePath() == QFileInfo(to).absoluteFilePath()))
-        throw Failure(ErrorNumber::FileWrite, QStringLiteral("A database cannot be copied into itself."));
+        throw Failure(ErrorNumber::FileWrite,
+                      QCoreApplication::translate("CopyDatabase", "A database cannot be copied into itself."));
     // The source is opened as the program opens it, so an older one is upgraded (and backed up) first.
     const std::unique_ptr<Store> source = Store::OpenDatabase(from, OdbcInstaller::none(), options);
 
@@ -101,8 +105,10 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
         const qint64 cheques = rowCount(into, QStringLiteral("Cheque"));
         if (accounts > 0 || cheques > 0)
             refuseTarget(to,
-                         QStringLiteral("it holds %1 account(s) and %2 cheque(s) already. Copy into a new file or an "
-                                        "empty server database.")
+                         QCoreApplication::translate(
+                             "CopyDatabase",
+                             "it holds %1 account(s) and %2 cheque(s) already. Copy into a new file or an "
+                             "empty server database.")
                              .arg(accounts)
                              .arg(cheques));
         into.inTransaction([&] {

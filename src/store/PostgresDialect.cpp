@@ -5,6 +5,7 @@
 #include "store/StoreLog.h"
 #include "store/StoredAmount.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -61,9 +62,10 @@ QString PostgresDialect::withoutPassword(const QString &location)
 QString PostgresDialect::describe() const
 {
     const QString host = hostOf(m_uri);
-    return QStringLiteral("The database \"%1\" on the server %2")
+    return QCoreApplication::translate("PostgresDialect", "The database \"%1\" on the server %2")
         .arg(databaseName(m_uri),
-             host.isEmpty() ? QStringLiteral("of this computer") : QStringLiteral("\"%1\"").arg(host));
+             host.isEmpty() ? QCoreApplication::translate("PostgresDialect", "of this computer")
+                            : QStringLiteral("\"%1\"").arg(host));
 }
 
 void PostgresDialect::open(QSqlDatabase &db) const
@@ -72,7 +74,9 @@ void PostgresDialect::open(QSqlDatabase &db) const
     if (!m_uri.isValid() || databaseName(m_uri).isEmpty())
         throw Failure(
             ErrorNumber::DatabaseMissing,
-            QStringLiteral("\"%1\" does not name a database; write it as postgresql://user@host/database.").arg(shown));
+            QCoreApplication::translate("PostgresDialect",
+                                        "\"%1\" does not name a database; write it as postgresql://user@host/database.")
+                .arg(shown));
     db.setHostName(hostOf(m_uri));
     if (m_uri.port() > 0)
         db.setPort(m_uri.port());
@@ -100,7 +104,7 @@ void PostgresDialect::open(QSqlDatabase &db) const
     db.setConnectOptions(options.join(u';'));
     if (!db.open())
         throw Failure(ErrorNumber::DatabaseUnreadable,
-                      QStringLiteral("Quillset cannot reach its database %1: %2")
+                      QCoreApplication::translate("PostgresDialect", "Quillset cannot reach its database %1: %2")
                           .arg(shown, db.lastError().databaseText().trimmed()));
 }
 
@@ -155,16 +159,19 @@ void PostgresDialect::checkRights(const Connection &connection) const
                 lacks.append(rights[i]);
         }
         if (!lacks.isEmpty())
-            missing.append(QStringLiteral("%1 on %2").arg(lacks.join(QStringLiteral(", ")), query.value(0).toString()));
+            missing.append(QCoreApplication::translate("PostgresDialect", "%1 on %2")
+                               .arg(lacks.join(QStringLiteral(", ")), query.value(0).toString()));
     }
     if (missing.isEmpty())
         return;
-    throw Failure(ErrorNumber::DatabaseUnreadable,
-                  QStringLiteral("Quillset cannot open its database \"%1\": the database user \"%2\" lacks rights "
-                                 "it needs: %3. The tables are there, so do not make them again; ask the database's "
-                                 "administrator to grant the rights (GRANT SELECT, INSERT, UPDATE, DELETE ON ALL "
-                                 "TABLES IN SCHEMA %4 TO %2).")
-                      .arg(shownLocation(), user, missing.join(QStringLiteral("; ")), schema));
+    throw Failure(
+        ErrorNumber::DatabaseUnreadable,
+        QCoreApplication::translate("PostgresDialect",
+                                    "Quillset cannot open its database \"%1\": the database user \"%2\" lacks rights "
+                                    "it needs: %3. The tables are there, so do not make them again; ask the database's "
+                                    "administrator to grant the rights (GRANT SELECT, INSERT, UPDATE, DELETE ON ALL "
+                                    "TABLES IN SCHEMA %4 TO %2).")
+            .arg(shownLocation(), user, missing.join(QStringLiteral("; ")), schema));
 }
 
 int PostgresDialect::socketOf(const QSqlDatabase &db) const
@@ -216,7 +223,8 @@ qint64 PostgresDialect::insert(const Connection &connection, const QString &sql,
     // The driver knows no Id of a new row here; the statement says it.
     QSqlQuery query = connection.run(sql + QStringLiteral(" RETURNING Id"), values);
     if (!connection.next(query))
-        throw Failure(ErrorNumber::DatabaseStatement, QStringLiteral("The database did not say which row it added."));
+        throw Failure(ErrorNumber::DatabaseStatement,
+                      QCoreApplication::translate("PostgresDialect", "The database did not say which row it added."));
     return query.value(0).toLongLong();
 }
 

@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Dialect.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QJsonDocument>
@@ -175,8 +176,8 @@ QString rowName(qint64 id, const QString &state)
 {
     const QJsonObject fields = QJsonDocument::fromJson(state.toUtf8()).object();
     if (fields.isEmpty())
-        return QStringLiteral("row %1").arg(id);
-    return QStringLiteral("%1 cheque %2 (row %3)")
+        return QCoreApplication::translate("RegisterHistory", "row %1").arg(id);
+    return QCoreApplication::translate("RegisterHistory", "%1 cheque %2 (row %3)")
         .arg(fields.value(QStringLiteral("bankid")).toString(), fields.value(QStringLiteral("chequeno")).toString())
         .arg(id);
 }
@@ -187,13 +188,14 @@ QString fieldChanges(const QString &kept, const QString &found)
     const QJsonObject now = QJsonDocument::fromJson(found.toUtf8()).object();
     // An empty value and none at all differ: a crossing of "" is the two lines alone, none is uncrossed.
     const auto shown = [](const QJsonValue &value) {
-        return value.isNull() ? QStringLiteral("(none)") : QStringLiteral("\"%1\"").arg(value.toString());
+        return value.isNull() ? QCoreApplication::translate("RegisterHistory", "(none)")
+                              : QStringLiteral("\"%1\"").arg(value.toString());
     };
     QStringList changes;
     for (auto field = now.begin(); field != now.end(); ++field) {
         // A field the entry predates is not one it vouches for.
         if (before.contains(field.key()) && before.value(field.key()) != field.value())
-            changes << QStringLiteral("%1 %2 where its history has %3")
+            changes << QCoreApplication::translate("RegisterHistory", "%1 %2 where its history has %3")
                            .arg(field.key(), shown(field.value()), shown(before.value(field.key())));
     }
     return changes.join(QStringLiteral(", "));
@@ -427,12 +429,16 @@ RegisterCheck RegisterHistory::verify() const
         ++check.events;
         if (check.brokenLink.isEmpty()) {
             if (event.previousHash != previous)
-                check.brokenLink = QStringLiteral("History entry %1 does not follow the entry before it: an entry "
+                check.brokenLink
+                    = QCoreApplication::translate("RegisterHistory",
+                                                  "History entry %1 does not follow the entry before it: an entry "
                                                   "was removed or slipped in before it.")
-                                       .arg(event.id);
+                          .arg(event.id);
             else if (hashOf(event) != event.hash)
-                check.brokenLink = QStringLiteral("History entry %1 (%2 %3, %4) was changed after it was written.")
-                                       .arg(QString::number(event.id), event.subject, event.key, event.action);
+                check.brokenLink
+                    = QCoreApplication::translate("RegisterHistory",
+                                                  "History entry %1 (%2 %3, %4) was changed after it was written.")
+                          .arg(QString::number(event.id), event.subject, event.key, event.action);
         }
         previous = event.hash;
         if (event.subject == kCheque)
@@ -455,7 +461,8 @@ RegisterCheck RegisterHistory::verify() const
         // A row whose number was given back ("not printed") and whose Id the table then gave again
         // outside the program has no history of its own either.
         if (kept == lastOfCheque.cend() || !kept->stillARow) {
-            check.differences << QStringLiteral("%1 has no history: it was written outside the program.")
+            check.differences << QCoreApplication::translate("RegisterHistory",
+                                                             "%1 has no history: it was written outside the program.")
                                      .arg(rowName(id, writer.write(*rows)));
             continue;
         }
@@ -465,13 +472,14 @@ RegisterCheck RegisterHistory::verify() const
         lastOfCheque.remove(id);
     }
     for (const auto &[id, state] : changed)
-        check.differences << QStringLiteral("%1 was changed outside the program: %2.")
+        check.differences << QCoreApplication::translate("RegisterHistory", "%1 was changed outside the program: %2.")
                                  .arg(rowName(id, state), fieldChanges(lastState(id), state));
     QList<qint64> gone = lastOfCheque.keys();
     std::sort(gone.begin(), gone.end());
     for (const qint64 id : gone) {
         if (lastOfCheque.value(id).stillARow)
-            check.differences << QStringLiteral("%1 was deleted outside the program.").arg(rowName(id, lastState(id)));
+            check.differences << QCoreApplication::translate("RegisterHistory", "%1 was deleted outside the program.")
+                                     .arg(rowName(id, lastState(id)));
     }
     return check;
 }

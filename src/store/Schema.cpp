@@ -3,6 +3,7 @@
 #include "store/Backends.h"
 #include "store/Connection.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
@@ -75,9 +76,11 @@ void applySteps(const Connection &connection, int from, int to, const UpgradePro
     const QList<SchemaStep> steps = connection.dialect().upgradeSteps();
     const QList<int> numbers = stepNumbers(connection.dialect());
     if (!numberedInOrder(numbers) || numbers.value(numbers.size() - 1) != schemaVersion())
-        throw Failure(ErrorNumber::DatabaseUpgrade,
-                      QStringLiteral("This program's upgrade steps are not numbered in order, so it upgrades no "
-                                     "database."));
+        throw Failure(
+            ErrorNumber::DatabaseUpgrade,
+            QCoreApplication::translate("Schema",
+                                        "This program's upgrade steps are not numbered in order, so it upgrades no "
+                                        "database."));
     int total = 0;
     for (const SchemaStep &step : steps) {
         if (step.version > from && step.version <= to)
@@ -108,13 +111,14 @@ QString upgradeNotesSummary(const QStringList &notes)
     if (notes.isEmpty())
         return QString();
     constexpr int kShown = 10;
-    QString summary = QStringLiteral("The database was upgraded; %1 row(s) could not be kept exactly as they were:")
+    QString summary = QCoreApplication::translate(
+                          "Schema", "The database was upgraded; %1 row(s) could not be kept exactly as they were:")
                           .arg(notes.size());
     for (const QString &note : notes.mid(0, kShown))
         summary += u'\n' + note;
     if (notes.size() > kShown)
-        summary += QStringLiteral("\n...and %1 more.").arg(notes.size() - kShown);
-    return summary + QStringLiteral("\nEvery one is kept in the database's table UpgradeNote.");
+        summary += QCoreApplication::translate("Schema", "\n...and %1 more.").arg(notes.size() - kShown);
+    return summary + QCoreApplication::translate("Schema", "\nEvery one is kept in the database's table UpgradeNote.");
 }
 
 QList<int> stepNumbers(const Dialect &dialect)
@@ -183,7 +187,8 @@ QStringList upgradeSchema(const Connection &connection, int version, const Upgra
         });
     } catch (const Failure &failure) {
         throw Failure(ErrorNumber::DatabaseUpgrade,
-                      QStringLiteral("%1 could not be upgraded from version %2 to %3, so it was left as it was: %4")
+                      QCoreApplication::translate(
+                          "Schema", "%1 could not be upgraded from version %2 to %3, so it was left as it was: %4")
                           .arg(connection.dialect().describe())
                           .arg(version)
                           .arg(schemaVersion())

@@ -6,6 +6,7 @@
 #include "store/SqliteCursor.h"
 #include "store/StoredAmount.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +49,11 @@ bool looksLikeAccessFile(const QString &path)
     return head.contains("Standard Jet DB") || head.contains("Standard ACE DB");
 }
 
-const QString kLockedByAnother = QStringLiteral("the file is locked by another program. Close it and try again.");
+QString lockedByAnother()
+{
+    return QCoreApplication::translate("SqliteDialect",
+                                       "the file is locked by another program. Close it and try again.");
+}
 
 } // namespace
 
@@ -60,7 +65,7 @@ SqliteDialect::SqliteDialect(QString path)
 
 QString SqliteDialect::describe() const
 {
-    return QStringLiteral("The database \"%1\"").arg(shownLocation());
+    return QCoreApplication::translate("SqliteDialect", "The database \"%1\"").arg(shownLocation());
 }
 
 QString SqliteDialect::shownLocation() const
@@ -70,21 +75,22 @@ QString SqliteDialect::shownLocation() const
 
 void SqliteDialect::refuse(ErrorNumber number, const QString &cause) const
 {
-    throw Failure(
-        number,
-        QStringLiteral("Quillset cannot open its database \"%1\": %2").arg(QDir::toNativeSeparators(m_path), cause));
+    throw Failure(number,
+                  QCoreApplication::translate("SqliteDialect", "Quillset cannot open its database \"%1\": %2")
+                      .arg(QDir::toNativeSeparators(m_path), cause));
 }
 
 void SqliteDialect::createFile(const QString &path)
 {
     if (QFileInfo::exists(path))
         throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("\"%1\" exists already; a new database is never made over a file.")
+                      QCoreApplication::translate("SqliteDialect",
+                                                  "\"%1\" exists already; a new database is never made over a file.")
                           .arg(QDir::toNativeSeparators(path)));
     QFile file(path);
     if (!file.open(QIODevice::NewOnly | QIODevice::WriteOnly))
         throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The database \"%1\" cannot be made: %2.")
+                      QCoreApplication::translate("SqliteDialect", "The database \"%1\" cannot be made: %2.")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
@@ -92,11 +98,13 @@ void SqliteDialect::open(QSqlDatabase &db) const
 {
     const QFileInfo info(m_path);
     if (!info.exists())
-        refuse(ErrorNumber::DatabaseMissing, QStringLiteral("the file does not exist."));
+        refuse(ErrorNumber::DatabaseMissing, QCoreApplication::translate("SqliteDialect", "the file does not exist."));
     if (const QString other = otherThanAFile(m_path); !other.isEmpty())
-        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("it is %1, not a file.").arg(other));
+        refuse(ErrorNumber::DatabaseUnreadable,
+               QCoreApplication::translate("SqliteDialect", "it is %1, not a file.").arg(other));
     if (!info.isReadable())
-        refuse(ErrorNumber::DatabaseUnreadable, QStringLiteral("you have no permission to read it."));
+        refuse(ErrorNumber::DatabaseUnreadable,
+               QCoreApplication::translate("SqliteDialect", "you have no permission to read it."));
     // "mode=rw" keeps SQLite from creating an empty file should the real one vanish meanwhile.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000;QSQLITE_OPEN_URI"));
     db.setDatabaseName(QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
@@ -113,13 +121,15 @@ void SqliteDialect::probe(QSqlDatabase &db) const
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
         const int code = primaryCode(probe.lastError());
         if (code == Busy || code == Locked)
-            refuse(ErrorNumber::DatabaseLocked, kLockedByAnother);
+            refuse(ErrorNumber::DatabaseLocked, lockedByAnother());
         if (looksLikeAccessFile(m_path))
             refuse(ErrorNumber::DatabaseUnreadable,
-                   QStringLiteral("it is an old Access-format database. Quillset keeps its records in SQLite; use "
-                                  "the Records.mdb delivered with this version."));
+                   QCoreApplication::translate(
+                       "SqliteDialect",
+                       "it is an old Access-format database. Quillset keeps its records in SQLite; use "
+                       "the Records.mdb delivered with this version."));
         refuse(ErrorNumber::DatabaseUnreadable,
-               QStringLiteral("the file is not a Quillset database or is damaged (%1).")
+               QCoreApplication::translate("SqliteDialect", "the file is not a Quillset database or is damaged (%1).")
                    .arg(probe.lastError().databaseText()));
     }
     // The read lets go of the file before the write lock is asked for: a read held while waiting for
@@ -132,9 +142,10 @@ void SqliteDialect::probe(QSqlDatabase &db) const
         return;
     }
     if (classify(lock.lastError()) == StoreError::Busy)
-        refuse(ErrorNumber::DatabaseLocked, kLockedByAnother);
+        refuse(ErrorNumber::DatabaseLocked, lockedByAnother());
     refuse(ErrorNumber::DatabaseUnreadable,
-           QStringLiteral("the file cannot be written (%1).").arg(lock.lastError().databaseText()));
+           QCoreApplication::translate("SqliteDialect", "the file cannot be written (%1).")
+               .arg(lock.lastError().databaseText()));
 }
 
 int SqliteDialect::schemaVersion(const Connection &connection) const
@@ -167,13 +178,15 @@ void SqliteDialect::backUp(const Connection &connection, int version) const
         QFile::remove(partial);
         connection.run(QStringLiteral("VACUUM INTO ?"), {partial});
         if (!QFile::rename(partial, backup))
-            throw Failure(ErrorNumber::FileWrite, QStringLiteral("the finished copy could not be named."));
+            throw Failure(ErrorNumber::FileWrite,
+                          QCoreApplication::translate("SqliteDialect", "the finished copy could not be named."));
     } catch (const Failure &failure) {
         QFile::remove(partial);
         throw Failure(
             ErrorNumber::DatabaseUpgrade,
-            QStringLiteral("Quillset needs to upgrade the database \"%1\" and first keeps a copy of it, "
-                           "but the copy \"%2\" could not be made: %3 Nothing was changed.")
+            QCoreApplication::translate("SqliteDialect",
+                                        "Quillset needs to upgrade the database \"%1\" and first keeps a copy of it, "
+                                        "but the copy \"%2\" could not be made: %3 Nothing was changed.")
                 .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(backup), failure.description()));
     }
 }

@@ -5,6 +5,7 @@
 #include "store/DataSource.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,8 @@ QString shownLocation(const QString &location)
 [[noreturn]] void refuse(ErrorNumber number, const QString &location, const QString &cause)
 {
     throw Failure(number,
-                  QStringLiteral("Quillset cannot open its database \"%1\": %2").arg(shownLocation(location), cause));
+                  QCoreApplication::translate("Store", "Quillset cannot open its database \"%1\": %2")
+                      .arg(shownLocation(location), cause));
 }
 
 } // namespace
@@ -52,11 +54,13 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
     // The version is read before anything else is done, so that a newer database stays untouched.
     const int version = dialect.schemaVersion(*connection);
     if (version > schemaVersion())
-        refuse(ErrorNumber::DatabaseTooNew, location,
-               QStringLiteral("it was made by a newer version of Quillset (database version %1; this program "
-                              "reads version %2 and older). Use the newer program, or install it here.")
-                   .arg(version)
-                   .arg(schemaVersion()));
+        refuse(
+            ErrorNumber::DatabaseTooNew, location,
+            QCoreApplication::translate("Store",
+                                        "it was made by a newer version of Quillset (database version %1; this program "
+                                        "reads version %2 and older). Use the newer program, or install it here.")
+                .arg(version)
+                .arg(schemaVersion()));
     const bool server = dialect.isShared();
     for (const QString &table : kTables) {
         if (dialect.hasTable(*connection, table))
@@ -64,12 +68,16 @@ std::unique_ptr<Store> Store::OpenDatabase(const QString &location, const OdbcIn
         // A server database is made empty by its administrator, and initialised only when asked.
         if (server && version == 0)
             refuse(ErrorNumber::DatabaseMissing, location,
-                   QStringLiteral("it has no Quillset tables yet. If it is the database meant for Quillset, make "
-                                  "them with: quillset --database \"%1\" --initialise")
+                   QCoreApplication::translate(
+                       "Store",
+                       "it has no Quillset tables yet. If it is the database meant for Quillset, make "
+                       "them with: quillset --database \"%1\" --initialise")
                        .arg(shownLocation(location)));
         refuse(ErrorNumber::DatabaseUnreadable, location,
-               QStringLiteral("the %1 has no table %2, so it is not a Quillset database.")
-                   .arg(server ? QStringLiteral("database") : QStringLiteral("file"), table));
+               QCoreApplication::translate("Store", "the %1 has no table %2, so it is not a Quillset database.")
+                   .arg(server ? QCoreApplication::translate("Store", "database")
+                               : QCoreApplication::translate("Store", "file"),
+                        table));
     }
     QStringList notes;
     if (version < schemaVersion())
@@ -100,10 +108,12 @@ void Store::createDatabase(const QString &location, bool sampleAccount, const St
     std::unique_ptr<Dialect> dialect = dialectFor(location, options.timeoutSeconds);
     if (dialect->isShared()) {
         if (!isUninitialised(location, options))
-            throw Failure(ErrorNumber::FileWrite,
-                          QStringLiteral("The database \"%1\" holds tables already; a new Quillset database is only "
-                                         "made in an empty one.")
-                              .arg(shownLocation(location)));
+            throw Failure(
+                ErrorNumber::FileWrite,
+                QCoreApplication::translate("Store",
+                                            "The database \"%1\" holds tables already; a new Quillset database is only "
+                                            "made in an empty one.")
+                    .arg(shownLocation(location)));
         const Connection connection(std::move(dialect));
         createSchema(connection, sampleAccount);
         return;

@@ -5,6 +5,7 @@
 #include "store/PrinterCalibrations.h"
 #include "store/RegisterHistory.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -47,8 +48,10 @@ QString SystemParameters::GetSystemParameter(const QString &key) const
 QString SystemParameters::presentIn(const QString &key, const std::optional<QString> &value)
 {
     if (!value)
-        throw Failure(ErrorNumber::ParameterMissing,
-                      QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(key));
+        throw Failure(
+            ErrorNumber::ParameterMissing,
+            QCoreApplication::translate("SystemParameters", "The system parameter \"%1\" is missing from the database.")
+                .arg(key));
     return *value;
 }
 
@@ -94,7 +97,9 @@ void SystemParameters::replaceInTransaction(const QString &key, const std::optio
                            {key, value, key});
     if (write.numRowsAffected() < 1)
         throw Failure(ErrorNumber::StaleRecord,
-                      QStringLiteral("The setting \"%1\" was changed elsewhere since it was read.").arg(key));
+                      QCoreApplication::translate("SystemParameters",
+                                                  "The setting \"%1\" was changed elsewhere since it was read.")
+                          .arg(key));
     noteChange(key, read, value);
 }
 
@@ -107,9 +112,10 @@ int SystemParameters::wholeNumberIn(const QString &key, const QString &text)
 {
     const std::optional<qint64> number = wholeNumber(text);
     if (!number || *number > std::numeric_limits<int>::max() || *number < std::numeric_limits<int>::min())
-        throw Failure(
-            ErrorNumber::ParameterNotNumber,
-            QStringLiteral("The system parameter \"%1\" should be a whole number but holds \"%2\".").arg(key, text));
+        throw Failure(ErrorNumber::ParameterNotNumber,
+                      QCoreApplication::translate(
+                          "SystemParameters", "The system parameter \"%1\" should be a whole number but holds \"%2\".")
+                          .arg(key, text));
     return static_cast<int>(*number);
 }
 
@@ -131,10 +137,13 @@ DateRules SystemParameters::dateRules(const QDate &today) const
     // A date is never read in an order the office did not choose: a setting that cannot be read
     // stops the reading of dates, rather than falling back to another order.
     const auto unusable = [](const QString &key, const QString &text, const QString &should) {
-        return Failure(ErrorNumber::ParameterNotNumber,
-                       QStringLiteral("The setting \"%1\" holds \"%2\", but should be %3. Set it under Options.")
-                           .arg(key, text, should),
-                       QStringLiteral("The setting \"%1\" holds \"%2\", but should be %3.").arg(key, text, should));
+        return Failure(
+            ErrorNumber::ParameterNotNumber,
+            QCoreApplication::translate("SystemParameters",
+                                        "The setting \"%1\" holds \"%2\", but should be %3. Set it under Options.")
+                .arg(key, text, should),
+            QCoreApplication::translate("SystemParameters", "The setting \"%1\" holds \"%2\", but should be %3.")
+                .arg(key, text, should));
     };
     const auto months = [&](const QString &key, int fallback, int longest) {
         const std::optional<QString> text = find(key);
@@ -142,7 +151,9 @@ DateRules SystemParameters::dateRules(const QDate &today) const
             return fallback;
         const std::optional<int> number = monthsFromText(*text, longest);
         if (!number)
-            throw unusable(key, *text, QStringLiteral("a whole number of months from 1 to %1").arg(longest));
+            throw unusable(
+                key, *text,
+                QCoreApplication::translate("SystemParameters", "a whole number of months from 1 to %1").arg(longest));
         return *number;
     };
     DateRules rules;
@@ -150,7 +161,8 @@ DateRules SystemParameters::dateRules(const QDate &today) const
     if (const std::optional<QString> text = find(Parameter::OrderOfDates)) {
         const std::optional<DateOrder> order = dateOrderFromCode(*text);
         if (!order)
-            throw unusable(Parameter::OrderOfDates, *text, QStringLiteral("DMY, MDY or YMD"));
+            throw unusable(Parameter::OrderOfDates, *text,
+                           QCoreApplication::translate("SystemParameters", "DMY, MDY or YMD"));
         rules.order = *order;
     }
     rules.staleMonths = months(Parameter::StaleMonths, kDefaultStaleMonths, kLongestStaleMonths);
@@ -173,10 +185,12 @@ PrintSettings SystemParameters::printSettings() const
         = wholeNumberIn(Parameter::Orientation, presentIn(Parameter::Orientation, value(Parameter::Orientation)));
     if (orientation != static_cast<int>(Orientation::Portrait)
         && orientation != static_cast<int>(Orientation::Landscape))
-        throw Failure(ErrorNumber::ParameterNotNumber,
-                      QStringLiteral("The printer does not accept the orientation %1; the \"Orientation\" setting "
-                                     "must be 1 (portrait) or 2 (landscape).")
-                          .arg(orientation));
+        throw Failure(
+            ErrorNumber::ParameterNotNumber,
+            QCoreApplication::translate("SystemParameters",
+                                        "The printer does not accept the orientation %1; the \"Orientation\" setting "
+                                        "must be 1 (portrait) or 2 (landscape).")
+                .arg(orientation));
     settings.orientation = static_cast<Orientation>(orientation);
     settings.position = wholeNumberIn(Parameter::ChequePosition,
                                       presentIn(Parameter::ChequePosition, value(Parameter::ChequePosition)));

@@ -18,24 +18,22 @@ const QString kBackup = QStringLiteral("backup");
 const QString kRestore = QStringLiteral("restore");
 const QString kDailyBackup = QStringLiteral("daily-backup");
 
-QString tr(const char *text, const char *disambiguation = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("BackupCommand", text, disambiguation, n);
-}
-
 int writeDailyBackup(const Store &store)
 {
     const DailyBackupSettings settings = loadDailyBackupSettings(store);
     const DailyBackupOutcome outcome = runDailyBackup(store, settings, commandLineToday());
     const QString file = QDir::toNativeSeparators(outcome.file);
-    sayLine(outcome.written ? tr("Backed up the register to %1").arg(file)
-                            : tr("Today's backup %1 was already written.").arg(file));
+    sayLine(outcome.written
+                ? QCoreApplication::translate("BackupCommand", "Backed up the register to %1").arg(file)
+                : QCoreApplication::translate("BackupCommand", "Today's backup %1 was already written.").arg(file));
     if (!outcome.removed.isEmpty())
-        sayLine(tr("Removed %n backup(s) older than %1 days.", nullptr, int(outcome.removed.size()))
+        sayLine(QCoreApplication::translate("BackupCommand", "Removed %n backup(s) older than %1 days.", nullptr,
+                                            int(outcome.removed.size()))
                     .arg(settings.keepDays));
     // The copy is made, but a folder that cannot be tidied fills up: the scheduled job must be told.
     if (!outcome.notRemoved.isEmpty())
-        return sayFailure(tr("These backups are older than %1 days but could not be removed: %2")
+        return sayFailure(QCoreApplication::translate(
+                              "BackupCommand", "These backups are older than %1 days but could not be removed: %2")
                               .arg(settings.keepDays)
                               .arg(outcome.notRemoved.join(QStringLiteral("; "))));
     return ExitStatus::Done;
@@ -49,12 +47,12 @@ QList<QCommandLineOption> BackupCommand::options() const
         {kBackup,
          QCoreApplication::translate("BackupCommand",
                                      "Write a consistent copy of the register to FILE, while others may use it."),
-         QStringLiteral("FILE")},
+         QCoreApplication::translate("BackupCommand", "FILE")},
         {kRestore,
          QCoreApplication::translate("BackupCommand",
                                      "Put the copy FILE in the register's place, once it is checked; the register "
                                      "it replaces is kept as <name>.before-restore. Close Quillset everywhere first."),
-         QStringLiteral("FILE")},
+         QCoreApplication::translate("BackupCommand", "FILE")},
         {kDailyBackup,
          QCoreApplication::translate("BackupCommand",
                                      "Write today's copy of the register into the backup folder set in Options, "

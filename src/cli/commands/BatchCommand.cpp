@@ -182,7 +182,8 @@ int BatchCommand::run(CommandRun &run) const
                                                                             : batch.registered.value(row.line).chequeNo;
                 pages.append(composer.compose(cheque));
             }
-            writeFile(target, FileKind::Pdf, renderPdf(pages, QStringLiteral("Quillset batch %1").arg(file.name)),
+            writeFile(target, FileKind::Pdf,
+                      renderPdf(pages, QCoreApplication::translate("BatchCommand", "Quillset batch %1").arg(file.name)),
                       store.databaseFile());
             sayLine(
                 QCoreApplication::translate("BatchCommand", "Wrote %1 cheque(s) of \"%2\" to %3; nothing was recorded.")

@@ -65,7 +65,9 @@ int CalibrationCommand::run(CommandRun &run) const
         const PageMetrics metrics;
         const CalibrationSheetJob sheet = calibrationSheetJob(store, parser.value(kAccount), queue, metrics);
         if (parser.isSet(kPdf)) {
-            writeFile(path, FileKind::Pdf, renderPdf({sheet.page}, QStringLiteral("Quillset calibration sheet")),
+            writeFile(path, FileKind::Pdf,
+                      renderPdf({sheet.page},
+                                QCoreApplication::translate("CalibrationCommand", "Quillset calibration sheet")),
                       store.databaseFile());
             sayLine(QCoreApplication::translate("CalibrationCommand", "Wrote the calibration sheet of \"%1\" to %2")
                         .arg(parser.value(kAccount), path));

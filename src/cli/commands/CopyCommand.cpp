@@ -8,8 +8,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
-
 namespace quillset {
 
 using namespace SharedOptions;
@@ -67,8 +65,12 @@ int CopyCommand::run(CommandRun &run) const
                 .arg(PostgresDialect::withoutPassword(from), PostgresDialect::withoutPassword(to)));
     bool same = true;
     for (const TableCount &count : counts) {
-        std::printf("  %-12s %10lld rows in FROM, %10lld rows in TO\n", qUtf8Printable(count.table), count.from,
-                    count.to);
+        // The table's name and the counts keep their columns; only the words are translated.
+        sayLine(
+            QStringLiteral("  %1 %2").arg(count.table.leftJustified(12),
+                                          QCoreApplication::translate("CopyCommand", "%1 rows in FROM, %2 rows in TO")
+                                              .arg(count.from, 10)
+                                              .arg(count.to, 10)));
         same = same && count.from == count.to;
     }
     if (!same)

@@ -74,7 +74,7 @@ RequestedCheque readRequestedCheque(const QCommandLineParser &parser, const Stor
     const DateRules dates = store.parameters().dateRules(commandLineToday());
     const ChequeReading reading = readCheque(texts, account->money, dates);
     if (reading.incomplete())
-        return refused(kIncompleteChequeMessage
+        return refused(incompleteChequeMessage()
                        + QCoreApplication::translate("OneCheque", ": give --cheque, --pay, --date and --amount."));
     if (!reading.cheque)
         return refused(reading.messages());

@@ -53,7 +53,7 @@ int PrintCommand::run(CommandRun &run) const
             [&](const IssueContext &context) {
                 return request.next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
             },
-            QStringLiteral("Cheque %1 printed and recorded."));
+            QCoreApplication::translate("PrintCommand", "Cheque %1 printed and recorded."));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

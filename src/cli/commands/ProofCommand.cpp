@@ -39,8 +39,10 @@ int ProofCommand::run(CommandRun &run) const
         CupsPrintQueue queue(2000);
         const ProofPrinter printer = proofPrinter(queue);
         const ChequePage page = composeChequePage(store, cheque, metrics, printer.name);
-        writeFile(run.parser.value(kPdf), FileKind::Pdf,
-                  renderPdf({page}, QStringLiteral("Quillset cheque %1").arg(cheque.number)), store.databaseFile());
+        writeFile(
+            run.parser.value(kPdf), FileKind::Pdf,
+            renderPdf({page}, QCoreApplication::translate("ProofCommand", "Quillset cheque %1").arg(cheque.number)),
+            store.databaseFile());
         std::printf("%s\n", qUtf8Printable(calibrationNote(store, printer.name)));
         // Nobody can be asked here: a date that needs a second look is said.
         if (!request.dateFlag.isEmpty())

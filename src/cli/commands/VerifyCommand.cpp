@@ -4,6 +4,7 @@
 #include "store/Store.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace quillset {
 
@@ -16,8 +17,9 @@ const QString kVerify = QStringLiteral("verify-register");
 QList<QCommandLineOption> VerifyCommand::options() const
 {
     return {{kVerify,
-             QStringLiteral("Check the register against its history: every entry still linked to the one "
-                            "before it, and every cheque as its last entry left it.")}};
+             QCoreApplication::translate("VerifyCommand",
+                                         "Check the register against its history: every entry still linked to the one "
+                                         "before it, and every cheque as its last entry left it.")}};
 }
 
 bool VerifyCommand::isWanted(const QCommandLineParser &parser) const
@@ -34,14 +36,16 @@ int VerifyCommand::run(CommandRun &run) const
         return sayFailure(failure);
     }
     if (!check.brokenLink.isEmpty())
-        sayLine(QStringLiteral("The history is broken: %1").arg(check.brokenLink));
+        sayLine(QCoreApplication::translate("VerifyCommand", "The history is broken: %1").arg(check.brokenLink));
     for (const QString &difference : check.differences)
         sayLine(difference);
-    sayLine(QStringLiteral("%1 history entries and %2 cheques checked: %3")
-                .arg(check.events)
-                .arg(check.cheques)
-                .arg(check.isClean() ? QStringLiteral("the register agrees with its history.")
-                                     : QStringLiteral("the register does NOT agree with its history.")));
+    sayLine(
+        QCoreApplication::translate("VerifyCommand", "%1 history entries and %2 cheques checked: %3")
+            .arg(check.events)
+            .arg(check.cheques)
+            .arg(check.isClean()
+                     ? QCoreApplication::translate("VerifyCommand", "the register agrees with its history.")
+                     : QCoreApplication::translate("VerifyCommand", "the register does NOT agree with its history.")));
     return check.isClean() ? ExitStatus::Done : ExitStatus::RegisterBroken;
 }
 

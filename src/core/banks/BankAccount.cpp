@@ -1,5 +1,6 @@
 #include "BankAccount.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace quillset {
@@ -13,13 +14,26 @@ struct MeasurementName
 };
 
 constexpr std::array<MeasurementName, kMeasurementCount> kMeasurementNames = {{
-    {"Width", "Paper Width"},          {"Height", "Cheq Height"},          {"DateLeft", "Date, Left"},
-    {"DateBottom", "Date, Top"},       {"DateWidth", "Date, Width"},       {"PayLeft", "Pay, Left"},
-    {"PayBottom", "Pay, Top"},         {"PayWidth", "Pay, Width"},         {"AmountLeft", "Amount, Left"},
-    {"AmountBottom", "Amount, Top"},   {"AmountWidth", "Amount, Width"},   {"Rupee1Left", "Rupee L1, Left"},
-    {"Rupee1Bottom", "Rupee L1, Top"}, {"Rupee1Width", "Rupee L1, Width"}, {"Rupee2Left", "Rupee L2, Left"},
-    {"Rupee2Bottom", "Rupee L2, Top"}, {"Rupee2Width", "Rupee L2, Width"}, {"Rupee3Left", "Stamp, Left"},
-    {"Rupee3Bottom", "Stamp, Top"},    {"Rupee3Width", "Stamp, Width"},
+    {"Width", QT_TRANSLATE_NOOP("BankAccount", "Paper Width")},
+    {"Height", QT_TRANSLATE_NOOP("BankAccount", "Cheq Height")},
+    {"DateLeft", QT_TRANSLATE_NOOP("BankAccount", "Date, Left")},
+    {"DateBottom", QT_TRANSLATE_NOOP("BankAccount", "Date, Top")},
+    {"DateWidth", QT_TRANSLATE_NOOP("BankAccount", "Date, Width")},
+    {"PayLeft", QT_TRANSLATE_NOOP("BankAccount", "Pay, Left")},
+    {"PayBottom", QT_TRANSLATE_NOOP("BankAccount", "Pay, Top")},
+    {"PayWidth", QT_TRANSLATE_NOOP("BankAccount", "Pay, Width")},
+    {"AmountLeft", QT_TRANSLATE_NOOP("BankAccount", "Amount, Left")},
+    {"AmountBottom", QT_TRANSLATE_NOOP("BankAccount", "Amount, Top")},
+    {"AmountWidth", QT_TRANSLATE_NOOP("BankAccount", "Amount, Width")},
+    {"Rupee1Left", QT_TRANSLATE_NOOP("BankAccount", "Rupee L1, Left")},
+    {"Rupee1Bottom", QT_TRANSLATE_NOOP("BankAccount", "Rupee L1, Top")},
+    {"Rupee1Width", QT_TRANSLATE_NOOP("BankAccount", "Rupee L1, Width")},
+    {"Rupee2Left", QT_TRANSLATE_NOOP("BankAccount", "Rupee L2, Left")},
+    {"Rupee2Bottom", QT_TRANSLATE_NOOP("BankAccount", "Rupee L2, Top")},
+    {"Rupee2Width", QT_TRANSLATE_NOOP("BankAccount", "Rupee L2, Width")},
+    {"Rupee3Left", QT_TRANSLATE_NOOP("BankAccount", "Stamp, Left")},
+    {"Rupee3Bottom", QT_TRANSLATE_NOOP("BankAccount", "Stamp, Top")},
+    {"Rupee3Width", QT_TRANSLATE_NOOP("BankAccount", "Stamp, Width")},
 }};
 
 } // namespace
@@ -31,7 +45,7 @@ QString measurementColumn(Measurement measurement)
 
 QString measurementLabel(Measurement measurement)
 {
-    return QString::fromLatin1(kMeasurementNames.at(static_cast<size_t>(measurement)).label);
+    return QCoreApplication::translate("BankAccount", kMeasurementNames.at(static_cast<size_t>(measurement)).label);
 }
 
 QString dateLayoutWord(DateLayout layout)

@@ -3,6 +3,8 @@
 #include "core/banks/LeafLimits.h"
 #include "core/base/Conversions.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillset {
@@ -20,15 +22,18 @@ Measurement measurementAt(int index)
 
 QString textLabel(int index)
 {
-    static const QString identity[]
-        = {QStringLiteral("Bank ID"), QStringLiteral("Bank Name"), QStringLiteral("Account #"),
-           QStringLiteral("Address"), QStringLiteral("City"),      QStringLiteral("Acc Type")};
-    static const QString crossing[] = {QStringLiteral("Crossing, Left"), QStringLiteral("Crossing, Top"),
-                                       QStringLiteral("Crossing, Width"), QStringLiteral("Crossing, Height")};
+    static const char *const identity[]
+        = {QT_TRANSLATE_NOOP("BankRecordTransfer", "Bank ID"),   QT_TRANSLATE_NOOP("BankRecordTransfer", "Bank Name"),
+           QT_TRANSLATE_NOOP("BankRecordTransfer", "Account #"), QT_TRANSLATE_NOOP("BankRecordTransfer", "Address"),
+           QT_TRANSLATE_NOOP("BankRecordTransfer", "City"),      QT_TRANSLATE_NOOP("BankRecordTransfer", "Acc Type")};
+    static const char *const crossing[] = {QT_TRANSLATE_NOOP("BankRecordTransfer", "Crossing, Left"),
+                                           QT_TRANSLATE_NOOP("BankRecordTransfer", "Crossing, Top"),
+                                           QT_TRANSLATE_NOOP("BankRecordTransfer", "Crossing, Width"),
+                                           QT_TRANSLATE_NOOP("BankRecordTransfer", "Crossing, Height")};
     if (index < BankAccountTexts::kFirstMeasurement)
-        return identity[index];
+        return QCoreApplication::translate("BankRecordTransfer", identity[index]);
     if (index >= BankAccountTexts::kFirstCrossing)
-        return crossing[index - BankAccountTexts::kFirstCrossing];
+        return QCoreApplication::translate("BankRecordTransfer", crossing[index - BankAccountTexts::kFirstCrossing]);
     return measurementLabel(measurementAt(index));
 }
 
@@ -58,16 +63,20 @@ double numberFromText(int index, const QString &text)
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw TextRefused(index,
-                          QStringLiteral("%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
-                              .arg(textLabel(index), text));
+        throw TextRefused(
+            index,
+            QCoreApplication::translate("BankRecordTransfer",
+                                        "%1 holds \"%2\", which is not a number. Enter centimetres, such as 20.3.")
+                .arg(textLabel(index), text));
     return value;
 }
 
 void requireWithinLimits(int index, const QString &text, MeasureKind kind, double value)
 {
     if (const QString problem = measureProblem(kind, value); !problem.isEmpty())
-        throw TextRefused(index, QStringLiteral("%1 holds \"%2\", but %3.").arg(textLabel(index), text, problem));
+        throw TextRefused(index,
+                          QCoreApplication::translate("BankRecordTransfer", "%1 holds \"%2\", but %3.")
+                              .arg(textLabel(index), text, problem));
 }
 
 std::optional<double> measurementFromText(int index, const QString &text)
@@ -85,10 +94,12 @@ std::optional<double> crossingFromText(int index, const QString &text)
     const double value = numberFromText(index, text);
     const int part = index - BankAccountTexts::kFirstCrossing;
     if (part >= 2 && value <= 0)
-        throw TextRefused(index,
-                          QStringLiteral("%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
-                                         "empty for the usual corner block.")
-                              .arg(textLabel(index), text));
+        throw TextRefused(
+            index,
+            QCoreApplication::translate("BankRecordTransfer",
+                                        "%1 holds \"%2\"; the crossing needs a size of more than 0 cm, or leave it "
+                                        "empty for the usual corner block.")
+                .arg(textLabel(index), text));
     requireWithinLimits(index, text, crossingKind(part), value);
     return value;
 }
@@ -146,17 +157,21 @@ std::optional<qint64> notOverFromText(const QString &typed)
         digits = digits && character >= u'0' && character <= u'9';
     const qint64 limit = digits ? text.toLongLong() : 0;
     if (limit < 1)
-        throw TextRefused(BankAccountTexts::kNotOverIndex,
-                          QStringLiteral("The \"Not over\" limit \"%1\" must be a whole amount in digits, such as "
-                                         "500000, or left empty for no limit.")
-                              .arg(typed));
+        throw TextRefused(
+            BankAccountTexts::kNotOverIndex,
+            QCoreApplication::translate("BankRecordTransfer",
+                                        "The \"Not over\" limit \"%1\" must be a whole amount in digits, such as "
+                                        "500000, or left empty for no limit.")
+                .arg(typed));
     return limit;
 }
 
 void requireBankId(const BankAccountRecord &account)
 {
     if (account.bankId.trimmed().isEmpty())
-        throw TextRefused(BankId, QStringLiteral("Enter a Bank ID: it is the code by which the account is chosen."));
+        throw TextRefused(BankId,
+                          QCoreApplication::translate(
+                              "BankRecordTransfer", "Enter a Bank ID: it is the code by which the account is chosen."));
 }
 
 } // namespace

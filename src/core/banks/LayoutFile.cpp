@@ -5,6 +5,7 @@
 #include "core/base/Files.h"
 #include "core/positivepay/PositivePayLayout.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,13 +19,15 @@ namespace {
 
 Failure notALayout(const QString &why)
 {
-    return Failure(ErrorNumber::EntryInvalid, QStringLiteral("The file is not a Quillset leaf layout: %1").arg(why));
+    return Failure(ErrorNumber::EntryInvalid,
+                   QCoreApplication::translate("LayoutFile", "The file is not a Quillset leaf layout: %1").arg(why));
 }
 
 Failure fieldRefused(const QString &field, const QString &why)
 {
     return Failure(ErrorNumber::EntryInvalid,
-                   QStringLiteral("The layout file was not taken: its field \"%1\" %2.").arg(field, why));
+                   QCoreApplication::translate("LayoutFile", "The layout file was not taken: its field \"%1\" %2.")
+                       .arg(field, why));
 }
 
 QJsonValue number(const std::optional<double> &value)
@@ -39,15 +42,15 @@ QString described(const QJsonValue &value)
     case QJsonValue::Double:
         return QString::number(value.toDouble());
     case QJsonValue::String:
-        return QStringLiteral("a text of %1 characters").arg(value.toString().size());
+        return QCoreApplication::translate("LayoutFile", "a text of %1 characters").arg(value.toString().size());
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        return QCoreApplication::translate("LayoutFile", "a list");
     case QJsonValue::Object:
-        return QStringLiteral("a block of fields");
+        return QCoreApplication::translate("LayoutFile", "a block of fields");
     default:
-        return QStringLiteral("nothing");
+        return QCoreApplication::translate("LayoutFile", "nothing");
     }
 }
 
@@ -61,11 +64,12 @@ public:
     {
         for (auto it = m_object.constBegin(); it != m_object.constEnd(); ++it) {
             if (!fields.contains(it.key()))
-                throw fieldRefused(name(it.key()), QStringLiteral("is not a field of a leaf layout"));
+                throw fieldRefused(name(it.key()),
+                                   QCoreApplication::translate("LayoutFile", "is not a field of a leaf layout"));
         }
         for (const QString &field : fields) {
             if (!m_object.contains(field))
-                throw fieldRefused(name(field), QStringLiteral("is missing"));
+                throw fieldRefused(name(field), QCoreApplication::translate("LayoutFile", "is missing"));
         }
     }
 
@@ -74,9 +78,11 @@ public:
     {
         const QJsonValue value = parent.value(key);
         if (value.isUndefined())
-            throw fieldRefused(key, QStringLiteral("is missing"));
+            throw fieldRefused(key, QCoreApplication::translate("LayoutFile", "is missing"));
         if (!value.isObject())
-            throw fieldRefused(key, QStringLiteral("holds %1, which is not a block of fields").arg(described(value)));
+            throw fieldRefused(key,
+                               QCoreApplication::translate("LayoutFile", "holds %1, which is not a block of fields")
+                                   .arg(described(value)));
         return Block(value.toObject(), key, fields);
     }
 
@@ -89,10 +95,14 @@ public:
         if (value.isNull())
             return std::nullopt;
         if (!value.isDouble() || !std::isfinite(value.toDouble()))
-            throw fieldRefused(name(field),
-                               QStringLiteral("holds %1, which is not a number of centimetres").arg(described(value)));
+            throw fieldRefused(
+                name(field),
+                QCoreApplication::translate("LayoutFile", "holds %1, which is not a number of centimetres")
+                    .arg(described(value)));
         if (const QString problem = measureProblem(kind, value.toDouble()); !problem.isEmpty())
-            throw fieldRefused(name(field), QStringLiteral("holds %1, but %2").arg(described(value), problem));
+            throw fieldRefused(
+                name(field),
+                QCoreApplication::translate("LayoutFile", "holds %1, but %2").arg(described(value), problem));
         return value.toDouble();
     }
 
@@ -101,7 +111,8 @@ public:
         const QJsonValue value = m_object.value(field);
         if (!value.isBool())
             throw fieldRefused(name(field),
-                               QStringLiteral("holds %1, which is not true or false").arg(described(value)));
+                               QCoreApplication::translate("LayoutFile", "holds %1, which is not true or false")
+                                   .arg(described(value)));
         return value.toBool();
     }
 
@@ -117,7 +128,8 @@ public:
                 words.append(QString::number(each));
             throw fieldRefused(
                 name(field),
-                QStringLiteral("holds %1, which is not %2").arg(described(value), words.join(QStringLiteral(" or "))));
+                QCoreApplication::translate("LayoutFile", "holds %1, which is not %2")
+                    .arg(described(value), words.join(QCoreApplication::translate("LayoutFile", " or "))));
         }
         return static_cast<int>(number);
     }
@@ -126,12 +138,15 @@ public:
     {
         const QJsonValue value = m_object.value(field);
         if (!value.isString())
-            throw fieldRefused(name(field), QStringLiteral("holds %1, which is not a text").arg(described(value)));
-        const QString text = value.toString().trimmed();
-        if (text.size() > longest)
             throw fieldRefused(
                 name(field),
-                QStringLiteral("is %1 characters long; at most %2 are taken").arg(text.size()).arg(longest));
+                QCoreApplication::translate("LayoutFile", "holds %1, which is not a text").arg(described(value)));
+        const QString text = value.toString().trimmed();
+        if (text.size() > longest)
+            throw fieldRefused(name(field),
+                               QCoreApplication::translate("LayoutFile", "is %1 characters long; at most %2 are taken")
+                                   .arg(text.size())
+                                   .arg(longest));
         return text;
     }
 
@@ -195,7 +210,7 @@ void readMarks(const QJsonObject &root, const Block &money, int version, BankAcc
     const std::optional<DateLayout> layout = dateLayoutFromWord(layoutWord);
     if (!layout)
         throw fieldRefused(date.name(QStringLiteral("layout")),
-                           QStringLiteral("holds \"%1\", which is none of %2, %3, %4 and %5")
+                           QCoreApplication::translate("LayoutFile", "holds \"%1\", which is none of %2, %3, %4 and %5")
                                .arg(layoutWord, dateLayoutWord(DateLayout::Boxes),
                                     dateLayoutWord(DateLayout::DashedNumbers),
                                     dateLayoutWord(DateLayout::SlashedNumbers), dateLayoutWord(DateLayout::Written)));
@@ -247,7 +262,8 @@ void readPositivePayBlock(const QJsonObject &root, BankAccountRecord &account)
         if (!fromValue.isDouble() || from < 1 || from > 1e15 || from != std::floor(from))
             throw fieldRefused(
                 block.name(QStringLiteral("from")),
-                QStringLiteral("holds %1, which is not a whole amount of 1 or more").arg(described(fromValue)));
+                QCoreApplication::translate("LayoutFile", "holds %1, which is not a whole amount of 1 or more")
+                    .arg(described(fromValue)));
         account.limits.positivePayFrom = static_cast<qint64>(from);
     }
     const QJsonValue layout = root.value(kPositivePay).toObject().value(QStringLiteral("layout"));
@@ -255,7 +271,8 @@ void readPositivePayBlock(const QJsonObject &root, BankAccountRecord &account)
         return;
     if (!layout.isObject())
         throw fieldRefused(block.name(QStringLiteral("layout")),
-                           QStringLiteral("holds %1, which is not a block of fields").arg(described(layout)));
+                           QCoreApplication::translate("LayoutFile", "holds %1, which is not a block of fields")
+                               .arg(described(layout)));
     const QByteArray json = QJsonDocument(layout.toObject()).toJson(QJsonDocument::Indented);
     const PositivePayLayoutReading reading = readPositivePayLayout(json);
     if (!reading.layout)
@@ -296,20 +313,22 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     QJsonParseError error {};
     const QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
     if (error.error != QJsonParseError::NoError || !parsed.isObject())
-        throw notALayout(QStringLiteral("it is not JSON (%1).").arg(error.errorString()));
+        throw notALayout(QCoreApplication::translate("LayoutFile", "it is not JSON (%1).").arg(error.errorString()));
     const QJsonObject root = parsed.object();
     if (root.value(QStringLiteral("format")).toString() != kLeafLayoutFormat)
-        throw notALayout(QStringLiteral("it does not say it is one."));
+        throw notALayout(QCoreApplication::translate("LayoutFile", "it does not say it is one."));
     const QJsonValue versionValue = root.value(QStringLiteral("version"));
     const int version = versionValue.toInt(0);
     if (version > kLayoutVersion)
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("The layout was written by a newer Quillset (layout version %1; this one reads "
-                                     "version %2 and older). Import it with the newer program.")
-                          .arg(version)
-                          .arg(kLayoutVersion));
+        throw Failure(
+            ErrorNumber::EntryInvalid,
+            QCoreApplication::translate("LayoutFile",
+                                        "The layout was written by a newer Quillset (layout version %1; this one reads "
+                                        "version %2 and older). Import it with the newer program.")
+                .arg(version)
+                .arg(kLayoutVersion));
     if (version < 1)
-        throw notALayout(QStringLiteral("it has no version."));
+        throw notALayout(QCoreApplication::translate("LayoutFile", "it has no version."));
 
     // Every field is checked as the bank window checks what is typed, so a file can bring in nothing
     // the window would refuse; a field missing or unknown is named, never taken as empty.
@@ -350,7 +369,7 @@ BankAccountRecord withLayout(const BankAccountRecord &account, const QByteArray 
     if (!style)
         throw fieldRefused(
             money.name(QStringLiteral("style")),
-            QStringLiteral("holds \"%1\", which is neither %2 nor %3")
+            QCoreApplication::translate("LayoutFile", "holds \"%1\", which is neither %2 nor %3")
                 .arg(styleWord, amountStyleWord(AmountStyle::International), amountStyleWord(AmountStyle::Indian)));
     result.money.style = *style;
     result.money.currencyName = money.text(QStringLiteral("currency"), kLongestMoneyName);

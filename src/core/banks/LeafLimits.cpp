@@ -1,5 +1,7 @@
 #include "LeafLimits.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillset {
@@ -33,16 +35,17 @@ QString measureProblem(MeasureKind kind, double centimetres)
     switch (kind) {
     case MeasureKind::LeafSide:
         if (!(centimetres >= kShortestLeafSide && centimetres <= kLongestSide))
-            return QStringLiteral("a leaf's width and height must be from %1 to %2 cm")
+            return QCoreApplication::translate("LeafLimits", "a leaf's width and height must be from %1 to %2 cm")
                 .arg(QString::number(kShortestLeafSide), most);
         break;
     case MeasureKind::Place:
         if (!(centimetres >= 0 && centimetres <= kLongestSide))
-            return QStringLiteral("a place on the leaf must be from 0 to %1 cm").arg(most);
+            return QCoreApplication::translate("LeafLimits", "a place on the leaf must be from 0 to %1 cm").arg(most);
         break;
     case MeasureKind::BoxSize:
         if (!(centimetres > 0 && centimetres <= kLongestSide))
-            return QStringLiteral("a box's size must be more than 0 and at most %1 cm").arg(most);
+            return QCoreApplication::translate("LeafLimits", "a box's size must be more than 0 and at most %1 cm")
+                .arg(most);
         break;
     }
     return QString();

@@ -3,6 +3,7 @@
 #include "core/base/Files.h"
 #include "core/batch/BatchWords.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -102,18 +103,25 @@ std::optional<BadByte> firstNonUtf8(const QByteArray &bytes)
 QString badByteReason(const BadByte &bad, Audience audience)
 {
     const QString hex = QStringLiteral("%1").arg(bad.byte, 2, 16, QLatin1Char('0')).toUpper();
-    const QString after = bad.before.isEmpty() ? QString() : QStringLiteral(", after \"%1\"").arg(bad.before);
-    const QString place = bad.before.isEmpty() ? QString() : QStringLiteral(" (after \"%1\")").arg(bad.before);
+    const QString after
+        = bad.before.isEmpty() ? QString() : QCoreApplication::translate("BatchFile", ", after \"%1\"").arg(bad.before);
+    const QString place = bad.before.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("BatchFile", " (after \"%1\")").arg(bad.before);
     if (bad.byte == 0)
-        return QStringLiteral("its byte %1%2 is a NUL byte, which no text holds: the file is UTF-16 without its "
-                              "byte-order mark, or not text at all. Save it from the spreadsheet as \"CSV UTF-8\".")
+        return QCoreApplication::translate(
+                   "BatchFile",
+                   "its byte %1%2 is a NUL byte, which no text holds: the file is UTF-16 without its "
+                   "byte-order mark, or not text at all. Save it from the spreadsheet as \"CSV UTF-8\".")
             .arg(bad.column)
             .arg(place);
     const QString name = audience == Audience::CommandLine
-        ? QStringLiteral("name its encoding with --encoding, such as --encoding windows-1252")
-        : QStringLiteral("choose its encoding under Encoding, such as windows-1252");
-    return QStringLiteral("its byte %1 (hex %2%3) is not UTF-8, so the file was saved in another encoding. Save it "
-                          "from the spreadsheet as \"CSV UTF-8\", or %4.")
+        ? QCoreApplication::translate("BatchFile", "name its encoding with --encoding, such as --encoding windows-1252")
+        : QCoreApplication::translate("BatchFile", "choose its encoding under Encoding, such as windows-1252");
+    return QCoreApplication::translate(
+               "BatchFile",
+               "its byte %1 (hex %2%3) is not UTF-8, so the file was saved in another encoding. Save it "
+               "from the spreadsheet as \"CSV UTF-8\", or %4.")
         .arg(bad.column)
         .arg(hex, after, name);
 }
@@ -173,14 +181,16 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
     };
     const Mark *mark = markOf(bytes);
     if (mark && !mark->encoding)
-        return refuse(0,
-                      QStringLiteral("it is %1 text, which is not read: save it as UTF-8 or UTF-16.")
-                          .arg(QString::fromLatin1(mark->words)));
+        return refuse(
+            0,
+            QCoreApplication::translate("BatchFile", "it is %1 text, which is not read: save it as UTF-8 or UTF-16.")
+                .arg(QString::fromLatin1(mark->words)));
     if (!named.isEmpty()) {
         if (named.trimmed().isEmpty() || !isKnownEncoding(named))
-            return refuse(0,
-                          QStringLiteral("there is no encoding called \"%1\"; name one such as %2.")
-                              .arg(named, offeredEncodings().join(QStringLiteral(", "))));
+            return refuse(
+                0,
+                QCoreApplication::translate("BatchFile", "there is no encoding called \"%1\"; name one such as %2.")
+                    .arg(named, offeredEncodings().join(QStringLiteral(", "))));
         // The file's own mark is its word on its encoding: a name that says otherwise is a mistake.
         const std::optional<QStringConverter::Encoding> same
             = QStringConverter::encodingForName(named.toLatin1().constData());
@@ -189,8 +199,9 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
                 || (same == QStringConverter::Utf16 && mark->encoding != QStringConverter::Utf8));
         if (mark && !agrees)
             return refuse(0,
-                          QStringLiteral("it begins with the byte-order mark of %1 text, so it is not %2: "
-                                         "leave its encoding to the file.")
+                          QCoreApplication::translate("BatchFile",
+                                                      "it begins with the byte-order mark of %1 text, so it is not %2: "
+                                                      "leave its encoding to the file.")
                               .arg(QString::fromLatin1(mark->words), named));
     }
     if (mark) {
@@ -204,10 +215,12 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
             || !QStringView(decoded.text).isValidUtf16()) {
             if (const std::optional<BadByte> bad = firstNonUtf8(bytes); bad && mark->encoding == QStringConverter::Utf8)
                 return refuse(bad->line, badByteReason(*bad, audience));
-            return refuse(0,
-                          QStringLiteral("it begins with the byte-order mark of %1 text, but not all of it is "
-                                         "%1: save it again from the spreadsheet.")
-                              .arg(decoded.encoding));
+            return refuse(
+                0,
+                QCoreApplication::translate("BatchFile",
+                                            "it begins with the byte-order mark of %1 text, but not all of it is "
+                                            "%1: save it again from the spreadsheet.")
+                    .arg(decoded.encoding));
         }
     } else if (!named.isEmpty()) {
         // UTF-8 read as a one-byte encoding gives "CafÃ© MÃ¼ller" without an error: a file that is
@@ -217,11 +230,12 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
         const bool unicode = builtIn && *builtIn != QStringConverter::Latin1 && *builtIn != QStringConverter::System;
         if (const auto [line, text] = firstNonAscii(bytes); line > 0 && !unicode && !firstNonUtf8(bytes).has_value())
             return refuse(line,
-                          QStringLiteral("\"%1\" is UTF-8 text, so the file is not %2: %3.")
+                          QCoreApplication::translate("BatchFile", "\"%1\" is UTF-8 text, so the file is not %2: %3.")
                               .arg(text, named,
                                    audience == Audience::CommandLine
-                                       ? QStringLiteral("leave out --encoding")
-                                       : QStringLiteral("choose \"UTF-8, or as the file is marked\" under Encoding")));
+                                       ? QCoreApplication::translate("BatchFile", "leave out --encoding")
+                                       : QCoreApplication::translate(
+                                           "BatchFile", "choose \"UTF-8, or as the file is marked\" under Encoding")));
         QStringDecoder decoder(named.toLatin1().constData(), QStringDecoder::Flag::Stateless);
         decoded.encoding = named;
         decoded.text = decoder.decode(bytes);
@@ -229,8 +243,10 @@ Decoded decode(const QByteArray &bytes, const QString &named, Audience audience)
             if (const std::optional<BadByte> bad = firstNonUtf8(bytes);
                 bad && QStringConverter::encodingForName(named.toLatin1().constData()) == QStringConverter::Utf8)
                 return refuse(bad->line, badByteReason(*bad, audience));
-            return refuse(
-                0, QStringLiteral("not all of its bytes are %1 characters, so it was not saved as %1.").arg(named));
+            return refuse(0,
+                          QCoreApplication::translate(
+                              "BatchFile", "not all of its bytes are %1 characters, so it was not saved as %1.")
+                              .arg(named));
         }
     } else {
         // Never guessed: what is not UTF-8 is refused, naming where, until its encoding is named.
@@ -267,7 +283,8 @@ SeparatorHint separatorHint(const QByteArray &text)
     const bool one = !named.isEmpty() && std::all_of(named.begin(), named.end(), [&](char c) { return c == named[0]; });
     const char c = one ? named.at(0) : 0;
     if (!one || c == '"' || (c != '\t' && (c < 0x21 || c > 0x7E)) || QByteArrayView("0123456789").contains(c))
-        hint.problem = QStringLiteral("its first line \"%1\" should name one separator, such as sep=; or sep=,.")
+        hint.problem = QCoreApplication::translate(
+                           "BatchFile", "its first line \"%1\" should name one separator, such as sep=; or sep=,.")
                            .arg(QString::fromUtf8(text.left(end)));
     else
         hint.separator = c;
@@ -351,7 +368,8 @@ bool isEmptyCell(const QString &cell)
 
 QString BatchProblem::text() const
 {
-    QString where = line > 0 ? QStringLiteral("Line %1").arg(line) : QStringLiteral("The file");
+    QString where = line > 0 ? QCoreApplication::translate("BatchFile", "Line %1").arg(line)
+                             : QCoreApplication::translate("BatchFile", "The file");
     if (!column.isEmpty())
         where += QStringLiteral(", %1").arg(column);
     return where + QStringLiteral(": ") + reason;
@@ -441,11 +459,14 @@ BatchFile readBatch(const QByteArray &content, const QString &name, const QStrin
         = parse(text, hint.separator ? hint.separator : separatorOf(text), hint.length > 0 ? 2 : 1, error);
     if (!error.isEmpty()) {
         batch.problems.append(
-            {0, QString(), QStringLiteral("it is not CSV a spreadsheet could have written (%1).").arg(error)});
+            {0, QString(),
+             QCoreApplication::translate("BatchFile", "it is not CSV a spreadsheet could have written (%1).")
+                 .arg(error)});
         return batch;
     }
     if (records.rows.isEmpty()) {
-        batch.problems.append({0, QString(), QStringLiteral("it is empty; the first line names the columns.")});
+        batch.problems.append(
+            {0, QString(), QCoreApplication::translate("BatchFile", "it is empty; the first line names the columns.")});
         return batch;
     }
     // The header: every name known, none twice, the needed ones there. Empty names at its end are a
@@ -463,21 +484,27 @@ BatchFile readBatch(const QByteArray &content, const QString &name, const QStrin
                 known = column;
         }
         if (trimmed.isEmpty())
-            batch.problems.append({headerLine, QString(),
-                                   QStringLiteral("column %1 has no name; the columns are %2.")
-                                       .arg(header.size() + 1)
-                                       .arg(batchColumns().join(QStringLiteral(", ")))});
+            batch.problems.append(
+                {headerLine, QString(),
+                 QCoreApplication::translate("BatchFile", "column %1 has no name; the columns are %2.")
+                     .arg(header.size() + 1)
+                     .arg(batchColumns().join(QStringLiteral(", ")))});
         else if (known.isEmpty())
-            batch.problems.append({headerLine, trimmed,
-                                   QStringLiteral("there is no column \"%1\"; the columns are %2.")
-                                       .arg(trimmed, batchColumns().join(QStringLiteral(", ")))});
+            batch.problems.append(
+                {headerLine, trimmed,
+                 QCoreApplication::translate("BatchFile", "there is no column \"%1\"; the columns are %2.")
+                     .arg(trimmed, batchColumns().join(QStringLiteral(", ")))});
         else if (header.contains(known))
-            batch.problems.append({headerLine, known, QStringLiteral("the column \"%1\" is named twice.").arg(known)});
+            batch.problems.append(
+                {headerLine, known,
+                 QCoreApplication::translate("BatchFile", "the column \"%1\" is named twice.").arg(known)});
         header.append(known);
     }
     for (const QString &needed : {QStringLiteral("Pay"), QStringLiteral("Amount"), QStringLiteral("Date")}) {
         if (!header.contains(needed))
-            batch.problems.append({headerLine, needed, QStringLiteral("the column \"%1\" is missing.").arg(needed)});
+            batch.problems.append(
+                {headerLine, needed,
+                 QCoreApplication::translate("BatchFile", "the column \"%1\" is missing.").arg(needed)});
     }
     if (!batch.problems.isEmpty())
         return batch;
@@ -490,16 +517,20 @@ BatchFile readBatch(const QByteArray &content, const QString &name, const QStrin
         row.line = records.lines.at(r);
         if (std::any_of(cells.begin() + std::min(cells.size(), header.size()), cells.end(),
                         [](const QString &cell) { return !isEmptyCell(cell); }))
-            batch.problems.append({row.line, QString(),
-                                   QStringLiteral("it has %1 fields, more than the %2 columns named in the first line.")
-                                       .arg(cells.size())
-                                       .arg(header.size())});
+            batch.problems.append(
+                {row.line, QString(),
+                 QCoreApplication::translate("BatchFile",
+                                             "it has %1 fields, more than the %2 columns named in the first line.")
+                     .arg(cells.size())
+                     .arg(header.size())});
         for (qsizetype c = 0; c < header.size(); ++c)
             row.texts.insert(header.at(c), c < cells.size() ? cells.at(c) : QString());
         batch.rows.append(row);
     }
     if (batch.rows.isEmpty() && batch.problems.isEmpty())
-        batch.problems.append({0, QString(), QStringLiteral("it has no cheques, only the line of column names.")});
+        batch.problems.append(
+            {0, QString(),
+             QCoreApplication::translate("BatchFile", "it has no cheques, only the line of column names.")});
     return batch;
 }
 

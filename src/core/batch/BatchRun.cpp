@@ -112,9 +112,10 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
             if (earlier->status == ChequeStatus::Pending) {
                 const QString settle = context.audience == Audience::CommandLine
                     ? QCoreApplication::translate("BatchRun", "settle it with %1 (it may have printed)")
-                          .arg(
-                              settleCommand(row.cheque.accountCode,
-                                            earlier->chequeNo.isEmpty() ? QStringLiteral("NUMBER") : earlier->chequeNo))
+                          .arg(settleCommand(row.cheque.accountCode,
+                                             earlier->chequeNo.isEmpty()
+                                                 ? QCoreApplication::translate("BatchRun", "NUMBER")
+                                                 : earlier->chequeNo))
                     : QCoreApplication::translate("BatchRun", "settle it under Register (it may have printed)");
                 stopAt(index,
                        QCoreApplication::translate(

@@ -2,6 +2,8 @@
 
 #include "core/cheque/ChequeNumber.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillset {
@@ -14,7 +16,8 @@ QString joinedInWords(const QStringList &parts)
 {
     if (parts.size() <= 1)
         return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + parts.last();
+    return parts.mid(0, parts.size() - 1).join(QStringLiteral(", "))
+        + QCoreApplication::translate("BatchWords", " and ") + parts.last();
 }
 
 } // namespace
@@ -36,7 +39,9 @@ QString linesInWords(QList<int> lines)
         i = end + 1;
     }
     const bool one = lines.size() == 1;
-    return (one ? QStringLiteral("line ") : QStringLiteral("lines ")) + joinedInWords(runs);
+    return (one ? QCoreApplication::translate("BatchWords", "line ")
+                : QCoreApplication::translate("BatchWords", "lines "))
+        + joinedInWords(runs);
 }
 
 QString numberRuns(const QStringList &numbers)

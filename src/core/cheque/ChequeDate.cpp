@@ -36,7 +36,7 @@ QString monthsText(int months)
                        : QCoreApplication::translate("ChequeDate", "%1 months").arg(months);
 }
 
-QString writeItAs(DateOrder order, const QString &what = QStringLiteral("it"))
+QString writeItAs(DateOrder order, const QString &what = QCoreApplication::translate("ChequeDate", "it"))
 {
     return QCoreApplication::translate("ChequeDate", "write %1 as %2 (%3, as this office writes dates).")
         .arg(what, acceptedDateForms(order), dateOrderName(order));

@@ -68,6 +68,11 @@ QString fieldName(ChequeField field)
     return QString();
 }
 
+QString incompleteChequeMessage()
+{
+    return QCoreApplication::translate("ChequeInput", kIncompleteChequeText);
+}
+
 bool ChequeReading::incomplete() const
 {
     return std::any_of(problems.begin(), problems.end(), [](const FieldProblem &p) { return p.empty; });

@@ -47,8 +47,12 @@ struct ChequeReading
 /// takes is refused, naming the account's decimals.
 ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, const DateRules &dates);
 
-/// The message for a cheque with an empty cheque number, payee, date or amount.
-inline const QString kIncompleteChequeMessage = QStringLiteral("You cannot print All the fields must be selected");
+/// The message for a cheque with an empty cheque number, payee, date or amount, as the program has
+/// always worded it; a person is shown incompleteChequeMessage(), its translation.
+inline constexpr char kIncompleteChequeText[]
+    = QT_TRANSLATE_NOOP("ChequeInput", "You cannot print All the fields must be selected");
+inline const QString kIncompleteChequeMessage = QString::fromUtf8(kIncompleteChequeText);
+QString incompleteChequeMessage();
 
 /// True when the text has a character that would print: not only blanks, tabs, zero-width or other
 /// invisible characters.

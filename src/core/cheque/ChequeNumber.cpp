@@ -1,5 +1,7 @@
 #include "ChequeNumber.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillset {
@@ -42,7 +44,9 @@ QString numberProblem(const QString &typed)
     const QString number = normalisedNumber(typed);
     if (number.isEmpty() || isDigitNumber(number))
         return QString();
-    return QStringLiteral("The cheque number \"%1\" must be digits only, as it is printed on the leaf.").arg(typed);
+    return QCoreApplication::translate("ChequeNumber",
+                                       "The cheque number \"%1\" must be digits only, as it is printed on the leaf.")
+        .arg(typed);
 }
 
 QString numberKey(const QString &number)

@@ -59,7 +59,7 @@ int printCalibrationSheet(const CalibrationSheetJob &sheet, PrintQueue &queue, W
             QCoreApplication::translate("CalibrationSheetJob",
                                         "No printer is installed. Add a printer in the system's printer settings and "
                                         "make it the default printer, then print the sheet again."));
-    const QString title = QStringLiteral("Quillset calibration sheet");
+    const QString title = QCoreApplication::translate("CalibrationSheetJob", "Quillset calibration sheet");
     const PrintJob job {title, {sheet.page}, {}, QPageSize(QPageSize::A4), sheet.page.orientation};
     int number = 0;
     queue.setCallTimeout(kSheetCallMilliseconds);

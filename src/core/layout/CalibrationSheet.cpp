@@ -7,6 +7,8 @@
 #include "core/layout/PageChecks.h"
 #include "core/layout/PageMetrics.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillset {
@@ -28,10 +30,14 @@ struct Label
 };
 
 constexpr Label kLabels[] = {
-    {"lblDate", "Date"},        {"lblPay", "Pay"},
-    {"lblAmount", "Amount"},    {"lblRupeeL1", "Rupee L1"},
-    {"lblRupeeL2", "Rupee L2"}, {"CompanyName", "Company name"},
-    {"Stamp", "Crossing"},      {"BearerStrike", "OR BEARER strike"},
+    {"lblDate", QT_TRANSLATE_NOOP("CalibrationSheet", "Date")},
+    {"lblPay", QT_TRANSLATE_NOOP("CalibrationSheet", "Pay")},
+    {"lblAmount", QT_TRANSLATE_NOOP("CalibrationSheet", "Amount")},
+    {"lblRupeeL1", QT_TRANSLATE_NOOP("CalibrationSheet", "Rupee L1")},
+    {"lblRupeeL2", QT_TRANSLATE_NOOP("CalibrationSheet", "Rupee L2")},
+    {"CompanyName", QT_TRANSLATE_NOOP("CalibrationSheet", "Company name")},
+    {"Stamp", QT_TRANSLATE_NOOP("CalibrationSheet", "Crossing")},
+    {"BearerStrike", QT_TRANSLATE_NOOP("CalibrationSheet", "OR BEARER strike")},
 };
 
 double tickLength(int millimetre)
@@ -185,20 +191,32 @@ QStringList instruction(const BankAccountRecord &account, const PrintSettings &s
     const QString left = plainNumber(settings.calibrationLeft.value_or(0));
     const QString top = plainNumber(settings.calibrationTop.value_or(0));
     const QString whose = settings.calibratedFor.isEmpty()
-        ? QStringLiteral("the office's calibration")
-        : QStringLiteral("the calibration of \"%1\"").arg(settings.calibratedFor);
+        ? QCoreApplication::translate("CalibrationSheet", "the office's calibration")
+        : QCoreApplication::translate("CalibrationSheet", "the calibration of \"%1\"").arg(settings.calibratedFor);
     return {
-        QStringLiteral("Quillset calibration sheet: account %1 (%2), printer %3, %4: Left %5 cm, Top %6 cm.")
+        QCoreApplication::translate(
+            "CalibrationSheet", "Quillset calibration sheet: account %1 (%2), printer %3, %4: Left %5 cm, Top %6 cm.")
             .arg(account.bankId, account.bankName,
-                 printer.name.isEmpty() ? QStringLiteral("not known") : QStringLiteral("\"%1\"").arg(printer.name),
+                 printer.name.isEmpty() ? QCoreApplication::translate("CalibrationSheet", "not known")
+                                        : QStringLiteral("\"%1\"").arg(printer.name),
                  whose, left, top),
-        QStringLiteral("1. Print this page on plain paper at actual size (no fit to page). Nothing is recorded."),
-        QStringLiteral("2. Lay a blank leaf of this bank on the page where the printer will take it."),
-        QStringLiteral("3. Read where the real left edge crosses the ruler along the drawn top edge (mm, + right)."),
-        QStringLiteral("4. Read where the real top edge crosses the ruler along the drawn left edge (mm, + down)."),
-        QStringLiteral("5. Under Options, for this printer, %1 Left the first reading and add to Top the second, "
-                       "in centimetres.")
-            .arg(leftMovesRight(settings.position) ? QStringLiteral("add to") : QStringLiteral("take from")),
+        QCoreApplication::translate(
+            "CalibrationSheet",
+            "1. Print this page on plain paper at actual size (no fit to page). Nothing is recorded."),
+        QCoreApplication::translate("CalibrationSheet",
+                                    "2. Lay a blank leaf of this bank on the page where the printer will take it."),
+        QCoreApplication::translate(
+            "CalibrationSheet",
+            "3. Read where the real left edge crosses the ruler along the drawn top edge (mm, + right)."),
+        QCoreApplication::translate(
+            "CalibrationSheet",
+            "4. Read where the real top edge crosses the ruler along the drawn left edge (mm, + down)."),
+        QCoreApplication::translate(
+            "CalibrationSheet",
+            "5. Under Options, for this printer, %1 Left the first reading and add to Top the second, "
+            "in centimetres.")
+            .arg(leftMovesRight(settings.position) ? QCoreApplication::translate("CalibrationSheet", "add to")
+                                                   : QCoreApplication::translate("CalibrationSheet", "take from")),
     };
 }
 
@@ -208,7 +226,7 @@ QString sheetLabel(const QString &itemName)
 {
     for (const Label &label : kLabels) {
         if (itemName == QLatin1String(label.item))
-            return QString::fromLatin1(label.label);
+            return QCoreApplication::translate("CalibrationSheet", label.label);
     }
     return itemName;
 }
@@ -243,7 +261,7 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
         item.marked = printable && !printable->contains(rect);
         // The leaf itself is never printed; only its fields need the printer's reach to be said.
         if (item.marked && !label.isEmpty())
-            item.text += QStringLiteral(" - cannot all print here");
+            item.text += QCoreApplication::translate("CalibrationSheet", " - cannot all print here");
         return item;
     };
 
@@ -263,8 +281,9 @@ ChequePage composeCalibrationSheet(const BankAccountRecord &account, const Print
         items.append(box);
     }
     if (printable) {
-        PageItem area = outline(QStringLiteral("PrintableArea"), printableArea(size, *printer.margins),
-                                QStringLiteral("Edge of what \"%1\" can print").arg(printer.name));
+        PageItem area = outline(
+            QStringLiteral("PrintableArea"), printableArea(size, *printer.margins),
+            QCoreApplication::translate("CalibrationSheet", "Edge of what \"%1\" can print").arg(printer.name));
         area.dashed = true;
         area.marked = false;
         items.append(area);

@@ -11,6 +11,8 @@
 #include "core/layout/SplitWords.h"
 #include "core/words/AmountInWords.h"
 
+#include <QCoreApplication>
+
 namespace quillset {
 
 namespace {
@@ -30,14 +32,17 @@ double twips(const BankAccountRecord &account, Measurement measurement)
 {
     const std::optional<double> value = account.value(measurement);
     if (!value)
-        throw Failure(ErrorNumber::MeasurementMissing,
-                      QStringLiteral("The bank account \"%1\" has no value for %2 (%3). Enter it under Bank Data, "
-                                     "then print again.")
-                          .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement)),
-                      QStringLiteral("The bank account \"%1\" has no value for %2 (%3). Give it in %4, then run the "
-                                     "command again.")
-                          .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement),
-                               layoutOnCommandLine()));
+        throw Failure(
+            ErrorNumber::MeasurementMissing,
+            QCoreApplication::translate("ComposeCheque",
+                                        "The bank account \"%1\" has no value for %2 (%3). Enter it under Bank Data, "
+                                        "then print again.")
+                .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement)),
+            QCoreApplication::translate("ComposeCheque",
+                                        "The bank account \"%1\" has no value for %2 (%3). Give it in %4, then run the "
+                                        "command again.")
+                .arg(account.bankId, measurementLabel(measurement), measurementColumn(measurement),
+                     layoutOnCommandLine()));
     return *value * kTwipsPerCentimetre;
 }
 
@@ -46,7 +51,8 @@ double offset(const std::optional<double> &centimetres, const char *key)
     if (!centimetres)
         throw Failure(
             ErrorNumber::ParameterMissing,
-            QStringLiteral("The system parameter \"%1\" is missing from the database.").arg(QString::fromLatin1(key)));
+            QCoreApplication::translate("ComposeCheque", "The system parameter \"%1\" is missing from the database.")
+                .arg(QString::fromLatin1(key)));
     return *centimetres * kTwipsPerCentimetre;
 }
 

@@ -6,6 +6,8 @@
 #include "core/layout/PageMetrics.h"
 #include "core/layout/PrintSettings.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillset {
@@ -30,13 +32,16 @@ struct FieldMeasures
 };
 
 constexpr FieldMeasures kFields[] = {
-    {"lblDate", "Date", Measurement::DateLeft, Measurement::DateBottom, Measurement::DateWidth, 0},
-    {"lblPay", "Pay", Measurement::PayLeft, Measurement::PayBottom, Measurement::PayWidth, 0},
-    {"lblAmount", "Amount", Measurement::AmountLeft, Measurement::AmountBottom, Measurement::AmountWidth, 0},
-    {"lblRupeeL1", "Rupee L1", Measurement::Rupee1Left, Measurement::Rupee1Bottom, Measurement::Rupee1Width,
-     kWordsAllowance},
-    {"lblRupeeL2", "Rupee L2", Measurement::Rupee2Left, Measurement::Rupee2Bottom, Measurement::Rupee2Width,
-     kWordsAllowance},
+    {"lblDate", QT_TRANSLATE_NOOP("LeafDesign", "Date"), Measurement::DateLeft, Measurement::DateBottom,
+     Measurement::DateWidth, 0},
+    {"lblPay", QT_TRANSLATE_NOOP("LeafDesign", "Pay"), Measurement::PayLeft, Measurement::PayBottom,
+     Measurement::PayWidth, 0},
+    {"lblAmount", QT_TRANSLATE_NOOP("LeafDesign", "Amount"), Measurement::AmountLeft, Measurement::AmountBottom,
+     Measurement::AmountWidth, 0},
+    {"lblRupeeL1", QT_TRANSLATE_NOOP("LeafDesign", "Rupee L1"), Measurement::Rupee1Left, Measurement::Rupee1Bottom,
+     Measurement::Rupee1Width, kWordsAllowance},
+    {"lblRupeeL2", QT_TRANSLATE_NOOP("LeafDesign", "Rupee L2"), Measurement::Rupee2Left, Measurement::Rupee2Bottom,
+     Measurement::Rupee2Width, kWordsAllowance},
 };
 
 const FieldMeasures *fieldNamed(const QString &name)
@@ -85,10 +90,10 @@ QList<DesignBox> designBoxes(const BankAccountRecord &account, const PageMetrics
         DesignBox box;
         box.name = item.name;
         const FieldMeasures *field = fieldNamed(item.name);
-        box.label = field                         ? QString::fromLatin1(field->label)
-            : item.kind == PageItem::Kind::Stamp  ? QStringLiteral("Crossing")
-            : item.kind == PageItem::Kind::Strike ? QStringLiteral("OR BEARER strike")
-                                                  : QStringLiteral("Company name");
+        box.label = field                         ? QCoreApplication::translate("LeafDesign", field->label)
+            : item.kind == PageItem::Kind::Stamp  ? QCoreApplication::translate("LeafDesign", "Crossing")
+            : item.kind == PageItem::Kind::Strike ? QCoreApplication::translate("LeafDesign", "OR BEARER strike")
+                                                  : QCoreApplication::translate("LeafDesign", "Company name");
         box.rect = item.rect.translated(-page.leaf.topLeft());
         // The samples are what the cheque prints: the crossing's words, the filler, the date's form.
         box.sample = item.text;
@@ -154,25 +159,25 @@ BankAccountRecord withDesign(const BankAccountRecord &account, const QList<Desig
 QString designValues(const BankAccountRecord &account, const QString &name)
 {
     if (const FieldMeasures *field = fieldNamed(name))
-        return QStringLiteral("left %1, top %2, width %3 cm")
+        return QCoreApplication::translate("LeafDesign", "left %1, top %2, width %3 cm")
             .arg(shown(account.value(field->left)), shown(account.value(field->bottom)),
                  shown(account.value(field->width)));
     if (name == QLatin1String("lblDate") && account.date.layout == DateLayout::Boxes && account.date.boxPitch)
-        return QStringLiteral("left %1, top %2, boxes %3 cm apart")
+        return QCoreApplication::translate("LeafDesign", "left %1, top %2, boxes %3 cm apart")
             .arg(shown(account.value(Measurement::DateLeft)), shown(account.value(Measurement::DateBottom)),
                  shown(account.date.boxPitch));
     if (name == QLatin1String("BearerStrike")) {
         const StrikePlace &strike = account.marks.bearerStrike;
-        return strike.isSet() ? QStringLiteral("left %1, top %2, width %3 cm")
+        return strike.isSet() ? QCoreApplication::translate("LeafDesign", "left %1, top %2, width %3 cm")
                                     .arg(shown(strike.left), shown(strike.top), shown(strike.width))
-                              : QStringLiteral("not struck");
+                              : QCoreApplication::translate("LeafDesign", "not struck");
     }
     if (name == QLatin1String("CompanyName"))
-        return QStringLiteral("left %1, top %2, width %3 cm")
+        return QCoreApplication::translate("LeafDesign", "left %1, top %2, width %3 cm")
             .arg(shown(account.value(Measurement::Rupee3Left)), shown(account.value(Measurement::Rupee3Bottom)),
                  shown(account.value(Measurement::Rupee3Width)));
     const CrossingPlace &crossing = account.crossing;
-    return QStringLiteral("left %1, top %2, width %3, height %4 cm")
+    return QCoreApplication::translate("LeafDesign", "left %1, top %2, width %3, height %4 cm")
         .arg(shown(crossing.left.value_or(0)), shown(crossing.top.value_or(0)),
              shown(crossing.width.value_or(kCrossingWidthTwips / kTwipsPerCentimetre)),
              shown(crossing.height.value_or(kCrossingHeightTwips / kTwipsPerCentimetre)));

@@ -4,6 +4,7 @@
 #include "core/layout/ChequePage.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QMarginsF>
 #include <QPageSize>
@@ -87,8 +88,9 @@ public:
     /// may have finished meanwhile.
     virtual void cancelJob(const QString &queue, int job)
     {
-        throw Failure(ErrorNumber::PrinterRefused,
-                      QStringLiteral("The printer \"%1\" cannot cancel job %2.").arg(queue).arg(job));
+        throw Failure(
+            ErrorNumber::PrinterRefused,
+            QCoreApplication::translate("PrintQueue", "The printer \"%1\" cannot cancel job %2.").arg(queue).arg(job));
     }
     /// Every job the server holds that has not finished.
     virtual QList<QueuedJob> unfinishedJobs() { return {}; }

@@ -18,11 +18,6 @@ namespace quillset {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DailyBackup", text);
-}
-
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -64,8 +59,10 @@ DailyBackupSettings loadDailyBackupSettings(const Store &store)
         const std::optional<int> kept = backupDaysFromText(*days);
         if (!kept)
             throw Failure(ErrorNumber::ParameterNotNumber,
-                          tr("The setting \"%1\" holds \"%2\", which is not a number of days from 1 to %3: "
-                             "set the days a backup is kept in Options.")
+                          QCoreApplication::translate(
+                              "DailyBackup",
+                              "The setting \"%1\" holds \"%2\", which is not a number of days from 1 to %3: "
+                              "set the days a backup is kept in Options.")
                               .arg(Parameter::BackupDays, *days)
                               .arg(kLongestBackupDays));
         settings.keepDays = *kept;
@@ -87,16 +84,23 @@ QString backupFolderProblem(const QString &folder)
     if (trimmed.isEmpty())
         return QString();
     if (QDir::isRelativePath(trimmed))
-        return tr("\"%1\" is not a whole path: give the backup folder from the top, such as %2.")
+        return QCoreApplication::translate(
+                   "DailyBackup", "\"%1\" is not a whole path: give the backup folder from the top, such as %2.")
             .arg(trimmed, shown(QDir::home().filePath(QStringLiteral("Backups"))));
     const QFileInfo info(trimmed);
     if (!info.exists())
-        return tr("The backup folder \"%1\" does not exist: make it first, or choose another.").arg(shown(trimmed));
+        return QCoreApplication::translate("DailyBackup",
+                                           "The backup folder \"%1\" does not exist: make it first, or choose another.")
+            .arg(shown(trimmed));
     if (!info.isDir())
-        return tr("\"%1\" is a file, not a folder: choose the folder the backups go into.").arg(shown(trimmed));
+        return QCoreApplication::translate("DailyBackup",
+                                           "\"%1\" is a file, not a folder: choose the folder the backups go into.")
+            .arg(shown(trimmed));
     if (!info.isWritable())
-        return tr("Quillset may not write into the backup folder \"%1\": choose another, or ask for the right "
-                  "to write there.")
+        return QCoreApplication::translate(
+                   "DailyBackup",
+                   "Quillset may not write into the backup folder \"%1\": choose another, or ask for the right "
+                   "to write there.")
             .arg(shown(trimmed));
     return QString();
 }
@@ -119,10 +123,13 @@ DailyBackupOutcome runDailyBackup(const Store &store, const DailyBackupSettings 
 {
     if (store.isShared())
         throw Failure(ErrorNumber::FileWrite,
-                      tr("A register on a server is backed up with the server's own tools "
-                         "(pg_dump); see the guide."));
+                      QCoreApplication::translate("DailyBackup",
+                                                  "A register on a server is backed up with the server's own tools "
+                                                  "(pg_dump); see the guide."));
     if (!settings.isOn())
-        throw Failure(ErrorNumber::FileWrite, tr("No daily backup folder is set: choose one in Options."));
+        throw Failure(
+            ErrorNumber::FileWrite,
+            QCoreApplication::translate("DailyBackup", "No daily backup folder is set: choose one in Options."));
     if (const QString problem = backupFolderProblem(settings.folder); !problem.isEmpty())
         throw Failure(ErrorNumber::FileWrite, problem);
     DailyBackupOutcome outcome;

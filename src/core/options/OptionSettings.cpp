@@ -5,6 +5,7 @@
 #include "store/Connection.h"
 #include "store/Store.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -35,9 +36,9 @@ void readInto(const SystemParameters &parameters, const QString &key, QStringLis
     if (!text && laterDefaults().contains(key))
         accept(laterDefaults().value(key));
     else if (!text)
-        unreadable.append(QStringLiteral("\"%1\" is missing").arg(key));
+        unreadable.append(QCoreApplication::translate("OptionSettings", "\"%1\" is missing").arg(key));
     else if (!accept(*text))
-        unreadable.append(QStringLiteral("\"%1\" holds \"%2\"").arg(key, *text));
+        unreadable.append(QCoreApplication::translate("OptionSettings", "\"%1\" holds \"%2\"").arg(key, *text));
 }
 
 } // namespace

@@ -3,16 +3,18 @@
 #include "core/base/IsoDates.h"
 #include "core/cheque/ChequeInput.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillset {
 
 QString reportTitle(const QDate &from, const QDate &to, const QString &account)
 {
-    QString title
-        = QStringLiteral("List of cheques printed from %1 to %2").arg(formatChequeDate(from), formatChequeDate(to));
+    QString title = QCoreApplication::translate("ChequeRegister", "List of cheques printed from %1 to %2")
+                        .arg(formatChequeDate(from), formatChequeDate(to));
     if (!account.isEmpty())
-        title += QStringLiteral(", account %1").arg(account);
+        title += QCoreApplication::translate("ChequeRegister", ", account %1").arg(account);
     return title;
 }
 

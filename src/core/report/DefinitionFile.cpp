@@ -2,6 +2,7 @@
 
 #include "core/base/Files.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quillset {
@@ -11,7 +12,8 @@ std::optional<DefinitionFile> DefinitionFile::read(const QString &path)
     if (!QFileInfo::exists(path))
         return std::nullopt;
     // A definition is a page of text; a megabyte is far more than one holds.
-    return parse(QString::fromUtf8(readFile(path, 1024 * 1024, QStringLiteral("The report definition"))));
+    return parse(QString::fromUtf8(
+        readFile(path, 1024 * 1024, QCoreApplication::translate("DefinitionFile", "The report definition"))));
 }
 
 DefinitionFile DefinitionFile::parse(const QString &text)

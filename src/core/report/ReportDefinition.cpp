@@ -7,6 +7,7 @@
 #include "core/layout/Fonts.h"
 #include "core/words/AmountInWords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -21,7 +22,8 @@ namespace {
 [[noreturn]] void refuse(const QString &path, const QString &problem)
 {
     throw Failure(ErrorNumber::ReportDefinition,
-                  QStringLiteral("The report definition \"%1\" %2").arg(QDir::toNativeSeparators(path), problem));
+                  QCoreApplication::translate("ReportDefinition", "The report definition \"%1\" %2")
+                      .arg(QDir::toNativeSeparators(path), problem));
 }
 
 std::optional<ReportDefinition::Field> fieldNamed(const QString &name)
@@ -67,11 +69,11 @@ QString wordsFor(qint64 amount, const MoneyStyle &money)
 {
     // No cheque is written for nothing, so the words have no form for it; an accountant writes Nil.
     if (amount == 0)
-        return QStringLiteral("Nil");
+        return QCoreApplication::translate("ReportDefinition", "Nil");
     try {
         return chequeWords(amount, money).simplified();
     } catch (const Failure &) {
-        return QStringLiteral("too large to write in words");
+        return QCoreApplication::translate("ReportDefinition", "too large to write in words");
     }
 }
 
@@ -108,10 +110,12 @@ ReportDefinition ReportDefinition::load(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        refuse(path, QStringLiteral("is missing or cannot be read. Reinstall Quillset or restore the file."));
+        refuse(path,
+               QCoreApplication::translate("ReportDefinition",
+                                           "is missing or cannot be read. Reinstall Quillset or restore the file."));
     const std::optional<DefinitionFile> file = DefinitionFile::read(path);
     if (!file)
-        refuse(path, QStringLiteral("cannot be read."));
+        refuse(path, QCoreApplication::translate("ReportDefinition", "cannot be read."));
     const QString report = QStringLiteral("Report");
     bool sizesRead = true;
     const auto size = [&](const QString &key, double fallback) {
@@ -137,7 +141,7 @@ ReportDefinition ReportDefinition::load(const QString &path)
     definition.rowLines = QColor(file->value(report, QStringLiteral("RowLines")));
     if (!sizesRead || definition.fontSize < 4 || definition.fontSize > 30 || definition.titleFontSize < 4
         || definition.titleFontSize > 48)
-        refuse(path, QStringLiteral("asks for font sizes outside 4 to 30 points."));
+        refuse(path, QCoreApplication::translate("ReportDefinition", "asks for font sizes outside 4 to 30 points."));
 
     const QString columns = QStringLiteral("Columns");
     QStringList keys = file->keys(columns);
@@ -147,10 +151,12 @@ ReportDefinition ReportDefinition::load(const QString &path)
         const QStringList parts = DefinitionFile::parts(file->value(columns, key));
         const std::optional<Field> field = parts.isEmpty() ? std::nullopt : fieldNamed(parts.first());
         if (!field || parts.size() < 3)
-            refuse(path,
-                   QStringLiteral("has a column %1 (line %2) that is not \"field, heading, width, alignment\".")
-                       .arg(key)
-                       .arg(file->line(columns, key)));
+            refuse(
+                path,
+                QCoreApplication::translate(
+                    "ReportDefinition", "has a column %1 (line %2) that is not \"field, heading, width, alignment\".")
+                    .arg(key)
+                    .arg(file->line(columns, key)));
         Column column;
         column.field = *field;
         column.heading = parts.at(1);
@@ -158,11 +164,11 @@ ReportDefinition ReportDefinition::load(const QString &path)
         column.alignRight
             = parts.size() > 3 && parts.at(3).trimmed().compare(QLatin1String("right"), Qt::CaseInsensitive) == 0;
         if (column.widthPercent <= 0)
-            refuse(path, QStringLiteral("gives column %1 no width.").arg(key));
+            refuse(path, QCoreApplication::translate("ReportDefinition", "gives column %1 no width.").arg(key));
         definition.columns.append(column);
     }
     if (definition.columns.isEmpty())
-        refuse(path, QStringLiteral("has no [Columns] to show."));
+        refuse(path, QCoreApplication::translate("ReportDefinition", "has no [Columns] to show."));
     return definition;
 }
 
@@ -181,7 +187,8 @@ QString ReportDefinition::cellText(Field field, const RegisterEntry &entry)
         return amountAsOnTheCheque(entry.amount, entry.money);
     case Field::Status:
         // A number the register holds twice (rows from before numbers were unique) is marked.
-        return statusWord(entry.status) + (entry.repeated ? QStringLiteral(", number repeated") : QString());
+        return statusWord(entry.status)
+            + (entry.repeated ? QCoreApplication::translate("ReportDefinition", ", number repeated") : QString());
     }
     return QString();
 }
@@ -203,8 +210,9 @@ QStringList ReportDefinition::summaryFor(const QList<RegisterEntry> &entries) co
     if (!accounts.isEmpty())
         all.money = accounts.first().money;
 
-    QStringList lines
-        = {filled(summary, all, oneMoney ? std::nullopt : std::optional(QStringLiteral("by account, below")))};
+    QStringList lines = {filled(
+        summary, all,
+        oneMoney ? std::nullopt : std::optional(QCoreApplication::translate("ReportDefinition", "by account, below")))};
     if (!accountTotal.isEmpty()) {
         for (const Tally &account : accounts)
             lines.append(filled(accountTotal, account, std::nullopt));

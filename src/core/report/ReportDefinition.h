@@ -3,6 +3,7 @@
 #include "core/report/ChequeRegister.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -26,11 +27,14 @@ struct ReportDefinition
     double titleFontSize = 13;
     QString subtitle;
     /// The counts line under the rows.
-    QString summary = QStringLiteral("{printed} printed, {pending} pending, {spoiled} spoiled, {void} void.");
+    QString summary = QCoreApplication::translate(
+        "ReportDefinition", "{printed} printed, {pending} pending, {spoiled} spoiled, {void} void.");
     /// A line for each account in the report, its total in that account's money; empty for none.
-    QString accountTotal = QStringLiteral("{account}: {printed} printed, total {total} ({words})");
+    QString accountTotal
+        = QCoreApplication::translate("ReportDefinition", "{account}: {printed} printed, total {total} ({words})");
     /// The line totalling every account, only where the accounts all write their money alike.
-    QString grandTotal = QStringLiteral("All accounts: {printed} printed, total {total} ({words})");
+    QString grandTotal
+        = QCoreApplication::translate("ReportDefinition", "All accounts: {printed} printed, total {total} ({words})");
     QColor headerBackground = QColor(232, 236, 239);
     QColor rowLines;
     QList<Column> columns;

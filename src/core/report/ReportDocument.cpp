@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
@@ -15,7 +16,10 @@ constexpr double kMargin = 42; // points, about 1.5 cm
 constexpr double kFooter = 16; // the page number under the text
 constexpr double kPadding = 3;
 constexpr double kGap = 8; // under the title, and above the summary
-const QString kCutMark = QStringLiteral(" [... cut: the whole text is in the CSV export]");
+QString cutMark()
+{
+    return QCoreApplication::translate("ReportDocument", " [... cut: the whole text is in the CSV export]");
+}
 
 // Text is measured at 72 dots per inch, where a pixel is a point, so that the layout is in points
 // whatever device it is painted on.
@@ -122,7 +126,7 @@ ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, Face
             if (cell.size() <= fitting)
                 continue;
             cell = cell.mid(0, fitting);
-            cell.last() += kCutMark;
+            cell.last() += cutMark();
         }
         lines = fitting;
     }
@@ -251,8 +255,8 @@ ReportDocument::PageLayout ReportDocument::layout(int pageIndex) const
         }
         }
     }
-    placeLine(page, QStringLiteral("Page %1 of %2").arg(pageIndex + 1).arg(pageCount()), Face::Footer,
-              QRectF(kMargin, size.height() - kMargin, lineWidth, kFooter), Qt::AlignHCenter);
+    placeLine(page, QCoreApplication::translate("ReportDocument", "Page %1 of %2").arg(pageIndex + 1).arg(pageCount()),
+              Face::Footer, QRectF(kMargin, size.height() - kMargin, lineWidth, kFooter), Qt::AlignHCenter);
     return page;
 }
 

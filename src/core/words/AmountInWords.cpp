@@ -4,6 +4,8 @@
 #include "core/base/Failure.h"
 #include "core/words/MoneyStyle.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
@@ -38,7 +40,8 @@ int takeGroup(qint64 &amount, qint64 modulus)
 Failure outOfRange()
 {
     return Failure(ErrorNumber::AmountOutOfRange,
-                   QStringLiteral("Amounts of a thousand billion or more cannot be written in words."));
+                   QCoreApplication::translate("AmountInWords",
+                                               "Amounts of a thousand billion or more cannot be written in words."));
 }
 
 // Commas between groups: of three digits (1,234,567), or in the Indian way three and then pairs
@@ -158,7 +161,8 @@ QString GroupInWords(int n)
 QString wordsForWhole(qint64 amount)
 {
     if (amount < 0)
-        throw Failure(ErrorNumber::AmountOutOfRange, QStringLiteral("A cheque amount cannot be negative."));
+        throw Failure(ErrorNumber::AmountOutOfRange,
+                      QCoreApplication::translate("AmountInWords", "A cheque amount cannot be negative."));
     if (amount > kLargestAmount)
         throw outOfRange();
     qint64 rest = amount;
@@ -183,7 +187,8 @@ QString wordsForWhole(qint64 amount)
 QString AmountInWords(double amount)
 {
     if (!std::isfinite(amount) || amount < 0)
-        throw Failure(ErrorNumber::AmountOutOfRange, QStringLiteral("A cheque amount cannot be negative."));
+        throw Failure(ErrorNumber::AmountOutOfRange,
+                      QCoreApplication::translate("AmountInWords", "A cheque amount cannot be negative."));
     // The fraction is rounded into the last two digits; a round-up to 100 carries into the hundreds.
     const double hundreds = std::floor(amount / 100.0);
     const double lastTwo = roundHalfEven(amount - hundreds * 100.0);
@@ -195,7 +200,8 @@ QString AmountInWords(double amount)
 QString chequeWords(qint64 amount, const MoneyStyle &money)
 {
     if (amount < 0)
-        throw Failure(ErrorNumber::AmountOutOfRange, QStringLiteral("A cheque amount cannot be negative."));
+        throw Failure(ErrorNumber::AmountOutOfRange,
+                      QCoreApplication::translate("AmountInWords", "A cheque amount cannot be negative."));
     // An account as every account was before money styles writes exactly what it always wrote.
     const bool plain = money.style == AmountStyle::International && money.currencyName.trimmed().isEmpty()
         && money.subunitName.trimmed().isEmpty();

@@ -1,5 +1,7 @@
 #include "MoneyStyle.h"
 
+#include <QCoreApplication>
+
 namespace quillset {
 
 qint64 MoneyStyle::unitsPerWhole() const
@@ -27,9 +29,13 @@ std::optional<AmountStyle> amountStyleFromWord(const QString &word)
 QString amountFormHint(const QString &text, const MoneyStyle &money)
 {
     if (money.subunitDigits == 0)
-        return QStringLiteral("The amount \"%1\" must be whole rupees in digits only, at most 9 of them.").arg(text);
-    return QStringLiteral("The amount \"%1\" must be digits, at most 9 of them, with at most %2 after the decimal "
-                          "point, such as 1234.%3.")
+        return QCoreApplication::translate("MoneyStyle",
+                                           "The amount \"%1\" must be whole rupees in digits only, at most 9 of them.")
+            .arg(text);
+    return QCoreApplication::translate(
+               "MoneyStyle",
+               "The amount \"%1\" must be digits, at most 9 of them, with at most %2 after the decimal "
+               "point, such as 1234.%3.")
         .arg(text)
         .arg(money.subunitDigits)
         .arg(QString(money.subunitDigits, u'5'));

@@ -45,10 +45,12 @@ void WorkstationSettings::setLastAccount(const QString &account)
 void WorkstationSettings::setDatabaseLocation(const QString &location)
 {
     if (PostgresDialect::withoutPassword(location) != location)
-        throw Failure(ErrorNumber::EntryInvalid,
-                      QStringLiteral("The location holds a password, and Quillset never keeps one. Put the password "
-                                     "in the user's ~/.pgpass file (libpq's password file), and remember the "
-                                     "location without it."));
+        throw Failure(
+            ErrorNumber::EntryInvalid,
+            QCoreApplication::translate("WorkstationSettings",
+                                        "The location holds a password, and Quillset never keeps one. Put the password "
+                                        "in the user's ~/.pgpass file (libpq's password file), and remember the "
+                                        "location without it."));
     if (location.isEmpty())
         m_settings->remove(kLocation);
     else
@@ -60,8 +62,10 @@ void WorkstationSettings::write()
 {
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
-        throw Failure(ErrorNumber::FileWrite,
-                      QStringLiteral("The settings file \"%1\" could not be written.").arg(m_settings->fileName()));
+        throw Failure(
+            ErrorNumber::FileWrite,
+            QCoreApplication::translate("WorkstationSettings", "The settings file \"%1\" could not be written.")
+                .arg(m_settings->fileName()));
 }
 
 int WorkstationSettings::storeTimeoutSeconds() const

@@ -422,7 +422,7 @@ std::optional<Cheque> frmCheque::readyToPrint()
     followAccountMoney();
     const ChequeReading reading = readFields();
     if (reading.incomplete()) {
-        m_services.prompter.message(kCompanyName, kIncompleteChequeMessage, Prompter::Icon::Error);
+        m_services.prompter.message(kCompanyName, incompleteChequeMessage(), Prompter::Icon::Error);
         focusFirstProblem(reading, true);
         return std::nullopt;
     }

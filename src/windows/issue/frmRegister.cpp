@@ -218,11 +218,10 @@ void frmRegister::showHistory(const RegisterEntry *row)
             for (const HistoryEvent &event : m_services.store->history().ofCheque(row->id))
                 lines.append(historyLine(event));
         } catch (const Failure &failure) {
-            lines.append(QStringLiteral("Its history could not be read: %1").arg(failure.description()));
+            lines.append(tr("Its history could not be read: %1").arg(failure.description()));
         }
     }
-    m_history->setText(lines.isEmpty() ? QString()
-                                       : QStringLiteral("Cheque %1: ").arg(row->chequeNo) + lines.join(u'\n'));
+    m_history->setText(lines.isEmpty() ? QString() : tr("Cheque %1: ").arg(row->chequeNo) + lines.join(u'\n'));
     m_history->setVisible(!lines.isEmpty());
 }
 

@@ -35,7 +35,7 @@ MDIForm1::MDIForm1(QWidget *parent)
     auto *close = addControl<QPushButton>(strip, "cmdClose", QRect(1290, 0, 1275, 435), tr("Close"));
     auto *fitLeaf = addControl<QPushButton>(strip, "cmdFitLeaf", QRect(3000, 0, 1275, 435), tr("Fit &leaf"));
     auto *fitPage = addControl<QPushButton>(strip, "cmdFitPage", QRect(4290, 0, 1275, 435), tr("Fit pa&ge"));
-    auto *actual = addControl<QPushButton>(strip, "cmdActualSize", QRect(5580, 0, 1275, 435), QStringLiteral("1&00 %"));
+    auto *actual = addControl<QPushButton>(strip, "cmdActualSize", QRect(5580, 0, 1275, 435), tr("1&00 %"));
     m_calibration = addControl<QLabel>(strip, "lblCalibration", QRect(6960, 0, 5900, 435));
     m_calibration->setWordWrap(true);
 

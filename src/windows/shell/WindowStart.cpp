@@ -102,8 +102,10 @@ int startWindows(int argc, char *argv[], const QString &givenDatabase)
     };
     std::unique_ptr<QProgressDialog> upgrade;
     std::unique_ptr<QProgressDialog> history;
-    storeOptions.upgradeProgress = shownIn(upgrade, QStringLiteral("Upgrading the database..."));
-    storeOptions.historyProgress = shownIn(history, QStringLiteral("Writing the register's history..."));
+    storeOptions.upgradeProgress
+        = shownIn(upgrade, QCoreApplication::translate("WindowStart", "Upgrading the database..."));
+    storeOptions.historyProgress
+        = shownIn(history, QCoreApplication::translate("WindowStart", "Writing the register's history..."));
     QString location;
     try {
         location = startingDatabase(givenDatabase, workstation);

@@ -150,7 +150,7 @@ void frmMain::checkRegisterAside(const StoreOptions &options)
             else if (!check.differences.isEmpty())
                 *finding = check.differences.first();
         } catch (const Failure &failure) {
-            *finding = QStringLiteral("it could not be read (%1).").arg(failure.description());
+            *finding = tr("it could not be read (%1).").arg(failure.description());
         }
     }));
     connect(m_registerChecker.get(), &QThread::finished, this, [this, finding] {
@@ -158,8 +158,8 @@ void frmMain::checkRegisterAside(const StoreOptions &options)
         m_dailyBackup->start();
         if (finding->isEmpty())
             return;
-        m_registerCheck->setText(QStringLiteral("The register does not agree with its history: %1 Run quillset "
-                                                "--verify-register for the whole listing.")
+        m_registerCheck->setText(tr("The register does not agree with its history: %1 Run quillset "
+                                    "--verify-register for the whole listing.")
                                      .arg(*finding));
         m_registerCheck->show();
     });
