@@ -231,10 +231,9 @@ QString writeTargetProblem(const QString &path, FileKind kind, const QString &da
     const QFileInfo target(path);
     if (!target.exists())
         return QString(); // a missing folder is said when the file is written
-    const QString other = otherThanAFile(path);
-    if (other == QLatin1String("a folder"))
+    if (target.isDir())
         return QCoreApplication::translate("Files", "\"%1\" is a folder; name a file in it.").arg(shown(path));
-    if (!other.isEmpty())
+    if (const QString other = otherThanAFile(path); !other.isEmpty())
         return QCoreApplication::translate(
                    "Files", "\"%1\" is %2, not an ordinary file; a %3 is only written to an ordinary file.")
             .arg(shown(path), other, name);
