@@ -9,8 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace quillset {
@@ -35,6 +39,46 @@ bool renameOver(const QString &from, const QString &to)
     throw Failure(ErrorNumber::FileWrite, text);
 }
 
+// The last entry of the history of the register in `file`, read without changing the file; none
+// when it is no register of this program.
+std::optional<std::pair<qint64, QString>> lastEntryOf(const QString &file)
+{
+    QFile header(file);
+    if (!header.open(QIODevice::ReadOnly) || header.read(16) != QByteArray("SQLite format 3", 16))
+        return std::nullopt;
+    std::optional<std::pair<qint64, QString>> last;
+    const QString name = QStringLiteral("backup-target-") + QUuid::createUuid().toString(QUuid::Id128);
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        database.setDatabaseName(file);
+        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (database.open()) {
+            QSqlQuery query(database);
+            if (query.exec(QStringLiteral("SELECT Id, Hash FROM History ORDER BY Id DESC LIMIT 1")) && query.next())
+                last = std::make_pair(query.value(0).toLongLong(), query.value(1).toString());
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return last;
+}
+
+// Only an earlier copy of this register is written over: a file whose history this register's history
+// goes on from. Another register, a copy that went on by itself, or a file of any other kind would
+// be lost without a word.
+bool isEarlierCopy(const Store &store, const QString &file)
+{
+    const QFileInfo target(file);
+    if (!target.exists() || (target.isFile() && target.size() == 0))
+        return true;
+    const std::optional<std::pair<qint64, QString>> last = target.isFile() ? lastEntryOf(file) : std::nullopt;
+    if (!last)
+        return false;
+    const Connection &connection = store.SharedConnection();
+    QSqlQuery ours = connection.run(QStringLiteral("SELECT 1 FROM History WHERE Id = ? AND Hash = ?"),
+                                    {last->first, last->second});
+    return connection.next(ours);
+}
+
 } // namespace
 
 void backUpRegister(const Store &store, const QString &file)
@@ -45,6 +89,11 @@ void backUpRegister(const Store &store, const QString &file)
                                            "(pg_dump); see the guide."));
     if (QFileInfo(file).absoluteFilePath() == QFileInfo(store.databaseFile()).absoluteFilePath())
         refuse(QCoreApplication::translate("RegisterBackup", "A register cannot be backed up over itself."));
+    if (!isEarlierCopy(store, file))
+        refuse(QCoreApplication::translate("RegisterBackup",
+                                           "\"%1\" is there already and is not an earlier backup of this register, so "
+                                           "it is not written over. Choose another name.")
+                   .arg(shown(file)));
     const QString partial = file + QStringLiteral(".partial");
     QFile::remove(partial);
     try {

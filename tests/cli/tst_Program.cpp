@@ -11,6 +11,7 @@
 #include "store/SystemParameters.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -42,6 +43,8 @@ private slots:
     void wrongWordsAreAUsageError();
     void initialiseMakesANewDatabaseOnly();
     void backupAndRestoreKeepEveryCheque();
+    void aBackupGoesOnlyOverAnEarlierOne_data();
+    void aBackupGoesOnlyOverAnEarlierOne();
     void workstationKeepsItsChoiceOfDatabase();
     void proofNeverGoesOverAnotherFile_data();
     void proofNeverGoesOverAnotherFile();
@@ -49,6 +52,8 @@ private slots:
     void settlesAsTypedAndOnlyWhatMayBe();
     void datesThatNeedASecondLook_data();
     void datesThatNeedASecondLook();
+    void numbersOutsideTheBooksNeedConfirming_data();
+    void numbersOutsideTheBooksNeedConfirming();
     void writesTheReportWithoutWindows_data();
     void writesTheReportWithoutWindows();
     void accountCodeIsTheSameInAnyCapitals_data();
@@ -405,6 +410,69 @@ void TestProgram::backupAndRestoreKeepEveryCheque()
     QCOMPARE(m_said.trimmed(), QStringLiteral("Today's backup %1 was already written.").arg(today));
 }
 
+void TestProgram::aBackupGoesOnlyOverAnEarlierOne_data()
+{
+    QTest::addColumn<QString>("there"); // what the backup's name holds already
+    QTest::addColumn<bool>("written");
+    row("an earlier backup", "earlier", true);
+    row("an empty file", "empty", true);
+    row("a copy that went on by itself", "went on", false);
+    row("another register", "another", false);
+    row("a CSV", "csv", false);
+    row("a folder", "folder", false);
+}
+
+void TestProgram::aBackupGoesOnlyOverAnEarlierOne()
+{
+    QFETCH(QString, there);
+    QFETCH(bool, written);
+    TestDatabase db(Backend::Sqlite);
+    const auto write = [](const QString &path, const QString &number) {
+        Store::OpenDatabase(path, OdbcInstaller::none())
+            ->cheques()
+            .record(
+                {QStringLiteral("ACC1"), number, QStringLiteral("Payee"), QDate(2026, 12, 6), Money {100, {}}, false});
+    };
+    const QString backup = db.folder() + QStringLiteral("/backup.mdb");
+    db.close();
+    write(db.path(), QStringLiteral("000101"));
+    if (there == QLatin1String("earlier") || there == QLatin1String("went on"))
+        QCOMPARE(quillset({QStringLiteral("--database"), db.path(), QStringLiteral("--backup"), backup}), 0);
+    if (there == QLatin1String("went on"))
+        write(backup, QStringLiteral("000999"));
+    if (there == QLatin1String("another"))
+        QCOMPARE(quillset({QStringLiteral("--database"), backup, QStringLiteral("--initialise")}), 0);
+    if (there == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(backup));
+    QFile file(backup);
+    if (there == QLatin1String("empty") || there == QLatin1String("csv")) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(there == QLatin1String("csv") ? "Date,Account\r\n" : "");
+        file.close();
+    }
+    const auto content = [&] {
+        QFile read(backup);
+        return read.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(read.readAll(), QCryptographicHash::Sha256)
+                                              : QByteArray();
+    };
+    const QByteArray before = content();
+    write(db.path(), QStringLiteral("000102"));
+
+    const int status = quillset({QStringLiteral("--database"), db.path(), QStringLiteral("--backup"), backup});
+    if (written) {
+        QCOMPARE(status, 0);
+        QCOMPARE(scalar(*Store::OpenDatabase(backup, OdbcInstaller::none()),
+                        QStringLiteral("SELECT group_concat(ChequeNo, ' ') FROM Cheque"))
+                     .toString(),
+                 QStringLiteral("000101 000102"));
+    } else {
+        QCOMPARE(status, 1);
+        QVERIFY2(m_said.contains(QStringLiteral("is there already and is not an earlier backup of this register")),
+                 qPrintable(m_said));
+        QCOMPARE(content(), before);
+    }
+}
+
 void TestProgram::workstationKeepsItsChoiceOfDatabase()
 {
     // The office's register is on the server; this workstation is told once to start on it.
@@ -618,6 +686,41 @@ void TestProgram::datesThatNeedASecondLook()
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
+void TestProgram::numbersOutsideTheBooksNeedConfirming_data()
+{
+    QTest::addColumn<QString>("cheque");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("unsaid");
+    const QString outside = QStringLiteral(
+        "nothing was printed: Cheque number %1 is in none of the cheque books of the account \"ACC1\" (000120 to "
+        "000125). Give --confirm to print it on that number all the same.");
+    row("a leaf of the book goes to the printer", "000121", "No printer", "cheque books");
+    row("a number in no book is refused", "000300", outside.arg(QStringLiteral("000300")), "No printer");
+    row("so is the next number, past the book", "next", outside.arg(QStringLiteral("000126")), "No printer");
+    row("--confirm sends it to the printer", "000300 --confirm", "No printer", "cheque books");
+}
+
+// Nothing is recorded: no printer is there.
+void TestProgram::numbersOutsideTheBooksNeedConfirming()
+{
+    QFETCH(QString, cheque);
+    QFETCH(QString, said);
+    QFETCH(QString, unsaid);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.exec(QStringLiteral("INSERT INTO ChequeBook (BankID, FirstLeaf, LastLeaf, Received, Retired) VALUES ('ACC1', "
+                           "'000120', '000125', '2026-12-01', 0)"));
+    db.exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', '000125', "
+                           "5, 'Last Leaf', '2026-12-05')"));
+    const QString arguments
+        = QStringLiteral("--print --account ACC1 --pay X --amount 5 --date 06-Dec-2026 --cheque ") + cheque;
+    QCOMPARE(runOn(db, arguments.split(u' ')), 1);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY2(!m_said.contains(unsaid), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1);
+}
+
 void TestProgram::writesTheReportWithoutWindows_data()
 {
     QTest::addColumn<QString>("arguments"); // after --report; OUT is the file written
@@ -633,6 +736,8 @@ void TestProgram::writesTheReportWithoutWindows_data()
         "Only.) HDFC: 0 printed, total =0/- (Nil) All accounts: 1 printed, total =1,500/-");
     row("one date", "01-Nov-2026 --csv OUT", 64, "needs the first and the last date");
     row("not a date", "01-Nov-2026 31-Nov-2026 --csv OUT", 64, "\"31-Nov-2026\" is not a date");
+    row("the start after the end", "30-Nov-2026 01-Nov-2026 --csv OUT", 64,
+        "The start date, 30-Nov-2026, is after the end date, 01-Nov-2026, so no cheque can lie between them.");
     row("both files", "01-Nov-2026 30-Nov-2026 --csv OUT --pdf OUT", 64, "give --csv FILE or --pdf FILE");
     row("no such account", "01-Nov-2026 30-Nov-2026 --account NOPE --csv OUT", 1,
         "no bank account with the code \"NOPE\"");
