@@ -84,6 +84,13 @@ int ReportCommand::run(CommandRun &run) const
     }
     const QDate from = *first.date;
     const QDate to = *last.date;
+    // Such a range holds no cheque: an empty report would pass for a month without cheques.
+    if (from > to)
+        return sayFailure(QCoreApplication::translate("ReportCommand",
+                                                      "The start date, %1, is after the end date, %2, so no cheque "
+                                                      "can lie between them.")
+                              .arg(formatChequeDate(from), formatChequeDate(to)),
+                          ExitStatus::Usage);
     QString account = parser.value(kAccount);
     const QString target = parser.isSet(kCsv) ? parser.value(kCsv) : parser.value(kPdf);
     const FileKind kind = parser.isSet(kCsv) ? FileKind::Csv : FileKind::Pdf;
