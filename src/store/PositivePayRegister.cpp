@@ -16,6 +16,7 @@ namespace quillset {
 namespace {
 
 const QString kReported = QStringLiteral("reported to the bank");
+const QString kLeftOut = QStringLiteral("not sent to the bank");
 
 // The Id of the cheque row's last history entry of one of the actions, NULL when it has none. The
 // history keys a cheque by its row's Id as text.
@@ -32,7 +33,8 @@ QString lastEvent(const QString &actions)
 QString sinceLastReport()
 {
     return QStringLiteral("%1 > coalesce(%2, 0) AND %1 > ?")
-        .arg(lastEvent(QStringLiteral("'printed', 'void'")), lastEvent(QStringLiteral("'reported to the bank'")));
+        .arg(lastEvent(QStringLiteral("'printed', 'void'")),
+             lastEvent(QStringLiteral("'reported to the bank', 'not sent to the bank'")));
 }
 
 } // namespace
@@ -45,11 +47,13 @@ PositivePayRegister::PositivePayRegister(const Connection &connection)
 QList<IssuedCheque> PositivePayRegister::select(const QString &condition, const QVariantList &values) const
 {
     QSqlQuery query = m_connection.run(
-        QStringLiteral("SELECT c.Id, c.BankID, c.ChequeNo, c.PrintDate, c.Pay, %1, c.Decimals, c.Status, "
-                       "a.AmountStyle FROM Cheque AS c LEFT JOIN BankAccount AS a ON a.BankID = c.BankID WHERE "
-                       "c.BankID = ? AND c.Status IN ('printed', 'void') AND %2 ORDER BY c.PrintDate, "
-                       "length(c.NumberKey), c.NumberKey, c.Id")
-            .arg(m_connection.dialect().amountUnits(QStringLiteral("c")), condition),
+        QStringLiteral(
+            "SELECT c.Id, c.BankID, c.ChequeNo, c.PrintDate, c.Pay, %1, c.Decimals, c.Status, "
+            "a.AmountStyle, %3 IS NOT NULL FROM Cheque AS c LEFT JOIN BankAccount AS a ON a.BankID = c.BankID WHERE "
+            "c.BankID = ? AND c.Status IN ('printed', 'void') AND %2 ORDER BY c.PrintDate, "
+            "length(c.NumberKey), c.NumberKey, c.Id")
+            .arg(m_connection.dialect().amountUnits(QStringLiteral("c")), condition,
+                 lastEvent(QStringLiteral("'reported to the bank'"))),
         values);
     QList<IssuedCheque> cheques;
     while (m_connection.next(query)) {
@@ -62,6 +66,7 @@ QList<IssuedCheque> PositivePayRegister::select(const QString &condition, const 
         cheque.amount.style.style = amountStyleFromWord(query.value(8).toString()).value_or(AmountStyle::International);
         cheque.amount.units = chequeAmount({query.value(5).toLongLong(), query.value(6).toInt()}, cheque.amount.style);
         cheque.status = statusFromWord(query.value(7).toString()).value_or(ChequeStatus::Printed);
+        cheque.reportedBefore = query.value(9).toBool();
     }
     return cheques;
 }
@@ -105,15 +110,21 @@ QList<IssuedCheque> PositivePayRegister::unreported(const QString &account, qint
                   {code, today.toString(Qt::ISODate), fromWhole, reportsBegan(code)});
 }
 
-void PositivePayRegister::markReported(const QList<qint64> &ids, const QString &fileName, const QString &sha256,
-                                       const std::function<void()> &keep) const
+void PositivePayRegister::markReported(const QList<qint64> &ids, const QList<qint64> &leftOut, const QString &fileName,
+                                       const QString &sha256, const std::function<void()> &keep) const
 {
     const QString reason
         = QCoreApplication::translate("PositivePayRegister", "in the file %1, SHA-256 %2").arg(fileName, sha256);
+    const QString leftOutReason
+        = QCoreApplication::translate("PositivePayRegister",
+                                      "void, and the file %1 (SHA-256 %2) has no column to say so")
+              .arg(fileName, sha256);
     m_connection.inTransaction([&] {
         const RegisterHistory history(m_connection);
         for (const qint64 id : ids)
             history.chequeChanged(id, kReported, history.chequeState(id), reason);
+        for (const qint64 id : leftOut)
+            history.chequeNoted(id, kLeftOut, leftOutReason);
         keep();
     });
 }

@@ -24,6 +24,7 @@ struct IssuedCheque
     QString payee;
     Money amount;
     ChequeStatus status = ChequeStatus::Printed;
+    bool reportedBefore = false; ///< it went to the bank in an earlier file
 
     bool operator==(const IssuedCheque &) const = default;
 };
@@ -49,8 +50,10 @@ public:
     /// Records each cheque as reported in the file (its name and the SHA-256 of its bytes, in hex),
     /// and then runs `keep` (which writes the file) in the same transaction: when it throws, no
     /// cheque is marked.
-    void markReported(const QList<qint64> &ids, const QString &fileName, const QString &sha256,
-                      const std::function<void()> &keep) const;
+    /// The `leftOut` cheques, void ones the file cannot call void, are recorded as left out of it
+    /// instead: they are not reported again while they stay as they are.
+    void markReported(const QList<qint64> &ids, const QList<qint64> &leftOut, const QString &fileName,
+                      const QString &sha256, const std::function<void()> &keep) const;
 
 private:
     /// The history entry of the account's first report; 0 before any.

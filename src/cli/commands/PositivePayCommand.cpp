@@ -99,6 +99,8 @@ int PositivePayCommand::run(CommandRun &run) const
         sayLine(QCoreApplication::translate("PositivePayCommand", "%1 cheque(s) written to %2.")
                     .arg(QString::number(written.cheques), QDir::toNativeSeparators(target)));
         sayLine(QCoreApplication::translate("PositivePayCommand", "SHA-256 %1").arg(written.sha256));
+        if (const QString note = positivePayLeftOutNote(written); !note.isEmpty())
+            say(printWarningLine(note));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -11,6 +11,8 @@
 #include <QCryptographicHash>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace quillset {
 
 namespace {
@@ -67,20 +69,60 @@ PositivePayWritten exportPositivePay(const Store &store, const QString &code, co
     const QList<IssuedCheque> issued = selection.sinceLast
         ? reports.sinceLast(account->bankId)
         : reports.between(account->bankId, selection.from, selection.to);
+    const bool saysVoid = std::any_of(layout.columns.cbegin(), layout.columns.cend(),
+                                      [](const auto &column) { return column.field == PositivePayField::Status; });
+    const bool namesAccount = std::any_of(layout.columns.cbegin(), layout.columns.cend(), [](const auto &column) {
+        return column.field == PositivePayField::AccountNumber;
+    });
+    // A bank refuses a file without its account number, or worse, files the cheques under none.
+    if (namesAccount && account->accountNo.trimmed().isEmpty())
+        throw Failure(ErrorNumber::EntryInvalid,
+                      QCoreApplication::translate("PositivePayExport",
+                                                  "The account \"%1\" has no account number, and its Positive Pay "
+                                                  "layout has a column for it: the bank would not know the "
+                                                  "cheques. Type the account number in the bank window first.")
+                          .arg(account->bankId));
+    PositivePayWritten written;
     QList<PositivePayCheque> cheques;
     QList<qint64> ids;
+    QList<qint64> leftOut;
     for (const IssuedCheque &cheque : issued) {
-        cheques.append({cheque.id, account->accountNo, cheque.chequeNo, cheque.date, cheque.amount, cheque.payee,
-                        cheque.status == ChequeStatus::Void});
+        const bool isVoid = cheque.status == ChequeStatus::Void;
+        // A void cheque in a file that cannot call it void would tell the bank to pay it.
+        if (isVoid && !saysVoid) {
+            leftOut.append(cheque.id);
+            written.leftOut.append(cheque.chequeNo);
+            if (cheque.reportedBefore)
+                written.toStop.append(cheque.chequeNo);
+            continue;
+        }
+        cheques.append(
+            {cheque.id, account->accountNo, cheque.chequeNo, cheque.date, cheque.amount, cheque.payee, isVoid});
         ids.append(cheque.id);
     }
     const QByteArray bytes = positivePayFile(layout, cheques);
-    PositivePayWritten written;
     written.cheques = static_cast<int>(cheques.size());
     written.sha256 = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-    reports.markReported(ids, QFileInfo(path).fileName(), written.sha256,
+    reports.markReported(ids, leftOut, QFileInfo(path).fileName(), written.sha256,
                          [&] { writeFile(path, FileKind::Csv, bytes, store.databaseFile()); });
     return written;
+}
+
+QString positivePayLeftOutNote(const PositivePayWritten &written)
+{
+    if (written.leftOut.isEmpty())
+        return QString();
+    QString note = QCoreApplication::translate("PositivePayExport",
+                                               "Void cheque(s) %1 are not in the file: its layout has no Status "
+                                               "column to say a cheque is void.")
+                       .arg(written.leftOut.join(QStringLiteral(", ")));
+    if (!written.toStop.isEmpty())
+        note += u' '
+            + QCoreApplication::translate("PositivePayExport",
+                                          "Cheque(s) %1 went to the bank as issued in an earlier file: ask the bank "
+                                          "to stop them.")
+                  .arg(written.toStop.join(QStringLiteral(", ")));
+    return note;
 }
 
 QString positivePayWarning(const Store &store, const BankAccountRecord &account, const QDate &today)

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace quillset {
 
@@ -23,7 +24,14 @@ struct PositivePayWritten
 {
     int cheques = 0;
     QString sha256;
+    /// Void cheques left out because the layout cannot call a cheque void, by number.
+    QStringList leftOut;
+    /// Those of them that went to the bank as issued in an earlier file: the bank must be told.
+    QStringList toStop;
 };
+
+/// What to tell the operator of the void cheques a file left out; empty when it left out none.
+QString positivePayLeftOutNote(const PositivePayWritten &written);
 
 /// The account's Positive Pay layout. Throws Failure in plain words, saying where to set one, when
 /// the account has none or the one it has is refused.

@@ -329,8 +329,11 @@ void frmRegister::exportPositivePay()
         if (path.isEmpty())
             return;
         const PositivePayWritten written = quillset::exportPositivePay(*m_services.store, account, selection, path);
-        m_services.prompter.message(windowTitle(), tr("%1 cheque(s) written to %2.").arg(written.cheques).arg(path),
-                                    Prompter::Icon::Information);
+        const QString note = positivePayLeftOutNote(written);
+        m_services.prompter.message(windowTitle(),
+                                    tr("%1 cheque(s) written to %2.").arg(written.cheques).arg(path)
+                                        + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note),
+                                    note.isEmpty() ? Prompter::Icon::Information : Prompter::Icon::Warning);
     } catch (const Failure &failure) {
         tell(failure.description());
     }

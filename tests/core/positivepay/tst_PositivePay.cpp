@@ -42,6 +42,7 @@ private slots:
     void reportsBeginWithTheAccountsFirstFile();
     void eachReportedChequeNamesTheFileAndItsHash();
     void aFileNotWrittenMarksNothing();
+    void aVoidChequeIsNeverSentAsIssued();
     void warnsOfUnreportedChequesFromEarlierDays_data();
     void warnsOfUnreportedChequesFromEarlierDays();
     void layoutFileCarriesThePositivePayBlock_data();
@@ -312,6 +313,56 @@ void TestPositivePay::aFileNotWrittenMarksNothing()
     } catch (const Failure &failure) {
         QVERIFY2(failure.description().contains(QStringLiteral("Positive Pay...")), qPrintable(failure.description()));
     }
+}
+
+void TestPositivePay::aVoidChequeIsNeverSentAsIssued()
+{
+    // The Indian example has no Status column: a void cheque in it would read as one to pay.
+    setAccount(example(QStringLiteral("positive-pay-india.json")));
+    printed(QStringLiteral("000101"), QStringLiteral("First"), 10000, QDate(2026, 12, 1));
+    const qint64 reported = printed(QStringLiteral("000102"), QStringLiteral("Second"), 20000, QDate(2026, 12, 2));
+    const auto write = [&](const QString &name) {
+        return exportPositivePay(m_db->store(), QStringLiteral("ACC1"), {}, QDir(m_db->folder()).filePath(name));
+    };
+    const auto numbers = [&](const QString &name) {
+        QStringList found;
+        for (const QStringList &row : pythonCsvRows(QDir(m_db->folder()).filePath(name)).mid(1))
+            found.append(row.at(1));
+        return found.join(u' ');
+    };
+    QCOMPARE(write(QStringLiteral("one.csv")).cheques, 2);
+    m_db->store().cheques().markVoid(reported, QStringLiteral("lost in the post"));
+    printed(QStringLiteral("000103"), QStringLiteral("Third"), 30000, QDate(2026, 12, 3));
+    const qint64 neverSent = printed(QStringLiteral("000104"), QStringLiteral("Fourth"), 40000, QDate(2026, 12, 3));
+    m_db->store().cheques().markVoid(neverSent, QStringLiteral("wrong payee"));
+
+    const PositivePayWritten two = write(QStringLiteral("two.csv"));
+    QCOMPARE(numbers(QStringLiteral("two.csv")), QStringLiteral("000103"));
+    QCOMPARE(two.leftOut, QStringList({QStringLiteral("000102"), QStringLiteral("000104")}));
+    QCOMPARE(positivePayLeftOutNote(two),
+             QStringLiteral("Void cheque(s) 000102, 000104 are not in the file: its layout has no Status column to "
+                            "say a cheque is void. Cheque(s) 000102 went to the bank as issued in an earlier file: "
+                            "ask the bank to stop them."));
+    // Said once: the next file has nothing new to leave out.
+    const PositivePayWritten three = write(QStringLiteral("three.csv"));
+    QCOMPARE(three.cheques, 0);
+    QVERIFY(three.leftOut.isEmpty());
+    QVERIFY(m_db->store().history().verify().isClean());
+
+    // A bank does not know cheques filed under no account number.
+    const BankAccountRecord read = *m_db->store().accounts().find(QStringLiteral("ACC1"));
+    BankAccountRecord edited = read;
+    edited.accountNo.clear();
+    m_db->store().accounts().update(read, edited);
+    printed(QStringLiteral("000105"), QStringLiteral("Fifth"), 50000, QDate(2026, 12, 4));
+    try {
+        write(QStringLiteral("four.csv"));
+        QFAIL("a file without the account number was written");
+    } catch (const Failure &failure) {
+        QVERIFY2(failure.description().contains(QStringLiteral("has no account number")),
+                 qPrintable(failure.description()));
+    }
+    QVERIFY(!QFile::exists(QDir(m_db->folder()).filePath(QStringLiteral("four.csv"))));
 }
 
 void TestPositivePay::warnsOfUnreportedChequesFromEarlierDays_data()
