@@ -407,13 +407,19 @@ void ChequeRegister::notePayee(const QString &account, const QString &payee, qin
 QMap<int, BatchRowState> ChequeRegister::batchRows(const QByteArray &hash) const
 {
     QSqlQuery query = m_connection.run(
-        QStringLiteral("SELECT BatchLine, Status, BankID, ChequeNo FROM Cheque WHERE BatchHash = ? ORDER BY Id"),
+        QStringLiteral("SELECT BatchLine, Status, BankID, ChequeNo, Id FROM Cheque WHERE BatchHash = ? ORDER BY Id"),
         {QString::fromLatin1(hash)});
     QMap<int, BatchRowState> rows;
-    while (m_connection.next(query))
-        rows.insert(query.value(0).toInt(),
-                    {statusFromWord(query.value(1).toString()).value_or(ChequeStatus::Printed),
-                     query.value(2).toString(), query.value(3).toString()});
+    QMap<int, qint64> settled; // lines whose leaf was spoiled or voided: were they printed again?
+    while (m_connection.next(query)) {
+        const ChequeStatus status = statusFromWord(query.value(1).toString()).value_or(ChequeStatus::Printed);
+        rows.insert(query.value(0).toInt(), {status, query.value(2).toString(), query.value(3).toString()});
+        if (status == ChequeStatus::Spoiled || status == ChequeStatus::Void)
+            settled.insert(query.value(0).toInt(), query.value(4).toLongLong());
+    }
+    const RegisterHistory history(m_connection);
+    for (auto it = settled.cbegin(); it != settled.cend(); ++it)
+        rows[it.key()].printedAgain = history.reprintOf(it.value()).has_value();
     return rows;
 }
 

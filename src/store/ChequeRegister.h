@@ -37,6 +37,7 @@ struct BatchRowState
     ChequeStatus status = ChequeStatus::Printed;
     QString bankId;
     QString chequeNo;
+    bool printedAgain = false; ///< spoiled or void, and printed again since on another leaf
 
     bool operator==(const BatchRowState &) const = default;
 };

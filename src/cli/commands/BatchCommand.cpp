@@ -211,7 +211,10 @@ int BatchCommand::run(CommandRun &run) const
         sayLine(QStringLiteral("  ") + line);
     for (const QString &line : leavesLeftLines(store, outcome.numbers.keys()))
         sayLine(line);
-    return outcome.allPrinted() ? ExitStatus::Done : ExitStatus::Failed;
+    if (outcome.allPrinted())
+        return ExitStatus::Done;
+    // A row left pending may have printed: settled first, as a single cheque's status says.
+    return outcome.leftPending ? ExitStatus::OutcomeUnknown : ExitStatus::Failed;
 }
 
 } // namespace quillset

@@ -183,6 +183,7 @@ qsizetype CheckedBatch::toPrint() const
 QString CheckedBatch::standing() const
 {
     QStringList done;
+    QStringList spoiled; // spoiled in an earlier run, and not printed again since
     int pending = 0;
     for (const BatchCheque &cheque : cheques) {
         const auto row = registered.constFind(cheque.line);
@@ -190,13 +191,15 @@ QString CheckedBatch::standing() const
             continue;
         if (row->status == ChequeStatus::Pending)
             ++pending;
+        else if (row->status == ChequeStatus::Spoiled && !row->printedAgain)
+            spoiled.append(row->chequeNo);
         else
             done.append(row->chequeNo);
     }
     const qsizetype rest = toPrint();
-    if (done.isEmpty() && pending == 0)
+    if (done.isEmpty() && pending == 0 && spoiled.isEmpty())
         return QCoreApplication::translate("BatchCheck", "%1 cheque(s), ready to print.").arg(cheques.size());
-    if (rest == 0 && pending == 0)
+    if (rest == 0 && pending == 0 && spoiled.isEmpty())
         return QCoreApplication::translate("BatchCheck", "This batch is already printed: %1 cheque(s), %2.")
             .arg(cheques.size())
             .arg(numberRuns(done));
@@ -205,6 +208,11 @@ QString CheckedBatch::standing() const
                                         .arg(cheques.size())
                                         .arg(done.size())
                                         .arg(numberRuns(done));
+    if (!spoiled.isEmpty())
+        text += QCoreApplication::translate("BatchCheck",
+                                            ", %1 spoiled in an earlier run (%2), to print again from the register")
+                    .arg(spoiled.size())
+                    .arg(numberRuns(spoiled));
     if (pending > 0)
         text += QCoreApplication::translate("BatchCheck", ", %1 pending from an earlier run").arg(pending);
     return text + QCoreApplication::translate("BatchCheck", ", %1 to print.").arg(rest);

@@ -28,6 +28,12 @@ QString BatchOutcome::summary() const
                     .arg(notPrinted.size())
                     .arg(linesInWords(notPrinted));
     text += u'.';
+    if (!spoiledBefore.isEmpty())
+        text += u' '
+            + QCoreApplication::translate("BatchRun",
+                                          "Spoiled in an earlier run and not printed again: %1. Print each again "
+                                          "from the register (--reprint, or Reprint on next leaf under Register).")
+                  .arg(numberRuns(spoiledBefore));
     if (!stopReason.isEmpty())
         text += u' ' + stopReason;
     return text;
@@ -117,6 +123,7 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
                                                  ? QCoreApplication::translate("BatchRun", "NUMBER")
                                                  : earlier->chequeNo))
                     : QCoreApplication::translate("BatchRun", "settle it under Register (it may have printed)");
+                outcome.leftPending = true;
                 stopAt(index,
                        QCoreApplication::translate(
                            "BatchRun",
@@ -126,6 +133,8 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
                            .arg(settle));
                 return outcome;
             }
+            if (earlier->status == ChequeStatus::Spoiled && !earlier->printedAgain)
+                outcome.spoiledBefore.append(earlier->chequeNo);
             ++outcome.skipped;
             continue;
         }
@@ -142,6 +151,8 @@ BatchOutcome runBatch(const CheckedBatch &batch, const IssueContext &context, co
         const IssueOutcome printed
             = row.takesNextNumber ? issueNextCheque(row.cheque, rowContext) : issueCheque(row.cheque, rowContext);
         if (printed.kind != IssueOutcome::Kind::Printed) {
+            outcome.leftPending
+                = printed.kind == IssueOutcome::Kind::Unknown || printed.kind == IssueOutcome::Kind::NotMarked;
             stopAt(index, QCoreApplication::translate("BatchRun", "Line %1: %2").arg(row.line).arg(printed.message));
             return outcome;
         }

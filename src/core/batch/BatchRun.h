@@ -24,7 +24,13 @@ struct BatchOutcome
     QList<int> notPrinted; ///< the lines that did not print, in order
     QString stopReason; ///< why the run stopped early; empty when every row was tried
     QMap<QString, QStringList> numbers; ///< by account: the numbers this run printed, in order
-    bool allPrinted() const { return notPrinted.isEmpty(); }
+    bool leftPending = false; ///< a row stays pending, from this run or an earlier one: it may have printed
+    QStringList spoiledBefore; ///< numbers of rows spoiled in an earlier run and not printed again since
+    /// Every row of the batch has a cheque that printed, in this run or an earlier one.
+    bool allPrinted() const
+    {
+        return notPrinted.isEmpty() && !leftPending && spoiledBefore.isEmpty() && stopReason.isEmpty();
+    }
     /// In plain words, with the numbers used: "18 printed (000101–000118), 2 not printed: lines 20
     /// and 21. The printer ...".
     QString summary() const;

@@ -5,6 +5,7 @@
 
 #include "core/batch/BatchRun.h"
 #include "core/issue/ChequeBookLife.h"
+#include "core/issue/Reprint.h"
 #include "core/layout/PageMetrics.h"
 #include "store/Store.h"
 
@@ -451,20 +452,27 @@ void TestBatch::readsDatesInTheOfficesOrder()
 
 void TestBatch::printsOnceAcrossRuns_data()
 {
-    QTest::addColumn<QString>("firstRun"); // "stops at 3", "pending at 3"
+    QTest::addColumn<QString>("firstRun"); // "stops at 3", "pending at 3", "spoiled at 3"
     QTest::addColumn<QByteArray>("lineEnd");
     QTest::addColumn<QString>("firstSummary");
     QTest::addColumn<QString>("secondSummary");
+    QTest::addColumn<bool>("secondAllPrinted"); // every row has a printed cheque after the second run
     for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")}) {
         const QByteArray named = end == "\n" ? "LF" : end == "\r" ? "CR" : "CRLF";
         QTest::addRow("the printer refuses the third, %s", named.constData())
             << "stops at 3" << end << "2 printed (000201–000202), 3 not printed: lines 4–6."
-            << "3 printed (000203–000205), 2 skipped as printed or spoiled before.";
+            << "3 printed (000203–000205), 2 skipped as printed or spoiled before." << true;
         QTest::addRow("the third is left pending, %s", named.constData())
             << "pending at 3" << end << "2 printed (000201–000202), 3 not printed: lines 4–6."
             << "0 printed, 2 skipped as printed or spoiled before, 2 not printed: lines 5 and 6. Line 4 is still "
-               "pending";
+               "pending"
+            << false;
     }
+    QTest::addRow("the third's leaf is spoiled")
+        << "spoiled at 3" << QByteArray("\n") << "2 printed (000201–000202), 3 not printed: lines 4–6."
+        << "2 printed (000204–000205), 3 skipped as printed or spoiled before. Spoiled in an earlier run and not "
+           "printed again: 000203. Print each again from the register"
+        << false;
 }
 
 void TestBatch::printsOnceAcrossRuns()
@@ -473,6 +481,7 @@ void TestBatch::printsOnceAcrossRuns()
     QFETCH(QByteArray, lineEnd);
     QFETCH(QString, firstSummary);
     QFETCH(QString, secondSummary);
+    QFETCH(bool, secondAllPrinted);
     const QByteArray csv
         = QByteArray("Pay,Amount,Date,Cheque\nOne,1,06-Dec-2026,000201\nTwo,2,06-Dec-2026,\nThree,3,06-Dec-2026,\n"
                      "Four,4,06-Dec-2026,\nFive,5,06-Dec-2026,\n")
@@ -496,6 +505,13 @@ void TestBatch::printsOnceAcrossRuns()
         = runBatch(batch, {m_db->store(), first, m_metrics, waiter, nullptr, QStringLiteral("desk")}, hooks);
     QVERIFY2(one.summary().startsWith(firstSummary), qPrintable(one.summary()));
     QVERIFY(one.summary().contains(QStringLiteral("Line 4:")));
+    QVERIFY(!one.allPrinted());
+    QCOMPARE(one.leftPending, firstRun != QLatin1String("stops at 3"));
+    first.statuses.clear();
+    if (firstRun == QLatin1String("spoiled at 3"))
+        settle(m_db->store().cheques(),
+               *m_db->store().cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000203")),
+               Settlement::Spoiled, QStringLiteral("jammed"), {first, QStringLiteral("desk")});
 
     const CheckedBatch again = check(csv);
     QVERIFY2(again.isClean(), qPrintable(again.problemLines().join(u'\n'))); // its own numbers are no problem
@@ -504,6 +520,23 @@ void TestBatch::printsOnceAcrossRuns()
     const BatchOutcome two
         = runBatch(check(csv), {m_db->store(), second, m_metrics, waiter, nullptr, QStringLiteral("desk")});
     QVERIFY2(two.summary().startsWith(secondSummary), qPrintable(two.summary()));
+    QCOMPARE(two.allPrinted(), secondAllPrinted);
+    QCOMPARE(two.leftPending, firstRun == QLatin1String("pending at 3"));
+    if (firstRun == QLatin1String("spoiled at 3")) {
+        QVERIFY2(check(csv).standing().contains(
+                     QStringLiteral("1 spoiled in an earlier run (000203), to print again from the register")),
+                 qPrintable(check(csv).standing()));
+        // Printed again from the register, the row has its cheque: the batch is whole.
+        const RegisterEntry spoiled
+            = *m_db->store().cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000203"));
+        RecordingQueue third;
+        const IssueContext context {m_db->store(), third, m_metrics, waiter, nullptr, QStringLiteral("desk")};
+        QVERIFY(reprintCheque(reprintOf(m_db->store(), spoiled), spoiled, context).kind == IssueOutcome::Kind::Printed);
+        QVERIFY(runBatch(check(csv), context).allPrinted());
+        QVERIFY2(check(csv).standing().startsWith(QStringLiteral("This batch is already printed")),
+                 qPrintable(check(csv).standing()));
+        return;
+    }
     const QString rows = m_db->joined(
         QStringLiteral("SELECT BatchLine || ' ' || ChequeNo || ' ' || Status FROM Cheque ORDER BY BatchLine"));
     if (firstRun == QLatin1String("stops at 3")) {
