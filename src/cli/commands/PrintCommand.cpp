@@ -3,6 +3,8 @@
 #include "cli/SharedOptions.h"
 #include "cli/commands/OneCheque.h"
 #include "core/base/Failure.h"
+#include "core/batch/BatchCheck.h"
+#include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
 #include "store/Store.h"
@@ -46,14 +48,29 @@ int PrintCommand::run(CommandRun &run) const
                     .arg(request.dateFlag));
         // The same cheque life as the window's "&Print": pending first, printed once the server says so.
         const Cheque &cheque = *request.cheque;
+        // A number outside the account's cheque books is asked about in the window: here, refused unless
+        // confirmed. "next" is judged by the number it would take now.
+        const QString number = request.next ? offeredNumber(store, cheque.accountCode) : cheque.number;
+        if (const QString outside
+            = number.isEmpty() ? QString() : numberOutsideBooksWarning(store, cheque.accountCode, number);
+            !outside.isEmpty() && !run.parser.isSet(kConfirm))
+            return sayFailure(QCoreApplication::translate("PrintCommand",
+                                                          "nothing was printed: %1 Give --confirm to print it on "
+                                                          "that number all the same.")
+                                  .arg(outside));
         if (const std::optional<BankAccountRecord> account = store.accounts().find(cheque.accountCode))
             sayUnreportedPositivePay(store, *account);
-        return issueFromCommandLine(
+        const int status = issueFromCommandLine(
             run.parser, store,
             [&](const IssueContext &context) {
                 return request.next ? issueNextCheque(cheque, context) : issueCheque(cheque, context);
             },
             QCoreApplication::translate("PrintCommand", "Cheque %1 printed and recorded."));
+        if (status == ExitStatus::Done) {
+            for (const QString &line : leavesLeftLines(store, {cheque.accountCode}))
+                sayLine(line);
+        }
+        return status;
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
