@@ -347,6 +347,10 @@
         <source>: have the next book ready.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>, %1 spoiled in an earlier run (%2), to print again from the register</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchCommand</name>
@@ -586,6 +590,10 @@
     </message>
     <message>
         <source>NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spoiled in an earlier run and not printed again: %1. Print each again from the register (--reprint, or Reprint on next leaf under Register).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -989,6 +997,10 @@
     </message>
     <message>
         <source>Only a printed cheque can be voided.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque %1 of &quot;%2&quot; has been printed again already, as cheque %3. A cheque is printed again once: if cheque %3 is spoiled or void too, print that one again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2175,6 +2187,18 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <source>%1 cheque(s) of the account &quot;%2&quot; at or above the Positive Pay threshold of %3, printed before today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is presented with them.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The account &quot;%1&quot; has no account number, and its Positive Pay layout has a column for it: the bank would not know the cheques. Type the account number in the bank window first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void cheque(s) %1 are not in the file: its layout has no Status column to say a cheque is void.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheque(s) %1 went to the bank as issued in an earlier file: ask the bank to stop them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PositivePayLayout</name>
@@ -2277,6 +2301,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <source>in the file %1, SHA-256 %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>void, and the file %1 (SHA-256 %2) has no column to say so</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PostgresDialect</name>
@@ -2317,6 +2345,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>Cheque %1 printed and recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was printed: %1 Give --confirm to print it on that number all the same.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2431,6 +2463,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>The backup could not take the register&apos;s place; the register is kept as &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is there already and is not an earlier backup of this register, so it is not written over. Choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterHistory</name>
@@ -2507,6 +2543,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>%1: %2 cheque(s) written to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start date, %1, is after the end date, %2, so no cheque can lie between them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2710,10 +2750,6 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid; in a --batch also a 0 amount or a number in no cheque book); without it, it is refused and nothing prints.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print the crossing, with the account&apos;s words (such as &quot;Payee&apos;s Account Only&quot;).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2735,6 +2771,10 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
     </message>
     <message>
         <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
