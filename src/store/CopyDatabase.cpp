@@ -123,8 +123,11 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
                 into.run(statement);
             into.dialect().continueIdsAfterCopy(
                 into, {QStringLiteral("BankAccount"), QStringLiteral("ChequeBook"), QStringLiteral("Cheque")});
-            // The copy starts a history of its own, from the rows as they came over.
-            target->history().carryOver(QStringLiteral("copied from %1").arg(shown(from)));
+            // The copy goes on with the history the rows came with: who printed, voided or reported
+            // each cheque to the bank is known there too. A row without any is carried over.
+            const QString copied = QStringLiteral("copied from %1").arg(shown(from));
+            target->history().copyFrom(source->SharedConnection(), copied);
+            target->history().carryOver(copied);
         });
         QList<TableCount> counts;
         for (const QString &table : kCopiedTables)

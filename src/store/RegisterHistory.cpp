@@ -4,6 +4,7 @@
 #include "core/base/IsoDates.h"
 #include "store/Connection.h"
 #include "store/Dialect.h"
+#include "store/StoredAmount.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -227,7 +228,6 @@ public:
              const QString &newValue, const QString &reason)
     {
         HistoryEvent event;
-        event.previousHash = m_previous;
         event.at = QDateTime::currentDateTimeUtc();
         event.osUser = m_osUser;
         event.workstation = m_workstation;
@@ -238,13 +238,20 @@ public:
         event.oldValue = oldValue;
         event.newValue = newValue;
         event.reason = reason;
+        write(event);
+    }
+
+    /// Links an entry as it was written elsewhere (its time, who and why kept) after the last one.
+    void write(HistoryEvent event)
+    {
+        event.previousHash = m_previous;
         event.hash = hashOf(event);
         const QVariant none(QMetaType(QMetaType::QString));
         const auto orNull = [&](const QString &text) { return text.isEmpty() ? none : QVariant(text); };
         m_connection.execute(m_insert,
                              {event.at.toString(Qt::ISODateWithMs), event.osUser, event.workstation, orNull(event.role),
-                              subject, key, action, orNull(oldValue), orNull(newValue), orNull(reason),
-                              event.previousHash, event.hash});
+                              event.subject, event.key, event.action, orNull(event.oldValue), orNull(event.newValue),
+                              orNull(event.reason), event.previousHash, event.hash});
         m_previous = event.hash;
     }
 
@@ -256,6 +263,24 @@ private:
     QString m_workstation;
     QSqlQuery m_insert;
 };
+
+// A cheque's state in the terms of the register it is copied into: its amount is a count of the
+// smallest unit in a file and a decimal on a server ("250000" or "2500.00" with two decimals).
+QString inTermsOf(const Dialect &dialect, const QString &state)
+{
+    QJsonObject fields = QJsonDocument::fromJson(state.toUtf8()).object();
+    const QJsonValue amount = fields.value(QStringLiteral("amount"));
+    if (!amount.isString())
+        return state;
+    const int decimals = fields.value(QStringLiteral("decimals")).toString().toInt();
+    const QString text = amount.toString();
+    const qsizetype point = text.indexOf(u'.');
+    const QString digits
+        = point < 0 ? text : text.left(point) + text.mid(point + 1).leftJustified(decimals, u'0', true);
+    fields.insert(QStringLiteral("amount"),
+                  dialect.amountValue(StoredAmount {digits.toLongLong(), decimals}).toString());
+    return QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
+}
 
 } // namespace
 
@@ -360,6 +385,27 @@ void RegisterHistory::carryOver(const QString &reason, const std::function<void(
         }
         if (tell)
             progress(total, total);
+    });
+}
+
+void RegisterHistory::copyFrom(const Connection &source, const QString &reason) const
+{
+    m_connection.inTransaction([&] {
+        HistoryChain chain(m_connection);
+        chain.add(QStringLiteral("register"), QStringLiteral("register"), QStringLiteral("copied in"), QString(),
+                  QString(), reason);
+        const std::unique_ptr<RowCursor> events
+            = source.rows(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
+        while (events->next()) {
+            HistoryEvent event = eventFromQuery(*events);
+            if (event.subject == kCheque) {
+                if (!event.oldValue.isEmpty())
+                    event.oldValue = inTermsOf(m_connection.dialect(), event.oldValue);
+                if (!event.newValue.isEmpty())
+                    event.newValue = inTermsOf(m_connection.dialect(), event.newValue);
+            }
+            chain.write(event);
+        }
     });
 }
 

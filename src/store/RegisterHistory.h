@@ -80,6 +80,10 @@ public:
     /// Starts the history of cheque rows that have none (a register from before the history was kept,
     /// or one just copied in), each with an entry that says so.
     void carryOver(const QString &reason, const std::function<void(int done, int total)> &progress = {}) const;
+    /// Appends the whole history of the register `source` was copied from, after an entry that says
+    /// so: each entry with the time, user, workstation, action and reason it had, linked into this
+    /// register's chain, a cheque's values in this register's terms. The copied rows keep their Ids.
+    void copyFrom(const Connection &source, const QString &reason) const;
     /// Walks the whole chain and compares every cheque row with its last entry.
     RegisterCheck verify() const;
 

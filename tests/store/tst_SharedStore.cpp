@@ -423,6 +423,20 @@ void TestSharedStore::serverFaultsAreSaidAndPrintNothing()
     QCOMPARE(db.joined(QStringLiteral("SELECT ChequeNo FROM Cheque")), QString());
 }
 
+namespace {
+
+// A cheque's last history entry as an auditor reads it: when, by whom, what and why.
+QString lastEntry(const Store &store, const QString &number)
+{
+    const HistoryEvent last
+        = store.history().ofCheque(store.cheques().findNumber(QStringLiteral("ACC1"), number)->id).last();
+    return QStringList {last.at.toUTC().toString(Qt::ISODateWithMs), last.osUser, last.workstation, last.action,
+                        last.reason}
+        .join(u'|');
+}
+
+} // namespace
+
 void TestSharedStore::copiesAnOfficeToTheServerAndBack()
 {
     const TestDatabase office(Backend::Sqlite);
@@ -483,6 +497,10 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
             shared->cheques().record({QStringLiteral("ACC1"), QStringLiteral("41"), QStringLiteral("Twice"),
                                       QDate(2026, 12, 8), Money {9, {}}, false}));
         QCOMPARE(offeredNumber(*shared, QStringLiteral("ACC1")), QStringLiteral("000044"));
+        // The history came along: who voided a cheque, and why, is known on the server too.
+        const RegisterCheck check = shared->history().verify();
+        QVERIFY2(check.isClean(), qPrintable(check.brokenLink + check.differences.join(u'\n')));
+        QCOMPARE(lastEntry(*shared, QStringLiteral("000003")), lastEntry(file, QStringLiteral("000003")));
     }
     // And back to a file, as an office leaving the server would.
     QCOMPARE(run({QStringLiteral("--copy-database"), server.location(), back}), 0);
@@ -496,6 +514,9 @@ void TestSharedStore::copiesAnOfficeToTheServerAndBack()
              ChequeStatus::Pending);
     QCOMPARE(returned->cheques().findNumber(QStringLiteral("ACC1"), QStringLiteral("000003"))->status,
              ChequeStatus::Void);
+    const RegisterCheck check = returned->history().verify();
+    QVERIFY2(check.isClean(), qPrintable(check.brokenLink + check.differences.join(u'\n')));
+    QCOMPARE(lastEntry(*returned, QStringLiteral("000003")), lastEntry(file, QStringLiteral("000003")));
 }
 
 void TestSharedStore::copyRefusesATargetThatHoldsData_data()
