@@ -57,6 +57,13 @@ QStringList wrappedLines(const QString &text, const QFont &font, double width)
     return lines.isEmpty() ? QStringList {QString()} : lines;
 }
 
+// A value broken over two lines reads as two values ("=12,34,56,789.99/" and "-"): a row's amount,
+// date, number and status stay on one line, set narrower when their column is too narrow for them.
+bool keptOnOneLine(ReportDefinition::Field field)
+{
+    return field != ReportDefinition::Field::Payee && field != ReportDefinition::Field::Account;
+}
+
 } // namespace
 
 ReportDocument::ReportDocument(ReportDefinition definition, QString title, QList<RegisterEntry> entries)
@@ -114,7 +121,8 @@ ReportDocument::RowLayout ReportDocument::layOutRow(const QStringList &row, Face
     qsizetype lines = 1;
     for (qsizetype i = 0; i < row.size(); ++i) {
         // Most cells fit on one line; only those that do not are wrapped.
-        if (metrics.horizontalAdvance(row.at(i)) <= columnWidth(i))
+        if (metrics.horizontalAdvance(row.at(i)) <= columnWidth(i)
+            || (face == Face::Body && keptOnOneLine(m_definition.columns.at(i).field)))
             continue;
         layout.wrapped.insert(static_cast<int>(i), wrappedLines(row.at(i), rowFont, columnWidth(i)));
         lines = qMax(lines, layout.wrapped.value(static_cast<int>(i)).size());
@@ -186,15 +194,16 @@ void ReportDocument::paginate()
 }
 
 void ReportDocument::placeLine(PageLayout &page, const QString &text, Face face, const QRectF &box,
-                               Qt::Alignment alignment) const
+                               Qt::Alignment alignment, double stretch) const
 {
     const QFontMetricsF metrics = metricsOf(font(face));
+    const double advance = metrics.horizontalAdvance(text) * stretch;
     double left = box.left();
     if (alignment & Qt::AlignRight)
-        left = box.right() - metrics.horizontalAdvance(text);
+        left = box.right() - advance;
     else if (alignment & Qt::AlignHCenter)
-        left = box.center().x() - metrics.horizontalAdvance(text) / 2;
-    page.lines.append({text, face, QPointF(left, box.top() + metrics.ascent())});
+        left = box.center().x() - advance / 2;
+    page.lines.append({text, face, QPointF(left, box.top() + metrics.ascent()), stretch});
 }
 
 void ReportDocument::placeRow(PageLayout &page, const QStringList &row, const QHash<int, QStringList> &wrapped,
@@ -207,10 +216,14 @@ void ReportDocument::placeRow(PageLayout &page, const QStringList &row, const QH
         const ReportDefinition::Column &column = m_definition.columns.at(i);
         const double width = lineWidth * column.widthPercent / 100.0;
         const QStringList lines = wrapped.value(static_cast<int>(i), QStringList {row.at(i)});
+        const double room = width - 2 * kPadding;
+        const double advance = metricsOf(font(face)).horizontalAdvance(lines.first());
+        const double stretch
+            = face == Face::Body && keptOnOneLine(column.field) && advance > room ? room / advance : 1.0;
         for (qsizetype line = 0; line < lines.size(); ++line) {
-            const QRectF box(left + kPadding, top + kPadding + static_cast<double>(line) * lineSpacing,
-                             width - 2 * kPadding, lineSpacing);
-            placeLine(page, lines.at(line), face, box, column.alignRight ? Qt::AlignRight : Qt::AlignLeft);
+            const QRectF box(left + kPadding, top + kPadding + static_cast<double>(line) * lineSpacing, room,
+                             lineSpacing);
+            placeLine(page, lines.at(line), face, box, column.alignRight ? Qt::AlignRight : Qt::AlignLeft, stretch);
         }
         left += width;
     }
@@ -284,7 +297,15 @@ void ReportDocument::paintPage(QPainter &painter, int pageIndex, const QRectF &t
         deviceFont.setPointSizeF(deviceFont.pointSizeF() * 72.0 / deviceDpi);
         painter.setFont(deviceFont);
         painter.setPen(line.face == Face::Subtitle || line.face == Face::Footer ? Qt::darkGray : Qt::black);
-        painter.drawText(line.origin, line.text);
+        if (line.stretch == 1) {
+            painter.drawText(line.origin, line.text);
+            continue;
+        }
+        painter.save();
+        painter.translate(line.origin);
+        painter.scale(line.stretch, 1);
+        painter.drawText(QPointF(0, 0), line.text);
+        painter.restore();
     }
     painter.restore();
 }

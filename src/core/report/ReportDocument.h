@@ -44,6 +44,7 @@ private:
         QString text;
         Face face = Face::Body;
         QPointF origin; ///< where its baseline begins
+        double stretch = 1; ///< narrower than 1 for a value kept on one line in a column too narrow for it
     };
 
     /// A page as laid out: its lines, the headings' shading and the rules under the rows.
@@ -80,7 +81,8 @@ private:
     QStringList headings() const;
     void placeRow(PageLayout &page, const QStringList &cells, const QHash<int, QStringList> &wrapped, Face face,
                   double top, double height) const;
-    void placeLine(PageLayout &page, const QString &text, Face face, const QRectF &box, Qt::Alignment alignment) const;
+    void placeLine(PageLayout &page, const QString &text, Face face, const QRectF &box, Qt::Alignment alignment,
+                   double stretch = 1) const;
     void paginate();
 
     ReportDefinition m_definition;

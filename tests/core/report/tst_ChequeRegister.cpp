@@ -38,6 +38,7 @@ private slots:
     void totalsAreInEachAccountsMoney();
     void reportReadsWholeOnEveryDevice_data();
     void reportReadsWholeOnEveryDevice();
+    void theLargestAmountsStayOnOneLine();
     void definitionShapesTheReport_data();
     void definitionShapesTheReport();
     void longReportBreaksIntoPages();
@@ -251,6 +252,25 @@ void TestChequeRegister::reportReadsWholeOnEveryDevice()
     cut += cutWords(page, {QStringLiteral("Gupta"), QStringLiteral("Joyful"), QStringLiteral("=1,50,000.75/-")},
                     reportFace(false), written);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+}
+
+// The largest amounts are wider than their column: broken after the stroke they read as "=99,99,99,999.99/"
+// and a stray "-" on the line below. Whole, each is read on one line with its status.
+void TestChequeRegister::theLargestAmountsStayOnOneLine()
+{
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const QList<RegisterEntry> rows = entriesFrom(QStringLiteral("RUPEE:99999999999 DOLLAR:99999999999 RUPEE:150"));
+    const ReportDocument report(ReportDefinition::load(QStringLiteral(QUILLSET_REPORT_DEFINITION)),
+                                QStringLiteral("The largest amounts"), rows);
+    const QString pdf = db.folder() + QStringLiteral("/report.pdf");
+    writeFile(pdf, FileKind::Pdf, renderReportPdf(report, QStringLiteral("Largest")), db.path());
+    const PageImage page = PageImage::fromPdf(pdf);
+    QVERIFY(!page.isNull());
+    const QRectF rowsArea(0, 0, page.sizeInPoints().width(), 200);
+    const QStringList unread = unreadTexts(
+        {page}, {QStringLiteral("=99,99,99,999.99/- printed"), QStringLiteral("=999,999,999.99/- printed")}, rowsArea);
+    QVERIFY2(unread.isEmpty(), qPrintable(unread.join(u'\n')));
 }
 
 void TestChequeRegister::definitionShapesTheReport_data()
