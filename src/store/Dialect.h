@@ -87,6 +87,9 @@ public:
     /// Keeps other writers from adding to the history until this transaction ends, so that each entry
     /// links to the one truly before it.
     virtual void lockHistory(const Connection &connection) const = 0;
+    /// The guards that keep the history from being changed or emptied that are gone or switched off,
+    /// by name: each one missing lets an entry be edited or removed without a trace.
+    virtual QStringList missingHistoryGuards(const Connection &connection) const = 0;
     /// The database role changes are made as, where the backend has roles; empty otherwise.
     virtual QString databaseRole(const Connection &connection) const = 0;
     /// A register amount as it is bound into a statement: the count of the smallest unit, or the

@@ -42,6 +42,7 @@ public:
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &, const QString &) const override { }
     void lockHistory(const Connection &connection) const override;
+    QStringList missingHistoryGuards(const Connection &connection) const override;
     QString databaseRole(const Connection &connection) const override;
     QVariant amountValue(const StoredAmount &amount) const override;
     QString amountUnits(const QString &row) const override;

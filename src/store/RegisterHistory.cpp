@@ -456,6 +456,12 @@ QString RegisterHistory::lastState(qint64 id) const
 RegisterCheck RegisterHistory::verify() const
 {
     RegisterCheck check;
+    const QStringList guards = m_connection.dialect().missingHistoryGuards(m_connection);
+    if (!guards.isEmpty())
+        check.differences << QCoreApplication::translate("RegisterHistory",
+                                                         "The database no longer keeps the history from being "
+                                                         "changed: its guard %1 is gone or switched off.")
+                                 .arg(guards.join(QStringLiteral(", ")));
     // A million rows are compared by a digest of each state, not the state itself, to stay small.
     struct Kept
     {

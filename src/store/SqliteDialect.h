@@ -35,6 +35,7 @@ public:
     void checkPages(const Connection &connection, const QString &table) const override;
     // One writer at a time holds the file: the chain cannot fork.
     void lockHistory(const Connection &) const override { }
+    QStringList missingHistoryGuards(const Connection &connection) const override;
     QString databaseRole(const Connection &) const override { return QString(); }
     QVariant amountValue(const StoredAmount &amount) const override;
     QString amountUnits(const QString &row) const override;

@@ -66,36 +66,44 @@ void TestRegisterHistory::outsideEditsAreFound_data()
     QTest::addColumn<QString>("postgres"); // empty: as on SQLite
     QTest::addColumn<QString>("broken"); // the first broken link, or empty
     QTest::addColumn<QString>("differs"); // the findings about rows, one per line
-    row("nothing touched", "", "", "", "");
+    QTest::addColumn<QString>("guard"); // the guard said to be gone, on SQLite|on PostgreSQL; empty for none
+    row("nothing touched", "", "", "", "", "");
     row("a payee changed", "UPDATE Cheque SET Pay = 'Someone Else' WHERE ChequeNo = '000102'", "", "",
         "ACC1 cheque 000102 (row 2) was changed outside the program: pay \"Someone "
-        "Else\" where its history has \"ABC Traders\".");
+        "Else\" where its history has \"ABC Traders\".",
+        "");
     row("a void undone", "UPDATE Cheque SET Status = 'printed', Reason = NULL WHERE ChequeNo = '000101'", "", "",
         "ACC1 cheque 000101 (row 1) was changed outside the program: reason (none) where "
         "its history has \"lost in the post\", status \"printed\" where its history "
-        "has \"void\".");
+        "has \"void\".",
+        "");
     row("a crossing's words changed", "UPDATE Cheque SET Crossing = 'Not Negotiable' WHERE ChequeNo = '000102'", "", "",
         "ACC1 cheque 000102 (row 2) was changed outside the program: crossing \"Not Negotiable\" where its "
-        "history has \"\".");
+        "history has \"\".",
+        "");
     row("a row deleted", "DELETE FROM Cheque WHERE ChequeNo = '000102'", "", "",
-        "ACC1 cheque 000102 (row 2) was deleted outside the program.");
+        "ACC1 cheque 000102 (row 2) was deleted outside the program.", "");
     row("a row slipped in",
         "INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate, NumberKey, ChangedAt) VALUES ('ACC1', "
         "'000555', 5, 'Nobody', '2026-12-01', '555', '2026-12-01T00:00:00Z')",
-        "", "", "ACC1 cheque 000555 (row %1) has no history: it was written outside the program.");
+        "", "", "ACC1 cheque 000555 (row %1) has no history: it was written outside the program.", "");
     row("an entry deleted",
         "DROP TRIGGER HistoryIsNotDeleted; DELETE FROM History WHERE Action = 'printed' AND SubjectKey = '2'",
         "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; DELETE FROM History WHERE Action = 'printed' AND "
         "SubjectKey = '2'",
         "does not follow the entry before it",
         "ACC1 cheque 000102 (row 2) was changed outside the program: status \"printed\" where its history has "
-        "\"pending\".");
+        "\"pending\".",
+        "HistoryIsNotDeleted|historyiskept");
     row("an entry's reason rewritten",
         "DROP TRIGGER HistoryIsNotChanged; UPDATE History SET Reason = 'cancelled by the manager' WHERE Action = "
         "'void'",
         "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; UPDATE History SET Reason = 'cancelled by the "
         "manager' WHERE Action = 'void'",
-        "(cheque 1, void) was changed after it was written", "");
+        "(cheque 1, void) was changed after it was written", "", "HistoryIsNotChanged|historyiskept");
+    // Whatever is done next would leave no trace the check can see: the guard itself is a finding.
+    row("a guard switched off", "DROP TRIGGER HistoryIsNotDeleted", "ALTER TABLE History DISABLE TRIGGER HistoryIsKept",
+        "", "", "HistoryIsNotDeleted|historyiskept");
 }
 
 void TestRegisterHistory::outsideEditsAreFound()
@@ -104,6 +112,7 @@ void TestRegisterHistory::outsideEditsAreFound()
     QFETCH(QString, postgres);
     QFETCH(QString, broken);
     QFETCH(QString, differs);
+    QFETCH(QString, guard);
     const QString edit = onServer() && !postgres.isEmpty() ? postgres : sqlite;
     for (const QString &statement : edit.split(QStringLiteral("; "), Qt::SkipEmptyParts))
         m_db->exec(statement);
@@ -111,8 +120,15 @@ void TestRegisterHistory::outsideEditsAreFound()
     QVERIFY2(broken.isEmpty() ? check.brokenLink.isEmpty() : check.brokenLink.contains(broken),
              qPrintable(check.brokenLink));
     // A file gives the Id of the row last removed again; a server never does.
-    QCOMPARE(check.differences.join(u'\n'), differs.arg(onServer() ? 4 : 3));
-    QCOMPARE(check.isClean(), broken.isEmpty() && differs.isEmpty());
+    QStringList expected;
+    if (!guard.isEmpty())
+        expected << QStringLiteral("The database no longer keeps the history from being changed: its guard %1 is "
+                                   "gone or switched off.")
+                        .arg(guard.section(u'|', onServer() ? 1 : 0, onServer() ? 1 : 0));
+    if (!differs.isEmpty())
+        expected << differs.arg(onServer() ? 4 : 3);
+    QCOMPARE(check.differences.join(u'\n'), expected.join(u'\n'));
+    QCOMPARE(check.isClean(), broken.isEmpty() && differs.isEmpty() && guard.isEmpty());
 }
 
 void TestRegisterHistory::theDatabaseKeepsEveryEntry_data()
