@@ -1632,10 +1632,6 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>stopped with an error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The print server %1 job %2 on &quot;%3&quot; before it printed anything. Nothing was recorded; check the printer, then print the cheque again.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1693,6 +1689,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>%1 Nothing was printed. Print it again and confirm it with a reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped, with an error,</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2184,10 +2184,6 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 cheque(s) of the account &quot;%2&quot; at or above the Positive Pay threshold of %3, printed before today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is presented with them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The account &quot;%1&quot; has no account number, and its Positive Pay layout has a column for it: the bank would not know the cheques. Type the account number in the bank window first.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2197,6 +2193,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>Cheque(s) %1 went to the bank as issued in an earlier file: ask the bank to stop them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cheque(s) of the account &quot;%2&quot; at or above the Positive Pay threshold of %3, dated before today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is presented with them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2467,6 +2467,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>&quot;%1&quot; is there already and is not an earlier backup of this register, so it is not written over. Choose another name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The folder of the backup &quot;%1&quot; is not there.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterHistory</name>
@@ -2504,6 +2508,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>%1 was deleted outside the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database no longer keeps the history from being changed: its guard %1 is gone or switched off.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2738,10 +2746,6 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The amount, digits only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>amount</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2775,6 +2779,10 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
     </message>
     <message>
         <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount in digits, with the account&apos;s decimals after a point where it takes them, such as 12345 or 12345.50.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

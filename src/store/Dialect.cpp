@@ -1,6 +1,7 @@
 #include "Dialect.h"
 
 #include "store/QueryCursor.h"
+#include "store/StoredAmount.h"
 
 namespace quillset {
 
@@ -8,6 +9,11 @@ std::unique_ptr<RowCursor> Dialect::cursor(const Connection &connection, const Q
                                            const QVariantList &values) const
 {
     return std::make_unique<QueryCursor>(connection, sql, values);
+}
+
+bool Dialect::keepsAmountsInUnits() const
+{
+    return amountAsRead({1, 2}) == QLatin1String("1");
 }
 
 } // namespace quillset

@@ -97,6 +97,11 @@ public:
     virtual QVariant amountValue(const StoredAmount &amount) const = 0;
     /// The amount of the register row `row` (an alias of Cheque) as a count of its smallest unit.
     virtual QString amountUnits(const QString &row) const = 0;
+    /// A register amount's text as a row read back gives it, as the history keeps it: the count of
+    /// the smallest unit, or the decimal as the driver reads it.
+    virtual QString amountAsRead(const StoredAmount &amount) const = 0;
+    /// Whether a row's amount, read back, is a count of the smallest unit rather than money.
+    bool keepsAmountsInUnits() const;
     /// Lets rows marked as repeats be written while a register is copied over, and stops it again:
     /// the database refuses the mark otherwise.
     virtual QStringList suspendRepeatGuard() const = 0;

@@ -295,6 +295,12 @@ QVariant PostgresDialect::amountValue(const StoredAmount &amount) const
     return QVariant(decimalText(amount));
 }
 
+QString PostgresDialect::amountAsRead(const StoredAmount &amount) const
+{
+    // The driver reads a numeric column as a double: 2500.00 comes back as "2500", 0.10 as "0.1".
+    return QVariant(decimalText(amount).toDouble()).toString();
+}
+
 QString PostgresDialect::amountUnits(const QString &row) const
 {
     return QStringLiteral("(%1.Amount * power(10::numeric, %1.Decimals))::bigint").arg(row);

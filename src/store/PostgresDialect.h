@@ -45,6 +45,7 @@ public:
     QStringList missingHistoryGuards(const Connection &connection) const override;
     QString databaseRole(const Connection &connection) const override;
     QVariant amountValue(const StoredAmount &amount) const override;
+    QString amountAsRead(const StoredAmount &amount) const override;
     QString amountUnits(const QString &row) const override;
     QStringList suspendRepeatGuard() const override;
     QStringList resumeRepeatGuard() const override;

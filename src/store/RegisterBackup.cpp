@@ -89,6 +89,9 @@ void backUpRegister(const Store &store, const QString &file)
                                            "(pg_dump); see the guide."));
     if (QFileInfo(file).absoluteFilePath() == QFileInfo(store.databaseFile()).absoluteFilePath())
         refuse(QCoreApplication::translate("RegisterBackup", "A register cannot be backed up over itself."));
+    if (!QFileInfo(file).absoluteDir().exists())
+        refuse(QCoreApplication::translate("RegisterBackup", "The folder of the backup \"%1\" is not there.")
+                   .arg(shown(file)));
     if (!isEarlierCopy(store, file))
         refuse(QCoreApplication::translate("RegisterBackup",
                                            "\"%1\" is there already and is not an earlier backup of this register, so "

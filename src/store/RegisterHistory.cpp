@@ -183,21 +183,31 @@ QString rowName(qint64 id, const QString &state)
         .arg(id);
 }
 
-QString fieldChanges(const QString &kept, const QString &found)
+// `amountsInUnits`: the register keeps an amount as a count of the smallest unit (a file does).
+QString fieldChanges(const QString &kept, const QString &found, bool amountsInUnits)
 {
     const QJsonObject before = QJsonDocument::fromJson(kept.toUtf8()).object();
     const QJsonObject now = QJsonDocument::fromJson(found.toUtf8()).object();
     // An empty value and none at all differ: a crossing of "" is the two lines alone, none is uncrossed.
-    const auto shown = [](const QJsonValue &value) {
-        return value.isNull() ? QCoreApplication::translate("RegisterHistory", "(none)")
-                              : QStringLiteral("\"%1\"").arg(value.toString());
+    // An amount kept as a count of the smallest unit is shown as money, with its decimals.
+    const auto shown = [amountsInUnits](const QString &key, const QJsonObject &state) {
+        const QJsonValue value = state.value(key);
+        if (value.isNull())
+            return QCoreApplication::translate("RegisterHistory", "(none)");
+        QString text = value.toString();
+        const int decimals = state.value(QStringLiteral("decimals")).toString().toInt();
+        if (amountsInUnits && key == QLatin1String("amount") && decimals > 0) {
+            text = text.rightJustified(decimals + 1, u'0');
+            text.insert(text.size() - decimals, u'.');
+        }
+        return QStringLiteral("\"%1\"").arg(text);
     };
     QStringList changes;
     for (auto field = now.begin(); field != now.end(); ++field) {
         // A field the entry predates is not one it vouches for.
         if (before.contains(field.key()) && before.value(field.key()) != field.value())
             changes << QCoreApplication::translate("RegisterHistory", "%1 %2 where its history has %3")
-                           .arg(field.key(), shown(field.value()), shown(before.value(field.key())));
+                           .arg(field.key(), shown(field.key(), now), shown(field.key(), before));
     }
     return changes.join(QStringLiteral(", "));
 }
@@ -264,21 +274,25 @@ private:
     QSqlQuery m_insert;
 };
 
-// A cheque's state in the terms of the register it is copied into: its amount is a count of the
-// smallest unit in a file and a decimal on a server ("250000" or "2500.00" with two decimals).
-QString inTermsOf(const Dialect &dialect, const QString &state)
+// A cheque's state in the terms of the register it is copied into. An amount reads back as a count
+// of the smallest unit from a file and as money from a server ("250000", or "2500" for 2500.00).
+QString inTermsOf(const Dialect &from, const Dialect &to, const QString &state)
 {
     QJsonObject fields = QJsonDocument::fromJson(state.toUtf8()).object();
     const QJsonValue amount = fields.value(QStringLiteral("amount"));
-    if (!amount.isString())
+    if (!amount.isString() || from.keepsAmountsInUnits() == to.keepsAmountsInUnits())
         return state;
     const int decimals = fields.value(QStringLiteral("decimals")).toString().toInt();
     const QString text = amount.toString();
-    const qsizetype point = text.indexOf(u'.');
-    const QString digits
-        = point < 0 ? text : text.left(point) + text.mid(point + 1).leftJustified(decimals, u'0', true);
-    fields.insert(QStringLiteral("amount"),
-                  dialect.amountValue(StoredAmount {digits.toLongLong(), decimals}).toString());
+    qint64 units = text.toLongLong();
+    if (!from.keepsAmountsInUnits()) {
+        const qsizetype point = text.indexOf(u'.');
+        const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+        units = (point < 0 ? text : text.left(point)).toLongLong();
+        for (int i = 0; i < decimals; ++i)
+            units = units * 10 + (i < fraction.size() ? fraction.at(i).digitValue() : 0);
+    }
+    fields.insert(QStringLiteral("amount"), to.amountAsRead(StoredAmount {units, decimals}));
     return QString::fromUtf8(QJsonDocument(fields).toJson(QJsonDocument::Compact));
 }
 
@@ -400,9 +414,9 @@ void RegisterHistory::copyFrom(const Connection &source, const QString &reason) 
             HistoryEvent event = eventFromQuery(*events);
             if (event.subject == kCheque) {
                 if (!event.oldValue.isEmpty())
-                    event.oldValue = inTermsOf(m_connection.dialect(), event.oldValue);
+                    event.oldValue = inTermsOf(source.dialect(), m_connection.dialect(), event.oldValue);
                 if (!event.newValue.isEmpty())
-                    event.newValue = inTermsOf(m_connection.dialect(), event.newValue);
+                    event.newValue = inTermsOf(source.dialect(), m_connection.dialect(), event.newValue);
             }
             chain.write(event);
         }
@@ -523,9 +537,10 @@ RegisterCheck RegisterHistory::verify() const
             changed.append({id, writer.write(*rows)});
         lastOfCheque.remove(id);
     }
+    const bool amountsInUnits = m_connection.dialect().keepsAmountsInUnits();
     for (const auto &[id, state] : changed)
         check.differences << QCoreApplication::translate("RegisterHistory", "%1 was changed outside the program: %2.")
-                                 .arg(rowName(id, state), fieldChanges(lastState(id), state));
+                                 .arg(rowName(id, state), fieldChanges(lastState(id), state, amountsInUnits));
     QList<qint64> gone = lastOfCheque.keys();
     std::sort(gone.begin(), gone.end());
     for (const qint64 id : gone) {

@@ -271,6 +271,11 @@ StoreError SqliteDialect::classify(const QSqlError &error) const
     return StoreError::Other;
 }
 
+QString SqliteDialect::amountAsRead(const StoredAmount &amount) const
+{
+    return QString::number(amount.units);
+}
+
 QVariant SqliteDialect::amountValue(const StoredAmount &amount) const
 {
     return QVariant(amount.units);

@@ -81,6 +81,11 @@ void TestRegisterHistory::outsideEditsAreFound_data()
         "ACC1 cheque 000102 (row 2) was changed outside the program: crossing \"Not Negotiable\" where its "
         "history has \"\".",
         "");
+    row("an amount changed, in money", "UPDATE Cheque SET Amount = 99555, Decimals = 2 WHERE ChequeNo = '000102'",
+        "UPDATE Cheque SET Amount = 995.55, Decimals = 2 WHERE ChequeNo = '000102'", "",
+        "ACC1 cheque 000102 (row 2) was changed outside the program: amount \"995.55\" where its history has "
+        "\"12345\", decimals \"2\" where its history has \"0\".",
+        "");
     row("a row deleted", "DELETE FROM Cheque WHERE ChequeNo = '000102'", "", "",
         "ACC1 cheque 000102 (row 2) was deleted outside the program.", "");
     row("a row slipped in",

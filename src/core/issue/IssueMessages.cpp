@@ -259,7 +259,7 @@ QString IssueMessages::forgotten(int job, const QString &printer, const QString 
 
 QString IssueMessages::endedWords(bool asked, bool cancelled)
 {
-    return asked ? tr("cancelled, as you asked,") : cancelled ? tr("cancelled") : tr("stopped with an error");
+    return asked ? tr("cancelled, as you asked,") : cancelled ? tr("cancelled") : tr("stopped, with an error,");
 }
 
 QString IssueMessages::endedBeforePrinting(bool asked, bool cancelled, int job, const QString &printer)

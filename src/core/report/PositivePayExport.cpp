@@ -143,7 +143,7 @@ QString positivePayWarning(const Store &store, const BankAccountRecord &account,
     whole.subunitDigits = 0;
     return QCoreApplication::translate(
                "PositivePayExport",
-               "%1 cheque(s) of the account \"%2\" at or above the Positive Pay threshold of %3, printed before "
+               "%1 cheque(s) of the account \"%2\" at or above the Positive Pay threshold of %3, dated before "
                "today, have not been reported to the bank: %4. Export the Positive Pay file before the bank is "
                "presented with them.")
         .arg(QString::number(late.size()), account.bankId,
