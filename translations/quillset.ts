@@ -359,10 +359,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Take the cheques from the CSV &lt;file&gt; (columns Pay, Amount, Date; optional Cheque, Account, Stamp), with --check, --pdf or --print.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>file</source>
         <translation type="unfinished"></translation>
     </message>
@@ -444,6 +440,10 @@
     </message>
     <message>
         <source>Quillset batch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the cheques from the CSV &lt;file&gt; (columns Pay, Amount, Date; optional Cheque, Account, Stamp, Crossing), with --check, --pdf or --print.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

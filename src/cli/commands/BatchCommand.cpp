@@ -46,7 +46,7 @@ QList<QCommandLineOption> BatchCommand::options() const
          QCoreApplication::translate(
              "BatchCommand",
              "Take the cheques from the CSV <file> (columns Pay, Amount, Date; optional Cheque, Account, "
-             "Stamp), with --check, --pdf or --print."),
+             "Stamp, Crossing), with --check, --pdf or --print."),
          QCoreApplication::translate("BatchCommand", "file")},
         {kCheck,
          QCoreApplication::translate("BatchCommand",

@@ -419,7 +419,9 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
                 books.outsideNumbers.append(composed.number);
             }
         } catch (const Failure &failure) {
-            problem(next ? QString() : QStringLiteral("Cheque"), failure.description(audience));
+            // A number already used is the Cheque column's fault; a page that does not fit is the row's.
+            problem(!next && failure.number() == ErrorNumber::NumberTaken ? QStringLiteral("Cheque") : QString(),
+                    failure.description(audience));
             continue;
         }
         if (const QString flag = dateFlag(cheque.cheque.date, dates); !flag.isEmpty())

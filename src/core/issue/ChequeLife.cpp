@@ -479,7 +479,15 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
                              BankAccountRecord &account, const QString &printer)
 {
     account = chequeAccount(store, cheque);
-    return checkedChequePage(store, cheque, metrics, account, store.parameters().printSettingsFor(printer));
+    try {
+        return checkedChequePage(store, cheque, metrics, account, store.parameters().printSettingsFor(printer));
+    } catch (const Failure &failure) {
+        // Said as the print that stopped: the page's faults, and that nothing went to the printer.
+        if (failure.number() == ErrorNumber::NumberTaken)
+            throw;
+        throw Failure(failure.number(), IssueMessages::nothingPrinted(failure.description()),
+                      IssueMessages::nothingPrinted(failure.description(Audience::CommandLine)));
+    }
 }
 
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
@@ -494,8 +502,7 @@ ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const Pag
     const ChequePage page = ComposeCheque(cheque, account, settings, metrics);
     const QList<Failure> problems = pageProblems(page, metrics);
     if (!problems.isEmpty())
-        throw Failure(problems.first().number(), IssueMessages::nothingPrinted(problemsText(problems)),
-                      IssueMessages::nothingPrinted(problemsText(problems, Audience::CommandLine)));
+        throw Failure(problems.first().number(), problemsText(problems), problemsText(problems, Audience::CommandLine));
     return page;
 }
 

@@ -105,7 +105,8 @@ struct IssueContext
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              BankAccountRecord &account, const QString &printer = QString());
 /// The same checks on an account and settings already read, as a batch reads them once for all its
-/// cheques; the cheque's money must be the account's.
+/// cheques; the cheque's money must be the account's. The Failure names the faults alone, as a check
+/// lists them.
 ChequePage checkedChequePage(const Store &store, const Cheque &cheque, const PageMetrics &metrics,
                              const BankAccountRecord &account, const PrintSettings &settings);
 

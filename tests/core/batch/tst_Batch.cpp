@@ -328,23 +328,36 @@ void TestBatch::numbersAreFollowedThroughTheBooks()
 
 void TestBatch::listsEveryBadRowAndPrintsNothing()
 {
+    m_db->exec(QStringLiteral("INSERT INTO Cheque (BankID, ChequeNo, Amount, Pay, PrintDate) VALUES ('ACC1', "
+                              "'000199', 5, 'Earlier', '2026-12-01')"));
     const CheckedBatch batch = check("Pay,Amount,Date,Cheque,Stamp\n"
                                      "Good One,100,06-Dec-2026,000101,yes\n"
                                      ",100,06-Dec-2026,000102,\n"
                                      "Good Two,100,06-Dec-2026,000103,no\n"
                                      "Bad Date,100,31-Feb-2026,000104,\n"
                                      "Twice,100,06-Dec-2026,101,\n"
-                                     "Late,100,07-Jan-2027,000106,\n");
-    QCOMPARE(batch.problemLines(),
+                                     "Late,100,07-Jan-2027,000106,\n"
+                                     "Taken,100,06-Dec-2026,000199,\n"
+                                     + QByteArray(120, 'W') + ",100,06-Dec-2026,000107,\n");
+    const QStringList lines = batch.problemLines();
+    QCOMPARE(lines.mid(0, 3),
              QStringList({QStringLiteral("Line 3, Pay: it is empty."),
                           QStringLiteral("Line 5, Date: \"31-Feb-2026\" is not a date; write it as 25-Dec-2026, "
                                          "25/12/2026 or 2026-12-25 (day first, as this office writes dates)."),
                           QStringLiteral("Line 6, Cheque: number 101 is in the batch twice.")}));
+    // A number already used is the Cheque column's fault; a page that does not fit is the row's, and a
+    // check prints nothing anyway.
+    QCOMPARE(lines.size(), 5);
+    QVERIFY2(lines.at(3).startsWith(QStringLiteral("Line 8, Cheque: Cheque number 000199 is already in the register")),
+             qPrintable(lines.at(3)));
+    QVERIFY2(lines.at(4).startsWith(QStringLiteral("Line 9: ")) && lines.at(4).contains(QStringLiteral("payee"))
+                 && !lines.at(4).contains(QStringLiteral("Nothing was printed")),
+             qPrintable(lines.at(4)));
     QCOMPARE(batch.toConfirm.size(), 1); // post-dated: asked about, not refused
     QCOMPARE(batch.toConfirm.first().line, 7);
     // A batch with problems is never run; the caller's check is what stops it, and checking writes nothing.
     QVERIFY(!batch.isClean());
-    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+    QCOMPARE(m_db->scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1); // the earlier one alone
 }
 
 void TestBatch::eachRowCrossesWithItsOwnWordsOrTheAccounts()
