@@ -1,5 +1,6 @@
 #include "Dialect.h"
 
+#include "store/Connection.h"
 #include "store/QueryCursor.h"
 #include "store/StoredAmount.h"
 
@@ -9,6 +10,17 @@ std::unique_ptr<RowCursor> Dialect::cursor(const Connection &connection, const Q
                                            const QVariantList &values) const
 {
     return std::make_unique<QueryCursor>(connection, sql, values);
+}
+
+QStringList Dialect::missingHistoryGuards(const Connection &connection) const
+{
+    QStringList missing;
+    for (const QString &guard : historyGuards()) {
+        QSqlQuery found = connection.run(historyGuardInPlace(), {guard});
+        if (!connection.next(found))
+            missing.append(guard);
+    }
+    return missing;
 }
 
 bool Dialect::keepsAmountsInUnits() const

@@ -89,7 +89,10 @@ public:
     virtual void lockHistory(const Connection &connection) const = 0;
     /// The guards that keep the history from being changed or emptied that are gone or switched off,
     /// by name: each one missing lets an entry be edited or removed without a trace.
-    virtual QStringList missingHistoryGuards(const Connection &connection) const = 0;
+    QStringList missingHistoryGuards(const Connection &connection) const;
+    /// The history's guards by name, and the statement that finds one (its name bound) in working order.
+    virtual QStringList historyGuards() const = 0;
+    virtual QString historyGuardInPlace() const = 0;
     /// The database role changes are made as, where the backend has roles; empty otherwise.
     virtual QString databaseRole(const Connection &connection) const = 0;
     /// A register amount as it is bound into a statement: the count of the smallest unit, or the

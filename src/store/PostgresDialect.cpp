@@ -269,19 +269,16 @@ void PostgresDialect::lockHistory(const Connection &connection) const
     connection.run(QStringLiteral("LOCK TABLE History IN EXCLUSIVE MODE"));
 }
 
-QStringList PostgresDialect::missingHistoryGuards(const Connection &connection) const
+QStringList PostgresDialect::historyGuards() const
 {
-    QStringList missing;
-    for (const QString &guard : {QStringLiteral("historyiskept"), QStringLiteral("historyisnotemptied")}) {
-        // A trigger switched off (DISABLE TRIGGER) is as good as gone.
-        QSqlQuery found = connection.run(
-            QStringLiteral("SELECT 1 FROM pg_trigger WHERE tgrelid = 'history'::regclass AND tgname = ? AND "
-                           "tgenabled <> 'D'"),
-            {guard});
-        if (!connection.next(found))
-            missing.append(guard);
-    }
-    return missing;
+    return {QStringLiteral("historyiskept"), QStringLiteral("historyisnotemptied")};
+}
+
+QString PostgresDialect::historyGuardInPlace() const
+{
+    // A trigger switched off (DISABLE TRIGGER) is as good as gone.
+    return QStringLiteral("SELECT 1 FROM pg_trigger WHERE tgrelid = 'history'::regclass AND tgname = ? AND tgenabled "
+                          "<> 'D'");
 }
 
 QString PostgresDialect::databaseRole(const Connection &connection) const

@@ -42,7 +42,8 @@ public:
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &, const QString &) const override { }
     void lockHistory(const Connection &connection) const override;
-    QStringList missingHistoryGuards(const Connection &connection) const override;
+    QStringList historyGuards() const override;
+    QString historyGuardInPlace() const override;
     QString databaseRole(const Connection &connection) const override;
     QVariant amountValue(const StoredAmount &amount) const override;
     QString amountAsRead(const StoredAmount &amount) const override;

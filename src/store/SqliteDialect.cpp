@@ -160,18 +160,16 @@ void SqliteDialect::setSchemaVersion(const Connection &connection, int version) 
     connection.run(QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
-QStringList SqliteDialect::missingHistoryGuards(const Connection &connection) const
+QStringList SqliteDialect::historyGuards() const
 {
-    QStringList missing;
-    for (const QString &guard : {QStringLiteral("HistoryIsNotChanged"), QStringLiteral("HistoryIsNotDeleted")}) {
-        QSqlQuery found = connection.run(
-            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'History' AND name = ? "
-                           "AND sql LIKE '%RAISE(ABORT%'"),
-            {guard});
-        if (!connection.next(found))
-            missing.append(guard);
-    }
-    return missing;
+    return {QStringLiteral("HistoryIsNotChanged"), QStringLiteral("HistoryIsNotDeleted")};
+}
+
+QString SqliteDialect::historyGuardInPlace() const
+{
+    return QStringLiteral(
+        "SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND tbl_name = 'History' AND name = ? AND "
+        "sql LIKE '%RAISE(ABORT%'");
 }
 
 bool SqliteDialect::hasTable(const Connection &connection, const QString &table) const

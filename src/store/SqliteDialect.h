@@ -35,7 +35,8 @@ public:
     void checkPages(const Connection &connection, const QString &table) const override;
     // One writer at a time holds the file: the chain cannot fork.
     void lockHistory(const Connection &) const override { }
-    QStringList missingHistoryGuards(const Connection &connection) const override;
+    QStringList historyGuards() const override;
+    QString historyGuardInPlace() const override;
     QString databaseRole(const Connection &) const override { return QString(); }
     QVariant amountValue(const StoredAmount &amount) const override;
     QString amountAsRead(const StoredAmount &amount) const override;
