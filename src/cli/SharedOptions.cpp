@@ -32,7 +32,10 @@ QList<QCommandLineOption> options()
              "The cheque date, such as 06-Dec-2026 (numbers alone in the office's order of dates, "
              "day first unless it chose another)."),
          QCoreApplication::translate("SharedOptions", "date")},
-        {kAmount, QCoreApplication::translate("SharedOptions", "The amount in digits, with the account's decimals after a point where it takes them, such as 12345 or 12345.50."),
+        {kAmount,
+         QCoreApplication::translate("SharedOptions",
+                                     "The amount in digits, with the account's decimals after a point where it takes "
+                                     "them, such as 12345 or 12345.50."),
          QCoreApplication::translate("SharedOptions", "amount")},
         {kStamp,
          QCoreApplication::translate("SharedOptions",
