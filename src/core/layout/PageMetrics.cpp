@@ -80,10 +80,20 @@ double PageMetrics::screenTextWidth(const QString &text, const TextStyle &style)
 
 QRectF PageMetrics::textInk(const QString &text, const TextStyle &style) const
 {
+    // Bounded: the texts of a few thousand cheques, then measured afresh.
+    constexpr qsizetype kInksKept = 50000;
+    const QString key = QStringLiteral("%1/%2/%3\n").arg(style.family).arg(style.pointSize).arg(style.bold) + text;
+    if (const auto kept = m_ink.constFind(key); kept != m_ink.constEnd())
+        return *kept;
+    if (m_ink.size() >= kInksKept)
+        m_ink.clear();
     const QRectF ink = metrics(style, false).tightBoundingRect(text);
     constexpr double kTwipsPerDot = kTwipsPerInch / kPrinterDpi;
-    return QRectF(ink.left() * kTwipsPerDot, ink.top() * kTwipsPerDot, ink.width() * kTwipsPerDot,
-                  ink.height() * kTwipsPerDot);
+    return m_ink
+        .insert(key,
+                QRectF(ink.left() * kTwipsPerDot, ink.top() * kTwipsPerDot, ink.width() * kTwipsPerDot,
+                       ink.height() * kTwipsPerDot))
+        .value();
 }
 
 double PageMetrics::lineHeight(const TextStyle &style) const

@@ -49,6 +49,9 @@ private:
     const QFontMetricsF &metrics(const TextStyle &style, bool screen) const;
 
     mutable QHash<QString, std::shared_ptr<QFontMetricsF>> m_metrics;
+    // A page is checked against its boxes more than once before it prints (when it is composed,
+    // for the warnings, and again for a batch's proof); each text is shaped for its ink only once.
+    mutable QHash<QString, QRectF> m_ink;
 };
 
 } // namespace quillset
