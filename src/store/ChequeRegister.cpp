@@ -332,6 +332,14 @@ PendingCheques ChequeRegister::pending(const QString &workstation) const
 
 QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to, const QString &account) const
 {
+    QList<RegisterEntry> entries;
+    eachBetween(from, to, account, [&](const RegisterEntry &entry) { entries.append(entry); });
+    return entries;
+}
+
+qsizetype ChequeRegister::eachBetween(const QDate &from, const QDate &to, const QString &account,
+                                      const std::function<void(const RegisterEntry &)> &take) const
+{
     // A month of a large register is tens of thousands of rows: only what a report shows is read,
     // and each account's money and the few repeated numbers once, not for every row.
     QHash<QString, MoneyStyle> money;
@@ -364,9 +372,9 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
                  anyRepeated ? QStringLiteral(", c.Duplicate, c.NumberKey") : QString(),
                  account.isEmpty() ? QString() : QStringLiteral(" AND c.BankID = ?")),
         values);
-    QList<RegisterEntry> entries;
+    qsizetype count = 0;
+    RegisterEntry entry;
     while (rows->next()) {
-        RegisterEntry &entry = entries.emplace_back();
         entry.date = isoDateIn(rows->value(0));
         entry.bankId = rows->text(1);
         entry.chequeNo = rows->text(2);
@@ -376,8 +384,10 @@ QList<RegisterEntry> ChequeRegister::between(const QDate &from, const QDate &to,
         entry.status = statusFromWord(rows->text(6)).value_or(ChequeStatus::Printed);
         entry.reason = rows->text(7);
         entry.repeated = anyRepeated && (rows->number(8) == 1 || repeated.contains({entry.bankId, rows->text(9)}));
+        take(entry);
+        ++count;
     }
-    return entries;
+    return count;
 }
 
 void ChequeRegister::record(const Cheque &cheque) const

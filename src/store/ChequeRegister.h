@@ -120,6 +120,10 @@ public:
     /// where it is digits), of one account or, without one, of all. A start after the end gives none.
     /// Each row has what a report shows: no Id, workstation, queue, job or time of change.
     QList<RegisterEntry> between(const QDate &from, const QDate &to, const QString &account = QString()) const;
+    /// The same rows handed over one at a time as they are read, none of them kept: a month of a
+    /// large register written straight to a file. Returns how many there were.
+    qsizetype eachBetween(const QDate &from, const QDate &to, const QString &account,
+                          const std::function<void(const RegisterEntry &)> &take) const;
 
     /// Writes a printed cheque straight into the register: only for copying a register over.
     void record(const Cheque &cheque) const;

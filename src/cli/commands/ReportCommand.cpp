@@ -105,11 +105,17 @@ int ReportCommand::run(CommandRun &run) const
                         .arg(account));
             account = found->bankId;
         }
-        const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
         const QString title = reportTitle(from, to, account);
+        qsizetype written = 0;
         if (parser.isSet(kCsv)) {
-            writeFile(target, kind, registerCsv(entries).toUtf8(), store.databaseFile());
+            // Rows go straight into the file's text: a month of a large register is never held as rows.
+            RegisterCsv csv;
+            written = store.cheques().eachBetween(from, to, account,
+                                                  [&csv](const RegisterEntry &entry) { csv.add(entry); });
+            writeFile(target, kind, csv.bytes(), store.databaseFile());
         } else {
+            const QList<RegisterEntry> entries = store.cheques().between(from, to, account);
+            written = entries.size();
             // The same definition the window reads at every Preview, beside the program.
             ReportDefinition definition = ReportDefinition::load(
                 QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("rptCheque.rpt")));
@@ -117,7 +123,7 @@ int ReportCommand::run(CommandRun &run) const
             writeFile(target, kind, renderReportPdf(document, title), store.databaseFile());
         }
         sayLine(QCoreApplication::translate("ReportCommand", "%1: %2 cheque(s) written to %3")
-                    .arg(title, QString::number(entries.size()), QDir::toNativeSeparators(target)));
+                    .arg(title, QString::number(written), QDir::toNativeSeparators(target)));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

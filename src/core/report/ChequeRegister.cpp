@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillset {
 
@@ -41,27 +42,36 @@ namespace {
 // quote or a line break. A text a spreadsheet would run as a formula (=, +, -, @, a tab or a return
 // first) is kept a text by a leading apostrophe. Everything else is written exactly as it stands,
 // cheque numbers with their leading zeros included. Appended in place: a month is thousands of rows.
-void appendField(QString &csv, const QString &value)
+void appendField(QByteArray &csv, const QString &text)
 {
-    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
-    const bool formula = !value.isEmpty() && formulaStarts.contains(value.front());
+    const QByteArray value = text.toUtf8();
+    const bool formula = !value.isEmpty() && std::strchr("=+-@\t\r", value.front()) != nullptr;
     const bool quoted = std::any_of(value.cbegin(), value.cend(),
-                                    [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
+                                    [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
     if (quoted)
-        csv += u'"';
+        csv += '"';
     if (formula)
-        csv += u'\'';
+        csv += '\'';
     if (quoted) {
-        for (const QChar c : value) {
-            if (c == u'"')
-                csv += u'"';
+        for (const char c : value) {
+            if (c == '"')
+                csv += '"';
             csv += c;
         }
-        csv += u'"';
+        csv += '"';
     } else {
         csv += value;
     }
-    csv += u',';
+    csv += ',';
+}
+
+void appendDate(QByteArray &csv, const QDate &date)
+{
+    QString text;
+    text.reserve(10);
+    appendIsoDate(text, date);
+    for (const QChar c : text)
+        csv += char(c.unicode());
 }
 
 } // namespace
@@ -75,25 +85,33 @@ QString plainAmount(qint64 amount, const MoneyStyle &money)
     return text;
 }
 
+RegisterCsv::RegisterCsv()
+    : m_csv("Date,Account,Cheque No,Payee,Amount,Status,Reason\r\n")
+{
+}
+
+void RegisterCsv::add(const RegisterEntry &entry)
+{
+    appendDate(m_csv, entry.date);
+    m_csv += ',';
+    appendField(m_csv, entry.bankId);
+    appendField(m_csv, entry.chequeNo);
+    appendField(m_csv, entry.pay);
+    m_csv += plainAmount(entry.amount, entry.money).toLatin1();
+    m_csv += ',';
+    m_csv += statusWord(entry.status).toUtf8();
+    m_csv += ',';
+    appendField(m_csv, entry.reason);
+    m_csv.chop(1);
+    m_csv += "\r\n";
+}
+
 QString registerCsv(const QList<RegisterEntry> &entries)
 {
-    QString csv = QStringLiteral("Date,Account,Cheque No,Payee,Amount,Status,Reason\r\n");
-    csv.reserve(csv.size() + entries.size() * 96);
-    for (const RegisterEntry &entry : entries) {
-        appendIsoDate(csv, entry.date);
-        csv += u',';
-        appendField(csv, entry.bankId);
-        appendField(csv, entry.chequeNo);
-        appendField(csv, entry.pay);
-        csv += plainAmount(entry.amount, entry.money);
-        csv += u',';
-        csv += statusWord(entry.status);
-        csv += u',';
-        appendField(csv, entry.reason);
-        csv.chop(1);
-        csv += QStringLiteral("\r\n");
-    }
-    return csv;
+    RegisterCsv csv;
+    for (const RegisterEntry &entry : entries)
+        csv.add(entry);
+    return QString::fromUtf8(csv.bytes());
 }
 
 } // namespace quillset
