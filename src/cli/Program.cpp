@@ -45,8 +45,20 @@ int runProgram(int argc, char *argv[], const StartWindows &startWindows)
         return sayFailure(QCoreApplication::translate("Program", "\"%1\" is not an option. See quillset --help.")
                               .arg(parser.positionalArguments().first()),
                           ExitStatus::Usage);
-    if (wanted.isEmpty() && !wantsHelp(parser))
+    if (wanted.isEmpty() && !wantsHelp(parser)) {
+        // The windows take only a database: a script's cheque options without a command would
+        // otherwise open a window and wait there, having done nothing it asked.
+        QStringList given = parser.optionNames();
+        given.removeAll(SharedOptions::kDatabase);
+        if (!given.isEmpty())
+            return sayFailure(QCoreApplication::translate("Program",
+                                                          "--%1 needs a command, such as --print or --pdf FILE for a "
+                                                          "cheque; without one the program opens its windows, which "
+                                                          "take only --database. See quillset --help.")
+                                  .arg(given.first()),
+                              ExitStatus::Usage);
         return startWindows(argc, argv, parser.value(SharedOptions::kDatabase));
+    }
 
     // The command line draws its pages without a window, and so without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -305,6 +305,11 @@ void TestProgram::wrongWordsAreAUsageError_data()
     row("a crossing's words for a batch", "--batch b.csv --check --crossing Negotiable",
         "--crossing does not go with it");
     row("initialise without a place", "--initialise", "needs --database");
+    // Without a command the windows would open and wait, with the script's cheque never printed.
+    row("a cheque without a command", "--account ACC1 --cheque 1 --pay A --date 08-Dec-2026 --amount 1",
+        "--account needs a command, such as --print or --pdf FILE");
+    row("a check without a batch", "--check", "--check needs a command");
+    row("a reason alone", "--reason jammed", "--reason needs a command");
     // Every command checks the words, asked for or not: an option of another command, and two
     // commands that cannot go together, are refused before anything is done.
     row("an option of a command not asked for", "--pdf x.pdf --csv y.csv", "--csv goes with --report.");
