@@ -52,6 +52,8 @@ private slots:
     void settlesAsTypedAndOnlyWhatMayBe();
     void datesThatNeedASecondLook_data();
     void datesThatNeedASecondLook();
+    void aReprintsDateIsLookedAtAsAPrintsIs_data();
+    void aReprintsDateIsLookedAtAsAPrintsIs();
     void numbersOutsideTheBooksNeedConfirming_data();
     void numbersOutsideTheBooksNeedConfirming();
     void writesTheReportWithoutWindows_data();
@@ -648,7 +650,7 @@ void TestProgram::datesThatNeedASecondLook_data()
     row("a proof says it", "DMY", proof + ahead, QByteArray(), 0,
         QStringLiteral("warning: the cheque is dated %1, after today.").arg(ahead), "");
     row("--confirm goes with --print", "DMY", proof + ahead + QStringLiteral(" --confirm"), QByteArray(), 64,
-        "--confirm goes with --print", "");
+        "--confirm goes with --print or --reprint", "");
     row("a two-digit year", "DMY", proof + QStringLiteral("8/12/26"), QByteArray(), 1,
         "\"8/12/26\" has a two-digit year (1926 or 2026?); write the year in full, "
         "as 25-Dec-2026, 25/12/2026 or 2026-12-25",
@@ -689,6 +691,49 @@ void TestProgram::datesThatNeedASecondLook()
     QCOMPARE(QFile::exists(db.folder() + QStringLiteral("/out.pdf")), status == 0 && arguments.startsWith(u"--pdf"));
     QVERIFY(db.reopen());
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestProgram::aReprintsDateIsLookedAtAsAPrintsIs_data()
+{
+    QTest::addColumn<int>("monthsBack");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("said");
+    const QDate stale = test::kTestToday.addMonths(-4);
+    const QString staleSaid = QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back")
+                                  .arg(QLocale::c().toString(stale, QStringLiteral("dd-MMM-yyyy")));
+    QTest::newRow("a recent cheque goes to the printer") << 0 << false << "No printer is installed";
+    QTest::newRow("a stale one is refused") << 4 << false << staleSaid;
+    QTest::newRow("unless confirmed") << 4 << true << "No printer is installed";
+}
+
+// A reprint keeps the old cheque's date, which the bank may refuse by the time it is printed again.
+void TestProgram::aReprintsDateIsLookedAtAsAPrintsIs()
+{
+    QFETCH(int, monthsBack);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    const MoneyStyle money; // the test account's: whole rupees
+    const Cheque voided {QStringLiteral("ACC1"),
+                         QStringLiteral("000101"),
+                         QStringLiteral("Torn Payee"),
+                         test::kTestToday.addMonths(-monthsBack),
+                         {500, money},
+                         false,
+                         QString()};
+    const qint64 id = db.store().cheques().addPending(voided, QStringLiteral("test"));
+    db.store().cheques().markPrinted(id);
+    db.store().cheques().markVoid(id, QStringLiteral("torn"));
+    QStringList arguments = {QStringLiteral("--reprint"), QStringLiteral("--account"), QStringLiteral("ACC1"),
+                             QStringLiteral("--cheque"), QStringLiteral("000101")};
+    if (confirmed)
+        arguments << QStringLiteral("--confirm");
+    // No print server answers here: a reprint let through stops at the printer, before anything is recorded.
+    QCOMPARE(runOn(db, arguments), 1);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1);
 }
 
 void TestProgram::numbersOutsideTheBooksNeedConfirming_data()

@@ -96,8 +96,8 @@ QString oneChequeUsageProblem(const QCommandLineParser &parser)
     if (parser.isSet(kMark) && (parser.isSet(kPrint) || parser.isSet(kPdf)))
         return QCoreApplication::translate("OneCheque",
                                            "--mark settles a cheque already sent; it cannot go with --print or --pdf.");
-    if (parser.isSet(kConfirm) && !parser.isSet(kPrint))
-        return QCoreApplication::translate("OneCheque", "--confirm goes with --print.");
+    if (parser.isSet(kConfirm) && !parser.isSet(kPrint) && !parser.isSet(kReprint))
+        return QCoreApplication::translate("OneCheque", "--confirm goes with --print or --reprint.");
     if (const QString problem = overLimitUsageProblem(parser); !problem.isEmpty())
         return problem;
     if (parser.isSet(kMark) && !settlementFromWord(parser.value(kMark)))

@@ -1,8 +1,10 @@
 #include "ReprintCommand.h"
 
+#include "cli/CommandOutput.h"
 #include "cli/SharedOptions.h"
 #include "cli/commands/OneCheque.h"
 #include "core/base/Failure.h"
+#include "core/cheque/ChequeDate.h"
 #include "core/issue/IssueCheque.h"
 #include "core/issue/Reprint.h"
 #include "store/Store.h"
@@ -32,7 +34,7 @@ QString ReprintCommand::usageProblem(const QCommandLineParser &parser, const QLi
 {
     if (!isWanted(parser))
         return QString();
-    for (const QString &other : {kPrint, kPdf, kPay, kDate, kAmount, kMark, kConfirm}) {
+    for (const QString &other : {kPrint, kPdf, kPay, kDate, kAmount, kMark}) {
         if (parser.isSet(other))
             return QCoreApplication::translate(
                        "ReprintCommand", "--reprint takes the cheque from the register; --%1 does not go with it.")
@@ -61,6 +63,14 @@ int ReprintCommand::run(CommandRun &run) const
             reprint.stamp = parser.isSet(kStamp);
             reprint.crossing = reprint.stamp ? account.marks.crossing() : QString();
         }
+        // The spoiled cheque's date is kept, and may have gone stale since: refused as --print
+        // refuses it, unless the command says it was looked at.
+        if (const QString flag = dateFlag(reprint.date, store.parameters().dateRules(commandLineToday()));
+            !flag.isEmpty() && !parser.isSet(kConfirm))
+            return sayFailure(QCoreApplication::translate("ReprintCommand",
+                                                          "nothing was printed: the cheque is %1 Give --confirm to "
+                                                          "print it again as it is.")
+                                  .arg(flag));
         sayUnreportedPositivePay(store, account);
         return issueFromCommandLine(
             parser, store, [&](const IssueContext &context) { return reprintCheque(reprint, *row, context); },

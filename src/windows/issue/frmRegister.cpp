@@ -3,6 +3,7 @@
 #include "core/base/Failure.h"
 #include "core/base/ProgramInfo.h"
 #include "core/base/Prompter.h"
+#include "core/cheque/ChequeDate.h"
 #include "core/cheque/ChequeInput.h"
 #include "core/cheque/ChequeNumber.h"
 #include "core/issue/AccountLimit.h"
@@ -356,10 +357,22 @@ void frmRegister::reprintSelected()
     const QString crossing = !reprint.stamp ? tr("not crossed")
         : reprint.crossing.isEmpty()        ? tr("crossed")
                                             : tr("crossed \"%1\"").arg(reprint.crossing);
+    // The reprint keeps the spoiled cheque's date, which may since have gone stale: asked as the entry
+    // window asks, within the one question.
+    QString dateWarning;
+    try {
+        if (const QString flag = dateFlag(reprint.date, m_services.store->parameters().dateRules(m_services.today()));
+            !flag.isEmpty())
+            dateWarning = tr("\n\nThis cheque is %1").arg(flag);
+    } catch (const Failure &failure) {
+        tell(failure.description());
+        return;
+    }
     if (!m_services.prompter.ask(
             windowTitle(),
             tr("Print cheque %1 again on the next leaf: %2, %3, dated %4, %5?")
-                .arg(row.chequeNo, row.pay, chequeFigures(reprint.amount), formatChequeDate(row.date), crossing)))
+                    .arg(row.chequeNo, row.pay, chequeFigures(reprint.amount), formatChequeDate(row.date), crossing)
+                + dateWarning))
         return;
     PendingNotes notes;
     if (const std::optional<BankAccountRecord> account = m_services.store->accounts().find(row.bankId);

@@ -83,6 +83,8 @@ private slots:
     void aNumberIsOneLeafHoweverTyped_data();
     void aNumberIsOneLeafHoweverTyped();
     void aChequeAboveTheLimitAndAReprintByKeyboard();
+    void aReprintAsksAboutItsDate_data();
+    void aReprintAsksAboutItsDate();
 
 private:
     void open();
@@ -682,6 +684,50 @@ void TestChequeEntry::aChequeAboveTheLimitAndAReprintByKeyboard()
     find<QTableWidget>(settling, "tblCheques")->selectRow(1);
     QVERIFY2(shown(settling, "lblHistory").contains(QStringLiteral("cheque 000302 of \"ACC1\"")),
              qPrintable(shown(settling, "lblHistory")));
+}
+
+void TestChequeEntry::aReprintAsksAboutItsDate_data()
+{
+    QTest::addColumn<int>("monthsBack");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("warned"); // in the question, or empty for no warning
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("a recent date, nothing to say") << 1 << true << QString() << 1;
+    QTest::newRow("stale, declined") << 4 << false << QStringLiteral("more than 3 months back") << 0;
+    QTest::newRow("stale, printed all the same") << 4 << true << QStringLiteral("more than 3 months back") << 1;
+}
+
+// A reprint keeps the spoiled cheque's date, which may have gone stale by the time it is printed again.
+void TestChequeEntry::aReprintAsksAboutItsDate()
+{
+    QFETCH(int, monthsBack);
+    QFETCH(bool, answer);
+    QFETCH(QString, warned);
+    QFETCH(int, jobs);
+    const MoneyStyle money; // the test account's: whole rupees
+    const Cheque spoiled {QStringLiteral("ACC1"),
+                          QStringLiteral("000401"),
+                          QStringLiteral("Jammed Payee"),
+                          kTestToday.addMonths(-monthsBack),
+                          {500, money},
+                          false,
+                          QString()};
+    const qint64 id = m_f->db.store().cheques().addPending(spoiled, QStringLiteral("test"));
+    m_f->db.store().cheques().markSpoiled(id, QStringLiteral("jammed"));
+    open();
+    QTest::keyClick(m_window, Qt::Key_G, Qt::AltModifier);
+    frmRegister *settling = nullptr;
+    QTRY_VERIFY((settling = m_window->findChild<frmRegister *>()) && settling->isVisible());
+    find<QTableWidget>(settling, "tblCheques")->selectRow(0);
+    m_f->prompter.answers = {answer};
+    QTest::keyClick(settling, Qt::Key_R, Qt::AltModifier);
+    const QString asked = m_f->prompter.questions.value(0);
+    QVERIFY2(asked.startsWith(QStringLiteral("Print cheque 000401 again on the next leaf: Jammed Payee")),
+             qPrintable(asked));
+    QCOMPARE(asked.contains(QStringLiteral("the bank may refuse it as stale")), !warned.isEmpty());
+    QVERIFY(warned.isEmpty() || asked.contains(warned));
+    QCOMPARE(m_f->queue->jobs.size(), jobs);
+    QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1 + jobs);
 }
 
 void TestChequeEntry::printComposesAfreshAndCloseKeepsTheCheque()
