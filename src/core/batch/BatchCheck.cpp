@@ -355,7 +355,9 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
         const ChequeReading reading = readCheque(texts, record.money, dates);
         if (!reading.cheque) {
             for (const FieldProblem &field : reading.problems)
-                problem(columnOf(field.field),
+                problem(field.field == ChequeField::Stamp && row.texts.contains(QStringLiteral("Crossing"))
+                            ? QStringLiteral("Crossing")
+                            : columnOf(field.field),
                         field.empty ? QCoreApplication::translate("BatchCheck", "it is empty.") : field.message);
             continue;
         }

@@ -139,27 +139,61 @@ std::optional<qint64> parseAmount(const QString &text, const MoneyStyle &money)
 
 namespace {
 
-QString payeeProblem(const QString &payee)
+// What in a text a cheque line cannot print as it is kept: a line break, a tab or another control
+// character; a direction override or isolate, which would print the text in another order than it
+// is recorded in; or an invisible space or joiner that prints nothing and that a bank's records
+// would not match. The joiners Indian scripts need (U+200C, U+200D) and the direction marks are kept.
+QString unprintableCharacter(const QString &text)
 {
-    for (const QChar c : payee) {
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
         const QChar::Category kind = c.category();
-        if (kind != QChar::Other_Control && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
-            continue;
-        QString what;
-        if (c == u'\n' || c == u'\r' || kind != QChar::Other_Control)
-            what = QCoreApplication::translate("ChequeInput", "a line break");
-        else if (c == u'\t')
-            what = QCoreApplication::translate("ChequeInput", "a tab");
-        else
-            what = QCoreApplication::translate("ChequeInput", "a control character (U+%1)")
-                       .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-        return QCoreApplication::translate(
-                   "ChequeInput",
-                   "The payee holds %1, which a cheque cannot print: write the payee on one line, with "
-                   "blanks between its words.")
-            .arg(what);
+        const auto named = [&](const char *what) {
+            return QCoreApplication::translate("ChequeInput", what)
+                .arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+        };
+        if (c == u'\n' || c == u'\r' || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph)
+            return QCoreApplication::translate("ChequeInput", "a line break");
+        if (c == u'\t')
+            return QCoreApplication::translate("ChequeInput", "a tab");
+        if (kind == QChar::Other_Control)
+            return named(QT_TRANSLATE_NOOP("ChequeInput", "a control character (U+%1)"));
+        if ((code >= 0x202a && code <= 0x202e) || (code >= 0x2066 && code <= 0x2069))
+            return named(QT_TRANSLATE_NOOP("ChequeInput",
+                                           "a direction control (U+%1), which would print it in "
+                                           "another order"));
+        if (code == 0x200b || code == 0x2060 || code == 0xfeff)
+            return named(QT_TRANSLATE_NOOP("ChequeInput", "an invisible character (U+%1)"));
     }
     return QString();
+}
+
+QString payeeProblem(const QString &payee)
+{
+    const QString what = unprintableCharacter(payee);
+    if (what.isEmpty())
+        return QString();
+    return QCoreApplication::translate("ChequeInput",
+                                       "The payee holds %1, which a cheque cannot print: write the payee on one "
+                                       "line, with blanks between its words.")
+        .arg(what);
+}
+
+QString crossingProblem(const QString &crossing)
+{
+    if (crossing.size() > kLongestCrossing)
+        return QCoreApplication::translate("ChequeInput",
+                                           "The crossing's words are too long for any crossing (%1 characters; at "
+                                           "most %2). Shorten them.")
+            .arg(crossing.size())
+            .arg(kLongestCrossing);
+    const QString what = unprintableCharacter(crossing);
+    if (what.isEmpty())
+        return QString();
+    return QCoreApplication::translate("ChequeInput",
+                                       "The crossing's words hold %1, which a cheque cannot print: write them on "
+                                       "one line, with blanks between them.")
+        .arg(what);
 }
 
 QString amountProblem(const QString &text, const QString &accountCode, const MoneyStyle &money)
@@ -218,6 +252,11 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     else if (const QString problem = payeeProblem(texts.payee); !problem.isEmpty())
         problems.append({ChequeField::Payee, problem, false});
 
+    if (texts.stamp) {
+        if (const QString problem = crossingProblem(texts.crossing); !problem.isEmpty())
+            problems.append({ChequeField::Stamp, problem, false});
+    }
+
     const DateReading date = readChequeDate(texts.date, dates.order);
     if (texts.date.trimmed().isEmpty())
         problems.append(
@@ -236,9 +275,11 @@ ChequeReading readCheque(const ChequeTexts &texts, const MoneyStyle &money, cons
     }
 
     if (problems.isEmpty())
+        // Blanks before and after the payee print nothing, so they are not kept either: the
+        // register and the bank's Positive Pay file hold the name as the leaf shows it.
         reading.cheque = Cheque {texts.accountCode,
                                  number,
-                                 texts.payee,
+                                 texts.payee.trimmed(),
                                  *date.date,
                                  Money {*amount, money},
                                  texts.stamp,

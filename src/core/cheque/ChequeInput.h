@@ -67,6 +67,8 @@ bool isAcceptableAmountText(const QString &text, const MoneyStyle &money);
 
 /// The most characters a payee may have: more than the widest leaf holds in the smallest type.
 inline constexpr int kLongestPayee = 1000;
+/// The most characters a crossing's words may have: a few words between two lines.
+inline constexpr int kLongestCrossing = 100;
 
 /// The longest amount the entry window admits, in digits before any decimal point.
 inline constexpr int kAmountMaxDigits = 9;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QTransform>
 #include <QtMath>
@@ -28,6 +29,29 @@ CrossingLines crossingLines(const QRectF &box)
             diagonal * 0.006};
 }
 
+// The words' size, in points of the font as the device measures it: spread over nine tenths of the
+// lines' length, but never taller than the room between the lines, which short words would overrun.
+double wordsPointSize(const CrossingLines &lines, const QString &words, const QFont &font, const QPaintDevice *device)
+{
+    const QFontMetricsF metrics(font, device);
+    const double natural = metrics.horizontalAdvance(words);
+    const double tall = metrics.ascent() + metrics.descent();
+    double factor = natural > 0 ? lines.length * 0.9 / natural : 1;
+    // A clearance of a line's width above and below the words, inside the lines' strokes.
+    const double room = 2 * lines.gap - 3 * lines.penWidth;
+    if (tall > 0)
+        factor = qMin(factor, room / tall);
+    return font.pointSizeF() * factor;
+}
+
+QFont wordsFont(const QString &fontFamily, double pointSize)
+{
+    QFont font(fontFamily);
+    font.setBold(true);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
 } // namespace
 
 void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &words, const QString &fontFamily,
@@ -50,18 +74,27 @@ void drawCrossingStamp(QPainter &painter, const QRectF &box, const QString &word
         painter.restore();
         return;
     }
-    QFont font(fontFamily);
-    font.setBold(true);
-    font.setPointSizeF(8 * fontScale);
-    // Scale the words to fill nine tenths of the lines' length, whatever the device.
-    const double natural = QFontMetricsF(font, painter.device()).horizontalAdvance(words);
-    if (natural > 0)
-        font.setPointSizeF(font.pointSizeF() * (length * 0.9) / natural);
+    const QFont font
+        = wordsFont(fontFamily, wordsPointSize(lines, words, wordsFont(fontFamily, 8 * fontScale), painter.device()));
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const double textWidth = metrics.horizontalAdvance(words);
     painter.drawText(QPointF(-textWidth / 2, (metrics.ascent() - metrics.descent()) / 2), words);
     painter.restore();
+}
+
+double crossingWordsPointSize(const QRectF &box, const QString &words, const QString &fontFamily)
+{
+    if (box.isEmpty() || words.trimmed().isEmpty())
+        return 0;
+    // Measured as the printer sets it: twips are a printer of 1,440 dots an inch.
+    static const QImage twips = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(1440 / 0.0254));
+        image.setDotsPerMeterY(qRound(1440 / 0.0254));
+        return image;
+    }();
+    return wordsPointSize(crossingLines(box), words, wordsFont(fontFamily, 8), &twips);
 }
 
 QRectF crossingStampInk(const QRectF &box)

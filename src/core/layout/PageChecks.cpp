@@ -2,6 +2,7 @@
 
 #include "core/base/Failure.h"
 #include "core/layout/ChequePage.h"
+#include "core/layout/CrossingStamp.h"
 #include "core/layout/PageMetrics.h"
 #include "core/layout/PageRenderer.h"
 
@@ -22,6 +23,9 @@ constexpr double kTwipsPerMillimetre = 1440.0 / 25.4;
 // Ink is judged to a tenth of a millimetre, finer than a 300 dpi printer's dot, so that a glyph's
 // overhang or the rounding of a measure never stops a cheque.
 constexpr double kInkTolerance = 0.1 * kTwipsPerMillimetre;
+// The smallest type a crossing's words may print in: a little below the payee's smallest, since
+// they are bold and a few well-known phrases.
+constexpr int kSmallestCrossingPoints = 6;
 
 // What it means for an item's ink to run past its own box on the leaf.
 enum class BoxRule {
@@ -304,6 +308,20 @@ QList<Failure> pageProblems(const ChequePage &page, const PageMetrics &metrics)
                                                    "%1 is %2 mm too wide for its box on the leaf. Widen \"%3\" %4.")
                     .arg(capitalised(description), millimetres(overBox), widthLabel(item.name), layout);
             }));
+        if (item.kind == PageItem::Kind::Stamp) {
+            // Spread along the lines, long words come out too small for a bank to read them.
+            const double size = crossingWordsPointSize(item.rect, item.text, page.fontFamily);
+            if (size > 0 && size < kSmallestCrossingPoints)
+                problems.append(placeProblem(ErrorNumber::DoesNotFit, [&](const QString &, const QString &layout) {
+                    return QCoreApplication::translate("PageChecks",
+                                                       "The crossing's words \"%1\" are too long for its lines: "
+                                                       "they would print in %2 pt type, smaller than the %3 pt a "
+                                                       "bank can read. Shorten them, or make the crossing larger "
+                                                       "%4.")
+                        .arg(item.text, QString::number(size, 'f', 1), QString::number(kSmallestCrossingPoints),
+                             layout);
+                }));
+        }
         if (ink.isEmpty())
             continue;
         if (const double by = beyond(ink, sheet); by > kInkTolerance) {

@@ -194,6 +194,16 @@ void TestChequeInput::namesEveryFieldItCannotRead_data()
     row("a payee with a tab", "ACC1|7|Tab\tGap|06-Dec-2026|5", "Pay", false);
     row("a payee of two million characters", QStringLiteral("ACC1|7|%1|06-Dec-2026|5").arg(QString(2'000'000, u'W')),
         "Pay", false);
+    row("blanks around a payee are not kept", "ACC1|7|  Sharma & Sons  |06-Dec-2026|5",
+        "ACC1|7|Sharma & Sons|2026-12-06|5", false);
+    row("a direction override would print another order", "ACC1|7|ACME \u202Edlrow|06-Dec-2026|5", "Pay", false);
+    row("an invisible space inside a payee", "ACC1|7|Ramesh\u200BKumar|06-Dec-2026|5", "Pay", false);
+    // The crossing's words, after the amount, are held to the same rule as the payee.
+    row("crossing words of an office's own", "ACC1|7|X|06-Dec-2026|5|& Co.", "ACC1|7|X|2026-12-06|5", false);
+    row("crossing words on two lines", "ACC1|7|X|06-Dec-2026|5|Not\r\nNegotiable", "Stamp", false);
+    row("crossing words with a tab", "ACC1|7|X|06-Dec-2026|5|A/c\tPayee", "Stamp", false);
+    row("crossing words of a paragraph", QStringLiteral("ACC1|7|X|06-Dec-2026|5|%1").arg(QString(101, u'W')), "Stamp",
+        false);
     row("all empty", "||||", "Bank ID,Cheque No,Pay,Date,Amount", true);
     row("bad date and amount", "ACC1|1|X|31-Feb-2026|12a", "Date,Amount", false);
     row("one empty among bad", "ACC1||X|31-Feb-2026|5", "Cheque No,Date", true);
@@ -205,8 +215,9 @@ void TestChequeInput::namesEveryFieldItCannotRead()
     const QStringList texts = typed.split(u'|');
     QFETCH(QString, problems);
     QFETCH(bool, incomplete);
-    const ChequeReading reading = readCheque({texts.at(0), texts.at(1), texts.at(2), texts.at(3), texts.at(4), true},
-                                             MoneyStyle {}, officeRules());
+    const ChequeReading reading
+        = readCheque({texts.at(0), texts.at(1), texts.at(2), texts.at(3), texts.at(4), true, texts.value(5)},
+                     MoneyStyle {}, officeRules());
     QCOMPARE(reading.incomplete(), incomplete);
     if (reading.cheque) {
         const Cheque &c = *reading.cheque;

@@ -149,20 +149,31 @@ void TestLeafMarks::dateLandsAsTheLeafWantsIt()
 void TestLeafMarks::crossingCarriesItsWords_data()
 {
     QTest::addColumn<QString>("words");
-    QTest::newRow("A/c Payee Only") << "A/c Payee Only";
-    QTest::newRow("Not Negotiable") << "Not Negotiable";
-    QTest::newRow("none: the lines alone") << "";
+    QTest::addColumn<bool>("readable"); // large enough for the page check to let it print
+    QTest::newRow("A/c Payee Only") << "A/c Payee Only" << true;
+    QTest::newRow("Not Negotiable") << "Not Negotiable" << true;
+    // Spread along the lines, short words would grow past them.
+    QTest::newRow("& Co., held between the lines") << "& Co." << true;
+    QTest::newRow("none: the lines alone") << "" << true;
+    QTest::newRow("a sentence too small to read")
+        << "Account Payee Only, Not Negotiable, Valid for three months only, Not over one lakh" << false;
 }
 
 void TestLeafMarks::crossingCarriesItsWords()
 {
     QFETCH(QString, words);
+    QFETCH(bool, readable);
     BankAccountRecord account = leaf();
-    account.crossing = {1.0, 0.5, 5.0, 2.5};
+    // Below the words' lines, where no other field is: the words are read alone.
+    account.crossing = {1.0, 5.0, 5.0, 2.5};
     account.marks.crossingWords = words;
     const Printed printed = print(account, chequeOn(account));
     const PageItem &stamp = printed.page.item(QStringLiteral("Stamp"));
     QCOMPARE(stamp.text, words);
+    const QString problems = problemsText(pageProblems(printed.page, m_metrics), Audience::Window);
+    QCOMPARE(problems.contains(QStringLiteral("too long for its lines")), !readable);
+    if (!readable)
+        return;
     const QRectF box = points(stamp.rect);
     // Between the two lines, at the box's centre, lie the words or nothing at all.
     const QRectF middle(box.center() - QPointF(4, 1.5), QSizeF(8, 3));
@@ -189,6 +200,29 @@ void TestLeafMarks::crossingCarriesItsWords()
     }
     const QString read = unspaced(PageImage::fromImage(turned, dpi).text()).toUpper();
     QVERIFY2(read.contains(unspaced(words).toUpper()), qPrintable(read));
+    // Level, the two lines are the rows darkest from end to end; nothing of the words lies beyond
+    // them, at the middle where the words are (the ends of the lines are cut by the box).
+    const auto inkIn = [&](int row, int from, int to) {
+        int ink = 0;
+        for (int x = from; x < to; ++x)
+            ink += qGray(turned.pixel(x, row)) < 128 ? 1 : 0;
+        return ink;
+    };
+    const int left = turned.width() / 3;
+    const int right = turned.width() * 2 / 3;
+    QList<int> lineRows;
+    for (int y = 0; y < turned.height(); ++y) {
+        if (inkIn(y, left, right) > (right - left) * 9 / 10)
+            lineRows.append(y);
+    }
+    QVERIFY(lineRows.size() >= 2);
+    // The lines' own soft edges, two pixels, are theirs.
+    int beyondLines = 0;
+    for (int y = 0; y < turned.height(); ++y) {
+        if (y < lineRows.first() - 2 || y > lineRows.last() + 2)
+            beyondLines += inkIn(y, left, right);
+    }
+    QCOMPARE(beyondLines, 0);
 }
 
 void TestLeafMarks::strikeAndFillerCloseTheLeaf_data()
