@@ -965,6 +965,22 @@
         <source>You cannot print All the fields must be selected</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>a direction control (U+%1), which would print it in another order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an invisible character (U+%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crossing&apos;s words are too long for any crossing (%1 characters; at most %2). Shorten them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crossing&apos;s words hold %1, which a cheque cannot print: write them on one line, with blanks between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChequeNumber</name>
@@ -1976,10 +1992,6 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--confirm goes with --print.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--mark takes printed, spoiled, void or unprinted, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1993,6 +2005,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>--confirm-over-limit needs the reason, such as --reason &quot;advance approved by the director&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--confirm goes with --print or --reprint.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2099,6 +2115,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
     </message>
     <message>
         <source>the &quot;OR BEARER&quot; strike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The crossing&apos;s words &quot;%1&quot; are too long for its lines: they would print in %2 pt type, smaller than the %3 pt a bank can read. Shorten them, or make the crossing larger %4.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2402,6 +2422,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>writing the register&apos;s history</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>--%1 needs a command, such as --print or --pdf FILE for a cheque; without one the program opens its windows, which take only --database. See quillset --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProofChecks</name>
@@ -2665,6 +2689,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>Cheque %1 printed and recorded, in place of %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>nothing was printed: the cheque is %1 Give --confirm to print it again as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Schema</name>
@@ -2778,11 +2806,11 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With --print: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
+        <source>The amount in digits, with the account&apos;s decimals after a point where it takes them, such as 12345 or 12345.50.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The amount in digits, with the account&apos;s decimals after a point where it takes them, such as 12345 or 12345.50.</source>
+        <source>With --print or --reprint: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4576,6 +4604,12 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Cheque %1: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+This cheque is %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -227,6 +227,9 @@ void TestProgram::aProofIsWrittenOrRefusedAsTheWindowWould_data()
         "The payee holds a line break, which a cheque cannot print");
     row("a tab in the payee", 0, 7, "Tab\tGap", 1, "The payee holds a tab");
     row("a number that is not digits", 0, 5, "A-12", 1, "The cheque number \"A-12\" must be digits only");
+    // Set in a face that has the script; nothing is said about the cheque's own face lacking it.
+    row("a payee in Devanagari", 0, 7, "\u0930\u093E\u092E \u091F\u094D\u0930\u0947\u0921\u0930\u094D\u0938", 0,
+        "FIVE");
 }
 
 // On an account whose code holds a quote and an ampersand, as an office may name one.
@@ -254,6 +257,8 @@ void TestProgram::aProofIsWrittenOrRefusedAsTheWindowWould()
     const QStringList printed = pdfTexts(pdf);
     for (const QString &word : said.split(u' '))
         QVERIFY2(printed.contains(word), qPrintable(printed.join(u' ')));
+    // A script reads every line the program writes: each is about the cheque.
+    QVERIFY2(!m_said.contains(QStringLiteral("OpenType")), qPrintable(m_said));
 }
 
 void TestProgram::aProofIsCrossedWithTheAccountsOrItsOwnWords_data()

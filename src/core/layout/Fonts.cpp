@@ -18,12 +18,30 @@ QString &loadedFamily()
     return family;
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+// Tahoma has no tables for Indian scripts, and Qt says so on every such text although it then sets
+// it in a face that has them, conjuncts and all: a note for the log, not a warning on a clerk's or
+// a script's screen.
+void keepScriptFallbackInTheLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const bool fromQtsDefault = !context.category || qstrcmp(context.category, "default") == 0;
+    if (type == QtWarningMsg && fromQtsDefault
+        && QStringView(message).trimmed().startsWith(QLatin1String("OpenType support missing for"))) {
+        qCDebug(lcLayout, "%s", qUtf8Printable(message.trimmed()));
+        return;
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
 } // namespace
 
 void loadChequeFonts()
 {
     if (!loadedFamily().isEmpty())
         return;
+    previousHandler = qInstallMessageHandler(keepScriptFallbackInTheLog);
     bool regular = false;
     for (const QString &file :
          {QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"), QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf")}) {
