@@ -17,7 +17,6 @@
 #include "store/Store.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QPageSize>
 #include <QSysInfo>
 #include <QThread>
@@ -30,10 +29,10 @@ namespace quillset {
 namespace {
 
 constexpr int kLongestCallMilliseconds = 15000;
-// A job is asked after often at first, when most cheques finish, then less and less often, up to a
-// slow pace for a job that waits on a printer.
-constexpr int kQuickPollMilliseconds = 20;
-constexpr int kQuickPollForMilliseconds = 1000;
+// A job is asked after soon, since a print server often has a page done within milliseconds, then
+// half as long again each time, up to a slow pace for a job that waits on a printer: six times in
+// its first tenth of a second, twelve in its first second.
+constexpr int kFirstPollMilliseconds = 4;
 constexpr int kSlowestPollMilliseconds = 250;
 constexpr int kSettleCallMilliseconds = 5000;
 // How long after its pending row is written a cheque may still be on its way to the print server:
@@ -81,9 +80,7 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
     FollowedJob followed;
     followed.waitedSeconds = timeoutSeconds;
     QString silence;
-    QElapsedTimer following;
-    following.start();
-    int pollMilliseconds = kQuickPollMilliseconds;
+    int pollMilliseconds = kFirstPollMilliseconds;
     const auto tell = [&](const QString &text) {
         if (context.progress)
             context.progress->update(text);
@@ -136,8 +133,7 @@ FollowedJob followJob(const IssueContext &context, const QString &printer, int j
             continue;
         }
         context.waiter.pause(pollMilliseconds);
-        if (following.elapsed() > kQuickPollForMilliseconds)
-            pollMilliseconds = std::min(pollMilliseconds * 3 / 2, kSlowestPollMilliseconds);
+        pollMilliseconds = std::min(pollMilliseconds * 3 / 2, kSlowestPollMilliseconds);
     }
 }
 

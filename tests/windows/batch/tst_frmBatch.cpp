@@ -127,7 +127,7 @@ void TestBatchWindow::aBatchStoppedSaysWhatIsLeft()
         m_f->queue->cancelledAs = JobStatus {JobStatus::State::Cancelled, false, QString()};
         m_f->prompter.answers = {false};
     } else {
-        m_f->queue->printSlowly(2);
+        m_f->queue->printSlowly(10); // some 400 ms at the printer, asked ever less often
         QTimer::singleShot(50, batch, [batch] { find<QAbstractButton>(batch, "cmdCancelBatch")->click(); });
     }
     click(batch, "cmdPrintBatch");

@@ -516,7 +516,7 @@ void TestChequeEntry::secondPrintWhilePrintingDoesNothing()
 {
     open();
     typeCheque(QStringLiteral("000126"), QStringLiteral("Twice Clicked"), QStringLiteral("100"));
-    m_f->queue->printSlowly(6); // about one and a half seconds at the printer
+    m_f->queue->printSlowly(13); // over a second at the printer, asked ever less often
     // While it prints: a second click, Space on the button, the preview, and Alt+P.
     auto *print = find<QPushButton>(m_window, "cmdPrint");
     QTimer::singleShot(100, print, [print] { QTest::mouseClick(print, Qt::LeftButton); });
