@@ -443,7 +443,8 @@ std::optional<Cheque> frmCheque::readyToPrint()
 void frmCheque::focusFirstProblem(const ChequeReading &reading, bool emptyOnly)
 {
     // After the message, the cursor is in the first field it is about.
-    const std::array<QWidget *, 6> fields = {m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_stamp}; // by ChequeField
+    // By ChequeField; a fault of the crossing is in its words.
+    const std::array<QWidget *, 6> fields = {m_bankId, m_chequeNo, m_pay, m_date, m_amount, m_crossing};
     for (const FieldProblem &problem : reading.problems) {
         if (problem.empty || !emptyOnly) {
             focusField(fields.at(static_cast<size_t>(problem.field)));

@@ -84,6 +84,8 @@ private slots:
     void aNumberIsOneLeafHoweverTyped();
     void aChequeAboveTheLimitAndAReprintByKeyboard();
     void aReprintAsksAboutItsDate_data();
+    void crossingWordsThatCannotPrintAreRefused_data();
+    void crossingWordsThatCannotPrintAreRefused();
     void aReprintAsksAboutItsDate();
 
 private:
@@ -429,6 +431,38 @@ void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged()
     QVERIFY(stamp.shown);
     QCOMPARE(stamp.text, printed);
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Crossing FROM Cheque")).toString(), printed);
+}
+
+void TestChequeEntry::crossingWordsThatCannotPrintAreRefused_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("on two lines") << "Not\nNegotiable"
+                                  << "The crossing's words hold a line break";
+    QTest::newRow("with a tab") << "A/c\tPayee"
+                                << "The crossing's words hold a tab";
+}
+
+// The crossing's words are printed along their lines: what cannot print as it is kept is refused,
+// and the cursor is put in the words.
+void TestChequeEntry::crossingWordsThatCannotPrintAreRefused()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, said);
+    m_f->db.store().parameters().SetSystemParameter(Parameter::Stamp, QStringLiteral("1"));
+    open();
+    typeCheque(QStringLiteral("000123"), QStringLiteral("Dealer's Co."), QStringLiteral("12345"));
+    auto *crossing = find<QComboBox>(m_window, "cmbCrossing");
+    crossing->lineEdit()->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keySequence(crossing->lineEdit(), QKeySequence::Paste);
+    QCOMPARE(crossing->currentText(), pasted);
+    find(m_window, "txtAmount")->setFocus();
+    QTest::keyClick(focused(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(m_f->queue->jobs.isEmpty());
+    QCOMPARE(registerRows(m_f->db), 0);
+    QVERIFY2(m_f->prompter.texts().join(u'\n').contains(said), qPrintable(m_f->prompter.texts().join(u'\n')));
+    QVERIFY(focused() == crossing || focused() == crossing->lineEdit());
 }
 
 void TestChequeEntry::printRecordsExactlyWhatWasTyped()
