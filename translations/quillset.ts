@@ -38,10 +38,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Restored the register %1 from %2; the one it replaced is kept as %1.before-restore</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Write today&apos;s copy of the register into the backup folder set in Options, unless it is there already, and remove the copies older than the days they are kept.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -65,6 +61,14 @@
     </message>
     <message>
         <source>These backups are older than %1 days but could not be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register holds %1 pending cheque(s), which the backup would lose while they may have printed: settle them first (the Register window, or --mark), then restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored the register %1 from %2; the one it replaced is kept as %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1139,6 +1143,10 @@
     </message>
     <message>
         <source>it holds %1 account(s) and %2 cheque(s) already. Copy into a new file or an empty server database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not agree with its own history, so it is not copied: the copy would not show it. %2 Run quillset --verify-register on it for the whole listing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2495,6 +2503,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
         <source>The folder of the backup &quot;%1&quot; is not there.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The backup &quot;%1&quot; is damaged, so it was not restored: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterHistory</name>
@@ -2536,6 +2548,10 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
     <message>
         <source>The database no longer keeps the history from being changed: its guard %1 is gone or switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history ends at entry %1, but entries up to %2 were written: the last ones were removed outside the program.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2955,6 +2971,14 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
     </message>
     <message>
         <source>the register does NOT agree with its history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register&apos;s file is damaged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register was not checked against its history: restore it from a backup (quillset --restore).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3948,6 +3972,10 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>The register does not agree with its history: %1 Run quillset --verify-register for the whole listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its file is damaged (%1); restore it from a backup.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -96,6 +96,19 @@ QList<TableCount> copyDatabase(const QString &from, const QString &to, const Sto
                       QCoreApplication::translate("CopyDatabase", "A database cannot be copied into itself."));
     // The source is opened as the program opens it, so an older one is upgraded (and backed up) first.
     const std::unique_ptr<Store> source = Store::OpenDatabase(from, OdbcInstaller::none(), options);
+    // The copy's history would begin afresh where the source's is broken, and the break be lost.
+    const RegisterCheck check = source->history().verify();
+    if (!check.isClean()) {
+        const QString finding = !check.damage.isEmpty() ? check.damage.first()
+            : !check.brokenLink.isEmpty()               ? check.brokenLink
+                                                        : check.differences.first();
+        throw Failure(ErrorNumber::DatabaseUnreadable,
+                      QCoreApplication::translate("CopyDatabase",
+                                                  "\"%1\" does not agree with its own history, so it is not copied: "
+                                                  "the copy would not show it. %2 Run quillset --verify-register on "
+                                                  "it for the whole listing.")
+                          .arg(shown(from), finding));
+    }
 
     const bool made = prepareTarget(to, options);
     try {

@@ -6,6 +6,7 @@
 #include <QVariantList>
 
 #include <memory>
+#include <optional>
 
 class QSqlDatabase;
 class QSqlError;
@@ -84,6 +85,12 @@ public:
     /// Reads every page of the table, so that a damaged one is found (Failure) before anything that
     /// depends on the table is done; a server keeps its own pages whole and finds them itself.
     virtual void checkPages(const Connection &connection, const QString &table) const = 0;
+    /// What is wrong with the database's own file, a line each, read off every page; empty when it
+    /// is whole, and always for a server, which keeps its pages whole itself.
+    virtual QStringList damage(const Connection &) const { return {}; }
+    /// The highest history Id the database ever gave, where it keeps that apart from the rows and
+    /// in the same transaction (an entry deleted from the end of the history leaves it behind).
+    virtual std::optional<qint64> highestHistoryIdGiven(const Connection &) const { return std::nullopt; }
     /// Keeps other writers from adding to the history until this transaction ends, so that each entry
     /// links to the one truly before it.
     virtual void lockHistory(const Connection &connection) const = 0;

@@ -114,7 +114,7 @@ void backUpRegister(const Store &store, const QString &file)
     }
 }
 
-void restoreRegister(const QString &copy, const QString &location, const StoreOptions &options)
+QString restoreRegister(const QString &copy, const QString &location, const StoreOptions &options)
 {
     if (!QFileInfo(copy).isFile())
         refuse(QCoreApplication::translate("RegisterBackup", "There is no backup \"%1\" to restore.").arg(shown(copy)));
@@ -126,6 +126,11 @@ void restoreRegister(const QString &copy, const QString &location, const StoreOp
     try {
         const std::unique_ptr<Store> restored = Store::OpenDatabase(restoring, OdbcInstaller::none(), options);
         const RegisterCheck check = restored->history().verify();
+        if (!check.damage.isEmpty())
+            refuse(QCoreApplication::translate("RegisterBackup",
+                                               "The backup \"%1\" is damaged, so it was not "
+                                               "restored: %2")
+                       .arg(shown(copy), check.damage.first()));
         if (!check.isClean())
             refuse(QCoreApplication::translate("RegisterBackup",
                                                "The backup \"%1\" does not agree with its own history, so it was "
@@ -138,7 +143,10 @@ void restoreRegister(const QString &copy, const QString &location, const StoreOp
         refuse(QCoreApplication::translate("RegisterBackup", "The backup \"%1\" was not restored: %2")
                    .arg(shown(copy), failure.description()));
     }
-    const QString kept = location + QStringLiteral(".before-restore");
+    // Each restore keeps what it replaced: a second one must not write over the first one's.
+    QString kept = location + QStringLiteral(".before-restore");
+    for (int n = 2; QFileInfo::exists(kept); ++n)
+        kept = location + QStringLiteral(".before-restore-%1").arg(n);
     if (QFileInfo::exists(location) && !renameOver(location, kept)) {
         QFile::remove(restoring);
         refuse(QCoreApplication::translate("RegisterBackup", "The register \"%1\" could not be set aside.")
@@ -149,6 +157,7 @@ void restoreRegister(const QString &copy, const QString &location, const StoreOp
                                            "The backup could not take the register's place; the register is "
                                            "kept as \"%1\".")
                    .arg(shown(kept)));
+    return kept;
 }
 
 } // namespace quillset

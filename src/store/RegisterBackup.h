@@ -13,8 +13,10 @@ struct StoreOptions;
 void backUpRegister(const Store &store, const QString &file);
 
 /// Puts the copy in the place of the file register at `location`, once the copy opens as a Quillset
-/// database (upgraded when older) and agrees with its history. The register it replaces is kept
-/// beside it, named "<name>.before-restore". Throws Failure, changing nothing, when it cannot.
-void restoreRegister(const QString &copy, const QString &location, const StoreOptions &options);
+/// database (upgraded when older), its file is whole and it agrees with its history. The register
+/// it replaces is kept beside it, named "<name>.before-restore" (with a number after it when that
+/// name is taken: an earlier restore's is never written over); returns that name. Throws Failure,
+/// changing nothing, when it cannot.
+QString restoreRegister(const QString &copy, const QString &location, const StoreOptions &options);
 
 } // namespace quillset

@@ -470,6 +470,14 @@ QString RegisterHistory::lastState(qint64 id) const
 RegisterCheck RegisterHistory::verify() const
 {
     RegisterCheck check;
+    // A damaged file is said first, and alone: its rows cannot be trusted to be read whole.
+    try {
+        check.damage = m_connection.dialect().damage(m_connection);
+    } catch (const Failure &failure) {
+        check.damage << failure.description();
+    }
+    if (!check.damage.isEmpty())
+        return check;
     const QStringList guards = m_connection.dialect().missingHistoryGuards(m_connection);
     if (!guards.isEmpty())
         check.differences << QCoreApplication::translate("RegisterHistory",
@@ -490,9 +498,11 @@ RegisterCheck RegisterHistory::verify() const
     const std::unique_ptr<RowCursor> events
         = m_connection.rows(QStringLiteral("SELECT %1 FROM History ORDER BY Id").arg(kEventColumns));
     QString previous = kFirstLink;
+    qint64 lastId = 0;
     while (events->next()) {
         const HistoryEvent event = eventFromQuery(*events);
         ++check.events;
+        lastId = event.id;
         if (check.brokenLink.isEmpty()) {
             if (event.previousHash != previous)
                 check.brokenLink
@@ -512,6 +522,15 @@ RegisterCheck RegisterHistory::verify() const
                 event.key.toLongLong(),
                 {event.action != kNotPrinted, event.newValue.contains(kCrossingKey), digest(event.newValue)});
     }
+
+    // The chain cannot tell that its last entries were cut off; the highest Id ever given can.
+    if (const std::optional<qint64> given = m_connection.dialect().highestHistoryIdGiven(m_connection);
+        check.brokenLink.isEmpty() && given && *given > lastId)
+        check.brokenLink = QCoreApplication::translate("RegisterHistory",
+                                                       "The history ends at entry %1, but entries up to %2 were "
+                                                       "written: the last ones were removed outside the program.")
+                               .arg(lastId)
+                               .arg(*given);
 
     // Rows that differ are described once the walk is over: a server answers one query at a time.
     QList<std::pair<qint64, QString>> changed;

@@ -39,10 +39,11 @@ struct RegisterCheck
 {
     qint64 events = 0;
     qint64 cheques = 0;
+    QStringList damage; ///< what is wrong with the database's file itself; then nothing else is walked
     QString brokenLink; ///< empty when the chain holds from the first entry to the last
     QStringList differences; ///< one line per cheque row that differs from its history
 
-    bool isClean() const { return brokenLink.isEmpty() && differences.isEmpty(); }
+    bool isClean() const { return damage.isEmpty() && brokenLink.isEmpty() && differences.isEmpty(); }
 };
 
 /// The register's append-only history, kept in the same transaction as each change it records.

@@ -33,6 +33,8 @@ public:
     QStringList firstRelease() const override;
     QList<SchemaStep> upgradeSteps() const override;
     void checkPages(const Connection &connection, const QString &table) const override;
+    QStringList damage(const Connection &connection) const override;
+    std::optional<qint64> highestHistoryIdGiven(const Connection &connection) const override;
     // One writer at a time holds the file: the chain cannot fork.
     void lockHistory(const Connection &) const override { }
     QStringList historyGuards() const override;

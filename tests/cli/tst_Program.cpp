@@ -403,9 +403,42 @@ void TestProgram::backupAndRestoreKeepEveryCheque()
     QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102 000103"));
     QVERIFY(!QFile::exists(db.path() + QStringLiteral(".before-restore")));
 
+    // A copy whose pages are damaged is refused before anything is replaced, and the check of a
+    // register so damaged says so instead of calling it clean.
+    const QString damaged = db.folder() + QStringLiteral("/damaged.mdb");
+    QVERIFY(QFile::copy(backup, damaged));
+    {
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 9 * 4096);
+        QVERIFY(file.seek(5 * 4096));
+        QCOMPARE(file.write(QByteArray(3 * 4096, char(0xA5))), 3 * 4096);
+    }
+    QCOMPARE(runOn(db, {QStringLiteral("--restore"), damaged}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("damaged")), qPrintable(m_said));
+    QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102 000103"));
+    QVERIFY(quillset({QStringLiteral("--database"), damaged, QStringLiteral("--verify-register")}) != 0);
+    QVERIFY2(m_said.contains(QStringLiteral("damaged")) && !m_said.contains(QStringLiteral("agrees")),
+             qPrintable(m_said));
+
+    // A pending cheque may be printing: the copy would lose it, and its number would print twice.
+    QVERIFY(db.reopen());
+    const qint64 printing
+        = db.store().cheques().addPending({QStringLiteral("ACC1"), QStringLiteral("000104"),
+                                           QStringLiteral("On Its Way"), QDate(2026, 12, 6), Money {100, {}}, false},
+                                          QStringLiteral("test"));
+    QCOMPARE(runOn(db, {QStringLiteral("--restore"), backup}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("holds 1 pending cheque(s)")), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    db.store().cheques().markPrinted(printing);
+
     QCOMPARE(runOn(db, {QStringLiteral("--restore"), backup}), 0);
     QCOMPARE(numbers(db.path()), QStringLiteral("000101 000102"));
-    QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore")), QStringLiteral("000101 000102 000103"));
+    QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore")), QStringLiteral("000101 000102 000103 000104"));
+    // A second restore keeps the first one's register too.
+    QCOMPARE(runOn(db, {QStringLiteral("--restore"), backup}), 0);
+    QVERIFY2(m_said.contains(QStringLiteral(".before-restore-2")), qPrintable(m_said));
+    QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore")), QStringLiteral("000101 000102 000103 000104"));
+    QCOMPARE(numbers(db.path() + QStringLiteral(".before-restore-2")), QStringLiteral("000101 000102"));
 
     // The daily copy, as a scheduled job writes it: once a day, into the folder Options names.
     QCOMPARE(runOn(db, {QStringLiteral("--daily-backup")}), 1);

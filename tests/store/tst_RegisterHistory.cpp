@@ -106,6 +106,13 @@ void TestRegisterHistory::outsideEditsAreFound_data()
         "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; UPDATE History SET Reason = 'cancelled by the "
         "manager' WHERE Action = 'void'",
         "(cheque 1, void) was changed after it was written", "", "HistoryIsNotChanged|historyiskept");
+    // The chain cannot see its own end cut off, with the rows it speaks of; a file keeps the highest
+    // Id it gave apart (a server's sequence also moves on for entries never committed).
+    row("the last entries cut off",
+        "DROP TRIGGER HistoryIsNotDeleted; DELETE FROM History WHERE Subject = 'cheque' AND SubjectKey = '3'",
+        "ALTER TABLE History DISABLE TRIGGER HistoryIsKept; DELETE FROM History WHERE Subject = 'cheque' AND "
+        "SubjectKey = '3'",
+        "the last ones were removed outside the program|", "", "HistoryIsNotDeleted|historyiskept");
     // Whatever is done next would leave no trace the check can see: the guard itself is a finding.
     row("a guard switched off", "DROP TRIGGER HistoryIsNotDeleted", "ALTER TABLE History DISABLE TRIGGER HistoryIsKept",
         "", "", "HistoryIsNotDeleted|historyiskept");
@@ -122,6 +129,8 @@ void TestRegisterHistory::outsideEditsAreFound()
     for (const QString &statement : edit.split(QStringLiteral("; "), Qt::SkipEmptyParts))
         m_db->exec(statement);
     const RegisterCheck check = m_db->store().history().verify();
+    if (broken.contains(u'|'))
+        broken = broken.section(u'|', onServer() ? 1 : 0, onServer() ? 1 : 0);
     QVERIFY2(broken.isEmpty() ? check.brokenLink.isEmpty() : check.brokenLink.contains(broken),
              qPrintable(check.brokenLink));
     // A file gives the Id of the row last removed again; a server never does.

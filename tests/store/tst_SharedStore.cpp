@@ -48,6 +48,7 @@ private slots:
     void copiesAnOfficeToTheServerAndBack();
     void copyRefusesATargetThatHoldsData_data();
     void copyRefusesATargetThatHoldsData();
+    void copyRefusesASourceThatDisagreesWithItsHistory();
 
 private:
     static std::unique_ptr<Store> open(const QString &location, int timeoutSeconds = 10);
@@ -553,6 +554,23 @@ void TestSharedStore::copyRefusesATargetThatHoldsData()
     QCOMPARE(run({QStringLiteral("--copy-database"), source.path()}), 64);
     QCOMPARE(run({QStringLiteral("--copy-database"), source.path(), source.path()}), 1);
     QVERIFY2(m_said.contains(QStringLiteral("into itself")), qPrintable(m_said));
+}
+
+// The copy's history would begin where the source's is broken, and nobody could tell afterwards.
+void TestSharedStore::copyRefusesASourceThatDisagreesWithItsHistory()
+{
+    TestDatabase source(Backend::Sqlite);
+    QVERIFY(source.isReady());
+    source.store().cheques().record({QStringLiteral("ACC1"), QStringLiteral("000001"), QStringLiteral("Kept"),
+                                     QDate(2026, 12, 1), Money {100, {}}, false});
+    source.exec(QStringLiteral("UPDATE Cheque SET Pay = 'Someone Else'"));
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("Copy.mdb"));
+    QCOMPARE(run({QStringLiteral("--copy-database"), source.path(), copy}), 1);
+    QVERIFY2(m_said.contains(QStringLiteral("does not agree with its own history, so it is not copied"))
+                 && m_said.contains(QStringLiteral("ACC1 cheque 000001")),
+             qPrintable(m_said));
+    QVERIFY(!QFile::exists(copy));
 }
 
 QUILLSET_TEST_MAIN(TestSharedStore, QGuiApplication)

@@ -2,6 +2,7 @@
 
 #include "cli/CommandOutput.h"
 #include "core/base/Failure.h"
+#include "core/issue/ChequeLife.h"
 #include "core/options/DailyBackup.h"
 #include "store/RegisterBackup.h"
 #include "store/Store.h"
@@ -91,11 +92,21 @@ int BackupCommand::run(CommandRun &run) const
                                                           "A register on a server is restored with the server's "
                                                           "own tools (pg_restore); see the guide."));
         const QString location = run.store->databaseFile();
-        restoreRegister(run.parser.value(kRestore), location, run.storeOptions);
+        // A pending cheque may be printing now: the copy would not have it, and its number would be
+        // offered again.
+        const PendingCheques pending = run.store->cheques().pending(workstationName());
+        if (const qsizetype count = pending.own.size() + pending.elsewhere; count > 0)
+            return sayFailure(QCoreApplication::translate("BackupCommand",
+                                                          "The register holds %1 pending cheque(s), which the "
+                                                          "backup would lose while they may have printed: settle "
+                                                          "them first (the Register window, or --mark), then "
+                                                          "restore.")
+                                  .arg(count));
+        const QString kept = restoreRegister(run.parser.value(kRestore), location, run.storeOptions);
         sayLine(QCoreApplication::translate("BackupCommand",
-                                            "Restored the register %1 from %2; the one it replaced "
-                                            "is kept as %1.before-restore")
-                    .arg(QDir::toNativeSeparators(location), QDir::toNativeSeparators(run.parser.value(kRestore))));
+                                            "Restored the register %1 from %2; the one it replaced is kept as %3")
+                    .arg(QDir::toNativeSeparators(location), QDir::toNativeSeparators(run.parser.value(kRestore)),
+                         QDir::toNativeSeparators(kept)));
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }

@@ -35,6 +35,14 @@ int VerifyCommand::run(CommandRun &run) const
     } catch (const Failure &failure) {
         return sayFailure(failure);
     }
+    for (const QString &damage : check.damage)
+        sayLine(QCoreApplication::translate("VerifyCommand", "The register's file is damaged: %1").arg(damage));
+    if (!check.damage.isEmpty()) {
+        sayLine(QCoreApplication::translate("VerifyCommand",
+                                            "The register was not checked against its history: restore it from a "
+                                            "backup (quillset --restore)."));
+        return ExitStatus::RegisterBroken;
+    }
     if (!check.brokenLink.isEmpty())
         sayLine(QCoreApplication::translate("VerifyCommand", "The history is broken: %1").arg(check.brokenLink));
     for (const QString &difference : check.differences)

@@ -145,7 +145,9 @@ void frmMain::checkRegisterAside(const StoreOptions &options)
         try {
             const RegisterCheck check
                 = Store::OpenDatabase(location, OdbcInstaller::none(), options)->history().verify();
-            if (!check.brokenLink.isEmpty())
+            if (!check.damage.isEmpty())
+                *finding = tr("its file is damaged (%1); restore it from a backup.").arg(check.damage.first());
+            else if (!check.brokenLink.isEmpty())
                 *finding = check.brokenLink;
             else if (!check.differences.isEmpty())
                 *finding = check.differences.first();
