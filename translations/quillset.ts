@@ -355,6 +355,10 @@
         <source>, %1 spoiled in an earlier run (%2), to print again from the register</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cheque %1 of &quot;%2&quot; is already %3 to %4 for %5, dated %6: this row would pay it a second time.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchCommand</name>

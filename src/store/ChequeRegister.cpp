@@ -269,6 +269,19 @@ QList<RegisterEntry> ChequeRegister::select(const QString &where, const QVariant
     return entries;
 }
 
+std::optional<RegisterEntry> ChequeRegister::samePayment(const Cheque &cheque) const
+{
+    // Found by the date's index: a day of an account holds few cheques.
+    const QList<RegisterEntry> sameDay = select(
+        QStringLiteral("c.BankID = ? AND c.PrintDate = ? AND c.Pay = ? AND c.Status IN ('printed', 'pending')"),
+        {storedCode(cheque.accountCode), cheque.date.toString(Qt::ISODate), cheque.payee}, QStringLiteral("c.Id"));
+    for (const RegisterEntry &entry : sameDay) {
+        if (entry.amount == cheque.amount.units && entry.money.subunitDigits == cheque.amount.style.subunitDigits)
+            return entry;
+    }
+    return std::nullopt;
+}
+
 std::optional<RegisterEntry> ChequeRegister::findNumber(const QString &account, const QString &number) const
 {
     const QString stored = storedCode(account);

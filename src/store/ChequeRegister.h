@@ -110,6 +110,9 @@ public:
 
     /// The row using this number on the account, if any (by value for numbers of digits).
     std::optional<RegisterEntry> findNumber(const QString &account, const QString &number) const;
+    /// A cheque of the account printed, or still pending, to the same payee for the same amount on the
+    /// same date: the one this cheque would pay again. None when there is no such cheque.
+    std::optional<RegisterEntry> samePayment(const Cheque &cheque) const;
     /// The highest number of digits the account has used, as it was typed.
     std::optional<QString> highestNumber(const QString &account) const;
     /// The account's rows, newest first: its pending rows and the latest `limit` others.

@@ -420,6 +420,15 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
                 books.outsideLines.append(row.line);
                 books.outsideNumbers.append(composed.number);
             }
+            // A file edited and run again, or the same payment in another file: printed, it pays twice.
+            if (const std::optional<RegisterEntry> paid = store.cheques().samePayment(cheque.cheque))
+                checked.toConfirm.append(
+                    {row.line, QStringLiteral("Pay"),
+                     QCoreApplication::translate("BatchCheck",
+                                                 "cheque %1 of \"%2\" is already %3 to %4 for %5, dated %6: this row "
+                                                 "would pay it a second time.")
+                         .arg(paid->chequeNo, paid->bankId, statusWord(paid->status), paid->pay,
+                              chequeFigures(cheque.cheque.amount), formatChequeDate(paid->date))});
         } catch (const Failure &failure) {
             // A number already used is the Cheque column's fault; a page that does not fit is the row's.
             problem(!next && failure.number() == ErrorNumber::NumberTaken ? QStringLiteral("Cheque") : QString(),

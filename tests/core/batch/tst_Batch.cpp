@@ -38,6 +38,7 @@ private slots:
     void numbersAreFollowedThroughTheBooks();
     void printsOnceAcrossRuns_data();
     void printsOnceAcrossRuns();
+    void anEditedFileDoesNotPayTwice();
     void aMissingAccountIsAskedForInTheAskersWords_data();
     void aMissingAccountIsAskedForInTheAskersWords();
     void readsDatesInTheOfficesOrder_data();
@@ -373,6 +374,33 @@ void TestBatch::eachRowCrossesWithItsOwnWordsOrTheAccounts()
     for (const BatchCheque &row : batch.cheques)
         crossings.append(row.cheque.stamp ? u'[' + row.cheque.crossing + u']' : QStringLiteral("uncrossed"));
     QCOMPARE(crossings.join(u' '), QStringLiteral("[A/c Payee Only] [Not Negotiable] [] uncrossed"));
+}
+
+// Edited after it printed, a file is another batch: its rows already paid are flagged, not printed
+// again without a second look.
+void TestBatch::anEditedFileDoesNotPayTwice()
+{
+    const QByteArray printed = "Pay,Amount,Date,Cheque\nRent Landlord,5000,06-Dec-2026,000301\n"
+                               "Power Co,700,06-Dec-2026,\nWater Board,90,06-Dec-2026,\n";
+    BlockingWaiter waiter;
+    RecordingQueue queue;
+    const IssueContext context {m_db->store(), queue, m_metrics, waiter, nullptr, QStringLiteral("desk")};
+    const CheckedBatch first = check(printed);
+    QVERIFY2(first.isClean() && first.confirmLines().isEmpty(), qPrintable(first.confirmLines().join(u'\n')));
+    QVERIFY(runBatch(first, context).allPrinted());
+
+    // Run again as it was, it is the same batch: nothing to print, nothing flagged.
+    QVERIFY(check(printed).confirmLines().isEmpty());
+    // The water bill corrected: the rent and the power bill are already paid.
+    QByteArray edited = printed;
+    edited.replace("Water Board,90", "Water Board,95").replace(",000301", ",000304");
+    const CheckedBatch again = check(edited);
+    QVERIFY2(again.isClean(), qPrintable(again.problemLines().join(u'\n')));
+    const QString flagged = again.confirmLines().join(u'\n');
+    QVERIFY2(flagged.contains(QStringLiteral("cheque 000301 of \"ACC1\" is already printed to Rent Landlord for "
+                                             "=5,000/-, dated 06-Dec-2026: this row would pay it a second time."))
+                 && flagged.contains(QStringLiteral("cheque 000302")) && !flagged.contains(QStringLiteral("000303")),
+             qPrintable(flagged));
 }
 
 void TestBatch::aMissingAccountIsAskedForInTheAskersWords_data()
