@@ -705,6 +705,9 @@ void TestProgram::datesThatNeedASecondLook_data()
     row("a batch's dates to look at are listed", "DMY", "--batch BATCH --account ACC1 --check",
         QStringLiteral("Pay,Amount,Date,Cheque\nOld,1,%1,000101\nLater,2,%2,000102\n").arg(stale, ahead).toUtf8(), 0,
         QStringLiteral("Check: Line 2, Date: dated %1, more than 3 months back").arg(stale), "");
+    row("a clean batch with rows to look at says so before them", "DMY", "--batch BATCH --account ACC1 --check",
+        QStringLiteral("Pay,Amount,Date,Cheque\nOld,1,%1,000101\n").arg(stale).toUtf8(), 0,
+        "is clean. 1 cheque(s), ready to print.\nLook at the rows below before printing", "");
     row("a month-first batch in a month-first office", "MDY", "--batch BATCH --account ACC1 --check",
         QStringLiteral("Pay,Amount,Date,Cheque\nOne,1,%1,000101\n").arg(monthFirst).toUtf8(), 0,
         "is clean. 1 cheque(s)", "Check:");

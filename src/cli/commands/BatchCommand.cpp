@@ -143,9 +143,16 @@ int BatchCommand::run(CommandRun &run) const
                 .arg(file.name));
         return ExitStatus::Failed;
     }
-    if (parser.isSet(kCheck))
+    if (parser.isSet(kCheck)) {
         sayLine(QCoreApplication::translate("BatchCommand", "The batch \"%1\", read as %2, is clean. %3")
                     .arg(file.name, file.encoding, batch.standing()));
+        // Clean is not the same as ready: what --print would stop on is said before it is listed.
+        if (!overLimit.isEmpty() || !flagged.isEmpty())
+            sayLine(QCoreApplication::translate("BatchCommand",
+                                                "Look at the rows below before printing: --print stops on them "
+                                                "unless given --confirm (and --confirm-over-limit --reason TEXT "
+                                                "for those above a limit)."));
+    }
     for (const QString &flag : overLimit + flagged)
         sayLine(QCoreApplication::translate("BatchCommand", "Check: ") + flag);
     for (const QString &note : batch.notes)
