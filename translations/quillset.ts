@@ -356,7 +356,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cheque %1 of &quot;%2&quot; is already %3 to %4 for %5, dated %6: this row would pay it a second time.</source>
+        <source>%1: this row would pay it a second time.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -452,6 +452,10 @@
     </message>
     <message>
         <source>Take the cheques from the CSV &lt;file&gt; (columns Pay, Amount, Date; optional Cheque, Account, Stamp, Crossing), with --check, --pdf or --print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the rows below before printing: --print stops on them unless given --confirm (and --confirm-over-limit --reason TEXT for those above a limit).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2383,6 +2387,10 @@ It stays in the register as pending; mark it printed %4. Do not print it again.<
         <source>nothing was printed: %1 Give --confirm to print it on that number all the same.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>nothing was printed: %1, so this cheque would pay it a second time. Give --confirm to print it all the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintProgressDialog</name>
@@ -2715,6 +2723,13 @@ Wait longer for it? Yes waits as long again; No cancels the job in the print ser
     </message>
 </context>
 <context>
+    <name>SamePayment</name>
+    <message>
+        <source>cheque %1 of &quot;%2&quot; is already %3 to %4 for %5, dated %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Schema</name>
     <message>
         <source>This program&apos;s upgrade steps are not numbered in order, so it upgrades no database.</source>
@@ -2830,7 +2845,7 @@ Every one is kept in the database&apos;s table UpgradeNote.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>With --print or --reprint: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
+        <source>With --print or --reprint: print what needs a second look as it is (a post-dated cheque, one dated longer ago than a cheque stays valid, a number in none of the account&apos;s cheque books, a payee, amount and date the register already holds a cheque for; in a --batch also a 0 amount); without it, it is refused and nothing prints.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3723,6 +3738,10 @@ To print them all the same, give the reason (it is kept in the register):</sourc
     </message>
     <message>
         <source>Cheque %1 was not printed: it is above the account&apos;s limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The register already holds this payment: %1. Print it all the same?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -53,8 +53,9 @@ QList<QCommandLineOption> options()
          QCoreApplication::translate(
              "SharedOptions",
              "With --print or --reprint: print what needs a second look as it is (a post-dated cheque, one "
-             "dated longer ago than a cheque stays valid, a number in none of the account's cheque books; in "
-             "a --batch also a 0 amount); without it, it is refused and nothing prints.")},
+             "dated longer ago than a cheque stays valid, a number in none of the account's cheque books, a "
+             "payee, amount and date the register already holds a cheque for; in a --batch also a 0 "
+             "amount); without it, it is refused and nothing prints.")},
         {kConfirmOverLimit,
          QCoreApplication::translate("SharedOptions",
                                      "With --print, --batch or --reprint: print a cheque above its account's \"Not "

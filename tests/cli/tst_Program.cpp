@@ -52,6 +52,8 @@ private slots:
     void settlesAsTypedAndOnlyWhatMayBe();
     void datesThatNeedASecondLook_data();
     void datesThatNeedASecondLook();
+    void aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed_data();
+    void aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed();
     void aReprintsDateIsLookedAtAsAPrintsIs_data();
     void aReprintsDateIsLookedAtAsAPrintsIs();
     void numbersOutsideTheBooksNeedConfirming_data();
@@ -732,6 +734,42 @@ void TestProgram::datesThatNeedASecondLook()
     QCOMPARE(QFile::exists(db.folder() + QStringLiteral("/out.pdf")), status == 0 && arguments.startsWith(u"--pdf"));
     QVERIFY(db.reopen());
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
+}
+
+void TestProgram::aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("another amount goes to the printer") << "5001" << false << "No printer is installed";
+    QTest::newRow("the same payment is refused")
+        << "5000" << false
+        << "nothing was printed: cheque 000101 of \"ACC1\" is already printed to Rent Landlord for =5,000/-, dated "
+           "06-Dec-2026, so this cheque would pay it a second time. Give --confirm";
+    QTest::newRow("unless confirmed") << "5000" << true << "No printer is installed";
+}
+
+// Typed twice, or run again from a script, a cheque would pay the same bill twice.
+void TestProgram::aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed()
+{
+    QFETCH(QString, amount);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, said);
+    TestDatabase db;
+    QVERIFY(db.isReady());
+    db.store().cheques().record({QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("Rent Landlord"),
+                                 QDate(2026, 12, 6), Money {5000, {}}, false});
+    QStringList arguments
+        = QStringLiteral("--print --account ACC1 --cheque 000102 --pay X --date 06-Dec-2026 --amount").split(u' ')
+        << amount;
+    arguments.replace(6, QStringLiteral("Rent Landlord"));
+    if (confirmed)
+        arguments << QStringLiteral("--confirm");
+    // No print server answers here: a cheque let through stops at the printer, before it is recorded.
+    QCOMPARE(runOn(db, arguments), 1);
+    QVERIFY2(m_said.contains(said), qPrintable(m_said));
+    QVERIFY(db.reopen());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1);
 }
 
 void TestProgram::aReprintsDateIsLookedAtAsAPrintsIs_data()

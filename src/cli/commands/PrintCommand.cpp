@@ -1,12 +1,15 @@
 #include "PrintCommand.h"
 
+#include "cli/CliLog.h"
 #include "cli/SharedOptions.h"
 #include "cli/commands/OneCheque.h"
+#include "core/base/ErrorKind.h"
 #include "core/base/Failure.h"
 #include "core/batch/BatchCheck.h"
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
+#include "core/issue/SamePayment.h"
 #include "store/Store.h"
 
 #include <QCommandLineParser>
@@ -48,6 +51,18 @@ int PrintCommand::run(CommandRun &run) const
                     .arg(request.dateFlag));
         // The same cheque life as the window's "&Print": pending first, printed once the server says so.
         const Cheque &cheque = *request.cheque;
+        QString paid;
+        try {
+            paid = samePaymentText(store, cheque);
+        } catch (const Failure &failure) {
+            // The print reads the register next, and says what the database does.
+            qCDebug(lcCli).noquote() << "the register was not asked for the same payment:" << failure;
+        }
+        if (!paid.isEmpty() && !run.parser.isSet(kConfirm))
+            return sayFailure(QCoreApplication::translate("PrintCommand",
+                                                          "nothing was printed: %1, so this cheque would pay it a "
+                                                          "second time. Give --confirm to print it all the same.")
+                                  .arg(paid));
         // A number outside the account's cheque books is asked about in the window: here, refused unless
         // confirmed. "next" is judged by the number it would take now.
         const QString number = request.next ? offeredNumber(store, cheque.accountCode) : cheque.number;

@@ -11,6 +11,7 @@
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
+#include "core/issue/SamePayment.h"
 #include "core/layout/PrintSettings.h"
 #include "core/report/PositivePayExport.h"
 #include "core/words/AmountInWords.h"
@@ -421,14 +422,10 @@ CheckedBatch checkBatch(const Store &store, const BatchFile &file, const QString
                 books.outsideNumbers.append(composed.number);
             }
             // A file edited and run again, or the same payment in another file: printed, it pays twice.
-            if (const std::optional<RegisterEntry> paid = store.cheques().samePayment(cheque.cheque))
+            if (const QString paid = samePaymentText(store, cheque.cheque); !paid.isEmpty())
                 checked.toConfirm.append(
                     {row.line, QStringLiteral("Pay"),
-                     QCoreApplication::translate("BatchCheck",
-                                                 "cheque %1 of \"%2\" is already %3 to %4 for %5, dated %6: this row "
-                                                 "would pay it a second time.")
-                         .arg(paid->chequeNo, paid->bankId, statusWord(paid->status), paid->pay,
-                              chequeFigures(cheque.cheque.amount), formatChequeDate(paid->date))});
+                     QCoreApplication::translate("BatchCheck", "%1: this row would pay it a second time.").arg(paid)});
         } catch (const Failure &failure) {
             // A number already used is the Cheque column's fault; a page that does not fit is the row's.
             problem(!next && failure.number() == ErrorNumber::NumberTaken ? QStringLiteral("Cheque") : QString(),

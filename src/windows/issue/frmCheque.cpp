@@ -9,6 +9,7 @@
 #include "core/issue/ChequeBookLife.h"
 #include "core/issue/ChequeLife.h"
 #include "core/issue/IssueCheque.h"
+#include "core/issue/SamePayment.h"
 #include "core/layout/PageChecks.h"
 #include "core/layout/PrintQueue.h"
 #include "core/report/PositivePayExport.h"
@@ -477,7 +478,7 @@ void frmCheque::printCheque()
     if (m_services.printing)
         return;
     const std::optional<Cheque> cheque = readyToPrint();
-    if (!cheque || !numberIsWanted(*cheque) || !dateIsWanted(*cheque))
+    if (!cheque || !numberIsWanted(*cheque) || !dateIsWanted(*cheque) || !paymentIsWanted(*cheque))
         return;
     const std::optional<QString> reason = overLimitReason(*cheque);
     if (!reason)
@@ -524,6 +525,20 @@ bool frmCheque::dateIsWanted(const Cheque &cheque)
         return true; // the date was read with these rules a moment ago; printing reads nothing more of them
     }
     return flag.isEmpty() || m_services.prompter.ask(kProgramTitle, tr("This cheque is %1 Print it anyway?").arg(flag));
+}
+
+bool frmCheque::paymentIsWanted(const Cheque &cheque)
+{
+    QString paid;
+    try {
+        paid = samePaymentText(*m_services.store, cheque);
+    } catch (const Failure &failure) {
+        qCWarning(lcWindows).noquote() << "the register was not asked for the same payment:" << failure;
+        return true; // the print reads the register next, and says what the database does
+    }
+    return paid.isEmpty()
+        || m_services.prompter.ask(kProgramTitle,
+                                   tr("The register already holds this payment: %1. Print it all the same?").arg(paid));
 }
 
 std::optional<QString> frmCheque::overLimitReason(const Cheque &cheque)

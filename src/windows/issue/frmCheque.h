@@ -81,6 +81,8 @@ private:
     void confirmOutcome(const Cheque &cheque, const IssueOutcome &outcome);
     bool numberIsWanted(const Cheque &cheque);
     /// Asks once whether a cheque whose date needs a second look (post-dated, stale) is printed.
+    /// Asks before printing a payment the register already holds (printed or pending).
+    bool paymentIsWanted(const Cheque &cheque);
     bool dateIsWanted(const Cheque &cheque);
     /// For a cheque above its account's "Not over" limit, asks for the reason it is printed all the
     /// same: nothing when the operator declines, an empty reason when the cheque is within the limit.

@@ -84,6 +84,8 @@ private slots:
     void aNumberIsOneLeafHoweverTyped();
     void aChequeAboveTheLimitAndAReprintByKeyboard();
     void aReprintAsksAboutItsDate_data();
+    void aPaymentTheRegisterHoldsIsAskedAbout_data();
+    void aPaymentTheRegisterHoldsIsAskedAbout();
     void crossingWordsThatCannotPrintAreRefused_data();
     void crossingWordsThatCannotPrintAreRefused();
     void aReprintAsksAboutItsDate();
@@ -431,6 +433,40 @@ void TestChequeEntry::crossingStartsAsTheAccountsAndMayBeChanged()
     QVERIFY(stamp.shown);
     QCOMPARE(stamp.text, printed);
     QCOMPARE(m_f->db.scalar(QStringLiteral("SELECT Crossing FROM Cheque")).toString(), printed);
+}
+
+void TestChequeEntry::aPaymentTheRegisterHoldsIsAskedAbout_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("another amount, nothing to ask") << "12346" << true << false << 1;
+    QTest::newRow("the same payment, declined") << "12345" << false << true << 0;
+    QTest::newRow("the same payment, printed all the same") << "12345" << true << true << 1;
+}
+
+// A cheque typed twice would pay the same bill twice: Print asks first.
+void TestChequeEntry::aPaymentTheRegisterHoldsIsAskedAbout()
+{
+    QFETCH(QString, amount);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    QFETCH(int, jobs);
+    // Dated the window's today, as the cheque typed next is.
+    m_f->db.store().cheques().record({QStringLiteral("ACC1"), QStringLiteral("000401"), QStringLiteral("Dealer's Co."),
+                                      QDate(2026, 12, 6), Money {12345, {}}, false});
+    open();
+    typeCheque(QStringLiteral("000402"), QStringLiteral("Dealer's Co."), amount);
+    m_f->prompter.answers = {answer};
+    QTest::keyClick(m_window, Qt::Key_P, Qt::AltModifier);
+    const QString question = m_f->prompter.questions.value(0);
+    QVERIFY2(question.startsWith(QStringLiteral("The register already holds this payment: cheque 000401 of \"ACC1\" "
+                                                "is already printed to Dealer's Co. for =12,345/-"))
+                 == asked,
+             qPrintable(m_f->prompter.questions.join(u'\n') + m_f->prompter.texts().join(u'\n')));
+    QCOMPARE(m_f->queue->jobs.size(), jobs);
+    QCOMPARE(registerRows(m_f->db), 1 + jobs);
 }
 
 void TestChequeEntry::crossingWordsThatCannotPrintAreRefused_data()
