@@ -52,10 +52,8 @@ private slots:
     void settlesAsTypedAndOnlyWhatMayBe();
     void datesThatNeedASecondLook_data();
     void datesThatNeedASecondLook();
-    void aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed_data();
-    void aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed();
-    void aReprintsDateIsLookedAtAsAPrintsIs_data();
-    void aReprintsDateIsLookedAtAsAPrintsIs();
+    void whatTheRegisterHoldsIsPrintedAgainOnlyWhenConfirmed_data();
+    void whatTheRegisterHoldsIsPrintedAgainOnlyWhenConfirmed();
     void numbersOutsideTheBooksNeedConfirming_data();
     void numbersOutsideTheBooksNeedConfirming();
     void writesTheReportWithoutWindows_data();
@@ -736,79 +734,58 @@ void TestProgram::datesThatNeedASecondLook()
     QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 0);
 }
 
-void TestProgram::aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed_data()
+void TestProgram::whatTheRegisterHoldsIsPrintedAgainOnlyWhenConfirmed_data()
 {
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<int>("monthsBack"); // the date of the cheque the register holds, before today
+    QTest::addColumn<QString>("status"); // its status: printed, or void to be printed again
+    QTest::addColumn<QString>("command"); // apart by blanks; DATE is today's
     QTest::addColumn<QString>("said");
-    QTest::newRow("another amount goes to the printer") << "5001" << false << "No printer is installed";
-    QTest::newRow("the same payment is refused")
-        << "5000" << false
-        << "nothing was printed: cheque 000101 of \"ACC1\" is already printed to Rent Landlord for =5,000/-, dated "
-           "06-Dec-2026, so this cheque would pay it a second time. Give --confirm";
-    QTest::newRow("unless confirmed") << "5000" << true << "No printer is installed";
+    const QString stale
+        = QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back")
+              .arg(QLocale::c().toString(test::kTestToday.addMonths(-4), QStringLiteral("dd-MMM-yyyy")));
+    const QString paid = QStringLiteral("nothing was printed: cheque 000101 of \"ACC1\" is already printed to Rent "
+                                        "Landlord for =5,000/-, dated %1, so this cheque would pay it a second time. "
+                                        "Give --confirm")
+                             .arg(QLocale::c().toString(test::kTestToday, QStringLiteral("dd-MMM-yyyy")));
+    const QString print = QStringLiteral("--print --account ACC1 --cheque 000102 --pay Rent_Landlord --date DATE ");
+    const QString reprint = QStringLiteral("--reprint --account ACC1 --cheque 000101");
+    // No print server answers here: what is let through stops at the printer, before it is recorded.
+    const QString atThePrinter = QStringLiteral("No printer is installed");
+    // Typed twice, or run again from a script, a cheque would pay the same bill twice.
+    QTest::newRow("another amount goes to the printer")
+        << 0 << "printed" << print + QStringLiteral("--amount 5001") << atThePrinter;
+    QTest::newRow("the same payment is refused") << 0 << "printed" << print + QStringLiteral("--amount 5000") << paid;
+    QTest::newRow("unless confirmed") << 0 << "printed" << print + QStringLiteral("--amount 5000 --confirm")
+                                      << atThePrinter;
+    // A reprint keeps the old cheque's date, which the bank may refuse by the time it is printed again.
+    QTest::newRow("a recent reprint goes to the printer") << 0 << "void" << reprint << atThePrinter;
+    QTest::newRow("a stale reprint is refused") << 4 << "void" << reprint << stale;
+    QTest::newRow("unless it is confirmed") << 4 << "void" << reprint + QStringLiteral(" --confirm") << atThePrinter;
 }
 
-// Typed twice, or run again from a script, a cheque would pay the same bill twice.
-void TestProgram::aPaymentTheRegisterHoldsIsPrintedOnlyWhenConfirmed()
-{
-    QFETCH(QString, amount);
-    QFETCH(bool, confirmed);
-    QFETCH(QString, said);
-    TestDatabase db;
-    QVERIFY(db.isReady());
-    db.store().cheques().record({QStringLiteral("ACC1"), QStringLiteral("000101"), QStringLiteral("Rent Landlord"),
-                                 QDate(2026, 12, 6), Money {5000, {}}, false});
-    QStringList arguments
-        = QStringLiteral("--print --account ACC1 --cheque 000102 --pay X --date 06-Dec-2026 --amount").split(u' ')
-        << amount;
-    arguments.replace(6, QStringLiteral("Rent Landlord"));
-    if (confirmed)
-        arguments << QStringLiteral("--confirm");
-    // No print server answers here: a cheque let through stops at the printer, before it is recorded.
-    QCOMPARE(runOn(db, arguments), 1);
-    QVERIFY2(m_said.contains(said), qPrintable(m_said));
-    QVERIFY(db.reopen());
-    QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM Cheque")).toInt(), 1);
-}
-
-void TestProgram::aReprintsDateIsLookedAtAsAPrintsIs_data()
-{
-    QTest::addColumn<int>("monthsBack");
-    QTest::addColumn<bool>("confirmed");
-    QTest::addColumn<QString>("said");
-    const QDate stale = test::kTestToday.addMonths(-4);
-    const QString staleSaid = QStringLiteral("nothing was printed: the cheque is dated %1, more than 3 months back")
-                                  .arg(QLocale::c().toString(stale, QStringLiteral("dd-MMM-yyyy")));
-    QTest::newRow("a recent cheque goes to the printer") << 0 << false << "No printer is installed";
-    QTest::newRow("a stale one is refused") << 4 << false << staleSaid;
-    QTest::newRow("unless confirmed") << 4 << true << "No printer is installed";
-}
-
-// A reprint keeps the old cheque's date, which the bank may refuse by the time it is printed again.
-void TestProgram::aReprintsDateIsLookedAtAsAPrintsIs()
+void TestProgram::whatTheRegisterHoldsIsPrintedAgainOnlyWhenConfirmed()
 {
     QFETCH(int, monthsBack);
-    QFETCH(bool, confirmed);
+    QFETCH(QString, status);
+    QFETCH(QString, command);
     QFETCH(QString, said);
     TestDatabase db;
     QVERIFY(db.isReady());
-    const MoneyStyle money; // the test account's: whole rupees
-    const Cheque voided {QStringLiteral("ACC1"),
-                         QStringLiteral("000101"),
-                         QStringLiteral("Torn Payee"),
-                         test::kTestToday.addMonths(-monthsBack),
-                         {500, money},
-                         false,
-                         QString()};
-    const qint64 id = db.store().cheques().addPending(voided, QStringLiteral("test"));
+    const Cheque held {QStringLiteral("ACC1"),
+                       QStringLiteral("000101"),
+                       QStringLiteral("Rent Landlord"),
+                       test::kTestToday.addMonths(-monthsBack),
+                       {5000, MoneyStyle {}}, // the test account's money: whole rupees
+                       false,
+                       QString()};
+    const qint64 id = db.store().cheques().addPending(held, QStringLiteral("test"));
     db.store().cheques().markPrinted(id);
-    db.store().cheques().markVoid(id, QStringLiteral("torn"));
-    QStringList arguments = {QStringLiteral("--reprint"), QStringLiteral("--account"), QStringLiteral("ACC1"),
-                             QStringLiteral("--cheque"), QStringLiteral("000101")};
-    if (confirmed)
-        arguments << QStringLiteral("--confirm");
-    // No print server answers here: a reprint let through stops at the printer, before anything is recorded.
+    if (status == QLatin1String("void"))
+        db.store().cheques().markVoid(id, QStringLiteral("torn"));
+    QStringList arguments = command.split(u' ');
+    arguments.replaceInStrings(QStringLiteral("DATE"),
+                               QLocale::c().toString(test::kTestToday, QStringLiteral("dd-MMM-yyyy")));
+    arguments.replaceInStrings(QStringLiteral("_"), QStringLiteral(" "));
     QCOMPARE(runOn(db, arguments), 1);
     QVERIFY2(m_said.contains(said), qPrintable(m_said));
     QVERIFY(db.reopen());
